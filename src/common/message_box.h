@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qz5 {
+
+// The two button sets the program asks for. OkCancel makes Cancel the default,
+// so a careless Enter never confirms.
+enum class MessageButtons { Ok, OkCancel };
+enum class MessageAnswer { Ok, Cancel };
+
+// Shows a message and waits for the user's answer. The window installs a Qt
+// box, the command-line tool writes to stderr, tests record and script answers.
+class MessagePresenter {
+public:
+    virtual ~MessagePresenter() = default;
+    // An empty caption means the box has no caption of its own.
+    virtual MessageAnswer present(const std::string& text, const std::string& caption,
+                                  MessageButtons buttons) = 0;
+};
+
+// Writes "caption: text" (or the text alone) to stderr and answers Ok to Ok
+// boxes and Cancel to questions, so nothing risky is ever confirmed unattended.
+class StderrPresenter final : public MessagePresenter {
+public:
+    MessageAnswer present(const std::string& text, const std::string& caption,
+                          MessageButtons buttons) override;
+};
+
+// Installs the process-wide presenter; nullptr restores the stderr presenter.
+// Returns the one that was installed before.
+MessagePresenter* setMessagePresenter(MessagePresenter* presenter);
+
+// Installs a presenter for the life of a scope, then puts the previous one back.
+class ScopedMessagePresenter {
+public:
+    explicit ScopedMessagePresenter(MessagePresenter& presenter)
+        : previous_(setMessagePresenter(&presenter)) {}
+    ~ScopedMessagePresenter() { setMessagePresenter(previous_); }
+    ScopedMessagePresenter(const ScopedMessagePresenter&) = delete;
+    ScopedMessagePresenter& operator=(const ScopedMessagePresenter&) = delete;
+
+private:
+    MessagePresenter* previous_;
+};
+
+MessageAnswer showMessage(std::string_view text, std::string_view caption,
+                          MessageButtons buttons = MessageButtons::Ok);
+
+// The shared error box: no caption, one OK button. Always true, so a failing
+// operation can return it as its own failure result.
+bool reportError(std::string_view text);
+
+}  // namespace qz5

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "link/serial_port_api.h"
+
+namespace qz5 {
+
+class PortTable;
+
+// The one object through which the program talks to the tracker: the port
+// layer (open, paced writes, timed reads, close) and the tracker's commands.
+// Every failure is shown through reportError; operations that can fail return
+// true when they failed, operations that move data return a byte count.
+class SerialLink {
+public:
+    // Real serial devices, names resolved through the system's port table.
+    SerialLink();
+    SerialLink(SerialPortApi& api, const PortTable& ports);
+    // Closes a port that a failed exchange left open.
+    ~SerialLink();
+    SerialLink(const SerialLink&) = delete;
+    SerialLink& operator=(const SerialLink&) = delete;
+
+    // Port layer.
+    void setPortName(std::string_view name);  // keeps at most 9 characters
+    void setBaudRate(std::int32_t rate);      // takes effect at the next openPort
+    bool portExists(std::string_view name) const;
+    bool openPort();
+    bool writeBytes(std::span<const std::uint8_t> data);
+    std::int32_t readBytes(std::span<std::uint8_t> buffer);
+    bool closePort();
+
+    // Tracker commands.
+    bool probeDevice(std::span<char> reply);
+    bool queryVersion(std::span<char> reply);
+    bool sendImage(std::span<const std::uint8_t> data);
+    std::int32_t fetchImage(std::span<std::uint8_t> buffer);
+    bool writeImageVerified(std::span<const std::uint8_t> data);
+    std::int32_t readImageVerified(std::span<std::uint8_t> buffer);
+    bool sendTone(std::uint8_t code);
+
+    const char* portName() const { return portName_.data(); }
+    std::int32_t baudRate() const { return baudRate_; }
+    bool isOpen() const { return portHandle_ != kInvalidPortHandle; }
+
+private:
+    std::array<char, 10> portName_{};
+    std::int32_t baudRate_ = 4800;
+    PortHandle portHandle_ = kInvalidPortHandle;
+    SerialPortApi& api_;
+    const PortTable& ports_;
+};
+
+// Tone command codes, as the window's buttons send them.
+inline constexpr std::uint8_t kToneLow = 0x31;
+inline constexpr std::uint8_t kToneHigh = 0x32;
+inline constexpr std::uint8_t kToneBoth = 0x33;
+inline constexpr std::uint8_t kToneStop = 0x78;
+
+}  // namespace qz5

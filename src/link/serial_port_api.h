@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace qz5 {
+
+using PortHandle = int;
+inline constexpr PortHandle kInvalidPortHandle = -1;
+
+// Line settings the link reads, changes and applies. The back end keeps any
+// platform setting not named here as it found it.
+struct LineSettings {
+    std::int32_t baudRate = 0;
+    int dataBits = 8;
+    bool parityEnabled = false;
+    bool twoStopBits = false;
+    bool ctsFlowControl = false;  // output held by CTS
+    bool dsrFlowControl = false;  // output held by DSR
+    bool dsrSensitivity = false;  // input ignored while DSR is low
+    bool xonXoffOutput = false;
+    bool xonXoffInput = false;
+    bool dtrAsserted = false;
+    bool rtsAsserted = false;
+};
+
+// Read and write time-outs in milliseconds. A read of N bytes ends when N have
+// arrived, when readInterval passes between two bytes (timed from the first
+// byte on), or after readTotalMultiplier * N + readTotalConstant in all.
+// A write of N bytes gives up after writeTotalMultiplier * N + writeTotalConstant.
+struct PortTimeouts {
+    int readInterval = 0;
+    int readTotalMultiplier = 0;
+    int readTotalConstant = 0;
+    int writeTotalMultiplier = 0;
+    int writeTotalConstant = 0;
+};
+
+// The operating system's serial calls, as the port layer needs them. Results
+// follow the platform: true means the call succeeded. Tests replace this to
+// provoke failures a real device cannot.
+class SerialPortApi {
+public:
+    virtual ~SerialPortApi() = default;
+
+    // Opens a device for reading and writing with exclusive access.
+    virtual PortHandle open(const std::string& devicePath) = 0;
+    virtual bool getLineSettings(PortHandle handle, LineSettings& settings) = 0;
+    virtual bool setLineSettings(PortHandle handle, const LineSettings& settings) = 0;
+    virtual bool setTimeouts(PortHandle handle, const PortTimeouts& timeouts) = 0;
+    // Writes one byte; `written` is 0 when the write time-out ran out.
+    virtual bool writeByte(PortHandle handle, std::uint8_t byte, int& written) = 0;
+    // One read under the time-outs; `received` may be 0 on a silent line.
+    virtual bool read(PortHandle handle, std::span<std::uint8_t> buffer, int& received) = 0;
+    virtual bool close(PortHandle handle) = 0;
+    virtual void sleep(int milliseconds) = 0;
+};
+
+}  // namespace qz5

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "common/message_box.h"
+
+namespace qz5::testing {
+
+struct ShownMessage {
+    std::string text;
+    std::string caption;
+    MessageButtons buttons;
+
+    bool operator==(const ShownMessage&) const = default;
+};
+
+// Records every box and answers questions from a script (Ok when the script
+// is empty). Installs itself for its own lifetime.
+class RecordingPresenter final : public MessagePresenter {
+public:
+    RecordingPresenter() : previous_(setMessagePresenter(this)) {}
+    ~RecordingPresenter() override { setMessagePresenter(previous_); }
+    RecordingPresenter(const RecordingPresenter&) = delete;
+    RecordingPresenter& operator=(const RecordingPresenter&) = delete;
+
+    MessageAnswer present(const std::string& text, const std::string& caption,
+                          MessageButtons buttons) override {
+        shown.push_back({text, caption, buttons});
+        if (answers.empty()) {
+            return MessageAnswer::Ok;
+        }
+        MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    // Texts only, in order: what most tests compare.
+    std::vector<std::string> texts() const {
+        std::vector<std::string> result;
+        for (const auto& message : shown) {
+            result.push_back(message.text);
+        }
+        return result;
+    }
+
+    std::vector<ShownMessage> shown;
+    std::deque<MessageAnswer> answers;
+
+private:
+    MessagePresenter* previous_;
+};
+
+}  // namespace qz5::testing
