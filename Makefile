@@ -28,7 +28,10 @@ demo: build
 sanitize-test: deps
 	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ5_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
-	QT_QPA_PLATFORM=offscreen ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ5_FUZZ=ON
