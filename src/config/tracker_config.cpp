@@ -1,0 +1,105 @@
+#include "config/tracker_config.h"
+
+#include <algorithm>
+
+namespace qz5 {
+namespace {
+
+constexpr float kPrimaryFrequency = 144.39f;
+constexpr float kSecondaryFrequency = 144.34f;
+
+template <std::size_t N>
+void copyText(std::array<char, N>& field, std::string_view text) {
+    const std::size_t length = std::min(text.find('\0'), text.size());
+    const std::size_t kept = std::min(length, N - 1);
+    std::fill(field.begin(), field.end(), '\0');
+    std::copy_n(text.begin(), kept, field.begin());
+}
+
+}  // namespace
+
+TrackerConfig::TrackerConfig()
+    : activeProfile(0),
+      callsign{},
+      digiPath{},
+      statusText{},
+      calibration(128),
+      delay1Ms{500, 500},
+      delay2Ms{125, 125},
+      micEStatus{1, 1},
+      micEPath{0, 0},
+      symbolCode{'[', '['},
+      symbolTable{'/', '/'},
+      auxCount{3, 3},
+      transmitRate{120, 120},
+      altRateSeconds{30, 30},
+      slotSeconds{15, 15},
+      sbLowSpeed{5, 5},
+      sbHighSpeed{65, 65},
+      sbSlowRate{1800, 1800},
+      sbFastRate{90, 90},
+      sbTurnAngle{27, 27},
+      sbTurnSlope{255, 255},
+      sbTurnTime{5, 5},
+      delay3Ms{500, 500},
+      auxValue{5, 5},
+      frequencyMHz{kPrimaryFrequency, kSecondaryFrequency},
+      forcePrintable{false, false},
+      onlySendValid{true, true},
+      slotEnable{false, false},
+      slotDivides60{false, false},
+      slotDivides600{false, false},
+      smartBeaconing{false, false},
+      sendAltitude{true, true},
+      micEEnable{true, true},
+      auxEnable{true, true},
+      timestamp{false, false},
+      allowTtlSerial{false, false},
+      alternateDigiPaths{false, false},
+      invertCdIn{false, false},
+      timestampHms{false, false},
+      noTxOnPttIn{true, true},
+      sendNmea{false, false},
+      sendSeparate{false, false},
+      packet300Baud{false, false},
+      noGreaterThan{false, false},
+      serialOutHigh{false, false},
+      skipStartPacket{false, false},
+      gps9600{false, false},
+      calibrationChanged(false) {
+    for (int k = 0; k < kProfileCount; ++k) {
+        copyText(callsign[k], "NOCALL");
+        copyText(digiPath[k], "WIDE1-1,WIDE2-1");
+        copyText(statusText[k], "OV QZ5");
+    }
+}
+
+void TrackerConfig::setCallsign(std::string_view text) {
+    copyText(callsign[activeProfile], text);
+}
+
+void TrackerConfig::setDigiPath(std::string_view text) {
+    copyText(digiPath[activeProfile], text);
+}
+
+void TrackerConfig::setStatusText(std::string_view text) {
+    copyText(statusText[activeProfile], text);
+}
+
+void TrackerConfig::setFrequency(float mhz) {
+    // Written so that NaN fails the test and falls back like any other bad value.
+    const bool inBand = mhz >= 144.0f && mhz <= 148.0f;
+    frequencyMHz[activeProfile] = inBand ? mhz : kPrimaryFrequency;
+}
+
+std::int32_t clamp(std::int32_t value, std::int32_t lo, std::int32_t hi) {
+    if (value < lo) {
+        return lo;
+    }
+    if (value > hi) {
+        return hi;
+    }
+    return value;
+}
+
+}  // namespace qz5
