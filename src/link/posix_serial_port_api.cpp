@@ -1,0 +1,261 @@
+#include "link/posix_serial_port_api.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <optional>
+#include <thread>
+#include <utility>
+
+namespace qz5 {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr std::pair<std::int32_t, speed_t> kKnownRates[] = {
+    {1200, B1200},   {2400, B2400},   {4800, B4800},   {9600, B9600},
+    {19200, B19200}, {38400, B38400}, {57600, B57600}, {115200, B115200},
+};
+constexpr std::pair<int, tcflag_t> kCharacterSizes[] = {{5, CS5}, {6, CS6}, {7, CS7}, {8, CS8}};
+
+std::optional<speed_t> supportedSpeed(std::int32_t rate) {
+    if (rate != 4800 && rate != 9600) {
+        return std::nullopt;
+    }
+    return std::ranges::find(kKnownRates, rate, &std::pair<std::int32_t, speed_t>::first)->second;
+}
+
+std::int32_t rateOf(speed_t speed) {
+    const auto* known =
+        std::ranges::find(kKnownRates, speed, &std::pair<std::int32_t, speed_t>::second);
+    return known == std::end(kKnownRates) ? 0 : known->first;
+}
+
+// poll() counts whole milliseconds; rounding up means it never wakes before
+// the deadline it is given.
+int pollTimeout(Clock::time_point deadline) {
+    const auto left = deadline - Clock::now();
+    if (left <= Clock::duration::zero()) {
+        return 0;
+    }
+    const auto ms = std::chrono::ceil<std::chrono::milliseconds>(left).count();
+    return static_cast<int>(std::min<long long>(ms, INT_MAX));
+}
+
+bool setModemLine(int fd, int line, bool raised) {
+    if (ioctl(fd, raised ? TIOCMBIS : TIOCMBIC, &line) == 0) {
+        return true;
+    }
+    // Pseudo-terminals and some adapters have no modem lines to drive.
+    return errno == ENOTTY || errno == EINVAL;
+}
+
+}  // namespace
+
+PosixSerialPortApi& PosixSerialPortApi::instance() {
+    static PosixSerialPortApi api;
+    return api;
+}
+
+PortHandle PosixSerialPortApi::open(const std::string& devicePath) {
+    const int fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return kInvalidPortHandle;
+    }
+    // Something that is no terminal gets through here and fails when its line
+    // settings are read, as a device that is not a serial port would.
+    const bool exclusive = ioctl(fd, TIOCEXCL) == 0 || errno == ENOTTY;
+    if (!exclusive || flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return kInvalidPortHandle;
+    }
+    return fd;
+}
+
+bool PosixSerialPortApi::getLineSettings(PortHandle handle, LineSettings& settings) {
+    termios tio{};
+    if (tcgetattr(handle, &tio) != 0) {
+        return false;
+    }
+    settings.baudRate = rateOf(cfgetospeed(&tio));
+    const auto* size =
+        std::ranges::find(kCharacterSizes, tio.c_cflag & CSIZE, &std::pair<int, tcflag_t>::second);
+    settings.dataBits = size == std::end(kCharacterSizes) ? 0 : size->first;
+    settings.parityEnabled = (tio.c_cflag & PARENB) != 0;
+    settings.twoStopBits = (tio.c_cflag & CSTOPB) != 0;
+    settings.ctsFlowControl = (tio.c_cflag & CRTSCTS) != 0;
+    settings.dsrFlowControl = false;  // the platform has neither
+    settings.dsrSensitivity = false;
+    settings.xonXoffOutput = (tio.c_iflag & IXON) != 0;
+    settings.xonXoffInput = (tio.c_iflag & IXOFF) != 0;
+    int lines = 0;
+    const bool haveLines = ioctl(handle, TIOCMGET, &lines) == 0;
+    settings.dtrAsserted = haveLines && (lines & TIOCM_DTR) != 0;
+    settings.rtsAsserted = haveLines && (lines & TIOCM_RTS) != 0;
+    return true;
+}
+
+bool PosixSerialPortApi::setLineSettings(PortHandle handle, const LineSettings& settings) {
+    const auto speed = supportedSpeed(settings.baudRate);
+    const auto* size =
+        std::ranges::find(kCharacterSizes, settings.dataBits, &std::pair<int, tcflag_t>::first);
+    if (!speed || size == std::end(kCharacterSizes) || settings.dsrFlowControl ||
+        settings.dsrSensitivity) {
+        return false;
+    }
+    termios tio{};
+    if (tcgetattr(handle, &tio) != 0) {
+        return false;
+    }
+    // Bytes pass unchanged both ways: no line editing, echo, signals or
+    // translation. The modem-control lines stay heeded (no CLOCAL).
+    tio.c_iflag &=
+        ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF | IXANY);
+    tio.c_oflag &= ~OPOST;
+    tio.c_lflag &= ~(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
+    tio.c_cflag &= ~(CSIZE | PARENB | CSTOPB | CRTSCTS | CLOCAL);
+    tio.c_cflag |= CREAD | size->second;
+    tio.c_cflag |= (settings.parityEnabled ? PARENB : 0) | (settings.twoStopBits ? CSTOPB : 0) |
+                   (settings.ctsFlowControl ? CRTSCTS : 0);
+    tio.c_iflag |= (settings.xonXoffOutput ? IXON : 0) | (settings.xonXoffInput ? IXOFF : 0);
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
+    if (cfsetispeed(&tio, *speed) != 0 || cfsetospeed(&tio, *speed) != 0 ||
+        tcsetattr(handle, TCSANOW, &tio) != 0) {
+        return false;
+    }
+    // tcsetattr succeeds when any part took; a driver may have refused the rest.
+    termios applied{};
+    constexpr tcflag_t kCheckedFlags = CSIZE | PARENB | CSTOPB | CRTSCTS | CREAD | CLOCAL;
+    if (tcgetattr(handle, &applied) != 0 || cfgetospeed(&applied) != *speed ||
+        (applied.c_cflag & kCheckedFlags) != (tio.c_cflag & kCheckedFlags)) {
+        return false;
+    }
+    return setModemLine(handle, TIOCM_DTR, settings.dtrAsserted) &&
+           setModemLine(handle, TIOCM_RTS, settings.rtsAsserted);
+}
+
+bool PosixSerialPortApi::setTimeouts(PortHandle handle, const PortTimeouts& timeouts) {
+    if (fcntl(handle, F_GETFD) < 0) {
+        return false;
+    }
+    std::lock_guard lock(mutex_);
+    timeouts_[handle] = timeouts;
+    return true;
+}
+
+PortTimeouts PosixSerialPortApi::timeoutsOf(PortHandle handle) {
+    std::lock_guard lock(mutex_);
+    const auto found = timeouts_.find(handle);
+    return found == timeouts_.end() ? PortTimeouts{} : found->second;
+}
+
+bool PosixSerialPortApi::writeByte(PortHandle handle, std::uint8_t byte, int& written) {
+    written = 0;
+    const PortTimeouts timeouts = timeoutsOf(handle);
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeouts.writeTotalMultiplier +
+                                                                   timeouts.writeTotalConstant);
+    for (;;) {
+        const ssize_t n = ::write(handle, &byte, 1);
+        if (n == 1) {
+            written = 1;
+            return true;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EINTR) {
+            return false;  // EIO: the device has gone
+        }
+        if (Clock::now() >= deadline) {
+            return true;  // timed out: nothing written, which the caller counts
+        }
+        pollfd waiting{.fd = handle, .events = POLLOUT, .revents = 0};
+        const int ready = poll(&waiting, 1, pollTimeout(deadline));
+        if (ready < 0 && errno != EINTR) {
+            return false;
+        }
+        if (ready > 0 && (waiting.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) {
+            return false;
+        }
+    }
+}
+
+bool PosixSerialPortApi::read(PortHandle handle, std::span<std::uint8_t> buffer, int& received) {
+    received = 0;
+    if (buffer.empty()) {
+        return true;
+    }
+    const PortTimeouts timeouts = timeoutsOf(handle);
+    const auto start = Clock::now();
+    const auto totalDeadline =
+        start + std::chrono::milliseconds(timeouts.readTotalMultiplier *
+                                              static_cast<long long>(buffer.size()) +
+                                          timeouts.readTotalConstant);
+    const auto interval = std::chrono::milliseconds(timeouts.readInterval);
+    std::size_t got = 0;
+    Clock::time_point lastByte{};
+    while (got < buffer.size()) {
+        // The gap between bytes counts only once the first byte is in.
+        auto deadline = totalDeadline;
+        if (got > 0 && timeouts.readInterval > 0) {
+            deadline = std::min(deadline, lastByte + interval);
+        }
+        if (Clock::now() >= deadline) {
+            break;
+        }
+        pollfd waiting{.fd = handle, .events = POLLIN, .revents = 0};
+        const int ready = poll(&waiting, 1, pollTimeout(deadline));
+        if (ready < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (ready == 0) {
+            continue;  // the loop head decides whether the time is really up
+        }
+        if ((waiting.revents & POLLNVAL) != 0) {
+            return false;
+        }
+        const bool hungUp = (waiting.revents & (POLLERR | POLLHUP)) != 0;
+        if ((waiting.revents & POLLIN) == 0) {
+            if (hungUp) {
+                return false;
+            }
+            continue;
+        }
+        const ssize_t n = ::read(handle, buffer.data() + got, buffer.size() - got);
+        if (n > 0) {
+            got += static_cast<std::size_t>(n);
+            lastByte = Clock::now();
+        } else if (n == 0 || hungUp || (errno != EAGAIN && errno != EINTR)) {
+            return false;  // end of file after a hang-up, or EIO: the device has gone
+        }
+    }
+    received = static_cast<int>(got);
+    return true;
+}
+
+bool PosixSerialPortApi::close(PortHandle handle) {
+    {
+        std::lock_guard lock(mutex_);
+        timeouts_.erase(handle);
+    }
+    // The exclusive flag can outlive this descriptor on a pseudo-terminal whose
+    // master stays open; clear it so the next open is not refused.
+    ioctl(handle, TIOCNXCL);
+    return ::close(handle) == 0 || errno == EINTR;
+}
+
+void PosixSerialPortApi::sleep(int milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+}  // namespace qz5

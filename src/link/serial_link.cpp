@@ -1,0 +1,141 @@
+#include "link/serial_link.h"
+
+#include <algorithm>
+
+#include "common/message_box.h"
+#include "link/port_table.h"
+#include "link/posix_serial_port_api.h"
+
+namespace qz5 {
+
+namespace {
+
+// The tracker's line: 8N1 with DTR and RTS held up and no flow control in
+// either direction; whatever else the platform had stays as it was.
+void applyTrackerLine(LineSettings& settings, std::int32_t baudRate) {
+    settings.baudRate = baudRate;
+    settings.dataBits = 8;
+    settings.parityEnabled = false;
+    settings.twoStopBits = false;
+    settings.ctsFlowControl = false;
+    settings.dsrFlowControl = false;
+    settings.dsrSensitivity = false;
+    settings.xonXoffOutput = false;
+    settings.xonXoffInput = false;
+    settings.dtrAsserted = true;
+    settings.rtsAsserted = true;
+}
+
+constexpr PortTimeouts kTrackerTimeouts{.readInterval = 50,
+                                        .readTotalMultiplier = 3,
+                                        .readTotalConstant = 100,
+                                        .writeTotalMultiplier = 2,
+                                        .writeTotalConstant = 300};
+
+constexpr int kPauseAfterByteMs = 10;
+
+}  // namespace
+
+SerialLink::SerialLink() : SerialLink(PosixSerialPortApi::instance(), PortTable::system()) {}
+
+SerialLink::SerialLink(SerialPortApi& api, const PortTable& ports) : api_(api), ports_(ports) {}
+
+SerialLink::~SerialLink() {
+    // Nobody is left to read a message here, so the close is silent.
+    if (isOpen()) {
+        api_.close(portHandle_);
+    }
+}
+
+void SerialLink::setPortName(std::string_view name) {
+    portName_.fill('\0');
+    // A name ends at its first zero, as it would in a character array.
+    name = name.substr(0, name.find('\0'));
+    std::copy_n(name.begin(), std::min(name.size(), portName_.size() - 1), portName_.begin());
+}
+
+void SerialLink::setBaudRate(std::int32_t rate) {
+    baudRate_ = rate;
+}
+
+bool SerialLink::portExists(std::string_view name) const {
+    const auto path = ports_.devicePath(name);
+    if (!path) {
+        return false;
+    }
+    const PortHandle handle = api_.open(*path);
+    if (handle == kInvalidPortHandle) {
+        return false;
+    }
+    api_.close(handle);
+    return true;
+}
+
+bool SerialLink::openPort() {
+    if (isOpen()) {
+        closePort();  // on failure the old handle is given up and the open goes on
+    }
+    const auto path = ports_.devicePath(portName_.data());
+    portHandle_ = path ? api_.open(*path) : kInvalidPortHandle;
+    if (!isOpen()) {
+        return reportError("Could not aquire Com Port");
+    }
+    LineSettings settings;
+    if (!api_.getLineSettings(portHandle_, settings)) {
+        return reportError("GetCommState failed");
+    }
+    applyTrackerLine(settings, baudRate_);
+    if (!api_.setLineSettings(portHandle_, settings)) {
+        return reportError("SetCommState failed");
+    }
+    if (!api_.setTimeouts(portHandle_, kTrackerTimeouts)) {
+        return reportError("SetCommTimeouts failed");
+    }
+    return false;
+}
+
+bool SerialLink::writeBytes(std::span<const std::uint8_t> data) {
+    if (!isOpen()) {
+        return reportError("ComPort Invalid");
+    }
+    std::size_t total = 0;
+    for (const std::uint8_t byte : data) {
+        int written = 0;
+        if (!api_.writeByte(portHandle_, byte, written)) {
+            return reportError("ComPort write failed");
+        }
+        api_.sleep(kPauseAfterByteMs);
+        // A byte that timed out shows only in the count at the end.
+        total += static_cast<std::size_t>(written);
+    }
+    if (total != data.size()) {
+        return reportError("ComPort write mismatch");
+    }
+    return false;
+}
+
+std::int32_t SerialLink::readBytes(std::span<std::uint8_t> buffer) {
+    if (!isOpen()) {
+        reportError("ComPort Invalid");
+        return 0;
+    }
+    int received = 0;
+    if (!api_.read(portHandle_, buffer, received)) {
+        reportError("ComPort read failed");
+        return 0;
+    }
+    return received;
+}
+
+bool SerialLink::closePort() {
+    if (!isOpen()) {
+        return reportError("ComPort Invalid");
+    }
+    if (!api_.close(portHandle_)) {
+        return reportError("ComPort Close failed");
+    }
+    portHandle_ = kInvalidPortHandle;
+    return false;
+}
+
+}  // namespace qz5
