@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,7 +28,9 @@ std::string formatCallsign(std::string_view text);
 // comma adds nothing; an empty path has none).
 std::vector<CallsignAddress> splitPath(std::string_view path);
 
-// Formatted element texts -> path text, "," between elements.
-std::string joinPath(const std::vector<std::string>& texts);
+// Formatted element texts -> path text, "," between elements. Stops before an
+// element that would make the text longer than maxLength (whole elements only).
+std::string joinPath(const std::vector<std::string>& texts,
+                     std::size_t maxLength = std::numeric_limits<std::size_t>::max());
 
 }  // namespace qz5

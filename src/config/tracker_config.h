@@ -19,7 +19,7 @@ using PerProfile = std::array<T, kProfileCount>;
 // values. Texts are NUL-terminated byte arrays whose last byte is never written.
 // Everything that leaves the program goes through encodeImage/decodeImage.
 class TrackerConfig {
-public:
+  public:
     TrackerConfig();
 
     // Copy at most size-1 characters (stopping at a NUL) into the active

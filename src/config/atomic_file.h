@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace qz5 {
+
+// The system calls that replacing a file makes once the temporary file is
+// open. Tests derive from PosixSaveCalls to make one of them fail midway.
+class SaveCalls {
+  public:
+    virtual ~SaveCalls() = default;
+    // As write(2): bytes written, or -1.
+    virtual std::ptrdiff_t write(int fd, std::span<const std::uint8_t> bytes) = 0;
+    // As fsync(2) and rename(2): 0, or -1.
+    virtual int sync(int fd) = 0;
+    virtual int rename(const std::string& from, const std::string& to) = 0;
+};
+
+class PosixSaveCalls : public SaveCalls {
+  public:
+    std::ptrdiff_t write(int fd, std::span<const std::uint8_t> bytes) override;
+    int sync(int fd) override;
+    int rename(const std::string& from, const std::string& to) override;
+};
+
+enum class ReplaceResult { Replaced, OpenFailed, WriteFailed };
+
+// Writes `contents` to a temporary file beside `path`, syncs it and renames it
+// over `path`, keeping an existing file's permissions. On failure the
+// temporary file is gone and whatever was at `path` is untouched.
+ReplaceResult replaceFile(const std::string& path, std::span<const std::uint8_t> contents,
+                          SaveCalls& calls);
+
+}  // namespace qz5

@@ -1,0 +1,106 @@
+#include "config/config_file.h"
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "common/message_box.h"
+#include "config/config_image.h"
+#include "config/tracker_config.h"
+
+namespace qz5 {
+namespace {
+
+constexpr std::array<std::uint8_t, 4> kMagic = {'Z', 'B', '3', 'A'};
+constexpr std::size_t kHeaderSize = 8;
+
+bool saveFailed(const char* text) {
+    showMessage(text, "Save Failed");
+    return true;
+}
+
+bool loadFailed(const char* text) {
+    showMessage(text, "Load Failed");
+    return true;
+}
+
+std::uint8_t lowerAscii(std::uint8_t c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<std::uint8_t>(c - 'A' + 'a') : c;
+}
+
+bool magicMatches(std::span<const std::uint8_t> bytes) {
+    for (std::size_t i = 0; i < kMagic.size(); ++i) {
+        if (lowerAscii(bytes[i]) != lowerAscii(kMagic[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::uint32_t littleEndian32(std::span<const std::uint8_t> bytes) {
+    return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (std::uint32_t{bytes[3]} << 24);
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
+
+bool writeConfigFile(const std::string& path, TrackerConfig& config) {
+    PosixSaveCalls calls;
+    return writeConfigFile(path, config, calls);
+}
+
+bool writeConfigFile(const std::string& path, TrackerConfig& config, SaveCalls& calls) {
+    std::array<std::uint8_t, kImageBufferSize> image{};
+    const int length = config.encodeImage(image);
+    std::vector<std::uint8_t> contents(kMagic.begin(), kMagic.end());
+    for (int shift = 0; shift < 32; shift += 8) {
+        contents.push_back(static_cast<std::uint8_t>((length >> shift) & 0xFF));
+    }
+    contents.insert(contents.end(), image.begin(), image.begin() + length);
+
+    switch (replaceFile(path, contents, calls)) {
+        case ReplaceResult::OpenFailed:
+            return saveFailed("Failed to open file");
+        case ReplaceResult::WriteFailed:
+            return saveFailed("Failed to write data");
+        case ReplaceResult::Replaced:
+            break;
+    }
+    return false;
+}
+
+bool readConfigFile(const std::string& path, TrackerConfig& config) {
+    std::array<std::uint8_t, kConfigFileSize> contents{};
+    std::size_t length = 0;
+    {
+        const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+        if (!file) {
+            return loadFailed("Failed to open file");
+        }
+        length = std::fread(contents.data(), 1, contents.size(), file.get());
+    }
+    return readConfigBytes(std::span(contents).first(length), config);
+}
+
+bool readConfigBytes(std::span<const std::uint8_t> contents, TrackerConfig& config) {
+    if (contents.size() < kMagic.size() || !magicMatches(contents)) {
+        return loadFailed("Invalid File Format");
+    }
+    if (contents.size() < kHeaderSize ||
+        littleEndian32(contents.subspan(kMagic.size())) != kImageSize) {
+        return loadFailed("Invalid File Format");
+    }
+    if (contents.size() < kHeaderSize + kImageSize) {
+        return loadFailed("Failed to read data");
+    }
+    if (config.decodeImage(contents.subspan(kHeaderSize, kImageSize))) {
+        return loadFailed("Import Failed");
+    }
+    return false;
+}
+
+}  // namespace qz5
