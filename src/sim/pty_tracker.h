@@ -1,0 +1,105 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "sim/tracker_model.h"
+#include "sim/unique_fd.h"
+
+namespace qz5 {
+
+using WireClock = std::chrono::steady_clock;
+
+// One byte the host sent, as the tracker saw it arrive.
+struct WireByte {
+    std::uint8_t value = 0;
+    std::int32_t rate = 0;  // the host's line rate at that moment (0: not a standard rate)
+    bool heard = false;     // false when sent at a rate the tracker does not listen at
+    WireClock::time_point time;
+};
+
+// What the serving thread tells an observer: the host opened or closed the
+// port, a command (or a run of unheard bytes) arrived, a reply began.
+struct WireEvent {
+    enum class Kind { Opened, Closed, Received, Sent };
+
+    Kind kind = Kind::Opened;
+    WireClock::time_point time;
+    std::int32_t rate = 0;
+    bool heard = true;
+    std::vector<std::uint8_t> bytes;
+};
+
+// Serves a TrackerModel on the master side of a pseudo-terminal, on a thread
+// of its own, from construction to destruction. The host opens slavePath()
+// like a serial device. Bytes count only when the host's line rate (read from
+// the terminal settings) is the rate the model listens at; replies go out one
+// byte per line time (10 bits a byte), as a real line would deliver them, and
+// are lost while no one holds the port open. Every accessor is thread-safe.
+class PtyTracker {
+  public:
+    // Called on the serving thread; it must not call back into the tracker.
+    using Observer = std::function<void(const WireEvent&)>;
+
+    // Throws std::system_error when no pseudo-terminal can be had.
+    explicit PtyTracker(TrackerModel model = TrackerModel(), Observer observer = {});
+    ~PtyTracker();
+    PtyTracker(const PtyTracker&) = delete;
+    PtyTracker& operator=(const PtyTracker&) = delete;
+
+    const std::string& slavePath() const { return slavePath_; }
+
+    ConfigImage memory() const;
+    void setMemory(const ConfigImage& image);
+    TrackerFaults faults() const;
+    void setFaults(const TrackerFaults& faults);
+    Tone tone() const;
+    // Every byte received since construction or the last clearReceived.
+    std::vector<WireByte> received() const;
+    void clearReceived();
+
+  private:
+    struct Outgoing {
+        std::uint8_t value;
+        WireClock::time_point due;
+    };
+
+    void serve();
+    void sendDue(WireClock::time_point now);
+    void readMaster(WireClock::time_point now);
+    void take(const std::uint8_t* bytes, int count, std::int32_t rate, WireClock::time_point now);
+    void schedule(const Reply& reply, WireClock::time_point arrival);
+    void readNotifications(WireClock::time_point now);
+    void flushReceived();
+    void notify(const WireEvent& event) const;
+
+    const std::int32_t listenRate_;
+    const WireClock::duration byteTime_;
+
+    // Serving thread only.
+    Observer observer_;
+    WireEvent pendingReceived_;
+    std::deque<Outgoing> outgoing_;
+    WireClock::time_point lastDue_;
+    int openCount_ = 0;
+    bool hungUp_ = false;
+
+    UniqueFd master_;
+    UniqueFd notify_;
+    UniqueFd stop_;
+    std::string slavePath_;
+
+    mutable std::mutex mutex_;  // guards model_ and received_
+    TrackerModel model_;
+    std::vector<WireByte> received_;
+
+    std::thread thread_;
+};
+
+}  // namespace qz5
