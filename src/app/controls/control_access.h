@@ -14,17 +14,25 @@ namespace qz5 {
 // character outside Latin-1 reads as '?'). Nothing set from here raises a
 // click, so no interlock handler runs while the form is filled.
 class ControlAccess {
-public:
+  public:
+    // A list whose widget carries this property set to true keeps its items
+    // in text order.
+    static constexpr const char* kSortedProperty = "qz5SortedList";
+
     void registerControl(int id, QWidget* widget);
     // The control with this id, or nullptr when the window has none.
     QWidget* control(int id) const;
     bool hasControl(int id) const { return control(id) != nullptr; }
-    // Enables or disables; a missing control is skipped.
+    // Enables or disables; a missing control is skipped. As with dialog
+    // controls, every operation below on a missing control or one of another
+    // kind does nothing: reads give empty text, 0, false or -1.
     void enableControl(int id, bool enabled);
 
     // The six helpers. A text read keeps at most 78 characters; an editable
-    // combobox reads its edit text. Integers follow atoi; checks read true only
-    // when checked; a set check takes the low 8 bits (0 unchecked, 1 checked).
+    // combobox reads its edit text, a plain list its selected item. Integers follow atoi; checks
+    // read true only when checked; a set check takes the low 8 bits (0 unchecked, 1 checked, and
+    // like a two-state dialog checkbox given its "indeterminate" 2, any other
+    // nonzero byte checks the box).
     std::string getControlText(int id) const;
     std::int32_t getControlInt(int id) const;
     void setControlText(int id, std::string_view text);
@@ -35,17 +43,20 @@ public:
     // Comboboxes. Writing an editable combobox's text leaves its selection
     // index alone; selecting an index outside the list clears the selection.
     void resetComboContent(int id);
-    void addComboString(int id, std::string_view text);  // a sorted list inserts in text order
+    // Returns the new item's index (-1 when the control is no list); a sorted
+    // list inserts in text order, ignoring case.
+    int addComboString(int id, std::string_view text);
     void setComboSelection(int id, int index);
     int comboSelection(int id) const;  // -1 when none
     int comboCount(int id) const;
-    std::string comboItemText(int id, int index) const;
+    std::string comboItemText(int id, int index) const;  // empty when out of range
+    void setComboItemToolTip(int id, int index, std::string_view text);
 
     // Tab bars.
     void insertTab(int id, int index, std::string_view text);
     int currentTab(int id) const;
 
-private:
+  private:
     std::map<int, QWidget*> controls_;
 };
 

@@ -1,0 +1,245 @@
+#include "app/controls/control_access.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+#include <string>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QTabBar>
+
+#include "app/controls/latin1_text.h"
+
+namespace qz5 {
+
+namespace {
+
+// A text read delivers at most this many characters (a 79-character buffer
+// with its terminator).
+constexpr std::size_t kMaxReadChars = 78;
+
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// atoi's reading of a number; a value beyond 32 bits saturates instead of
+// wrapping into an unrelated number.
+std::int32_t parseInt(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && isSpace(text[i])) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long magnitude = 0;
+    const long long limit = negative ? -static_cast<long long>(INT32_MIN) : INT32_MAX;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        magnitude = std::min(limit, magnitude * 10 + (text[i] - '0'));
+    }
+    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+}
+
+QString widgetText(const QWidget* widget) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        return edit->text();
+    }
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget)) {
+        return combo->currentText();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        return button->text();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        return label->text();
+    }
+    if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
+        return group->title();
+    }
+    return {};
+}
+
+void setWidgetText(QWidget* widget, const QString& text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(text);
+        // Show the start of a long text, not its end.
+        edit->setCursorPosition(0);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        // A plain list has no text of its own to set.
+        if (combo->isEditable()) {
+            combo->setEditText(text);
+            combo->lineEdit()->setCursorPosition(0);
+        }
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(text);
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        group->setTitle(text);
+    }
+}
+
+// Where a sorted list puts a new item: after every item that does not sort
+// after it, comparing text without regard to case.
+int sortedPosition(const QComboBox& combo, const QString& text) {
+    int position = combo.count();
+    while (position > 0 &&
+           QString::compare(combo.itemText(position - 1), text, Qt::CaseInsensitive) > 0) {
+        --position;
+    }
+    return position;
+}
+
+}  // namespace
+
+void ControlAccess::registerControl(int id, QWidget* widget) {
+    controls_[id] = widget;
+}
+
+QWidget* ControlAccess::control(int id) const {
+    const auto found = controls_.find(id);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+void ControlAccess::enableControl(int id, bool enabled) {
+    if (QWidget* widget = control(id)) {
+        widget->setEnabled(enabled);
+    }
+}
+
+std::string ControlAccess::getControlText(int id) const {
+    const QWidget* widget = control(id);
+    return widget == nullptr ? std::string() : toLatin1(widgetText(widget), kMaxReadChars);
+}
+
+std::int32_t ControlAccess::getControlInt(int id) const {
+    return parseInt(getControlText(id));
+}
+
+void ControlAccess::setControlText(int id, std::string_view text) {
+    if (QWidget* widget = control(id)) {
+        setWidgetText(widget, fromLatin1(text));
+    }
+}
+
+void ControlAccess::setControlInt(int id, std::int32_t value) {
+    setControlText(id, std::to_string(value));
+}
+
+bool ControlAccess::getControlCheck(int id) const {
+    const auto* box = qobject_cast<const QCheckBox*>(control(id));
+    return box != nullptr && box->checkState() == Qt::Checked;
+}
+
+void ControlAccess::setControlCheck(int id, std::int32_t value) {
+    auto* box = qobject_cast<QCheckBox*>(control(id));
+    if (box == nullptr) {
+        return;
+    }
+    // A state beyond the box's highest one is taken as that highest one: a
+    // two-state box reads any nonzero low byte as checked.
+    const int highest = box->isTristate() ? 2 : 1;
+    const int state = std::min(value & 0xFF, highest);
+    box->setCheckState(state == 0   ? Qt::Unchecked
+                       : state == 1 ? Qt::Checked
+                                    : Qt::PartiallyChecked);
+}
+
+void ControlAccess::resetComboContent(int id) {
+    auto* combo = qobject_cast<QComboBox*>(control(id));
+    if (combo == nullptr) {
+        return;
+    }
+    const QSignalBlocker quiet(combo);
+    combo->clear();
+    combo->clearEditText();
+}
+
+int ControlAccess::addComboString(int id, std::string_view text) {
+    auto* combo = qobject_cast<QComboBox*>(control(id));
+    if (combo == nullptr) {
+        return -1;
+    }
+    const QSignalBlocker quiet(combo);
+    const QString item = fromLatin1(text);
+    const int position =
+        combo->property(kSortedProperty).toBool() ? sortedPosition(*combo, item) : combo->count();
+    const bool hadSelection = combo->currentIndex() >= 0;
+    const QString editText = combo->currentText();
+    combo->insertItem(position, item);
+    // Qt selects the first item put into an empty list; adding an item
+    // selects nothing here and leaves the edit text alone.
+    if (!hadSelection && combo->currentIndex() >= 0) {
+        combo->setCurrentIndex(-1);
+        if (combo->isEditable()) {
+            combo->setEditText(editText);
+        }
+    }
+    return position;
+}
+
+void ControlAccess::setComboSelection(int id, int index) {
+    auto* combo = qobject_cast<QComboBox*>(control(id));
+    if (combo == nullptr) {
+        return;
+    }
+    const QSignalBlocker quiet(combo);
+    const bool inList = index >= 0 && index < combo->count();
+    combo->setCurrentIndex(inList ? index : -1);
+    // Selecting always replaces the edit text, even when the item was already
+    // selected and the text had been changed since; no selection clears it.
+    if (combo->isEditable()) {
+        combo->setEditText(inList ? combo->itemText(index) : QString());
+        combo->lineEdit()->setCursorPosition(0);
+    }
+}
+
+int ControlAccess::comboSelection(int id) const {
+    const auto* combo = qobject_cast<const QComboBox*>(control(id));
+    return combo == nullptr ? -1 : combo->currentIndex();
+}
+
+int ControlAccess::comboCount(int id) const {
+    const auto* combo = qobject_cast<const QComboBox*>(control(id));
+    return combo == nullptr ? 0 : combo->count();
+}
+
+std::string ControlAccess::comboItemText(int id, int index) const {
+    const auto* combo = qobject_cast<const QComboBox*>(control(id));
+    if (combo == nullptr || index < 0 || index >= combo->count()) {
+        return {};
+    }
+    const QString text = combo->itemText(index);
+    return toLatin1(text, static_cast<std::size_t>(text.size()));
+}
+
+void ControlAccess::setComboItemToolTip(int id, int index, std::string_view text) {
+    auto* combo = qobject_cast<QComboBox*>(control(id));
+    if (combo != nullptr && index >= 0 && index < combo->count()) {
+        combo->setItemData(index, fromLatin1(text), Qt::ToolTipRole);
+    }
+}
+
+void ControlAccess::insertTab(int id, int index, std::string_view text) {
+    auto* tabs = qobject_cast<QTabBar*>(control(id));
+    if (tabs == nullptr) {
+        return;
+    }
+    // The first tab becomes current; that is no change the user made.
+    const QSignalBlocker quiet(tabs);
+    tabs->insertTab(index, fromLatin1(text));
+}
+
+int ControlAccess::currentTab(int id) const {
+    const auto* tabs = qobject_cast<const QTabBar*>(control(id));
+    return tabs == nullptr ? -1 : tabs->currentIndex();
+}
+
+}  // namespace qz5

@@ -1,0 +1,175 @@
+#include "app/controls/main_window_template.h"
+
+#include "app/controls/about_box_template.h"
+#include "app/controls/control_ids.h"
+#include "app/controls/template_style.h"
+
+namespace qz5 {
+
+namespace {
+
+// Hidden controls lie stacked in one small spot; nobody ever sees them.
+constexpr DluRect kHiddenSpot{103, 21, 24, 12};
+
+ControlTemplate label(const char* caption, DluRect rect, TextAlign align) {
+    return {.kind = ControlKind::Static, .caption = caption, .rect = rect, .align = align};
+}
+
+ControlTemplate hiddenEdit(int id, bool upperCase = false, bool digitsOnly = false) {
+    return {.id = id,
+            .kind = ControlKind::Edit,
+            .shown = false,
+            .rect = kHiddenSpot,
+            .upperCase = upperCase,
+            .digitsOnly = digitsOnly};
+}
+
+ControlTemplate hiddenNumber(int id) {
+    return hiddenEdit(id, false, true);
+}
+
+ControlTemplate hiddenCheck(int id, const char* caption) {
+    return {.id = id,
+            .kind = ControlKind::CheckBox,
+            .caption = caption,
+            .shown = false,
+            .rect = kHiddenSpot};
+}
+
+ControlTemplate hiddenList(int id) {
+    return {.id = id, .kind = ControlKind::ComboBox, .shown = false, .rect = kHiddenSpot};
+}
+
+ControlTemplate hiddenButton(int id, const char* caption) {
+    return {.id = id,
+            .kind = ControlKind::PushButton,
+            .caption = caption,
+            .shown = false,
+            .rect = kHiddenSpot};
+}
+
+ControlTemplate button(int id, const char* caption, DluRect rect) {
+    return {.id = id, .kind = ControlKind::PushButton, .caption = caption, .rect = rect};
+}
+
+DialogTemplate build() {
+    using namespace ids;
+    DialogTemplate tpl{.resourceId = 102,
+                       .caption = "Orvane QZ5 Config Basic",
+                       .width = 206,
+                       .height = 169,
+                       .font = kDialogFont};
+    tpl.controls = {
+        {.kind = ControlKind::Static,
+         .caption = "Callsign:",
+         .rect = {15, 23, 32, 13},
+         .align = TextAlign::Right,
+         .verticallyCentred = true},
+        {.id = kCallsign, .kind = ControlKind::Edit, .rect = {50, 23, 88, 13}, .upperCase = true},
+        label("Text:", {29, 36, 18, 13}, TextAlign::Right),
+        {.id = kStatusText, .kind = ControlKind::Edit, .rect = {49, 36, 119, 13}},
+        label("Symbol:", {17, 50, 30, 13}, TextAlign::Right),
+        {.id = kSymbol, .kind = ControlKind::ComboBox, .rect = {49, 53, 119, 68}, .editable = true},
+        label("Frequency:", {7, 69, 40, 13}, TextAlign::Right),
+        {.id = kFrequency,
+         .kind = ControlKind::ComboBox,
+         .rect = {49, 68, 119, 58},
+         .editable = true},
+        hiddenEdit(kDigiPath, true),
+        hiddenEdit(kSpare1014),
+        hiddenEdit(kSymbolTable),
+        hiddenEdit(kSpare1055, true),
+        hiddenNumber(kDelay1),
+        label("Transmit Rate:", {7, 85, 50, 13}, TextAlign::Right),
+        {.id = kTransmitRate,
+         .kind = ControlKind::Edit,
+         .rect = {63, 85, 25, 13},
+         .digitsOnly = true},
+        label("seconds", {88, 85, 40, 13}, TextAlign::Left),
+        hiddenNumber(kDelay2),
+        hiddenNumber(kAltRate),
+        hiddenNumber(kDelay3),
+        hiddenNumber(kCalibration),
+        hiddenNumber(kAuxCount),
+        hiddenCheck(kSendSeparate, "Send Separate"),
+        hiddenCheck(kNoGreaterThan, "Don't Send '>'"),
+        hiddenCheck(kSendAltitude, "Send Altitude"),
+        hiddenCheck(kAlternateDigiPaths, "Alternate Digi Paths"),
+        hiddenCheck(kOnlySendValid, "Only Send Valid"),
+        hiddenCheck(kAllowTtlSerial, "Allow TTL Serial"),
+        hiddenCheck(kInvertCdIn, "Invert CD IN"),
+        hiddenCheck(kTimestampDhm, "Timestamp DHM"),
+        hiddenCheck(kNoTxOnPttIn, "No TX on PTT In"),
+        hiddenCheck(kSendNmea, "Send NMEA"),
+        hiddenCheck(kTimestampHms, "Timestamp HMS"),
+        hiddenCheck(kSerialOutHigh, "Serial Out High"),
+        hiddenCheck(kSkipStartPacket, "Skip Start Packet"),
+        hiddenCheck(kPacket300Baud, "300 baud packet"),
+        hiddenCheck(kGps9600, "9600 baud GPS"),
+        hiddenCheck(kMicEEnable, "Enable"),
+        hiddenList(kMicEStatus),
+        hiddenCheck(kForcePrintable, "Force Printable"),
+        hiddenList(kMicEPath),
+        hiddenCheck(kSlotEnable, "Enable"),
+        hiddenNumber(kSlotSeconds),
+        {.id = kSmartBeaconing,
+         .kind = ControlKind::CheckBox,
+         .caption = "SmartBeaconing",
+         .rect = {25, 100, 68, 10}},
+        {.kind = ControlKind::Static,
+         .caption = std::string(kWebAddress),
+         .shown = false,
+         .rect = kHiddenSpot,
+         .align = TextAlign::Right},
+        {.id = kProfileTabs,
+         .kind = ControlKind::TabControl,
+         .caption = "Tab1",
+         .rect = {5, 5, 194, 115}},
+        hiddenNumber(kSbTurnAngle),
+        hiddenNumber(kSbTurnSlope),
+        hiddenNumber(kSbTurnTime),
+        hiddenNumber(kSbLowSpeed),
+        hiddenNumber(kSbSlowRate),
+        hiddenNumber(kSbHighSpeed),
+        hiddenNumber(kSbFastRate),
+        hiddenCheck(kAuxEnable, "Enable"),
+        hiddenNumber(kAuxValue),
+        {.id = kComPort, .kind = ControlKind::ComboBox, .rect = {13, 133, 65, 65}, .sorted = true},
+        button(kReadVersion, "Read Version", {13, 148, 65, 12}),
+        button(kReadConfiguration, "Read Configuration", {87, 133, 65, 12}),
+        button(kWriteConfiguration, "Write Configuration", {87, 148, 65, 12}),
+        {.kind = ControlKind::GroupBox, .caption = "Configure", .rect = {7, 122, 150, 40}},
+        hiddenButton(kSendLowTone, "Send 1200 Hz"),
+        hiddenButton(kSendHighTone, "Send 2200 Hz"),
+        hiddenButton(kSendBothTones, "Send Both"),
+        hiddenButton(kStopTones, "Stop Sending"),
+        hiddenButton(kSave, "Save"),
+        hiddenButton(kLoad, "Load"),
+        button(kExit, "Exit", {159, 150, 40, 12}),
+        button(kAbout, "About", {161, 134, 35, 12}),
+    };
+    tpl.initialItems = {
+        {kSymbol, {"[ (Pedestrian)", "> (Car)", "' (Airplane)"}},
+        {kFrequency,
+         {"144.390 MHz - Americas", "144.800 MHz - Europe", "145.175 MHz - Australia",
+          "144.340 MHz - Testing"}},
+        {kMicEStatus,
+         {"Off Duty", "En Route", "In Service", "Returning", "Committed", "Special", "Priority",
+          "Emergency!"}},
+        {kMicEPath,
+         {"Conventional", "WIDE-1", "WIDE-2", "WIDE-3", "WIDE-4", "WIDE-5", "WIDE-6", "WIDE-7",
+          "North", "South", "East", "West", "North + WIDE", "South + WIDE", "East + WIDE",
+          "West + WIDE"}},
+        {kComPort, {"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8"}},
+    };
+    return tpl;
+}
+
+}  // namespace
+
+const DialogTemplate& mainWindowTemplate() {
+    static const DialogTemplate tpl = build();
+    return tpl;
+}
+
+}  // namespace qz5

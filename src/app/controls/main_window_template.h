@@ -1,0 +1,10 @@
+#pragma once
+
+#include "app/controls/dialog_template.h"
+
+namespace qz5 {
+
+// Template 102: the configuration window with its 67 controls.
+const DialogTemplate& mainWindowTemplate();
+
+}  // namespace qz5
