@@ -1,0 +1,264 @@
+#include "link/posix_serial_port_api.h"
+
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <termios.h>
+
+#include <chrono>
+#include <numeric>
+#include <thread>
+
+#include "link/port_table.h"
+#include "link/serial_link.h"
+#include "pseudo_terminal.h"
+#include "support/recording_presenter.h"
+
+namespace qz5 {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+using Bytes = std::vector<std::uint8_t>;
+using Texts = std::vector<std::string>;
+
+constexpr PortTimeouts kTrackerTimeouts{50, 3, 100, 2, 300};
+// Long enough that only the behaviour under test can end a call in time.
+constexpr PortTimeouts kPatientTimeouts{1000, 10, 5000, 0, 5000};
+
+LineSettings trackerLine(std::int32_t rate) {
+    return {.baudRate = rate, .dataBits = 8, .dtrAsserted = true, .rtsAsserted = true};
+}
+
+double millisecondsBetween(Clock::time_point start, Clock::time_point end) {
+    return std::chrono::duration<double, std::milli>(end - start).count();
+}
+
+double millisecondsSince(Clock::time_point start) {
+    return millisecondsBetween(start, Clock::now());
+}
+
+class PosixSerialPortTest : public ::testing::Test {
+  protected:
+    ~PosixSerialPortTest() override {
+        if (handle != kInvalidPortHandle) {
+            api.close(handle);
+        }
+    }
+
+    void openPort(std::int32_t rate = 9600, const PortTimeouts& timeouts = kTrackerTimeouts) {
+        handle = api.open(pty.slavePath());
+        ASSERT_NE(handle, kInvalidPortHandle);
+        ASSERT_TRUE(api.setLineSettings(handle, trackerLine(rate)));
+        ASSERT_TRUE(api.setTimeouts(handle, timeouts));
+    }
+
+    // Runs `action` on another thread after `delay`, joined when the test ends.
+    void later(std::chrono::milliseconds delay, std::function<void()> action) {
+        helper = std::jthread([delay, action = std::move(action)] {
+            std::this_thread::sleep_for(delay);
+            action();
+        });
+    }
+
+    testing::PseudoTerminal pty;
+    PosixSerialPortApi api;
+    PortHandle handle = kInvalidPortHandle;
+    std::jthread helper;
+};
+
+TEST_F(PosixSerialPortTest, AppliesARawEightBitLineAtEitherRate) {
+    for (const auto& [rate, speed] : {std::pair{4800, B4800}, std::pair{9600, B9600}}) {
+        SCOPED_TRACE(rate);
+        openPort(rate);
+        termios tio{};
+        ASSERT_EQ(tcgetattr(pty.master(), &tio), 0);  // the slave's settings, seen from outside
+        EXPECT_EQ(cfgetospeed(&tio), speed);
+        EXPECT_EQ(cfgetispeed(&tio), speed);
+        EXPECT_EQ(tio.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+        EXPECT_EQ(tio.c_cflag & (PARENB | CSTOPB | CRTSCTS | CLOCAL), 0u);
+        EXPECT_NE(tio.c_cflag & CREAD, 0u);
+        EXPECT_EQ(tio.c_lflag & (ICANON | ECHO | ISIG | IEXTEN), 0u);
+        EXPECT_EQ(tio.c_iflag & (IXON | IXOFF | ICRNL | INLCR | IGNCR | ISTRIP), 0u);
+        EXPECT_EQ(tio.c_oflag & OPOST, 0u);
+
+        LineSettings seen;
+        ASSERT_TRUE(api.getLineSettings(handle, seen));
+        EXPECT_EQ(seen.baudRate, rate);
+        EXPECT_EQ(seen.dataBits, 8);
+        EXPECT_FALSE(seen.parityEnabled || seen.twoStopBits || seen.ctsFlowControl ||
+                     seen.xonXoffInput || seen.xonXoffOutput);
+        ASSERT_TRUE(api.close(handle));
+        handle = kInvalidPortHandle;
+    }
+}
+
+TEST_F(PosixSerialPortTest, RefusesLineSettingsItCannotHonour) {
+    openPort();
+    LineSettings other = trackerLine(19200);
+    EXPECT_FALSE(api.setLineSettings(handle, other));
+    other = trackerLine(9600);
+    other.dsrFlowControl = true;
+    EXPECT_FALSE(api.setLineSettings(handle, other));
+    other = trackerLine(9600);
+    other.dataBits = 9;
+    EXPECT_FALSE(api.setLineSettings(handle, other));
+}
+
+TEST_F(PosixSerialPortTest, EveryByteValuePassesUnchangedBothWays) {
+    openPort(4800, kPatientTimeouts);
+    Bytes all(256);
+    std::iota(all.begin(), all.end(), std::uint8_t{0});
+
+    pty.send(all);
+    Bytes got(256);
+    int received = 0;
+    const auto start = Clock::now();
+    ASSERT_TRUE(api.read(handle, got, received));
+    EXPECT_LT(millisecondsSince(start), 900);  // a full buffer ends the read, not the gap
+    EXPECT_EQ(received, 256);
+    EXPECT_EQ(got, all);
+
+    for (const std::uint8_t byte : all) {
+        int written = 0;
+        ASSERT_TRUE(api.writeByte(handle, byte, written));
+        ASSERT_EQ(written, 1);
+    }
+    EXPECT_EQ(pty.receive(), all);
+}
+
+TEST_F(PosixSerialPortTest, APortIsHeldByOneOpenAtATime) {
+    openPort();
+    EXPECT_EQ(api.open(pty.slavePath()), kInvalidPortHandle);
+    ASSERT_TRUE(api.close(handle));
+    handle = api.open(pty.slavePath());
+    EXPECT_NE(handle, kInvalidPortHandle);
+}
+
+TEST_F(PosixSerialPortTest, AnotherProgramsLockRefusesThePort) {
+    const int other = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(flock(other, LOCK_EX | LOCK_NB), 0);
+
+    testing::RecordingPresenter presenter;
+    const PortTable ports{{{"COM2", pty.slavePath()}}};
+    SerialLink link{api, ports};
+    link.setPortName("COM2");
+    EXPECT_FALSE(link.portExists("COM2"));
+    EXPECT_TRUE(link.openPort());
+    EXPECT_EQ(presenter.texts(), Texts{"Could not aquire Com Port"});
+
+    ::close(other);
+    EXPECT_TRUE(link.portExists("COM2"));
+}
+
+TEST_F(PosixSerialPortTest, SomethingThatIsNoTerminalHasNoLineSettings) {
+    testing::RecordingPresenter presenter;
+    const PortTable ports{{{"COM1", "/dev/null"}}};
+    SerialLink link{api, ports};
+    link.setPortName("COM1");
+    EXPECT_TRUE(link.openPort());
+    EXPECT_EQ(presenter.texts(), Texts{"GetCommState failed"});
+    EXPECT_FALSE(link.closePort());
+}
+
+TEST_F(PosixSerialPortTest, HandlesThatAreNotOpenAreRefused) {
+    openPort();
+    const PortHandle closed = handle;
+    ASSERT_TRUE(api.close(handle));
+    handle = kInvalidPortHandle;
+    EXPECT_FALSE(api.setTimeouts(closed, kTrackerTimeouts));
+    EXPECT_FALSE(api.close(closed));
+}
+
+// Timings through the whole link, with the time-outs that openPort sets.
+class PosixSerialLinkTimingTest : public PosixSerialPortTest {
+  protected:
+    PosixSerialLinkTimingTest() { link.setPortName("COM1"); }
+
+    testing::RecordingPresenter presenter;
+    const PortTable ports{{{"COM1", pty.slavePath()}}};
+    SerialLink link{api, ports};
+};
+
+TEST_F(PosixSerialLinkTimingTest, SilentReadLastsItsWholeTotalTimeout) {
+    ASSERT_FALSE(link.openPort());
+    Bytes buffer(200);
+    const auto start = Clock::now();
+    EXPECT_EQ(link.readBytes(buffer), 0);
+    const double elapsed = millisecondsSince(start);
+    EXPECT_GE(elapsed, 700.0);
+    EXPECT_LT(elapsed, 1000.0);
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(PosixSerialLinkTimingTest, ReadEndsFiftyMillisecondsAfterTheLastByte) {
+    ASSERT_FALSE(link.openPort());
+    Clock::time_point sendStarted;
+    Clock::time_point sendDone;
+    later(100ms, [&] {
+        sendStarted = Clock::now();
+        pty.send({0x4F, 0x56, 0x2D});
+        sendDone = Clock::now();
+    });
+    Bytes buffer(200);
+    EXPECT_EQ(link.readBytes(buffer), 3);
+    const auto end = Clock::now();
+    helper.join();
+    EXPECT_GE(millisecondsBetween(sendStarted, end), 50.0);
+    EXPECT_LT(millisecondsBetween(sendDone, end), 400.0);
+}
+
+TEST_F(PosixSerialLinkTimingTest, SilenceBeforeTheFirstByteDoesNotEndTheRead) {
+    ASSERT_FALSE(link.openPort());
+    later(300ms, [&] { pty.send({0x01, 0x02}); });
+    Bytes buffer(200);
+    EXPECT_EQ(link.readBytes(buffer), 2);
+}
+
+TEST_F(PosixSerialPortTest, StalledWriteGivesUpAfterItsTimeout) {
+    openPort();
+    ASSERT_EQ(tcflow(handle, TCOOFF), 0);
+    int written = -1;
+    const auto start = Clock::now();
+    EXPECT_TRUE(api.writeByte(handle, 0x1B, written));
+    const double elapsed = millisecondsSince(start);
+    EXPECT_EQ(written, 0);
+    EXPECT_GE(elapsed, 302.0);
+    EXPECT_LT(elapsed, 600.0);
+
+    ASSERT_EQ(tcflow(handle, TCOON), 0);
+    EXPECT_TRUE(api.writeByte(handle, 0x56, written));
+    EXPECT_EQ(written, 1);
+    EXPECT_EQ(pty.receive(), Bytes{0x56});
+}
+
+TEST_F(PosixSerialPortTest, DeviceVanishingDuringAReadFailsIt) {
+    openPort(9600, kPatientTimeouts);
+    later(100ms, [&] { pty.closeMaster(); });
+    Bytes buffer(200);
+    int received = 0;
+    const auto start = Clock::now();
+    EXPECT_FALSE(api.read(handle, buffer, received));
+    EXPECT_LT(millisecondsSince(start), 2000.0);
+
+    // Later calls fail at once rather than waiting out their time-outs.
+    int written = 0;
+    const auto after = Clock::now();
+    EXPECT_FALSE(api.read(handle, buffer, received));
+    EXPECT_FALSE(api.writeByte(handle, 0x00, written));
+    EXPECT_LT(millisecondsSince(after), 1000.0);
+}
+
+TEST_F(PosixSerialPortTest, DeviceVanishingDuringAStalledWriteFailsIt) {
+    openPort(9600, kPatientTimeouts);
+    ASSERT_EQ(tcflow(handle, TCOOFF), 0);
+    later(100ms, [&] { pty.closeMaster(); });
+    int written = 0;
+    const auto start = Clock::now();
+    EXPECT_FALSE(api.writeByte(handle, 0x1B, written));
+    EXPECT_LT(millisecondsSince(start), 2000.0);
+    EXPECT_EQ(written, 0);
+}
+
+}  // namespace
+}  // namespace qz5

@@ -1,0 +1,231 @@
+#include "link/serial_link.h"
+
+#include <gtest/gtest.h>
+
+#include "link/port_table.h"
+#include "support/fake_serial_port_api.h"
+#include "support/recording_presenter.h"
+
+namespace qz5 {
+namespace {
+
+using Calls = std::vector<std::string>;
+using Texts = std::vector<std::string>;
+
+constexpr const char* kDevice = "/dev/ttyFAKE0";
+
+class SerialLinkPortTest : public ::testing::Test {
+  protected:
+    SerialLinkPortTest() {
+        api.devices.insert(kDevice);
+        link.setPortName("COM3");
+    }
+
+    // The link's own port opened, with the fault switches cleared afterwards so
+    // that only what the test does next is logged.
+    void openCleanly() {
+        ASSERT_FALSE(link.openPort());
+        api.calls.clear();
+    }
+
+    testing::RecordingPresenter presenter;
+    testing::FakeSerialPortApi api;
+    PortTable ports{{{"COM3", kDevice}}};
+    SerialLink link{api, ports};
+};
+
+TEST_F(SerialLinkPortTest, PortNameKeepsNineCharactersAndForgetsLongerOnes) {
+    link.setPortName("COM12345678");
+    EXPECT_STREQ(link.portName(), "COM123456");
+    link.setPortName("COM1");
+    EXPECT_STREQ(link.portName(), "COM1");
+    link.setPortName(std::string_view("CO\0M7", 5));
+    EXPECT_STREQ(link.portName(), "CO");
+
+    // The port list's placeholder becomes a name of no port.
+    link.setPortName("No COM Ports Found");
+    EXPECT_STREQ(link.portName(), "No COM Po");
+    EXPECT_TRUE(link.openPort());
+    EXPECT_EQ(presenter.texts(), Texts{"Could not aquire Com Port"});
+    EXPECT_FALSE(link.isOpen());
+    EXPECT_TRUE(api.calls.empty());
+}
+
+TEST_F(SerialLinkPortTest, MissingPortsFailToOpenWithOneMessage) {
+    SerialLink fresh{api, ports};  // no name set since construction
+    EXPECT_TRUE(fresh.openPort());
+
+    api.devices.clear();  // in the table, but the device does not open
+    EXPECT_TRUE(link.openPort());
+    EXPECT_FALSE(link.isOpen());
+    EXPECT_EQ(presenter.texts(), (Texts{"Could not aquire Com Port", "Could not aquire Com Port"}));
+    EXPECT_EQ(api.calls, Calls{"open /dev/ttyFAKE0 refused"});
+}
+
+TEST_F(SerialLinkPortTest, OpenAppliesTheTrackerLineAndTimeouts) {
+    api.platformSettings = {.baudRate = 115200,
+                            .dataBits = 7,
+                            .parityEnabled = true,
+                            .twoStopBits = true,
+                            .ctsFlowControl = true,
+                            .dsrFlowControl = true,
+                            .dsrSensitivity = true,
+                            .xonXoffOutput = true,
+                            .xonXoffInput = true,
+                            .dtrAsserted = false,
+                            .rtsAsserted = false};
+    link.setBaudRate(9600);
+    ASSERT_FALSE(link.openPort());
+    EXPECT_TRUE(link.isOpen());
+    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_EQ(api.calls, (Calls{"open /dev/ttyFAKE0", "get", "set 9600", "timeouts"}));
+
+    const LineSettings& line = *api.appliedSettings;
+    EXPECT_EQ(line.baudRate, 9600);
+    EXPECT_EQ(line.dataBits, 8);
+    EXPECT_FALSE(line.parityEnabled || line.twoStopBits || line.ctsFlowControl ||
+                 line.dsrFlowControl || line.dsrSensitivity || line.xonXoffOutput ||
+                 line.xonXoffInput);
+    EXPECT_TRUE(line.dtrAsserted && line.rtsAsserted);
+
+    const PortTimeouts& timeouts = *api.appliedTimeouts;
+    EXPECT_EQ(timeouts.readInterval, 50);
+    EXPECT_EQ(timeouts.readTotalMultiplier, 3);
+    EXPECT_EQ(timeouts.readTotalConstant, 100);
+    EXPECT_EQ(timeouts.writeTotalMultiplier, 2);
+    EXPECT_EQ(timeouts.writeTotalConstant, 300);
+}
+
+struct OpenFault {
+    bool testing::FakeSerialPortApi::*fault;
+    const char* message;
+    std::size_t callsUntilFailure;
+};
+
+class SerialLinkOpenFaultTest : public SerialLinkPortTest,
+                                public ::testing::WithParamInterface<OpenFault> {};
+
+// A failed step after the device opened keeps it held; the next open lets it go first.
+TEST_P(SerialLinkOpenFaultTest, LeavesThePortHeldUntilTheNextOpen) {
+    api.*GetParam().fault = true;
+    EXPECT_TRUE(link.openPort());
+    EXPECT_EQ(presenter.texts(), Texts{GetParam().message});
+    EXPECT_EQ(api.calls.size(), GetParam().callsUntilFailure);
+    EXPECT_TRUE(link.isOpen());
+    EXPECT_EQ(api.openHandles.size(), 1u);
+
+    api.*GetParam().fault = false;
+    api.calls.clear();
+    EXPECT_FALSE(link.openPort());
+    EXPECT_EQ(api.calls, (Calls{"close", "open /dev/ttyFAKE0", "get", "set 4800", "timeouts"}));
+    EXPECT_EQ(api.openHandles.size(), 1u);
+    EXPECT_EQ(presenter.shown.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, SerialLinkOpenFaultTest,
+    ::testing::Values(
+        OpenFault{&testing::FakeSerialPortApi::failGetLineSettings, "GetCommState failed", 2},
+        OpenFault{&testing::FakeSerialPortApi::failSetLineSettings, "SetCommState failed", 3},
+        OpenFault{&testing::FakeSerialPortApi::failSetTimeouts, "SetCommTimeouts failed", 4}));
+
+TEST_F(SerialLinkPortTest, ClosedLinkRefusesEveryTransfer) {
+    const std::uint8_t byte = 0x55;
+    std::uint8_t buffer[4] = {};
+    EXPECT_TRUE(link.writeBytes({&byte, 1}));
+    EXPECT_EQ(link.readBytes(buffer), 0);
+    EXPECT_TRUE(link.closePort());
+    EXPECT_EQ(presenter.texts(), Texts(3, "ComPort Invalid"));
+    EXPECT_TRUE(api.calls.empty());
+
+    // Closing twice: the second close has nothing left to close.
+    openCleanly();
+    EXPECT_FALSE(link.closePort());
+    EXPECT_TRUE(link.closePort());
+    EXPECT_EQ(presenter.texts().back(), "ComPort Invalid");
+    EXPECT_EQ(api.calls, Calls{"close"});
+}
+
+TEST_F(SerialLinkPortTest, WritesOneByteAtATimeWithAPauseAfterEach) {
+    openCleanly();
+    const std::vector<std::uint8_t> data{0x1B, 0x00, 0xFF};
+    EXPECT_FALSE(link.writeBytes(data));
+    EXPECT_EQ(api.calls,
+              (Calls{"write 1B", "sleep 10", "write 00", "sleep 10", "write FF", "sleep 10"}));
+
+    api.calls.clear();
+    EXPECT_FALSE(link.writeBytes({}));
+    EXPECT_TRUE(api.calls.empty());
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(SerialLinkPortTest, FailedWriteStopsAtOnce) {
+    openCleanly();
+    api.writesBeforeFailure = 1;
+    const std::vector<std::uint8_t> data{0x01, 0x02, 0x03};
+    EXPECT_TRUE(link.writeBytes(data));
+    EXPECT_EQ(api.calls, (Calls{"write 01", "sleep 10", "write 02 failed"}));
+    EXPECT_EQ(presenter.texts(), Texts{"ComPort write failed"});
+    EXPECT_TRUE(link.isOpen());
+}
+
+TEST_F(SerialLinkPortTest, TimedOutWritesAreCountedAtTheEnd) {
+    openCleanly();
+    api.writesTimeOut = true;
+    const std::vector<std::uint8_t> data{0x01, 0x02};
+    EXPECT_TRUE(link.writeBytes(data));
+    EXPECT_EQ(api.calls, (Calls{"write 01 timeout", "sleep 10", "write 02 timeout", "sleep 10"}));
+    EXPECT_EQ(presenter.texts(), Texts{"ComPort write mismatch"});
+    EXPECT_TRUE(link.isOpen());
+}
+
+TEST_F(SerialLinkPortTest, ReadsReturnWhatArrivedAndLeaveTheRestOfTheBuffer) {
+    openCleanly();
+    api.replies = {{0x10, 0x20}, {}};
+    std::vector<std::uint8_t> buffer(5, 0xEE);
+    EXPECT_EQ(link.readBytes(buffer), 2);
+    EXPECT_EQ(buffer, (std::vector<std::uint8_t>{0x10, 0x20, 0xEE, 0xEE, 0xEE}));
+    EXPECT_EQ(link.readBytes(buffer), 0);  // a silent line is no failure
+    EXPECT_TRUE(presenter.shown.empty());
+
+    api.failRead = true;
+    EXPECT_EQ(link.readBytes(buffer), 0);
+    EXPECT_EQ(presenter.texts(), Texts{"ComPort read failed"});
+    EXPECT_TRUE(link.isOpen());
+}
+
+TEST_F(SerialLinkPortTest, FailedCloseKeepsTheLinkOpenAndTheNextOpenGoesOn) {
+    openCleanly();
+    api.failingCloses = 2;
+    EXPECT_TRUE(link.closePort());
+    EXPECT_TRUE(link.isOpen());
+    EXPECT_FALSE(link.openPort());
+    EXPECT_EQ(presenter.texts(), (Texts{"ComPort Close failed", "ComPort Close failed"}));
+    EXPECT_TRUE(link.isOpen());
+    EXPECT_EQ(api.calls.front(), "close");
+}
+
+TEST_F(SerialLinkPortTest, DestroyingTheLinkReleasesAHeldPortSilently) {
+    {
+        SerialLink held{api, ports};
+        held.setPortName("COM3");
+        api.failSetTimeouts = true;
+        EXPECT_TRUE(held.openPort());
+    }
+    EXPECT_TRUE(api.openHandles.empty());
+    EXPECT_EQ(presenter.texts(), Texts{"SetCommTimeouts failed"});
+}
+
+TEST_F(SerialLinkPortTest, PortExistsProbesWithoutMessagesOrState) {
+    EXPECT_TRUE(link.portExists("COM3"));
+    EXPECT_FALSE(link.portExists("COM4"));  // not in the table
+    api.devices.clear();
+    EXPECT_FALSE(link.portExists("COM3"));
+    EXPECT_EQ(api.calls, (Calls{"open /dev/ttyFAKE0", "close", "open /dev/ttyFAKE0 refused"}));
+    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_FALSE(link.isOpen());
+    EXPECT_TRUE(api.openHandles.empty());
+}
+
+}  // namespace
+}  // namespace qz5
