@@ -144,13 +144,13 @@ void PtyTracker::serve() {
             return;
         }
         now = WireClock::now();
-        // Bytes first: whatever the host wrote before closing belongs to that session.
-        if (fds[2].revents != 0) {
+        // A host may open, write and close before we wake: its opening comes
+        // before its bytes, and its bytes before its closing.
+        const int closes = fds[1].revents != 0 ? readNotifications(now) : 0;
+        if (!hungUp_) {
             readMaster(now);
         }
-        if (fds[1].revents != 0) {
-            readNotifications(now);
-        }
+        closeSessions(closes, now);
     }
 }
 
@@ -237,12 +237,13 @@ void PtyTracker::schedule(const Reply& reply, WireClock::time_point arrival) {
     }
 }
 
-void PtyTracker::readNotifications(WireClock::time_point now) {
+int PtyTracker::readNotifications(WireClock::time_point now) {
     alignas(inotify_event) std::array<char, 4096> buffer{};
+    int closes = 0;
     for (;;) {
         const auto count = ::read(notify_.get(), buffer.data(), buffer.size());
         if (count <= 0) {
-            return;
+            return closes;
         }
         for (std::size_t offset = 0; offset < static_cast<std::size_t>(count);) {
             inotify_event event{};
@@ -254,15 +255,21 @@ void PtyTracker::readNotifications(WireClock::time_point now) {
                 notify({WireEvent::Kind::Opened, now, 0, true, {}});
             }
             if ((event.mask & IN_CLOSE) != 0) {
-                openCount_ = std::max(0, openCount_ - 1);
-                if (openCount_ == 0) {
-                    flushReceived();
-                    std::lock_guard lock(mutex_);
-                    model_.interrupt();
-                }
-                notify({WireEvent::Kind::Closed, now, 0, true, {}});
+                ++closes;
             }
         }
+    }
+}
+
+void PtyTracker::closeSessions(int closes, WireClock::time_point now) {
+    for (int i = 0; i < closes; ++i) {
+        openCount_ = std::max(0, openCount_ - 1);
+        if (openCount_ == 0) {
+            flushReceived();
+            std::lock_guard lock(mutex_);
+            model_.interrupt();
+        }
+        notify({WireEvent::Kind::Closed, now, 0, true, {}});
     }
 }
 

@@ -75,7 +75,10 @@ class PtyTracker {
     void readMaster(WireClock::time_point now);
     void take(const std::uint8_t* bytes, int count, std::int32_t rate, WireClock::time_point now);
     void schedule(const Reply& reply, WireClock::time_point arrival);
-    void readNotifications(WireClock::time_point now);
+    // Counts the host's openings at once and returns its closings, which
+    // must wait until the bytes it wrote before them have been taken.
+    int readNotifications(WireClock::time_point now);
+    void closeSessions(int closes, WireClock::time_point now);
     void flushReceived();
     void notify(const WireEvent& event) const;
 
