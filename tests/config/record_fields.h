@@ -10,19 +10,20 @@
 namespace qz5::testing {
 
 // Every field of the record, for comparing whole records.
-#define QZ5_RECORD_FIELDS(X)                                                                       \
-    X(activeProfile)                                                                               \
-    X(callsign)                                                                                    \
-    X(digiPath)                                                                                    \
-    X(statusText) X(calibration) X(delay1Ms) X(delay2Ms) X(micEStatus) X(micEPath) X(symbolCode)   \
-        X(symbolTable) X(auxCount) X(transmitRate) X(altRateSeconds) X(slotSeconds) X(sbLowSpeed)  \
-            X(sbHighSpeed) X(sbSlowRate) X(sbFastRate) X(sbTurnAngle) X(sbTurnSlope) X(sbTurnTime) \
-                X(delay3Ms) X(auxValue) X(frequencyMHz) X(forcePrintable) X(onlySendValid)         \
-                    X(slotEnable) X(slotDivides60) X(slotDivides600) X(smartBeaconing)             \
-                        X(sendAltitude) X(micEEnable) X(auxEnable) X(timestamp) X(allowTtlSerial)  \
-                            X(alternateDigiPaths) X(invertCdIn) X(timestampHms) X(noTxOnPttIn)     \
-                                X(sendNmea) X(sendSeparate) X(packet300Baud) X(noGreaterThan)      \
-                                    X(serialOutHigh) X(skipStartPacket) X(gps9600)                 \
+#define QZ5_RECORD_FIELDS(X)                                                                      \
+    X(activeProfile)                                                                              \
+    X(callsign)                                                                                   \
+    X(digiPath)                                                                                   \
+    X(statusText)                                                                                 \
+    X(calibration) X(delay1Ms) X(delay2Ms) X(micEStatus) X(micEPath) X(symbolCode) X(symbolTable) \
+        X(auxCount) X(transmitRate) X(altRateSeconds) X(slotSeconds) X(sbLowSpeed) X(sbHighSpeed) \
+            X(sbSlowRate) X(sbFastRate) X(sbTurnAngle) X(sbTurnSlope) X(sbTurnTime) X(delay3Ms)   \
+                X(auxValue) X(frequencyMHz) X(forcePrintable) X(onlySendValid) X(slotEnable)      \
+                    X(slotDivides60) X(slotDivides600) X(smartBeaconing) X(sendAltitude)          \
+                        X(micEEnable) X(auxEnable) X(timestamp) X(allowTtlSerial)                 \
+                            X(alternateDigiPaths) X(invertCdIn) X(timestampHms) X(noTxOnPttIn)    \
+                                X(sendNmea) X(sendSeparate) X(packet300Baud) X(noGreaterThan)     \
+                                    X(serialOutHigh) X(skipStartPacket) X(gps9600)                \
                                         X(calibrationChanged)
 
 // Names of the fields that differ; frequencies compare by their bits so that

@@ -1,0 +1,247 @@
+#include "config/config_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "config/image_test_support.h"
+#include "config/record_fields.h"
+#include "support/recording_presenter.h"
+
+namespace qz5 {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+class ConfigFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("qz5-config-file-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string path(const std::string& name = "config.zb3") const {
+        return (folder_ / name).string();
+    }
+
+    static Bytes readAll(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    static void writeAll(const std::string& file, const Bytes& bytes) {
+        std::ofstream out(file, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+    }
+
+    // The file that saving the default record gives.
+    static Bytes defaultFile() {
+        TrackerConfig config;
+        const ConfigImage image = testing::encode(config);
+        constexpr std::array<std::uint8_t, 8> kHeader = {'Z', 'B', '3', 'A', 0x80, 0, 0, 0};
+        Bytes bytes(kConfigFileSize);
+        std::copy(kHeader.begin(), kHeader.end(), bytes.begin());
+        std::copy(image.begin(), image.end(), bytes.begin() + kHeader.size());
+        return bytes;
+    }
+
+    std::vector<std::string> folderEntries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder_)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    // Loading must fail with exactly this message and leave the record alone.
+    void expectLoadRejected(const Bytes& contents, const std::string& message) {
+        writeAll(path(), contents);
+        testing::RecordingPresenter presenter;
+        TrackerConfig config;
+        config.calibration = 7;
+        config.calibrationChanged = true;
+        const TrackerConfig before = config;
+        EXPECT_TRUE(readConfigFile(path(), config)) << contents.size();
+        ASSERT_EQ(presenter.shown.size(), 1u) << contents.size();
+        EXPECT_EQ(presenter.shown[0].text, message) << contents.size();
+        EXPECT_EQ(presenter.shown[0].caption, "Load Failed");
+        EXPECT_EQ(testing::differingFields(config, before), std::vector<std::string>{});
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(ConfigFileTest, SavingTheDefaultsWritesMagicLengthAndImage) {
+    testing::RecordingPresenter presenter;
+    TrackerConfig config;
+    EXPECT_FALSE(writeConfigFile(path(), config));
+    EXPECT_EQ(readAll(path()), defaultFile());
+    EXPECT_EQ(readAll(path()).size(), static_cast<std::size_t>(kConfigFileSize));
+    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_EQ(folderEntries(), std::vector<std::string>{"config.zb3"});
+}
+
+TEST_F(ConfigFileTest, SaveReplacesAnExistingFileAndKeepsItsPermissions) {
+    writeAll(path(), Bytes(500, 0x55));
+    ASSERT_EQ(::chmod(path().c_str(), 0640), 0);
+    TrackerConfig config;
+    EXPECT_FALSE(writeConfigFile(path(), config));
+    EXPECT_EQ(readAll(path()), defaultFile());
+    struct stat info {};
+    ASSERT_EQ(::stat(path().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST_F(ConfigFileTest, SaveIntoAMissingFolderCannotOpen) {
+    testing::RecordingPresenter presenter;
+    TrackerConfig config;
+    EXPECT_TRUE(writeConfigFile(path("missing/config.zb3"), config));
+    EXPECT_EQ(presenter.shown, (std::vector<testing::ShownMessage>{
+                                   {"Failed to open file", "Save Failed", MessageButtons::Ok}}));
+}
+
+// Lets a given number of bytes through, then fails like a full disk; or
+// fails the sync or the rename.
+class FaultySaveCalls : public PosixSaveCalls {
+  public:
+    std::ptrdiff_t write(int fd, std::span<const std::uint8_t> bytes) override {
+        if (budget == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const std::size_t allowed = std::min(bytes.size(), budget);
+        budget -= allowed;
+        return PosixSaveCalls::write(fd, bytes.first(allowed));
+    }
+    int sync(int fd) override { return failSync ? -1 : PosixSaveCalls::sync(fd); }
+    int rename(const std::string& from, const std::string& to) override {
+        return failRename ? -1 : PosixSaveCalls::rename(from, to);
+    }
+
+    std::size_t budget = static_cast<std::size_t>(-1);
+    bool failSync = false;
+    bool failRename = false;
+};
+
+TEST_F(ConfigFileTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
+    const Bytes old = {'o', 'l', 'd', ' ', 'f', 'i', 'l', 'e'};
+    const auto failures = std::vector<std::function<void(FaultySaveCalls&)>>{
+        [](FaultySaveCalls& c) { c.budget = 0; },
+        [](FaultySaveCalls& c) { c.budget = 70; },
+        [](FaultySaveCalls& c) { c.budget = 135; },
+        [](FaultySaveCalls& c) { c.failSync = true; },
+        [](FaultySaveCalls& c) { c.failRename = true; },
+    };
+    for (std::size_t i = 0; i < failures.size(); ++i) {
+        writeAll(path(), old);
+        FaultySaveCalls calls;
+        failures[i](calls);
+        testing::RecordingPresenter presenter;
+        TrackerConfig config;
+        EXPECT_TRUE(writeConfigFile(path(), config, calls)) << i;
+        EXPECT_EQ(presenter.shown,
+                  (std::vector<testing::ShownMessage>{
+                      {"Failed to write data", "Save Failed", MessageButtons::Ok}}))
+            << i;
+        EXPECT_EQ(readAll(path()), old) << i;
+        EXPECT_EQ(folderEntries(), std::vector<std::string>{"config.zb3"}) << i;
+    }
+}
+
+TEST_F(ConfigFileTest, ShortWritesAreContinued) {
+    class OneByteAtATime : public PosixSaveCalls {
+      public:
+        std::ptrdiff_t write(int fd, std::span<const std::uint8_t> bytes) override {
+            return PosixSaveCalls::write(fd, bytes.first(1));
+        }
+    } calls;
+    TrackerConfig config;
+    EXPECT_FALSE(writeConfigFile(path(), config, calls));
+    EXPECT_EQ(readAll(path()), defaultFile());
+}
+
+TEST_F(ConfigFileTest, SaveShowsTheEncodersWarningAndStillWrites) {
+    testing::RecordingPresenter presenter;
+    TrackerConfig config;
+    config.setStatusText(std::string(100, 's'));
+    EXPECT_FALSE(writeConfigFile(path(), config));
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(presenter.shown[0].caption, "Status Beacon Text Truncated");
+    EXPECT_EQ(readAll(path()).size(), static_cast<std::size_t>(kConfigFileSize));
+}
+
+TEST_F(ConfigFileTest, LoadDecodesAFileWhoseMagicIsInAnyCase) {
+    TrackerConfig source;
+    source.activeProfile = 1;
+    source.setCallsign("N0CALL-9");
+    source.smartBeaconing[1] = true;
+    source.sbTurnAngle[1] = 31;
+    ASSERT_FALSE(writeConfigFile(path(), source));
+    Bytes contents = readAll(path());
+    contents[0] = 'z';
+    contents[2] = '3';
+    contents[3] = 'a';
+    contents.insert(contents.end(), 40, 0xAB);  // anything after the image is ignored
+    writeAll(path(), contents);
+
+    testing::RecordingPresenter presenter;
+    TrackerConfig config;
+    config.calibrationChanged = true;
+    EXPECT_FALSE(readConfigFile(path(), config));
+    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_EQ(testing::text(config.callsign[1]), "N0CALL-9");
+    EXPECT_EQ(config.sbTurnAngle[1], 31);
+    EXPECT_FALSE(config.calibrationChanged);
+    EXPECT_EQ(config.activeProfile, 0);
+}
+
+TEST_F(ConfigFileTest, LoadRejectsAMissingFile) {
+    testing::RecordingPresenter presenter;
+    TrackerConfig config;
+    EXPECT_TRUE(readConfigFile(path("absent.zb3"), config));
+    EXPECT_EQ(presenter.shown, (std::vector<testing::ShownMessage>{
+                                   {"Failed to open file", "Load Failed", MessageButtons::Ok}}));
+}
+
+TEST_F(ConfigFileTest, LoadRejectsBadMagicAndLength) {
+    const Bytes good = defaultFile();
+    for (std::size_t size = 0; size < 8; ++size) {
+        expectLoadRejected(Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(size)),
+                           "Invalid File Format");
+    }
+    for (const Bytes& magic : {Bytes{'Z', 'B', '3', 'B'}, Bytes{'Z', 'B', 0, 'A'},
+                               Bytes{'Z', 'B', 0x13, 'A'}, Bytes{'Z', 0xC2, '3', 'A'}}) {
+        Bytes contents = good;
+        std::copy(magic.begin(), magic.end(), contents.begin());
+        expectLoadRejected(contents, "Invalid File Format");
+    }
+    for (const Bytes& length :
+         {Bytes{129, 0, 0, 0}, Bytes{127, 0, 0, 0}, Bytes{0, 0, 0, 128}, Bytes{128, 0, 0, 1}}) {
+        Bytes contents = good;
+        std::copy(length.begin(), length.end(), contents.begin() + 4);
+        expectLoadRejected(contents, "Invalid File Format");
+    }
+}
+
+TEST_F(ConfigFileTest, LoadRejectsAShortImage) {
+    const Bytes good = defaultFile();
+    for (std::size_t size : {8u, 108u, 135u}) {
+        expectLoadRejected(Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(size)),
+                           "Failed to read data");
+    }
+}
+
+}  // namespace
+}  // namespace qz5
