@@ -1,0 +1,229 @@
+#include "tools/qz5cfg/config_json.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <string>
+
+#include "tools/qz5cfg/latin1_text.h"
+#include "tools/qz5cfg/profile_fields.h"
+
+namespace qz5 {
+
+namespace {
+
+// Larger frequencies would overflow the encoder's count of 5 kHz steps.
+constexpr double kFrequencyLimitMHz = 1e7;
+
+[[noreturn]] void reject(const std::string& path, std::string_view problem) {
+    throw JsonFormError(path + ": " + std::string(problem));
+}
+
+std::string profilePath(int profile, std::string_view name) {
+    return "profiles[" + std::to_string(profile) + "]" + (name.empty() ? "" : ".") +
+           std::string(name);
+}
+
+// --- record -> JSON -------------------------------------------------------
+
+template <std::size_t N>
+Json toJsonValue(const std::array<char, N>& text) {
+    return latin1ToUtf8(std::string_view(text.data(), strnlen(text.data(), N)));
+}
+
+Json toJsonValue(char symbol) {
+    return symbol == '\0' ? std::string() : latin1ToUtf8(std::string_view(&symbol, 1));
+}
+
+Json toJsonValue(std::int32_t value) {
+    return value;
+}
+Json toJsonValue(bool value) {
+    return value;
+}
+
+// The shortest decimal that gives back the same float (144.39, not
+// 144.38999938964844); as a double it prints with those same digits.
+Json toJsonValue(float value) {
+    char digits[32];
+    const auto printed = std::to_chars(std::begin(digits), std::end(digits), value);
+    double shortest = 0.0;
+    std::from_chars(std::begin(digits), printed.ptr, shortest);
+    return shortest;
+}
+
+// --- JSON -> record -------------------------------------------------------
+
+std::int32_t readInt(const Json& value, const std::string& path) {
+    constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::string_view kRange = "integer outside -2147483648..2147483647";
+    if (value.is_number_unsigned()) {
+        const auto number = value.get<std::uint64_t>();
+        if (number > static_cast<std::uint64_t>(kMax)) {
+            reject(path, kRange);
+        }
+        return static_cast<std::int32_t>(number);
+    }
+    if (value.is_number_integer()) {
+        const auto number = value.get<std::int64_t>();
+        if (number < kMin || number > kMax) {
+            reject(path, kRange);
+        }
+        return static_cast<std::int32_t>(number);
+    }
+    // Integers too long for 64 bits arrive as floating point.
+    if (value.is_number_float()) {
+        const double number = value.get<double>();
+        if (std::trunc(number) == number && (number < kMin || number > kMax)) {
+            reject(path, kRange);
+        }
+    }
+    reject(path, "expected an integer");
+}
+
+bool readBool(const Json& value, const std::string& path) {
+    if (!value.is_boolean()) {
+        reject(path, "expected true or false");
+    }
+    return value.get<bool>();
+}
+
+std::string readBytes(const Json& value, const std::string& path) {
+    if (!value.is_string()) {
+        reject(path, "expected a string");
+    }
+    auto bytes = utf8ToLatin1(value.get_ref<const std::string&>());
+    if (!bytes) {
+        reject(path, "character outside U+0000..U+00FF");
+    }
+    return *bytes;
+}
+
+template <std::size_t N>
+void readValue(const Json& value, const std::string& path, std::array<char, N>& text) {
+    const std::string bytes = readBytes(value, path);
+    // A NUL would end the text early and silently drop the rest.
+    if (bytes.find('\0') != std::string::npos) {
+        reject(path, "a text cannot contain U+0000");
+    }
+    if (bytes.size() > N - 1) {
+        reject(path, "longer than " + std::to_string(N - 1) + " characters");
+    }
+    text.fill('\0');
+    std::memcpy(text.data(), bytes.data(), bytes.size());
+}
+
+void readValue(const Json& value, const std::string& path, char& symbol) {
+    const std::string bytes = readBytes(value, path);
+    if (bytes.size() > 1) {
+        reject(path, "more than one character");
+    }
+    symbol = bytes.empty() ? '\0' : bytes.front();
+}
+
+void readValue(const Json& value, const std::string& path, std::int32_t& number) {
+    number = readInt(value, path);
+}
+
+void readValue(const Json& value, const std::string& path, bool& flag) {
+    flag = readBool(value, path);
+}
+
+void readValue(const Json& value, const std::string& path, float& mhz) {
+    if (!value.is_number()) {
+        reject(path, "expected a number");
+    }
+    const double number = value.get<double>();
+    if (!(std::fabs(number) <= kFrequencyLimitMHz)) {
+        reject(path, "outside -10000000..10000000");
+    }
+    mhz = static_cast<float>(number);
+}
+
+void applyProfile(const Json& form, int profile, TrackerConfig& config) {
+    if (!form.is_object()) {
+        reject(profilePath(profile, ""), "expected an object");
+    }
+    for (const auto& [key, value] : form.items()) {
+        const std::string path = profilePath(profile, key);
+        bool known = false;
+        forEachProfileField([&](std::string_view name, auto member) {
+            if (name == key) {
+                known = true;
+                readValue(value, path, (config.*member)[profile]);
+            }
+        });
+        if (!known) {
+            reject(path, "unknown field");
+        }
+    }
+}
+
+void applyProfiles(const Json& form, TrackerConfig& config) {
+    if (!form.is_array() || form.size() > kProfileCount) {
+        reject("profiles", "expected an array of at most two objects");
+    }
+    for (std::size_t profile = 0; profile < form.size(); ++profile) {
+        applyProfile(form[profile], static_cast<int>(profile), config);
+    }
+}
+
+}  // namespace
+
+Json configToJson(const TrackerConfig& config) {
+    Json form;
+    form["activeProfile"] = config.activeProfile;
+    form["calibration"] = config.calibration;
+    form["calibrationChanged"] = config.calibrationChanged;
+    Json profiles = Json::array();
+    for (int profile = 0; profile < kProfileCount; ++profile) {
+        Json fields = Json::object();
+        forEachProfileField([&](const char* name, auto member) {
+            fields[name] = toJsonValue((config.*member)[profile]);
+        });
+        profiles.push_back(std::move(fields));
+    }
+    form["profiles"] = std::move(profiles);
+    return form;
+}
+
+void applyJson(const Json& form, TrackerConfig& config) {
+    if (!form.is_object()) {
+        throw JsonFormError("expected a JSON object");
+    }
+    TrackerConfig result = config;
+    for (const auto& [key, value] : form.items()) {
+        if (key == "activeProfile") {
+            result.activeProfile = readInt(value, key);
+            if (result.activeProfile != 0 && result.activeProfile != 1) {
+                reject(key, "must be 0 or 1");
+            }
+        } else if (key == "calibration") {
+            result.calibration = readInt(value, key);
+        } else if (key == "calibrationChanged") {
+            result.calibrationChanged = readBool(value, key);
+        } else if (key == "profiles") {
+            applyProfiles(value, result);
+        } else {
+            reject(key, "unknown field");
+        }
+    }
+    config = result;
+}
+
+Json parseJson(std::string_view text) {
+    try {
+        return Json::parse(text);
+    } catch (const Json::parse_error& error) {
+        // Drop the library's "[json.exception.parse_error.101] " tag; keep the
+        // line, column and reason.
+        std::string message = error.what();
+        const auto tagEnd = message.find("] ");
+        throw JsonFormError(tagEnd == std::string::npos ? message : message.substr(tagEnd + 2));
+    }
+}
+
+}  // namespace qz5

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+#include <string_view>
+
+#include "config/tracker_config.h"
+
+namespace qz5 {
+
+// Key order matters to people reading the output: keep the record's order.
+using Json = nlohmann::ordered_json;
+
+// A JSON text that is not a valid record; the message names the field (or the
+// position of a syntax error).
+class JsonFormError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// The whole record: activeProfile, calibration, calibrationChanged and the two
+// profiles (Primary, Secondary), each field under its own name.
+Json configToJson(const TrackerConfig& config);
+
+// Sets the fields present in `form`; absent ones keep their values. Throws
+// JsonFormError on the first bad field, leaving `config` untouched.
+void applyJson(const Json& form, TrackerConfig& config);
+
+// Throws JsonFormError with the line and column of a syntax error.
+Json parseJson(std::string_view text);
+
+}  // namespace qz5

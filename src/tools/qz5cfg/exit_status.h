@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+namespace qz5 {
+
+// What scripts can rely on: 0 done, 1 the file or device operation failed,
+// 2 the command line or the JSON was wrong (or a risky write was not confirmed).
+enum class ExitStatus { Ok = 0, Failed = 1, Usage = 2 };
+
+// The tool's own complaints, shown like the model's and the link's messages.
+void reportToolError(std::string_view text);
+
+}  // namespace qz5

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "link/port_table.h"
+
+namespace qz5 {
+
+// The port a device command talks to: the table the link resolves names
+// through, and the name to give it.
+struct PortChoice {
+    PortTable table;
+    std::string name;
+};
+
+// "COM1".."COM20" go through the system's table; a device path (anything
+// starting with '/') gets a table of its own. Anything else: nothing.
+std::optional<PortChoice> choosePort(std::string_view port);
+
+}  // namespace qz5

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "config/tracker_config.h"
+#include "tools/qz5cfg/exit_status.h"
+
+namespace qz5 {
+
+// Applies a JSON record file to `config`. Failed when the file cannot be read,
+// Usage when its content is not a valid record (the field is named).
+ExitStatus loadJsonRecord(const std::string& path, TrackerConfig& config);
+
+// A JSON record when the name ends in ".json", otherwise a configuration file
+// read as Load reads it (Failed after its message).
+ExitStatus loadRecord(const std::string& path, TrackerConfig& config);
+
+// Prints the record as indented JSON; Failed when the output cannot be written.
+ExitStatus printRecord(const TrackerConfig& config, std::ostream& out);
+
+}  // namespace qz5
