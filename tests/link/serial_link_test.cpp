@@ -97,10 +97,15 @@ TEST_F(SerialLinkPortTest, OpenAppliesTheTrackerLineAndTimeouts) {
 }
 
 struct OpenFault {
+    const char* name;
     bool testing::FakeSerialPortApi::*fault;
     const char* message;
     std::size_t callsUntilFailure;
 };
+
+void PrintTo(const OpenFault& fault, std::ostream* os) {
+    *os << fault.message;
+}
 
 class SerialLinkOpenFaultTest : public SerialLinkPortTest,
                                 public ::testing::WithParamInterface<OpenFault> {};
@@ -124,10 +129,13 @@ TEST_P(SerialLinkOpenFaultTest, LeavesThePortHeldUntilTheNextOpen) {
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, SerialLinkOpenFaultTest,
-    ::testing::Values(
-        OpenFault{&testing::FakeSerialPortApi::failGetLineSettings, "GetCommState failed", 2},
-        OpenFault{&testing::FakeSerialPortApi::failSetLineSettings, "SetCommState failed", 3},
-        OpenFault{&testing::FakeSerialPortApi::failSetTimeouts, "SetCommTimeouts failed", 4}));
+    ::testing::Values(OpenFault{"ReadSettings", &testing::FakeSerialPortApi::failGetLineSettings,
+                                "GetCommState failed", 2},
+                      OpenFault{"ApplySettings", &testing::FakeSerialPortApi::failSetLineSettings,
+                                "SetCommState failed", 3},
+                      OpenFault{"SetTimeouts", &testing::FakeSerialPortApi::failSetTimeouts,
+                                "SetCommTimeouts failed", 4}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SerialLinkPortTest, ClosedLinkRefusesEveryTransfer) {
     const std::uint8_t byte = 0x55;

@@ -193,6 +193,10 @@ struct ReadBackCase {
     const char* message;
 };
 
+void PrintTo(const ReadBackCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class VerifiedWriteReadBackTest : public TrackerCommandsTest,
                                   public ::testing::WithParamInterface<ReadBackCase> {};
 
