@@ -18,7 +18,7 @@ DialogTemplate build() {
          .caption = "Orvane QZ5 Config Basic Version 1.4",
          .rect = {29, 10, 144, 8}},
         {.kind = ControlKind::Static,
-         .caption = "Configuration utility for QZ5 trackers",
+         .caption = "Configures QZ5 trackers",
          .rect = {55, 24, 111, 8}},
         {.id = 1,
          .kind = ControlKind::PushButton,
