@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "support/recording_presenter.h"
+#include "tool_process.h"
+#include "tools/qz5cfg/config_json.h"
+#include "tools/qz5cfg/record_source.h"
+
+namespace qz5 {
+namespace {
+
+using testing::runTool;
+using testing::TempFolder;
+
+std::string fromHex(std::string_view hex) {
+    std::string bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 3) {
+        bytes += static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16));
+    }
+    return bytes;
+}
+
+// The image of the default record, bytes 0..84; the rest are 0.
+std::string defaultImage() {
+    std::string image = fromHex(
+        "2A 2A 80 80 4B 4B 13 13 78 78 00 00 1E 1E 00 00 "
+        "C2 C2 41 41 03 03 4E 4E 2A 42 01 01 00 00 5B 5B "
+        "2F 2F 14 14 05 05 00 00 42 48 9C 9E 86 82 98 98 "
+        "60 AE 92 88 8A 62 40 62 AE 92 88 8A 64 40 63 03 "
+        "F0 00 32 38 38 37 38 00 32 38 38 36 38 00 4F 56 "
+        "20 51 5A 35 00 ");
+    image.resize(128, '\0');
+    return image;
+}
+
+TEST(FileCommands, BuildOfAnEmptyRecordWritesTheDefaultImage) {
+    TempFolder folder;
+    folder.write("empty.json", "{}");
+    const auto run = runTool({"build", folder.path("empty.json"), folder.path("out.zb3")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(folder.read("out.zb3"), std::string("ZB3A\x80\0\0\0", 8) + defaultImage());
+}
+
+TEST(FileCommands, ShowPrintsTheDecodedDefaults) {
+    TempFolder folder;
+    folder.write("defaults.zb3", std::string("ZB3A\x80\0\0\0", 8) + defaultImage());
+    const auto run = runTool({"show", folder.path("defaults.zb3")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+
+    // Decoding the default image changes only the two quantised delays.
+    Json expected = configToJson(TrackerConfig());
+    for (auto& profile : expected["profiles"]) {
+        profile["delay2Ms"] = 127;
+        profile["delay3Ms"] = 526;
+    }
+    EXPECT_EQ(parseJson(run.out), expected) << run.out;
+}
+
+TEST(FileCommands, ShowOutputBuildsTheSameFile) {
+    TempFolder folder;
+    // Values the image holds exactly (delays on their steps), so nothing but
+    // the JSON can change them on the way.
+    folder.write("record.json", R"({"calibration":77,"profiles":[
+        {"callsign":"n0call-9","statusText":"caf\u00e9 \u00b0","smartBeaconing":true,
+         "sbSlowRate":1234,"frequencyMHz":145.175,"symbolCode":"&","delay2Ms":100},
+        {"digiPath":"WIDE2-2","slotEnable":true,"micEPath":15,"delay2Ms":100}]})");
+    ASSERT_EQ(runTool({"build", folder.path("record.json"), folder.path("a.zb3")}).status, 0);
+    const auto shown = runTool({"show", folder.path("a.zb3")});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    folder.write("shown.json", shown.out);
+    ASSERT_EQ(runTool({"build", folder.path("shown.json"), folder.path("b.zb3")}).status, 0);
+    EXPECT_EQ(folder.read("a.zb3"), folder.read("b.zb3"));
+
+    const Json record = parseJson(shown.out);
+    EXPECT_EQ(record["profiles"][0]["statusText"], "caf\u00e9 \u00b0");
+    EXPECT_EQ(record["profiles"][0]["frequencyMHz"].dump(), "145.175");
+    EXPECT_EQ(record["profiles"][0]["sbSlowRate"], 1234);
+}
+
+TEST(FileCommands, FileFailuresExitOneWithTheirMessages) {
+    TempFolder folder;
+    const std::string header("ZB3A\x80\0\0\0", 8);
+    folder.write("magic.zb3", "ZB3B" + header.substr(4) + defaultImage());
+    folder.write("length.zb3", header.substr(0, 4) + std::string("\x81\0\0\0", 4) + defaultImage());
+    folder.write("short.zb3", header + defaultImage().substr(0, 100));
+    folder.write("empty.json", "{}");
+
+    struct Case {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    const std::vector<Case> cases = {
+        {{"show", folder.path("missing.zb3")}, "Load Failed: Failed to open file\n"},
+        {{"show", folder.path("magic.zb3")}, "Load Failed: Invalid File Format\n"},
+        {{"show", folder.path("length.zb3")}, "Load Failed: Invalid File Format\n"},
+        {{"show", folder.path("short.zb3")}, "Load Failed: Failed to read data\n"},
+        {{"build", folder.path("empty.json"), folder.path("no/such/folder.zb3")},
+         "Save Failed: Failed to open file\n"},
+        {{"build", folder.path("missing.json"), folder.path("out.zb3")},
+         "qz5cfg: cannot open " + folder.path("missing.json") + ": No such file or directory\n"},
+        {{"build", folder.path(""), folder.path("out.zb3")},
+         "qz5cfg: cannot read " + folder.path("") + "\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+        const auto run = runTool(c.args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, c.err);
+    }
+    EXPECT_FALSE(folder.exists("out.zb3"));
+}
+
+TEST(FileCommands, BadJsonExitsTwoAndWritesNothing) {
+    TempFolder folder;
+    folder.write("long.json", R"({"profiles":[{"callsign":"ABCDEFGHIJKLMNOPQRST"}]})");
+    folder.write("syntax.json", "{\n  \"calibration\": 12,\n}\n");
+    folder.write("array.json", "[1, 2]");
+
+    auto run = runTool({"build", folder.path("long.json"), folder.path("out.zb3")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "qz5cfg: " + folder.path("long.json") +
+                           ": profiles[0].callsign: longer than 19 characters\n");
+
+    run = runTool({"build", folder.path("syntax.json"), folder.path("out.zb3")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(
+        run.err.rfind(
+            "qz5cfg: " + folder.path("syntax.json") + ": parse error at line 3, column 1:", 0),
+        0u)
+        << run.err;
+
+    run = runTool({"build", folder.path("array.json"), folder.path("out.zb3")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "qz5cfg: " + folder.path("array.json") + ": expected a JSON object\n");
+    EXPECT_FALSE(folder.exists("out.zb3"));
+}
+
+TEST(FileCommands, TruncatedStatusTextIsReportedAndStillSaved) {
+    TempFolder folder;
+    folder.write("long.json", R"({"profiles":[{"statusText":")" + std::string(100, 'a') +
+                                  R"("},{"statusText":")" + std::string(100, 'b') + R"("}]})");
+    const auto run = runTool({"build", folder.path("long.json"), folder.path("out.zb3")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err,
+              "Status Beacon Text Truncated: The Primary or Secondary Status Beacon text is too "
+              "long and has been tuncated.  To have a longer status beacon text, use fewer "
+              "digipeaters, and make the primary and secondary callsigns, digipeaters, or status "
+              "texts identical.\n");
+    EXPECT_EQ(folder.read("out.zb3").size(), 136u);
+}
+
+TEST(FileCommands, UsageErrorsExitTwo) {
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"frobnicate"},
+        {"show"},
+        {"show", "a.zb3", "extra"},
+        {"build", "only.json"},
+        {"version"},
+        {"read", "--port", "COM1"},
+        {"read", "--port", "COM1", "--json", "out.zb3"},
+        {"write", "--port", "COM1"},
+        {"version", "--port", "ttyUSB0"},
+        {"version", "--port", "COM21"},
+    };
+    for (const auto& args : cases) {
+        SCOPED_TRACE(::testing::PrintToString(args));
+        const auto run = runTool(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err, "");
+    }
+    EXPECT_EQ(runTool({"version", "--port", "COM0"}).err,
+              "qz5cfg: --port COM0: expected COM1..COM20 or a device path starting with '/'\n");
+}
+
+TEST(FileCommands, HelpDescribesEveryCommandAndTheJsonForm) {
+    const auto run = runTool({"--help"});
+    EXPECT_EQ(run.status, 0);
+    for (const char* text : {"show FILE", "build JSON_FILE", "version --port", "read --port",
+                             "--json", "write --port", "--emergency-ok", "Exit status",
+                             "\"profiles\"", "slotDivides600", "frequencyMHz", "U+00FF"}) {
+        EXPECT_NE(run.out.find(text), std::string::npos) << text;
+    }
+}
+
+TEST(FileCommands, UnwritableOutputIsAFailure) {
+    testing::RecordingPresenter presenter;
+    std::ostringstream out;
+    out.setstate(std::ios::badbit);
+    EXPECT_EQ(printRecord(TrackerConfig(), out), ExitStatus::Failed);
+    EXPECT_EQ(presenter.texts(), std::vector<std::string>{"cannot write the output"});
+}
+
+}  // namespace
+}  // namespace qz5
