@@ -21,6 +21,9 @@ namespace qz5 {
 namespace {
 
 constexpr std::int64_t kBitsPerByte = 10;  // start bit, 8 data bits, stop bit
+// Bytes that end no command are reported once the line has been quiet this
+// long, the host's own time-out between the bytes of a reply.
+constexpr auto kQuietLine = std::chrono::milliseconds(50);
 
 int checked(int result, const char* what) {
     if (result < 0) {
@@ -126,14 +129,15 @@ void PtyTracker::serve() {
     for (;;) {
         auto now = WireClock::now();
         sendDue(now);
+        if (!pendingReceived_.bytes.empty() && now >= lastReceived_ + kQuietLine) {
+            flushReceived();
+        }
         std::array<pollfd, 3> fds{{{stop_.get(), POLLIN, 0},
                                    {notify_.get(), POLLIN, 0},
                                    {hungUp_ ? -1 : master_.get(), POLLIN, 0}}};
-        timespec timeout{};
-        if (!outgoing_.empty()) {
-            timeout = toTimespec(outgoing_.front().due - now);
-        }
-        if (ppoll(fds.data(), fds.size(), outgoing_.empty() ? nullptr : &timeout, nullptr) < 0) {
+        const auto wake = nextWake();
+        timespec timeout = toTimespec(wake.value_or(now) - now);
+        if (ppoll(fds.data(), fds.size(), wake ? &timeout : nullptr, nullptr) < 0) {
             if (errno == EINTR) {
                 continue;
             }
@@ -144,14 +148,24 @@ void PtyTracker::serve() {
             return;
         }
         now = WireClock::now();
-        // A host may open, write and close before we wake: its opening comes
-        // before its bytes, and its bytes before its closing.
-        const int closes = fds[1].revents != 0 ? readNotifications(now) : 0;
+        if (fds[1].revents != 0) {
+            readNotifications(now);
+        }
         if (!hungUp_) {
             readMaster(now);
         }
-        closeSessions(closes, now);
     }
+}
+
+std::optional<WireClock::time_point> PtyTracker::nextWake() const {
+    std::optional<WireClock::time_point> wake;
+    if (!outgoing_.empty()) {
+        wake = outgoing_.front().due;
+    }
+    if (!pendingReceived_.bytes.empty()) {
+        wake = std::min(wake.value_or(WireClock::time_point::max()), lastReceived_ + kQuietLine);
+    }
+    return wake;
 }
 
 void PtyTracker::sendDue(WireClock::time_point now) {
@@ -212,6 +226,7 @@ void PtyTracker::take(const std::uint8_t* bytes, int count, std::int32_t rate,
             pendingReceived_ = {WireEvent::Kind::Received, now, rate, heard, {}};
         }
         pendingReceived_.bytes.push_back(bytes[i]);
+        lastReceived_ = now;
         if (const auto& reply = replies[static_cast<std::size_t>(i)]) {
             flushReceived();
             schedule(*reply, now);
@@ -237,39 +252,37 @@ void PtyTracker::schedule(const Reply& reply, WireClock::time_point arrival) {
     }
 }
 
-int PtyTracker::readNotifications(WireClock::time_point now) {
+void PtyTracker::readNotifications(WireClock::time_point now) {
     alignas(inotify_event) std::array<char, 4096> buffer{};
-    int closes = 0;
     for (;;) {
         const auto count = ::read(notify_.get(), buffer.data(), buffer.size());
         if (count <= 0) {
-            return closes;
+            return;
         }
         for (std::size_t offset = 0; offset < static_cast<std::size_t>(count);) {
             inotify_event event{};
             std::copy_n(buffer.data() + offset, sizeof event, reinterpret_cast<char*>(&event));
             offset += sizeof event + event.len;
             if ((event.mask & IN_OPEN) != 0) {
+                flushReceived();
                 ++openCount_;
                 hungUp_ = false;
                 notify({WireEvent::Kind::Opened, now, 0, true, {}});
             }
             if ((event.mask & IN_CLOSE) != 0) {
-                ++closes;
+                // What the host wrote before closing belongs to that session.
+                if (!hungUp_) {
+                    readMaster(now);
+                }
+                flushReceived();
+                openCount_ = std::max(0, openCount_ - 1);
+                if (openCount_ == 0) {
+                    std::lock_guard lock(mutex_);
+                    model_.interrupt();
+                }
+                notify({WireEvent::Kind::Closed, now, 0, true, {}});
             }
         }
-    }
-}
-
-void PtyTracker::closeSessions(int closes, WireClock::time_point now) {
-    for (int i = 0; i < closes; ++i) {
-        openCount_ = std::max(0, openCount_ - 1);
-        if (openCount_ == 0) {
-            flushReceived();
-            std::lock_guard lock(mutex_);
-            model_.interrupt();
-        }
-        notify({WireEvent::Kind::Closed, now, 0, true, {}});
     }
 }
 

@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -75,10 +76,8 @@ class PtyTracker {
     void readMaster(WireClock::time_point now);
     void take(const std::uint8_t* bytes, int count, std::int32_t rate, WireClock::time_point now);
     void schedule(const Reply& reply, WireClock::time_point arrival);
-    // Counts the host's openings at once and returns its closings, which
-    // must wait until the bytes it wrote before them have been taken.
-    int readNotifications(WireClock::time_point now);
-    void closeSessions(int closes, WireClock::time_point now);
+    void readNotifications(WireClock::time_point now);
+    std::optional<WireClock::time_point> nextWake() const;
     void flushReceived();
     void notify(const WireEvent& event) const;
 
@@ -87,7 +86,8 @@ class PtyTracker {
 
     // Serving thread only.
     Observer observer_;
-    WireEvent pendingReceived_;
+    WireEvent pendingReceived_;  // bytes not yet reported to the observer
+    WireClock::time_point lastReceived_;
     std::deque<Outgoing> outgoing_;
     WireClock::time_point lastDue_;
     int openCount_ = 0;
