@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "config/image_test_support.h"
-#include "config/record_fields.h"
+#include "support/record_fields.h"
 #include "support/recording_presenter.h"
 
 namespace qz5 {

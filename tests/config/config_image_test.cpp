@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "config/image_test_support.h"
-#include "config/record_fields.h"
+#include "support/record_fields.h"
 #include "support/recording_presenter.h"
 
 namespace qz5 {

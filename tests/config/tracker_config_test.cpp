@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "config/record_fields.h"
+#include "support/record_fields.h"
 
 namespace qz5 {
 namespace {
