@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <ostream>
 #include <span>
+#include <string_view>
 
 #include "common/message_box.h"
 #include "config/config_file.h"
@@ -45,7 +46,12 @@ ExitStatus runVersion(SerialLink& link, std::ostream& out) {
     if (probe(link, reply)) {
         return ExitStatus::Failed;
     }
-    out << reply.data() << '\n' << std::flush;
+    // The tracker ends its reply with a line break of its own; print one line.
+    std::string_view text(reply.data());
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) {
+        text.remove_suffix(1);
+    }
+    out << text << '\n' << std::flush;
     if (!out) {
         reportToolError("cannot write the output");
         return ExitStatus::Failed;

@@ -1,0 +1,139 @@
+#include "tools/qz5cfg/device_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <sstream>
+
+#include "link/port_table.h"
+#include "link/posix_serial_port_api.h"
+#include "link/serial_link.h"
+#include "sim/pty_tracker.h"
+#include "support/recording_presenter.h"
+#include "tool_process.h"
+#include "tools/qz5cfg/config_json.h"
+
+namespace qz5 {
+namespace {
+
+using testing::ShownMessage;
+
+constexpr const char* kEmergencyQuestion =
+    "You are about to configure your Zelbin with the ability to send an EMERGENCY beacon.  "
+    "Are you sure you want to do this?";
+
+ConfigImage imageOf(TrackerConfig config) {
+    std::array<std::uint8_t, kImageBufferSize> buffer{};
+    EXPECT_EQ(config.encodeImage(buffer), kImageSize);
+    ConfigImage image{};
+    std::copy_n(buffer.begin(), kImageSize, image.begin());
+    return image;
+}
+
+std::string fileImage(const std::string& file) {
+    return file.substr(8);
+}
+
+// The commands as the tool runs them: the real serial layer on the simulated
+// tracker's pseudo-terminal, reached as COM3.
+class DeviceCommandsTest : public ::testing::Test {
+  protected:
+    DeviceCommandsTest() { link.setPortName("COM3"); }
+
+    PtyTracker tracker;
+    PortTable ports{{{"COM3", tracker.slavePath()}}};
+    SerialLink link{PosixSerialPortApi::instance(), ports};
+    testing::RecordingPresenter presenter;
+    testing::TempFolder folder;
+    std::ostringstream out;
+};
+
+TEST_F(DeviceCommandsTest, VersionPrintsTheReplyAsOneLine) {
+    EXPECT_EQ(runVersion(link, out), ExitStatus::Ok);
+    EXPECT_EQ(out.str(), "OV-QZ5 1.4\n");
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(DeviceCommandsTest, SilentTrackerIsNotFound) {
+    tracker.setFaults({.silent = true});
+    EXPECT_EQ(runVersion(link, out), ExitStatus::Failed);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Zelbin3 Not Found"});
+}
+
+TEST_F(DeviceCommandsTest, ReadSavesTheDecodedRecord) {
+    TrackerConfig config;
+    config.setCallsign("K1ABC-7");
+    config.smartBeaconing[1] = true;
+    const ConfigImage image = imageOf(config);
+    tracker.setMemory(image);
+    // Saved as Save saves it: the record decoded from the tracker, encoded again.
+    TrackerConfig decoded;
+    ASSERT_FALSE(decoded.decodeImage(image));
+    const ConfigImage saved = imageOf(decoded);
+
+    EXPECT_EQ(runRead(link, folder.path("read.zb3"), out), ExitStatus::Ok);
+    EXPECT_EQ(presenter.shown,
+              (std::vector<ShownMessage>{{"Read Successful", "Zelbin3 Read", MessageButtons::Ok}}));
+    EXPECT_EQ(fileImage(folder.read("read.zb3")), std::string(saved.begin(), saved.end()));
+    EXPECT_EQ(out.str(), "");
+
+    EXPECT_EQ(runRead(link, std::nullopt, out), ExitStatus::Ok);
+    EXPECT_EQ(parseJson(out.str()), configToJson(decoded));
+}
+
+TEST_F(DeviceCommandsTest, ReadOfOtherThan128BytesFails) {
+    // Two equal reads of 127 bytes pass the link's own check; the count must not.
+    tracker.setFaults({.shortReadBack = true});
+    EXPECT_EQ(runRead(link, folder.path("read.zb3"), out), ExitStatus::Failed);
+    EXPECT_EQ(presenter.shown,
+              (std::vector<ShownMessage>{{"Read Failed", "Zelbin3 Read", MessageButtons::Ok}}));
+    EXPECT_FALSE(folder.exists("read.zb3"));
+}
+
+TEST_F(DeviceCommandsTest, WriteStoresTheRecordAndVerifiesIt) {
+    folder.write("record.json",
+                 R"({"profiles":[{"callsign":"K1ABC-7"},{"micEStatus":7,"statusText":"help"}]})");
+    TrackerConfig expected;
+    applyJson(parseJson(folder.read("record.json")), expected);
+
+    EXPECT_EQ(runWrite(link, folder.path("record.json"), true), ExitStatus::Ok);
+    EXPECT_EQ(
+        presenter.shown,
+        (std::vector<ShownMessage>{{"Write Successful", "Zelbin3 Write", MessageButtons::Ok}}));
+    EXPECT_EQ(tracker.memory(), imageOf(expected));
+}
+
+TEST_F(DeviceCommandsTest, WriteThatReadsBackWrongFails) {
+    folder.write("record.json", "{}");
+    tracker.setFaults({.corruptReadBack = true});
+    EXPECT_EQ(runWrite(link, folder.path("record.json"), false), ExitStatus::Failed);
+    EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Write Failed"});
+}
+
+TEST_F(DeviceCommandsTest, EmergencyWithoutConsentSendsNothing) {
+    folder.write("record.json", R"({"profiles":[{},{"micEStatus":7}]})");
+    presenter.answers = {MessageAnswer::Cancel};
+    EXPECT_EQ(runWrite(link, folder.path("record.json"), false), ExitStatus::Usage);
+    ASSERT_EQ(presenter.shown.size(), 2u);
+    EXPECT_EQ(presenter.shown[0],
+              (ShownMessage{kEmergencyQuestion, "Zelbin3 Write", MessageButtons::OkCancel}));
+    EXPECT_EQ(presenter.shown[1].text,
+              "nothing written; give --emergency-ok to write an Emergency status");
+    EXPECT_TRUE(tracker.received().empty());
+    EXPECT_EQ(tracker.memory(), imageOf(TrackerConfig()));
+}
+
+TEST_F(DeviceCommandsTest, UnreadableInputSendsNothing) {
+    EXPECT_EQ(runWrite(link, folder.path("missing.zb3"), false), ExitStatus::Failed);
+    folder.write("bad.json", R"({"profiles":[{"micEStatus":"7"}]})");
+    EXPECT_EQ(runWrite(link, folder.path("bad.json"), false), ExitStatus::Usage);
+    EXPECT_EQ(presenter.texts(),
+              (std::vector<std::string>{"Failed to open file", folder.path("bad.json") +
+                                                                   ": profiles[0].micEStatus: "
+                                                                   "expected an integer"}));
+    EXPECT_TRUE(tracker.received().empty());
+}
+
+}  // namespace
+}  // namespace qz5
