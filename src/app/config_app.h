@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QApplication>
+
+namespace qz5 {
+
+class PortTable;
+class SerialPortApi;
+
+// The application: shows the configuration window once and ends with it.
+class CConfigApp : public QApplication {
+  public:
+    CConfigApp(int& argc, char** argv);
+
+    // Runs the window on the real serial devices until it closes. Always false:
+    // there is nothing to run after the window.
+    bool startApplication();
+    // The same with the COM names wired explicitly.
+    bool startApplication(SerialPortApi& api, const PortTable& ports);
+};
+
+}  // namespace qz5

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+#include <string_view>
+
+#include "app/controls/control_access.h"
+#include "config/tracker_config.h"
+#include "link/serial_link.h"
+
+class QContextMenuEvent;
+class QKeyEvent;
+
+namespace qz5 {
+
+class PortTable;
+class SerialPortApi;
+
+// The main window: one configuration record, shown one profile at a time, and
+// one link to the tracker. Handlers run to completion on the GUI thread.
+class CConfigDlg : public QDialog {
+  public:
+    // Real serial devices, COM names from the system's port table.
+    explicit CConfigDlg(QWidget* parent = nullptr);
+    // Ports wired explicitly, for tests and the demo.
+    CConfigDlg(SerialPortApi& api, const PortTable& ports, QWidget* parent = nullptr);
+
+    // Form exchange between the controls and profile `activeProfile`.
+    void storeForm();
+    void loadForm();
+    void selectComboPrefix(int id, std::string_view text);
+
+    // Interlocks and enablement.
+    void updateEnables();
+    void updateToneLabels();
+    void updateDeviceEnables();
+    void OnSmartBeaconing();
+    void OnSlotEnable();
+    void OnMicEEnable();
+    void OnAuxEnable();
+    void OnTimestampDhm();
+    void OnTimestampHms();
+    void OnSendNmea();
+
+    // System commands of the window menu; the About item is 0x0010.
+    void OnSystemCommand(int commandId);
+
+    QIcon windowIcon;
+    TrackerConfig config;
+    SerialLink link;
+    ControlAccess controls;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    void initWindow();
+    void fillPortList();
+    void connectHandlers();
+
+    const PortTable& ports_;
+};
+
+}  // namespace qz5

@@ -1,0 +1,26 @@
+#include "app/qt_message_presenter.h"
+
+#include <QMessageBox>
+
+namespace qz5 {
+
+MessageAnswer QtMessagePresenter::present(const std::string& text, const std::string& caption,
+                                          MessageButtons buttons) {
+    QMessageBox box;
+    box.setWindowModality(Qt::ApplicationModal);
+    // Without a title Qt would show the program's file name; a caption-less box
+    // reads "Error" as users of such boxes expect.
+    box.setWindowTitle(caption.empty() ? QStringLiteral("Error") : QString::fromLatin1(caption));
+    box.setText(QString::fromLatin1(text));
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == MessageButtons::OkCancel) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+}  // namespace qz5

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "common/message_box.h"
+
+namespace qz5 {
+
+// Shows every message as a box modal to the whole application, so no second
+// command can start while one is open.
+class QtMessagePresenter final : public MessagePresenter {
+  public:
+    MessageAnswer present(const std::string& text, const std::string& caption,
+                          MessageButtons buttons) override;
+};
+
+}  // namespace qz5

@@ -1,0 +1,243 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <vector>
+
+#include "config/config_image.h"
+#include "window_fixture.h"
+
+namespace qz5::testing {
+namespace {
+
+using FormExchangeTest = WindowTest;
+
+ConfigImage imageOf(TrackerConfig config) {
+    ConfigImage image{};
+    config.encodeImage(image);
+    return image;
+}
+
+// Every row: a record with no default left in profile 0 survives the trip
+// through the form unchanged, and nothing lands in a neighbour's field.
+TEST_F(FormExchangeTest, EveryFieldTravelsThroughTheForm) {
+    TrackerConfig source;
+    source.setCallsign("W1AW-7");
+    source.setDigiPath("WIDE2-2");
+    source.setStatusText("Mobile station");
+    source.setFrequency(144.8f);
+    source.calibration = 140;
+    const int values[] = {611, 137, 45, 17, 4, 6, 12, 20, 70, 1500, 60, 30, 200, 9, 400, 7};
+    int* fields[] = {&source.delay1Ms[0],       &source.delay2Ms[0],    &source.transmitRate[0],
+                     &source.altRateSeconds[0], &source.slotSeconds[0], &source.auxCount[0],
+                     &source.sbLowSpeed[0],     &source.sbHighSpeed[0], &source.sbSlowRate[0],
+                     &source.sbFastRate[0],     &source.sbTurnAngle[0], &source.sbTurnSlope[0],
+                     &source.sbTurnTime[0],     &source.micEPath[0],    &source.delay3Ms[0],
+                     &source.auxValue[0]};
+    for (std::size_t k = 0; k < std::size(fields); ++k) {
+        *fields[k] = values[k];
+    }
+    source.micEStatus[0] = 5;
+    source.symbolCode[0] = '>';
+    source.symbolTable[0] = '\\';
+    for (auto* flag :
+         {&source.forcePrintable, &source.slotEnable, &source.smartBeaconing,
+          &source.allowTtlSerial, &source.alternateDigiPaths, &source.invertCdIn, &source.timestamp,
+          &source.sendNmea, &source.sendSeparate, &source.packet300Baud, &source.noGreaterThan,
+          &source.serialOutHigh, &source.skipStartPacket, &source.gps9600}) {
+        (*flag)[0] = true;
+    }
+    for (auto* flag : {&source.onlySendValid, &source.sendAltitude, &source.micEEnable,
+                       &source.auxEnable, &source.noTxOnPttIn}) {
+        (*flag)[0] = false;
+    }
+
+    config() = source;
+    window->loadForm();
+    config() = TrackerConfig();
+    config().calibration = source.calibration;
+    window->storeForm();
+    EXPECT_EQ(imageOf(config()), imageOf(source));
+    EXPECT_STREQ(config().callsign[0].data(), "W1AW-7");
+    EXPECT_EQ(config().symbolTable[0], '\\');
+    EXPECT_EQ(config().delay3Ms[0], 400);
+    EXPECT_FALSE(config().calibrationChanged);
+}
+
+TEST_F(FormExchangeTest, StoringTwiceGivesTheSameRecord) {
+    type(ids::kStatusText, "Twice");
+    window->storeForm();
+    const TrackerConfig first = config();
+    window->storeForm();
+    EXPECT_EQ(imageOf(config()), imageOf(first));
+    EXPECT_EQ(config().calibrationChanged, first.calibrationChanged);
+}
+
+TEST_F(FormExchangeTest, RatesBelowThreeStoreAsThree) {
+    const std::vector<std::pair<QString, int>> cases = {{"", 3},  {"0", 3}, {"1", 3},
+                                                        {"2", 3}, {"3", 3}, {"7200", 7200}};
+    for (const auto& [text, stored] : cases) {
+        type(ids::kTransmitRate, text);
+        controls().setControlText(ids::kAltRate, text.toStdString());
+        window->storeForm();
+        EXPECT_EQ(config().transmitRate[0], stored) << text.toStdString();
+        EXPECT_EQ(config().altRateSeconds[0], stored) << text.toStdString();
+    }
+}
+
+TEST_F(FormExchangeTest, NumbersFollowTheLeadingDigits) {
+    const std::vector<std::pair<std::string, int>> cases = {
+        {"", 0}, {"abc", 0}, {"12ab", 12}, {" 42", 42}, {"-7", -7}};
+    for (const auto& [text, stored] : cases) {
+        controls().setControlText(ids::kDelay1, text);
+        controls().setControlText(ids::kSbTurnSlope, text);
+        window->storeForm();
+        EXPECT_EQ(config().delay1Ms[0], stored) << text;
+        EXPECT_EQ(config().sbTurnSlope[0], stored) << text;
+    }
+}
+
+TEST_F(FormExchangeTest, LongTextsAreCutToWhatTheFieldsTake) {
+    type(ids::kStatusText, QString(150, 'a'));
+    type(ids::kCallsign, "w1aw-abcdefghijklmnopqrstuvwxyz");
+    window->storeForm();
+    EXPECT_EQ(std::string(config().statusText[0].data()), std::string(78, 'a'));
+    // The callsign field forces capitals as the user types.
+    EXPECT_STREQ(config().callsign[0].data(), "W1AW-ABCDEFGHIJKLMN");
+}
+
+TEST_F(FormExchangeTest, TextsCrossAsOneBytePerCharacter) {
+    config().setStatusText("\xE9t\xE9 \xB0");
+    window->loadForm();
+    EXPECT_EQ(qobject_cast<QLineEdit*>(controls().control(ids::kStatusText))->text(),
+              QString::fromUtf8("\u00E9t\u00E9 \u00B0"));
+    type(ids::kStatusText, QString::fromUtf8("caf\u00E9"));
+    window->storeForm();
+    EXPECT_STREQ(config().statusText[0].data(), "caf\xE9");
+}
+
+TEST_F(FormExchangeTest, FrequencyIsReadByItsLeadingNumber) {
+    auto* list = qobject_cast<QComboBox*>(controls().control(ids::kFrequency));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);  // the user picks "144.800 MHz - Europe"
+    ASSERT_EQ(list->currentText(), "144.800 MHz - Europe");
+    window->storeForm();
+    EXPECT_FLOAT_EQ(config().frequencyMHz[0], 144.8f);
+
+    type(ids::kFrequency, "145.5");
+    window->storeForm();
+    EXPECT_FLOAT_EQ(config().frequencyMHz[0], 145.5f);
+    window->loadForm();
+    EXPECT_EQ(controls().getControlText(ids::kFrequency), "145.500");
+
+    for (const QString& text : {QString("not a number"), QString("1e999"), QString("150")}) {
+        type(ids::kFrequency, text);
+        window->storeForm();
+        EXPECT_FLOAT_EQ(config().frequencyMHz[0], 144.39f) << text.toStdString();
+    }
+}
+
+TEST_F(FormExchangeTest, ListFrequenciesSelectTheirItem) {
+    const std::vector<std::pair<float, int>> cases = {
+        {144.34f, 3}, {145.175f, 2}, {144.8f, 1}, {144.39f, 0}};
+    for (const auto& [mhz, item] : cases) {
+        config().frequencyMHz[0] = mhz;
+        window->loadForm();
+        EXPECT_EQ(controls().comboSelection(ids::kFrequency), item) << mhz;
+        EXPECT_EQ(controls().getControlText(ids::kFrequency),
+                  controls().comboItemText(ids::kFrequency, item));
+    }
+}
+
+TEST_F(FormExchangeTest, SymbolIsShownByPrefixAndStoredByFirstCharacter) {
+    config().symbolCode[0] = '\'';
+    window->loadForm();
+    EXPECT_EQ(controls().getControlText(ids::kSymbol), "' (Airplane)");
+
+    // An unknown code shows alone; the list keeps its earlier selection.
+    config().symbolCode[0] = '-';
+    window->loadForm();
+    EXPECT_EQ(controls().getControlText(ids::kSymbol), "-");
+    EXPECT_EQ(controls().comboSelection(ids::kSymbol), 2);
+    window->storeForm();
+    EXPECT_EQ(config().symbolCode[0], '-');
+
+    // No code matches every item, so the last one ends selected.
+    config().symbolCode[0] = '\0';
+    controls().setComboSelection(ids::kSymbol, 0);
+    window->loadForm();
+    EXPECT_EQ(controls().comboSelection(ids::kSymbol), 2);
+    window->storeForm();
+    EXPECT_EQ(config().symbolCode[0], '\'');
+
+    type(ids::kSymbol, "/ (House)");
+    window->storeForm();
+    EXPECT_EQ(config().symbolCode[0], '/');
+    controls().setControlText(ids::kSymbolTable, "");
+    window->storeForm();
+    EXPECT_EQ(config().symbolTable[0], '\0');
+}
+
+TEST_F(FormExchangeTest, MicEIndexesOutsideTheirListsClearTheSelection) {
+    config().micEStatus[0] = 9;
+    config().micEPath[0] = 20;
+    window->loadForm();
+    EXPECT_EQ(controls().comboSelection(ids::kMicEStatus), -1);
+    EXPECT_EQ(controls().comboSelection(ids::kMicEPath), -1);
+    window->storeForm();
+    EXPECT_EQ(config().micEStatus[0], 0);
+    EXPECT_EQ(config().micEPath[0], -1);
+
+    config().micEStatus[0] = 7;
+    config().micEPath[0] = 15;
+    window->loadForm();
+    window->storeForm();
+    EXPECT_EQ(config().micEStatus[0], 7);
+    EXPECT_EQ(config().micEPath[0], 15);
+}
+
+TEST_F(FormExchangeTest, TimestampPairsMapToTheTwoBoxes) {
+    struct Case {
+        bool timestamp, hms, dhmShown, hmsShown, storedTimestamp, storedHms;
+    };
+    const Case cases[] = {{true, false, true, false, true, false},
+                          {true, true, false, true, true, true},
+                          {false, true, false, false, false, false},
+                          {false, false, false, false, false, false}};
+    for (const Case& c : cases) {
+        config().timestamp[0] = c.timestamp;
+        config().timestampHms[0] = c.hms;
+        window->loadForm();
+        EXPECT_EQ(checked(ids::kTimestampDhm), c.dhmShown);
+        EXPECT_EQ(checked(ids::kTimestampHms), c.hmsShown);
+        window->storeForm();
+        EXPECT_EQ(config().timestamp[0], c.storedTimestamp);
+        EXPECT_EQ(config().timestampHms[0], c.storedHms);
+    }
+}
+
+TEST_F(FormExchangeTest, OnlyADifferentCalibrationMarksItChanged) {
+    window->storeForm();
+    EXPECT_FALSE(config().calibrationChanged);
+    controls().setControlText(ids::kCalibration, "131");
+    window->storeForm();
+    EXPECT_TRUE(config().calibrationChanged);
+    EXPECT_EQ(config().calibration, 131);
+    // Equal again later: the mark stays until the tracker has the value.
+    window->storeForm();
+    EXPECT_TRUE(config().calibrationChanged);
+}
+
+TEST_F(FormExchangeTest, OnlyTheActiveProfileIsShownAndStored) {
+    config().setStatusText("first");
+    config().activeProfile = 1;
+    config().setStatusText("second");
+    window->loadForm();
+    EXPECT_EQ(controls().getControlText(ids::kStatusText), "second");
+    EXPECT_EQ(controls().getControlText(ids::kFrequency), "144.340 MHz - Testing");
+    type(ids::kStatusText, "edited");
+    window->storeForm();
+    EXPECT_STREQ(config().statusText[1].data(), "edited");
+    EXPECT_STREQ(config().statusText[0].data(), "first");
+}
+
+}  // namespace
+}  // namespace qz5::testing
