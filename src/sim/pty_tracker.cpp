@@ -184,6 +184,8 @@ void PtyTracker::readMaster(WireClock::time_point now) {
     for (;;) {
         const auto count = ::read(master_.get(), buffer.data(), buffer.size());
         if (count > 0) {
+            // On Linux the master reads back the slave's settings, where the
+            // host set its rate.
             termios settings{};
             const std::int32_t rate =
                 tcgetattr(master_.get(), &settings) == 0 ? lineRate(cfgetospeed(&settings)) : 0;

@@ -42,7 +42,14 @@ struct WireEvent {
 // like a serial device. Bytes count only when the host's line rate (read from
 // the terminal settings) is the rate the model listens at; replies go out one
 // byte per line time (10 bits a byte), as a real line would deliver them, and
-// are lost while no one holds the port open. Every accessor is thread-safe.
+// are lost while no one holds the port open. A command cut short by the host
+// closing the port is forgotten. Every accessor is thread-safe.
+//
+//   PtyTracker tracker{TrackerModel(9600)};
+//   PortTable ports({{"COM1", tracker.slavePath()}});
+//   SerialLink link(PosixSerialPortApi::instance(), ports);  // then talk on COM1
+//   tracker.setFaults({.shortReadBack = true});               // at any time
+//   tracker.received();  // what the host sent, with rates and times
 class PtyTracker {
   public:
     // Called on the serving thread; it must not call back into the tracker.
