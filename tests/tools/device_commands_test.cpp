@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <sstream>
+#include <utility>
 
+#include "config/config_file.h"
 #include "link/port_table.h"
 #include "link/posix_serial_port_api.h"
 #include "link/serial_link.h"
@@ -132,6 +135,74 @@ TEST_F(DeviceCommandsTest, UnreadableInputSendsNothing) {
               (std::vector<std::string>{"Failed to open file", folder.path("bad.json") +
                                                                    ": profiles[0].micEStatus: "
                                                                    "expected an integer"}));
+    EXPECT_TRUE(tracker.received().empty());
+}
+
+// The built program against a tracker that listens at 9600 bit/s.
+class DeviceCliTest : public ::testing::Test {
+  protected:
+    PtyTracker tracker{TrackerModel(9600)};
+    testing::TempFolder folder;
+};
+
+TEST_F(DeviceCliTest, WriteFindsTheTrackerAt9600AndReadGivesTheImageBack) {
+    folder.write("record.json", R"({"profiles":[{"callsign":"K1ABC-7","smartBeaconing":true}]})");
+    ASSERT_EQ(testing::runTool({"build", folder.path("record.json"), folder.path("f.zb3")}).status,
+              0);
+    TrackerConfig record;
+    ASSERT_FALSE(readConfigFile(folder.path("f.zb3"), record));
+    const ConfigImage image = imageOf(record);
+
+    const auto written =
+        testing::runTool({"write", "--port", tracker.slavePath(), folder.path("f.zb3")});
+    EXPECT_EQ(written.status, 0);
+    EXPECT_EQ(written.err, "Zelbin3 Write: Write Successful\n");
+    EXPECT_EQ(written.out, "");
+    EXPECT_EQ(tracker.memory(), image);
+
+    // The version request at 4800 goes unheard; everything else runs at 9600.
+    std::vector<std::pair<std::int32_t, std::uint8_t>> expected = {
+        {4800, 0x1B}, {4800, 0x1B}, {4800, 0x56}, {9600, 0x1B}, {9600, 0x1B},
+        {9600, 0x56}, {9600, 0x1B}, {9600, 0x44}, {9600, 0xAA}, {9600, 0x55}};
+    for (std::uint8_t byte : image) {
+        expected.emplace_back(9600, byte);
+    }
+    expected.insert(expected.end(), {{9600, 0x1B}, {9600, 0x55}});
+    const std::vector<WireByte> wire = tracker.received();
+    std::vector<std::pair<std::int32_t, std::uint8_t>> seen;
+    for (const WireByte& byte : wire) {
+        seen.emplace_back(byte.rate, byte.value);
+        EXPECT_EQ(byte.heard, byte.rate == 9600);
+    }
+    ASSERT_EQ(seen, expected);
+
+    // The write command and the image go out one byte every 10 ms or more. A
+    // byte the tracker's thread picks up late may shorten one gap, so the
+    // check is cumulative, with room for that delay.
+    constexpr std::size_t kFirst = 6;
+    constexpr std::size_t kCount = 4 + kImageSize;
+    constexpr auto kPickUpDelay = std::chrono::milliseconds(20);
+    for (std::size_t i = 1; i < kCount; ++i) {
+        const auto span = wire[kFirst + i].time - wire[kFirst].time;
+        EXPECT_GE(span, std::chrono::milliseconds(10) * static_cast<int>(i) - kPickUpDelay)
+            << "byte " << i;
+    }
+
+    const auto read =
+        testing::runTool({"read", "--port", tracker.slavePath(), folder.path("back.zb3")});
+    EXPECT_EQ(read.status, 0);
+    EXPECT_EQ(read.err, "Zelbin3 Read: Read Successful\n");
+    EXPECT_EQ(fileImage(folder.read("back.zb3")), std::string(image.begin(), image.end()));
+}
+
+TEST_F(DeviceCliTest, EmergencyIsRefusedWithoutTheFlag) {
+    folder.write("record.json", R"({"profiles":[{"micEStatus":7}]})");
+    const auto run =
+        testing::runTool({"write", "--port", tracker.slavePath(), folder.path("record.json")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, std::string("Zelbin3 Write: ") + kEmergencyQuestion +
+                           "\nqz5cfg: nothing written; give --emergency-ok to write an Emergency "
+                           "status\n");
     EXPECT_TRUE(tracker.received().empty());
 }
 
