@@ -65,6 +65,9 @@ QComboBox* makeComboBox(const ControlTemplate& item, QDialog& dialog) {
 QPushButton* makePushButton(const ControlTemplate& item, QDialog& dialog) {
     auto* button = new QPushButton(QString::fromLatin1(item.caption), &dialog);
     button->setDefault(item.defaultButton);
+    // Qt would otherwise make the first such button the default when the
+    // dialog opens, and Enter in any field would click it.
+    button->setAutoDefault(item.defaultButton);
     return button;
 }
 

@@ -163,6 +163,12 @@ TEST_F(LayoutTest, TabOrderFollowsTemplateOrder) {
     EXPECT_EQ(chain, expected);
 }
 
+TEST_F(LayoutTest, NoButtonBecomesTheDefault) {
+    for (const auto* button : dialog.findChildren<QPushButton*>()) {
+        EXPECT_FALSE(button->isDefault()) << button->text().toStdString();
+    }
+}
+
 TEST_F(LayoutTest, EveryControlStartsEnabled) {
     for (const ControlTemplate& item : mainWindowTemplate().controls) {
         EXPECT_TRUE(widgetFor(item)->isEnabled()) << item.id << ' ' << item.caption;
