@@ -100,7 +100,8 @@ TEST_F(DeviceCommandsTest, WriteStoresTheRecordAndVerifiesIt) {
     TrackerConfig expected;
     applyJson(parseJson(folder.read("record.json")), expected);
 
-    EXPECT_EQ(runWrite(link, folder.path("record.json"), true), ExitStatus::Ok);
+    EXPECT_EQ(runWrite(link, folder.path("record.json"), true), ExitStatus::Ok)
+        << ::testing::PrintToString(presenter.texts());
     EXPECT_EQ(
         presenter.shown,
         (std::vector<ShownMessage>{{"Write Successful", "Zelbin3 Write", MessageButtons::Ok}}));
