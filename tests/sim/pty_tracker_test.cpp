@@ -144,7 +144,10 @@ TEST(PtyTracker, TakesMemoryAndFaultChangesWhileServing) {
     EXPECT_TRUE(host.collect(1, 150ms).empty());
 
     host.send({0x1B, 0x1B, 0x32});
-    std::this_thread::sleep_for(50ms);
+    const auto deadline = std::chrono::steady_clock::now() + 1s;
+    while (tracker.tone() != Tone::High && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(1ms);
+    }
     EXPECT_EQ(tracker.tone(), Tone::High);
 }
 
