@@ -9,7 +9,6 @@
 #include <QTabBar>
 #include <cstdio>
 
-#include "app/controls/about_dialog.h"
 #include "app/controls/app_icon.h"
 #include "app/controls/control_ids.h"
 #include "app/controls/main_window_template.h"
@@ -93,13 +92,25 @@ void CConfigDlg::connectHandlers() {
     onClicked(ids::kTimestampDhm, &CConfigDlg::OnTimestampDhm);
     onClicked(ids::kTimestampHms, &CConfigDlg::OnTimestampHms);
     onClicked(ids::kSendNmea, &CConfigDlg::OnSendNmea);
+    onClicked(ids::kReadConfiguration, &CConfigDlg::OnReadConfiguration);
+    onClicked(ids::kWriteConfiguration, &CConfigDlg::OnWriteConfiguration);
+    onClicked(ids::kReadVersion, &CConfigDlg::OnReadVersion);
+    onClicked(ids::kSendLowTone, &CConfigDlg::OnSendLowTone);
+    onClicked(ids::kSendHighTone, &CConfigDlg::OnSendHighTone);
+    onClicked(ids::kSendBothTones, &CConfigDlg::OnSendBothTones);
+    onClicked(ids::kStopTones, &CConfigDlg::OnStopTones);
+    onClicked(ids::kLoad, &CConfigDlg::OnLoadFile);
+    onClicked(ids::kSave, &CConfigDlg::OnSaveFile);
+    onClicked(ids::kAbout, &CConfigDlg::OnAbout);
     onClicked(ids::kExit, &QDialog::accept);
+    if (auto* tabs = qobject_cast<QTabBar*>(controls.control(ids::kProfileTabs))) {
+        connect(tabs, &QTabBar::currentChanged, this, [this] { OnProfileTabChange(); });
+    }
 }
 
 void CConfigDlg::OnSystemCommand(int commandId) {
     if ((commandId & 0xFFF0) == kAboutCommand) {
-        CAboutDlg about(this);
-        about.exec();
+        OnAbout();
     } else if (commandId == kCloseCommand) {
         reject();
     }

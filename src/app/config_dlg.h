@@ -2,9 +2,13 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "app/controls/control_access.h"
+#include "app/file_prompt.h"
+#include "app/qt_file_prompt.h"
 #include "config/tracker_config.h"
 #include "link/serial_link.h"
 
@@ -45,6 +49,27 @@ class CConfigDlg : public QDialog {
     // System commands of the window menu; the About item is 0x0010.
     void OnSystemCommand(int commandId);
 
+    // Commands.
+    void OnReadVersion();
+    void OnReadConfiguration();
+    void OnWriteConfiguration();
+    void OnSendLowTone();
+    void OnSendHighTone();
+    void OnSendBothTones();
+    void OnStopTones();
+    void OnProfileTabChange();
+    void OnLoadFile();
+    void OnSaveFile();
+    void OnAbout();
+
+    // The whole record to and from a configuration file; outcomes are shown
+    // in message boxes.
+    void saveConfigFile(const std::string& path);
+    void loadConfigFile(const std::string& path);
+
+    // Replaces the file dialogs; the prompt must outlive the window.
+    void setFilePrompt(FilePrompt& prompt) { filePrompt_ = &prompt; }
+
     QIcon windowIcon;
     TrackerConfig config;
     SerialLink link;
@@ -58,8 +83,12 @@ class CConfigDlg : public QDialog {
     void initWindow();
     void fillPortList();
     void connectHandlers();
+    void takeSelectedPort();
+    void sendToneCommand(std::uint8_t code);
 
     const PortTable& ports_;
+    QtFilePrompt qtFilePrompt_;
+    FilePrompt* filePrompt_ = &qtFilePrompt_;
 };
 
 }  // namespace qz5

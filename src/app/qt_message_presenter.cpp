@@ -1,5 +1,6 @@
 #include "app/qt_message_presenter.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace qz5 {
@@ -20,7 +21,16 @@ MessageAnswer QtMessagePresenter::present(const std::string& text, const std::st
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
-    return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    // A box that a busy command shows takes clicks: give it the normal pointer.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    const bool ok = box.exec() == QMessageBox::Ok;
+    if (busy) {
+        QApplication::restoreOverrideCursor();
+    }
+    return ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 
 }  // namespace qz5

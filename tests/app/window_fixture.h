@@ -3,30 +3,28 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QTabBar>
 #include <QTest>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/config_dlg.h"
 #include "app/controls/control_ids.h"
 #include "link/port_table.h"
+#include "scripted_file_prompt.h"
 #include "support/fake_serial_port_api.h"
 #include "support/recording_presenter.h"
 
 namespace qz5::testing {
 
-// A window on scripted serial devices: by default COM1 exists.
-class WindowTest : public ::testing::Test {
+// Drives a window the way a user does, and records its message boxes and file
+// dialogs.
+class WindowDriver : public ::testing::Test {
   public:
-    WindowTest() { openWindow({{"COM1", "/dev/fake1"}}); }
-
-    // Rebuilds the window over a new COM table; `present` lists the devices
-    // that open.
-    void openWindow(PortTable::Entries table, std::set<std::string, std::less<>> present = {}) {
-        window.reset();
-        ports = PortTable(std::move(table));
-        api.devices = present.empty() ? allDevices() : std::move(present);
-        window = std::make_unique<CConfigDlg>(api, ports);
+    void install(std::unique_ptr<CConfigDlg> newWindow) {
+        window = std::move(newWindow);
+        window->setFilePrompt(files);
     }
 
     ControlAccess& controls() { return window->controls; }
@@ -38,11 +36,29 @@ class WindowTest : public ::testing::Test {
         return widget;
     }
 
-    // A user's click: the box toggles first, then its handler runs.
+    // A user's click: a checkbox toggles first, then its handler runs.
     void click(int id) { QTest::mouseClick(button(id), Qt::LeftButton); }
+
+    void clickTab(int index) {
+        auto* tabs = qobject_cast<QTabBar*>(controls().control(ids::kProfileTabs));
+        ASSERT_NE(tabs, nullptr);
+        QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(index).center());
+        ASSERT_EQ(tabs->currentIndex(), index);
+    }
 
     bool checked(int id) { return controls().getControlCheck(id); }
     bool enabled(int id) { return controls().control(id)->isEnabled(); }
+
+    // The enabled state of every control, in id order.
+    std::vector<bool> enableStates() {
+        std::vector<bool> states;
+        for (int id = ids::kReadConfiguration; id <= ids::kSymbol; ++id) {
+            if (QWidget* widget = controls().control(id)) {
+                states.push_back(widget->isEnabled());
+            }
+        }
+        return states;
+    }
 
     // Replaces a field's text the way a user would: select it all, type over it.
     void type(int id, const QString& text) {
@@ -56,10 +72,31 @@ class WindowTest : public ::testing::Test {
         }
     }
 
+    std::string text(int id) { return controls().getControlText(id); }
+
+    RecordingPresenter presenter;
+    ScriptedFilePrompt files;
+    std::unique_ptr<CConfigDlg> window;
+};
+
+// A window on scripted serial devices: by default COM1 exists.
+class WindowTest : public WindowDriver {
+  public:
+    WindowTest() { openWindow({{"COM1", "/dev/fake1"}}); }
+    // The window's link refers to the devices below.
+    ~WindowTest() override { window.reset(); }
+
+    // Rebuilds the window over a new COM table; `present` lists the devices
+    // that open (all of the table's when empty).
+    void openWindow(PortTable::Entries table, std::set<std::string, std::less<>> present = {}) {
+        window.reset();
+        ports = PortTable(std::move(table));
+        api.devices = present.empty() ? allDevices() : std::move(present);
+        install(std::make_unique<CConfigDlg>(api, ports));
+    }
+
     FakeSerialPortApi api;
     PortTable ports;
-    RecordingPresenter presenter;
-    std::unique_ptr<CConfigDlg> window;
 
   private:
     std::set<std::string, std::less<>> allDevices() const {

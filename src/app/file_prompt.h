@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace qz5 {
+
+// What a file dialog is asked to show.
+struct FileDialogRequest {
+    std::string title;
+    std::string defaultExtension;  // added when the user types a name without one
+    std::string initialName;       // proposed name; empty for none
+    std::string filterDescription;
+    std::string filterPattern;
+};
+
+// Asks the user for a file path. The window talks to this seam only, so tests
+// can script the answers.
+class FilePrompt {
+  public:
+    virtual ~FilePrompt() = default;
+    // A file to read; it need not exist, but its folder must. Nothing when
+    // cancelled.
+    virtual std::optional<std::string> openPath(const FileDialogRequest& request) = 0;
+    // A file to write; the user confirms before an existing file is replaced.
+    virtual std::optional<std::string> savePath(const FileDialogRequest& request) = 0;
+};
+
+}  // namespace qz5

@@ -1,0 +1,247 @@
+#include <chrono>
+
+#include "common/message_box.h"
+#include "config/config_image.h"
+#include "link/posix_serial_port_api.h"
+#include "sim/pty_tracker.h"
+#include "window_fixture.h"
+
+namespace qz5::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr std::array kDeviceOptions = {ids::kSendNmea,        ids::kPacket300Baud,
+                                       ids::kNoGreaterThan,   ids::kSerialOutHigh,
+                                       ids::kSkipStartPacket, ids::kGps9600};
+
+ConfigImage imageOf(TrackerConfig config) {
+    ConfigImage image{};
+    config.encodeImage(image);
+    return image;
+}
+
+std::vector<std::uint8_t> bytesOf(const std::vector<WireByte>& wire) {
+    std::vector<std::uint8_t> bytes;
+    for (const WireByte& b : wire) {
+        bytes.push_back(b.value);
+    }
+    return bytes;
+}
+
+// The window on COM1, a simulated tracker on a pseudo-terminal.
+class DeviceCommandsTest : public WindowDriver {
+  public:
+    DeviceCommandsTest() { start(TrackerModel()); }
+    ~DeviceCommandsTest() override { window.reset(); }
+
+    void start(TrackerModel model) {
+        window.reset();
+        tracker = std::make_unique<PtyTracker>(std::move(model));
+        ports = PortTable({{"COM1", tracker->slavePath()}});
+        install(std::make_unique<CConfigDlg>(PosixSerialPortApi::instance(), ports));
+        tracker->clearReceived();  // the port scan opened it
+    }
+
+    bool deviceOptionsEnabled() {
+        for (int id : kDeviceOptions) {
+            if (!enabled(id)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    std::unique_ptr<PtyTracker> tracker;
+    PortTable ports;
+};
+
+TEST_F(DeviceCommandsTest, WritePutsTheEncodedImageIntoTheTrackerAndShowsItsDecoding) {
+    config().setCallsign("w1aw-9");
+    window->loadForm();
+    const std::string longStatus(60, 's');
+    type(ids::kStatusText, QString::fromStdString(longStatus));
+    window->storeForm();
+    const ConfigImage expected = imageOf(config());
+    presenter.shown.clear();
+
+    click(ids::kWriteConfiguration);
+    ASSERT_EQ(presenter.shown.size(), 2u);
+    EXPECT_TRUE(presenter.shown[0].text.starts_with(
+        "The Primary or Secondary Status Beacon text is too long"));
+    EXPECT_EQ(presenter.shown[1].text, "Write Successful");
+    EXPECT_EQ(presenter.shown[1].caption, "Zelbin3 Write");
+    EXPECT_EQ(tracker->memory(), expected);
+    // The form shows what the tracker holds, not what was typed.
+    EXPECT_EQ(text(ids::kCallsign), "W1AW-9");
+    EXPECT_LT(text(ids::kStatusText).size(), longStatus.size());
+    EXPECT_TRUE(longStatus.starts_with(text(ids::kStatusText)));
+    EXPECT_TRUE(deviceOptionsEnabled());
+}
+
+TEST_F(DeviceCommandsTest, WriteClearsAChangedCalibration) {
+    controls().setControlText(ids::kCalibration, "135");
+    click(ids::kWriteConfiguration);
+    ASSERT_EQ(presenter.texts(), (std::vector<std::string>{"Write Successful"}));
+    EXPECT_FALSE(config().calibrationChanged);
+}
+
+TEST_F(DeviceCommandsTest, EmergencyWriteNeedsConfirmationEvenFromTheHiddenProfile) {
+    config().micEStatus[1] = 7;
+    type(ids::kCallsign, "K1ABC");
+    presenter.answers = {MessageAnswer::Cancel};
+    click(ids::kWriteConfiguration);
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(presenter.shown[0].text,
+              "You are about to configure your Zelbin with the ability to send an EMERGENCY "
+              "beacon.  Are you sure you want to do this?");
+    EXPECT_EQ(presenter.shown[0].caption, "Zelbin3 Write");
+    EXPECT_EQ(presenter.shown[0].buttons, MessageButtons::OkCancel);
+    EXPECT_TRUE(tracker->received().empty());
+    EXPECT_STREQ(config().callsign[0].data(), "K1ABC");  // stored before the question
+    EXPECT_FALSE(deviceOptionsEnabled());
+
+    presenter.answers = {MessageAnswer::Ok};
+    window->storeForm();
+    const ConfigImage expected = imageOf(config());
+    presenter.shown.clear();
+    click(ids::kWriteConfiguration);
+    EXPECT_EQ(presenter.texts().back(), "Write Successful");
+    EXPECT_EQ(tracker->memory(), expected);
+}
+
+TEST_F(DeviceCommandsTest, ReadReplacesEditsWithTheTrackersValues) {
+    TrackerConfig stored;
+    stored.setStatusText("From the tracker");
+    stored.packet300Baud[0] = true;
+    tracker->setMemory(imageOf(stored));
+    type(ids::kStatusText, "unsaved edit");
+
+    click(ids::kReadConfiguration);
+    EXPECT_EQ(presenter.texts(), (std::vector<std::string>{"Read Successful"}));
+    EXPECT_EQ(presenter.shown[0].caption, "Zelbin3 Read");
+    EXPECT_EQ(text(ids::kStatusText), "From the tracker");
+    EXPECT_STREQ(config().statusText[0].data(), "From the tracker");
+    EXPECT_EQ(button(ids::kSendLowTone)->text(), "Send 1600 Hz");
+    EXPECT_TRUE(deviceOptionsEnabled());
+}
+
+TEST_F(DeviceCommandsTest, ABadReadBackLeavesRecordAndFormAlone) {
+    for (auto fault : {&TrackerFaults::shortReadBack, &TrackerFaults::driftingReads}) {
+        TrackerFaults faults;
+        faults.*fault = true;
+        tracker->setFaults(faults);
+        type(ids::kStatusText, "unsaved edit");
+        const ConfigImage before = imageOf(config());
+        presenter.shown.clear();
+
+        click(ids::kReadConfiguration);
+        EXPECT_EQ(presenter.texts(), (std::vector<std::string>{"Read Failed"}));
+        EXPECT_EQ(imageOf(config()), before);
+        EXPECT_EQ(text(ids::kStatusText), "unsaved edit");
+        EXPECT_TRUE(deviceOptionsEnabled());
+    }
+}
+
+TEST_F(DeviceCommandsTest, AFailedWriteChangesNoEnableState) {
+    TrackerFaults faults;
+    faults.corruptReadBack = true;
+    tracker->setFaults(faults);
+    type(ids::kStatusText, "kept");
+    const std::vector<bool> before = enableStates();
+
+    click(ids::kWriteConfiguration);
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_TRUE(presenter.texts()[0].starts_with("Write Failed")) << presenter.texts()[0];
+    EXPECT_EQ(enableStates(), before);
+    EXPECT_EQ(text(ids::kStatusText), "kept");
+    EXPECT_STREQ(config().statusText[0].data(), "kept");
+}
+
+TEST_F(DeviceCommandsTest, ASilentTrackerIsReportedByTheLinkAlone) {
+    TrackerFaults faults;
+    faults.silent = true;
+    tracker->setFaults(faults);
+
+    click(ids::kReadVersion);
+    EXPECT_EQ(presenter.texts(), (std::vector<std::string>{"Zelbin3 Not Found"}));
+    EXPECT_TRUE(deviceOptionsEnabled());
+
+    start(TrackerModel());
+    tracker->setFaults(faults);
+    presenter.shown.clear();
+    click(ids::kReadConfiguration);
+    EXPECT_EQ(presenter.texts(), (std::vector<std::string>{"Zelbin3 Not Found"}));
+    EXPECT_TRUE(deviceOptionsEnabled());
+
+    start(TrackerModel());
+    tracker->setFaults(faults);
+    presenter.shown.clear();
+    const std::vector<bool> before = enableStates();
+    click(ids::kWriteConfiguration);
+    EXPECT_EQ(presenter.texts(), (std::vector<std::string>{"Zelbin3 Not Found"}));
+    EXPECT_EQ(enableStates(), before);
+}
+
+TEST_F(DeviceCommandsTest, ATrackerAt9600IsFoundAndTheNextToneTalksAt9600) {
+    start(TrackerModel(9600));
+    click(ids::kReadVersion);
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(presenter.shown[0].text, TrackerModel::kDefaultVersionText);
+    EXPECT_EQ(presenter.shown[0].caption, "Zelbin3 Version");
+    EXPECT_EQ(window->link.baudRate(), 9600);
+
+    tracker->clearReceived();
+    click(ids::kSendHighTone);
+    const std::vector<WireByte> wire = tracker->received();
+    ASSERT_FALSE(wire.empty());
+    for (const WireByte& b : wire) {
+        EXPECT_EQ(b.rate, 9600);
+        EXPECT_TRUE(b.heard);
+    }
+    EXPECT_EQ(tracker->tone(), Tone::High);
+}
+
+TEST_F(DeviceCommandsTest, ToneCommandsSendStopThenTheirCodeAfterAPause) {
+    const std::vector<std::pair<int, std::uint8_t>> buttons = {{ids::kSendLowTone, 0x31},
+                                                               {ids::kSendHighTone, 0x32},
+                                                               {ids::kSendBothTones, 0x33},
+                                                               {ids::kStopTones, 0x78}};
+    for (const auto& [id, code] : buttons) {
+        tracker->clearReceived();
+        click(id);
+        const std::vector<WireByte> wire = tracker->received();
+        ASSERT_EQ(bytesOf(wire), (std::vector<std::uint8_t>{0x1B, 0x1B, 0x78, 0x1B, 0x1B, code}))
+            << id;
+        // 10 ms after the last byte of the stop, then 50 ms before the tone; a
+        // little slack for when the bytes are seen arriving.
+        EXPECT_GE(wire[3].time - wire[2].time, 55ms) << id;
+    }
+    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_EQ(tracker->tone(), Tone::Off);
+}
+
+TEST_F(DeviceCommandsTest, ToneWithAnUnwrittenCalibrationWarnsAndStillSends) {
+    controls().setControlText(ids::kCalibration, "140");
+    click(ids::kSendBothTones);
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(presenter.shown[0].text,
+              "New Calibration value should be written before Testing Tones");
+    EXPECT_EQ(presenter.shown[0].caption, "Calibration not written");
+    EXPECT_EQ(tracker->tone(), Tone::Both);
+    EXPECT_FALSE(deviceOptionsEnabled());  // tones never touch the device options
+}
+
+TEST_F(DeviceCommandsTest, FallbackPortNameFailsToOpen) {
+    window.reset();
+    ports = PortTable();
+    install(std::make_unique<CConfigDlg>(PosixSerialPortApi::instance(), ports));
+    click(ids::kReadVersion);
+    EXPECT_STREQ(window->link.portName(), "No COM Po");
+    ASSERT_FALSE(presenter.texts().empty());
+    EXPECT_EQ(presenter.texts().back(), "Zelbin3 Not Found");
+    EXPECT_TRUE(tracker->received().empty());
+}
+
+}  // namespace
+}  // namespace qz5::testing
