@@ -69,8 +69,9 @@ JSON form (show and read --json print it; build and write accept it):
   Texts are strings in which each character U+0000..U+00FF stands for one
   byte: callsign up to 19 characters, digiPath up to 99, statusText up to 199.
   symbolCode and symbolTable are one-character strings ("" for a zero byte).
-  frequencyMHz is a number in MHz, printed as the shortest decimal that gives
-  back the same 32-bit float (144.39).
+  frequencyMHz is a number in MHz (at most 10000000 either side of 0),
+  printed as the shortest decimal that gives back the same 32-bit float
+  (144.39).
   For build and write every field is optional: absent fields keep the
   defaults, and "profiles" may hold fewer than two objects, each partial. An
   unknown field, a wrong type, an integer outside the 32-bit range, a text
