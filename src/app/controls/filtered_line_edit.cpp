@@ -62,9 +62,10 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
 void FilteredLineEdit::contextMenuEvent(QContextMenuEvent* event) {
     const std::unique_ptr<QMenu> menu(createStandardContextMenu());
     if (upperCase_ || digitsOnly_) {
+        // The menu's Paste is the action wired to the unfiltered paste; Qt wires
+        // it by signature, so only a disconnect by signature finds it.
         for (QAction* action : menu->actions()) {
-            if (action->objectName() == QLatin1String("edit-paste")) {
-                disconnect(action, &QAction::triggered, nullptr, nullptr);
+            if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) {
                 connect(action, &QAction::triggered, this, &FilteredLineEdit::pasteFiltered);
             }
         }

@@ -14,14 +14,13 @@ class FilteredLineEdit : public QLineEdit {
   public:
     FilteredLineEdit(bool upperCase, bool digitsOnly, QWidget* parent);
 
-    // The text as it would be inserted, or nothing when it is refused.
-    std::optional<QString> filtered(const QString& typed) const;
-
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    // The text as it would be inserted, or nothing when it is refused.
+    std::optional<QString> filtered(const QString& typed) const;
     void pasteFiltered();
 
     bool upperCase_;

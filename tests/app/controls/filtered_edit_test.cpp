@@ -1,7 +1,10 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 #include "app/controls/control_ids.h"
 #include "built_window.h"
@@ -54,6 +57,25 @@ TEST_F(FilteredEditTest, PastedTextIsFilteredLikeTypedText) {
     QApplication::clipboard()->setText(QStringLiteral("1800"));
     QTest::keySequence(widget<QLineEdit>(ids::kTransmitRate), QKeySequence::Paste);
     EXPECT_EQ(controls.getControlText(ids::kTransmitRate), "1800");
+}
+
+TEST_F(FilteredEditTest, ContextMenuPasteIsFilteredToo) {
+    QApplication::clipboard()->setText(QStringLiteral("n0call"));
+    auto* edit = widget<QLineEdit>(ids::kCallsign);
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions()) {
+            if (action->text().startsWith(QLatin1String("&Paste"))) {
+                action->trigger();
+            }
+        }
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
+                            edit->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(edit, &event);
+    EXPECT_EQ(controls.getControlText(ids::kCallsign), "N0CALL");
 }
 
 TEST_F(FilteredEditTest, PlainEditTakesAnyText) {
