@@ -32,7 +32,8 @@ bool probe(SerialLink& link, ReplyArea& reply) {
 
 bool hasEmergencyStatus(const TrackerConfig& config) {
     for (int profile = 0; profile < kProfileCount; ++profile) {
-        if (config.micEStatus[profile] == kEmergencyStatus) {
+        // The tracker gets the low byte: 263 would be an Emergency as well.
+        if ((config.micEStatus[profile] & 0xFF) == kEmergencyStatus) {
             return true;
         }
     }

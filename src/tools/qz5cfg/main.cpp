@@ -27,8 +27,9 @@ constexpr const char* kFooter = R"(Commands in detail:
   write --port P IN      IN is a configuration file, or a JSON record when its
                          name ends in .json; the image is written and read
                          back to verify it. A profile whose micEStatus is 7
-                         (Emergency!) is refused, with the window's question
-                         as the reason, unless --emergency-ok is given.
+                         (Emergency!), or any value whose low byte is 7, is
+                         refused, with the window's question as the reason,
+                         unless --emergency-ok is given.
 
 Ports (--port P):
   COM1..COM20 name the serial devices found in /dev, in the order ttyUSB*,
