@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <chrono>
 
 #include "common/message_box.h"
@@ -34,6 +35,9 @@ class DeviceCommandsTest : public WindowDriver {
   public:
     DeviceCommandsTest() { start(TrackerModel()); }
     ~DeviceCommandsTest() override { window.reset(); }
+    void TearDown() override {
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "a command left the wait cursor";
+    }
 
     void start(TrackerModel model) {
         window.reset();

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "app/qt_file_prompt.h"
+#include "app/qt_message_presenter.h"
+#include "app/wait_cursor.h"
+
+namespace qz5::testing {
+namespace {
+
+// Runs `inspect` on the modal widget that the next call opens.
+template <typename Widget>
+void whenShown(std::function<void(Widget&)> inspect) {
+    QTimer::singleShot(0, [inspect] {
+        auto* widget = qobject_cast<Widget*>(QApplication::activeModalWidget());
+        ASSERT_NE(widget, nullptr);
+        inspect(*widget);
+    });
+}
+
+TEST(QtMessagePresenterTest, CaptionlessBoxesReadErrorAndBlockTheWholeApplication) {
+    QtMessagePresenter presenter;
+    QString title;
+    Qt::WindowModality modality = Qt::NonModal;
+    whenShown<QMessageBox>([&](QMessageBox& box) {
+        title = box.windowTitle();
+        modality = box.windowModality();
+        EXPECT_EQ(box.text(), "ComPort Invalid");
+        EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
+        box.button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(presenter.present("ComPort Invalid", "", MessageButtons::Ok), MessageAnswer::Ok);
+    EXPECT_EQ(title, "Error");
+    EXPECT_EQ(modality, Qt::ApplicationModal);
+}
+
+TEST(QtMessagePresenterTest, QuestionsDefaultToCancel) {
+    QtMessagePresenter presenter;
+    whenShown<QMessageBox>([](QMessageBox& box) {
+        EXPECT_EQ(box.windowTitle(), "Zelbin3 Write");
+        EXPECT_EQ(box.standardButtons(), QMessageBox::Ok | QMessageBox::Cancel);
+        QTest::keyClick(&box, Qt::Key_Return);  // a careless Enter
+    });
+    EXPECT_EQ(presenter.present("Sure?", "Zelbin3 Write", MessageButtons::OkCancel),
+              MessageAnswer::Cancel);
+
+    whenShown<QMessageBox>([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
+    EXPECT_EQ(presenter.present("Sure?", "Zelbin3 Write", MessageButtons::OkCancel),
+              MessageAnswer::Cancel);
+
+    whenShown<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); });
+    EXPECT_EQ(presenter.present("Sure?", "Zelbin3 Write", MessageButtons::OkCancel),
+              MessageAnswer::Ok);
+}
+
+TEST(QtMessagePresenterTest, BoxesDuringABusyCommandShowTheNormalPointer) {
+    QtMessagePresenter presenter;
+    WaitCursor wait;
+    Qt::CursorShape shape = Qt::WaitCursor;
+    whenShown<QMessageBox>([&](QMessageBox& box) {
+        shape = QApplication::overrideCursor()->shape();
+        box.button(QMessageBox::Ok)->click();
+    });
+    presenter.present("Zelbin3 Not Found", "", MessageButtons::Ok);
+    EXPECT_EQ(shape, Qt::ArrowCursor);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+}
+
+const FileDialogRequest kSaveRequest{"Save Config File", "zb3", "config1.zb3",
+                                     "Zelbin3 Config files *.zb3", "*.zb3"};
+
+TEST(QtFilePromptTest, SaveDialogProposesTheNameAndAddsTheExtension) {
+    QtFilePrompt prompt;
+    const QString folder = QDir::tempPath();
+    whenShown<QFileDialog>([&](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Save Config File");
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog.defaultSuffix(), "zb3");
+        EXPECT_EQ(dialog.nameFilters(), QStringList{"Zelbin3 Config files *.zb3 (*.zb3)"});
+        EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+        EXPECT_TRUE(dialog.selectedFiles().value(0).endsWith("/config1.zb3"));
+        dialog.setDirectory(folder);
+        dialog.selectFile("typed-name");
+        static_cast<QDialog&>(dialog).accept();  // what the Open or Save button does
+    });
+    const auto path = prompt.savePath(kSaveRequest);
+    ASSERT_TRUE(path.has_value());
+    EXPECT_EQ(*path, (folder + "/typed-name.zb3").toStdString());
+}
+
+TEST(QtFilePromptTest, OpenDialogAcceptsANameThatDoesNotExistAndCancelGivesNothing) {
+    QtFilePrompt prompt;
+    FileDialogRequest request = kSaveRequest;
+    request.title = "Load Config File";
+    request.initialName.clear();
+    const QString folder = QDir::tempPath();
+    whenShown<QFileDialog>([&](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Load Config File");
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog.windowModality(), Qt::ApplicationModal);
+        dialog.setDirectory(folder);
+        dialog.selectFile("not-there.zb3");
+        static_cast<QDialog&>(dialog).accept();  // what the Open or Save button does
+    });
+    EXPECT_EQ(prompt.openPath(request), (folder + "/not-there.zb3").toStdString());
+
+    whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+    EXPECT_EQ(prompt.openPath(request), std::nullopt);
+}
+
+}  // namespace
+}  // namespace qz5::testing
