@@ -75,7 +75,6 @@
 // before the element that would make it longer than its field holds.
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -83,6 +82,7 @@
 #include "config/address_codec.h"
 #include "config/config_image.h"
 #include "config/image_scaling.h"
+#include "config/text_field.h"
 #include "config/tracker_config.h"
 
 namespace qz5 {
@@ -164,25 +164,14 @@ constexpr std::array<BlockField, 7> kSmartBeaconingFields = {{
     {&TrackerConfig::sbTurnTime, 1},
 }};
 
-constexpr char kPathCaption[] = "Digipeater Path Truncated";
-constexpr char kPathText[] =
+constexpr char kPathWarningCaption[] = "Digipeater Path Truncated";
+constexpr char kPathWarning[] =
     "The Primary or Secondary digipeater path is too long and has been truncated.";
-constexpr char kStatusCaption[] = "Status Beacon Text Truncated";
-constexpr char kStatusText[] =
+constexpr char kStatusWarningCaption[] = "Status Beacon Text Truncated";
+constexpr char kStatusWarning[] =
     "The Primary or Secondary Status Beacon text is too long and has been tuncated.  To have "
     "a longer status beacon text, use fewer digipeaters, and make the primary and secondary "
     "callsigns, digipeaters, or status texts identical.";
-
-template <std::size_t N>
-std::string_view text(const std::array<char, N>& field) {
-    return {field.data(), std::strlen(field.data())};
-}
-
-template <std::size_t N>
-void storeText(std::array<char, N>& field, std::string_view value) {
-    field.fill('\0');
-    std::copy_n(value.begin(), std::min(value.size(), N - 1), field.begin());
-}
 
 std::uint8_t lowByte(std::int32_t value) {
     return static_cast<std::uint8_t>(value & 0xFF);
@@ -270,11 +259,11 @@ int TrackerConfig::encodeImage(std::span<std::uint8_t> out) {
         return 1;
     }
     ImagePlan plan{
-        .shareAddress =
-            text(callsign[0]) == text(callsign[1]) && text(digiPath[0]) == text(digiPath[1]),
+        .shareAddress = fieldText(callsign[0]) == fieldText(callsign[1]) &&
+                        fieldText(digiPath[0]) == fieldText(digiPath[1]),
         .shareFrequency = frequencyMHz[0] == frequencyMHz[1],
-        .shareStatus = text(statusText[0]) == text(statusText[1]),
-        .paths = {splitPath(text(digiPath[0])), splitPath(text(digiPath[1]))},
+        .shareStatus = fieldText(statusText[0]) == fieldText(statusText[1]),
+        .paths = {splitPath(fieldText(digiPath[0])), splitPath(fieldText(digiPath[1]))},
     };
     fitPaths(*this, plan);
 
@@ -325,7 +314,7 @@ int TrackerConfig::encodeImage(std::span<std::uint8_t> out) {
             continue;
         }
         image[kAddressOffset + k] = static_cast<std::uint8_t>(data.pos());
-        std::vector<AddressBytes> list{encodeAddress(normaliseCallsign(text(callsign[k])))};
+        std::vector<AddressBytes> list{encodeAddress(normaliseCallsign(fieldText(callsign[k])))};
         for (const CallsignAddress& element : plan.paths[k]) {
             list.push_back(encodeAddress(element));
         }
@@ -353,15 +342,15 @@ int TrackerConfig::encodeImage(std::span<std::uint8_t> out) {
             continue;
         }
         image[kStatusOffset + k] = static_cast<std::uint8_t>(data.pos());
-        statusCut = data.putStatus(text(statusText[k])) || statusCut;
+        statusCut = data.putStatus(fieldText(statusText[k])) || statusCut;
     }
 
     std::copy(image.begin(), image.end(), out.begin());
     if (plan.pathsCut) {
-        showMessage(kPathText, kPathCaption);
+        showMessage(kPathWarning, kPathWarningCaption);
     }
     if (statusCut) {
-        showMessage(kStatusText, kStatusCaption);
+        showMessage(kStatusWarning, kStatusWarningCaption);
     }
     return kImageSize;
 }

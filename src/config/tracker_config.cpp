@@ -1,20 +1,12 @@
 #include "config/tracker_config.h"
 
-#include <algorithm>
+#include "config/text_field.h"
 
 namespace qz5 {
 namespace {
 
 constexpr float kPrimaryFrequency = 144.39f;
 constexpr float kSecondaryFrequency = 144.34f;
-
-template <std::size_t N>
-void copyText(std::array<char, N>& field, std::string_view text) {
-    const std::size_t length = std::min(text.find('\0'), text.size());
-    const std::size_t kept = std::min(length, N - 1);
-    std::fill(field.begin(), field.end(), '\0');
-    std::copy_n(text.begin(), kept, field.begin());
-}
 
 }  // namespace
 
@@ -68,22 +60,22 @@ TrackerConfig::TrackerConfig()
       gps9600{false, false},
       calibrationChanged(false) {
     for (int k = 0; k < kProfileCount; ++k) {
-        copyText(callsign[k], "NOCALL");
-        copyText(digiPath[k], "WIDE1-1,WIDE2-1");
-        copyText(statusText[k], "OV QZ5");
+        storeText(callsign[k], "NOCALL");
+        storeText(digiPath[k], "WIDE1-1,WIDE2-1");
+        storeText(statusText[k], "OV QZ5");
     }
 }
 
 void TrackerConfig::setCallsign(std::string_view text) {
-    copyText(callsign[activeProfile], text);
+    storeText(callsign[activeProfile], text);
 }
 
 void TrackerConfig::setDigiPath(std::string_view text) {
-    copyText(digiPath[activeProfile], text);
+    storeText(digiPath[activeProfile], text);
 }
 
 void TrackerConfig::setStatusText(std::string_view text) {
-    copyText(statusText[activeProfile], text);
+    storeText(statusText[activeProfile], text);
 }
 
 void TrackerConfig::setFrequency(float mhz) {
