@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,10 +17,17 @@ struct ShownMessage {
     bool operator==(const ShownMessage&) const = default;
 };
 
+// Lets a failed comparison show the box instead of raw bytes.
+inline void PrintTo(const ShownMessage& message, std::ostream* out) {
+    *out << '{' << (message.caption.empty() ? "(no caption)" : message.caption) << ": \""
+         << message.text << "\""
+         << (message.buttons == MessageButtons::OkCancel ? " OK/Cancel" : "") << '}';
+}
+
 // Records every box and answers questions from a script (Ok when the script
 // is empty). Installs itself for its own lifetime.
 class RecordingPresenter final : public MessagePresenter {
-public:
+  public:
     RecordingPresenter() : previous_(setMessagePresenter(this)) {}
     ~RecordingPresenter() override { setMessagePresenter(previous_); }
     RecordingPresenter(const RecordingPresenter&) = delete;
@@ -48,7 +56,7 @@ public:
     std::vector<ShownMessage> shown;
     std::deque<MessageAnswer> answers;
 
-private:
+  private:
     MessagePresenter* previous_;
 };
 
