@@ -142,17 +142,16 @@ QWidget* makeControl(const ControlTemplate& item, const DialogUnits& units, QDia
     return widget;
 }
 
-}  // namespace
-
-QFont dialogFont(const DialogTemplate& tpl) {
-    QFont font(QString::fromLatin1(tpl.font.family.data(),
-                                   static_cast<qsizetype>(tpl.font.family.size())));
-    font.setPointSize(tpl.font.pointSize);
+QFont dialogFont(const DialogFont& spec) {
+    QFont font(QString::fromLatin1(spec.family.data(), static_cast<qsizetype>(spec.family.size())));
+    font.setPointSize(spec.pointSize);
     return font;
 }
 
+}  // namespace
+
 void buildDialog(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& controls) {
-    dialog.setFont(dialogFont(tpl));
+    dialog.setFont(dialogFont(tpl.font));
     dialog.setWindowTitle(QString::fromLatin1(tpl.caption));
     // A fixed frame with a caption and a close box; no minimise, maximise or
     // help buttons.

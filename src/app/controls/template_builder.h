@@ -1,16 +1,11 @@
 #pragma once
 
-#include <QFont>
-
 #include "app/controls/control_access.h"
 #include "app/controls/dialog_template.h"
 
 class QDialog;
 
 namespace qz5 {
-
-// The font a template's dialog is drawn with on this platform.
-QFont dialogFont(const DialogTemplate& tpl);
 
 // Creates every control of the template as a child of the dialog, in template
 // order, placed by dialog units of the template's font; fixes the dialog's
