@@ -70,6 +70,7 @@ class CConfigDlg : public QDialog {
     // Replaces the file dialogs; the prompt must outlive the window.
     void setFilePrompt(FilePrompt& prompt) { filePrompt_ = &prompt; }
 
+    // The window's state, open so tests can preset and inspect it.
     QIcon windowIcon;
     TrackerConfig config;
     SerialLink link;

@@ -1,5 +1,9 @@
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTemporaryDir>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "config/config_image.h"
@@ -133,6 +137,36 @@ TEST_F(FormExchangeTest, FrequencyIsReadByItsLeadingNumber) {
         window->storeForm();
         EXPECT_FLOAT_EQ(config().frequencyMHz[0], 144.39f) << text.toStdString();
     }
+}
+
+// The toolkit runs the program in the user's locale; a decimal comma there
+// must not change how frequencies are read or shown.
+TEST_F(FormExchangeTest, FrequenciesIgnoreTheUsersDecimalComma) {
+    QTemporaryDir locales;
+    const std::string command = "localedef -c -i de_DE -f UTF-8 " + locales.path().toStdString() +
+                                "/de_DE.UTF-8 >/dev/null 2>&1";
+    [[maybe_unused]] const int built = std::system(command.c_str());
+    setenv("LOCPATH", locales.path().toLocal8Bit().constData(), 1);
+    const bool german = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+    if (!german) {
+        unsetenv("LOCPATH");
+        GTEST_SKIP() << "no comma locale can be built here";
+    }
+    char sample[8];
+    std::snprintf(sample, sizeof sample, "%.1f", 1.5);
+    EXPECT_STREQ(sample, "1,5");
+
+    config().frequencyMHz[0] = 144.8f;
+    window->loadForm();
+    const std::string shown = text(ids::kFrequency);
+    type(ids::kFrequency, "145.5");
+    window->storeForm();
+    const float stored = config().frequencyMHz[0];
+    std::setlocale(LC_NUMERIC, "C");
+    unsetenv("LOCPATH");
+
+    EXPECT_EQ(shown, "144.800 MHz - Europe");
+    EXPECT_FLOAT_EQ(stored, 145.5f);
 }
 
 TEST_F(FormExchangeTest, ListFrequenciesSelectTheirItem) {

@@ -182,6 +182,9 @@ TEST_F(StartupTest, SystemCommandsOpenAboutByTheirHighBits) {
     }
     window->OnSystemCommand(0x0020);  // not ours: nothing opens, nothing closes
     EXPECT_TRUE(window->isVisible());
+    window->OnSystemCommand(0xF060);  // Close, as from the window menu
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
 }
 
 }  // namespace
