@@ -16,12 +16,6 @@ constexpr std::array kDeviceOptions = {ids::kSendNmea,        ids::kPacket300Bau
                                        ids::kNoGreaterThan,   ids::kSerialOutHigh,
                                        ids::kSkipStartPacket, ids::kGps9600};
 
-ConfigImage imageOf(TrackerConfig config) {
-    ConfigImage image{};
-    config.encodeImage(image);
-    return image;
-}
-
 std::vector<std::uint8_t> bytesOf(const std::vector<WireByte>& wire) {
     std::vector<std::uint8_t> bytes;
     for (const WireByte& b : wire) {
@@ -194,6 +188,7 @@ TEST_F(DeviceCommandsTest, ATrackerAt9600IsFoundAndTheNextToneTalksAt9600) {
     EXPECT_EQ(presenter.shown[0].text, TrackerModel::kDefaultVersionText);
     EXPECT_EQ(presenter.shown[0].caption, "Zelbin3 Version");
     EXPECT_EQ(window->link.baudRate(), 9600);
+    EXPECT_TRUE(deviceOptionsEnabled());
 
     tracker->clearReceived();
     click(ids::kSendHighTone);

@@ -1,4 +1,5 @@
 #include <QTemporaryDir>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -68,7 +69,12 @@ TEST_F(FileAndTabCommandsTest, SaveThenLoadReproducesBothProfiles) {
     EXPECT_EQ(files.asked[0].request.defaultExtension, "zb3");
     EXPECT_EQ(files.asked[0].request.filterDescription, "Zelbin3 Config files *.zb3");
     EXPECT_EQ(files.asked[0].request.filterPattern, "*.zb3");
-    EXPECT_EQ(readBytes(path("both.zb3")).size(), 136u);
+    const std::vector<std::uint8_t> file = readBytes(path("both.zb3"));
+    ASSERT_EQ(file.size(), 136u);
+    const ConfigImage stored = imageOf(config());
+    EXPECT_TRUE(std::equal(file.begin() + 8, file.end(), stored.begin(), stored.end()));
+    TrackerConfig fromFile;
+    ASSERT_FALSE(fromFile.decodeImage(std::span(file).subspan(8)));
 
     editBothProfiles("changed", "changed too");
     clickTab(1);
@@ -82,6 +88,7 @@ TEST_F(FileAndTabCommandsTest, SaveThenLoadReproducesBothProfiles) {
     EXPECT_EQ(text(ids::kStatusText), "second profile");
     clickTab(0);
     EXPECT_EQ(text(ids::kStatusText), "first profile");
+    EXPECT_EQ(imageOf(config()), imageOf(fromFile));
     EXPECT_TRUE(presenter.shown.empty());
 }
 
@@ -110,13 +117,9 @@ TEST_F(FileAndTabCommandsTest, CancelledDialogsDoNothing) {
 // Each broken file: its message, the record untouched, unsaved edits still shown.
 TEST_F(FileAndTabCommandsTest, BrokenFilesAreRejectedWithTheirMessage) {
     std::vector<std::uint8_t> valid = {'Z', 'B', '3', 'A', 128, 0, 0, 0};
-    const ConfigImage image = [] {
-        TrackerConfig other;
-        other.setStatusText("from file");
-        ConfigImage bytes{};
-        other.encodeImage(bytes);
-        return bytes;
-    }();
+    TrackerConfig other;
+    other.setStatusText("from file");
+    const ConfigImage image = imageOf(other);
     valid.insert(valid.end(), image.begin(), image.end());
     auto withLength = [&](std::uint8_t b0, std::uint8_t b3) {
         auto bytes = valid;

@@ -14,12 +14,6 @@ namespace {
 
 using FormExchangeTest = WindowTest;
 
-ConfigImage imageOf(TrackerConfig config) {
-    ConfigImage image{};
-    config.encodeImage(image);
-    return image;
-}
-
 // Every row: a record with no default left in profile 0 survives the trip
 // through the form unchanged, and nothing lands in a neighbour's field.
 TEST_F(FormExchangeTest, EveryFieldTravelsThroughTheForm) {

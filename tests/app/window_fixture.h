@@ -11,12 +11,20 @@
 
 #include "app/config_dlg.h"
 #include "app/controls/control_ids.h"
+#include "config/config_image.h"
 #include "link/port_table.h"
 #include "scripted_file_prompt.h"
 #include "support/fake_serial_port_api.h"
 #include "support/recording_presenter.h"
 
 namespace qz5::testing {
+
+// The image a record encodes to; the copy keeps the record's derived flags.
+inline ConfigImage imageOf(TrackerConfig config) {
+    ConfigImage image{};
+    config.encodeImage(image);
+    return image;
+}
 
 // Drives a window the way a user does, and records its message boxes and file
 // dialogs.
