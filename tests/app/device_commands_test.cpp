@@ -212,9 +212,10 @@ TEST_F(DeviceCommandsTest, ToneCommandsSendStopThenTheirCodeAfterAPause) {
         const std::vector<WireByte> wire = tracker->received();
         ASSERT_EQ(bytesOf(wire), (std::vector<std::uint8_t>{0x1B, 0x1B, 0x78, 0x1B, 0x1B, code}))
             << id;
-        // 10 ms after the last byte of the stop, then 50 ms before the tone; a
-        // little slack for when the bytes are seen arriving.
-        EXPECT_GE(wire[3].time - wire[2].time, 55ms) << id;
+        // The stop's last byte is followed by its 10 ms pace and the 50 ms pause;
+        // only the pause is asserted, since a busy machine may see the stop's
+        // last byte arrive late.
+        EXPECT_GE(wire[3].time - wire[2].time, 50ms) << id;
     }
     EXPECT_TRUE(presenter.shown.empty());
     EXPECT_EQ(tracker->tone(), Tone::Off);
