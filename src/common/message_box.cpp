@@ -33,8 +33,7 @@ MessagePresenter* setMessagePresenter(MessagePresenter* presenter) {
     return previous;
 }
 
-MessageAnswer showMessage(std::string_view text, std::string_view caption,
-                          MessageButtons buttons) {
+MessageAnswer showMessage(std::string_view text, std::string_view caption, MessageButtons buttons) {
     MessagePresenter& presenter = currentPresenter ? *currentPresenter : stderrPresenter();
     return presenter.present(std::string(text), std::string(caption), buttons);
 }

@@ -13,7 +13,7 @@ enum class MessageAnswer { Ok, Cancel };
 // Shows a message and waits for the user's answer. The window installs a Qt
 // box, the command-line tool writes to stderr, tests record and script answers.
 class MessagePresenter {
-public:
+  public:
     virtual ~MessagePresenter() = default;
     // An empty caption means the box has no caption of its own.
     virtual MessageAnswer present(const std::string& text, const std::string& caption,
@@ -23,7 +23,7 @@ public:
 // Writes "caption: text" (or the text alone) to stderr and answers Ok to Ok
 // boxes and Cancel to questions, so nothing risky is ever confirmed unattended.
 class StderrPresenter final : public MessagePresenter {
-public:
+  public:
     MessageAnswer present(const std::string& text, const std::string& caption,
                           MessageButtons buttons) override;
 };
@@ -34,14 +34,14 @@ MessagePresenter* setMessagePresenter(MessagePresenter* presenter);
 
 // Installs a presenter for the life of a scope, then puts the previous one back.
 class ScopedMessagePresenter {
-public:
+  public:
     explicit ScopedMessagePresenter(MessagePresenter& presenter)
         : previous_(setMessagePresenter(&presenter)) {}
     ~ScopedMessagePresenter() { setMessagePresenter(previous_); }
     ScopedMessagePresenter(const ScopedMessagePresenter&) = delete;
     ScopedMessagePresenter& operator=(const ScopedMessagePresenter&) = delete;
 
-private:
+  private:
     MessagePresenter* previous_;
 };
 

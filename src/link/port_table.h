@@ -10,7 +10,7 @@ namespace qz5 {
 
 // Maps the names the user picks ("COM1" to "COM20") to device paths.
 class PortTable {
-public:
+  public:
     using Entries = std::map<std::string, std::string, std::less<>>;
 
     PortTable() = default;
@@ -26,7 +26,7 @@ public:
     std::optional<std::string> devicePath(std::string_view name) const;
     const Entries& entries() const { return devicesByName_; }
 
-private:
+  private:
     Entries devicesByName_;
 };
 

@@ -16,7 +16,7 @@ class PortTable;
 // Every failure is shown through reportError; operations that can fail return
 // true when they failed, operations that move data return a byte count.
 class SerialLink {
-public:
+  public:
     // Real serial devices, names resolved through the system's port table.
     SerialLink();
     SerialLink(SerialPortApi& api, const PortTable& ports);
@@ -47,7 +47,7 @@ public:
     std::int32_t baudRate() const { return baudRate_; }
     bool isOpen() const { return portHandle_ != kInvalidPortHandle; }
 
-private:
+  private:
     std::array<char, 10> portName_{};
     std::int32_t baudRate_ = 4800;
     PortHandle portHandle_ = kInvalidPortHandle;

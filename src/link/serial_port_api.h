@@ -41,7 +41,7 @@ struct PortTimeouts {
 // follow the platform: true means the call succeeded. Tests replace this to
 // provoke failures a real device cannot.
 class SerialPortApi {
-public:
+  public:
     virtual ~SerialPortApi() = default;
 
     // Opens a device for reading and writing with exclusive access.
