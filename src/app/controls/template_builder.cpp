@@ -142,9 +142,10 @@ QWidget* makeControl(const ControlTemplate& item, const DialogUnits& units, QDia
     return widget;
 }
 
-QFont dialogFont(const DialogFont& spec) {
-    QFont font(QString::fromLatin1(spec.family.data(), static_cast<qsizetype>(spec.family.size())));
-    font.setPointSize(spec.pointSize);
+QFont dialogFont(const DialogFont& wanted) {
+    QFont font(
+        QString::fromLatin1(wanted.family.data(), static_cast<qsizetype>(wanted.family.size())));
+    font.setPointSize(wanted.pointSize);
     return font;
 }
 
