@@ -5,6 +5,7 @@
 #include "config/config_image.h"
 #include "link/posix_serial_port_api.h"
 #include "sim/pty_tracker.h"
+#include "support/wait_until.h"
 #include "window_fixture.h"
 
 namespace qz5::testing {
@@ -192,13 +193,14 @@ TEST_F(DeviceCommandsTest, ATrackerAt9600IsFoundAndTheNextToneTalksAt9600) {
 
     tracker->clearReceived();
     click(ids::kSendHighTone);
+    ASSERT_TRUE(testing::waitUntil([&] { return tracker->received().size() == 6; }));
     const std::vector<WireByte> wire = tracker->received();
     ASSERT_FALSE(wire.empty());
     for (const WireByte& b : wire) {
         EXPECT_EQ(b.rate, 9600);
         EXPECT_TRUE(b.heard);
     }
-    EXPECT_EQ(tracker->tone(), Tone::High);
+    EXPECT_TRUE(testing::waitUntil([&] { return tracker->tone() == Tone::High; }));
 }
 
 TEST_F(DeviceCommandsTest, ToneCommandsSendStopThenTheirCodeAfterAPause) {
@@ -209,6 +211,7 @@ TEST_F(DeviceCommandsTest, ToneCommandsSendStopThenTheirCodeAfterAPause) {
     for (const auto& [id, code] : buttons) {
         tracker->clearReceived();
         click(id);
+        EXPECT_TRUE(testing::waitUntil([&] { return tracker->received().size() == 6; })) << id;
         const std::vector<WireByte> wire = tracker->received();
         ASSERT_EQ(bytesOf(wire), (std::vector<std::uint8_t>{0x1B, 0x1B, 0x78, 0x1B, 0x1B, code}))
             << id;
@@ -218,7 +221,7 @@ TEST_F(DeviceCommandsTest, ToneCommandsSendStopThenTheirCodeAfterAPause) {
         EXPECT_GE(wire[3].time - wire[2].time, 50ms) << id;
     }
     EXPECT_TRUE(presenter.shown.empty());
-    EXPECT_EQ(tracker->tone(), Tone::Off);
+    EXPECT_TRUE(testing::waitUntil([&] { return tracker->tone() == Tone::Off; }));
 }
 
 TEST_F(DeviceCommandsTest, ToneWithAnUnwrittenCalibrationWarnsAndStillSends) {
@@ -228,7 +231,7 @@ TEST_F(DeviceCommandsTest, ToneWithAnUnwrittenCalibrationWarnsAndStillSends) {
     EXPECT_EQ(presenter.shown[0].text,
               "New Calibration value should be written before Testing Tones");
     EXPECT_EQ(presenter.shown[0].caption, "Calibration not written");
-    EXPECT_EQ(tracker->tone(), Tone::Both);
+    EXPECT_TRUE(testing::waitUntil([&] { return tracker->tone() == Tone::Both; }));
     EXPECT_FALSE(deviceOptionsEnabled());  // tones never touch the device options
 }
 

@@ -13,6 +13,7 @@
 #include "sim/pty_tracker.h"
 #include "sim/timed_port_api.h"
 #include "support/recording_presenter.h"
+#include "support/wait_until.h"
 
 namespace qz5 {
 namespace {
@@ -191,9 +192,10 @@ TEST_F(LinkAgainstTracker, AWriteReadBackShortOrWrongFails) {
 TEST_F(LinkAgainstTracker, TonesStopFirstAndPauseBeforeTheNext) {
     start();
     EXPECT_FALSE(link->sendTone(kToneBoth));
-    EXPECT_EQ(tracker->tone(), Tone::Both);
+    EXPECT_TRUE(testing::waitUntil([&] { return tracker->tone() == Tone::Both; }));
     EXPECT_FALSE(link->sendTone(kToneStop));
-    EXPECT_EQ(tracker->tone(), Tone::Off);
+    EXPECT_TRUE(testing::waitUntil([&] { return tracker->received().size() == 12; }));
+    EXPECT_TRUE(testing::waitUntil([&] { return tracker->tone() == Tone::Off; }));
     EXPECT_TRUE(presenter.shown.empty());
 
     EXPECT_EQ(values(tracker->received()),

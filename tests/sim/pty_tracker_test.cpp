@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "sim/raw_host.h"
+#include "support/wait_until.h"
 
 namespace qz5 {
 namespace {
@@ -144,11 +145,7 @@ TEST(PtyTracker, TakesMemoryAndFaultChangesWhileServing) {
     EXPECT_TRUE(host.collect(1, 150ms).empty());
 
     host.send({0x1B, 0x1B, 0x32});
-    const auto deadline = std::chrono::steady_clock::now() + 1s;
-    while (tracker.tone() != Tone::High && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(1ms);
-    }
-    EXPECT_EQ(tracker.tone(), Tone::High);
+    EXPECT_TRUE(testing::waitUntil([&] { return tracker.tone() == Tone::High; }));
 }
 
 }  // namespace
