@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/qz5cfg/profile_fields.h"
+#include "config/record_fields.h"
 
 namespace qz5 {
 namespace {

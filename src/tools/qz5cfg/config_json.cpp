@@ -7,8 +7,8 @@
 #include <limits>
 #include <string>
 
+#include "config/record_fields.h"
 #include "tools/qz5cfg/latin1_text.h"
-#include "tools/qz5cfg/profile_fields.h"
 
 namespace qz5 {
 
@@ -175,9 +175,7 @@ void applyProfiles(const Json& form, TrackerConfig& config) {
 
 Json configToJson(const TrackerConfig& config) {
     Json form;
-    form["activeProfile"] = config.activeProfile;
-    form["calibration"] = config.calibration;
-    form["calibrationChanged"] = config.calibrationChanged;
+    forEachSharedField([&](const char* name, auto member) { form[name] = config.*member; });
     Json profiles = Json::array();
     for (int profile = 0; profile < kProfileCount; ++profile) {
         Json fields = Json::object();

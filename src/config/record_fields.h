@@ -4,9 +4,19 @@
 
 namespace qz5 {
 
-// Every per-profile field of the record, in declared order, with the name the
-// JSON form uses for it. One list serves both directions, so the printed and the
-// accepted forms cannot drift apart.
+// The record's fields with the names that the JSON form, comparisons and the
+// window use for them: one list, so the printed, the accepted and the compared
+// forms cannot drift apart.
+
+// Values kept once for both profiles.
+template <typename Visit>
+void forEachSharedField(Visit&& visit) {
+    visit("activeProfile", &TrackerConfig::activeProfile);
+    visit("calibration", &TrackerConfig::calibration);
+    visit("calibrationChanged", &TrackerConfig::calibrationChanged);
+}
+
+// Every per-profile field, in declared order.
 template <typename Visit>
 void forEachProfileField(Visit&& visit) {
     visit("callsign", &TrackerConfig::callsign);
