@@ -17,6 +17,9 @@ struct Normalised {
 TEST(NormaliseCallsignTest, ReadsBaseAndSsidByTheTextRules) {
     const std::vector<Normalised> cases = {
         {"n0call-9", "N0CALL", 9},
+        // Both ends of each character range.
+        {"az09AZ-15", "AZ09AZ", 15},
+        {"Z/a:z", "Z     ", 0},
         {"N0 CALL -9", "N0CALL", 9},
         {"N0CALL- 12", "N0CALL", 12},
         {"N0CALL-\t7", "N0CALL", 7},
