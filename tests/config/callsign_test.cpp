@@ -22,6 +22,7 @@ TEST(NormaliseCallsignTest, ReadsBaseAndSsidByTheTextRules) {
         {"Z/a:z", "Z     ", 0},
         {"N0 CALL -9", "N0CALL", 9},
         {"N0CALL- 12", "N0CALL", 12},
+        {"AB-10", "AB    ", 10},
         {"N0CALL-\t7", "N0CALL", 7},
         {"N0CALLXYZ-3", "N0CALL", 3},
         {"AB-16", "AB    ", 0},

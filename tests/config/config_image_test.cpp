@@ -56,6 +56,8 @@ TEST(EncodeImageTest, SmallBufferIsReportedAndLeftUntouched) {
     EXPECT_EQ(config.encodeImage(buffer), 1);
     EXPECT_TRUE(
         std::all_of(buffer.begin(), buffer.end(), [](std::uint8_t b) { return b == 0xEE; }));
+    std::array<std::uint8_t, kImageSize> exact;
+    EXPECT_EQ(config.encodeImage(exact), kImageSize);
     ASSERT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(presenter.shown[0].text, "Bad EE Size");
     EXPECT_EQ(presenter.shown[0].caption, "");
@@ -290,6 +292,22 @@ TEST(EncodeImageTest, OverlongPathsLoseTrailingElementsLongestFirst) {
     EXPECT_EQ(presenter.shown[0].text, kPathWarning);
     EXPECT_EQ(presenter.shown[0].caption, "Digipeater Path Truncated");
     EXPECT_EQ(presenter.shown[1].caption, "Status Beacon Text Truncated");
+}
+
+TEST(EncodeImageTest, BlocksMayFillTheImageToItsLastByte) {
+    testing::RecordingPresenter presenter;
+    TrackerConfig config;
+    // Two frequency texts and one shared list of nine elements end exactly
+    // at the last byte; a tenth element does not fit.
+    for (int k = 0; k < kProfileCount; ++k) {
+        config.activeProfile = k;
+        config.setDigiPath("A1,A2,A3,A4,A5,A6,A7,A8,A9,A10");
+    }
+    const ConfigImage image = encode(config);
+    TrackerConfig decoded;
+    decoded.decodeImage(image);
+    EXPECT_EQ(text(decoded.digiPath[0]), "A1,A2,A3,A4,A5,A6,A7,A8,A9");
+    EXPECT_EQ(presenter.shown.front().text, kPathWarning);
 }
 
 TEST(EncodeImageTest, ASharedOverlongPathIsCutOnce) {
