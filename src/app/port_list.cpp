@@ -96,8 +96,8 @@ void CConfigDlg::explainUnusablePorts(const std::vector<std::string>& refused) {
         }
         const std::string name = ports_->nameOf(path).value_or(path);
         text += "\n\n" + name + " (" + path + ", " +
-                describePort(path, portWatcher_->roots()).description() +
-                "):\n" + link.portFailureReason(name);
+                describePort(path, portWatcher_->roots()).description() + "):\n" +
+                link.portFailureReason(name);
     }
     for (const std::string& adapter : adaptersWithoutPort(portWatcher_->roots())) {
         if (explained_.insert(adapter).second) {

@@ -23,9 +23,9 @@ class UdevEvents final : public DeviceEvents {
         if (udev_) {
             monitor_ = udev_monitor_new_from_netlink(udev_, "udev");
         }
-        if (monitor_ && (udev_monitor_filter_add_match_subsystem_devtype(monitor_, "tty",
-                                                                         nullptr) < 0 ||
-                         udev_monitor_enable_receiving(monitor_) < 0)) {
+        if (monitor_ &&
+            (udev_monitor_filter_add_match_subsystem_devtype(monitor_, "tty", nullptr) < 0 ||
+             udev_monitor_enable_receiving(monitor_) < 0)) {
             monitor_ = udev_monitor_unref(monitor_);
         }
     }

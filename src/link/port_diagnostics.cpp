@@ -55,7 +55,8 @@ void addFlockHolders(std::vector<PortHolder>& holders, const struct stat& device
         std::istringstream fields(line);
         std::string id, type, advisory, mode, where;
         int pid = 0;
-        if (!(fields >> id >> type) || type != "FLOCK" || !(fields >> advisory >> mode >> pid >> where)) {
+        if (!(fields >> id >> type) || type != "FLOCK" ||
+            !(fields >> advisory >> mode >> pid >> where)) {
             continue;
         }
         unsigned major = 0, minor = 0;
@@ -70,8 +71,8 @@ void addFlockHolders(std::vector<PortHolder>& holders, const struct stat& device
 std::string describeHolders(const std::vector<PortHolder>& holders) {
     std::string text;
     for (const PortHolder& holder : holders) {
-        text += (text.empty() ? "" : ", ") + holder.name + " (pid " + std::to_string(holder.pid) +
-                ")";
+        text +=
+            (text.empty() ? "" : ", ") + holder.name + " (pid " + std::to_string(holder.pid) + ")";
     }
     return text;
 }
@@ -103,8 +104,8 @@ DeviceAccess accessOf(const struct stat& device) {
 }
 
 bool justAppeared(const struct stat& device) {
-    const auto changed = std::chrono::system_clock::time_point(
-        std::chrono::seconds(device.st_ctim.tv_sec));
+    const auto changed =
+        std::chrono::system_clock::time_point(std::chrono::seconds(device.st_ctim.tv_sec));
     return std::chrono::system_clock::now() - changed < kJustAppeared;
 }
 
@@ -128,11 +129,13 @@ std::string explainInUse(const std::string& devicePath, const OpenRefusal& refus
     struct stat device {};
     if (portDriver(devicePath, roots) == "cdc_acm" && stat(devicePath.c_str(), &device) == 0 &&
         justAppeared(device)) {
-        text = "In use: the device was plugged in moments ago, and a modem manager usually probes "
-               "such devices for a few seconds. Try again in a moment.";
+        text =
+            "In use: the device was plugged in moments ago, and a modem manager usually probes "
+            "such devices for a few seconds. Try again in a moment.";
         if (udevProperty(devicePath, "ID_MM_DEVICE_IGNORE", roots) != "1") {
-            text += " To keep the modem manager away from it for good, give it the udev property "
-                    "ID_MM_DEVICE_IGNORE=1 in a udev rule.";
+            text +=
+                " To keep the modem manager away from it for good, give it the udev property "
+                "ID_MM_DEVICE_IGNORE=1 in a udev rule.";
         }
         return text;
     }
@@ -149,8 +152,9 @@ std::string sandboxHint(const SystemRoots& roots) {
     }
     if (const char* snap = std::getenv("SNAP"); snap && *snap) {
         const char* name = std::getenv("SNAP_NAME");
-        return std::string(" This program runs as a Snap, which reaches serial devices only "
-                           "through an interface connected outside it: sudo snap connect ") +
+        return std::string(
+                   " This program runs as a Snap, which reaches serial devices only "
+                   "through an interface connected outside it: sudo snap connect ") +
                (name && *name ? name : "SNAP-NAME") + ":raw-usb (USB adapters) or :serial-port.";
     }
     return {};
@@ -203,8 +207,8 @@ std::string explainPermission(const std::string& devicePath, const DeviceAccess&
                "restart) to use the port.";
     }
     return "Permission denied: " + devicePath + " belongs to the group \"" + access.group +
-           "\", and you are not a member. Add yourself with\n    sudo usermod -aG " +
-           access.group + " \"$USER\"\nthen log out and in again.";
+           "\", and you are not a member. Add yourself with\n    sudo usermod -aG " + access.group +
+           " \"$USER\"\nthen log out and in again.";
 }
 
 std::string explainRefusal(const std::string& devicePath, const OpenRefusal& refusal,

@@ -22,9 +22,9 @@ std::vector<PortHolder> findHolders(const std::string& devicePath, const SystemR
 struct DeviceAccess {
     std::string owner;
     std::string group;
-    bool groupMayUse = false;    // the group may read and write
-    bool inGroupNow = false;     // this process has the group
-    bool inGroupLater = false;   // the user database lists the user in it
+    bool groupMayUse = false;   // the group may read and write
+    bool inGroupNow = false;    // this process has the group
+    bool inGroupLater = false;  // the user database lists the user in it
 };
 
 // Plain-language explanations, one or more sentences with what to do.

@@ -97,8 +97,7 @@ TEST_F(PortHotplugTest, PortsThatCannotBeOpenedAreExplainedOncePerDevice) {
     QTest::qWait(300);
     EXPECT_EQ(presenter.shown.size(), 1u);
     ASSERT_TRUE(QTest::qWaitFor([&] { return presenter.shown.size() == 2; }, 6000));
-    EXPECT_THAT(presenter.shown[1].text,
-                AllOf(HasSubstr("COM2 ("), Not(HasSubstr("COM1 ("))));
+    EXPECT_THAT(presenter.shown[1].text, AllOf(HasSubstr("COM2 ("), Not(HasSubstr("COM1 ("))));
     EXPECT_EQ(items(), Items{"No COM Ports Found"});
 }
 

@@ -24,8 +24,7 @@ class PortCatalogueTest : public ::testing::Test {
         tree.usbDevice("sys/devices/usb1/1-1", "0403", "6001", "FTDI", "FT232R USB UART",
                        "A50285BI");
         tree.tty("ttyUSB0", "sys/devices/usb1/1-1/1-1:1.0/ttyUSB0", "ftdi_sio", "188:0");
-        tree.link("dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0",
-                  "../../ttyUSB0");
+        tree.link("dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0", "../../ttyUSB0");
 
         tree.usbDevice("sys/devices/usb1/1-3", "2341", "0043", "", "", "");
         tree.tty("ttyACM0", "sys/devices/usb1/1-3/1-3:1.0", "cdc_acm", "166:0");
@@ -58,7 +57,8 @@ TEST_F(PortCatalogueTest, DescribesEachDeviceFromSysfsAndTheHardwareDatabase) {
     EXPECT_EQ(usb.description(), "FTDI FT232R USB UART (0403:6001)");
     EXPECT_EQ(usb.serial, "A50285BI");
     EXPECT_EQ(usb.driver, "ftdi_sio");
-    EXPECT_EQ(usb.byIdPath, tree.path("dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"));
+    EXPECT_EQ(usb.byIdPath,
+              tree.path("dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"));
 
     const PortDevice acm = describePort(dev("ttyACM0"), tree.roots);
     EXPECT_EQ(acm.description(), "Arduino SA Uno (CDC ACM) (2341:0043)");

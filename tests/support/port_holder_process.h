@@ -22,8 +22,9 @@ class PortHolderProcess {
         }
         pid_ = fork();
         if (pid_ == 0) {
-            const int fd =
-                devicePath.empty() ? -1 : ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+            const int fd = devicePath.empty()
+                               ? -1
+                               : ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
             const bool held = devicePath.empty() || (fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0);
             const char ok = held ? '1' : '0';
             static_cast<void>(::write(ready[1], &ok, 1));
