@@ -2,7 +2,9 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <chrono>
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
@@ -101,7 +103,9 @@ class CConfigDlg : public QDialog {
 
     const PortTable* ports_;
     PortWatcher* portWatcher_ = nullptr;
-    std::set<std::string> settling_;   // new devices refused once, to be looked at again
+    // New devices refused so far, with when they appeared: looked at again
+    // before they count as unusable.
+    std::map<std::string, std::chrono::steady_clock::time_point> settling_;
     std::set<std::string> explained_;  // devices and adapters already explained
     QtFilePrompt qtFilePrompt_;
     FilePrompt* filePrompt_ = &qtFilePrompt_;

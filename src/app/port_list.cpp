@@ -1,7 +1,8 @@
 // The window's COM port list: filled at start, following devices while the
 // window runs, and explaining ports that exist but cannot be opened.
-#include <QTimer>
+#include <chrono>
 #include <cstdio>
+#include <map>
 
 #include "app/config_dlg.h"
 #include "app/controls/control_ids.h"
@@ -17,7 +18,7 @@ constexpr int kFirstPort = 1;
 constexpr int kLastPort = 20;
 constexpr const char* kNoPortsItem = "No COM Ports Found";
 // Time for udev to set a new node's permissions and a modem manager to let go.
-constexpr int kSettleMs = 2000;
+constexpr auto kSettle = std::chrono::seconds(2);
 
 }  // namespace
 
@@ -71,15 +72,23 @@ void CConfigDlg::onPortsChanged(const PortTable& before) {
             }
         }
     }
-    // This look was the second one for the devices that were settling.
-    const std::set<std::string> lookedTwice = std::exchange(settling_, {});
+    // A refused new node gets its time before it counts as unusable; other
+    // events in between (udev setting its mode) do not cut that short.
+    const auto now = std::chrono::steady_clock::now();
+    std::map<std::string, std::chrono::steady_clock::time_point> stillSettling;
     for (const std::string& path : refused) {
-        if (!before.nameOf(path) && !lookedTwice.contains(path)) {
-            settling_.insert(path);
+        if (const auto found = settling_.find(path); found != settling_.end()) {
+            if (now - found->second < kSettle) {
+                stillSettling.insert(*found);
+            }
+        } else if (!before.nameOf(path)) {
+            stillSettling.emplace(path, now);
         }
     }
-    if (!settling_.empty()) {
-        portWatcher_->lookAgainIn(kSettleMs);
+    settling_ = std::move(stillSettling);
+    for (const auto& [path, since] : settling_) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(kSettle - (now - since));
+        portWatcher_->lookAgainIn(static_cast<int>(left.count()));
     }
     explainUnusablePorts(refused);
 }
