@@ -135,7 +135,14 @@ std::string explainInUse(const std::string& devicePath, const OpenRefusal& refus
         if (udevProperty(devicePath, "ID_MM_DEVICE_IGNORE", roots) != "1") {
             text +=
                 " To keep the modem manager away from it for good, give it the udev property "
-                "ID_MM_DEVICE_IGNORE=1 in a udev rule.";
+                "ID_MM_DEVICE_IGNORE=1 in a udev rule";
+            const PortDevice port = describePort(devicePath, roots);
+            text += port.vendorId.empty()
+                        ? "."
+                        : ", for example a file in /etc/udev/rules.d with the line\n    "
+                          "ATTRS{idVendor}==\"" +
+                              port.vendorId + "\", ATTRS{idProduct}==\"" + port.productId +
+                              "\", ENV{ID_MM_DEVICE_IGNORE}=\"1\"\nthen plug the device in again.";
         }
         return text;
     }
