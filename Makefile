@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test demo sanitize-test fuzz bench format format-check screenshot clean
+.PHONY: all deps configure build test test-unprivileged demo sanitize-test fuzz bench format format-check screenshot clean
 
 all: build
 
@@ -21,6 +21,10 @@ build: configure
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The same tests as an ordinary user (nobody, when run as root).
+test-unprivileged: build
+	scripts/run-tests-unprivileged $(BUILD) -j $(JOBS)
 
 demo: build
 	$(BUILD)/src/app/qz5-config-demo

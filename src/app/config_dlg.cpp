@@ -7,13 +7,14 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
-#include <cstdio>
+#include <QTimer>
 
 #include "app/controls/app_icon.h"
 #include "app/controls/control_ids.h"
 #include "app/controls/main_window_template.h"
 #include "app/controls/template_builder.h"
 #include "link/port_table.h"
+#include "link/posix_serial_port_api.h"
 
 namespace qz5 {
 
@@ -21,27 +22,38 @@ namespace {
 
 constexpr int kAboutCommand = 0x0010;
 constexpr int kCloseCommand = 0xF060;
-constexpr int kFirstPort = 1;
-constexpr int kLastPort = 20;
 constexpr const char* kAboutItemText = "&About Zelbin3Config...";
-constexpr const char* kNoPortsItem = "No COM Ports Found";
+
+// Where a window that watches the devices keeps its link until the watcher is up.
+const PortTable& noPorts() {
+    static const PortTable none;
+    return none;
+}
 
 }  // namespace
 
 CConfigDlg::CConfigDlg(QWidget* parent)
-    : QDialog(parent), windowIcon(applicationIcon()), ports_(PortTable::system()) {
+    : CConfigDlg(PosixSerialPortApi::instance(), SystemRoots{}, parent) {}
+
+CConfigDlg::CConfigDlg(SerialPortApi& api, const PortTable& ports, QWidget* parent)
+    : QDialog(parent), windowIcon(applicationIcon()), link(api, ports), ports_(&ports) {
     initWindow();
 }
 
-CConfigDlg::CConfigDlg(SerialPortApi& api, const PortTable& ports, QWidget* parent)
-    : QDialog(parent), windowIcon(applicationIcon()), link(api, ports), ports_(ports) {
+CConfigDlg::CConfigDlg(SerialPortApi& api, const SystemRoots& roots, QWidget* parent)
+    : QDialog(parent), windowIcon(applicationIcon()), link(api, noPorts()), ports_(&noPorts()) {
+    watchPorts(roots);
     initWindow();
 }
 
 void CConfigDlg::initWindow() {
     buildDialog(*this, mainWindowTemplate(), controls);
     setWindowIcon(windowIcon);
-    fillPortList();
+    const std::vector<std::string> refused = fillPortList();
+    if (portWatcher_) {
+        // Once the window is up, so the box has something to stand in front of.
+        QTimer::singleShot(0, this, [this, refused] { explainUnusablePorts(refused); });
+    }
     controls.insertTab(ids::kProfileTabs, 0, "Primary");
     controls.insertTab(ids::kProfileTabs, 1, "Secondary");
     config.activeProfile = controls.currentTab(ids::kProfileTabs) & 1;
@@ -52,29 +64,6 @@ void CConfigDlg::initWindow() {
     connectHandlers();
     if (QWidget* callsign = controls.control(ids::kCallsign)) {
         callsign->setFocus();
-    }
-}
-
-void CConfigDlg::fillPortList() {
-    controls.resetComboContent(ids::kComPort);
-    bool found = false;
-    for (int number = kFirstPort; number <= kLastPort; ++number) {
-        char name[16];
-        std::snprintf(name, sizeof name, "COM%d", number);
-        if (link.portExists(name)) {
-            controls.addComboString(ids::kComPort, name);
-            found = true;
-        }
-    }
-    if (!found) {
-        controls.addComboString(ids::kComPort, kNoPortsItem);
-    }
-    controls.setComboSelection(ids::kComPort, 0);
-    // COM names mean nothing on this platform by themselves: show the device.
-    for (int index = 0; index < controls.comboCount(ids::kComPort); ++index) {
-        if (auto path = ports_.devicePath(controls.comboItemText(ids::kComPort, index))) {
-            controls.setComboItemToolTip(ids::kComPort, index, *path);
-        }
     }
 }
 

@@ -2,15 +2,20 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <chrono>
 #include <cstdint>
+#include <map>
+#include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/controls/control_access.h"
 #include "app/file_prompt.h"
 #include "app/qt_file_prompt.h"
 #include "config/tracker_config.h"
 #include "link/serial_link.h"
+#include "link/system_roots.h"
 
 class QContextMenuEvent;
 class QKeyEvent;
@@ -18,6 +23,7 @@ class QKeyEvent;
 namespace qz5 {
 
 class PortTable;
+class PortWatcher;
 class SerialPortApi;
 
 // The main window: one configuration record, shown one profile at a time, and
@@ -28,6 +34,9 @@ class CConfigDlg : public QDialog {
     explicit CConfigDlg(QWidget* parent = nullptr);
     // Ports wired explicitly, for tests and the demo.
     CConfigDlg(SerialPortApi& api, const PortTable& ports, QWidget* parent = nullptr);
+    // The serial devices under `roots`, the port list following them as they
+    // come and go while the window runs.
+    CConfigDlg(SerialPortApi& api, const SystemRoots& roots, QWidget* parent = nullptr);
 
     // Form exchange between the controls and profile `activeProfile`.
     void storeForm();
@@ -82,12 +91,22 @@ class CConfigDlg : public QDialog {
 
   private:
     void initWindow();
-    void fillPortList();
+    // Lists the ports that open; returns the devices that did not.
+    std::vector<std::string> fillPortList();
+    void watchPorts(const SystemRoots& roots);
+    void onPortsChanged(const PortTable& before);
+    // When no port can be used, one box says why, once per device per run.
+    void explainUnusablePorts(const std::vector<std::string>& refused);
     void connectHandlers();
     void takeSelectedPort();
     void sendToneCommand(std::uint8_t code);
 
-    const PortTable& ports_;
+    const PortTable* ports_;
+    PortWatcher* portWatcher_ = nullptr;
+    // New devices refused so far, with when they appeared: looked at again
+    // before they count as unusable.
+    std::map<std::string, std::chrono::steady_clock::time_point> settling_;
+    std::set<std::string> explained_;  // devices and adapters already explained
     QtFilePrompt qtFilePrompt_;
     FilePrompt* filePrompt_ = &qtFilePrompt_;
 };

@@ -7,6 +7,13 @@ namespace qz5 {
 
 MessageAnswer QtMessagePresenter::present(const std::string& text, const std::string& caption,
                                           MessageButtons buttons) {
+    return presentWithDetail(text, caption, buttons, {});
+}
+
+MessageAnswer QtMessagePresenter::presentWithDetail(const std::string& text,
+                                                    const std::string& caption,
+                                                    MessageButtons buttons,
+                                                    const std::string& detail) {
     QMessageBox box;
     box.setWindowModality(Qt::ApplicationModal);
     // Without a title Qt would show the program's file name; a caption-less box
@@ -14,6 +21,9 @@ MessageAnswer QtMessagePresenter::present(const std::string& text, const std::st
     box.setWindowTitle(caption.empty() ? QStringLiteral("Error") : QString::fromLatin1(caption));
     box.setText(QString::fromLatin1(text));
     box.setTextFormat(Qt::PlainText);
+    if (!detail.empty()) {
+        box.setDetailedText(QString::fromLocal8Bit(detail));
+    }
     if (buttons == MessageButtons::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Cancel);

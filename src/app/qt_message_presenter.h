@@ -10,6 +10,9 @@ class QtMessagePresenter final : public MessagePresenter {
   public:
     MessageAnswer present(const std::string& text, const std::string& caption,
                           MessageButtons buttons) override;
+    // The reason goes into the box's details, so its text stays as it is.
+    MessageAnswer presentWithDetail(const std::string& text, const std::string& caption,
+                                    MessageButtons buttons, const std::string& detail) override;
 };
 
 }  // namespace qz5

@@ -27,6 +27,16 @@ MessageAnswer StderrPresenter::present(const std::string& text, const std::strin
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 
+MessageAnswer StderrPresenter::presentWithDetail(const std::string& text,
+                                                 const std::string& caption, MessageButtons buttons,
+                                                 const std::string& detail) {
+    const MessageAnswer answer = present(text, caption, buttons);
+    if (!detail.empty()) {
+        present(detail, {}, MessageButtons::Ok);
+    }
+    return answer;
+}
+
 MessagePresenter* setMessagePresenter(MessagePresenter* presenter) {
     MessagePresenter* previous = currentPresenter;
     currentPresenter = presenter;
@@ -40,6 +50,15 @@ MessageAnswer showMessage(std::string_view text, std::string_view caption, Messa
 
 bool reportError(std::string_view text) {
     showMessage(text, {}, MessageButtons::Ok);
+    return true;
+}
+
+bool reportError(std::string_view text, std::string_view detail) {
+    if (detail.empty()) {
+        return reportError(text);
+    }
+    MessagePresenter& presenter = currentPresenter ? *currentPresenter : stderrPresenter();
+    presenter.presentWithDetail(std::string(text), {}, MessageButtons::Ok, std::string(detail));
     return true;
 }
 

@@ -18,6 +18,13 @@ class MessagePresenter {
     // An empty caption means the box has no caption of its own.
     virtual MessageAnswer present(const std::string& text, const std::string& caption,
                                   MessageButtons buttons) = 0;
+    // A message with the reason behind it. A presenter with no place for a
+    // reason shows the message alone.
+    virtual MessageAnswer presentWithDetail(const std::string& text, const std::string& caption,
+                                            MessageButtons buttons, const std::string& detail) {
+        static_cast<void>(detail);
+        return present(text, caption, buttons);
+    }
 };
 
 // Writes "caption: text" (or the text alone) to stderr and answers Ok to Ok
@@ -26,6 +33,9 @@ class StderrPresenter final : public MessagePresenter {
   public:
     MessageAnswer present(const std::string& text, const std::string& caption,
                           MessageButtons buttons) override;
+    // The reason goes on the lines after the message.
+    MessageAnswer presentWithDetail(const std::string& text, const std::string& caption,
+                                    MessageButtons buttons, const std::string& detail) override;
 };
 
 // Installs the process-wide presenter; nullptr restores the stderr presenter.
@@ -51,5 +61,7 @@ MessageAnswer showMessage(std::string_view text, std::string_view caption,
 // The shared error box: no caption, one OK button. Always true, so a failing
 // operation can return it as its own failure result.
 bool reportError(std::string_view text);
+// The same box, carrying the reason behind the failure; an empty detail is none.
+bool reportError(std::string_view text, std::string_view detail);
 
 }  // namespace qz5

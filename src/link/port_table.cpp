@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <fstream>
 #include <string_view>
 #include <system_error>
 #include <vector>
@@ -54,28 +55,54 @@ std::vector<std::string> groupMembers(const std::vector<std::string>& names,
     return members;
 }
 
+// Every ttyS node exists whether or not a UART is behind it; sysfs, readable
+// by all, says which have none.
+bool isPhantomUart(const std::string& name, const std::string& sysRoot) {
+    if (!name.starts_with("ttyS")) {
+        return false;
+    }
+    std::ifstream type(std::filesystem::path(sysRoot) / "class/tty" / name / "type");
+    int value = -1;
+    return type >> value && value == 0;
+}
+
+std::string comName(int number) {
+    return "COM" + std::to_string(number);
+}
+
 }  // namespace
 
-PortTable PortTable::scanSystem(const std::string& devDir) {
+std::vector<std::string> PortTable::serialDevices(const SystemRoots& roots) {
     namespace fs = std::filesystem;
     std::vector<std::string> names;
     std::error_code error;
-    for (fs::directory_iterator it(devDir, error), end; !error && it != end; it.increment(error)) {
+    for (fs::directory_iterator it(roots.devDir, error), end; !error && it != end;
+         it.increment(error)) {
         // A directory of the right name is no device; a link to one counts.
         std::error_code typeError;
         if (!it->is_directory(typeError)) {
             names.push_back(it->path().filename().string());
         }
     }
-    PortTable table;
-    int next = 1;
+    std::vector<std::string> devices;
     for (const std::string_view prefix : kDeviceGroups) {
         for (const std::string& name : groupMembers(names, prefix)) {
-            if (next > kComNames) {
-                return table;
+            if (!isPhantomUart(name, roots.sysRoot)) {
+                devices.push_back((fs::path(roots.devDir) / name).string());
             }
-            table.assign("COM" + std::to_string(next++), (fs::path(devDir) / name).string());
         }
+    }
+    return devices;
+}
+
+PortTable PortTable::scanSystem(const SystemRoots& roots) {
+    PortTable table;
+    int next = 1;
+    for (const std::string& device : serialDevices(roots)) {
+        if (next > kComNames) {
+            break;
+        }
+        table.assign(comName(next++), device);
     }
     return table;
 }
@@ -87,6 +114,35 @@ const PortTable& PortTable::system() {
 
 void PortTable::assign(std::string name, std::string devicePath) {
     devicesByName_.insert_or_assign(std::move(name), std::move(devicePath));
+}
+
+void PortTable::follow(const std::vector<std::string>& presentDevices) {
+    std::erase_if(devicesByName_, [&](const auto& entry) {
+        return std::find(presentDevices.begin(), presentDevices.end(), entry.second) ==
+               presentDevices.end();
+    });
+    int number = 1;
+    for (const std::string& device : presentDevices) {
+        if (nameOf(device)) {
+            continue;
+        }
+        while (number <= kComNames && devicesByName_.contains(comName(number))) {
+            ++number;
+        }
+        if (number > kComNames) {
+            return;
+        }
+        assign(comName(number), device);
+    }
+}
+
+std::optional<std::string> PortTable::nameOf(std::string_view devicePath) const {
+    const auto found = std::find_if(devicesByName_.begin(), devicesByName_.end(),
+                                    [&](const auto& entry) { return entry.second == devicePath; });
+    if (found == devicesByName_.end()) {
+        return std::nullopt;
+    }
+    return found->first;
 }
 
 std::optional<std::string> PortTable::devicePath(std::string_view name) const {

@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
+
+#include "link/system_roots.h"
 
 namespace qz5 {
 
@@ -16,13 +19,20 @@ class PortTable {
     PortTable() = default;
     explicit PortTable(Entries devicesByName) : devicesByName_(std::move(devicesByName)) {}
 
-    // The serial devices under `devDir` in the order ttyUSB*, ttyACM*, ttyS*,
-    // ttyAMA*, rfcomm* (each group numerically) become COM1, COM2, ... COM20.
-    static PortTable scanSystem(const std::string& devDir = "/dev");
+    // The serial devices under the device folder, in the order ttyUSB*,
+    // ttyACM*, ttyS*, ttyAMA*, rfcomm* (each group numerically). A built-in
+    // UART node with no hardware behind it is none.
+    static std::vector<std::string> serialDevices(const SystemRoots& roots);
+    // The first twenty serial devices become COM1, COM2, ... COM20.
+    static PortTable scanSystem(const SystemRoots& roots = {});
     // The scan of /dev, made once per process.
     static const PortTable& system();
 
     void assign(std::string name, std::string devicePath);
+    // Follows the devices now present: a device keeps its name while it stays,
+    // a device that left frees its name, a new one takes the lowest free name.
+    void follow(const std::vector<std::string>& presentDevices);
+    std::optional<std::string> nameOf(std::string_view devicePath) const;
     std::optional<std::string> devicePath(std::string_view name) const;
     const Entries& entries() const { return devicesByName_; }
 

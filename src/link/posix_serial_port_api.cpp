@@ -14,6 +14,10 @@
 #include <optional>
 #include <thread>
 #include <utility>
+#include <vector>
+
+#include "link/port_diagnostics.h"
+#include "link/uucp_lock.h"
 
 namespace qz5 {
 
@@ -51,6 +55,16 @@ int pollTimeout(Clock::time_point deadline) {
     return static_cast<int>(std::min<long long>(ms, INT_MAX));
 }
 
+PosixSerialPortApi::OpenAttempt refused(OpenRefusal::Kind kind, int error,
+                                        const UucpLock& lock = {}) {
+    PosixSerialPortApi::OpenAttempt attempt;
+    attempt.refusal.kind = kind;
+    attempt.refusal.error = error;
+    attempt.refusal.lockFilePid = lock.pid;
+    attempt.refusal.lockFile = lock.path;
+    return attempt;
+}
+
 bool setModemLine(int fd, int line, bool raised) {
     if (ioctl(fd, raised ? TIOCMBIS : TIOCMBIC, &line) == 0) {
         return true;
@@ -61,24 +75,79 @@ bool setModemLine(int fd, int line, bool raised) {
 
 }  // namespace
 
+PosixSerialPortApi::PosixSerialPortApi(SystemRoots roots) : roots_(std::move(roots)) {}
+
 PosixSerialPortApi& PosixSerialPortApi::instance() {
     static PosixSerialPortApi api;
     return api;
 }
 
-PortHandle PosixSerialPortApi::open(const std::string& devicePath) {
-    const int fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return kInvalidPortHandle;
+PosixSerialPortApi::OpenAttempt PosixSerialPortApi::tryOpen(const std::string& devicePath) {
+    using Kind = OpenRefusal::Kind;
+    if (const auto lock = liveUucpLock(devicePath, roots_.lockDirs)) {
+        return refused(Kind::LockFile, 0, *lock);
     }
+    int fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return refused(Kind::System, errno);
+    }
+    // The lock comes first: until it is ours, nothing about the device is
+    // touched, so a refusal leaves another program's port exactly as it was.
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return refused(Kind::Locked, error);
+    }
+    bool weSetExclusive = false;
     // Something that is no terminal gets through here and fails when its line
     // settings are read, as a device that is not a serial port would.
-    const bool exclusive = ioctl(fd, TIOCEXCL) == 0 || errno == ENOTTY;
-    if (!exclusive || flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return kInvalidPortHandle;
+    if (isatty(fd)) {
+        // TIOCEXCL keeps ordinary users out but not root: ask as well.
+        int exclusive = 0;
+        if (ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0) {
+            ::close(fd);
+            return refused(Kind::MarkedExclusive, EBUSY);
+        }
+        if (ioctl(fd, TIOCEXCL) != 0) {
+            const int error = errno;
+            ::close(fd);
+            return refused(Kind::System, error);
+        }
+        weSetExclusive = true;
+    }
+    std::lock_guard lock(mutex_);
+    fd = avoidReleasedNumbers(fd);
+    if (fd < 0) {
+        return refused(Kind::System, EMFILE);
+    }
+    open_[fd] = OpenPort{{}, weSetExclusive};
+    return {fd, {}};
+}
+
+int PosixSerialPortApi::avoidReleasedNumbers(int fd) {
+    std::vector<int> parked;
+    while (fd >= 0 && released_.contains(fd)) {
+        parked.push_back(fd);
+        fd = fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    }
+    // Copies of the same open file: the lock stays with the one kept.
+    for (const int copy : parked) {
+        ::close(copy);
     }
     return fd;
+}
+
+PortHandle PosixSerialPortApi::open(const std::string& devicePath) {
+    return tryOpen(devicePath).handle;
+}
+
+std::string PosixSerialPortApi::openFailureReason(const std::string& devicePath) {
+    const OpenAttempt attempt = tryOpen(devicePath);
+    if (attempt.handle != kInvalidPortHandle) {
+        close(attempt.handle);
+        return "The device was busy for a moment and is free now: try again.";
+    }
+    return explainRefusal(devicePath, attempt.refusal, roots_);
 }
 
 bool PosixSerialPortApi::getLineSettings(PortHandle handle, LineSettings& settings) {
@@ -117,13 +186,14 @@ bool PosixSerialPortApi::setLineSettings(PortHandle handle, const LineSettings& 
         return false;
     }
     // Bytes pass unchanged both ways: no line editing, echo, signals or
-    // translation. The modem-control lines stay heeded (no CLOCAL).
+    // translation. CLOCAL: carrier detect plays no part, so a floating or
+    // falling DCD pin never hangs up the line in the middle of an exchange.
     tio.c_iflag &=
         ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF | IXANY);
     tio.c_oflag &= ~OPOST;
     tio.c_lflag &= ~(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
     tio.c_cflag &= ~(CSIZE | PARENB | CSTOPB | CRTSCTS | CLOCAL);
-    tio.c_cflag |= CREAD | size->second;
+    tio.c_cflag |= CREAD | CLOCAL | size->second;
     tio.c_cflag |= (settings.parityEnabled ? PARENB : 0) | (settings.twoStopBits ? CSTOPB : 0) |
                    (settings.ctsFlowControl ? CRTSCTS : 0);
     tio.c_iflag |= (settings.xonXoffOutput ? IXON : 0) | (settings.xonXoffInput ? IXOFF : 0);
@@ -145,18 +215,19 @@ bool PosixSerialPortApi::setLineSettings(PortHandle handle, const LineSettings& 
 }
 
 bool PosixSerialPortApi::setTimeouts(PortHandle handle, const PortTimeouts& timeouts) {
-    if (fcntl(handle, F_GETFD) < 0) {
+    std::lock_guard lock(mutex_);
+    const auto found = open_.find(handle);
+    if (found == open_.end()) {
         return false;
     }
-    std::lock_guard lock(mutex_);
-    timeouts_[handle] = timeouts;
+    found->second.timeouts = timeouts;
     return true;
 }
 
 PortTimeouts PosixSerialPortApi::timeoutsOf(PortHandle handle) {
     std::lock_guard lock(mutex_);
-    const auto found = timeouts_.find(handle);
-    return found == timeouts_.end() ? PortTimeouts{} : found->second;
+    const auto found = open_.find(handle);
+    return found == open_.end() ? PortTimeouts{} : found->second.timeouts;
 }
 
 bool PosixSerialPortApi::writeByte(PortHandle handle, std::uint8_t byte, int& written) {
@@ -244,14 +315,32 @@ bool PosixSerialPortApi::read(PortHandle handle, std::span<std::uint8_t> buffer,
 }
 
 bool PosixSerialPortApi::close(PortHandle handle) {
+    OpenPort port;
     {
         std::lock_guard lock(mutex_);
-        timeouts_.erase(handle);
+        if (released_.erase(handle) != 0) {
+            return true;  // the earlier, failed close already let it go
+        }
+        const auto found = open_.find(handle);
+        if (found == open_.end()) {
+            return false;
+        }
+        port = found->second;
+        open_.erase(found);
+        // Claimed before close() so that no open in between can take the number.
+        released_.insert(handle);
     }
-    // The exclusive flag can outlive this descriptor on a pseudo-terminal whose
-    // master stays open; clear it so the next open is not refused.
-    ioctl(handle, TIOCNXCL);
-    return ::close(handle) == 0 || errno == EINTR;
+    // The flag can outlive this descriptor on a pseudo-terminal whose master
+    // stays open; a flag that another program set is not ours to clear.
+    if (port.weSetExclusive) {
+        ioctl(handle, TIOCNXCL);
+    }
+    const bool closed = ::close(handle) == 0 || errno == EINTR;
+    if (closed) {
+        std::lock_guard lock(mutex_);
+        released_.erase(handle);
+    }
+    return closed;
 }
 
 void PosixSerialPortApi::sleep(int milliseconds) {

@@ -2,18 +2,30 @@
 
 #include <map>
 #include <mutex>
+#include <set>
 
+#include "link/open_refusal.h"
 #include "link/serial_port_api.h"
+#include "link/system_roots.h"
 
 namespace qz5 {
 
 // Serial devices through termios and poll(). Opening never waits for a carrier
-// and takes the device for this open file alone (TIOCEXCL and flock, since
-// TIOCEXCL does not stop root). A device that goes away makes the call fail.
+// and takes the device only when no other program holds it: a live lock file,
+// another open file's flock or another program's TIOCEXCL refuse it. A device
+// that goes away makes the call fail.
 class PosixSerialPortApi final : public SerialPortApi {
   public:
+    explicit PosixSerialPortApi(SystemRoots roots = {});
+
     // The one the program's links share by default.
     static PosixSerialPortApi& instance();
+
+    struct OpenAttempt {
+        PortHandle handle = kInvalidPortHandle;
+        OpenRefusal refusal;
+    };
+    OpenAttempt tryOpen(const std::string& devicePath);
 
     PortHandle open(const std::string& devicePath) override;
     bool getLineSettings(PortHandle handle, LineSettings& settings) override;
@@ -22,16 +34,27 @@ class PosixSerialPortApi final : public SerialPortApi {
     bool setTimeouts(PortHandle handle, const PortTimeouts& timeouts) override;
     bool writeByte(PortHandle handle, std::uint8_t byte, int& written) override;
     bool read(PortHandle handle, std::span<std::uint8_t> buffer, int& received) override;
+    // A handle is given to close() once only: Linux releases the descriptor
+    // even when close() reports an error, and the number may be reused.
     bool close(PortHandle handle) override;
     void sleep(int milliseconds) override;
+    std::string openFailureReason(const std::string& devicePath) override;
 
   private:
-    // A handle whose time-outs were never set reads and writes only what can
-    // move at once: no call may wait without a bound.
+    struct OpenPort {
+        PortTimeouts timeouts;  // none set yet: calls only move what can move at once
+        bool weSetExclusive = false;
+    };
+
+    // Moves a new descriptor off numbers that a failed close left to a link,
+    // so that a later close of that number can never hit this port.
+    int avoidReleasedNumbers(int fd);
     PortTimeouts timeoutsOf(PortHandle handle);
 
+    SystemRoots roots_;
     std::mutex mutex_;
-    std::map<PortHandle, PortTimeouts> timeouts_;
+    std::map<PortHandle, OpenPort> open_;
+    std::set<PortHandle> released_;
 };
 
 }  // namespace qz5

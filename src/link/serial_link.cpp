@@ -1,6 +1,7 @@
 #include "link/serial_link.h"
 
 #include <algorithm>
+#include <string>
 
 #include "common/message_box.h"
 #include "link/port_table.h"
@@ -34,11 +35,22 @@ constexpr PortTimeouts kTrackerTimeouts{.readInterval = 50,
 
 constexpr int kPauseAfterByteMs = 10;
 
+std::string unknownPortReason(std::string_view name) {
+    if (name.empty()) {
+        return "No port was chosen.";
+    }
+    // The list's placeholder, cut to nine characters, is no name of a port.
+    if (!name.starts_with("COM")) {
+        return "No serial device was found.";
+    }
+    return "No serial device is known as " + std::string(name) + ".";
+}
+
 }  // namespace
 
 SerialLink::SerialLink() : SerialLink(PosixSerialPortApi::instance(), PortTable::system()) {}
 
-SerialLink::SerialLink(SerialPortApi& api, const PortTable& ports) : api_(api), ports_(ports) {}
+SerialLink::SerialLink(SerialPortApi& api, const PortTable& ports) : api_(api), ports_(&ports) {}
 
 SerialLink::~SerialLink() {
     // Nobody is left to read a message here, so the close is silent.
@@ -59,7 +71,7 @@ void SerialLink::setBaudRate(std::int32_t rate) {
 }
 
 bool SerialLink::portExists(std::string_view name) const {
-    const auto path = ports_.devicePath(name);
+    const auto path = ports_->devicePath(name);
     if (!path) {
         return false;
     }
@@ -71,14 +83,20 @@ bool SerialLink::portExists(std::string_view name) const {
     return true;
 }
 
+std::string SerialLink::portFailureReason(std::string_view name) const {
+    const auto path = ports_->devicePath(name);
+    return path ? api_.openFailureReason(*path) : unknownPortReason(name);
+}
+
 bool SerialLink::openPort() {
     if (isOpen()) {
         closePort();  // on failure the old handle is given up and the open goes on
     }
-    const auto path = ports_.devicePath(portName_.data());
+    const auto path = ports_->devicePath(portName_.data());
     portHandle_ = path ? api_.open(*path) : kInvalidPortHandle;
     if (!isOpen()) {
-        return reportError("Could not aquire Com Port");
+        return reportError("Could not aquire Com Port", path ? api_.openFailureReason(*path)
+                                                             : unknownPortReason(portName_.data()));
     }
     LineSettings settings;
     if (!api_.getLineSettings(portHandle_, settings)) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "link/serial_port_api.h"
@@ -29,6 +30,8 @@ class SerialLink {
     void setPortName(std::string_view name);  // keeps at most 9 characters
     void setBaudRate(std::int32_t rate);      // takes effect at the next openPort
     bool portExists(std::string_view name) const;
+    // Why a port cannot be opened now, for a person; no message is shown.
+    std::string portFailureReason(std::string_view name) const;
     bool openPort();
     bool writeBytes(std::span<const std::uint8_t> data);
     std::int32_t readBytes(std::span<std::uint8_t> buffer);
@@ -43,6 +46,9 @@ class SerialLink {
     std::int32_t readImageVerified(std::span<std::uint8_t> buffer);
     bool sendTone(std::uint8_t code);
 
+    // Names resolve through `ports` from now on; it must outlive the link.
+    void setPortTable(const PortTable& ports) { ports_ = &ports; }
+
     const char* portName() const { return portName_.data(); }
     std::int32_t baudRate() const { return baudRate_; }
     bool isOpen() const { return portHandle_ != kInvalidPortHandle; }
@@ -52,7 +58,7 @@ class SerialLink {
     std::int32_t baudRate_ = 4800;
     PortHandle portHandle_ = kInvalidPortHandle;
     SerialPortApi& api_;
-    const PortTable& ports_;
+    const PortTable* ports_;
 };
 
 // Tone command codes, as the window's buttons send them.

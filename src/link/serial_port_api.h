@@ -55,6 +55,12 @@ class SerialPortApi {
     virtual bool read(PortHandle handle, std::span<std::uint8_t> buffer, int& received) = 0;
     virtual bool close(PortHandle handle) = 0;
     virtual void sleep(int milliseconds) = 0;
+    // After a refused open: why, in words a user can act on; empty when the
+    // platform cannot tell.
+    virtual std::string openFailureReason(const std::string& devicePath) {
+        static_cast<void>(devicePath);
+        return {};
+    }
 };
 
 }  // namespace qz5

@@ -41,6 +41,18 @@ TEST(QtMessagePresenterTest, CaptionlessBoxesReadErrorAndBlockTheWholeApplicatio
     EXPECT_EQ(modality, Qt::ApplicationModal);
 }
 
+TEST(QtMessagePresenterTest, AReasonGoesIntoTheDetailsAndLeavesTheTextAlone) {
+    QtMessagePresenter presenter;
+    ScopedMessagePresenter installed(presenter);
+    whenShown<QMessageBox>([](QMessageBox& box) {
+        EXPECT_EQ(box.windowTitle(), "Error");
+        EXPECT_EQ(box.text(), "Could not aquire Com Port");
+        EXPECT_EQ(box.detailedText(), "In use by term (pid 42).");
+        box.button(QMessageBox::Ok)->click();
+    });
+    EXPECT_TRUE(reportError("Could not aquire Com Port", "In use by term (pid 42)."));
+}
+
 TEST(QtMessagePresenterTest, QuestionsDefaultToCancel) {
     QtMessagePresenter presenter;
     whenShown<QMessageBox>([](QMessageBox& box) {

@@ -38,7 +38,8 @@ TEST_F(PortTableScanTest, NumbersDevicesByGroupThenByNumber) {
     }
     fs::create_directory(dir / "ttyS9");
 
-    const PortTable table = PortTable::scanSystem(dir.string());
+    const PortTable table =
+        PortTable::scanSystem({.devDir = dir.string(), .sysRoot = dir.string()});
     const PortTable::Entries expected{{"COM1", path("ttyUSB0")}, {"COM2", path("ttyUSB1")},
                                       {"COM3", path("ttyUSB2")}, {"COM4", path("ttyUSB10")},
                                       {"COM5", path("ttyACM0")}, {"COM6", path("ttyACM1")},
@@ -51,7 +52,8 @@ TEST_F(PortTableScanTest, StopsAtTwentyNames) {
     for (int i = 0; i < 30; ++i) {
         device("ttyS" + std::to_string(i));
     }
-    const PortTable table = PortTable::scanSystem(dir.string());
+    const PortTable table =
+        PortTable::scanSystem({.devDir = dir.string(), .sysRoot = dir.string()});
     EXPECT_EQ(table.entries().size(), 20u);
     EXPECT_EQ(table.devicePath("COM20"), path("ttyS19"));
     EXPECT_FALSE(table.devicePath("COM21"));
@@ -61,20 +63,50 @@ TEST_F(PortTableScanTest, NumbersTooLongForAnyIntegerStillSort) {
     device("ttyS99999999999999999999999");
     device("ttyS3");
     device("ttyS03");
-    const PortTable table = PortTable::scanSystem(dir.string());
+    const PortTable table =
+        PortTable::scanSystem({.devDir = dir.string(), .sysRoot = dir.string()});
     EXPECT_EQ(table.devicePath("COM1"), path("ttyS3"));
     EXPECT_EQ(table.devicePath("COM2"), path("ttyS03"));
     EXPECT_EQ(table.devicePath("COM3"), path("ttyS99999999999999999999999"));
 }
 
 TEST(PortTable, MissingDirectoryGivesNoPortsAndExplicitTablesMapOnlyTheirNames) {
-    EXPECT_TRUE(PortTable::scanSystem("/nonexistent/qz5-dev").entries().empty());
+    EXPECT_TRUE(PortTable::scanSystem({.devDir = "/nonexistent/qz5-dev"}).entries().empty());
 
     PortTable table(PortTable::Entries{{"COM3", "/dev/pts/7"}});
     table.assign("COM3", "/dev/pts/8");
     EXPECT_EQ(table.devicePath("COM3"), "/dev/pts/8");
     EXPECT_FALSE(table.devicePath("COM30"));
     EXPECT_FALSE(table.devicePath("com3"));
+}
+
+TEST(PortTableFollowTest, PresentDevicesKeepTheirNamesAndNewOnesTakeTheLowestFree) {
+    struct Step {
+        std::vector<std::string> present;
+        PortTable::Entries expected;
+    };
+    const std::vector<Step> steps{
+        {{"/dev/ttyUSB0", "/dev/ttyS0"}, {{"COM1", "/dev/ttyUSB0"}, {"COM2", "/dev/ttyS0"}}},
+        // Removing the first frees its name and renames nothing else.
+        {{"/dev/ttyS0"}, {{"COM2", "/dev/ttyS0"}}},
+        // New devices fill the free names from the lowest, in device order.
+        {{"/dev/ttyUSB1", "/dev/ttyACM0", "/dev/ttyS0"},
+         {{"COM1", "/dev/ttyUSB1"}, {"COM2", "/dev/ttyS0"}, {"COM3", "/dev/ttyACM0"}}},
+        {{}, {}},
+    };
+    PortTable table;
+    for (const Step& step : steps) {
+        table.follow(step.present);
+        EXPECT_EQ(table.entries(), step.expected);
+    }
+    std::vector<std::string> many;
+    for (int i = 0; i < 25; ++i) {
+        many.push_back("/dev/ttyUSB" + std::to_string(i));
+    }
+    table.follow(many);
+    EXPECT_EQ(table.entries().size(), 20u);
+    EXPECT_EQ(table.nameOf("/dev/ttyUSB19"), "COM20");
+    EXPECT_EQ(table.nameOf("/dev/ttyUSB20"), std::nullopt);
 }
 
 }  // namespace

@@ -1,16 +1,22 @@
 #include "link/posix_serial_port_api.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 
+#include <algorithm>
 #include <chrono>
 #include <numeric>
 #include <thread>
 
+#include "link/port_diagnostics.h"
 #include "link/port_table.h"
 #include "link/serial_link.h"
 #include "pseudo_terminal.h"
+#include "support/fake_system_tree.h"
+#include "support/port_holder_process.h"
 #include "support/recording_presenter.h"
 
 namespace qz5 {
@@ -75,7 +81,9 @@ TEST_F(PosixSerialPortTest, AppliesARawEightBitLineAtEitherRate) {
         EXPECT_EQ(cfgetospeed(&tio), speed);
         EXPECT_EQ(cfgetispeed(&tio), speed);
         EXPECT_EQ(tio.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
-        EXPECT_EQ(tio.c_cflag & (PARENB | CSTOPB | CRTSCTS | CLOCAL), 0u);
+        EXPECT_EQ(tio.c_cflag & (PARENB | CSTOPB | CRTSCTS), 0u);
+        // Carrier detect must never hang up the line: the tracker has none.
+        EXPECT_NE(tio.c_cflag & CLOCAL, 0u);
         EXPECT_NE(tio.c_cflag & CREAD, 0u);
         EXPECT_EQ(tio.c_lflag & (ICANON | ECHO | ISIG | IEXTEN), 0u);
         EXPECT_EQ(tio.c_iflag & (IXON | IXOFF | ICRNL | INLCR | IGNCR | ISTRIP), 0u);
@@ -134,21 +142,64 @@ TEST_F(PosixSerialPortTest, APortIsHeldByOneOpenAtATime) {
     EXPECT_NE(handle, kInvalidPortHandle);
 }
 
-TEST_F(PosixSerialPortTest, AnotherProgramsLockRefusesThePort) {
-    const int other = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    ASSERT_GE(other, 0);
-    ASSERT_EQ(flock(other, LOCK_EX | LOCK_NB), 0);
+bool markedExclusive(int fd) {
+    int exclusive = 0;
+    return ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0;
+}
 
+TEST_F(PosixSerialPortTest, AnotherProgramsHoldRefusesThePortAndNamesTheProgram) {
     testing::RecordingPresenter presenter;
     const PortTable ports{{{"COM2", pty.slavePath()}}};
     SerialLink link{api, ports};
     link.setPortName("COM2");
-    EXPECT_FALSE(link.portExists("COM2"));
-    EXPECT_TRUE(link.openPort());
-    EXPECT_EQ(presenter.texts(), Texts{"Could not aquire Com Port"});
-
+    {
+        testing::PortHolderProcess holder(pty.slavePath());
+        EXPECT_FALSE(link.portExists("COM2"));
+        EXPECT_TRUE(link.openPort());
+        EXPECT_EQ(presenter.texts(), Texts{"Could not aquire Com Port"});
+        EXPECT_THAT(presenter.details.at(0),
+                    ::testing::HasSubstr("(pid " + std::to_string(holder.pid()) + ")"));
+    }
+    // The refusal touched nothing: once the holder is gone anyone may open it.
+    const int other = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(other, 0);
+    EXPECT_FALSE(markedExclusive(other));
     ::close(other);
     EXPECT_TRUE(link.portExists("COM2"));
+}
+
+TEST_F(PosixSerialPortTest, APortMarkedExclusiveByAnotherProgramIsRefusedAndKeepsItsMark) {
+    const int other = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(ioctl(other, TIOCEXCL), 0);
+    // Also as root, whom the mark itself would let through.
+    EXPECT_EQ(api.open(pty.slavePath()), kInvalidPortHandle);
+    EXPECT_TRUE(markedExclusive(other));
+    ASSERT_EQ(ioctl(other, TIOCNXCL), 0);
+    ::close(other);
+    handle = api.open(pty.slavePath());
+    EXPECT_NE(handle, kInvalidPortHandle);
+}
+
+TEST_F(PosixSerialPortTest, ALiveLockFileRefusesThePortAndAStaleOneIsIgnored) {
+    testing::FakeSystemTree tree;
+    PosixSerialPortApi lockAware(tree.roots);
+    // A terminal program that holds the port by its lock file alone.
+    testing::PortHolderProcess holder;
+    std::string name = pty.slavePath().substr(std::string("/dev/").size());
+    std::replace(name.begin(), name.end(), '/', '_');
+    tree.write("lock/LCK.." + name, "      " + std::to_string(holder.pid()));
+
+    const auto attempt = lockAware.tryOpen(pty.slavePath());
+    EXPECT_EQ(attempt.handle, kInvalidPortHandle);
+    EXPECT_THAT(explainRefusal(pty.slavePath(), attempt.refusal, tree.roots),
+                ::testing::HasSubstr("(pid " + std::to_string(holder.pid()) + ")"));
+
+    holder.letGo();
+    handle = lockAware.open(pty.slavePath());
+    EXPECT_NE(handle, kInvalidPortHandle);
+    ASSERT_TRUE(lockAware.close(handle));
+    handle = kInvalidPortHandle;
 }
 
 TEST_F(PosixSerialPortTest, SomethingThatIsNoTerminalHasNoLineSettings) {
@@ -161,13 +212,17 @@ TEST_F(PosixSerialPortTest, SomethingThatIsNoTerminalHasNoLineSettings) {
     EXPECT_FALSE(link.closePort());
 }
 
-TEST_F(PosixSerialPortTest, HandlesThatAreNotOpenAreRefused) {
+TEST_F(PosixSerialPortTest, AClosedHandleNeverClosesTheFileThatTookItsNumber) {
     openPort();
     const PortHandle closed = handle;
     ASSERT_TRUE(api.close(handle));
     handle = kInvalidPortHandle;
+    const int reuser = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(reuser, closed);  // the kernel hands out the lowest free number
     EXPECT_FALSE(api.setTimeouts(closed, kTrackerTimeouts));
     EXPECT_FALSE(api.close(closed));
+    EXPECT_GE(fcntl(reuser, F_GETFD), 0);
+    ::close(reuser);
 }
 
 // Timings through the whole link, with the time-outs that openPort sets.

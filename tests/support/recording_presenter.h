@@ -35,7 +35,13 @@ class RecordingPresenter final : public MessagePresenter {
 
     MessageAnswer present(const std::string& text, const std::string& caption,
                           MessageButtons buttons) override {
+        return presentWithDetail(text, caption, buttons, {});
+    }
+
+    MessageAnswer presentWithDetail(const std::string& text, const std::string& caption,
+                                    MessageButtons buttons, const std::string& detail) override {
         shown.push_back({text, caption, buttons});
+        details.push_back(detail);
         if (answers.empty()) {
             return MessageAnswer::Ok;
         }
@@ -54,6 +60,7 @@ class RecordingPresenter final : public MessagePresenter {
     }
 
     std::vector<ShownMessage> shown;
+    std::vector<std::string> details;  // one per box, empty for none
     std::deque<MessageAnswer> answers;
 
   private:

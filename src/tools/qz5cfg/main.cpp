@@ -10,6 +10,7 @@
 #include "tools/qz5cfg/exit_status.h"
 #include "tools/qz5cfg/file_commands.h"
 #include "tools/qz5cfg/port_choice.h"
+#include "tools/qz5cfg/port_listing.h"
 
 namespace qz5 {
 namespace {
@@ -30,12 +31,20 @@ constexpr const char* kFooter = R"(Commands in detail:
                          (Emergency!), or any value whose low byte is 7, is
                          refused, with the window's question as the reason,
                          unless --emergency-ok is given.
+  ports                  lists every serial device present, openable or not:
+  ports --json           COM name, path, description (vendor, model, USB IDs,
+                         serial number, driver, /dev/serial/by-id name) and,
+                         when it cannot be opened, why and what to do; then
+                         USB serial adapters that are plugged in but have no
+                         port. Exit 0 when the listing worked, also if empty.
 
 Ports (--port P):
   COM1..COM20 name the serial devices found in /dev, in the order ttyUSB*,
   ttyACM*, ttyS*, ttyAMA*, rfcomm*; a path starting with '/' (for example
   /dev/ttyUSB0 or /dev/pts/4) is used as it is. The tracker is looked for at
-  4800 bit/s, then at 9600.
+  4800 bit/s, then at 9600. When a port cannot be opened, the line after
+  "Could not aquire Com Port" says why (permission and the group to join, the
+  program that holds it, ...).
 
 Messages go to stderr as "Caption: text" (the text alone when it has no
 caption). The version reply and JSON records go to stdout. A successful read
@@ -145,6 +154,10 @@ int run(int argc, char** argv) {
     writeCommand->add_flag("--emergency-ok", emergencyOk,
                            "allow a profile whose Mic-E status is 7 (Emergency!)");
 
+    auto* portsCommand =
+        addCommand("ports", "List the serial devices, what they are and whether they open.");
+    portsCommand->add_flag("--json", asJson, "print the list as JSON");
+
     try {
         app.parse(argc, argv);
         if (readCommand->parsed() && !asJson && outFile.empty()) {
@@ -159,6 +172,9 @@ int run(int argc, char** argv) {
         status = runShow(file, std::cout);
     } else if (buildCommand->parsed()) {
         status = runBuild(jsonFile, outFile);
+    } else if (portsCommand->parsed()) {
+        PosixSerialPortApi api;
+        status = runPorts(api, SystemRoots{}, asJson, std::cout);
     } else if (versionCommand->parsed()) {
         status = onDevice(port, [&](SerialLink& link) { return runVersion(link, std::cout); });
     } else if (readCommand->parsed()) {

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "link/port_table.h"
+#include "link/system_roots.h"
+
+class QSocketNotifier;
+
+namespace qz5 {
+
+class DeviceEvents;
+
+// Keeps a COM-name table following the serial devices of a device folder
+// while the window runs, and says when it changed.
+class PortWatcher : public QObject {
+  public:
+    // `changed` gets the table as it was before the change.
+    using ChangeHandler = std::function<void(const PortTable& before)>;
+
+    PortWatcher(SystemRoots roots, ChangeHandler changed, QObject* parent = nullptr);
+    ~PortWatcher() override;
+
+    const PortTable& table() const { return table_; }
+    const SystemRoots& roots() const { return roots_; }
+    // Looks at the folder again after a while, events or not: a new node may
+    // be refused for a second or two while udev and a modem manager see to it.
+    void lookAgainIn(int milliseconds);
+    void lookAgain();
+
+  private:
+    SystemRoots roots_;
+    ChangeHandler changed_;
+    std::unique_ptr<DeviceEvents> events_;
+    QSocketNotifier* notifier_ = nullptr;
+    QTimer again_;
+    PortTable table_;
+};
+
+}  // namespace qz5

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "link/system_roots.h"
+
+namespace qz5 {
+
+// What a serial device is, as far as sysfs and udev's database tell. Every
+// field may be empty: built-in UARTs have no USB descriptors, containers no
+// udev database.
+struct PortDevice {
+    std::string devicePath;
+    std::string driver;
+    std::string vendor;  // the database's vendor name, else the USB manufacturer text
+    std::string model;   // the database's model name, else the USB product text
+    std::string vendorId;
+    std::string productId;
+    std::string serial;
+    std::string byIdPath;  // the stable /dev/serial/by-id/... name
+
+    // One line for a person: "FTDI FT232R USB UART (0403:6001)".
+    std::string description() const;
+};
+
+// Describes one device of the device folder.
+PortDevice describePort(const std::string& devicePath, const SystemRoots& roots);
+
+// The kernel driver behind a device ("cdc_acm", "ftdi_sio"); empty if unknown.
+std::string portDriver(const std::string& devicePath, const SystemRoots& roots);
+
+// A udev property of the device from udev's database, empty when there is none.
+std::string udevProperty(const std::string& devicePath, const std::string& key,
+                         const SystemRoots& roots);
+
+// USB serial adapters that are plugged in but have no tty, because something
+// took the USB interface away from the serial driver; one line each.
+std::vector<std::string> adaptersWithoutPort(const SystemRoots& roots);
+
+}  // namespace qz5

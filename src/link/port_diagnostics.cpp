@@ -1,0 +1,241 @@
+#include "link/port_diagnostics.h"
+
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "link/port_catalogue.h"
+
+namespace qz5 {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A modem manager probes a new device for a few seconds after plug-in.
+constexpr auto kJustAppeared = std::chrono::seconds(30);
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+std::string processName(int pid, const SystemRoots& roots) {
+    if (pid == getpid()) {
+        return "this program";
+    }
+    std::ifstream in(fs::path(roots.procRoot) / std::to_string(pid) / "comm");
+    std::string name;
+    std::getline(in, name);
+    return name.empty() ? "a process" : name;
+}
+
+void addHolder(std::vector<PortHolder>& holders, int pid, const SystemRoots& roots) {
+    if (pid > 0 && std::none_of(holders.begin(), holders.end(),
+                                [pid](const PortHolder& h) { return h.pid == pid; })) {
+        holders.push_back({pid, processName(pid, roots)});
+    }
+}
+
+// /proc/locks: "1: FLOCK  ADVISORY  WRITE 1234 00:05:3 0 EOF" (device numbers in hex).
+void addFlockHolders(std::vector<PortHolder>& holders, const struct stat& device,
+                     const SystemRoots& roots) {
+    std::ifstream in(fs::path(roots.procRoot) / "locks");
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream fields(line);
+        std::string id, type, advisory, mode, where;
+        int pid = 0;
+        if (!(fields >> id >> type) || type != "FLOCK" ||
+            !(fields >> advisory >> mode >> pid >> where)) {
+            continue;
+        }
+        unsigned major = 0, minor = 0;
+        unsigned long inode = 0;
+        if (std::sscanf(where.c_str(), "%x:%x:%lu", &major, &minor, &inode) == 3 &&
+            makedev(major, minor) == device.st_dev && inode == device.st_ino) {
+            addHolder(holders, pid, roots);
+        }
+    }
+}
+
+std::string describeHolders(const std::vector<PortHolder>& holders) {
+    std::string text;
+    for (const PortHolder& holder : holders) {
+        text +=
+            (text.empty() ? "" : ", ") + holder.name + " (pid " + std::to_string(holder.pid) + ")";
+    }
+    return text;
+}
+
+std::string userName() {
+    const passwd* user = getpwuid(geteuid());
+    return user ? user->pw_name : std::string();
+}
+
+DeviceAccess accessOf(const struct stat& device) {
+    DeviceAccess access;
+    const passwd* owner = getpwuid(device.st_uid);
+    access.owner = owner ? owner->pw_name : std::to_string(device.st_uid);
+    const group* grp = getgrgid(device.st_gid);
+    access.group = grp ? grp->gr_name : std::to_string(device.st_gid);
+    access.groupMayUse = (device.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
+    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(getgroups(0, nullptr), 0)));
+    groups.resize(static_cast<std::size_t>(
+        std::max(getgroups(static_cast<int>(groups.size()), groups.data()), 0)));
+    access.inGroupNow = getegid() == device.st_gid ||
+                        std::find(groups.begin(), groups.end(), device.st_gid) != groups.end();
+    const std::string user = userName();
+    const passwd* self = getpwuid(geteuid());
+    access.inGroupLater = self && self->pw_gid == device.st_gid;
+    for (char** member = grp ? grp->gr_mem : nullptr; member && *member; ++member) {
+        access.inGroupLater = access.inGroupLater || user == *member;
+    }
+    return access;
+}
+
+bool justAppeared(const struct stat& device) {
+    const auto changed =
+        std::chrono::system_clock::time_point(std::chrono::seconds(device.st_ctim.tv_sec));
+    return std::chrono::system_clock::now() - changed < kJustAppeared;
+}
+
+std::string explainInUse(const std::string& devicePath, const OpenRefusal& refusal,
+                         const SystemRoots& roots) {
+    std::vector<PortHolder> holders;
+    if (refusal.kind == OpenRefusal::Kind::LockFile) {
+        addHolder(holders, refusal.lockFilePid, roots);
+    }
+    for (const PortHolder& holder : findHolders(devicePath, roots)) {
+        addHolder(holders, holder.pid, roots);
+    }
+    std::string text;
+    if (!holders.empty()) {
+        text = "In use by " + describeHolders(holders) + ".";
+        if (refusal.kind == OpenRefusal::Kind::LockFile) {
+            text += " Its lock file is " + refusal.lockFile + ".";
+        }
+        return text + " Close that program or let it release the port, then try again.";
+    }
+    struct stat device {};
+    if (portDriver(devicePath, roots) == "cdc_acm" && stat(devicePath.c_str(), &device) == 0 &&
+        justAppeared(device)) {
+        text =
+            "In use: the device was plugged in moments ago, and a modem manager usually probes "
+            "such devices for a few seconds. Try again in a moment.";
+        if (udevProperty(devicePath, "ID_MM_DEVICE_IGNORE", roots) != "1") {
+            text +=
+                " To keep the modem manager away from it for good, give it the udev property "
+                "ID_MM_DEVICE_IGNORE=1 in a udev rule";
+            const PortDevice port = describePort(devicePath, roots);
+            text += port.vendorId.empty()
+                        ? "."
+                        : ", for example a file in /etc/udev/rules.d with the line\n    "
+                          "ATTRS{idVendor}==\"" +
+                              port.vendorId + "\", ATTRS{idProduct}==\"" + port.productId +
+                              "\", ENV{ID_MM_DEVICE_IGNORE}=\"1\"\nthen plug the device in again.";
+        }
+        return text;
+    }
+    return "In use by a program this user cannot see: most likely a system service running as "
+           "another user holds it. Stop that service, or ask the administrator which one it is.";
+}
+
+std::string sandboxHint(const SystemRoots& roots) {
+    std::error_code error;
+    if (fs::exists(roots.flatpakInfo, error)) {
+        return " This program runs in a Flatpak sandbox, which reaches serial devices only with a "
+               "permission granted outside it: flatpak override --user --device=all followed by "
+               "the program's application ID.";
+    }
+    if (const char* snap = std::getenv("SNAP"); snap && *snap) {
+        const char* name = std::getenv("SNAP_NAME");
+        return std::string(
+                   " This program runs as a Snap, which reaches serial devices only "
+                   "through an interface connected outside it: sudo snap connect ") +
+               (name && *name ? name : "SNAP-NAME") + ":raw-usb (USB adapters) or :serial-port.";
+    }
+    return {};
+}
+
+}  // namespace
+
+std::vector<PortHolder> findHolders(const std::string& devicePath, const SystemRoots& roots) {
+    std::vector<PortHolder> holders;
+    struct stat device {};
+    if (stat(devicePath.c_str(), &device) != 0) {
+        return holders;
+    }
+    addFlockHolders(holders, device, roots);
+    std::error_code error;
+    for (fs::directory_iterator process(roots.procRoot, error), end; !error && process != end;
+         process.increment(error)) {
+        const std::string name = process->path().filename().string();
+        if (name.empty() || !std::all_of(name.begin(), name.end(), ::isdigit)) {
+            continue;
+        }
+        // Other users' descriptors are closed to us; that is why a service hides.
+        std::error_code fdError;
+        for (fs::directory_iterator fd(process->path() / "fd", fdError), last;
+             !fdError && fd != last; fd.increment(fdError)) {
+            struct stat open {};
+            if (stat(fd->path().c_str(), &open) == 0 && sameFile(open, device)) {
+                addHolder(holders, std::atoi(name.c_str()), roots);
+                break;
+            }
+        }
+    }
+    return holders;
+}
+
+std::string explainPermission(const std::string& devicePath, const DeviceAccess& access) {
+    if (!access.groupMayUse) {
+        return "Permission denied: only its owner \"" + access.owner + "\" may use " + devicePath +
+               ". A udev rule that gives the device to a group of yours (GROUP=\"...\", "
+               "MODE=\"0660\") would let you in.";
+    }
+    if (access.inGroupNow) {
+        return "Permission denied, although you are in the group \"" + access.group +
+               "\" that may use " + devicePath + ": a security policy of the system refuses it.";
+    }
+    if (access.inGroupLater) {
+        return "Permission denied: you were added to the group \"" + access.group +
+               "\" that may use " + devicePath +
+               ", but this login session started before that. Log out and in again (or "
+               "restart) to use the port.";
+    }
+    return "Permission denied: " + devicePath + " belongs to the group \"" + access.group +
+           "\", and you are not a member. Add yourself with\n    sudo usermod -aG " + access.group +
+           " \"$USER\"\nthen log out and in again.";
+}
+
+std::string explainRefusal(const std::string& devicePath, const OpenRefusal& refusal,
+                           const SystemRoots& roots) {
+    using Kind = OpenRefusal::Kind;
+    std::string text;
+    struct stat device {};
+    if (refusal.kind == Kind::System && (refusal.error == EACCES || refusal.error == EPERM) &&
+        stat(devicePath.c_str(), &device) == 0) {
+        text = explainPermission(devicePath, accessOf(device));
+    } else if (refusal.kind != Kind::System || refusal.error == EBUSY) {
+        text = explainInUse(devicePath, refusal, roots);
+    } else if (refusal.error == ENOENT) {
+        text = devicePath + " is not there (any more): the device was unplugged or renamed.";
+    } else if (refusal.error == ENXIO || refusal.error == ENODEV || refusal.error == EIO) {
+        text = "No hardware answers behind " + devicePath + ".";
+    } else {
+        text = devicePath + " could not be opened: " + std::strerror(refusal.error) + ".";
+    }
+    return text + sandboxHint(roots);
+}
+
+}  // namespace qz5

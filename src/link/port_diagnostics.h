@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "link/open_refusal.h"
+#include "link/system_roots.h"
+
+namespace qz5 {
+
+// A process that has a device open.
+struct PortHolder {
+    int pid = 0;
+    std::string name;
+};
+
+// Processes that hold the device: its flock holder (/proc/locks) and any
+// process with it open (/proc/*/fd), as far as this user may look.
+std::vector<PortHolder> findHolders(const std::string& devicePath, const SystemRoots& roots);
+
+// What a permission refusal depends on, gathered from the device and the user.
+struct DeviceAccess {
+    std::string owner;
+    std::string group;
+    bool groupMayUse = false;   // the group may read and write
+    bool inGroupNow = false;    // this process has the group
+    bool inGroupLater = false;  // the user database lists the user in it
+};
+
+// Plain-language explanations, one or more sentences with what to do.
+std::string explainPermission(const std::string& devicePath, const DeviceAccess& access);
+std::string explainRefusal(const std::string& devicePath, const OpenRefusal& refusal,
+                           const SystemRoots& roots);
+
+}  // namespace qz5

@@ -1,0 +1,109 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+
+#include "app/config_dlg.h"
+#include "app/controls/control_ids.h"
+#include "link/posix_serial_port_api.h"
+#include "link/pseudo_terminal.h"
+#include "support/fake_system_tree.h"
+#include "support/recording_presenter.h"
+
+namespace qz5 {
+namespace {
+
+using ::testing::AllOf;
+using ::testing::HasSubstr;
+using ::testing::Not;
+using Items = std::vector<std::string>;
+
+// The window over a device folder of its own, in which the tests plug and
+// unplug devices (links to pseudo-terminals) while it runs.
+class PortHotplugTest : public ::testing::Test {
+  protected:
+    void start() { window = std::make_unique<CConfigDlg>(api, tree.roots); }
+
+    void plug(const std::string& name, const std::string& target) { tree.node(name, target); }
+    void unplug(const std::string& name) { std::filesystem::remove(tree.path("dev/" + name)); }
+
+    QComboBox* list() { return qobject_cast<QComboBox*>(window->controls.control(ids::kComPort)); }
+    Items items() {
+        Items texts;
+        for (int i = 0; i < list()->count(); ++i) {
+            texts.push_back(list()->itemText(i).toStdString());
+        }
+        return texts;
+    }
+    std::string selected() { return list()->currentText().toStdString(); }
+    void select(const std::string& name) { list()->setCurrentText(QString::fromStdString(name)); }
+    bool listBecomes(const Items& expected) {
+        return QTest::qWaitFor([&] { return items() == expected; }, 5000);
+    }
+
+    testing::FakeSystemTree tree;
+    testing::RecordingPresenter presenter;
+    PosixSerialPortApi api{tree.roots};
+    testing::PseudoTerminal a, b, c;
+    std::unique_ptr<CConfigDlg> window;
+};
+
+TEST_F(PortHotplugTest, TheListFollowsDevicesAndTheSelectionStaysOnItsDevice) {
+    plug("ttyUSB0", a.slavePath());
+    start();
+    EXPECT_EQ(items(), Items{"COM1"});
+    EXPECT_THAT(list()->itemData(0, Qt::ToolTipRole).toString().toStdString(),
+                HasSubstr(tree.path("dev/ttyUSB0") + "\n"));
+
+    plug("ttyACM0", b.slavePath());
+    ASSERT_TRUE(listBecomes({"COM1", "COM2"}));
+    select("COM2");
+    // A new device takes the lowest free name; present ones keep theirs.
+    plug("ttyUSB1", c.slavePath());
+    ASSERT_TRUE(listBecomes({"COM1", "COM2", "COM3"}));
+    EXPECT_EQ(selected(), "COM2");
+
+    unplug("ttyACM0");
+    ASSERT_TRUE(listBecomes({"COM1", "COM3"}));
+    EXPECT_EQ(selected(), "COM1");
+    select("COM3");
+    unplug("ttyUSB0");
+    ASSERT_TRUE(listBecomes({"COM3"}));
+    EXPECT_EQ(selected(), "COM3");
+    window->link.setPortName("COM3");
+    EXPECT_FALSE(window->link.openPort());  // the link resolves names as the list shows them
+    EXPECT_FALSE(window->link.closePort());
+
+    unplug("ttyUSB1");
+    ASSERT_TRUE(listBecomes({"No COM Ports Found"}));
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(PortHotplugTest, PortsThatCannotBeOpenedAreExplainedOncePerDevice) {
+    plug("ttyUSB0", tree.path("dev/gone0"));
+    start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !presenter.shown.empty(); }, 2000));
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(presenter.shown[0].caption, "COM Ports");
+    EXPECT_THAT(presenter.shown[0].text,
+                AllOf(HasSubstr("No COM port can be used."),
+                      HasSubstr("COM1 (" + tree.path("dev/ttyUSB0")), HasSubstr("is not there")));
+
+    // A new node that is refused is looked at again before it is explained.
+    plug("ttyUSB1", tree.path("dev/gone1"));
+    QTest::qWait(300);
+    EXPECT_EQ(presenter.shown.size(), 1u);
+    // Another change in the folder meanwhile does not cut that wait short.
+    tree.node("tty0");
+    QTest::qWait(300);
+    EXPECT_EQ(presenter.shown.size(), 1u);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return presenter.shown.size() == 2; }, 6000));
+    EXPECT_THAT(presenter.shown[1].text, AllOf(HasSubstr("COM2 ("), Not(HasSubstr("COM1 ("))));
+    EXPECT_EQ(items(), Items{"No COM Ports Found"});
+}
+
+}  // namespace
+}  // namespace qz5
