@@ -14,7 +14,7 @@ deps:
 	scripts/install-deps
 
 configure: deps
-	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja -DQZ5_WERROR=ON $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -23,10 +23,10 @@ test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 demo: build
-	$(BUILD)/src/app/qz5-config-demo
+	$(BUILD)/src/app/qz5-config --demo
 
 sanitize-test: deps
-	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ5_SANITIZE=ON
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ5_SANITIZE=ON -DQZ5_WERROR=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0 \
@@ -34,7 +34,7 @@ sanitize-test: deps
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 
 fuzz: deps
-	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ5_FUZZ=ON
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ5_FUZZ=ON -DQZ5_WERROR=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
