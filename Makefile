@@ -2,11 +2,13 @@
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
+RELEASE_BUILD ?= build-release
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 .PHONY: all deps configure build test demo sanitize-test fuzz bench format format-check screenshot clean
+.PHONY: release package package-check
 
 all: build
 
@@ -38,6 +40,22 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# The programs alone, as a package is built: optimised, with Debian's hardening
+# flags, installed under /usr.
+release: deps
+	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQZ5_WERROR=ON \
+		-DQZ5_BUILD_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr $(CMAKE_FLAGS)
+	cmake --build $(RELEASE_BUILD) -j $(JOBS)
+
+package: release
+	rm -f $(RELEASE_BUILD)/*.deb
+	cd $(RELEASE_BUILD) && cpack -G DEB
+
+package-check: package
+	scripts/package-check $(RELEASE_BUILD)
+
 bench: build
 	scripts/run-benchmarks $(BUILD)
 
@@ -51,4 +69,4 @@ screenshot: build
 	scripts/make-screenshot $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD)

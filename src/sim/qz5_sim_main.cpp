@@ -44,8 +44,10 @@ int main(int argc, char** argv) {
     app.add_flag("--corrupt-read-back", faults.corruptReadBack,
                  "Change one byte of every image read");
     app.add_flag("--short-read-back", faults.shortReadBack, "Send 127 bytes for every image read");
-    app.add_flag("--reply-gap", faults.replyGap,
-                 "Pause " + std::to_string(kReplyGap.count()) + " ms in the middle of every reply");
+    std::string replyGapHelp = "Pause ";
+    replyGapHelp += std::to_string(kReplyGap.count());
+    replyGapHelp += " ms in the middle of every reply";
+    app.add_flag("--reply-gap", faults.replyGap, replyGapHelp);
     app.add_flag("--drifting-reads", faults.driftingReads,
                  "Make every image read differ from the one before");
     try {
