@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
         "in hex, timed from the start (\"+1.234s 4800 rx 1B 1B 56\"); bytes the host sends at "
         "a rate the tracker does not listen at are marked \"(ignored)\".",
         "qz5-sim"};
+    // Wide enough for "--rate INT:{4800,9600}=4800" to keep its own column.
+    app.get_formatter()->column_width(36);
     app.set_version_flag("--version", std::string("qz5-sim ") + kProgramVersion,
                          "Print the version and exit");
     std::int32_t rate = 4800;
