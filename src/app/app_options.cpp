@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <initializer_list>
 
 #include "common/program_info.h"
 
