@@ -4,7 +4,8 @@
 set -uo pipefail
 source /usr/share/bash-completion/bash_completion
 source "$(realpath "$1")"
-export PATH="$(realpath "$2"):$PATH"
+tool_dir=$(realpath "$2")
+export PATH="$tool_dir:$PATH"
 
 files=$(mktemp -d)
 trap 'rm -rf "$files"' EXIT
