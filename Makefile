@@ -2,11 +2,13 @@
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
+RELEASE_BUILD ?= build-release
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 .PHONY: all deps configure build test test-unprivileged demo sanitize-test fuzz bench format format-check screenshot clean
+.PHONY: release package package-check
 
 all: build
 
@@ -14,7 +16,7 @@ deps:
 	scripts/install-deps
 
 configure: deps
-	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja -DQZ5_WERROR=ON $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -27,10 +29,10 @@ test-unprivileged: build
 	scripts/run-tests-unprivileged $(BUILD) -j $(JOBS)
 
 demo: build
-	$(BUILD)/src/app/qz5-config-demo
+	$(BUILD)/src/app/qz5-config --demo
 
 sanitize-test: deps
-	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ5_SANITIZE=ON
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ5_SANITIZE=ON -DQZ5_WERROR=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0 \
@@ -38,9 +40,25 @@ sanitize-test: deps
 	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
 
 fuzz: deps
-	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ5_FUZZ=ON
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ5_FUZZ=ON -DQZ5_WERROR=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The programs alone, as a package is built: optimised, with Debian's hardening
+# flags, installed under /usr.
+release: deps
+	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQZ5_WERROR=ON \
+		-DQZ5_BUILD_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr $(CMAKE_FLAGS)
+	cmake --build $(RELEASE_BUILD) -j $(JOBS)
+
+package: release
+	rm -f $(RELEASE_BUILD)/*.deb
+	cd $(RELEASE_BUILD) && cpack -G DEB
+
+package-check: package
+	scripts/package-check $(RELEASE_BUILD)
 
 bench: build
 	scripts/run-benchmarks $(BUILD)
@@ -55,4 +73,4 @@ screenshot: build
 	scripts/make-screenshot $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD)

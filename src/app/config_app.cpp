@@ -1,26 +1,35 @@
 #include "app/config_app.h"
 
+#include <QTimer>
+
 #include "app/config_dlg.h"
 #include "app/qt_message_presenter.h"
+#include "common/program_info.h"
 
 namespace qz5 {
 
-namespace {
+CConfigApp::CConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationVersion(QString::fromLatin1(kProgramVersion));
+    setDesktopFileName(QString::fromLatin1(kApplicationId));
+}
 
 // The presenter is in place before the window exists, so every box of the run
 // is a real one.
 template <typename... Ports>
-bool runWindow(Ports&... ports) {
+bool CConfigApp::runWindow(Ports&... ports) {
     QtMessagePresenter presenter;
     ScopedMessagePresenter installed(presenter);
     CConfigDlg window(ports...);
+    if (quitAfterStart_) {
+        // Queued before exec() shows the window, so it runs once the window is up.
+        QTimer::singleShot(0, &window, [this, &window] {
+            windowWasShown_ = window.isVisible();
+            window.reject();
+        });
+    }
     window.exec();
     return false;
 }
-
-}  // namespace
-
-CConfigApp::CConfigApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool CConfigApp::startApplication() {
     return runWindow();

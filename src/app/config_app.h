@@ -17,6 +17,18 @@ class CConfigApp : public QApplication {
     bool startApplication();
     // The same with the COM names wired explicitly.
     bool startApplication(SerialPortApi& api, const PortTable& ports);
+
+    // The next window closes as soon as it has been shown; windowWasShown()
+    // then tells whether it was.
+    void quitAfterStart() { quitAfterStart_ = true; }
+    bool windowWasShown() const { return windowWasShown_; }
+
+  private:
+    template <typename... Ports>
+    bool runWindow(Ports&... ports);
+
+    bool quitAfterStart_ = false;
+    bool windowWasShown_ = false;
 };
 
 }  // namespace qz5

@@ -20,8 +20,13 @@ int createTemporary(const std::string& path, std::string& temporary) {
     const auto seed = static_cast<unsigned long long>(
         std::chrono::steady_clock::now().time_since_epoch().count());
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        const std::string name = "." + target.filename().string() + ".tmp-" +
-                                 std::to_string(getpid()) + "-" + std::to_string(seed + attempt);
+        // Appended piece by piece: GCC 12 misreports "literal" + std::string at -O3.
+        std::string name = ".";
+        name += target.filename().string();
+        name += ".tmp-";
+        name += std::to_string(getpid());
+        name += '-';
+        name += std::to_string(seed + attempt);
         temporary = (target.parent_path() / name).string();
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {

@@ -16,11 +16,12 @@ std::string formatWireEvent(const WireEvent& event, WireClock::time_point origin
             return line + " open";
         case WireEvent::Kind::Closed:
             return line + " close";
+        // Appended piece by piece: GCC 12 misreports "literal" + std::string at -O3.
         case WireEvent::Kind::Received:
-            line += " " + std::to_string(event.rate) + " rx";
-            break;
         case WireEvent::Kind::Sent:
-            line += " " + std::to_string(event.rate) + " tx";
+            line += ' ';
+            line += std::to_string(event.rate);
+            line += event.kind == WireEvent::Kind::Received ? " rx" : " tx";
             break;
     }
     for (const auto byte : event.bytes) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "common/program_info.h"
 #include "sim/exchange_log.h"
 #include "sim/image_file.h"
 #include "sim/pty_tracker.h"
@@ -22,6 +23,10 @@ int main(int argc, char** argv) {
         "in hex, timed from the start (\"+1.234s 4800 rx 1B 1B 56\"); bytes the host sends at "
         "a rate the tracker does not listen at are marked \"(ignored)\".",
         "qz5-sim"};
+    // Wide enough for "--rate INT:{4800,9600}=4800" to keep its own column.
+    app.get_formatter()->column_width(36);
+    app.set_version_flag("--version", std::string("qz5-sim ") + kProgramVersion,
+                         "Print the version and exit");
     std::int32_t rate = 4800;
     std::string versionText = TrackerModel::kDefaultVersionText;
     std::string imagePath;
@@ -41,11 +46,18 @@ int main(int argc, char** argv) {
     app.add_flag("--corrupt-read-back", faults.corruptReadBack,
                  "Change one byte of every image read");
     app.add_flag("--short-read-back", faults.shortReadBack, "Send 127 bytes for every image read");
-    app.add_flag("--reply-gap", faults.replyGap,
-                 "Pause " + std::to_string(kReplyGap.count()) + " ms in the middle of every reply");
+    std::string replyGapHelp = "Pause ";
+    replyGapHelp += std::to_string(kReplyGap.count());
+    replyGapHelp += " ms in the middle of every reply";
+    app.add_flag("--reply-gap", faults.replyGap, replyGapHelp);
     app.add_flag("--drifting-reads", faults.driftingReads,
                  "Make every image read differ from the one before");
-    CLI11_PARSE(app, argc, argv);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // The usual usage-error status rather than CLI11's own numbering.
+        return app.exit(error) == 0 ? 0 : 2;
+    }
 
     // Blocked before the serving thread starts, so that only sigwait takes them.
     sigset_t stopSignals;

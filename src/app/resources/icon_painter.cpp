@@ -1,22 +1,31 @@
-// Draws the application icon at one size and writes it as a PNG. Run by the
-// build, so the icon's source is this drawing rather than a binary file.
+// Draws the application icon at one size and writes it as a PNG, or as a
+// scalable SVG. Run by the build, so the icon's one source is this drawing
+// rather than binary files that could drift apart.
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QString>
+#include <QSvgGenerator>
 
 namespace {
 
+// The scalable icon is drawn on this grid, large enough for every detail.
+constexpr int kScalableSize = 256;
+
 // A location pin on a rounded tile, with radio waves above it at sizes where
 // they stay legible.
-QImage paintIcon(int size) {
-    QImage image(size, size, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+// False when the device cannot be painted on, such as an SVG file that cannot
+// be created.
+bool paintIcon(QPaintDevice& device, int size) {
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     const double unit = size / 32.0;
 
@@ -42,22 +51,45 @@ QImage paintIcon(int size) {
             painter.drawArc(box, 45 * 16, 90 * 16);
         }
     }
-    return image;
+    return painter.end();
+}
+
+bool writePng(int size, const QString& path) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    return paintIcon(image, size) && image.save(path, "PNG");
+}
+
+bool writeSvg(const QString& path) {
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(kScalableSize, kScalableSize));
+    svg.setViewBox(QRect(0, 0, kScalableSize, kScalableSize));
+    svg.setTitle(QStringLiteral("QZ5 Config"));
+    return paintIcon(svg, kScalableSize);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: %s SIZE OUTPUT.png\n", argv[0]);
+        std::fprintf(stderr, "usage: %s SIZE OUTPUT.png | %s scalable OUTPUT.svg\n", argv[0],
+                     argv[0]);
         return EXIT_FAILURE;
     }
-    const int size = std::atoi(argv[1]);
-    if (size < 8 || size > 256) {
-        std::fprintf(stderr, "%s: size must be 8 to 256 pixels\n", argv[0]);
-        return EXIT_FAILURE;
+    const QString output = QString::fromLocal8Bit(argv[2]);
+    bool written = false;
+    if (std::strcmp(argv[1], "scalable") == 0) {
+        written = writeSvg(output);
+    } else {
+        const int size = std::atoi(argv[1]);
+        if (size < 8 || size > 256) {
+            std::fprintf(stderr, "%s: size must be 8 to 256 pixels\n", argv[0]);
+            return EXIT_FAILURE;
+        }
+        written = writePng(size, output);
     }
-    if (!paintIcon(size).save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+    if (!written) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[2]);
         return EXIT_FAILURE;
     }

@@ -147,7 +147,11 @@ void applyProfile(const Json& form, int profile, TrackerConfig& config) {
     if (!form.is_object()) {
         reject(profilePath(profile, ""), "expected an object");
     }
-    for (const auto& [key, value] : form.items()) {
+    // Named variables rather than a structured binding: clang 14 cannot
+    // capture a binding in the lambda below.
+    for (const auto& item : form.items()) {
+        const std::string& key = item.key();
+        const Json& value = item.value();
         const std::string path = profilePath(profile, key);
         bool known = false;
         forEachProfileField([&](std::string_view name, auto member) {

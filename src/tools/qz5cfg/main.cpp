@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/message_box.h"
+#include "common/program_info.h"
 #include "link/posix_serial_port_api.h"
 #include "link/serial_link.h"
 #include "tools/qz5cfg/device_commands.h"
@@ -113,6 +114,8 @@ int run(int argc, char** argv) {
         "qz5cfg: show and build tracker configuration files, and read, write or ask "
         "the version of a tracker on a serial port."};
     app.footer(kFooter);
+    app.set_version_flag("--version", std::string("qz5cfg ") + kProgramVersion,
+                         "Print the version and exit");
     app.require_subcommand(1);
     const auto addCommand = [&](const char* name, const char* description) {
         auto* command = app.add_subcommand(name, description);

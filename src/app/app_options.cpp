@@ -1,0 +1,101 @@
+#include "app/app_options.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <initializer_list>
+
+#include "common/program_info.h"
+
+namespace qz5 {
+namespace {
+
+constexpr int kUsageError = 2;
+
+struct Flag {
+    const char* name;
+    bool AppOptions::*field;
+    const char* help;
+};
+
+constexpr std::array kFlags{
+    Flag{"--demo", &AppOptions::demo,
+         "wire COM1 to a simulated tracker instead of a serial\n"
+         "                          device, to try the program without hardware"},
+    Flag{"--quit-after-start", &AppOptions::quitAfterStart,
+         "close the window as soon as it has been shown; the\n"
+         "                          exit status is 1 if it could not be shown (for\n"
+         "                          checking an installation)"},
+};
+
+constexpr std::size_t kHelpColumn = 26;
+
+std::string helpText() {
+    std::string text =
+        "Usage: qz5-config [OPTION]...\n"
+        "Configure an Orvane QZ5 APRS tracker over a serial port: read its version and\n"
+        "its configuration, edit the Primary and Secondary beacon profiles, write them\n"
+        "back and verify them, and make the tracker send test tones.\n"
+        "\n"
+        "Options:\n";
+    for (const Flag& flag : kFlags) {
+        std::string name = "      " + std::string(flag.name);
+        name.resize(std::max(name.size() + 2, kHelpColumn), ' ');
+        text += name + flag.help + "\n";
+    }
+    text +=
+        "  -h, --help              print this help and exit\n"
+        "      --version           print the version and exit\n"
+        "\n"
+        "Qt's own options, such as -platform NAME, are accepted as well.\n"
+        "\n"
+        "The port list offers COM1 to COM20 for the serial devices found in /dev at\n"
+        "start-up, in the order ttyUSB*, ttyACM*, ttyS*, ttyAMA*, rfcomm*; hover over\n"
+        "a name to see its device. Serial devices usually belong to the group dialout.\n"
+        "\n"
+        "Exit status:\n"
+        "  0  the window was closed, or help or the version was printed\n"
+        "  1  the demo's simulated tracker could not be started, or with\n"
+        "     --quit-after-start the window could not be shown\n"
+        "  2  usage error\n";
+    return text;
+}
+
+bool asks(const std::vector<std::string>& arguments, std::initializer_list<const char*> names) {
+    return std::any_of(arguments.begin(), arguments.end(), [&](const std::string& argument) {
+        return std::any_of(names.begin(), names.end(),
+                           [&](const char* name) { return argument == name; });
+    });
+}
+
+}  // namespace
+
+AppCommandLine parseAppCommandLine(const std::vector<std::string>& arguments) {
+    AppCommandLine line;
+    if (asks(arguments, {"--help", "-h"})) {
+        line.exitStatus = 0;
+        line.output = helpText();
+        return line;
+    }
+    if (asks(arguments, {"--version"})) {
+        line.exitStatus = 0;
+        line.output = std::string("qz5-config ") + kProgramVersion + "\n";
+        return line;
+    }
+    for (const std::string& argument : arguments) {
+        const auto* flag = std::find_if(kFlags.begin(), kFlags.end(),
+                                        [&](const Flag& f) { return argument == f.name; });
+        if (flag == kFlags.end()) {
+            line.exitStatus = kUsageError;
+            line.output = "qz5-config: " +
+                          std::string(argument.starts_with('-') ? "unknown option '"
+                                                                : "unexpected argument '") +
+                          argument + "'\nTry 'qz5-config --help' for more information.\n";
+            return line;
+        }
+        line.options.*(flag->field) = true;
+    }
+    return line;
+}
+
+}  // namespace qz5

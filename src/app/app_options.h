@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qz5 {
+
+struct AppOptions {
+    // COM1 is a simulated tracker in this process instead of a serial device.
+    bool demo = false;
+    // The window closes as soon as it has been shown: proof for scripted
+    // checks that an installation can open it.
+    bool quitAfterStart = false;
+};
+
+// What the window program's command line asks for. When exitStatus is set the
+// program prints `output` (to stdout for 0, else to stderr) and ends without a
+// window: --help, --version, or a usage error.
+struct AppCommandLine {
+    AppOptions options;
+    std::optional<int> exitStatus;
+    std::string output;
+};
+
+// `arguments` excludes the program's name. --help and --version win wherever
+// they stand, so they answer even beside options only Qt understands.
+AppCommandLine parseAppCommandLine(const std::vector<std::string>& arguments);
+
+}  // namespace qz5
