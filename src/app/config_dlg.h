@@ -7,7 +7,9 @@
 #include <string_view>
 
 #include "app/controls/control_access.h"
+#include "app/edit_snapshot.h"
 #include "app/file_prompt.h"
+#include "app/image_keeper.h"
 #include "app/qt_file_prompt.h"
 #include "config/tracker_config.h"
 #include "link/serial_link.h"
@@ -76,6 +78,10 @@ class CConfigDlg : public QDialog {
     SerialLink link;
     ControlAccess controls;
 
+    // Every way out of the window ends here: with unsaved edits, the user is
+    // asked first and may stay.
+    void done(int result) override;
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -86,10 +92,16 @@ class CConfigDlg : public QDialog {
     void connectHandlers();
     void takeSelectedPort();
     void sendToneCommand(std::uint8_t code);
+    bool confirmLeave();
+    // The form now holds what a tracker or a file holds.
+    void markUnedited() { edits_.mark(config.activeProfile); }
+    std::string historyPortName() const;
 
     const PortTable& ports_;
     QtFilePrompt qtFilePrompt_;
     FilePrompt* filePrompt_ = &qtFilePrompt_;
+    ImageKeeper images_;
+    EditSnapshot edits_{controls};
 };
 
 }  // namespace qz5

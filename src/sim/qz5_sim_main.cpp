@@ -6,10 +6,11 @@
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <exception>
+#include <iostream>
 #include <string>
 #include <utility>
 
-#include "sim/exchange_log.h"
+#include "link/exchange_log.h"
 #include "sim/image_file.h"
 #include "sim/pty_tracker.h"
 
@@ -60,10 +61,8 @@ int main(int argc, char** argv) {
             model.setMemory(readImageFile(imagePath));
         }
         model.faults = faults;
-        const auto origin = WireClock::now();
-        PtyTracker tracker(std::move(model), [origin](const WireEvent& event) {
-            std::fprintf(stderr, "%s\n", formatWireEvent(event, origin).c_str());
-        });
+        ExchangeLog log(std::cerr);
+        PtyTracker tracker(std::move(model), [&log](const WireEvent& event) { log.record(event); });
         std::printf("%s\n", tracker.slavePath().c_str());
         std::fflush(stdout);
         int received = 0;
