@@ -93,6 +93,7 @@ class CConfigDlg : public QDialog {
     void takeSelectedPort();
     void sendToneCommand(std::uint8_t code);
     bool confirmLeave();
+    TrackerConfig storedForm();
     // The form now holds what a tracker or a file holds.
     void markUnedited() { edits_.mark(config.activeProfile); }
     std::string historyPortName() const;
@@ -101,7 +102,7 @@ class CConfigDlg : public QDialog {
     QtFilePrompt qtFilePrompt_;
     FilePrompt* filePrompt_ = &qtFilePrompt_;
     ImageKeeper images_;
-    EditSnapshot edits_{controls};
+    EditSnapshot edits_{[this] { return storedForm(); }};
 };
 
 }  // namespace qz5

@@ -1,55 +1,58 @@
 #include "app/edit_snapshot.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QLineEdit>
+#include <bit>
+#include <cstdint>
+#include <type_traits>
 
-#include "app/controls/control_access.h"
-#include "app/controls/control_ids.h"
+#include "config/record_fields.h"
 
 namespace qz5 {
 
-EditSnapshot::State EditSnapshot::capture() const {
-    // Every value the user can change, hidden controls included: they travel
-    // with the record just the same. The port list is no setting.
-    State state;
-    for (int id = ids::kCallsign; id <= ids::kSymbol; ++id) {
-        QWidget* widget = controls_.control(id);
-        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-            state.push_back(edit->text());
-        } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-            state.push_back(QString::number(combo->currentIndex()) + ':' + combo->currentText());
-        } else if (auto* button = qobject_cast<QAbstractButton*>(widget);
-                   button && button->isCheckable()) {
-            state.push_back(button->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-        }
+namespace {
+
+// By the bits, so that a frequency that is not a number equals itself.
+template <typename T>
+bool sameValue(const T& a, const T& b) {
+    if constexpr (std::is_same_v<T, float>) {
+        return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+    } else {
+        return a == b;
     }
-    return state;
 }
+
+bool sameForm(const TrackerConfig& a, const TrackerConfig& b, int profile) {
+    bool same = a.calibration == b.calibration;
+    forEachProfileField([&](const char*, auto member) {
+        same = same && sameValue((a.*member)[profile], (b.*member)[profile]);
+    });
+    return same;
+}
+
+}  // namespace
 
 void EditSnapshot::mark(int profile) {
     baseline_ = {};
     left_ = {};
-    baseline_[profile & 1] = capture();
+    baseline_[profile & 1] = readForm_();
 }
 
 void EditSnapshot::leaving(int profile) {
-    left_[profile & 1] = capture();
+    left_[profile & 1] = readForm_();
 }
 
 void EditSnapshot::shown(int profile) {
     if (!baseline_[profile & 1]) {
-        baseline_[profile & 1] = capture();
+        baseline_[profile & 1] = readForm_();
     }
 }
 
 bool EditSnapshot::edited(int shownProfile) const {
     const int shown = shownProfile & 1;
     const int other = 1 - shown;
-    if (baseline_[shown] && capture() != *baseline_[shown]) {
+    if (baseline_[shown] && !sameForm(readForm_(), *baseline_[shown], shown)) {
         return true;
     }
-    return left_[other] && baseline_[other] && *left_[other] != *baseline_[other];
+    return left_[other] && baseline_[other] && !sameForm(*left_[other], *baseline_[other], other);
 }
 
 }  // namespace qz5

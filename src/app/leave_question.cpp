@@ -14,6 +14,16 @@ constexpr const char* kLeaveCaption = "Unsaved Changes";
 
 }  // namespace
 
+TrackerConfig CConfigDlg::storedForm() {
+    // Storing is the one reading of the controls; run it on the record and
+    // put the record back as it was.
+    const TrackerConfig saved = config;
+    storeForm();
+    TrackerConfig stored = config;
+    config = saved;
+    return stored;
+}
+
 bool CConfigDlg::confirmLeave() {
     if (!edits_.edited(config.activeProfile)) {
         return true;

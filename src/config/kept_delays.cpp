@@ -18,11 +18,14 @@ int encodeKeepingDelays(TrackerConfig& config, std::span<std::uint8_t> buffer,
         const bool slow = config.packet300Baud[k];
         const auto keep = [&](int entry, std::int32_t value, std::int32_t decoded) {
             if (value == decoded) {
-                buffer[static_cast<std::size_t>(entry + k)] = old[static_cast<std::size_t>(entry + k)];
+                buffer[static_cast<std::size_t>(entry + k)] =
+                    old[static_cast<std::size_t>(entry + k)];
             }
         };
-        keep(kDelay1CountEntry, config.delay1Ms[k], delayFromCount(old[kDelay1CountEntry + k], slow));
-        keep(kDelay2CountEntry, config.delay2Ms[k], delayFromCount(old[kDelay2CountEntry + k], slow));
+        keep(kDelay1CountEntry, config.delay1Ms[k],
+             delayFromCount(old[kDelay1CountEntry + k], slow));
+        keep(kDelay2CountEntry, config.delay2Ms[k],
+             delayFromCount(old[kDelay2CountEntry + k], slow));
         keep(kDelay3CountEntry, config.delay3Ms[k], delay3FromCount(old[kDelay3CountEntry + k]));
     }
     return size;

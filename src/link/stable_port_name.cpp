@@ -2,8 +2,7 @@
 
 namespace qz5 {
 
-std::string stablePortName(const std::string& devicePath,
-                           const std::filesystem::path& byIdFolder) {
+std::string stablePortName(const std::string& devicePath, const std::filesystem::path& byIdFolder) {
     std::error_code error;
     for (const auto& item : std::filesystem::directory_iterator(byIdFolder, error)) {
         if (std::filesystem::equivalent(item.path(), devicePath, error)) {

@@ -6,8 +6,7 @@ using Kind = WireEvent::Kind;
 
 PortHandle TracedPortApi::open(const std::string& devicePath) {
     const PortHandle handle = inner_.open(devicePath);
-    log_.record(Kind::Opened, 0, {},
-                devicePath + (handle == kInvalidPortHandle ? " failed" : ""));
+    log_.record(Kind::Opened, 0, {}, devicePath + (handle == kInvalidPortHandle ? " failed" : ""));
     return handle;
 }
 

@@ -21,9 +21,10 @@ namespace fs = std::filesystem;
 class HistoryTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("qz5-history-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ =
+            fs::temp_directory_path() /
+            ("qz5-history-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
     }
     void TearDown() override {
@@ -44,8 +45,8 @@ class HistoryTest : public ::testing::Test {
 
 TEST_F(HistoryTest, KeepsNamedImagesNewestFirstUpToTheLimit) {
     for (std::uint8_t i = 0; i < 5; ++i) {
-        keepInHistory({imageWith(i), i % 2 ? "write" : "read", "/dev/serial/by-id/usb-Acme_X_1-if00",
-                       "OV-QZ5 1.4\r\n"},
+        keepInHistory({imageWith(i), i % 2 ? "write" : "read",
+                       "/dev/serial/by-id/usb-Acme_X_1-if00", "OV-QZ5 1.4\r\n"},
                       warnings, folder_, 3);
     }
     EXPECT_EQ(warnings.str(), "");

@@ -59,8 +59,9 @@ TEST(TracedPortApi, LogsOpensRatesBytesAndClosesOfAnExchange) {
 TEST(ExchangeLogFile, AFileThatCannotBeCreatedIsAnError) {
     std::string error;
     EXPECT_EQ(ExchangeLog::toFile("/nonexistent-folder/trace.txt", error), nullptr);
-    EXPECT_EQ(error, "cannot write the trace file /nonexistent-folder/trace.txt: No such file or "
-                     "directory");
+    EXPECT_EQ(error,
+              "cannot write the trace file /nonexistent-folder/trace.txt: No such file or "
+              "directory");
 }
 
 TEST(StablePortName, PrefersTheByIdLinkToTheDevice) {

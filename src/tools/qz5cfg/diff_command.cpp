@@ -75,9 +75,9 @@ DiffStatus runDiff(const std::string& left, const std::string& right,
         differ = printDifferences(profilesA[k], profilesB[k], prefix, out) || differ;
     }
     if (!differ && *leftImage != *rightImage) {
-        const auto bytes = std::inner_product(leftImage->begin(), leftImage->end(),
-                                              rightImage->begin(), 0, std::plus<>(),
-                                              std::not_equal_to<>());
+        const auto bytes =
+            std::inner_product(leftImage->begin(), leftImage->end(), rightImage->begin(), 0,
+                               std::plus<>(), std::not_equal_to<>());
         out << "same settings; the images differ in " << bytes
             << " byte(s) (rounded delays or the layout of the image)\n";
     }
