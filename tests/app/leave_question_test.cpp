@@ -18,11 +18,16 @@ const std::vector<LeavePath>& leavePaths() {
     static const std::vector<LeavePath> paths = {
         {"Exit", [](WindowTest& t) { t.click(ids::kExit); }},
         {"Enter in a field",
-         [](WindowTest& t) { QTest::keyClick(t.controls().control(ids::kCallsign), Qt::Key_Return); }},
+         [](WindowTest& t) {
+             QTest::keyClick(t.controls().control(ids::kCallsign), Qt::Key_Return);
+         }},
         {"Escape",
-         [](WindowTest& t) { QTest::keyClick(t.controls().control(ids::kCallsign), Qt::Key_Escape); }},
+         [](WindowTest& t) {
+             QTest::keyClick(t.controls().control(ids::kCallsign), Qt::Key_Escape);
+         }},
         {"close box", [](WindowTest& t) { t.window->close(); }},
-        {"Close on the window menu", [](WindowTest& t) { t.window->OnSystemCommand(kCloseCommand); }},
+        {"Close on the window menu",
+         [](WindowTest& t) { t.window->OnSystemCommand(kCloseCommand); }},
     };
     return paths;
 }
