@@ -84,8 +84,9 @@ TEST_F(HistoryTest, AFolderThatCannotBeWrittenGivesOneWarning) {
     fs::create_directories(folder_);
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
     keepInHistory({imageWith(1), "read", "COM1", "v"}, warnings, folder_);
-    EXPECT_EQ(std::count(warnings.str().begin(), warnings.str().end(), '\n'), 1);
-    EXPECT_NE(warnings.str().find("not kept in the history"), std::string::npos);
+    const std::string text = warnings.str();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1);
+    EXPECT_NE(text.find("not kept in the history"), std::string::npos);
 }
 
 TEST_F(HistoryTest, FolderFollowsTheStateVariables) {
