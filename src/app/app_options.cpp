@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <initializer_list>
+#include <iterator>
 
 #include "common/program_info.h"
 
@@ -44,6 +45,9 @@ std::string helpText() {
         text += name + flag.help + "\n";
     }
     text +=
+        "      --trace FILE        write every byte sent and received on the serial\n"
+        "                          line, with its time, and each open, close and rate\n"
+        "                          change, to FILE\n"
         "  -h, --help              print this help and exit\n"
         "      --version           print the version and exit\n"
         "\n"
@@ -55,10 +59,18 @@ std::string helpText() {
         "\n"
         "Exit status:\n"
         "  0  the window was closed, or help or the version was printed\n"
-        "  1  the demo's simulated tracker could not be started, or with\n"
-        "     --quit-after-start the window could not be shown\n"
+        "  1  the demo's simulated tracker could not be started, the trace file\n"
+        "     could not be written, or with --quit-after-start the window could\n"
+        "     not be shown\n"
         "  2  usage error\n";
     return text;
+}
+
+AppCommandLine usageError(const std::string& problem) {
+    AppCommandLine line;
+    line.exitStatus = kUsageError;
+    line.output = "qz5-config: " + problem + "\nTry 'qz5-config --help' for more information.\n";
+    return line;
 }
 
 bool asks(const std::vector<std::string>& arguments, std::initializer_list<const char*> names) {
@@ -82,16 +94,20 @@ AppCommandLine parseAppCommandLine(const std::vector<std::string>& arguments) {
         line.output = std::string("qz5-config ") + kProgramVersion + "\n";
         return line;
     }
-    for (const std::string& argument : arguments) {
+    for (auto argument = arguments.begin(); argument != arguments.end(); ++argument) {
+        if (*argument == "--trace" || argument->starts_with("--trace=")) {
+            if (*argument == "--trace" && std::next(argument) == arguments.end()) {
+                return usageError("option '--trace' needs a file name");
+            }
+            line.options.traceFile = *argument == "--trace" ? *++argument : argument->substr(8);
+            continue;
+        }
         const auto* flag = std::find_if(kFlags.begin(), kFlags.end(),
-                                        [&](const Flag& f) { return argument == f.name; });
+                                        [&](const Flag& f) { return *argument == f.name; });
         if (flag == kFlags.end()) {
-            line.exitStatus = kUsageError;
-            line.output = "qz5-config: " +
-                          std::string(argument.starts_with('-') ? "unknown option '"
-                                                                : "unexpected argument '") +
-                          argument + "'\nTry 'qz5-config --help' for more information.\n";
-            return line;
+            return usageError(std::string(argument->starts_with('-') ? "unknown option '"
+                                                                     : "unexpected argument '") +
+                              *argument + "'");
         }
         line.options.*(flag->field) = true;
     }

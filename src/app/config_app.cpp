@@ -5,6 +5,7 @@
 #include "app/config_dlg.h"
 #include "app/qt_message_presenter.h"
 #include "common/program_info.h"
+#include "link/system_roots.h"
 
 namespace qz5 {
 
@@ -31,8 +32,9 @@ bool CConfigApp::runWindow(Ports&... ports) {
     return false;
 }
 
-bool CConfigApp::startApplication() {
-    return runWindow();
+bool CConfigApp::startApplication(SerialPortApi& api) {
+    const SystemRoots roots;
+    return runWindow(api, roots);
 }
 
 bool CConfigApp::startApplication(SerialPortApi& api, const PortTable& ports) {

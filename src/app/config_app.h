@@ -12,9 +12,9 @@ class CConfigApp : public QApplication {
   public:
     CConfigApp(int& argc, char** argv);
 
-    // Runs the window on the real serial devices until it closes. Always false:
-    // there is nothing to run after the window.
-    bool startApplication();
+    // Runs the window on the machine's serial devices, through `api`, until it
+    // closes. Always false: there is nothing to run after the window.
+    bool startApplication(SerialPortApi& api);
     // The same with the COM names wired explicitly.
     bool startApplication(SerialPortApi& api, const PortTable& ports);
 

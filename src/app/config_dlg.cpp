@@ -59,6 +59,7 @@ void CConfigDlg::initWindow() {
     config.activeProfile = controls.currentTab(ids::kProfileTabs) & 1;
     loadForm();
     updateToneLabels();
+    markUnedited();
     // Connected only now: filling the tabs and lists must not look like a user's
     // change.
     connectHandlers();

@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "app/controls/control_access.h"
+#include "app/edit_snapshot.h"
 #include "app/file_prompt.h"
+#include "app/image_keeper.h"
 #include "app/qt_file_prompt.h"
 #include "config/tracker_config.h"
 #include "link/serial_link.h"
@@ -85,6 +87,10 @@ class CConfigDlg : public QDialog {
     SerialLink link;
     ControlAccess controls;
 
+    // Every way out of the window ends here: with unsaved edits, the user is
+    // asked first and may stay.
+    void done(int result) override;
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -100,6 +106,11 @@ class CConfigDlg : public QDialog {
     void connectHandlers();
     void takeSelectedPort();
     void sendToneCommand(std::uint8_t code);
+    bool confirmLeave();
+    TrackerConfig storedForm();
+    // The form now holds what a tracker or a file holds.
+    void markUnedited() { edits_.mark(config.activeProfile); }
+    std::string historyPortName() const;
 
     const PortTable* ports_;
     PortWatcher* portWatcher_ = nullptr;
@@ -109,6 +120,8 @@ class CConfigDlg : public QDialog {
     std::set<std::string> explained_;  // devices and adapters already explained
     QtFilePrompt qtFilePrompt_;
     FilePrompt* filePrompt_ = &qtFilePrompt_;
+    ImageKeeper images_;
+    EditSnapshot edits_{[this] { return storedForm(); }};
 };
 
 }  // namespace qz5

@@ -1,6 +1,7 @@
 // qz5-config: the configuration window on the machine's serial devices, or
 // with --demo on a simulated tracker.
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -9,7 +10,9 @@
 #include "app/app_options.h"
 #include "app/config_app.h"
 #include "app/demo_tracker.h"
+#include "link/exchange_log.h"
 #include "link/posix_serial_port_api.h"
+#include "link/traced_port_api.h"
 
 namespace {
 
@@ -38,6 +41,23 @@ int main(int argc, char** argv) {
     if (line.options.quitAfterStart) {
         app.quitAfterStart();
     }
+
+    // Checked before the window opens, so a trace the user asked for is never
+    // silently missing.
+    std::unique_ptr<qz5::ExchangeLog> log;
+    std::optional<qz5::TracedPortApi> traced;
+    if (!line.options.traceFile.empty()) {
+        std::string error;
+        log = qz5::ExchangeLog::toFile(line.options.traceFile, error);
+        if (!log) {
+            std::fprintf(stderr, "qz5-config: %s\n", error.c_str());
+            return 1;
+        }
+        traced.emplace(qz5::PosixSerialPortApi::instance(), *log);
+    }
+    qz5::SerialPortApi& api =
+        traced ? static_cast<qz5::SerialPortApi&>(*traced) : qz5::PosixSerialPortApi::instance();
+
     if (line.options.demo) {
         std::optional<qz5::DemoTracker> demo;
         try {
@@ -46,9 +66,9 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "qz5-config: no simulated tracker: %s\n", error.what());
             return 1;
         }
-        app.startApplication(qz5::PosixSerialPortApi::instance(), demo->ports());
+        app.startApplication(api, demo->ports());
     } else {
-        app.startApplication();
+        app.startApplication(api);
     }
     return line.options.quitAfterStart && !app.windowWasShown() ? 1 : 0;
 }

@@ -24,23 +24,33 @@ MessageAnswer QtMessagePresenter::presentWithDetail(const std::string& text,
     if (!detail.empty()) {
         box.setDetailedText(QString::fromLocal8Bit(detail));
     }
-    if (buttons == MessageButtons::OkCancel) {
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    if (buttons == MessageButtons::Ok) {
+        box.setStandardButtons(QMessageBox::Ok);
+    } else {
+        box.setStandardButtons(
+            (buttons == MessageButtons::OkCancel ? QMessageBox::Ok : QMessageBox::Discard) |
+            QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
     }
     // A box that a busy command shows takes clicks: give it the normal pointer.
     const bool busy = QApplication::overrideCursor() != nullptr;
     if (busy) {
         QApplication::setOverrideCursor(Qt::ArrowCursor);
     }
-    const bool ok = box.exec() == QMessageBox::Ok;
+    box.exec();
     if (busy) {
         QApplication::restoreOverrideCursor();
     }
-    return ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    // A Discard button carries the destructive role, so exec's result cannot tell it.
+    switch (box.standardButton(box.clickedButton())) {
+        case QMessageBox::Ok:
+            return MessageAnswer::Ok;
+        case QMessageBox::Discard:
+            return MessageAnswer::Discard;
+        default:
+            return MessageAnswer::Cancel;
+    }
 }
 
 }  // namespace qz5

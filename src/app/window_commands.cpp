@@ -1,6 +1,7 @@
 // The window's commands: they order the form exchange, the device link, the
 // codec and the file functions, and report the outcome. The operations they
 // call show their own failures.
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -11,6 +12,9 @@
 #include "common/message_box.h"
 #include "config/config_file.h"
 #include "config/config_image.h"
+#include "config/kept_delays.h"
+#include "link/port_table.h"
+#include "link/stable_port_name.h"
 
 namespace qz5 {
 
@@ -23,6 +27,12 @@ constexpr std::size_t kVersionOffered = 30;
 constexpr const char* kEmergencyQuestion =
     "You are about to configure your Zelbin with the ability to send an EMERGENCY beacon.  "
     "Are you sure you want to do this?";
+
+ConfigImage toImage(std::span<const std::uint8_t> bytes) {
+    ConfigImage image{};
+    std::copy_n(bytes.begin(), kImageSize, image.begin());
+    return image;
+}
 
 FileDialogRequest fileRequest(const char* title, const char* initialName) {
     return {title, "zb3", initialName, "Zelbin3 Config files *.zb3", "*.zb3"};
@@ -67,10 +77,13 @@ void CConfigDlg::OnReadConfiguration() {
         }
     }
     if (!probeFailed) {
-        if (size != kImageSize || config.decodeImage(std::span(image).first(kImageSize))) {
+        const auto bytes = std::span(image).first<kImageSize>();
+        if (size != kImageSize || config.decodeImage(bytes)) {
             showMessage("Read Failed", "Zelbin3 Read");
         } else {
+            images_.exchanged(toImage(bytes), "read", historyPortName(), reply.data());
             loadForm();
+            markUnedited();
             showMessage("Read Successful", "Zelbin3 Read");
             updateToneLabels();
         }
@@ -89,21 +102,23 @@ void CConfigDlg::OnWriteConfiguration() {
         }
     }
     std::array<std::uint8_t, kImageBufferSize> image{};
-    const auto written =
-        std::span(image).first(static_cast<std::size_t>(config.encodeImage(image)));
+    const auto written = std::span(image).first(
+        static_cast<std::size_t>(encodeKeepingDelays(config, image, images_.image())));
+    std::array<char, kVersionAreaSize> reply{};
     {
         WaitCursor wait;
-        std::array<char, kVersionAreaSize> reply{};
         if (link.probeDevice(std::span(reply).first(kVersionOffered)) ||
             link.writeImageVerified(written)) {
             return;
         }
     }
+    images_.exchanged(toImage(written), "write", historyPortName(), reply.data());
     // The record becomes exactly what the tracker now holds.
     if (config.decodeImage(written)) {
         return;
     }
     loadForm();
+    markUnedited();
     showMessage("Write Successful", "Zelbin3 Write");
     updateToneLabels();
     updateDeviceEnables();
@@ -135,9 +150,11 @@ void CConfigDlg::OnStopTones() {
 }
 
 void CConfigDlg::OnProfileTabChange() {
+    edits_.leaving(config.activeProfile);
     storeForm();
     config.activeProfile = controls.currentTab(ids::kProfileTabs) & 1;
     loadForm();
+    edits_.shown(config.activeProfile);
     updateToneLabels();
 }
 
@@ -161,13 +178,23 @@ void CConfigDlg::OnAbout() {
 
 void CConfigDlg::saveConfigFile(const std::string& path) {
     storeForm();
-    writeConfigFile(path, config);
+    if (!writeConfigFile(path, config, images_.image())) {
+        markUnedited();
+    }
 }
 
 void CConfigDlg::loadConfigFile(const std::string& path) {
-    if (!readConfigFile(path, config)) {
+    ConfigImage image{};
+    if (!readConfigFile(path, config, &image)) {
+        images_.keep(image);
         loadForm();
+        markUnedited();
     }
+}
+
+std::string CConfigDlg::historyPortName() const {
+    const auto device = ports_->devicePath(link.portName());
+    return device ? stablePortName(*device) : std::string(link.portName());
 }
 
 }  // namespace qz5

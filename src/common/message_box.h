@@ -5,10 +5,10 @@
 
 namespace qz5 {
 
-// The two button sets the program asks for. OkCancel makes Cancel the default,
-// so a careless Enter never confirms.
-enum class MessageButtons { Ok, OkCancel };
-enum class MessageAnswer { Ok, Cancel };
+// The button sets the program asks for. OkCancel and DiscardCancel make Cancel
+// the default, so a careless Enter never confirms.
+enum class MessageButtons { Ok, OkCancel, DiscardCancel };
+enum class MessageAnswer { Ok, Cancel, Discard };
 
 // Shows a message and waits for the user's answer. The window installs a Qt
 // box, the command-line tool writes to stderr, tests record and script answers.

@@ -2,8 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace qz5 {
 
@@ -28,9 +30,18 @@ class PosixSaveCalls : public SaveCalls {
 
 enum class ReplaceResult { Replaced, OpenFailed, WriteFailed };
 
-// Writes `contents` to a temporary file beside `path`, syncs it and renames it
-// over `path`, keeping an existing file's permissions. On failure the
-// temporary file is gone and whatever was at `path` is untouched.
+// Called once the temporary file is open, so that nothing is produced (and no
+// warning shown) for a file that cannot be written at all.
+using ContentsSource = std::function<std::vector<std::uint8_t>()>;
+
+// Writes the contents to a temporary file beside the target, syncs it and
+// renames it over the target, keeping an existing file's permissions. A
+// symbolic link at `path` is followed: the file it points to is replaced and
+// the link stays. A target the user may not write is refused (OpenFailed), as
+// opening it for writing would be. On failure the temporary file is gone and
+// whatever was at `path` is untouched.
+ReplaceResult replaceFile(const std::string& path, const ContentsSource& contents,
+                          SaveCalls& calls);
 ReplaceResult replaceFile(const std::string& path, std::span<const std::uint8_t> contents,
                           SaveCalls& calls);
 

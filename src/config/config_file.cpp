@@ -1,5 +1,6 @@
 #include "config/config_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -7,6 +8,7 @@
 
 #include "common/message_box.h"
 #include "config/config_image.h"
+#include "config/kept_delays.h"
 #include "config/tracker_config.h"
 
 namespace qz5 {
@@ -46,23 +48,8 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-}  // namespace
-
-bool writeConfigFile(const std::string& path, TrackerConfig& config) {
-    PosixSaveCalls calls;
-    return writeConfigFile(path, config, calls);
-}
-
-bool writeConfigFile(const std::string& path, TrackerConfig& config, SaveCalls& calls) {
-    std::array<std::uint8_t, kImageBufferSize> image{};
-    const int length = config.encodeImage(image);
-    std::vector<std::uint8_t> contents(kMagic.begin(), kMagic.end());
-    for (int shift = 0; shift < 32; shift += 8) {
-        contents.push_back(static_cast<std::uint8_t>((length >> shift) & 0xFF));
-    }
-    contents.insert(contents.end(), image.begin(), image.begin() + length);
-
-    switch (replaceFile(path, contents, calls)) {
+bool saveOutcome(ReplaceResult result) {
+    switch (result) {
         case ReplaceResult::OpenFailed:
             return saveFailed("Failed to open file");
         case ReplaceResult::WriteFailed:
@@ -73,7 +60,41 @@ bool writeConfigFile(const std::string& path, TrackerConfig& config, SaveCalls& 
     return false;
 }
 
-bool readConfigFile(const std::string& path, TrackerConfig& config) {
+}  // namespace
+
+std::vector<std::uint8_t> configFileContents(std::span<const std::uint8_t> image) {
+    std::vector<std::uint8_t> contents(kMagic.begin(), kMagic.end());
+    const std::size_t length = image.size();
+    for (int shift = 0; shift < 32; shift += 8) {
+        contents.push_back(static_cast<std::uint8_t>((length >> shift) & 0xFF));
+    }
+    contents.insert(contents.end(), image.begin(), image.end());
+    return contents;
+}
+
+bool writeConfigFile(const std::string& path, TrackerConfig& config, const ConfigImage* kept) {
+    PosixSaveCalls calls;
+    return writeConfigFile(path, config, calls, kept);
+}
+
+bool writeConfigFile(const std::string& path, TrackerConfig& config, SaveCalls& calls,
+                     const ConfigImage* kept) {
+    return saveOutcome(replaceFile(
+        path,
+        [&] {
+            std::array<std::uint8_t, kImageBufferSize> image{};
+            const int length = encodeKeepingDelays(config, image, kept);
+            return configFileContents(std::span(image).first(static_cast<std::size_t>(length)));
+        },
+        calls));
+}
+
+bool writeConfigImage(const std::string& path, const ConfigImage& image) {
+    PosixSaveCalls calls;
+    return saveOutcome(replaceFile(path, configFileContents(image), calls));
+}
+
+bool readConfigFile(const std::string& path, TrackerConfig& config, ConfigImage* image) {
     std::array<std::uint8_t, kConfigFileSize> contents{};
     std::size_t length = 0;
     {
@@ -83,10 +104,11 @@ bool readConfigFile(const std::string& path, TrackerConfig& config) {
         }
         length = std::fread(contents.data(), 1, contents.size(), file.get());
     }
-    return readConfigBytes(std::span(contents).first(length), config);
+    return readConfigBytes(std::span(contents).first(length), config, image);
 }
 
-bool readConfigBytes(std::span<const std::uint8_t> contents, TrackerConfig& config) {
+bool readConfigBytes(std::span<const std::uint8_t> contents, TrackerConfig& config,
+                     ConfigImage* image) {
     if (contents.size() < kMagic.size() || !magicMatches(contents)) {
         return loadFailed("Invalid File Format");
     }
@@ -99,6 +121,9 @@ bool readConfigBytes(std::span<const std::uint8_t> contents, TrackerConfig& conf
     }
     if (config.decodeImage(contents.subspan(kHeaderSize, kImageSize))) {
         return loadFailed("Import Failed");
+    }
+    if (image) {
+        std::copy_n(contents.begin() + kHeaderSize, kImageSize, image->begin());
     }
     return false;
 }

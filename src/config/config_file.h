@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "config/atomic_file.h"
+#include "config/config_image.h"
 
 namespace qz5 {
 
@@ -14,18 +16,29 @@ class TrackerConfig;
 // and the 128-byte image; 136 bytes.
 inline constexpr int kConfigFileSize = 136;
 
-// Encodes the record and saves it. The previous file at `path` is replaced
-// atomically: a failed save leaves it byte for byte as it was. True when it
-// failed, after "Failed to open file" or "Failed to write data" ("Save Failed").
-bool writeConfigFile(const std::string& path, TrackerConfig& config);
+// The whole file for an image.
+std::vector<std::uint8_t> configFileContents(std::span<const std::uint8_t> image);
+
+// Encodes the record and saves it; with a kept image, unchanged delays keep
+// its counts (encodeKeepingDelays). The record is encoded only once the file
+// is open. The previous file at `path` is replaced atomically: a failed save
+// leaves it byte for byte as it was. True when it failed, after "Failed to
+// open file" or "Failed to write data" ("Save Failed").
+bool writeConfigFile(const std::string& path, TrackerConfig& config,
+                     const ConfigImage* kept = nullptr);
 // The same through the given system calls, so a test can make them fail.
-bool writeConfigFile(const std::string& path, TrackerConfig& config, SaveCalls& calls);
+bool writeConfigFile(const std::string& path, TrackerConfig& config, SaveCalls& calls,
+                     const ConfigImage* kept = nullptr);
+// Saves an image exactly as given, with the same messages.
+bool writeConfigImage(const std::string& path, const ConfigImage& image);
 
 // Reads, checks and decodes a file into the record. True when it failed, after
 // its message ("Load Failed"); the record is then unchanged.
-bool readConfigFile(const std::string& path, TrackerConfig& config);
+// `image`, when given, receives the file's image bytes on success.
+bool readConfigFile(const std::string& path, TrackerConfig& config, ConfigImage* image = nullptr);
 // The checks and decoding of readConfigFile on the bytes of a file already
 // read (at least its first kConfigFileSize bytes, when it has that many).
-bool readConfigBytes(std::span<const std::uint8_t> contents, TrackerConfig& config);
+bool readConfigBytes(std::span<const std::uint8_t> contents, TrackerConfig& config,
+                     ConfigImage* image = nullptr);
 
 }  // namespace qz5

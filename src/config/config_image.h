@@ -12,4 +12,9 @@ using ConfigImage = std::array<std::uint8_t, kImageSize>;
 // Callers encode into, and read into, buffers of this size.
 inline constexpr int kImageBufferSize = 200;
 
+// Header entries of the three delay counts; each is a pair, profile 0 first.
+inline constexpr int kDelay1CountEntry = 4;
+inline constexpr int kDelay2CountEntry = 6;
+inline constexpr int kDelay3CountEntry = 34;
+
 }  // namespace qz5

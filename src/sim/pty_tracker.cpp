@@ -225,7 +225,7 @@ void PtyTracker::take(const std::uint8_t* bytes, int count, std::int32_t rate,
             flushReceived();
         }
         if (pendingReceived_.bytes.empty()) {
-            pendingReceived_ = {WireEvent::Kind::Received, now, rate, heard, {}};
+            pendingReceived_ = {WireEvent::Kind::Received, now, rate, heard, {}, {}};
         }
         pendingReceived_.bytes.push_back(bytes[i]);
         lastReceived_ = now;
@@ -243,7 +243,7 @@ void PtyTracker::schedule(const Reply& reply, WireClock::time_point arrival) {
     // The command's last byte is complete on the line one byte time after the
     // host wrote it; each reply byte is complete one byte time after the one before.
     const auto start = std::max(arrival + byteTime_, lastDue_);
-    notify({WireEvent::Kind::Sent, start, listenRate_, true, reply.bytes});
+    notify({WireEvent::Kind::Sent, start, listenRate_, true, reply.bytes, {}});
     for (std::size_t i = 0; i < reply.bytes.size(); ++i) {
         auto due = start + byteTime_ * static_cast<std::int64_t>(i + 1);
         if (i >= reply.gapBefore) {
@@ -269,7 +269,7 @@ void PtyTracker::readNotifications(WireClock::time_point now) {
                 flushReceived();
                 ++openCount_;
                 hungUp_ = false;
-                notify({WireEvent::Kind::Opened, now, 0, true, {}});
+                notify({WireEvent::Kind::Opened, now, 0, true, {}, {}});
             }
             if ((event.mask & IN_CLOSE) != 0) {
                 // What the host wrote before closing belongs to that session.
@@ -282,7 +282,7 @@ void PtyTracker::readNotifications(WireClock::time_point now) {
                     std::lock_guard lock(mutex_);
                     model_.interrupt();
                 }
-                notify({WireEvent::Kind::Closed, now, 0, true, {}});
+                notify({WireEvent::Kind::Closed, now, 0, true, {}, {}});
             }
         }
     }

@@ -10,12 +10,11 @@
 #include <thread>
 #include <vector>
 
+#include "link/exchange_log.h"
 #include "sim/tracker_model.h"
 #include "sim/unique_fd.h"
 
 namespace qz5 {
-
-using WireClock = std::chrono::steady_clock;
 
 // One byte the host sent, as the tracker saw it arrive.
 struct WireByte {
@@ -23,18 +22,6 @@ struct WireByte {
     std::int32_t rate = 0;  // the host's line rate at that moment (0: not a standard rate)
     bool heard = false;     // false when sent at a rate the tracker does not listen at
     WireClock::time_point time;
-};
-
-// What the serving thread tells an observer: the host opened or closed the
-// port, a command (or a run of unheard bytes) arrived, a reply began.
-struct WireEvent {
-    enum class Kind { Opened, Closed, Received, Sent };
-
-    Kind kind = Kind::Opened;
-    WireClock::time_point time;
-    std::int32_t rate = 0;
-    bool heard = true;
-    std::vector<std::uint8_t> bytes;
 };
 
 // Serves a TrackerModel on the master side of a pseudo-terminal, on a thread

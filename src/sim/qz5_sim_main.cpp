@@ -6,11 +6,12 @@
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <exception>
+#include <iostream>
 #include <string>
 #include <utility>
 
 #include "common/program_info.h"
-#include "sim/exchange_log.h"
+#include "link/exchange_log.h"
 #include "sim/image_file.h"
 #include "sim/pty_tracker.h"
 
@@ -72,10 +73,8 @@ int main(int argc, char** argv) {
             model.setMemory(readImageFile(imagePath));
         }
         model.faults = faults;
-        const auto origin = WireClock::now();
-        PtyTracker tracker(std::move(model), [origin](const WireEvent& event) {
-            std::fprintf(stderr, "%s\n", formatWireEvent(event, origin).c_str());
-        });
+        ExchangeLog log(std::cerr);
+        PtyTracker tracker(std::move(model), [&log](const WireEvent& event) { log.record(event); });
         std::printf("%s\n", tracker.slavePath().c_str());
         std::fflush(stdout);
         int received = 0;

@@ -17,6 +17,7 @@ struct Case {
     bool quitAfterStart = false;
     std::optional<int> exitStatus;
     std::string outputStart;  // what the printed text begins with
+    std::string traceFile{};
 };
 
 TEST(AppOptions, CommandLinesGiveOptionsOrAnAnswer) {
@@ -36,6 +37,10 @@ TEST(AppOptions, CommandLinesGiveOptionsOrAnAnswer) {
         // Options are whole words: no prefixes, no glued values.
         {{"--dem"}, false, false, 2, "qz5-config: unknown option '--dem'\n"},
         {{"--demo=1"}, false, false, 2, "qz5-config: unknown option '--demo=1'\n"},
+        // The trace takes the next word, or its value after "=".
+        {{"--trace", "--demo"}, false, false, std::nullopt, "", "--demo"},
+        {{"--trace=t.log", "--demo"}, true, false, std::nullopt, "", "t.log"},
+        {{"--trace"}, false, false, 2, "qz5-config: option '--trace' needs a file name\n"},
     };
     for (const Case& c : cases) {
         std::string typed;
@@ -49,6 +54,7 @@ TEST(AppOptions, CommandLinesGiveOptionsOrAnAnswer) {
         if (!c.exitStatus) {
             EXPECT_EQ(line.options.demo, c.demo);
             EXPECT_EQ(line.options.quitAfterStart, c.quitAfterStart);
+            EXPECT_EQ(line.options.traceFile, c.traceFile);
         }
     }
 }

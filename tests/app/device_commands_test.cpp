@@ -1,8 +1,14 @@
 #include <QApplication>
+#include <QTemporaryDir>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 
 #include "common/message_box.h"
+#include "config/config_file.h"
 #include "config/config_image.h"
+#include "config/history.h"
+#include "config/image_scaling.h"
 #include "link/posix_serial_port_api.h"
 #include "sim/pty_tracker.h"
 #include "support/wait_until.h"
@@ -244,6 +250,56 @@ TEST_F(DeviceCommandsTest, FallbackPortNameFailsToOpen) {
     ASSERT_FALSE(presenter.texts().empty());
     EXPECT_EQ(presenter.texts().back(), "Zelbin3 Not Found");
     EXPECT_TRUE(tracker->received().empty());
+}
+
+TEST_F(DeviceCommandsTest, WritingBackWhatWasReadOrLoadedLeavesTheTrackerAsItWas) {
+    // The default image's second delay count does not survive a plain decode
+    // and encode, so both paths would have changed the tracker.
+    const ConfigImage original = imageOf(TrackerConfig());
+    tracker->setMemory(original);
+    click(ids::kReadConfiguration);
+    click(ids::kWriteConfiguration);
+    EXPECT_EQ(tracker->memory(), original);
+
+    QTemporaryDir dir;
+    const std::string file = (dir.path() + "/backup.zb3").toStdString();
+    const auto contents = configFileContents(original);
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(contents.data()),
+               static_cast<std::streamsize>(contents.size()));
+    tracker->setMemory(imageOf([] {
+        TrackerConfig other;
+        other.setCallsign("K1ABC");
+        return other;
+    }()));
+    window->loadConfigFile(file);
+    click(ids::kWriteConfiguration);
+    EXPECT_EQ(tracker->memory(), original);
+
+    // An edited delay is encoded by the formula; the one left alone keeps its count.
+    controls().setControlText(ids::kDelay2, "200");
+    click(ids::kWriteConfiguration);
+    EXPECT_EQ(tracker->memory()[kDelay2CountEntry], delayToCount(200, false));
+    EXPECT_EQ(tracker->memory()[kDelay2CountEntry + 1], original[kDelay2CountEntry + 1]);
+    EXPECT_EQ(presenter.texts(),
+              (std::vector<std::string>{"Read Successful", "Write Successful", "Write Successful",
+                                        "Write Successful"}));
+}
+
+TEST_F(DeviceCommandsTest, ReadsAndWritesAreKeptInTheHistory) {
+    std::filesystem::remove_all(historyDir());
+    click(ids::kReadConfiguration);
+    click(ids::kWriteConfiguration);
+    std::vector<std::string> directions;
+    for (const HistoryEntry& entry : listHistory()) {
+        directions.push_back(entry.direction);
+        EXPECT_EQ(entry.version, "OV-QZ5-1.4");
+        TrackerConfig ignored;
+        ConfigImage image{};
+        ASSERT_FALSE(readConfigFile(entry.file.string(), ignored, &image));
+        EXPECT_EQ(image, tracker->memory());
+    }
+    EXPECT_EQ(directions, (std::vector<std::string>{"write", "read"}));
 }
 
 }  // namespace

@@ -93,7 +93,9 @@ TEST_F(StartupTest, StartingAgainAfterEditsShowsTheDefaults) {
 TEST_F(StartupTest, ExitAcceptsWithoutStoring) {
     window->show();
     type(ids::kCallsign, "W1AW");
+    presenter.answers = {MessageAnswer::Discard};  // the unsaved edit is asked about
     QTest::mouseClick(button(ids::kExit), Qt::LeftButton);
+    EXPECT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(window->result(), QDialog::Accepted);
     EXPECT_FALSE(window->isVisible());
     EXPECT_STREQ(config().callsign[0].data(), "NOCALL");
@@ -117,6 +119,7 @@ TEST_F(StartupTest, EnterInAFieldEndsTheRunAsExitDoes) {
     // Enter after typing a frequency never adds it to the list.
     window->show();
     type(ids::kFrequency, "145.5");
+    presenter.answers = {MessageAnswer::Discard};
     QTest::keyClick(controls().control(ids::kFrequency), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(controls().comboCount(ids::kFrequency), 4);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -104,12 +105,53 @@ TEST_F(ConfigFileTest, SaveReplacesAnExistingFileAndKeepsItsPermissions) {
     EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
-TEST_F(ConfigFileTest, SaveIntoAMissingFolderCannotOpen) {
+TEST_F(ConfigFileTest, SaveThatCannotOpenEncodesNothing) {
+    // A record whose encoding would warn and set the derived slot flags: a
+    // save that cannot open must do neither.
     testing::RecordingPresenter presenter;
     TrackerConfig config;
+    config.setStatusText(std::string(100, 's'));
+    config.slotEnable[0] = true;
+    config.slotSeconds[0] = 15;
+    const TrackerConfig before = config;
     EXPECT_TRUE(writeConfigFile(path("missing/config.zb3"), config));
     EXPECT_EQ(presenter.shown, (std::vector<testing::ShownMessage>{
                                    {"Failed to open file", "Save Failed", MessageButtons::Ok}}));
+    EXPECT_EQ(testing::differingFields(config, before), std::vector<std::string>{});
+}
+
+TEST_F(ConfigFileTest, SaveRefusesAFileTheUserMayNotWrite) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root may write any file; the unprivileged run checks this";
+    }
+    const Bytes old = {'k', 'e', 'e', 'p'};
+    writeAll(path(), old);
+    ASSERT_EQ(::chmod(path().c_str(), 0444), 0);
+    testing::RecordingPresenter presenter;
+    TrackerConfig config;
+    EXPECT_TRUE(writeConfigFile(path(), config));
+    EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Failed to open file"});
+    EXPECT_EQ(readAll(path()), old);
+    EXPECT_EQ(folderEntries(), std::vector<std::string>{"config.zb3"});
+}
+
+TEST_F(ConfigFileTest, SaveThroughALinkReplacesTheFileItNamesAndKeepsTheLink) {
+    fs::create_directories(folder_ / "real");
+    for (const bool targetExists : {true, false}) {
+        SCOPED_TRACE(targetExists);
+        fs::remove(folder_ / "real" / "target.zb3");
+        fs::remove(folder_ / "link.zb3");
+        if (targetExists) {
+            writeAll(path("real/target.zb3"), Bytes(3, 'x'));
+        }
+        fs::create_symlink(fs::path("real") / "target.zb3", folder_ / "link.zb3");
+        TrackerConfig config;
+        EXPECT_FALSE(writeConfigFile(path("link.zb3"), config));
+        EXPECT_TRUE(fs::is_symlink(folder_ / "link.zb3"));
+        EXPECT_EQ(readAll(path("real/target.zb3")), defaultFile());
+        EXPECT_EQ(folderEntries(), (std::vector<std::string>{"link.zb3", "real"}));
+        EXPECT_EQ(fs::read_symlink(folder_ / "link.zb3"), fs::path("real") / "target.zb3");
+    }
 }
 
 // Lets a given number of bytes through, then fails like a full disk; or

@@ -21,7 +21,10 @@ struct ShownMessage {
 inline void PrintTo(const ShownMessage& message, std::ostream* out) {
     *out << '{' << (message.caption.empty() ? "(no caption)" : message.caption) << ": \""
          << message.text << "\""
-         << (message.buttons == MessageButtons::OkCancel ? " OK/Cancel" : "") << '}';
+         << (message.buttons == MessageButtons::OkCancel        ? " OK/Cancel"
+             : message.buttons == MessageButtons::DiscardCancel ? " Discard/Cancel"
+                                                                : "")
+         << '}';
 }
 
 // Records every box and answers questions from a script (Ok when the script

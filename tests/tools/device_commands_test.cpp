@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
+#include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <utility>
 
 #include "config/config_file.h"
+#include "config/history.h"
 #include "link/port_table.h"
 #include "link/posix_serial_port_api.h"
 #include "link/serial_link.h"
@@ -41,14 +45,36 @@ std::string fileImage(const std::string& file) {
 // tracker's pseudo-terminal, reached as COM3.
 class DeviceCommandsTest : public ::testing::Test {
   protected:
-    DeviceCommandsTest() { link.setPortName("COM3"); }
+    DeviceCommandsTest() {
+        link.setPortName("COM3");
+        std::filesystem::remove_all(historyDir());
+    }
 
     PtyTracker tracker;
     PortTable ports{{{"COM3", tracker.slavePath()}}};
     SerialLink link{PosixSerialPortApi::instance(), ports};
+    TrackerPort port{link, "COM3"};
     testing::RecordingPresenter presenter;
     testing::TempFolder folder;
     std::ostringstream out;
+
+    static std::vector<std::string> directions() {
+        std::vector<std::string> result;
+        for (const auto& entry : listHistory()) {
+            result.push_back(entry.direction);
+        }
+        return result;
+    }
+
+    // Read commands (ESC U) the tracker heard.
+    int imageReads() const {
+        const auto wire = tracker.received();
+        int reads = 0;
+        for (std::size_t i = 1; i < wire.size(); ++i) {
+            reads += wire[i - 1].value == 0x1B && wire[i].value == 0x55 ? 1 : 0;
+        }
+        return reads;
+    }
 };
 
 TEST_F(DeviceCommandsTest, VersionPrintsTheReplyAsOneLine) {
@@ -64,31 +90,74 @@ TEST_F(DeviceCommandsTest, SilentTrackerIsNotFound) {
     EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Zelbin3 Not Found"});
 }
 
-TEST_F(DeviceCommandsTest, ReadSavesTheDecodedRecord) {
-    TrackerConfig config;
-    config.setCallsign("K1ABC-7");
-    config.smartBeaconing[1] = true;
-    const ConfigImage image = imageOf(config);
+TEST_F(DeviceCommandsTest, ReadSavesTheTrackersOwnBytes) {
+    // The default image's second delay does not survive a decode and encode.
+    const ConfigImage image = imageOf(TrackerConfig());
     tracker.setMemory(image);
-    // Saved as Save saves it: the record decoded from the tracker, encoded again.
     TrackerConfig decoded;
     ASSERT_FALSE(decoded.decodeImage(image));
-    const ConfigImage saved = imageOf(decoded);
+    ASSERT_NE(imageOf(decoded), image);
 
-    EXPECT_EQ(runRead(link, folder.path("read.zb3"), out), ExitStatus::Ok);
+    EXPECT_EQ(runRead(port, folder.path("read.zb3"), out), ExitStatus::Ok);
     EXPECT_EQ(presenter.shown,
               (std::vector<ShownMessage>{{"Read Successful", "Zelbin3 Read", MessageButtons::Ok}}));
-    EXPECT_EQ(fileImage(folder.read("read.zb3")), std::string(saved.begin(), saved.end()));
+    EXPECT_EQ(fileImage(folder.read("read.zb3")), std::string(image.begin(), image.end()));
     EXPECT_EQ(out.str(), "");
 
-    EXPECT_EQ(runRead(link, std::nullopt, out), ExitStatus::Ok);
+    EXPECT_EQ(runRead(port, std::nullopt, out), ExitStatus::Ok);
     EXPECT_EQ(parseJson(out.str()), configToJson(decoded));
+    EXPECT_EQ(directions(), (std::vector<std::string>{"read", "read"}));
+}
+
+TEST_F(DeviceCommandsTest, WriteSendsAFilesBytesAfterABackupRead) {
+    TrackerConfig record;
+    record.setCallsign("K1ABC-7");
+    ConfigImage image = imageOf(record);
+    // 19 decodes to 127 ms, which the encoder would turn into 20.
+    ASSERT_EQ(image[kDelay2CountEntry], 19);
+    folder.write("in.zb3",
+                 std::string("ZB3A\x80\0\0\0", 8) + std::string(image.begin(), image.end()));
+    const ConfigImage before = imageOf(TrackerConfig());
+    tracker.setMemory(before);
+
+    EXPECT_EQ(runWrite(port, folder.path("in.zb3"), {}), ExitStatus::Ok)
+        << ::testing::PrintToString(presenter.texts());
+    EXPECT_EQ(tracker.memory(), image);
+    // Newest first: what was written, then the tracker's image before it.
+    const auto kept = listHistory();
+    ASSERT_EQ(directions(), (std::vector<std::string>{"write", "backup"}));
+    TrackerConfig ignored;
+    ConfigImage backup{};
+    ASSERT_FALSE(readConfigFile(kept[1].file.string(), ignored, &backup));
+    EXPECT_EQ(backup, before);
+    EXPECT_EQ(kept[0].port, "COM3");
+    EXPECT_EQ(kept[0].version, "OV-QZ5-1.4");
+    // Three image reads: the backup twice, the write's read-back once.
+    EXPECT_EQ(imageReads(), 3);
+}
+
+TEST_F(DeviceCommandsTest, WithoutBackupNoExtraReadHappens) {
+    folder.write("record.json", "{}");
+    EXPECT_EQ(runWrite(port, folder.path("record.json"), {.backup = false}), ExitStatus::Ok);
+    EXPECT_EQ(imageReads(), 1);
+    EXPECT_EQ(directions(), std::vector<std::string>{"write"});
+}
+
+TEST_F(DeviceCommandsTest, AFailedBackupReadWritesNothing) {
+    folder.write("record.json", R"({"calibration":5})");
+    tracker.setFaults({.shortReadBack = true});
+    EXPECT_EQ(runWrite(port, folder.path("record.json"), {}), ExitStatus::Failed);
+    ASSERT_EQ(presenter.texts().size(), 2u);
+    EXPECT_EQ(presenter.texts()[0], "Read Failed");
+    EXPECT_NE(presenter.texts()[1].find("--no-backup"), std::string::npos);
+    EXPECT_EQ(tracker.memory(), imageOf(TrackerConfig()));
+    EXPECT_EQ(imageReads(), 2);
 }
 
 TEST_F(DeviceCommandsTest, ReadOfOtherThan128BytesFails) {
     // Two equal reads of 127 bytes pass the link's own check; the count must not.
     tracker.setFaults({.shortReadBack = true});
-    EXPECT_EQ(runRead(link, folder.path("read.zb3"), out), ExitStatus::Failed);
+    EXPECT_EQ(runRead(port, folder.path("read.zb3"), out), ExitStatus::Failed);
     EXPECT_EQ(presenter.shown,
               (std::vector<ShownMessage>{{"Read Failed", "Zelbin3 Read", MessageButtons::Ok}}));
     EXPECT_FALSE(folder.exists("read.zb3"));
@@ -100,7 +169,8 @@ TEST_F(DeviceCommandsTest, WriteStoresTheRecordAndVerifiesIt) {
     TrackerConfig expected;
     applyJson(parseJson(folder.read("record.json")), expected);
 
-    EXPECT_EQ(runWrite(link, folder.path("record.json"), true), ExitStatus::Ok)
+    EXPECT_EQ(runWrite(port, folder.path("record.json"), {.emergencyOk = true, .backup = false}),
+              ExitStatus::Ok)
         << ::testing::PrintToString(presenter.texts());
     EXPECT_EQ(
         presenter.shown,
@@ -111,7 +181,7 @@ TEST_F(DeviceCommandsTest, WriteStoresTheRecordAndVerifiesIt) {
 TEST_F(DeviceCommandsTest, WriteThatReadsBackWrongFails) {
     folder.write("record.json", "{}");
     tracker.setFaults({.corruptReadBack = true});
-    EXPECT_EQ(runWrite(link, folder.path("record.json"), false), ExitStatus::Failed);
+    EXPECT_EQ(runWrite(port, folder.path("record.json"), {.backup = false}), ExitStatus::Failed);
     EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Write Failed"});
 }
 
@@ -123,7 +193,7 @@ TEST_F(DeviceCommandsTest, EmergencyWithoutConsentSendsNothing) {
                      R"({"profiles":[{},{"micEStatus":)" + std::string(status) + "}]}");
         presenter.shown.clear();
         presenter.answers = {MessageAnswer::Cancel};
-        EXPECT_EQ(runWrite(link, folder.path("record.json"), false), ExitStatus::Usage);
+        EXPECT_EQ(runWrite(port, folder.path("record.json"), {}), ExitStatus::Usage);
         ASSERT_EQ(presenter.shown.size(), 2u);
         EXPECT_EQ(presenter.shown[0],
                   (ShownMessage{kEmergencyQuestion, "Zelbin3 Write", MessageButtons::OkCancel}));
@@ -135,9 +205,9 @@ TEST_F(DeviceCommandsTest, EmergencyWithoutConsentSendsNothing) {
 }
 
 TEST_F(DeviceCommandsTest, UnreadableInputSendsNothing) {
-    EXPECT_EQ(runWrite(link, folder.path("missing.zb3"), false), ExitStatus::Failed);
+    EXPECT_EQ(runWrite(port, folder.path("missing.zb3"), {}), ExitStatus::Failed);
     folder.write("bad.json", R"({"profiles":[{"micEStatus":"7"}]})");
-    EXPECT_EQ(runWrite(link, folder.path("bad.json"), false), ExitStatus::Usage);
+    EXPECT_EQ(runWrite(port, folder.path("bad.json"), {}), ExitStatus::Usage);
     EXPECT_EQ(presenter.texts(),
               (std::vector<std::string>{"Failed to open file", folder.path("bad.json") +
                                                                    ": profiles[0].micEStatus: "
@@ -156,12 +226,13 @@ TEST_F(DeviceCliTest, WriteFindsTheTrackerAt9600AndReadGivesTheImageBack) {
     folder.write("record.json", R"({"profiles":[{"callsign":"K1ABC-7","smartBeaconing":true}]})");
     ASSERT_EQ(testing::runTool({"build", folder.path("record.json"), folder.path("f.zb3")}).status,
               0);
-    TrackerConfig record;
-    ASSERT_FALSE(readConfigFile(folder.path("f.zb3"), record));
-    const ConfigImage image = imageOf(record);
+    // Exactly the file's image, though its delays would not survive a decode.
+    const std::string bytes = fileImage(folder.read("f.zb3"));
+    ConfigImage image{};
+    std::copy(bytes.begin(), bytes.end(), image.begin());
 
-    const auto written =
-        testing::runTool({"write", "--port", tracker.slavePath(), folder.path("f.zb3")});
+    const auto written = testing::runTool(
+        {"write", "--no-backup", "--port", tracker.slavePath(), folder.path("f.zb3")});
     EXPECT_EQ(written.status, 0);
     EXPECT_EQ(written.err, "Zelbin3 Write: Write Successful\n");
     EXPECT_EQ(written.out, "");
@@ -211,6 +282,41 @@ TEST_F(DeviceCliTest, EmergencyIsRefusedWithoutTheFlag) {
                            "\nqz5cfg: nothing written; give --emergency-ok to write an Emergency "
                            "status\n");
     EXPECT_TRUE(tracker.received().empty());
+}
+
+TEST_F(DeviceCliTest, TraceOfVersionShowsTheProbeInOrderWithTimes) {
+    const auto run =
+        testing::runTool({"version", "--port", tracker.slavePath(), "--trace", folder.path("t")});
+    EXPECT_EQ(run.status, 0);
+    const std::string trace = folder.read("t");
+    // Unheard at 4800, answered at 9600.
+    for (const char* line :
+         {" open ", " rate 4800\n", " 4800 tx 1B\n", " 4800 tx 56\n", " close\n", " rate 9600\n",
+          " 9600 tx 56\n", " 9600 rx 4F 56 2D 51 5A 35", " close\n"}) {
+        const auto at = trace.find(line);
+        ASSERT_NE(at, std::string::npos) << line << " in\n" << trace;
+    }
+    EXPECT_EQ(trace.rfind("+0.", 0), 0u) << trace;
+
+    const auto refused = testing::runTool(
+        {"--trace", folder.path("missing/t"), "version", "--port", tracker.slavePath()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("cannot write the trace file"), std::string::npos);
+    EXPECT_EQ(tracker.received().size(), 6u);  // the first run's two version requests only
+}
+
+TEST_F(DeviceCliTest, AnUnwritableHistoryWarnsOnceAndTheReadSucceeds) {
+    // A file where the folder should be: nothing can be created under it.
+    folder.write("state", "");
+    const std::string saved = std::getenv("XDG_STATE_HOME");
+    setenv("XDG_STATE_HOME", folder.path("state").c_str(), 1);
+    const auto run =
+        testing::runTool({"read", "--port", tracker.slavePath(), folder.path("r.zb3")});
+    setenv("XDG_STATE_HOME", saved.c_str(), 1);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << run.err;
+    EXPECT_NE(run.err.find("warning: the image was not kept in the history"), std::string::npos);
+    EXPECT_TRUE(folder.exists("r.zb3"));
 }
 
 }  // namespace

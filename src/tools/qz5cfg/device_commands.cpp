@@ -2,13 +2,14 @@
 
 #include <array>
 #include <cstdint>
+#include <iostream>
 #include <ostream>
 #include <span>
 #include <string_view>
 
 #include "common/message_box.h"
 #include "config/config_file.h"
-#include "config/config_image.h"
+#include "config/history.h"
 #include "config/tracker_config.h"
 #include "link/serial_link.h"
 #include "tools/qz5cfg/record_source.h"
@@ -40,6 +41,11 @@ bool hasEmergencyStatus(const TrackerConfig& config) {
     return false;
 }
 
+void keep(const TrackerPort& port, const ConfigImage& image, std::string_view direction,
+          const ReplyArea& reply) {
+    keepInHistory({image, direction, port.historyName, reply.data()}, std::cerr);
+}
+
 }  // namespace
 
 ExitStatus runVersion(SerialLink& link, std::ostream& out) {
@@ -60,44 +66,66 @@ ExitStatus runVersion(SerialLink& link, std::ostream& out) {
     return ExitStatus::Ok;
 }
 
-ExitStatus runRead(SerialLink& link, const std::optional<std::string>& outPath, std::ostream& out) {
+ExitStatus readTrackerImage(TrackerPort& port, ConfigImage& image, const char* direction) {
     ReplyArea reply{};
-    if (probe(link, reply)) {
+    if (probe(port.link, reply)) {
         return ExitStatus::Failed;
     }
-    std::array<std::uint8_t, kImageBufferSize> image{};
-    const std::int32_t size = link.readImageVerified(image);
-    TrackerConfig config;
-    if (size != kImageSize || config.decodeImage(std::span(image).first(kImageSize))) {
+    std::array<std::uint8_t, kImageBufferSize> buffer{};
+    const std::int32_t size = port.link.readImageVerified(buffer);
+    TrackerConfig check;
+    if (size != kImageSize || check.decodeImage(std::span(buffer).first(kImageSize))) {
         showMessage("Read Failed", "Zelbin3 Read");
         return ExitStatus::Failed;
     }
+    std::copy_n(buffer.begin(), kImageSize, image.begin());
+    keep(port, image, direction, reply);
+    return ExitStatus::Ok;
+}
+
+ExitStatus runRead(TrackerPort& port, const std::optional<std::string>& outPath,
+                   std::ostream& out) {
+    ConfigImage image{};
+    if (const ExitStatus status = readTrackerImage(port, image); status != ExitStatus::Ok) {
+        return status;
+    }
     showMessage("Read Successful", "Zelbin3 Read");
     if (outPath) {
-        return writeConfigFile(*outPath, config) ? ExitStatus::Failed : ExitStatus::Ok;
+        // The tracker's own bytes: decoding and encoding again would move a delay.
+        return writeConfigImage(*outPath, image) ? ExitStatus::Failed : ExitStatus::Ok;
     }
+    TrackerConfig config;
+    config.decodeImage(image);
     return printRecord(config, out);
 }
 
-ExitStatus runWrite(SerialLink& link, const std::string& inPath, bool emergencyOk) {
+ExitStatus runWrite(TrackerPort& port, const std::string& inPath, const WriteOptions& options) {
     TrackerConfig config;
-    if (const ExitStatus status = loadRecord(inPath, config); status != ExitStatus::Ok) {
+    ConfigImage image{};
+    if (const ExitStatus status = loadImage(inPath, config, image); status != ExitStatus::Ok) {
         return status;
     }
     // Unattended, the question is answered Cancel; only the flag says yes.
-    if (hasEmergencyStatus(config) && !emergencyOk &&
+    if (hasEmergencyStatus(config) && !options.emergencyOk &&
         showMessage(kEmergencyQuestion, "Zelbin3 Write", MessageButtons::OkCancel) !=
             MessageAnswer::Ok) {
         reportToolError("nothing written; give --emergency-ok to write an Emergency status");
         return ExitStatus::Usage;
     }
-    std::array<std::uint8_t, kImageBufferSize> image{};
-    const int size = config.encodeImage(image);
+    if (options.backup) {
+        ConfigImage current{};
+        if (readTrackerImage(port, current, "backup") != ExitStatus::Ok) {
+            reportToolError(
+                "nothing written: the tracker's current configuration could not be read into "
+                "the history first; give --no-backup to write without that copy");
+            return ExitStatus::Failed;
+        }
+    }
     ReplyArea reply{};
-    if (probe(link, reply) ||
-        link.writeImageVerified(std::span(image).first(static_cast<std::size_t>(size)))) {
+    if (probe(port.link, reply) || port.link.writeImageVerified(image)) {
         return ExitStatus::Failed;
     }
+    keep(port, image, "write", reply);
     showMessage("Write Successful", "Zelbin3 Write");
     return ExitStatus::Ok;
 }

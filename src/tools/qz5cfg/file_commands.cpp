@@ -1,6 +1,9 @@
 #include "tools/qz5cfg/file_commands.h"
 
+#include <ostream>
+
 #include "config/config_file.h"
+#include "config/history.h"
 #include "config/tracker_config.h"
 #include "tools/qz5cfg/record_source.h"
 
@@ -20,6 +23,19 @@ ExitStatus runBuild(const std::string& jsonPath, const std::string& outPath) {
         return status;
     }
     return writeConfigFile(outPath, config) ? ExitStatus::Failed : ExitStatus::Ok;
+}
+
+ExitStatus runHistory(std::ostream& out) {
+    for (const HistoryEntry& entry : listHistory()) {
+        out << entry.time << "  " << entry.direction << "  " << entry.port << "  " << entry.version
+            << "  " << entry.file.string() << '\n';
+    }
+    out << std::flush;
+    if (!out) {
+        reportToolError("cannot write the output");
+        return ExitStatus::Failed;
+    }
+    return ExitStatus::Ok;
 }
 
 }  // namespace qz5

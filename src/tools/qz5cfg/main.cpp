@@ -1,13 +1,18 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "common/message_box.h"
 #include "common/program_info.h"
+#include "link/exchange_log.h"
 #include "link/posix_serial_port_api.h"
 #include "link/serial_link.h"
+#include "link/stable_port_name.h"
+#include "link/traced_port_api.h"
 #include "tools/qz5cfg/device_commands.h"
+#include "tools/qz5cfg/diff_command.h"
 #include "tools/qz5cfg/exit_status.h"
 #include "tools/qz5cfg/file_commands.h"
 #include "tools/qz5cfg/port_choice.h"
@@ -24,20 +29,42 @@ constexpr const char* kFooter = R"(Commands in detail:
                          the image); a truncated status text is reported and
                          the file is still written
   version --port P       prints the tracker's version reply
-  read --port P OUT      reads the image twice, requires 128 equal bytes,
-  read --port P --json   decodes it and saves it to OUT or prints it as JSON
-  write --port P IN      IN is a configuration file, or a JSON record when its
-                         name ends in .json; the image is written and read
-                         back to verify it. A profile whose micEStatus is 7
-                         (Emergency!), or any value whose low byte is 7, is
+  read --port P OUT      reads the image twice, requires 128 equal bytes that
+                         decode, and saves exactly the tracker's bytes to OUT
+  read --port P --json   or prints the decoded record as JSON
+  write --port P IN      IN is a configuration file, whose image is sent
+                         exactly as it is, or a JSON record when its name ends
+                         in .json, which is encoded; the image is written and
+                         read back to verify it. A profile whose micEStatus is
+                         7 (Emergency!), or any value whose low byte is 7, is
                          refused, with the window's question as the reason,
-                         unless --emergency-ok is given.
+                         unless --emergency-ok is given. Before sending, the
+                         tracker's current image is read into the history
+                         (about two seconds); if that read fails nothing is
+                         written. --no-backup skips it.
+  diff A B               compares the settings of A and B, each a
+                         configuration file, a JSON record (as it would be
+                         written) or tracker:PORT (read from the tracker), and
+                         prints every field that differs by its JSON name:
+                         "profiles[1].statusText: "a" -> "b"". When only the
+                         image bytes differ, it says so in one line.
+  history                lists the images kept in the history, newest first:
+                         time (UTC), direction, port, version, file
   ports                  lists every serial device present, openable or not:
   ports --json           COM name, path, description (vendor, model, USB IDs,
                          serial number, driver, /dev/serial/by-id name) and,
                          when it cannot be opened, why and what to do; then
                          USB serial adapters that are plugged in but have no
                          port. Exit 0 when the listing worked, also if empty.
+
+History: every image read from or written to a tracker (by qz5cfg or the
+window) is kept as a configuration file in $XDG_STATE_HOME/qz5-config/history
+(by default ~/.local/state/qz5-config/history); the newest 1000 are kept. If
+one cannot be stored, a warning goes to stderr and the command goes on.
+
+Trace: --trace FILE (before or after the command) writes every open, close,
+rate change and byte on the line, timed in seconds since the start with
+millisecond resolution, "tx" sent to the tracker and "rx" received from it.
 
 Ports (--port P):
   COM1..COM20 name the serial devices found in /dev, in the order ttyUSB*,
@@ -54,10 +81,12 @@ Successful" on stderr.
 
 Exit status:
   0  done
-  1  the file or device operation failed (its message says which), or a
-     JSON file could not be read
+  1  the file or device operation failed (its message says which), a JSON
+     file could not be read, or the trace file cannot be written
   2  usage error, invalid JSON record, or a write of an Emergency Mic-E
      status without --emergency-ok (nothing is sent to the tracker)
+  diff follows diff(1) instead: 0 the settings are equal, 1 they differ,
+  2 trouble (a side could not be read, or a usage error)
 
 JSON form (show and read --json print it; build and write accept it):
   {
@@ -93,6 +122,9 @@ JSON form (show and read --json print it; build and write accept it):
 constexpr const char* kCommandFooter =
     "Run 'qz5cfg --help' for ports, messages, exit statuses and the JSON form.";
 
+// Open for the whole run, so every device command of it is traced.
+std::unique_ptr<ExchangeLog> traceLog;
+
 ExitStatus onDevice(const std::string& port, auto&& command) {
     auto choice = choosePort(port);
     if (!choice) {
@@ -100,10 +132,16 @@ ExitStatus onDevice(const std::string& port, auto&& command) {
                         ": expected COM1..COM20 or a device path starting with '/'");
         return ExitStatus::Usage;
     }
-    PosixSerialPortApi api;
-    SerialLink link(api, choice->table);
+    PosixSerialPortApi posix;
+    std::optional<TracedPortApi> traced;
+    if (traceLog) {
+        traced.emplace(posix, *traceLog);
+    }
+    SerialLink link(traced ? static_cast<SerialPortApi&>(*traced) : posix, choice->table);
     link.setPortName(choice->name);
-    return command(link);
+    const auto device = choice->table.devicePath(choice->name);
+    TrackerPort tracker{link, device ? stablePortName(*device) : port};
+    return command(tracker);
 }
 
 int run(int argc, char** argv) {
@@ -129,6 +167,15 @@ int run(int argc, char** argv) {
     std::string port;
     bool asJson = false;
     bool emergencyOk = false;
+    bool noBackup = false;
+    std::string tracePath;
+    std::string leftSide;
+    std::string rightSide;
+
+    app.add_option("--trace", tracePath,
+                   "write every byte on the serial line, with times, to this file");
+    // The option may follow the command, as users tend to add it last.
+    app.fallthrough();
 
     auto* showCommand = addCommand("show", "Print a configuration file (.zb3) as JSON.");
     showCommand->add_option("FILE", file, "configuration file")->required();
@@ -156,6 +203,18 @@ int run(int argc, char** argv) {
     writeCommand->add_option("IN", file, "configuration file or JSON record")->required();
     writeCommand->add_flag("--emergency-ok", emergencyOk,
                            "allow a profile whose Mic-E status is 7 (Emergency!)");
+    writeCommand->add_flag("--no-backup", noBackup,
+                           "do not read the tracker's current image into the history first");
+
+    auto* diffCommand = addCommand(
+        "diff",
+        "Compare the settings of two configuration files, JSON records or tracker:PORT. Exit "
+        "status as diff(1): 0 equal, 1 different, 2 trouble.");
+    diffCommand->add_option("A", leftSide, "file, JSON record or tracker:PORT")->required();
+    diffCommand->add_option("B", rightSide, "file, JSON record or tracker:PORT")->required();
+
+    auto* historyCommand =
+        addCommand("history", "List the images kept from every read and write, newest first.");
 
     auto* portsCommand =
         addCommand("ports", "List the serial devices, what they are and whether they open.");
@@ -170,8 +229,27 @@ int run(int argc, char** argv) {
         return app.exit(error) == 0 ? 0 : static_cast<int>(ExitStatus::Usage);
     }
 
+    if (!tracePath.empty()) {
+        std::string error;
+        traceLog = ExchangeLog::toFile(tracePath, error);
+        if (!traceLog) {
+            reportToolError(error);
+            return diffCommand->parsed() ? static_cast<int>(DiffStatus::Trouble)
+                                         : static_cast<int>(ExitStatus::Failed);
+        }
+    }
+
     ExitStatus status = ExitStatus::Ok;
-    if (showCommand->parsed()) {
+    if (diffCommand->parsed()) {
+        const auto readTracker = [](const std::string& side, ConfigImage& image) {
+            return onDevice(side,
+                            [&](TrackerPort& tracker) { return readTrackerImage(tracker, image); });
+        };
+        return static_cast<int>(runDiff(leftSide, rightSide, readTracker, std::cout));
+    }
+    if (historyCommand->parsed()) {
+        status = runHistory(std::cout);
+    } else if (showCommand->parsed()) {
         status = runShow(file, std::cout);
     } else if (buildCommand->parsed()) {
         status = runBuild(jsonFile, outFile);
@@ -179,13 +257,16 @@ int run(int argc, char** argv) {
         PosixSerialPortApi api;
         status = runPorts(api, SystemRoots{}, asJson, std::cout);
     } else if (versionCommand->parsed()) {
-        status = onDevice(port, [&](SerialLink& link) { return runVersion(link, std::cout); });
+        status = onDevice(
+            port, [&](TrackerPort& tracker) { return runVersion(tracker.link, std::cout); });
     } else if (readCommand->parsed()) {
         const auto out = asJson ? std::nullopt : std::optional<std::string>(outFile);
-        status = onDevice(port, [&](SerialLink& link) { return runRead(link, out, std::cout); });
-    } else {
         status =
-            onDevice(port, [&](SerialLink& link) { return runWrite(link, file, emergencyOk); });
+            onDevice(port, [&](TrackerPort& tracker) { return runRead(tracker, out, std::cout); });
+    } else {
+        const WriteOptions options{.emergencyOk = emergencyOk, .backup = !noBackup};
+        status =
+            onDevice(port, [&](TrackerPort& tracker) { return runWrite(tracker, file, options); });
     }
     return static_cast<int>(status);
 }

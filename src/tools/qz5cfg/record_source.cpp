@@ -1,6 +1,7 @@
 #include "tools/qz5cfg/record_source.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -71,6 +72,19 @@ ExitStatus loadRecord(const std::string& path, TrackerConfig& config) {
         return loadJsonRecord(path, config);
     }
     return readConfigFile(path, config) ? ExitStatus::Failed : ExitStatus::Ok;
+}
+
+ExitStatus loadImage(const std::string& path, TrackerConfig& config, ConfigImage& image) {
+    if (hasJsonExtension(path)) {
+        const ExitStatus status = loadJsonRecord(path, config);
+        if (status == ExitStatus::Ok) {
+            std::array<std::uint8_t, kImageBufferSize> buffer{};
+            config.encodeImage(buffer);
+            std::copy_n(buffer.begin(), kImageSize, image.begin());
+        }
+        return status;
+    }
+    return readConfigFile(path, config, &image) ? ExitStatus::Failed : ExitStatus::Ok;
 }
 
 ExitStatus printRecord(const TrackerConfig& config, std::ostream& out) {

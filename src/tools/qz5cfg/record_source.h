@@ -3,6 +3,7 @@
 #include <iosfwd>
 #include <string>
 
+#include "config/config_image.h"
 #include "config/tracker_config.h"
 #include "tools/qz5cfg/exit_status.h"
 
@@ -15,6 +16,10 @@ ExitStatus loadJsonRecord(const std::string& path, TrackerConfig& config);
 // A JSON record when the name ends in ".json", otherwise a configuration file
 // read as Load reads it (Failed after its message).
 ExitStatus loadRecord(const std::string& path, TrackerConfig& config);
+
+// The same, with the image that goes to a tracker: a configuration file's own
+// bytes, or the JSON record encoded.
+ExitStatus loadImage(const std::string& path, TrackerConfig& config, ConfigImage& image);
 
 // Prints the record as indented JSON; Failed when the output cannot be written.
 ExitStatus printRecord(const TrackerConfig& config, std::ostream& out);

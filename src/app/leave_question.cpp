@@ -1,0 +1,41 @@
+// Leaving the window: edits that were neither written nor saved are not
+// dropped without asking.
+#include "app/config_dlg.h"
+#include "common/message_box.h"
+
+namespace qz5 {
+
+namespace {
+
+constexpr const char* kLeaveQuestion =
+    "The settings were changed and have not been written to the tracker or saved to a file. "
+    "Discard the changes and close?";
+constexpr const char* kLeaveCaption = "Unsaved Changes";
+
+}  // namespace
+
+TrackerConfig CConfigDlg::storedForm() {
+    // Storing is the one reading of the controls; run it on the record and
+    // put the record back as it was.
+    const TrackerConfig saved = config;
+    storeForm();
+    TrackerConfig stored = config;
+    config = saved;
+    return stored;
+}
+
+bool CConfigDlg::confirmLeave() {
+    if (!edits_.edited(config.activeProfile)) {
+        return true;
+    }
+    return showMessage(kLeaveQuestion, kLeaveCaption, MessageButtons::DiscardCancel) ==
+           MessageAnswer::Discard;
+}
+
+void CConfigDlg::done(int result) {
+    if (confirmLeave()) {
+        QDialog::done(result);
+    }
+}
+
+}  // namespace qz5

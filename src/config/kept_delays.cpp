@@ -1,0 +1,34 @@
+#include "config/kept_delays.h"
+
+#include "config/image_scaling.h"
+#include "config/tracker_config.h"
+
+namespace qz5 {
+
+int encodeKeepingDelays(TrackerConfig& config, std::span<std::uint8_t> buffer,
+                        const ConfigImage* kept) {
+    const int size = config.encodeImage(buffer);
+    if (!kept || size != kImageSize) {
+        return size;
+    }
+    const ConfigImage& old = *kept;
+    for (int k = 0; k < kProfileCount; ++k) {
+        // Judged under the record's current speed flag, so a kept count never
+        // stands for a different delay than the one shown.
+        const bool slow = config.packet300Baud[k];
+        const auto keep = [&](int entry, std::int32_t value, std::int32_t decoded) {
+            if (value == decoded) {
+                buffer[static_cast<std::size_t>(entry + k)] =
+                    old[static_cast<std::size_t>(entry + k)];
+            }
+        };
+        keep(kDelay1CountEntry, config.delay1Ms[k],
+             delayFromCount(old[kDelay1CountEntry + k], slow));
+        keep(kDelay2CountEntry, config.delay2Ms[k],
+             delayFromCount(old[kDelay2CountEntry + k], slow));
+        keep(kDelay3CountEntry, config.delay3Ms[k], delay3FromCount(old[kDelay3CountEntry + k]));
+    }
+    return size;
+}
+
+}  // namespace qz5

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <fstream>
+#include <iosfwd>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace qz5 {
+
+using WireClock = std::chrono::steady_clock;
+
+// Something that happened on the line: the port opened or closed, its rate
+// changed, or bytes went one way or the other. "Sent" and "Received" are seen
+// from whoever writes the log: the simulated tracker, or the host's trace.
+struct WireEvent {
+    enum class Kind { Opened, Closed, Received, Sent, RateChanged };
+
+    Kind kind = Kind::Opened;
+    WireClock::time_point time;
+    std::int32_t rate = 0;
+    bool heard = true;
+    std::vector<std::uint8_t> bytes;
+    std::string note;  // the device, or why an open failed
+};
+
+// One line of the log, timed from `origin`, bytes in hex:
+// "+1.234s 4800 rx 1B 1B 56", "+1.262s 4800 tx 4F 56 ...", "+0.000s open",
+// "+0.000s rate 9600". Bytes sent at a rate the tracker does not listen at end
+// in "(ignored)".
+std::string formatWireEvent(const WireEvent& event, WireClock::time_point origin);
+
+// Writes one line per event, timed from its own creation, to a stream or a
+// file. Events may come from any thread.
+class ExchangeLog {
+  public:
+    explicit ExchangeLog(std::ostream& out);
+    // Null, with `error` saying why, when the file cannot be created.
+    static std::unique_ptr<ExchangeLog> toFile(const std::string& path, std::string& error);
+
+    void record(WireEvent event);
+    // The same, stamped now.
+    void record(WireEvent::Kind kind, std::int32_t rate, std::vector<std::uint8_t> bytes = {},
+                std::string note = {});
+
+  private:
+    ExchangeLog(std::unique_ptr<std::ofstream> file);
+
+    std::unique_ptr<std::ofstream> file_;
+    std::ostream& out_;
+    const WireClock::time_point origin_ = WireClock::now();
+    std::mutex mutex_;
+};
+
+}  // namespace qz5

@@ -1,0 +1,91 @@
+#include "tools/qz5cfg/diff_command.h"
+
+#include <algorithm>
+#include <functional>
+#include <numeric>
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+#include "config/tracker_config.h"
+#include "tools/qz5cfg/config_json.h"
+#include "tools/qz5cfg/record_source.h"
+
+namespace qz5 {
+namespace {
+
+constexpr std::string_view kTrackerPrefix = "tracker:";
+
+std::optional<ConfigImage> imageOf(const std::string& side, const TrackerImageReader& readTracker) {
+    ConfigImage image{};
+    if (side.starts_with(kTrackerPrefix)) {
+        if (readTracker(side.substr(kTrackerPrefix.size()), image) != ExitStatus::Ok) {
+            return std::nullopt;
+        }
+        return image;
+    }
+    TrackerConfig ignored;
+    if (loadImage(side, ignored, image) != ExitStatus::Ok) {
+        return std::nullopt;
+    }
+    return image;
+}
+
+// Both sides are compared as the tracker would hold them, so a JSON record
+// counts with what its encoding keeps, and values outside the image (the
+// shown tab, the calibration mark) never differ.
+Json settingsOf(const ConfigImage& image) {
+    TrackerConfig settings;
+    settings.decodeImage(image);
+    return configToJson(settings);
+}
+
+bool printDifferences(const Json& left, const Json& right, const std::string& prefix,
+                      std::ostream& out) {
+    bool differ = false;
+    for (const auto& [name, value] : left.items()) {
+        if (value.is_structured()) {
+            continue;
+        }
+        const Json& other = right.at(name);
+        if (value != other) {
+            out << prefix << name << ": " << value.dump() << " -> " << other.dump() << '\n';
+            differ = true;
+        }
+    }
+    return differ;
+}
+
+}  // namespace
+
+DiffStatus runDiff(const std::string& left, const std::string& right,
+                   const TrackerImageReader& readTracker, std::ostream& out) {
+    const auto leftImage = imageOf(left, readTracker);
+    const auto rightImage = leftImage ? imageOf(right, readTracker) : std::nullopt;
+    if (!rightImage) {
+        return DiffStatus::Trouble;
+    }
+    const Json a = settingsOf(*leftImage);
+    const Json b = settingsOf(*rightImage);
+    bool differ = printDifferences(a, b, "", out);
+    const Json& profilesA = a.at("profiles");
+    const Json& profilesB = b.at("profiles");
+    for (std::size_t k = 0; k < profilesA.size(); ++k) {
+        const std::string prefix = "profiles[" + std::to_string(k) + "].";
+        differ = printDifferences(profilesA[k], profilesB[k], prefix, out) || differ;
+    }
+    if (!differ && *leftImage != *rightImage) {
+        const auto bytes =
+            std::inner_product(leftImage->begin(), leftImage->end(), rightImage->begin(), 0,
+                               std::plus<>(), std::not_equal_to<>());
+        out << "same settings; the images differ in " << bytes
+            << " byte(s) (rounded delays or the layout of the image)\n";
+    }
+    out << std::flush;
+    if (!out) {
+        return DiffStatus::Trouble;
+    }
+    return differ ? DiffStatus::Different : DiffStatus::Same;
+}
+
+}  // namespace qz5

@@ -1,0 +1,107 @@
+#include "config/history.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "config/config_file.h"
+#include "config/tracker_config.h"
+
+namespace qz5 {
+namespace {
+
+namespace fs = std::filesystem;
+
+class HistoryTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ =
+            fs::temp_directory_path() /
+            ("qz5-history-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(folder_);
+    }
+
+    static ConfigImage imageWith(std::uint8_t calibration) {
+        ConfigImage image{};
+        image[2] = calibration;
+        return image;
+    }
+
+    fs::path folder_;
+    std::ostringstream warnings;
+};
+
+TEST_F(HistoryTest, KeepsNamedImagesNewestFirstUpToTheLimit) {
+    for (std::uint8_t i = 0; i < 5; ++i) {
+        keepInHistory({imageWith(i), i % 2 ? "write" : "read",
+                       "/dev/serial/by-id/usb-Acme_X_1-if00", "OV-QZ5 1.4\r\n"},
+                      warnings, folder_, 3);
+    }
+    EXPECT_EQ(warnings.str(), "");
+    const auto entries = listHistory(folder_);
+    ASSERT_EQ(entries.size(), 3u);
+    // Stored within the same millisecond or not, the newest is listed first.
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        EXPECT_EQ(entries[i].direction, i % 2 ? "write" : "read") << i;
+        EXPECT_EQ(entries[i].port, "dev-serial-by-id-usb-Acme-X-1-if00");
+        EXPECT_EQ(entries[i].version, "OV-QZ5-1.4");
+        TrackerConfig config;
+        ConfigImage image{};
+        ASSERT_FALSE(readConfigFile(entries[i].file.string(), config, &image));
+        EXPECT_EQ(image, imageWith(static_cast<std::uint8_t>(4 - i)));
+    }
+    EXPECT_EQ(entries[0].time.size(), std::string("2026-12-07 10:01:32.123").size());
+}
+
+TEST_F(HistoryTest, OtherFilesInTheFolderAreLeftAlone) {
+    fs::create_directories(folder_);
+    std::ofstream(folder_ / "notes.txt") << "mine";
+    std::ofstream(folder_ / "my_own.zb3") << "mine";
+    keepInHistory({imageWith(1), "read", "COM1", ""}, warnings, folder_, 1);
+    keepInHistory({imageWith(2), "read", "COM1", ""}, warnings, folder_, 1);
+    EXPECT_EQ(listHistory(folder_).size(), 1u);
+    EXPECT_TRUE(fs::exists(folder_ / "notes.txt"));
+    EXPECT_TRUE(fs::exists(folder_ / "my_own.zb3"));
+    EXPECT_EQ(listHistory(folder_)[0].version, "unknown");
+}
+
+TEST_F(HistoryTest, AFolderThatCannotBeWrittenGivesOneWarning) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root writes any folder; the unprivileged run checks this";
+    }
+    fs::create_directories(folder_);
+    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+    keepInHistory({imageWith(1), "read", "COM1", "v"}, warnings, folder_);
+    const std::string text = warnings.str();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1);
+    EXPECT_NE(text.find("not kept in the history"), std::string::npos);
+}
+
+TEST_F(HistoryTest, FolderFollowsTheStateVariables) {
+    const std::string savedState = std::getenv("XDG_STATE_HOME");
+    const char* savedHome = std::getenv("HOME");
+    const std::string home = savedHome ? savedHome : "";
+    setenv("XDG_STATE_HOME", "/state", 1);
+    EXPECT_EQ(historyDir(), fs::path("/state/qz5-config/history"));
+    // Relative values do not count, as for every such variable.
+    setenv("XDG_STATE_HOME", "relative", 1);
+    setenv("HOME", "/home/u", 1);
+    EXPECT_EQ(historyDir(), fs::path("/home/u/.local/state/qz5-config/history"));
+    setenv("XDG_STATE_HOME", savedState.c_str(), 1);
+    setenv("HOME", home.c_str(), 1);
+}
+
+}  // namespace
+}  // namespace qz5

@@ -1,0 +1,83 @@
+#include "link/traced_port_api.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "link/port_table.h"
+#include "link/serial_link.h"
+#include "link/stable_port_name.h"
+#include "support/fake_serial_port_api.h"
+#include "support/recording_presenter.h"
+
+namespace qz5 {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The lines of a trace without their times, which must each be there.
+std::vector<std::string> untimed(const std::string& trace) {
+    std::vector<std::string> lines;
+    std::istringstream in(trace);
+    const std::regex stamp(R"(^\+\d+\.\d{3}s (.*)$)");
+    for (std::string line; std::getline(in, line);) {
+        std::smatch match;
+        EXPECT_TRUE(std::regex_match(line, match, stamp)) << line;
+        lines.push_back(match[1]);
+    }
+    return lines;
+}
+
+TEST(TracedPortApi, LogsOpensRatesBytesAndClosesOfAnExchange) {
+    testing::FakeSerialPortApi fake;
+    fake.devices = {"/dev/fake"};
+    fake.replies = {{}, {'O', 'V', '-', 'Q', 'Z', '5'}};
+    std::ostringstream out;
+    ExchangeLog log(out);
+    TracedPortApi traced(fake, log);
+    const PortTable ports({{"COM1", "/dev/fake"}, {"COM2", "/dev/none"}});
+    SerialLink link(traced, ports);
+    testing::RecordingPresenter presenter;
+    std::array<char, 30> reply{};
+
+    link.setPortName("COM1");
+    link.setBaudRate(9600);
+    EXPECT_FALSE(link.queryVersion(reply));
+    link.setPortName("COM2");
+    EXPECT_TRUE(link.openPort());
+
+    EXPECT_EQ(untimed(out.str()),
+              (std::vector<std::string>{"open /dev/fake", "rate 9600", "9600 tx 1B", "9600 tx 1B",
+                                        "9600 tx 56", "9600 rx 4F 56 2D 51 5A 35", "close",
+                                        "open /dev/none failed"}));
+}
+
+TEST(ExchangeLogFile, AFileThatCannotBeCreatedIsAnError) {
+    std::string error;
+    EXPECT_EQ(ExchangeLog::toFile("/nonexistent-folder/trace.txt", error), nullptr);
+    EXPECT_EQ(error,
+              "cannot write the trace file /nonexistent-folder/trace.txt: No such file or "
+              "directory");
+}
+
+TEST(StablePortName, PrefersTheByIdLinkToTheDevice) {
+    const fs::path root = fs::temp_directory_path() / "qz5-by-id-test";
+    fs::remove_all(root);
+    fs::create_directories(root / "by-id");
+    std::ofstream(root / "ttyUSB0").put('x');
+    std::ofstream(root / "ttyUSB1").put('x');
+    fs::create_symlink(root / "ttyUSB0", root / "by-id" / "usb-Acme_Cable_42-if00-port0");
+    EXPECT_EQ(stablePortName((root / "ttyUSB0").string(), root / "by-id"),
+              (root / "by-id" / "usb-Acme_Cable_42-if00-port0").string());
+    EXPECT_EQ(stablePortName((root / "ttyUSB1").string(), root / "by-id"),
+              (root / "ttyUSB1").string());
+    EXPECT_EQ(stablePortName("/dev/pts/9", root / "missing"), "/dev/pts/9");
+    fs::remove_all(root);
+}
+
+}  // namespace
+}  // namespace qz5

@@ -1,0 +1,44 @@
+// Linked into every test program: the program's state and settings folders
+// point at a temporary folder of its own before any test (or a child program
+// it starts) could write there, so no test touches the user's real history or
+// settings.
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+
+namespace {
+
+void setVariable(const char* name, const std::string& value) {
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());
+#else
+    setenv(name, value.c_str(), 1);
+#endif
+}
+
+class IsolatedHome {
+  public:
+    IsolatedHome() {
+        std::random_device random;
+        const auto base = std::filesystem::temp_directory_path();
+        do {
+            root_ = base / ("qz5-test-home-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(root_));
+        setVariable("XDG_STATE_HOME", (root_ / "state").string());
+        setVariable("XDG_CONFIG_HOME", (root_ / "config").string());
+    }
+    ~IsolatedHome() {
+        std::error_code ignored;
+        std::filesystem::remove_all(root_, ignored);
+    }
+    IsolatedHome(const IsolatedHome&) = delete;
+    IsolatedHome& operator=(const IsolatedHome&) = delete;
+
+  private:
+    std::filesystem::path root_;
+};
+
+const IsolatedHome isolatedHome;
+
+}  // namespace
