@@ -14,6 +14,7 @@ bool runWindow(Ports&... ports) {
     QtMessagePresenter presenter;
     ScopedMessagePresenter installed(presenter);
     CConfigDlg window(ports...);
+    window.setView(startupView(QCoreApplication::arguments()));
     window.exec();
     return false;
 }

@@ -11,8 +11,6 @@
 
 #include "app/controls/app_icon.h"
 #include "app/controls/control_ids.h"
-#include "app/controls/main_window_template.h"
-#include "app/controls/template_builder.h"
 #include "link/port_table.h"
 
 namespace qz5 {
@@ -24,6 +22,7 @@ constexpr int kCloseCommand = 0xF060;
 constexpr int kFirstPort = 1;
 constexpr int kLastPort = 20;
 constexpr const char* kAboutItemText = "&About Zelbin3Config...";
+constexpr const char* kAllSettingsItemText = "All settings";
 constexpr const char* kNoPortsItem = "No COM Ports Found";
 
 }  // namespace
@@ -39,7 +38,6 @@ CConfigDlg::CConfigDlg(SerialPortApi& api, const PortTable& ports, QWidget* pare
 }
 
 void CConfigDlg::initWindow() {
-    buildDialog(*this, mainWindowTemplate(), controls);
     setWindowIcon(windowIcon);
     fillPortList();
     controls.insertTab(ids::kProfileTabs, 0, "Primary");
@@ -131,6 +129,11 @@ void CConfigDlg::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+void CConfigDlg::done(int result) {
+    stopTonesOnLeaving();
+    QDialog::done(result);
+}
+
 void CConfigDlg::contextMenuEvent(QContextMenuEvent* event) {
     // The window manager's own menu cannot be extended, so the window offers the
     // same items where a right click on its background lands.
@@ -138,6 +141,14 @@ void CConfigDlg::contextMenuEvent(QContextMenuEvent* event) {
     menu.setSeparatorsCollapsible(false);
     connect(menu.addAction(QStringLiteral("&Close")), &QAction::triggered, this,
             [this] { OnSystemCommand(kCloseCommand); });
+    QAction* allSettings = menu.addAction(QString::fromLatin1(kAllSettingsItemText));
+    allSettings->setCheckable(true);
+    allSettings->setChecked(view() == WindowView::AllSettings);
+    connect(allSettings, &QAction::toggled, this, [this](bool on) {
+        const WindowView chosen = on ? WindowView::AllSettings : WindowView::Basic;
+        setView(chosen);
+        rememberView(chosen);
+    });
     menu.addSeparator();
     connect(menu.addAction(QString::fromLatin1(kAboutItemText)), &QAction::triggered, this,
             [this] { OnSystemCommand(kAboutCommand); });

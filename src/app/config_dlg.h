@@ -3,12 +3,14 @@
 #include <QDialog>
 #include <QIcon>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "app/controls/control_access.h"
 #include "app/file_prompt.h"
 #include "app/qt_file_prompt.h"
+#include "app/view_switcher.h"
 #include "config/tracker_config.h"
 #include "link/serial_link.h"
 
@@ -67,6 +69,10 @@ class CConfigDlg : public QDialog {
     void saveConfigFile(const std::string& path);
     void loadConfigFile(const std::string& path);
 
+    // Basic or All settings; both show the same controls.
+    void setView(WindowView view) { views_.show(view); }
+    WindowView view() const { return views_.current(); }
+
     // Replaces the file dialogs; the prompt must outlive the window.
     void setFilePrompt(FilePrompt& prompt) { filePrompt_ = &prompt; }
 
@@ -79,6 +85,8 @@ class CConfigDlg : public QDialog {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Every way of leaving ends here.
+    void done(int result) override;
 
   private:
     void initWindow();
@@ -86,7 +94,16 @@ class CConfigDlg : public QDialog {
     void connectHandlers();
     void takeSelectedPort();
     void sendToneCommand(std::uint8_t code);
+    void stopTonesOnLeaving();
 
+    // Where the last tone command that no Stop Sending followed went.
+    struct KeyedTone {
+        std::string port;
+        std::int32_t baudRate = 0;
+    };
+
+    ViewSwitcher views_{*this, controls};
+    std::optional<KeyedTone> keyedTone_;
     const PortTable& ports_;
     QtFilePrompt qtFilePrompt_;
     FilePrompt* filePrompt_ = &qtFilePrompt_;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QStringList>
+
+#include "app/controls/template_builder.h"
+
+class QDialog;
+
+namespace qz5 {
+
+class ControlAccess;
+
+enum class WindowView { Basic, AllSettings };
+
+// The window's two layouts over one set of controls. Switching moves and
+// shows controls only, so every edit, state and the selected profile stay.
+class ViewSwitcher {
+  public:
+    // Builds the Basic view's controls and shows it, then the All settings
+    // view over the same controls.
+    ViewSwitcher(QDialog& dialog, ControlAccess& controls);
+
+    void show(WindowView view);
+    WindowView current() const { return current_; }
+
+  private:
+    QDialog& dialog_;
+    DialogView basic_;
+    DialogView all_;
+    WindowView current_ = WindowView::Basic;
+};
+
+// The view the user chose last, kept in the user's configuration folder.
+WindowView rememberedView();
+void rememberView(WindowView view);
+
+// The view a run opens with: --all-settings asks for All settings; otherwise
+// the remembered one.
+WindowView startupView(const QStringList& arguments);
+
+}  // namespace qz5
