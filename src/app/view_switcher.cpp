@@ -1,7 +1,9 @@
 #include "app/view_switcher.h"
 
 #include <QDialog>
+#include <QScreen>
 #include <QSettings>
+#include <algorithm>
 
 #include "app/controls/all_settings_template.h"
 #include "app/controls/main_window_template.h"
@@ -34,6 +36,23 @@ void ViewSwitcher::show(WindowView view) {
     leaving.hide();
     coming.show(dialog_);
     current_ = view;
+    keepOnScreen();
+}
+
+void ViewSwitcher::keepOnScreen() {
+    // The window grows to the right and down; a window near a screen edge
+    // would otherwise hide part of the new view.
+    const QScreen* screen = dialog_.screen();
+    if (!dialog_.isVisible() || screen == nullptr) {
+        return;
+    }
+    const QRect room = screen->availableGeometry();
+    const QRect frame = dialog_.frameGeometry();
+    const int x = std::max(room.left(), std::min(frame.left(), room.right() + 1 - frame.width()));
+    const int y = std::max(room.top(), std::min(frame.top(), room.bottom() + 1 - frame.height()));
+    if (x != frame.left() || y != frame.top()) {
+        dialog_.move(x, y);
+    }
 }
 
 WindowView rememberedView() {

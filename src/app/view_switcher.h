@@ -24,6 +24,8 @@ class ViewSwitcher {
     WindowView current() const { return current_; }
 
   private:
+    void keepOnScreen();
+
     QDialog& dialog_;
     DialogView basic_;
     DialogView all_;

@@ -46,16 +46,19 @@ class Layout {
         fieldWidth_ = fieldWidth;
     }
 
-    // A group of rows of edits or lists and of rows of checkboxes alone.
-    void group(const char* caption, int rows, int checkRows = 0) {
-        const int height = kGroupTop + rows * kRow + checkRows * kCheckRow + kGroupBottom;
+    // A group box around the rows that follow, up to endGroup.
+    void group(const char* caption) {
         groups_.push_back(
-            {.kind = ControlKind::GroupBox, .caption = caption, .rect = {x_, y_, width_, height}});
-        bottom_ = y_ + height;
+            {.kind = ControlKind::GroupBox, .caption = caption, .rect = {x_, y_, width_, 0}});
         y_ += kGroupTop;
     }
 
-    void endGroup() { y_ = bottom_ + kGap; }
+    void endGroup() {
+        DluRect& frame = groups_.back().rect;
+        frame.height = y_ + kGroupBottom - frame.y;
+        bottom_ = frame.y + frame.height;
+        y_ = bottom_ + kGap;
+    }
 
     // Label, control and unit on one row, each explaining the field.
     void field(int id, ControlKind kind, const char* name, int listHeight = kFieldHeight) {
@@ -68,17 +71,17 @@ class Layout {
                              .rect = {controlX, y_, fieldWidth_, listHeight},
                              .toolTip = info.help});
         unit(info, controlX + fieldWidth_);
-        y_ += kRow;
+        y_ += advance(kind);
     }
 
-    // A checkbox; the next control goes `advance` further down.
-    void check(int id, const char* name, int advance = kCheckRow, int width = 0, int indent = 0) {
-        controls_.push_back({.id = id,
-                             .kind = ControlKind::CheckBox,
-                             .rect = {x_ + kInset + indent, y_,
-                                      width > 0 ? width : width_ - 2 * kInset, kCheckRow},
-                             .toolTip = qz5::field(name).help});
-        y_ += advance;
+    // A checkbox; the next control goes `down` further down.
+    void check(int id, const char* name, int down = kCheckRow, int width = 0, int indent = 0) {
+        controls_.push_back(
+            {.id = id,
+             .kind = ControlKind::CheckBox,
+             .rect = {x_ + kInset + indent, y_, width > 0 ? width : width_ - 2 * kInset, kCheckRow},
+             .toolTip = qz5::field(name).help});
+        y_ += down;
     }
 
     // A short field on the row of the checkbox before it, which is
@@ -108,7 +111,7 @@ class Layout {
             controls_.push_back({.id = id, .kind = kind, .rect = {x, y_, width, listHeight}});
             x += width + kGap;
         }
-        y_ += kRow;
+        y_ += advance(kind);
     }
 
     // Outside any group box, at a given place.
@@ -116,7 +119,9 @@ class Layout {
         controls_.push_back({.id = id, .kind = kind, .rect = rect});
     }
 
-    void hide(int id) { controls_.push_back({.id = id, .kind = ControlKind::Edit, .shown = false}); }
+    void hide(int id) {
+        controls_.push_back({.id = id, .kind = ControlKind::Edit, .shown = false});
+    }
 
     int bottom() const { return bottom_; }
 
@@ -132,6 +137,9 @@ class Layout {
     }
 
   private:
+    // A closed list stands a little taller than an edit.
+    static int advance(ControlKind kind) { return kind == ControlKind::ComboBox ? kRow + 2 : kRow; }
+
     void unit(const FieldInfo& info, int x) { unitAt(info, x, y_); }
 
     // The frequency's list items name their unit already.
@@ -176,7 +184,7 @@ DialogTemplate build() {
     Layout layout;
 
     layout.column(10, kPageTop, 170, 62, 94);
-    layout.group("Station and path", 6);
+    layout.group("Station and path");
     layout.field(kCallsign, K::Edit, "callsign");
     layout.field(kDigiPath, K::Edit, "digiPath");
     layout.field(kStatusText, K::Edit, "statusText");
@@ -184,7 +192,7 @@ DialogTemplate build() {
     layout.field(kSymbolTable, K::Edit, "symbolTable");
     layout.field(kFrequency, K::ComboBox, "frequencyMHz", 58);
     layout.endGroup();
-    layout.group("Mic-E", 3);
+    layout.group("Mic-E");
     layout.check(kMicEEnable, "micEEnable", 0, kCheckWidth);
     layout.check(kForcePrintable, "forcePrintable", kRow, 80, kCheckWidth + 8);
     layout.field(kMicEStatus, K::ComboBox, "micEStatus", 80);
@@ -193,18 +201,18 @@ DialogTemplate build() {
     int pageBottom = layout.bottom();
 
     layout.column(183, kPageTop, 112, 54, 28);
-    layout.group("Timing", 5);
+    layout.group("Timing");
     layout.field(kTransmitRate, K::Edit, "transmitRate");
     layout.field(kAltRate, K::Edit, "altRateSeconds");
     layout.field(kDelay1, K::Edit, "delay1Ms");
     layout.field(kDelay2, K::Edit, "delay2Ms");
     layout.field(kDelay3, K::Edit, "delay3Ms");
     layout.endGroup();
-    layout.group("Time slot", 1);
+    layout.group("Time slot");
     layout.check(kSlotEnable, "slotEnable", kRow, kCheckWidth);
     layout.fieldAfterCheck(kSlotSeconds, "slotSeconds", kCheckWidth);
     layout.endGroup();
-    layout.group("Telemetry", 2);
+    layout.group("Telemetry");
     layout.field(kAuxCount, K::Edit, "auxCount");
     layout.check(kAuxEnable, "auxEnable", kRow, kCheckWidth);
     layout.fieldAfterCheck(kAuxValue, "auxValue", kCheckWidth);
@@ -212,7 +220,7 @@ DialogTemplate build() {
     pageBottom = std::max(pageBottom, layout.bottom());
 
     layout.column(298, kPageTop, 100, 46, 30);
-    layout.group("SmartBeaconing", 8);
+    layout.group("SmartBeaconing");
     layout.check(kSmartBeaconing, "smartBeaconing", kRow, 80);
     layout.field(kSbLowSpeed, K::Edit, "sbLowSpeed");
     layout.field(kSbHighSpeed, K::Edit, "sbHighSpeed");
@@ -225,7 +233,7 @@ DialogTemplate build() {
     pageBottom = std::max(pageBottom, layout.bottom());
 
     layout.column(401, kPageTop, 100, 0, 0);
-    layout.group("GPS and serial", 0, 7);
+    layout.group("GPS and serial");
     layout.check(kSendNmea, "sendNmea");
     layout.check(kGps9600, "gps9600");
     layout.check(kAllowTtlSerial, "allowTtlSerial");
@@ -234,7 +242,7 @@ DialogTemplate build() {
     layout.check(kNoTxOnPttIn, "noTxOnPttIn");
     layout.check(kOnlySendValid, "onlySendValid");
     layout.endGroup();
-    layout.group("Options", 0, 8);
+    layout.group("Options");
     layout.check(kSendAltitude, "sendAltitude");
     layout.check(kSendSeparate, "sendSeparate");
     layout.check(kNoGreaterThan, "noGreaterThan");
@@ -253,20 +261,20 @@ DialogTemplate build() {
     constexpr int kSideX = 507;
     constexpr int kSideWidth = 75;
     layout.column(kSideX, kTop, kSideWidth, 42, 20);
-    layout.group("Configure", 4);
+    layout.group("Configure");
     layout.buttons({kComPort}, K::ComboBox, 65);
     layout.buttons({kReadVersion});
     layout.buttons({kReadConfiguration});
     layout.buttons({kWriteConfiguration});
     layout.endGroup();
-    layout.group("Tones", 5);
+    layout.group("Tones");
     layout.field(kCalibration, K::Edit, "calibration");
     layout.buttons({kSendLowTone});
     layout.buttons({kSendHighTone});
     layout.buttons({kSendBothTones});
     layout.buttons({kStopTones});
     layout.endGroup();
-    layout.group("File", 1);
+    layout.group("File");
     layout.buttons({kSave, kLoad});
     layout.endGroup();
     const int buttonTop = layout.bottom() + 4;
