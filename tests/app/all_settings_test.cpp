@@ -19,14 +19,14 @@ namespace qz5::testing {
 namespace {
 
 // The control that shows a field: the one that carries the field's help.
-QWidget* controlShowing(ControlAccess& controls, const FieldInfo& field) {
+int controlShowing(ControlAccess& controls, const FieldInfo& field) {
     for (int id = ids::kExit; id <= ids::kSymbol; ++id) {
         QWidget* widget = controls.control(id);
         if (widget != nullptr && widget->toolTip() == QString::fromLatin1(field.help)) {
-            return widget;
+            return id;
         }
     }
-    return nullptr;
+    return kNoControlId;
 }
 
 bool derived(const FieldInfo& field) {
@@ -52,17 +52,17 @@ TEST_F(AllSettingsTest, ShowsEveryFieldOfTheProfileEditableUnlessAnInterlockSays
     // Disabled by the interlocks at their defaults: SmartBeaconing and the
     // time slot are off.
     const std::set<std::string_view> disabled = {
-        "calibration", "delay3Ms",      "onlySendValid", "invertCdIn",  "noTxOnPttIn",
-        "serialOutHigh", "packet300Baud", "gps9600",      "slotSeconds", "sbLowSpeed",
-        "sbHighSpeed",  "sbSlowRate",    "sbFastRate",   "sbTurnAngle", "sbTurnSlope",
-        "sbTurnTime"};
+        "calibration", "delay3Ms",      "onlySendValid", "invertCdIn",
+        "noTxOnPttIn", "serialOutHigh", "packet300Baud", "gps9600",
+        "slotSeconds", "sbLowSpeed",    "sbHighSpeed",   "sbSlowRate",
+        "sbFastRate",  "sbTurnAngle",   "sbTurnSlope",   "sbTurnTime"};
     int shown = 0;
     const auto expectShown = [&](const FieldInfo& field, auto) {
         if (derived(field) || field.name == std::string_view("activeProfile") ||
             field.name == std::string_view("calibrationChanged")) {
             return;
         }
-        QWidget* control = controlShowing(controls(), field);
+        QWidget* control = controls().control(controlShowing(controls(), field));
         ASSERT_NE(control, nullptr) << field.name;
         EXPECT_TRUE(control->isVisible()) << field.name;
         EXPECT_EQ(control->isEnabled(), !disabled.contains(field.name)) << field.name;
@@ -166,40 +166,34 @@ class AllSettingsDeviceTest : public WindowDriver {
         int index = 0;
         forEachProfileField([&](const FieldInfo& field, auto member) {
             ++index;
-            QWidget* control = controlShowing(controls(), field);
-            if (control == nullptr || !control->isEnabled() || governing.contains(field.name)) {
+            const int id = controlShowing(controls(), field);
+            QWidget* control = controls().control(id);
+            if (control == nullptr || !control->isEnabled() ||
+                interlockBoxes.contains(field.name)) {
                 return;
             }
             using Value = std::decay_t<decltype((config().*member)[0])>;
             if constexpr (std::is_same_v<Value, bool>) {
                 QTest::mouseClick(control, Qt::LeftButton);
-            } else if (auto* list = qobject_cast<QComboBox*>(control); list && !list->isEditable()) {
+            } else if (auto* list = qobject_cast<QComboBox*>(control);
+                       list && !list->isEditable()) {
                 list->setCurrentIndex(index % list->count());
-            } else if (auto text = kTexts.find(field.name); text != kTexts.end()) {
-                type(idOf(control), text->second);
+            } else if (auto text = texts.find(field.name); text != texts.end()) {
+                type(id, text->second);
             } else {
                 // Distinct, within one byte, and each slot below its rate.
-                type(idOf(control), QString::number(200 - 3 * index));
+                type(id, QString::number(200 - 3 * index));
             }
             filled.push_back(field.name);
         });
         return filled;
     }
 
-    int idOf(QWidget* control) {
-        for (int id = ids::kExit; id <= ids::kSymbol; ++id) {
-            if (controls().control(id) == control) {
-                return id;
-            }
-        }
-        return kNoControlId;
-    }
-
-    const std::set<std::string_view> governing = {"smartBeaconing", "slotEnable", "micEEnable",
-                                                  "auxEnable", "sendNmea"};
-    const std::map<std::string_view, QString> kTexts = {
+    const std::set<std::string_view> interlockBoxes = {"smartBeaconing", "slotEnable", "micEEnable",
+                                                       "auxEnable", "sendNmea"};
+    const std::map<std::string_view, QString> texts = {
         {"callsign", "n0call-7"}, {"digiPath", "wide2-2"}, {"statusText", "typed"},
-        {"symbolCode", ">"},      {"symbolTable", "\\"},         {"frequencyMHz", "145.175"}};
+        {"symbolCode", ">"},      {"symbolTable", "\\"},   {"frequencyMHz", "145.175"}};
 
     std::unique_ptr<PtyTracker> tracker;
     PortTable ports;
