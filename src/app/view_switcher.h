@@ -5,6 +5,8 @@
 #include "app/controls/template_builder.h"
 
 class QDialog;
+class QScrollBar;
+class QWidget;
 
 namespace qz5 {
 
@@ -14,6 +16,7 @@ enum class WindowView { Basic, AllSettings };
 
 // The window's two layouts over one set of controls. Switching moves and
 // shows controls only, so every edit, state and the selected profile stay.
+// A view larger than the screen gets scroll bars that move its controls.
 class ViewSwitcher {
   public:
     // Builds the Basic view's controls and shows it, then the All settings
@@ -24,12 +27,17 @@ class ViewSwitcher {
     WindowView current() const { return current_; }
 
   private:
+    const DialogView& currentView() const;
+    void fitToScreen();
+    void scrollInto(QWidget* focused);
     void keepOnScreen();
 
     QDialog& dialog_;
     DialogView basic_;
     DialogView all_;
     WindowView current_ = WindowView::Basic;
+    QScrollBar* across_;
+    QScrollBar* down_;
 };
 
 // The view the user chose last, kept in the user's configuration folder.

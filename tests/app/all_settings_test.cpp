@@ -2,11 +2,14 @@
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 #include <filesystem>
 #include <map>
 #include <type_traits>
 
+#include "app/controls/all_settings_template.h"
 #include "app/history_place.h"
 #include "config/record_fields.h"
 #include "link/posix_serial_port_api.h"
@@ -99,6 +102,35 @@ TEST_F(AllSettingsTest, SwitchingKeepsEditsAndTheProfileAndBasicComesBackUnchang
     EXPECT_STREQ(config().callsign[1].data(), "K1ABC");
     EXPECT_STREQ(config().digiPath[1].data(), "WIDE2-2");
     EXPECT_TRUE(config().smartBeaconing[1]);
+}
+
+// The offscreen screen is narrower than the view; a second run of these tests
+// uses a 1366x768 screen at 200 %.
+TEST_F(AllSettingsTest, OnASmallScreenTheWindowFitsAndScrollsToEveryControl) {
+    window->show();
+    const QSize basicSize = window->size();
+    window->setView(WindowView::AllSettings);
+    const QRect room = window->screen()->availableGeometry();
+    ASSERT_LT(room.width(), allSettingsTemplate().width * 2) << "the screen is not small";
+    EXPECT_LE(window->frameGeometry().width(), room.width());
+    EXPECT_LE(window->frameGeometry().height(), room.height());
+    const auto bars = window->findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(bars.size(), 2);
+    for (QScrollBar* bar : bars) {
+        bar->setValue(bar->maximum());
+    }
+    QWidget* exit = controls().control(ids::kExit);
+    const QRect seen(0, 0, window->width() - (bars[1]->isVisible() ? bars[1]->width() : 0),
+                     window->height() - (bars[0]->isVisible() ? bars[0]->height() : 0));
+    EXPECT_TRUE(seen.contains(exit->geometry()));
+    click(ids::kSmartBeaconing);  // still where a click reaches it
+    EXPECT_TRUE(enabled(ids::kSbTurnTime));
+
+    window->setView(WindowView::Basic);
+    EXPECT_EQ(window->size(), basicSize);
+    for (QScrollBar* bar : bars) {
+        EXPECT_FALSE(bar->isVisible());
+    }
 }
 
 TEST_F(AllSettingsTest, TheWindowMenuSwitchesTheViewAndTheChoiceIsRemembered) {

@@ -152,6 +152,12 @@ void DialogView::show(QDialog& dialog) const {
     }
 }
 
+void DialogView::scrollTo(QPoint offset) const {
+    for (const Placement& place : placements_) {
+        place.widget->setGeometry(place.geometry.translated(-offset));
+    }
+}
+
 void DialogView::hide() const {
     for (QWidget* widget : own_) {
         widget->hide();

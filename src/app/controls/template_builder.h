@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -22,6 +23,10 @@ class DialogView {
     void show(QDialog& dialog) const;
     // Hides the widgets of this view's own; the controls stay for the next view.
     void hide() const;
+    // Moves the view's widgets up and left by the offset, for a window smaller
+    // than the view.
+    void scrollTo(QPoint offset) const;
+    QSize size() const { return size_; }
 
   private:
     friend DialogView buildView(QDialog& dialog, const DialogTemplate& tpl,
