@@ -42,8 +42,14 @@ ViewSwitcher::ViewSwitcher(QDialog& dialog, ControlAccess& controls)
         });
     }
     // Tabbing to a control out of sight brings it into sight.
-    QObject::connect(qApp, &QApplication::focusChanged, &dialog,
-                     [this](QWidget*, QWidget* now) { scrollInto(now); });
+    followFocus_ = QObject::connect(qApp, &QApplication::focusChanged, &dialog,
+                                    [this](QWidget*, QWidget* now) { scrollInto(now); });
+}
+
+ViewSwitcher::~ViewSwitcher() {
+    QObject::disconnect(followFocus_);
+    across_->disconnect(&dialog_);
+    down_->disconnect(&dialog_);
 }
 
 const DialogView& ViewSwitcher::currentView() const {
@@ -54,11 +60,9 @@ void ViewSwitcher::show(WindowView view) {
     if (view == current_) {
         return;
     }
-    const DialogView& leaving = current_ == WindowView::Basic ? basic_ : all_;
-    const DialogView& coming = view == WindowView::Basic ? basic_ : all_;
-    leaving.hide();
-    coming.show(dialog_);
+    currentView().hide();
     current_ = view;
+    currentView().show(dialog_);
     fitToScreen();
     keepOnScreen();
 }

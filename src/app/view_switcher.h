@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaObject>
 #include <QStringList>
 
 #include "app/controls/template_builder.h"
@@ -22,6 +23,11 @@ class ViewSwitcher {
     // Builds the Basic view's controls and shows it, then the All settings
     // view over the same controls.
     ViewSwitcher(QDialog& dialog, ControlAccess& controls);
+    // The dialog outlives this member and its widgets emit signals while it
+    // is torn down; nothing may reach this object then.
+    ~ViewSwitcher();
+    ViewSwitcher(const ViewSwitcher&) = delete;
+    ViewSwitcher& operator=(const ViewSwitcher&) = delete;
 
     void show(WindowView view);
     WindowView current() const { return current_; }
@@ -38,6 +44,7 @@ class ViewSwitcher {
     WindowView current_ = WindowView::Basic;
     QScrollBar* across_;
     QScrollBar* down_;
+    QMetaObject::Connection followFocus_;
 };
 
 // The view the user chose last, kept in the user's configuration folder.
