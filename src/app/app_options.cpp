@@ -23,6 +23,9 @@ constexpr std::array kFlags{
     Flag{"--demo", &AppOptions::demo,
          "wire COM1 to a simulated tracker instead of a serial\n"
          "                          device, to try the program without hardware"},
+    Flag{"--all-settings", &AppOptions::allSettings,
+         "open the All settings view, with every setting of\n"
+         "                          both profiles, instead of the view chosen last"},
     Flag{"--quit-after-start", &AppOptions::quitAfterStart,
          "close the window as soon as it has been shown; the\n"
          "                          exit status is 1 if it could not be shown (for\n"

@@ -12,6 +12,8 @@ struct AppOptions {
     // The window closes as soon as it has been shown: proof for scripted
     // checks that an installation can open it.
     bool quitAfterStart = false;
+    // Open on the view with every setting instead of the one chosen last.
+    bool allSettings = false;
     // Every byte on the serial line, with times, goes to this file.
     std::string traceFile;
 };

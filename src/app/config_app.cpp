@@ -21,6 +21,7 @@ bool CConfigApp::runWindow(Ports&... ports) {
     QtMessagePresenter presenter;
     ScopedMessagePresenter installed(presenter);
     CConfigDlg window(ports...);
+    window.setView(startupView(allSettingsAsked_));
     if (quitAfterStart_) {
         // Queued before exec() shows the window, so it runs once the window is up.
         QTimer::singleShot(0, &window, [this, &window] {

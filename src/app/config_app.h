@@ -22,6 +22,8 @@ class CConfigApp : public QApplication {
     // then tells whether it was.
     void quitAfterStart() { quitAfterStart_ = true; }
     bool windowWasShown() const { return windowWasShown_; }
+    // The window opens on All settings instead of the view chosen last.
+    void openAllSettings() { allSettingsAsked_ = true; }
 
   private:
     template <typename... Ports>
@@ -29,6 +31,7 @@ class CConfigApp : public QApplication {
 
     bool quitAfterStart_ = false;
     bool windowWasShown_ = false;
+    bool allSettingsAsked_ = false;
 };
 
 }  // namespace qz5

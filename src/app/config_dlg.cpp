@@ -11,8 +11,6 @@
 
 #include "app/controls/app_icon.h"
 #include "app/controls/control_ids.h"
-#include "app/controls/main_window_template.h"
-#include "app/controls/template_builder.h"
 #include "link/port_table.h"
 #include "link/posix_serial_port_api.h"
 
@@ -29,6 +27,7 @@ const PortTable& noPorts() {
     static const PortTable none;
     return none;
 }
+constexpr const char* kAllSettingsItemText = "All settings";
 
 }  // namespace
 
@@ -47,7 +46,6 @@ CConfigDlg::CConfigDlg(SerialPortApi& api, const SystemRoots& roots, QWidget* pa
 }
 
 void CConfigDlg::initWindow() {
-    buildDialog(*this, mainWindowTemplate(), controls);
     setWindowIcon(windowIcon);
     const std::vector<std::string> refused = fillPortList();
     if (portWatcher_) {
@@ -128,6 +126,14 @@ void CConfigDlg::contextMenuEvent(QContextMenuEvent* event) {
     menu.setSeparatorsCollapsible(false);
     connect(menu.addAction(QStringLiteral("&Close")), &QAction::triggered, this,
             [this] { OnSystemCommand(kCloseCommand); });
+    QAction* allSettings = menu.addAction(QString::fromLatin1(kAllSettingsItemText));
+    allSettings->setCheckable(true);
+    allSettings->setChecked(view() == WindowView::AllSettings);
+    connect(allSettings, &QAction::toggled, this, [this](bool on) {
+        const WindowView chosen = on ? WindowView::AllSettings : WindowView::Basic;
+        setView(chosen);
+        rememberView(chosen);
+    });
     menu.addSeparator();
     connect(menu.addAction(QString::fromLatin1(kAboutItemText)), &QAction::triggered, this,
             [this] { OnSystemCommand(kAboutCommand); });

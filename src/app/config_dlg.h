@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@
 #include "app/file_prompt.h"
 #include "app/image_keeper.h"
 #include "app/qt_file_prompt.h"
+#include "app/view_switcher.h"
 #include "config/tracker_config.h"
 #include "link/serial_link.h"
 #include "link/system_roots.h"
@@ -78,6 +80,10 @@ class CConfigDlg : public QDialog {
     void saveConfigFile(const std::string& path);
     void loadConfigFile(const std::string& path);
 
+    // Basic or All settings; both show the same controls.
+    void setView(WindowView view) { views_.show(view); }
+    WindowView view() const { return views_.current(); }
+
     // Replaces the file dialogs; the prompt must outlive the window.
     void setFilePrompt(FilePrompt& prompt) { filePrompt_ = &prompt; }
 
@@ -88,7 +94,8 @@ class CConfigDlg : public QDialog {
     ControlAccess controls;
 
     // Every way out of the window ends here: with unsaved edits, the user is
-    // asked first and may stay.
+    // asked first and may stay; a tone still sounding is stopped before the
+    // window goes.
     void done(int result) override;
 
   protected:
@@ -118,6 +125,16 @@ class CConfigDlg : public QDialog {
     // before they count as unusable.
     std::map<std::string, std::chrono::steady_clock::time_point> settling_;
     std::set<std::string> explained_;  // devices and adapters already explained
+    void stopTonesOnLeaving();
+
+    // Where the last tone command that no Stop Sending followed went.
+    struct KeyedTone {
+        std::string port;
+        std::int32_t baudRate = 0;
+    };
+
+    ViewSwitcher views_{*this, controls};
+    std::optional<KeyedTone> keyedTone_;
     QtFilePrompt qtFilePrompt_;
     FilePrompt* filePrompt_ = &qtFilePrompt_;
     ImageKeeper images_;

@@ -22,7 +22,7 @@ bool sameValue(const T& a, const T& b) {
 
 bool sameForm(const TrackerConfig& a, const TrackerConfig& b, int profile) {
     bool same = a.calibration == b.calibration;
-    forEachProfileField([&](const char*, auto member) {
+    forEachProfileField([&](const FieldInfo&, auto member) {
         same = same && sameValue((a.*member)[profile], (b.*member)[profile]);
     });
     return same;

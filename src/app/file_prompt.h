@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace qz5 {
 
@@ -12,6 +13,7 @@ struct FileDialogRequest {
     std::string initialName;       // proposed name; empty for none
     std::string filterDescription;
     std::string filterPattern;
+    std::vector<std::string> places;  // folders offered beside the usual ones
 };
 
 // Asks the user for a file path. The window talks to this seam only, so tests

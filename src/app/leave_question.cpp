@@ -34,6 +34,7 @@ bool CConfigDlg::confirmLeave() {
 
 void CConfigDlg::done(int result) {
     if (confirmLeave()) {
+        stopTonesOnLeaving();
         QDialog::done(result);
     }
 }

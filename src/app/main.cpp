@@ -41,6 +41,9 @@ int main(int argc, char** argv) {
     if (line.options.quitAfterStart) {
         app.quitAfterStart();
     }
+    if (line.options.allSettings) {
+        app.openAllSettings();
+    }
 
     // Checked before the window opens, so a trace the user asked for is never
     // silently missing.

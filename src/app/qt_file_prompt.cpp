@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QUrl>
 
 namespace qz5 {
 
@@ -19,6 +20,11 @@ std::optional<std::string> runDialog(const FileDialogRequest& request,
     dialog.setNameFilter(
         QStringLiteral("%1 (%2)").arg(QString::fromLatin1(request.filterDescription),
                                       QString::fromLatin1(request.filterPattern)));
+    QList<QUrl> places = dialog.sidebarUrls();
+    for (const std::string& place : request.places) {
+        places.append(QUrl::fromLocalFile(QFile::decodeName(place.c_str())));
+    }
+    dialog.setSidebarUrls(places);
     if (!request.initialName.empty()) {
         dialog.selectFile(QString::fromLatin1(request.initialName));
     }

@@ -3,6 +3,7 @@
 // call show their own failures.
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <span>
 
 #include "app/config_dlg.h"
@@ -12,6 +13,7 @@
 #include "common/message_box.h"
 #include "config/config_file.h"
 #include "config/config_image.h"
+#include "config/history.h"
 #include "config/kept_delays.h"
 #include "link/port_table.h"
 #include "link/stable_port_name.h"
@@ -35,8 +37,15 @@ ConfigImage toImage(std::span<const std::uint8_t> bytes) {
 }
 
 FileDialogRequest fileRequest(const char* title, const char* initialName) {
-    return {title, "zb3", initialName, "Zelbin3 Config files *.zb3", "*.zb3"};
+    return {title, "zb3", initialName, "Zelbin3 Config files *.zb3", "*.zb3", {}};
 }
+
+class SilentPresenter final : public MessagePresenter {
+  public:
+    MessageAnswer present(const std::string&, const std::string&, MessageButtons) override {
+        return MessageAnswer::Ok;
+    }
+};
 
 }  // namespace
 
@@ -133,7 +142,29 @@ void CConfigDlg::sendToneCommand(std::uint8_t code) {
                     "Calibration not written");
     }
     WaitCursor wait;
-    link.sendTone(code);
+    if (link.sendTone(code)) {
+        return;  // a failed Stop Sending may have left the tone on
+    }
+    if (code == kToneStop) {
+        keyedTone_.reset();
+    } else {
+        keyedTone_ = KeyedTone{link.portName(), link.baudRate()};
+    }
+}
+
+void CConfigDlg::stopTonesOnLeaving() {
+    if (!keyedTone_) {
+        return;
+    }
+    // The tone went out on that port at that rate; a failed probe or another
+    // selection since then must not send the stop elsewhere.
+    link.setPortName(keyedTone_->port);
+    link.setBaudRate(keyedTone_->baudRate);
+    keyedTone_.reset();
+    // A port that is gone cannot be stopped; the user is leaving, so no box.
+    SilentPresenter silent;
+    const ScopedMessagePresenter quiet(silent);
+    link.sendTone(kToneStop);
 }
 
 void CConfigDlg::OnSendLowTone() {
@@ -160,7 +191,13 @@ void CConfigDlg::OnProfileTabChange() {
 
 void CConfigDlg::OnLoadFile() {
     // The form is not stored first: a successful load replaces unsaved edits.
-    if (auto path = filePrompt_->openPath(fileRequest("Load Config File", ""))) {
+    FileDialogRequest request = fileRequest("Load Config File", "");
+    // Kept tracker images, so a backup can be loaded and written back.
+    const std::string history = historyDir().string();
+    if (std::error_code unreadable; std::filesystem::is_directory(history, unreadable)) {
+        request.places.push_back(history);
+    }
+    if (auto path = filePrompt_->openPath(request)) {
         loadConfigFile(*path);
     }
 }

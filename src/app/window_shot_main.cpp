@@ -1,10 +1,12 @@
-// qz5-window-shot OUTPUT.png: draws the demo window as it opens, under a plain
-// title bar, for the documentation. Meant for the offscreen platform, where no
+// qz5-window-shot [--all-settings] OUTPUT.png: draws the demo window as it
+// opens, in the Basic or the All settings view, under a plain title bar, for
+// the documentation. Meant for the offscreen platform, where no
 // window manager draws the frame.
 #include <QApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <cstdio>
+#include <cstring>
 
 #include "app/config_dlg.h"
 #include "app/demo_tracker.h"
@@ -33,16 +35,20 @@ QPixmap framed(QWidget& window) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: qz5-window-shot OUTPUT.png\n");
+    const bool allSettings = argc == 3 && std::strcmp(argv[1], "--all-settings") == 0;
+    if (argc != 2 && !allSettings) {
+        std::fprintf(stderr, "usage: qz5-window-shot [--all-settings] OUTPUT.png\n");
         return 2;
     }
+    const char* output = argv[argc - 1];
     qz5::DemoTracker demo;
     qz5::CConfigDlg window(qz5::PosixSerialPortApi::instance(), demo.ports());
+    // Chosen here, never from the user's remembered view.
+    window.setView(allSettings ? qz5::WindowView::AllSettings : qz5::WindowView::Basic);
     window.show();
     QApplication::processEvents();
-    if (!framed(window).save(QString::fromLocal8Bit(argv[1]), "PNG")) {
-        std::fprintf(stderr, "qz5-window-shot: cannot write %s\n", argv[1]);
+    if (!framed(window).save(QString::fromLocal8Bit(output), "PNG")) {
+        std::fprintf(stderr, "qz5-window-shot: cannot write %s\n", output);
         return 1;
     }
     return 0;

@@ -27,6 +27,7 @@ TEST(AppOptions, CommandLinesGiveOptionsOrAnAnswer) {
         {{"--demo"}, true, false, std::nullopt, ""},
         {{"--quit-after-start", "--demo"}, true, true, std::nullopt, ""},
         {{"--demo", "--demo"}, true, false, std::nullopt, ""},
+        {{"--all-settings"}, false, false, std::nullopt, ""},
         // Help and version answer even beside arguments that are errors or Qt's.
         {{"--bogus", "-h"}, false, false, 0, "Usage: qz5-config"},
         {{"-platform", "offscreen", "--help"}, false, false, 0, "Usage: qz5-config"},

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <functional>
 
 #include "app/qt_file_prompt.h"
@@ -85,8 +86,8 @@ TEST(QtMessagePresenterTest, BoxesDuringABusyCommandShowTheNormalPointer) {
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
 }
 
-const FileDialogRequest kSaveRequest{"Save Config File", "zb3", "config1.zb3",
-                                     "Zelbin3 Config files *.zb3", "*.zb3"};
+const FileDialogRequest kSaveRequest{"Save Config File",           "zb3",   "config1.zb3",
+                                     "Zelbin3 Config files *.zb3", "*.zb3", {}};
 
 TEST(QtFilePromptTest, SaveDialogProposesTheNameAndAddsTheExtension) {
     QtFilePrompt prompt;
@@ -113,8 +114,10 @@ TEST(QtFilePromptTest, OpenDialogAcceptsANameThatDoesNotExistAndCancelGivesNothi
     request.title = "Load Config File";
     request.initialName.clear();
     const QString folder = QDir::tempPath();
+    request.places = {folder.toStdString()};
     whenShown<QFileDialog>([&](QFileDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Load Config File");
+        EXPECT_TRUE(dialog.sidebarUrls().contains(QUrl::fromLocalFile(folder)));
         EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
         EXPECT_EQ(dialog.windowModality(), Qt::ApplicationModal);
         dialog.setDirectory(folder);

@@ -141,7 +141,8 @@ TEST_F(StartupTest, EnterOnAFocusedButtonClicksThatButton) {
     EXPECT_TRUE(window->isVisible());
 }
 
-// The window menu: Close, a separator, then the About item, which opens the box.
+// The window menu: Close, the All settings switch, a separator, then the About
+// item, which opens the box.
 TEST_F(StartupTest, ContextMenuOffersTheAboutItemAfterASeparator) {
     window->show();
     QStringList seen;
@@ -164,7 +165,7 @@ TEST_F(StartupTest, ContextMenuOffersTheAboutItemAfterASeparator) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
                             window->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(window.get(), &event);
-    EXPECT_EQ(seen, (QStringList{"&Close", "-", "&About Zelbin3Config..."}));
+    EXPECT_EQ(seen, (QStringList{"&Close", "All settings", "-", "&About Zelbin3Config..."}));
     EXPECT_TRUE(aboutShown);
     EXPECT_TRUE(window->isVisible());
 }

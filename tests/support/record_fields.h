@@ -14,7 +14,7 @@ namespace qz5::testing {
 // compare by their bits so that NaN equals itself.
 inline std::vector<std::string> differingFields(const TrackerConfig& a, const TrackerConfig& b) {
     std::vector<std::string> names;
-    auto check = [&](const char* name, auto member) {
+    auto check = [&](const FieldInfo& field, auto member) {
         const auto& x = a.*member;
         const auto& y = b.*member;
         bool same = false;
@@ -24,7 +24,7 @@ inline std::vector<std::string> differingFields(const TrackerConfig& a, const Tr
             same = x == y;
         }
         if (!same) {
-            names.push_back(name);
+            names.push_back(field.name);
         }
     };
     forEachSharedField(check);

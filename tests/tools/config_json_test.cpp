@@ -18,10 +18,10 @@ void expectSameRecord(const TrackerConfig& expected, const TrackerConfig& actual
     EXPECT_EQ(expected.activeProfile, actual.activeProfile);
     EXPECT_EQ(expected.calibration, actual.calibration);
     EXPECT_EQ(expected.calibrationChanged, actual.calibrationChanged);
-    forEachProfileField([&](const char* name, auto member) {
+    forEachProfileField([&](const FieldInfo& field, auto member) {
         for (int profile = 0; profile < kProfileCount; ++profile) {
             EXPECT_EQ((expected.*member)[profile], (actual.*member)[profile])
-                << name << " of profile " << profile;
+                << field.name << " of profile " << profile;
         }
     });
 }
@@ -87,7 +87,7 @@ TEST(ConfigJson, EveryFieldSurvivesTheRoundTrip) {
     config.activeProfile = 1;
     config.calibration = std::numeric_limits<std::int32_t>::min();
     config.calibrationChanged = true;
-    forEachProfileField([&](const char*, auto member) {
+    forEachProfileField([&](const FieldInfo&, auto member) {
         for (int profile = 0; profile < kProfileCount; ++profile) {
             auto& field = (config.*member)[profile];
             using Field = std::decay_t<decltype(field)>;

@@ -41,6 +41,7 @@ struct ControlTemplate {
     TextAlign align = TextAlign::Left;
     bool verticallyCentred = false;  // statics
     bool defaultButton = false;      // push buttons: Enter clicks it
+    std::string toolTip{};
 };
 
 struct DialogFont {

@@ -80,66 +80,47 @@ int tabRowHeight(QTabBar& tabs) {
     return height;
 }
 
-// A row of tabs over a framed page area, both within the template rectangle;
-// the bar is what the window addresses.
-QTabBar* makeTabControl(const QRect& area, QDialog& dialog) {
+// The framed page area under a row of tabs.
+QFrame* makeTabPage(QDialog& dialog) {
     auto* page = new QFrame(&dialog);
     page->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    // Controls listed before the tab control lie on top of it.
+    page->lower();
+    return page;
+}
+
+QTabBar* makeTabBar(QDialog& dialog) {
     auto* tabs = new QTabBar(&dialog);
     tabs->setDrawBase(false);
     tabs->setExpanding(false);
-    const int rowHeight = std::min(tabRowHeight(*tabs), area.height());
-    const int overlap = tabs->style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, nullptr, tabs);
-    tabs->setGeometry(area.x(), area.y(), area.width(), rowHeight);
-    const int pageTop = std::max(area.y(), area.y() + rowHeight - overlap);
-    page->setGeometry(area.x(), pageTop, area.width(), area.bottom() + 1 - pageTop);
-    // Controls listed before the tab control lie on top of it.
     tabs->lower();
-    page->lower();
     return tabs;
 }
 
-QWidget* makeControl(const ControlTemplate& item, const DialogUnits& units, QDialog& dialog) {
-    const QRect area = units.toPixels(item.rect);
-    QWidget* widget = nullptr;
+QWidget* makeControl(const ControlTemplate& item, QDialog& dialog) {
     switch (item.kind) {
         case ControlKind::Static:
-            widget = makeLabel(item, dialog);
-            break;
+            return makeLabel(item, dialog);
         case ControlKind::Icon:
-            widget = makeIcon(dialog);
-            widget->setGeometry(area.x(), area.y(), kIconPixels, kIconPixels);
-            return widget;
+            return makeIcon(dialog);
         case ControlKind::Edit:
-            widget = new FilteredLineEdit(item.upperCase, item.digitsOnly, &dialog);
-            break;
-        case ControlKind::ComboBox: {
-            auto* combo = makeComboBox(item, dialog);
-            // The template height includes the drop-down list; the closed box
-            // keeps its natural height, and the list shows what fits.
-            const int closedHeight = combo->sizeHint().height();
-            combo->setGeometry(area.x(), area.y(), area.width(), closedHeight);
-            const int listHeight = area.height() - closedHeight;
-            combo->setMaxVisibleItems(std::max(1, listHeight / combo->fontMetrics().height()));
-            return combo;
-        }
+            return new FilteredLineEdit(item.upperCase, item.digitsOnly, &dialog);
+        case ControlKind::ComboBox:
+            return makeComboBox(item, dialog);
         case ControlKind::CheckBox:
-            widget = new QCheckBox(QString::fromLatin1(item.caption), &dialog);
-            break;
+            return new QCheckBox(QString::fromLatin1(item.caption), &dialog);
         case ControlKind::PushButton:
-            widget = makePushButton(item, dialog);
-            break;
-        case ControlKind::GroupBox:
-            widget = new QGroupBox(QString::fromLatin1(item.caption), &dialog);
-            widget->setGeometry(area);
+            return makePushButton(item, dialog);
+        case ControlKind::GroupBox: {
+            auto* group = new QGroupBox(QString::fromLatin1(item.caption), &dialog);
             // The controls it frames come before it and lie on top of it.
-            widget->lower();
-            return widget;
+            group->lower();
+            return group;
+        }
         case ControlKind::TabControl:
-            return makeTabControl(area, dialog);
+            return makeTabBar(dialog);
     }
-    widget->setGeometry(area);
-    return widget;
+    return nullptr;
 }
 
 QFont dialogFont(const DialogFont& wanted) {
@@ -151,30 +132,118 @@ QFont dialogFont(const DialogFont& wanted) {
 
 }  // namespace
 
-void buildDialog(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& controls) {
+void DialogView::show(QDialog& dialog) const {
+    dialog.setWindowTitle(title_);
+    dialog.setFixedSize(size_);
+    QWidget* previous = nullptr;
+    for (const Placement& place : placements_) {
+        place.widget->setGeometry(place.geometry);
+        place.widget->setToolTip(place.toolTip);
+        if (place.visibleItems > 0) {
+            static_cast<QComboBox*>(place.widget)->setMaxVisibleItems(place.visibleItems);
+        }
+        place.widget->setVisible(place.shown);
+        if (place.control) {
+            if (previous != nullptr) {
+                QWidget::setTabOrder(previous, place.widget);
+            }
+            previous = place.widget;
+        }
+    }
+}
+
+void DialogView::scrollTo(QPoint offset) const {
+    for (const Placement& place : placements_) {
+        place.widget->setGeometry(place.geometry.translated(-offset));
+    }
+}
+
+void DialogView::hide() const {
+    for (QWidget* widget : own_) {
+        widget->hide();
+    }
+}
+
+DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& controls) {
     dialog.setFont(dialogFont(tpl.font));
-    dialog.setWindowTitle(QString::fromLatin1(tpl.caption));
     // A fixed frame with a caption and a close box; no minimise, maximise or
     // help buttons.
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     const DialogUnits units(dialog.font());
-    dialog.setFixedSize(units.toPixelsX(tpl.width), units.toPixelsY(tpl.height));
+    DialogView view;
+    view.title_ = QString::fromLatin1(tpl.caption);
+    view.size_ = QSize(units.toPixelsX(tpl.width), units.toPixelsY(tpl.height));
 
+    const auto own = [&view](QWidget* widget) {
+        widget->hide();
+        view.own_.push_back(widget);
+        return widget;
+    };
     for (const ControlTemplate& item : tpl.controls) {
-        QWidget* widget = makeControl(item, units, dialog);
-        if (!item.shown) {
-            widget->hide();
+        const bool hasId = item.id != kNoControlId;
+        QWidget* widget = hasId ? controls.control(item.id) : nullptr;
+        if (widget == nullptr) {
+            widget = makeControl(item, dialog);
+            if (hasId) {
+                controls.registerControl(item.id, widget);
+                widget->hide();
+            } else {
+                own(widget);
+            }
         }
-        if (item.id != kNoControlId) {
-            controls.registerControl(item.id, widget);
+        DialogView::Placement place{.widget = widget,
+                                    .geometry = units.toPixels(item.rect),
+                                    .shown = item.shown,
+                                    .control = hasId,
+                                    .toolTip = QString::fromLatin1(item.toolTip)};
+        const QRect area = place.geometry;
+        switch (item.kind) {
+            case ControlKind::Icon:
+                place.geometry.setSize({kIconPixels, kIconPixels});
+                break;
+            case ControlKind::ComboBox: {
+                // The template height includes the drop-down list; the closed
+                // box keeps its natural height, and the list shows what fits.
+                const int closedHeight = widget->sizeHint().height();
+                place.geometry.setHeight(closedHeight);
+                place.visibleItems =
+                    std::max(1, (area.height() - closedHeight) / widget->fontMetrics().height());
+                break;
+            }
+            case ControlKind::TabControl: {
+                auto* tabs = static_cast<QTabBar*>(widget);
+                const int rowHeight = std::min(tabRowHeight(*tabs), area.height());
+                const int overlap =
+                    tabs->style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, nullptr, tabs);
+                place.geometry.setHeight(rowHeight);
+                const int pageTop = std::max(area.y(), area.y() + rowHeight - overlap);
+                view.placements_.push_back({.widget = own(makeTabPage(dialog)),
+                                            .geometry = QRect(area.x(), pageTop, area.width(),
+                                                              area.bottom() + 1 - pageTop),
+                                            .shown = item.shown,
+                                            .control = false,
+                                            .toolTip = {},
+                                            .visibleItems = 0});
+                break;
+            }
+            default:
+                break;
         }
+        view.placements_.push_back(place);
     }
     for (const auto& [id, items] : tpl.initialItems) {
         for (const std::string& text : items) {
             controls.addComboString(id, text);
         }
     }
+    return view;
+}
+
+DialogView buildDialog(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& controls) {
+    DialogView view = buildView(dialog, tpl, controls);
+    view.show(dialog);
+    return view;
 }
 
 }  // namespace qz5

@@ -1,16 +1,61 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <vector>
+
 #include "app/controls/control_access.h"
 #include "app/controls/dialog_template.h"
 
 class QDialog;
+class QWidget;
 
 namespace qz5 {
 
-// Creates every control of the template as a child of the dialog, in template
-// order, placed by dialog units of the template's font; fixes the dialog's
-// size and title, fills the initial lists and registers each control that has
-// an id. Hidden controls are created but never shown.
-void buildDialog(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& controls);
+// One template laid over a dialog: where each control sits, whether it shows,
+// its tool tip, and the widgets only this template has (labels, frames, group
+// boxes). Several views share one dialog's controls; showing a view puts every
+// control it names where it says, so values and states carry across.
+class DialogView {
+  public:
+    void show(QDialog& dialog) const;
+    // Hides the widgets of this view's own; the controls stay for the next view.
+    void hide() const;
+    // Moves the view's widgets up and left by the offset, for a window smaller
+    // than the view.
+    void scrollTo(QPoint offset) const;
+    QSize size() const { return size_; }
+
+  private:
+    friend DialogView buildView(QDialog& dialog, const DialogTemplate& tpl,
+                                ControlAccess& controls);
+
+    struct Placement {
+        QWidget* widget = nullptr;
+        QRect geometry;
+        bool shown = true;
+        bool control = false;  // has an id: takes part in the tab order
+        QString toolTip;
+        int visibleItems = 0;  // comboboxes: rows of the drop-down list
+    };
+
+    QString title_;
+    QSize size_;
+    std::vector<Placement> placements_;
+    std::vector<QWidget*> own_;
+};
+
+// Creates the controls of the template that the registry does not hold yet,
+// as children of the dialog, placed by dialog units of the template's font,
+// registers each that has an id, and fills their initial lists. Controls the
+// registry already holds are reused as they are: their texts and states stay.
+// The new view is built hidden.
+DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& controls);
+
+// The first view of a dialog: builds it and shows it at once. Hidden controls
+// are created but never shown.
+DialogView buildDialog(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& controls);
 
 }  // namespace qz5

@@ -154,8 +154,8 @@ void applyProfile(const Json& form, int profile, TrackerConfig& config) {
         const Json& value = item.value();
         const std::string path = profilePath(profile, key);
         bool known = false;
-        forEachProfileField([&](std::string_view name, auto member) {
-            if (name == key) {
+        forEachProfileField([&](const FieldInfo& field, auto member) {
+            if (field.name == key) {
                 known = true;
                 readValue(value, path, (config.*member)[profile]);
             }
@@ -179,12 +179,13 @@ void applyProfiles(const Json& form, TrackerConfig& config) {
 
 Json configToJson(const TrackerConfig& config) {
     Json form;
-    forEachSharedField([&](const char* name, auto member) { form[name] = config.*member; });
+    forEachSharedField(
+        [&](const FieldInfo& field, auto member) { form[field.name] = config.*member; });
     Json profiles = Json::array();
     for (int profile = 0; profile < kProfileCount; ++profile) {
         Json fields = Json::object();
-        forEachProfileField([&](const char* name, auto member) {
-            fields[name] = toJsonValue((config.*member)[profile]);
+        forEachProfileField([&](const FieldInfo& field, auto member) {
+            fields[field.name] = toJsonValue((config.*member)[profile]);
         });
         profiles.push_back(std::move(fields));
     }

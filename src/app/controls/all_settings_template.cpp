@@ -1,0 +1,303 @@
+#include "app/controls/all_settings_template.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/controls/control_ids.h"
+#include "app/controls/template_style.h"
+#include "config/record_fields.h"
+
+namespace qz5 {
+
+namespace {
+
+// Dialog units: an edit row, a checkbox row, a group box's caption band and
+// its bottom margin.
+constexpr int kRow = 13;
+constexpr int kCheckRow = 10;
+constexpr int kGroupTop = 11;
+constexpr int kGroupBottom = 3;
+constexpr int kFieldHeight = 12;
+constexpr int kUnitWidth = 12;
+
+FieldInfo field(const char* name) {
+    if (auto info = findField(name)) {
+        return *info;
+    }
+    throw std::logic_error(std::string("no record field named ") + name);
+}
+
+// Lays controls out in columns of group boxes, top to bottom.
+class Layout {
+  public:
+    static constexpr int kInset = 5;
+    static constexpr int kGap = 2;
+    static constexpr int kNarrowField = 24;
+
+    void column(int x, int top, int width, int labelWidth, int fieldWidth) {
+        x_ = x;
+        y_ = top;
+        width_ = width;
+        labelWidth_ = labelWidth;
+        fieldWidth_ = fieldWidth;
+    }
+
+    // A group box around the rows that follow, up to endGroup.
+    void group(const char* caption) {
+        groups_.push_back(
+            {.kind = ControlKind::GroupBox, .caption = caption, .rect = {x_, y_, width_, 0}});
+        y_ += kGroupTop;
+    }
+
+    void endGroup() {
+        DluRect& frame = groups_.back().rect;
+        frame.height = y_ + kGroupBottom - frame.y;
+        bottom_ = frame.y + frame.height;
+        y_ = bottom_ + kGap;
+    }
+
+    // Label, control and unit on one row, each explaining the field.
+    void field(int id, ControlKind kind, const char* name, int listHeight = kFieldHeight) {
+        const FieldInfo info = qz5::field(name);
+        const int x = x_ + kInset;
+        labels_.push_back(labelFor(info, {x, y_, labelWidth_, kFieldHeight}));
+        const int controlX = x + labelWidth_ + 2;
+        controls_.push_back({.id = id,
+                             .kind = kind,
+                             .rect = {controlX, y_, fieldWidth_, listHeight},
+                             .toolTip = info.help});
+        unit(info, controlX + fieldWidth_);
+        y_ += advance(kind);
+    }
+
+    // A checkbox; the next control goes `down` further down.
+    void check(int id, const char* name, int down = kCheckRow, int width = 0, int indent = 0) {
+        controls_.push_back(
+            {.id = id,
+             .kind = ControlKind::CheckBox,
+             .rect = {x_ + kInset + indent, y_, width > 0 ? width : width_ - 2 * kInset, kCheckRow},
+             .toolTip = qz5::field(name).help});
+        y_ += down;
+    }
+
+    // A short field on the row of the checkbox before it, which is
+    // `checkWidth` wide.
+    void fieldAfterCheck(int id, const char* name, int checkWidth) {
+        const FieldInfo info = qz5::field(name);
+        const int y = y_ - kRow;
+        const int x = x_ + kInset + checkWidth;
+        const int labelWidth = width_ - 2 * kInset - checkWidth - kNarrowField - kUnitWidth - 4;
+        labels_.push_back(labelFor(info, {x, y, labelWidth, kFieldHeight}));
+        const int controlX = x + labelWidth + 2;
+        controls_.push_back({.id = id,
+                             .kind = ControlKind::Edit,
+                             .rect = {controlX, y, kNarrowField, kFieldHeight},
+                             .toolTip = info.help});
+        unitAt(info, controlX + kNarrowField, y);
+    }
+
+    // Controls that are no field of the record, side by side across the
+    // column's inside.
+    void buttons(std::initializer_list<int> row, ControlKind kind = ControlKind::PushButton,
+                 int listHeight = kFieldHeight) {
+        const int count = static_cast<int>(row.size());
+        const int width = (width_ - 2 * kInset - (count - 1) * kGap) / count;
+        int x = x_ + kInset;
+        for (int id : row) {
+            controls_.push_back({.id = id, .kind = kind, .rect = {x, y_, width, listHeight}});
+            x += width + kGap;
+        }
+        y_ += advance(kind);
+    }
+
+    // Outside any group box, at a given place.
+    void place(int id, ControlKind kind, DluRect rect) {
+        controls_.push_back({.id = id, .kind = kind, .rect = rect});
+    }
+
+    void hide(int id) {
+        controls_.push_back({.id = id, .kind = ControlKind::Edit, .shown = false});
+    }
+
+    int bottom() const { return bottom_; }
+
+    // Group boxes first, so that each lies beneath the controls it frames;
+    // then the tab control, whose page lies beneath everything; its bar leads
+    // the tab order.
+    std::vector<ControlTemplate> take(ControlTemplate tabs) {
+        std::vector<ControlTemplate> all = std::move(groups_);
+        all.push_back(std::move(tabs));
+        all.insert(all.end(), controls_.begin(), controls_.end());
+        all.insert(all.end(), labels_.begin(), labels_.end());
+        return all;
+    }
+
+  private:
+    // A closed list stands a little taller than an edit.
+    static int advance(ControlKind kind) { return kind == ControlKind::ComboBox ? kRow + 2 : kRow; }
+
+    void unit(const FieldInfo& info, int x) { unitAt(info, x, y_); }
+
+    // The frequency's list items name their unit already.
+    void unitAt(const FieldInfo& info, int x, int y) {
+        if (*info.unit != '\0' && std::string_view(info.unit) != "MHz") {
+            labels_.push_back({.kind = ControlKind::Static,
+                               .caption = info.unit,
+                               .rect = {x + 2, y, kUnitWidth, kFieldHeight},
+                               .verticallyCentred = true,
+                               .toolTip = info.help});
+        }
+    }
+
+    static ControlTemplate labelFor(const FieldInfo& info, DluRect rect) {
+        return {.kind = ControlKind::Static,
+                .caption = std::string(info.label) + ":",
+                .rect = rect,
+                .align = TextAlign::Right,
+                .verticallyCentred = true,
+                .toolTip = info.help};
+    }
+
+    int x_ = 0;
+    int y_ = 0;
+    int width_ = 0;
+    int labelWidth_ = 0;
+    int fieldWidth_ = 0;
+    int bottom_ = 0;
+    std::vector<ControlTemplate> groups_;
+    std::vector<ControlTemplate> controls_;
+    std::vector<ControlTemplate> labels_;
+};
+
+// Four columns of profile settings on the tab page, and beside it a column of
+// what belongs to the tracker rather than to a profile.
+DialogTemplate build() {
+    using namespace ids;
+    using K = ControlKind;
+    constexpr int kTop = 5;
+    constexpr int kPageTop = 20;
+    constexpr int kCheckWidth = 36;
+    Layout layout;
+
+    layout.column(10, kPageTop, 170, 62, 94);
+    layout.group("Station and path");
+    layout.field(kCallsign, K::Edit, "callsign");
+    layout.field(kDigiPath, K::Edit, "digiPath");
+    layout.field(kStatusText, K::Edit, "statusText");
+    layout.field(kSymbol, K::ComboBox, "symbolCode", 68);
+    layout.field(kSymbolTable, K::Edit, "symbolTable");
+    layout.field(kFrequency, K::ComboBox, "frequencyMHz", 58);
+    layout.endGroup();
+    layout.group("Mic-E");
+    layout.check(kMicEEnable, "micEEnable", 0, kCheckWidth);
+    layout.check(kForcePrintable, "forcePrintable", kRow, 80, kCheckWidth + 8);
+    layout.field(kMicEStatus, K::ComboBox, "micEStatus", 80);
+    layout.field(kMicEPath, K::ComboBox, "micEPath", 100);
+    layout.endGroup();
+    int pageBottom = layout.bottom();
+
+    layout.column(183, kPageTop, 112, 54, 28);
+    layout.group("Timing");
+    layout.field(kTransmitRate, K::Edit, "transmitRate");
+    layout.field(kAltRate, K::Edit, "altRateSeconds");
+    layout.field(kDelay1, K::Edit, "delay1Ms");
+    layout.field(kDelay2, K::Edit, "delay2Ms");
+    layout.field(kDelay3, K::Edit, "delay3Ms");
+    layout.endGroup();
+    layout.group("Time slot");
+    layout.check(kSlotEnable, "slotEnable", kRow, kCheckWidth);
+    layout.fieldAfterCheck(kSlotSeconds, "slotSeconds", kCheckWidth);
+    layout.endGroup();
+    layout.group("Telemetry");
+    layout.field(kAuxCount, K::Edit, "auxCount");
+    layout.check(kAuxEnable, "auxEnable", kRow, kCheckWidth);
+    layout.fieldAfterCheck(kAuxValue, "auxValue", kCheckWidth);
+    layout.endGroup();
+    pageBottom = std::max(pageBottom, layout.bottom());
+
+    layout.column(298, kPageTop, 100, 46, 30);
+    layout.group("SmartBeaconing");
+    layout.check(kSmartBeaconing, "smartBeaconing", kRow, 80);
+    layout.field(kSbLowSpeed, K::Edit, "sbLowSpeed");
+    layout.field(kSbHighSpeed, K::Edit, "sbHighSpeed");
+    layout.field(kSbSlowRate, K::Edit, "sbSlowRate");
+    layout.field(kSbFastRate, K::Edit, "sbFastRate");
+    layout.field(kSbTurnAngle, K::Edit, "sbTurnAngle");
+    layout.field(kSbTurnSlope, K::Edit, "sbTurnSlope");
+    layout.field(kSbTurnTime, K::Edit, "sbTurnTime");
+    layout.endGroup();
+    pageBottom = std::max(pageBottom, layout.bottom());
+
+    layout.column(401, kPageTop, 100, 0, 0);
+    layout.group("GPS and serial");
+    layout.check(kSendNmea, "sendNmea");
+    layout.check(kGps9600, "gps9600");
+    layout.check(kAllowTtlSerial, "allowTtlSerial");
+    layout.check(kSerialOutHigh, "serialOutHigh");
+    layout.check(kInvertCdIn, "invertCdIn");
+    layout.check(kNoTxOnPttIn, "noTxOnPttIn");
+    layout.check(kOnlySendValid, "onlySendValid");
+    layout.endGroup();
+    layout.group("Options");
+    layout.check(kSendAltitude, "sendAltitude");
+    layout.check(kSendSeparate, "sendSeparate");
+    layout.check(kNoGreaterThan, "noGreaterThan");
+    layout.check(kAlternateDigiPaths, "alternateDigiPaths");
+    layout.check(kTimestampDhm, "timestamp");
+    layout.check(kTimestampHms, "timestampHms");
+    layout.check(kPacket300Baud, "packet300Baud");
+    layout.check(kSkipStartPacket, "skipStartPacket");
+    layout.endGroup();
+    pageBottom = std::max(pageBottom, layout.bottom()) + 3;
+
+    // No operation reads or writes these.
+    layout.hide(kSpare1014);
+    layout.hide(kSpare1055);
+
+    constexpr int kSideX = 507;
+    constexpr int kSideWidth = 75;
+    layout.column(kSideX, kTop, kSideWidth, 42, 20);
+    layout.group("Configure");
+    layout.buttons({kComPort}, K::ComboBox, 65);
+    layout.buttons({kReadVersion});
+    layout.buttons({kReadConfiguration});
+    layout.buttons({kWriteConfiguration});
+    layout.endGroup();
+    layout.group("Tones");
+    layout.field(kCalibration, K::Edit, "calibration");
+    layout.buttons({kSendLowTone});
+    layout.buttons({kSendHighTone});
+    layout.buttons({kSendBothTones});
+    layout.buttons({kStopTones});
+    layout.endGroup();
+    layout.group("File");
+    layout.buttons({kSave, kLoad});
+    layout.endGroup();
+    const int buttonTop = layout.bottom() + 4;
+    layout.place(kAbout, K::PushButton, {kSideX, buttonTop, 35, 12});
+    layout.place(kExit, K::PushButton, {kSideX + kSideWidth - 35, buttonTop, 35, 12});
+
+    const int sideBottom = buttonTop + 12;
+    DialogTemplate tpl{.resourceId = 0,
+                       .caption = "Orvane QZ5 Config - All settings",
+                       .width = kSideX + kSideWidth + kTop,
+                       .height = std::max(pageBottom, sideBottom) + kTop,
+                       .font = kDialogFont};
+    tpl.controls = layout.take({.id = kProfileTabs,
+                                .kind = K::TabControl,
+                                .rect = {kTop, kTop, kSideX - 2 * kTop + 2, pageBottom - kTop}});
+    return tpl;
+}
+
+}  // namespace
+
+const DialogTemplate& allSettingsTemplate() {
+    static const DialogTemplate tpl = build();
+    return tpl;
+}
+
+}  // namespace qz5

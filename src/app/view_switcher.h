@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QMetaObject>
+
+#include "app/controls/template_builder.h"
+
+class QDialog;
+class QScrollBar;
+class QWidget;
+
+namespace qz5 {
+
+class ControlAccess;
+
+enum class WindowView { Basic, AllSettings };
+
+// The window's two layouts over one set of controls. Switching moves and
+// shows controls only, so every edit, state and the selected profile stay.
+// A view larger than the screen gets scroll bars that move its controls.
+class ViewSwitcher {
+  public:
+    // Builds the Basic view's controls and shows it, then the All settings
+    // view over the same controls.
+    ViewSwitcher(QDialog& dialog, ControlAccess& controls);
+    // The dialog outlives this member and its widgets emit signals while it
+    // is torn down; nothing may reach this object then.
+    ~ViewSwitcher();
+    ViewSwitcher(const ViewSwitcher&) = delete;
+    ViewSwitcher& operator=(const ViewSwitcher&) = delete;
+
+    void show(WindowView view);
+    WindowView current() const { return current_; }
+
+  private:
+    const DialogView& currentView() const;
+    void fitToScreen();
+    void scrollInto(QWidget* focused);
+    void keepOnScreen();
+
+    QDialog& dialog_;
+    DialogView basic_;
+    DialogView all_;
+    WindowView current_ = WindowView::Basic;
+    QScrollBar* across_;
+    QScrollBar* down_;
+    QMetaObject::Connection followFocus_;
+};
+
+// The view the user chose last, kept in the user's configuration folder.
+WindowView rememberedView();
+void rememberView(WindowView view);
+
+// The view a run opens with: All settings when asked for, otherwise the
+// remembered one.
+WindowView startupView(bool allSettingsAsked);
+
+}  // namespace qz5
