@@ -19,7 +19,8 @@ class PortTable {
     // The serial devices under `devDir` in the order ttyUSB*, ttyACM*, ttyS*,
     // ttyAMA*, rfcomm* (each group numerically) become COM1, COM2, ... COM20.
     static PortTable scanSystem(const std::string& devDir = "/dev");
-    // The scan of /dev, made once per process.
+    // The system's own names, made once per process: the scan of /dev, or on
+    // Windows COM1..COM20 as \\.\COMn.
     static const PortTable& system();
 
     void assign(std::string name, std::string devicePath);

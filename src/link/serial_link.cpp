@@ -4,7 +4,7 @@
 
 #include "common/message_box.h"
 #include "link/port_table.h"
-#include "link/posix_serial_port_api.h"
+#include "link/system_serial_port_api.h"
 
 namespace qz5 {
 
@@ -36,7 +36,7 @@ constexpr int kPauseAfterByteMs = 10;
 
 }  // namespace
 
-SerialLink::SerialLink() : SerialLink(PosixSerialPortApi::instance(), PortTable::system()) {}
+SerialLink::SerialLink() : SerialLink(systemSerialPortApi(), PortTable::system()) {}
 
 SerialLink::SerialLink(SerialPortApi& api, const PortTable& ports) : api_(api), ports_(ports) {}
 

@@ -4,17 +4,18 @@
 #include <string>
 
 #include "common/message_box.h"
-#include "link/posix_serial_port_api.h"
 #include "link/serial_link.h"
+#include "link/system_serial_port_api.h"
 #include "tools/qz5cfg/device_commands.h"
 #include "tools/qz5cfg/exit_status.h"
 #include "tools/qz5cfg/file_commands.h"
+#include "tools/qz5cfg/platform_commands.h"
 #include "tools/qz5cfg/port_choice.h"
 
 namespace qz5 {
 namespace {
 
-constexpr const char* kFooter = R"(Commands in detail:
+constexpr const char* kCommandsHelp = R"(Commands in detail:
   show FILE              reads FILE as the window's Load does and prints the
                          record (defaults, then the file's image) as JSON
   build JSON_FILE OUT    applies the JSON record to the defaults and saves it
@@ -30,13 +31,9 @@ constexpr const char* kFooter = R"(Commands in detail:
                          (Emergency!), or any value whose low byte is 7, is
                          refused, with the window's question as the reason,
                          unless --emergency-ok is given.
+)";
 
-Ports (--port P):
-  COM1..COM20 name the serial devices found in /dev, in the order ttyUSB*,
-  ttyACM*, ttyS*, ttyAMA*, rfcomm*; a path starting with '/' (for example
-  /dev/ttyUSB0 or /dev/pts/4) is used as it is. The tracker is looked for at
-  4800 bit/s, then at 9600.
-
+constexpr const char* kFooter = R"(
 Messages go to stderr as "Caption: text" (the text alone when it has no
 caption). The version reply and JSON records go to stdout. A successful read
 or write says "Zelbin3 Read: Read Successful" or "Zelbin3 Write: Write
@@ -90,8 +87,7 @@ ExitStatus onDevice(const std::string& port, auto&& command) {
                         ": expected COM1..COM20 or a device path starting with '/'");
         return ExitStatus::Usage;
     }
-    PosixSerialPortApi api;
-    SerialLink link(api, choice->table);
+    SerialLink link(systemSerialPortApi(), choice->table);
     link.setPortName(choice->name);
     return command(link);
 }
@@ -103,7 +99,7 @@ int run(int argc, char** argv) {
     CLI::App app{
         "qz5cfg: show and build tracker configuration files, and read, write or ask "
         "the version of a tracker on a serial port."};
-    app.footer(kFooter);
+    app.footer(std::string(kCommandsHelp) + '\n' + portsHelp() + kFooter);
     app.require_subcommand(1);
     const auto addCommand = [&](const char* name, const char* description) {
         auto* command = app.add_subcommand(name, description);
@@ -145,6 +141,8 @@ int run(int argc, char** argv) {
     writeCommand->add_flag("--emergency-ok", emergencyOk,
                            "allow a profile whose Mic-E status is 7 (Emergency!)");
 
+    const std::vector<PlatformCommand> platformCommands = addPlatformCommands(app);
+
     try {
         app.parse(argc, argv);
         if (readCommand->parsed() && !asJson && outFile.empty()) {
@@ -154,6 +152,11 @@ int run(int argc, char** argv) {
         return app.exit(error) == 0 ? 0 : static_cast<int>(ExitStatus::Usage);
     }
 
+    for (const PlatformCommand& platformCommand : platformCommands) {
+        if (platformCommand.command->parsed()) {
+            return static_cast<int>(platformCommand.run());
+        }
+    }
     ExitStatus status = ExitStatus::Ok;
     if (showCommand->parsed()) {
         status = runShow(file, std::cout);
