@@ -27,20 +27,33 @@ std::wstring widePath(const std::string& path) {
     return wide;
 }
 
-// Built on the narrow path, so that the name given to rename is exactly the
-// one that was opened.
-int createTemporary(const std::string& path, std::string& temporary) {
-    const std::size_t slash = path.find_last_of("\\/:");
-    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
-    const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
+std::string narrowPath(const std::wstring& path) {
+    if (path.empty()) {
+        return {};
+    }
+    const int size = WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), narrow.data(), size,
+                        nullptr, nullptr);
+    return narrow;
+}
+
+// The folder is split off in UTF-16: in a double-byte code page a
+// backslash byte can be the second half of a character.
+int createTemporary(const std::string& path, std::wstring& temporary) {
+    const std::wstring wide = widePath(path);
+    const std::size_t slash = wide.find_last_of(L"\\/:");
+    const std::wstring folder = slash == std::wstring::npos ? L"" : wide.substr(0, slash + 1);
+    const std::wstring file = slash == std::wstring::npos ? wide : wide.substr(slash + 1);
     const auto seed = static_cast<unsigned long long>(
         std::chrono::steady_clock::now().time_since_epoch().count());
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        temporary = folder + "." + file + ".tmp-" + std::to_string(GetCurrentProcessId()) + "-" +
-                    std::to_string(seed + attempt);
+        temporary = folder + L"." + file + L".tmp-" + std::to_wstring(GetCurrentProcessId()) +
+                    L"-" + std::to_wstring(seed + attempt);
         const int fd =
-            _open(temporary.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
-                  _S_IREAD | _S_IWRITE);
+            _wopen(temporary.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                   _S_IREAD | _S_IWRITE);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
@@ -92,16 +105,16 @@ int PosixSaveCalls::rename(const std::string& from, const std::string& to) {
 
 ReplaceResult replaceFile(const std::string& path, std::span<const std::uint8_t> contents,
                           SaveCalls& calls) {
-    std::string temporary;
+    std::wstring temporary;
     const int fd = createTemporary(path, temporary);
     if (fd < 0) {
         return ReplaceResult::OpenFailed;
     }
     bool ok = writeAll(calls, fd, contents) && calls.sync(fd) == 0;
     ok = _close(fd) == 0 && ok;
-    ok = ok && calls.rename(temporary, path) == 0;
+    ok = ok && calls.rename(narrowPath(temporary), path) == 0;
     if (!ok) {
-        _unlink(temporary.c_str());
+        _wunlink(temporary.c_str());
         return ReplaceResult::WriteFailed;
     }
     return ReplaceResult::Replaced;
