@@ -12,7 +12,7 @@
 #include "app/controls/app_icon.h"
 #include "app/controls/control_ids.h"
 #include "link/port_table.h"
-#include "link/posix_serial_port_api.h"
+#include "link/system_serial_port_api.h"
 
 namespace qz5 {
 
@@ -32,7 +32,7 @@ constexpr const char* kAllSettingsItemText = "All settings";
 }  // namespace
 
 CConfigDlg::CConfigDlg(QWidget* parent)
-    : CConfigDlg(PosixSerialPortApi::instance(), SystemRoots{}, parent) {}
+    : CConfigDlg(systemSerialPortApi(), SystemRoots{}, parent) {}
 
 CConfigDlg::CConfigDlg(SerialPortApi& api, const PortTable& ports, QWidget* parent)
     : QDialog(parent), windowIcon(applicationIcon()), link(api, ports), ports_(&ports) {

@@ -4,14 +4,13 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "app/app_options.h"
 #include "app/config_app.h"
-#include "app/demo_tracker.h"
+#include "app/demo_hookup.h"
 #include "link/exchange_log.h"
-#include "link/posix_serial_port_api.h"
+#include "link/system_serial_port_api.h"
 #include "link/traced_port_api.h"
 
 namespace {
@@ -56,17 +55,16 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "qz5-config: %s\n", error.c_str());
             return 1;
         }
-        traced.emplace(qz5::PosixSerialPortApi::instance(), *log);
+        traced.emplace(qz5::systemSerialPortApi(), *log);
     }
     qz5::SerialPortApi& api =
-        traced ? static_cast<qz5::SerialPortApi&>(*traced) : qz5::PosixSerialPortApi::instance();
+        traced ? static_cast<qz5::SerialPortApi&>(*traced) : qz5::systemSerialPortApi();
 
     if (line.options.demo) {
-        std::optional<qz5::DemoTracker> demo;
-        try {
-            demo.emplace();
-        } catch (const std::system_error& error) {
-            std::fprintf(stderr, "qz5-config: no simulated tracker: %s\n", error.what());
+        std::string error;
+        const std::unique_ptr<qz5::DemoHookup> demo = qz5::startDemo(error);
+        if (!demo) {
+            std::fprintf(stderr, "qz5-config: no simulated tracker: %s\n", error.c_str());
             return 1;
         }
         app.startApplication(api, demo->ports());

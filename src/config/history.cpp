@@ -4,10 +4,10 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <ostream>
 
+#include "common/user_state_dir.h"
 #include "config/atomic_file.h"
 #include "config/config_file.h"
 
@@ -111,23 +111,14 @@ void warn(std::ostream& warnings, const std::string& why) {
 }  // namespace
 
 std::filesystem::path historyDir() {
-    // Relative values are to be ignored, as for every XDG variable.
-    std::filesystem::path base;
-    if (const char* state = std::getenv("XDG_STATE_HOME");
-        state && std::filesystem::path(state).is_absolute()) {
-        base = state;
-    } else if (const char* home = std::getenv("HOME"); home && *home) {
-        base = std::filesystem::path(home) / ".local" / "state";
-    } else {
-        return {};
-    }
-    return base / "qz5-config" / "history";
+    const std::filesystem::path state = userStateDir();
+    return state.empty() ? state : state / "history";
 }
 
 void keepInHistory(const HistoryImage& entry, std::ostream& warnings,
                    const std::filesystem::path& folder, std::size_t limit) {
     if (folder.empty()) {
-        warn(warnings, "no home folder (HOME and XDG_STATE_HOME are unset)");
+        warn(warnings, "no folder to keep it in (HOME and XDG_STATE_HOME are unset)");
         return;
     }
     std::error_code error;

@@ -14,8 +14,8 @@ namespace qz5 {
 // Every image that passes between the program and a tracker is kept as a
 // configuration file, so that no write can lose a configuration for good.
 
-// $XDG_STATE_HOME/qz5-config/history, by default under ~/.local/state; empty
-// when there is no home folder to put it in.
+// The history folder in the user's state folder; empty when the system names
+// no such place.
 std::filesystem::path historyDir();
 
 inline constexpr std::size_t kHistoryLimit = 1000;

@@ -107,11 +107,6 @@ PortTable PortTable::scanSystem(const SystemRoots& roots) {
     return table;
 }
 
-const PortTable& PortTable::system() {
-    static const PortTable table = scanSystem();
-    return table;
-}
-
 void PortTable::assign(std::string name, std::string devicePath) {
     devicesByName_.insert_or_assign(std::move(name), std::move(devicePath));
 }

@@ -25,7 +25,8 @@ class PortTable {
     static std::vector<std::string> serialDevices(const SystemRoots& roots);
     // The first twenty serial devices become COM1, COM2, ... COM20.
     static PortTable scanSystem(const SystemRoots& roots = {});
-    // The scan of /dev, made once per process.
+    // The system's own names, made once per process: the scan of /dev, or on
+    // Windows COM1..COM20 as \\.\COMn.
     static const PortTable& system();
 
     void assign(std::string name, std::string devicePath);

@@ -247,7 +247,7 @@ bool PosixSerialPortApi::writeByte(PortHandle handle, std::uint8_t byte, int& wr
         if (Clock::now() >= deadline) {
             return true;  // timed out: nothing written, which the caller counts
         }
-        pollfd waiting{.fd = handle, .events = POLLOUT, .revents = 0};
+        pollfd waiting{.fd = static_cast<int>(handle), .events = POLLOUT, .revents = 0};
         const int ready = poll(&waiting, 1, pollTimeout(deadline));
         if (ready < 0 && errno != EINTR) {
             return false;
@@ -281,7 +281,7 @@ bool PosixSerialPortApi::read(PortHandle handle, std::span<std::uint8_t> buffer,
         if (Clock::now() >= deadline) {
             break;
         }
-        pollfd waiting{.fd = handle, .events = POLLIN, .revents = 0};
+        pollfd waiting{.fd = static_cast<int>(handle), .events = POLLIN, .revents = 0};
         const int ready = poll(&waiting, 1, pollTimeout(deadline));
         if (ready < 0) {
             if (errno == EINTR) {

@@ -5,7 +5,7 @@
 
 #include "common/message_box.h"
 #include "link/port_table.h"
-#include "link/posix_serial_port_api.h"
+#include "link/system_serial_port_api.h"
 
 namespace qz5 {
 
@@ -48,7 +48,7 @@ std::string unknownPortReason(std::string_view name) {
 
 }  // namespace
 
-SerialLink::SerialLink() : SerialLink(PosixSerialPortApi::instance(), PortTable::system()) {}
+SerialLink::SerialLink() : SerialLink(systemSerialPortApi(), PortTable::system()) {}
 
 SerialLink::SerialLink(SerialPortApi& api, const PortTable& ports) : api_(api), ports_(&ports) {}
 

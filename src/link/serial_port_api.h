@@ -6,7 +6,9 @@
 
 namespace qz5 {
 
-using PortHandle = int;
+// Wide enough for a file descriptor and for a Windows HANDLE; -1 is closed on
+// both (INVALID_HANDLE_VALUE has all bits set).
+using PortHandle = std::intptr_t;
 inline constexpr PortHandle kInvalidPortHandle = -1;
 
 // Line settings the link reads, changes and applies. The back end keeps any

@@ -7,21 +7,21 @@
 #include "common/message_box.h"
 #include "common/program_info.h"
 #include "link/exchange_log.h"
-#include "link/posix_serial_port_api.h"
 #include "link/serial_link.h"
 #include "link/stable_port_name.h"
+#include "link/system_serial_port_api.h"
 #include "link/traced_port_api.h"
 #include "tools/qz5cfg/device_commands.h"
 #include "tools/qz5cfg/diff_command.h"
 #include "tools/qz5cfg/exit_status.h"
 #include "tools/qz5cfg/file_commands.h"
+#include "tools/qz5cfg/platform_commands.h"
 #include "tools/qz5cfg/port_choice.h"
-#include "tools/qz5cfg/port_listing.h"
 
 namespace qz5 {
 namespace {
 
-constexpr const char* kFooter = R"(Commands in detail:
+constexpr const char* kCommandsHelp = R"(Commands in detail:
   show FILE              reads FILE as the window's Load does and prints the
                          record (defaults, then the file's image) as JSON
   build JSON_FILE OUT    applies the JSON record to the defaults and saves it
@@ -50,13 +50,9 @@ constexpr const char* kFooter = R"(Commands in detail:
                          image bytes differ, it says so in one line.
   history                lists the images kept in the history, newest first:
                          time (UTC), direction, port, version, file
-  ports                  lists every serial device present, openable or not:
-  ports --json           COM name, path, description (vendor, model, USB IDs,
-                         serial number, driver, /dev/serial/by-id name) and,
-                         when it cannot be opened, why and what to do; then
-                         USB serial adapters that are plugged in but have no
-                         port. Exit 0 when the listing worked, also if empty.
+)";
 
+constexpr const char* kFooter = R"(
 History: every image read from or written to a tracker (by qz5cfg or the
 window) is kept as a configuration file in $XDG_STATE_HOME/qz5-config/history
 (by default ~/.local/state/qz5-config/history); the newest 1000 are kept. If
@@ -65,14 +61,6 @@ one cannot be stored, a warning goes to stderr and the command goes on.
 Trace: --trace FILE (before or after the command) writes every open, close,
 rate change and byte on the line, timed in seconds since the start with
 millisecond resolution, "tx" sent to the tracker and "rx" received from it.
-
-Ports (--port P):
-  COM1..COM20 name the serial devices found in /dev, in the order ttyUSB*,
-  ttyACM*, ttyS*, ttyAMA*, rfcomm*; a path starting with '/' (for example
-  /dev/ttyUSB0 or /dev/pts/4) is used as it is. The tracker is looked for at
-  4800 bit/s, then at 9600. When a port cannot be opened, the line after
-  "Could not aquire Com Port" says why (permission and the group to join, the
-  program that holds it, ...).
 
 Messages go to stderr as "Caption: text" (the text alone when it has no
 caption). The version reply and JSON records go to stdout. A successful read
@@ -132,12 +120,12 @@ ExitStatus onDevice(const std::string& port, auto&& command) {
                         ": expected COM1..COM20 or a device path starting with '/'");
         return ExitStatus::Usage;
     }
-    PosixSerialPortApi posix;
     std::optional<TracedPortApi> traced;
     if (traceLog) {
-        traced.emplace(posix, *traceLog);
+        traced.emplace(systemSerialPortApi(), *traceLog);
     }
-    SerialLink link(traced ? static_cast<SerialPortApi&>(*traced) : posix, choice->table);
+    SerialLink link(traced ? static_cast<SerialPortApi&>(*traced) : systemSerialPortApi(),
+                    choice->table);
     link.setPortName(choice->name);
     const auto device = choice->table.devicePath(choice->name);
     TrackerPort tracker{link, device ? stablePortName(*device) : port};
@@ -151,7 +139,7 @@ int run(int argc, char** argv) {
     CLI::App app{
         "qz5cfg: show and build tracker configuration files, and read, write or ask "
         "the version of a tracker on a serial port."};
-    app.footer(kFooter);
+    app.footer(std::string(kCommandsHelp) + portsHelp() + kFooter);
     app.set_version_flag("--version", std::string("qz5cfg ") + kProgramVersion,
                          "Print the version and exit");
     app.require_subcommand(1);
@@ -216,9 +204,7 @@ int run(int argc, char** argv) {
     auto* historyCommand =
         addCommand("history", "List the images kept from every read and write, newest first.");
 
-    auto* portsCommand =
-        addCommand("ports", "List the serial devices, what they are and whether they open.");
-    portsCommand->add_flag("--json", asJson, "print the list as JSON");
+    const std::vector<PlatformCommand> platformCommands = addPlatformCommands(app);
 
     try {
         app.parse(argc, argv);
@@ -239,6 +225,11 @@ int run(int argc, char** argv) {
         }
     }
 
+    for (const PlatformCommand& platformCommand : platformCommands) {
+        if (platformCommand.command->parsed()) {
+            return static_cast<int>(platformCommand.run());
+        }
+    }
     ExitStatus status = ExitStatus::Ok;
     if (diffCommand->parsed()) {
         const auto readTracker = [](const std::string& side, ConfigImage& image) {
@@ -253,9 +244,6 @@ int run(int argc, char** argv) {
         status = runShow(file, std::cout);
     } else if (buildCommand->parsed()) {
         status = runBuild(jsonFile, outFile);
-    } else if (portsCommand->parsed()) {
-        PosixSerialPortApi api;
-        status = runPorts(api, SystemRoots{}, asJson, std::cout);
     } else if (versionCommand->parsed()) {
         status = onDevice(
             port, [&](TrackerPort& tracker) { return runVersion(tracker.link, std::cout); });

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <filesystem>
+
+namespace qz5 {
+
+// The folder where this program keeps what it records for the user (the
+// history of tracker images): $XDG_STATE_HOME/qz5-config, by default
+// ~/.local/state/qz5-config, and %LOCALAPPDATA%\qz5-config on Windows.
+// Empty when the system names no such place; the folder may not exist yet.
+std::filesystem::path userStateDir();
+
+}  // namespace qz5

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "link/serial_port_api.h"
+
+namespace qz5 {
+
+// This system's serial calls, shared by every link that is not given others.
+SerialPortApi& systemSerialPortApi();
+
+}  // namespace qz5

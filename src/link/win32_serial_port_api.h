@@ -1,0 +1,39 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <mutex>
+
+#include "link/serial_port_api.h"
+
+namespace qz5 {
+
+// Serial ports through the Win32 communications calls, synchronously: no
+// overlapped I/O, exclusive access by share mode 0, and the driver's own
+// read and write time-outs.
+class Win32SerialPortApi final : public SerialPortApi {
+  public:
+    Win32SerialPortApi();
+    ~Win32SerialPortApi() override;
+    Win32SerialPortApi(const Win32SerialPortApi&) = delete;
+    Win32SerialPortApi& operator=(const Win32SerialPortApi&) = delete;
+
+    PortHandle open(const std::string& devicePath) override;
+    bool getLineSettings(PortHandle handle, LineSettings& settings) override;
+    // Changes the settings read last on this handle, so that every field the
+    // line settings do not name stays as the driver reported it.
+    bool setLineSettings(PortHandle handle, const LineSettings& settings) override;
+    bool setTimeouts(PortHandle handle, const PortTimeouts& timeouts) override;
+    bool writeByte(PortHandle handle, std::uint8_t byte, int& written) override;
+    bool read(PortHandle handle, std::span<std::uint8_t> buffer, int& received) override;
+    bool close(PortHandle handle) override;
+    void sleep(int milliseconds) override;
+
+  private:
+    struct CommState;  // the DCB, kept out of this header with <windows.h>
+
+    std::mutex mutex_;
+    std::map<PortHandle, std::unique_ptr<CommState>> lastRead_;
+};
+
+}  // namespace qz5

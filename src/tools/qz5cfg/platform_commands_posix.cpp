@@ -1,0 +1,41 @@
+#include <iostream>
+#include <memory>
+
+#include "link/posix_serial_port_api.h"
+#include "link/system_roots.h"
+#include "tools/qz5cfg/platform_commands.h"
+#include "tools/qz5cfg/port_listing.h"
+
+namespace qz5 {
+
+const char* portsHelp() {
+    return R"(  ports                  lists every serial device present, openable or not:
+  ports --json           COM name, path, description (vendor, model, USB IDs,
+                         serial number, driver, /dev/serial/by-id name) and,
+                         when it cannot be opened, why and what to do; then
+                         USB serial adapters that are plugged in but have no
+                         port. Exit 0 when the listing worked, also if empty.
+
+Ports (--port P):
+  COM1..COM20 name the serial devices found in /dev, in the order ttyUSB*,
+  ttyACM*, ttyS*, ttyAMA*, rfcomm*; a path starting with '/' (for example
+  /dev/ttyUSB0 or /dev/pts/4) is used as it is. The tracker is looked for at
+  4800 bit/s, then at 9600. When a port cannot be opened, the line after
+  "Could not aquire Com Port" says why (permission and the group to join, the
+  program that holds it, ...).
+)";
+}
+
+std::vector<PlatformCommand> addPlatformCommands(CLI::App& app) {
+    auto* ports = app.add_subcommand(
+        "ports", "List the serial devices, what they are and whether they open.");
+    ports->footer("Run 'qz5cfg --help' for ports, messages, exit statuses and the JSON form.");
+    auto asJson = std::make_shared<bool>(false);
+    ports->add_flag("--json", *asJson, "print the list as JSON");
+    return {{ports, [asJson] {
+                 PosixSerialPortApi api;
+                 return runPorts(api, SystemRoots{}, *asJson, std::cout);
+             }}};
+}
+
+}  // namespace qz5
