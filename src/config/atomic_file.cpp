@@ -134,11 +134,4 @@ ReplaceResult replaceFile(const std::string& path, const ContentsSource& content
     return ReplaceResult::Replaced;
 }
 
-ReplaceResult replaceFile(const std::string& path, std::span<const std::uint8_t> contents,
-                          SaveCalls& calls) {
-    return replaceFile(
-        path, [contents] { return std::vector<std::uint8_t>(contents.begin(), contents.end()); },
-        calls);
-}
-
 }  // namespace qz5

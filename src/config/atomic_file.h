@@ -42,7 +42,11 @@ using ContentsSource = std::function<std::vector<std::uint8_t>()>;
 // whatever was at `path` is untouched.
 ReplaceResult replaceFile(const std::string& path, const ContentsSource& contents,
                           SaveCalls& calls);
-ReplaceResult replaceFile(const std::string& path, std::span<const std::uint8_t> contents,
-                          SaveCalls& calls);
+inline ReplaceResult replaceFile(const std::string& path, std::span<const std::uint8_t> contents,
+                                 SaveCalls& calls) {
+    return replaceFile(
+        path, [contents] { return std::vector<std::uint8_t>(contents.begin(), contents.end()); },
+        calls);
+}
 
 }  // namespace qz5

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "config/atomic_file.h"
 
@@ -103,14 +104,21 @@ int PosixSaveCalls::rename(const std::string& from, const std::string& to) {
                : -1;
 }
 
-ReplaceResult replaceFile(const std::string& path, std::span<const std::uint8_t> contents,
+ReplaceResult replaceFile(const std::string& path, const ContentsSource& contents,
                           SaveCalls& calls) {
+    // A read-only file is refused, as opening it for writing would be; the
+    // rename alone would replace it.
+    const DWORD attributes = GetFileAttributesW(widePath(path).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return ReplaceResult::OpenFailed;
+    }
     std::wstring temporary;
     const int fd = createTemporary(path, temporary);
     if (fd < 0) {
         return ReplaceResult::OpenFailed;
     }
-    bool ok = writeAll(calls, fd, contents) && calls.sync(fd) == 0;
+    const std::vector<std::uint8_t> bytes = contents();
+    bool ok = writeAll(calls, fd, bytes) && calls.sync(fd) == 0;
     ok = _close(fd) == 0 && ok;
     ok = ok && calls.rename(narrowPath(temporary), path) == 0;
     if (!ok) {
