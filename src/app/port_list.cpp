@@ -50,7 +50,8 @@ std::vector<std::string> CConfigDlg::fillPortList() {
         if (auto path = ports_->devicePath(controls.comboItemText(ids::kComPort, index))) {
             std::string tip = *path;
             if (portWatcher_) {
-                tip += "\n" + describePort(*path, portWatcher_->roots()).description();
+                tip += '\n';
+                tip += describePort(*path, portWatcher_->roots()).description();
             }
             controls.setComboItemToolTip(ids::kComPort, index, tip);
         }

@@ -66,20 +66,6 @@ int createTemporary(const std::filesystem::path& target, std::string& temporary)
     return -1;
 }
 
-bool writeAll(SaveCalls& calls, int fd, std::span<const std::uint8_t> contents) {
-    while (!contents.empty()) {
-        const std::ptrdiff_t written = calls.write(fd, contents);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        contents = contents.subspan(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 // Durability of the rename itself; the new file is in place either way, so a
 // failure here is not a failed save.
 void syncDirectory(const std::filesystem::path& target) {
@@ -123,7 +109,7 @@ ReplaceResult replaceFile(const std::string& path, const ContentsSource& content
         ::fchmod(fd, existing.st_mode & 07777);
     }
     const std::vector<std::uint8_t> bytes = contents();
-    bool ok = writeAll(calls, fd, bytes) && calls.sync(fd) == 0;
+    bool ok = calls.writeAll(fd, bytes) && calls.sync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && calls.rename(temporary, target->string()) == 0;
     if (!ok) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -19,6 +20,21 @@ class SaveCalls {
     // As fsync(2) and rename(2): 0, or -1.
     virtual int sync(int fd) = 0;
     virtual int rename(const std::string& from, const std::string& to) = 0;
+
+    // All of `bytes`, however many writes that takes; false on a failed one.
+    bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
+        while (!bytes.empty()) {
+            const std::ptrdiff_t written = write(fd, bytes);
+            if (written < 0 && errno == EINTR) {
+                continue;
+            }
+            if (written <= 0) {
+                return false;
+            }
+            bytes = bytes.subspan(static_cast<std::size_t>(written));
+        }
+        return true;
+    }
 };
 
 class PosixSaveCalls : public SaveCalls {

@@ -62,17 +62,6 @@ int createTemporary(const std::string& path, std::wstring& temporary) {
     return -1;
 }
 
-bool writeAll(SaveCalls& calls, int fd, std::span<const std::uint8_t> contents) {
-    while (!contents.empty()) {
-        const std::ptrdiff_t written = calls.write(fd, contents);
-        if (written <= 0) {
-            return false;
-        }
-        contents = contents.subspan(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 }  // namespace
 
 std::ptrdiff_t PosixSaveCalls::write(int fd, std::span<const std::uint8_t> bytes) {
@@ -118,7 +107,7 @@ ReplaceResult replaceFile(const std::string& path, const ContentsSource& content
         return ReplaceResult::OpenFailed;
     }
     const std::vector<std::uint8_t> bytes = contents();
-    bool ok = writeAll(calls, fd, bytes) && calls.sync(fd) == 0;
+    bool ok = calls.writeAll(fd, bytes) && calls.sync(fd) == 0;
     ok = _close(fd) == 0 && ok;
     ok = ok && calls.rename(narrowPath(temporary), path) == 0;
     if (!ok) {

@@ -58,12 +58,8 @@ ExitStatus runVersion(SerialLink& link, std::ostream& out) {
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) {
         text.remove_suffix(1);
     }
-    out << text << '\n' << std::flush;
-    if (!out) {
-        reportToolError("cannot write the output");
-        return ExitStatus::Failed;
-    }
-    return ExitStatus::Ok;
+    out << text << '\n';
+    return finishOutput(out);
 }
 
 ExitStatus readTrackerImage(TrackerPort& port, ConfigImage& image, const char* direction) {

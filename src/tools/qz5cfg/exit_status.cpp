@@ -1,11 +1,22 @@
 #include "tools/qz5cfg/exit_status.h"
 
+#include <ostream>
+
 #include "common/message_box.h"
 
 namespace qz5 {
 
 void reportToolError(std::string_view text) {
     showMessage(text, "qz5cfg");
+}
+
+ExitStatus finishOutput(std::ostream& out) {
+    out << std::flush;
+    if (!out) {
+        reportToolError("cannot write the output");
+        return ExitStatus::Failed;
+    }
+    return ExitStatus::Ok;
 }
 
 }  // namespace qz5

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <string_view>
 
 namespace qz5 {
@@ -10,5 +11,9 @@ enum class ExitStatus { Ok = 0, Failed = 1, Usage = 2 };
 
 // The tool's own complaints, shown like the model's and the link's messages.
 void reportToolError(std::string_view text);
+
+// Flushes what a command printed: Failed, after saying so, when it could not
+// all be written (a full disk, a closed pipe).
+ExitStatus finishOutput(std::ostream& out);
 
 }  // namespace qz5

@@ -30,12 +30,7 @@ ExitStatus runHistory(std::ostream& out) {
         out << entry.time << "  " << entry.direction << "  " << entry.port << "  " << entry.version
             << "  " << entry.file.string() << '\n';
     }
-    out << std::flush;
-    if (!out) {
-        reportToolError("cannot write the output");
-        return ExitStatus::Failed;
-    }
-    return ExitStatus::Ok;
+    return finishOutput(out);
 }
 
 }  // namespace qz5

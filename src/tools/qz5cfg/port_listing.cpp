@@ -104,12 +104,7 @@ ExitStatus runPorts(PosixSerialPortApi& api, const SystemRoots& roots, bool json
     } else {
         printText(ports, adapters, out);
     }
-    out << std::flush;
-    if (!out) {
-        reportToolError("cannot write the output");
-        return ExitStatus::Failed;
-    }
-    return ExitStatus::Ok;
+    return finishOutput(out);
 }
 
 }  // namespace qz5

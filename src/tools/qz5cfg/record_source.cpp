@@ -88,12 +88,8 @@ ExitStatus loadImage(const std::string& path, TrackerConfig& config, ConfigImage
 }
 
 ExitStatus printRecord(const TrackerConfig& config, std::ostream& out) {
-    out << configToJson(config).dump(2) << '\n' << std::flush;
-    if (!out) {
-        reportToolError("cannot write the output");
-        return ExitStatus::Failed;
-    }
-    return ExitStatus::Ok;
+    out << configToJson(config).dump(2) << '\n';
+    return finishOutput(out);
 }
 
 }  // namespace qz5
