@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <cstdio>
+#include <utility>
 
 #include "app/controls/app_icon.h"
 #include "app/controls/control_ids.h"
@@ -113,6 +114,29 @@ void CConfigDlg::OnSystemCommand(int commandId) {
         OnAbout();
     } else if (commandId == kCloseCommand) {
         reject();
+    }
+}
+
+void CConfigDlg::done(int result) {
+    if (commandRunning_) {
+        heldLeave_ = result;
+        return;
+    }
+    leave(result);
+}
+
+void CConfigDlg::leave(int result) {
+    QDialog::done(result);
+}
+
+CConfigDlg::CommandScope::CommandScope(CConfigDlg& window) : window_(window) {
+    window_.commandRunning_ = true;
+}
+
+CConfigDlg::CommandScope::~CommandScope() {
+    window_.commandRunning_ = false;
+    if (const std::optional<int> held = std::exchange(window_.heldLeave_, std::nullopt)) {
+        window_.done(*held);
     }
 }
 

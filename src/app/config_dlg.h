@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QIcon>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,8 +21,11 @@ namespace qz5 {
 class PortTable;
 class SerialPortApi;
 
+struct WindowInspector;
+
 // The main window: one configuration record, shown one profile at a time, and
-// one link to the tracker. Handlers run to completion on the GUI thread.
+// one link to the tracker. Device commands run their link calls on a worker
+// thread; everything else, every box included, happens on the GUI thread.
 class CConfigDlg : public QDialog {
   public:
     // Real serial devices, COM names from the system's port table.
@@ -70,26 +74,50 @@ class CConfigDlg : public QDialog {
     // Replaces the file dialogs; the prompt must outlive the window.
     void setFilePrompt(FilePrompt& prompt) { filePrompt_ = &prompt; }
 
-    // The window's state, open so tests can preset and inspect it.
-    QIcon windowIcon;
-    TrackerConfig config;
-    SerialLink link;
-    ControlAccess controls;
+    // Every way of leaving (Exit, Esc, Enter, the close box, Close on the
+    // menu) ends here. While a device command runs the request is held, and
+    // carried out once the command has ended and shown its boxes.
+    void done(int result) override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    friend struct WindowInspector;  // the tests' view of the state below
+
+    // Spans a device command from its first step to its last box.
+    class CommandScope {
+      public:
+        explicit CommandScope(CConfigDlg& window);
+        ~CommandScope();
+        CommandScope(const CommandScope&) = delete;
+        CommandScope& operator=(const CommandScope&) = delete;
+
+      private:
+        CConfigDlg& window_;
+    };
+
+    // The steps before the window goes; a step that keeps the window open
+    // returns before the last line.
+    void leave(int result);
+
     void initWindow();
     void fillPortList();
     void connectHandlers();
     void takeSelectedPort();
     void sendToneCommand(std::uint8_t code);
 
+    QIcon windowIcon;
+    TrackerConfig config;
+    SerialLink link;
+    ControlAccess controls;
+
     const PortTable& ports_;
     QtFilePrompt qtFilePrompt_;
     FilePrompt* filePrompt_ = &qtFilePrompt_;
+    bool commandRunning_ = false;
+    std::optional<int> heldLeave_;
 };
 
 }  // namespace qz5

@@ -12,6 +12,7 @@ StderrPresenter& stderrPresenter() {
 }
 
 MessagePresenter* currentPresenter = nullptr;
+thread_local MessagePresenter* threadPresenter = nullptr;
 
 }  // namespace
 
@@ -33,8 +34,19 @@ MessagePresenter* setMessagePresenter(MessagePresenter* presenter) {
     return previous;
 }
 
+ScopedThreadMessagePresenter::ScopedThreadMessagePresenter(MessagePresenter& presenter)
+    : previous_(threadPresenter) {
+    threadPresenter = &presenter;
+}
+
+ScopedThreadMessagePresenter::~ScopedThreadMessagePresenter() {
+    threadPresenter = previous_;
+}
+
 MessageAnswer showMessage(std::string_view text, std::string_view caption, MessageButtons buttons) {
-    MessagePresenter& presenter = currentPresenter ? *currentPresenter : stderrPresenter();
+    MessagePresenter& presenter = threadPresenter    ? *threadPresenter
+                                  : currentPresenter ? *currentPresenter
+                                                     : stderrPresenter();
     return presenter.present(std::string(text), std::string(caption), buttons);
 }
 

@@ -188,7 +188,7 @@ TEST_F(DeviceCommandsTest, ATrackerAt9600IsFoundAndTheNextToneTalksAt9600) {
     ASSERT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(presenter.shown[0].text, TrackerModel::kDefaultVersionText);
     EXPECT_EQ(presenter.shown[0].caption, "Zelbin3 Version");
-    EXPECT_EQ(window->link.baudRate(), 9600);
+    EXPECT_EQ(link().baudRate(), 9600);
     EXPECT_TRUE(deviceOptionsEnabled());
 
     tracker->clearReceived();
@@ -240,7 +240,7 @@ TEST_F(DeviceCommandsTest, FallbackPortNameFailsToOpen) {
     ports = PortTable();
     install(std::make_unique<CConfigDlg>(PosixSerialPortApi::instance(), ports));
     click(ids::kReadVersion);
-    EXPECT_STREQ(window->link.portName(), "No COM Po");
+    EXPECT_STREQ(link().portName(), "No COM Po");
     ASSERT_FALSE(presenter.texts().empty());
     EXPECT_EQ(presenter.texts().back(), "Zelbin3 Not Found");
     EXPECT_TRUE(tracker->received().empty());
