@@ -9,71 +9,97 @@
 
 namespace qz5::testing {
 
-// Names of the record's fields that differ, in declared order; frequencies
-// compare by their bits so that NaN equals itself.
+// Calls visit(name, member pointer) for every field of the record, in
+// declared order.
+template <typename Visit>
+void forEachField(Visit visit) {
+    visit("activeProfile", &TrackerConfig::activeProfile);
+    visit("callsign", &TrackerConfig::callsign);
+    visit("digiPath", &TrackerConfig::digiPath);
+    visit("statusText", &TrackerConfig::statusText);
+    visit("calibration", &TrackerConfig::calibration);
+    visit("delay1Ms", &TrackerConfig::delay1Ms);
+    visit("delay2Ms", &TrackerConfig::delay2Ms);
+    visit("micEStatus", &TrackerConfig::micEStatus);
+    visit("micEPath", &TrackerConfig::micEPath);
+    visit("symbolCode", &TrackerConfig::symbolCode);
+    visit("symbolTable", &TrackerConfig::symbolTable);
+    visit("auxCount", &TrackerConfig::auxCount);
+    visit("transmitRate", &TrackerConfig::transmitRate);
+    visit("altRateSeconds", &TrackerConfig::altRateSeconds);
+    visit("slotSeconds", &TrackerConfig::slotSeconds);
+    visit("sbLowSpeed", &TrackerConfig::sbLowSpeed);
+    visit("sbHighSpeed", &TrackerConfig::sbHighSpeed);
+    visit("sbSlowRate", &TrackerConfig::sbSlowRate);
+    visit("sbFastRate", &TrackerConfig::sbFastRate);
+    visit("sbTurnAngle", &TrackerConfig::sbTurnAngle);
+    visit("sbTurnSlope", &TrackerConfig::sbTurnSlope);
+    visit("sbTurnTime", &TrackerConfig::sbTurnTime);
+    visit("delay3Ms", &TrackerConfig::delay3Ms);
+    visit("auxValue", &TrackerConfig::auxValue);
+    visit("frequencyMHz", &TrackerConfig::frequencyMHz);
+    visit("forcePrintable", &TrackerConfig::forcePrintable);
+    visit("onlySendValid", &TrackerConfig::onlySendValid);
+    visit("slotEnable", &TrackerConfig::slotEnable);
+    visit("slotDivides60", &TrackerConfig::slotDivides60);
+    visit("slotDivides600", &TrackerConfig::slotDivides600);
+    visit("smartBeaconing", &TrackerConfig::smartBeaconing);
+    visit("sendAltitude", &TrackerConfig::sendAltitude);
+    visit("micEEnable", &TrackerConfig::micEEnable);
+    visit("auxEnable", &TrackerConfig::auxEnable);
+    visit("timestamp", &TrackerConfig::timestamp);
+    visit("allowTtlSerial", &TrackerConfig::allowTtlSerial);
+    visit("alternateDigiPaths", &TrackerConfig::alternateDigiPaths);
+    visit("invertCdIn", &TrackerConfig::invertCdIn);
+    visit("timestampHms", &TrackerConfig::timestampHms);
+    visit("noTxOnPttIn", &TrackerConfig::noTxOnPttIn);
+    visit("sendNmea", &TrackerConfig::sendNmea);
+    visit("sendSeparate", &TrackerConfig::sendSeparate);
+    visit("packet300Baud", &TrackerConfig::packet300Baud);
+    visit("noGreaterThan", &TrackerConfig::noGreaterThan);
+    visit("serialOutHigh", &TrackerConfig::serialOutHigh);
+    visit("skipStartPacket", &TrackerConfig::skipStartPacket);
+    visit("gps9600", &TrackerConfig::gps9600);
+    visit("calibrationChanged", &TrackerConfig::calibrationChanged);
+}
+
+// Frequencies compare by their bits, so that NaN equals itself.
+template <typename T>
+bool sameValue(const T& x, const T& y) {
+    if constexpr (std::is_same_v<T, PerProfile<float>> || std::is_same_v<T, float>) {
+        return std::memcmp(&x, &y, sizeof x) == 0;
+    } else {
+        return x == y;
+    }
+}
+
+// Names of the record's fields that differ, in declared order.
 inline std::vector<std::string> differingFields(const TrackerConfig& a, const TrackerConfig& b) {
     std::vector<std::string> names;
-    auto check = [&](const char* name, auto member) {
-        const auto& x = a.*member;
-        const auto& y = b.*member;
-        bool same = false;
-        if constexpr (std::is_same_v<std::decay_t<decltype(x)>, PerProfile<float>>) {
-            same = std::memcmp(x.data(), y.data(), sizeof x) == 0;
-        } else {
-            same = x == y;
-        }
-        if (!same) {
+    forEachField([&](const char* name, auto member) {
+        if (!sameValue(a.*member, b.*member)) {
             names.push_back(name);
         }
-    };
-    check("activeProfile", &TrackerConfig::activeProfile);
-    check("callsign", &TrackerConfig::callsign);
-    check("digiPath", &TrackerConfig::digiPath);
-    check("statusText", &TrackerConfig::statusText);
-    check("calibration", &TrackerConfig::calibration);
-    check("delay1Ms", &TrackerConfig::delay1Ms);
-    check("delay2Ms", &TrackerConfig::delay2Ms);
-    check("micEStatus", &TrackerConfig::micEStatus);
-    check("micEPath", &TrackerConfig::micEPath);
-    check("symbolCode", &TrackerConfig::symbolCode);
-    check("symbolTable", &TrackerConfig::symbolTable);
-    check("auxCount", &TrackerConfig::auxCount);
-    check("transmitRate", &TrackerConfig::transmitRate);
-    check("altRateSeconds", &TrackerConfig::altRateSeconds);
-    check("slotSeconds", &TrackerConfig::slotSeconds);
-    check("sbLowSpeed", &TrackerConfig::sbLowSpeed);
-    check("sbHighSpeed", &TrackerConfig::sbHighSpeed);
-    check("sbSlowRate", &TrackerConfig::sbSlowRate);
-    check("sbFastRate", &TrackerConfig::sbFastRate);
-    check("sbTurnAngle", &TrackerConfig::sbTurnAngle);
-    check("sbTurnSlope", &TrackerConfig::sbTurnSlope);
-    check("sbTurnTime", &TrackerConfig::sbTurnTime);
-    check("delay3Ms", &TrackerConfig::delay3Ms);
-    check("auxValue", &TrackerConfig::auxValue);
-    check("frequencyMHz", &TrackerConfig::frequencyMHz);
-    check("forcePrintable", &TrackerConfig::forcePrintable);
-    check("onlySendValid", &TrackerConfig::onlySendValid);
-    check("slotEnable", &TrackerConfig::slotEnable);
-    check("slotDivides60", &TrackerConfig::slotDivides60);
-    check("slotDivides600", &TrackerConfig::slotDivides600);
-    check("smartBeaconing", &TrackerConfig::smartBeaconing);
-    check("sendAltitude", &TrackerConfig::sendAltitude);
-    check("micEEnable", &TrackerConfig::micEEnable);
-    check("auxEnable", &TrackerConfig::auxEnable);
-    check("timestamp", &TrackerConfig::timestamp);
-    check("allowTtlSerial", &TrackerConfig::allowTtlSerial);
-    check("alternateDigiPaths", &TrackerConfig::alternateDigiPaths);
-    check("invertCdIn", &TrackerConfig::invertCdIn);
-    check("timestampHms", &TrackerConfig::timestampHms);
-    check("noTxOnPttIn", &TrackerConfig::noTxOnPttIn);
-    check("sendNmea", &TrackerConfig::sendNmea);
-    check("sendSeparate", &TrackerConfig::sendSeparate);
-    check("packet300Baud", &TrackerConfig::packet300Baud);
-    check("noGreaterThan", &TrackerConfig::noGreaterThan);
-    check("serialOutHigh", &TrackerConfig::serialOutHigh);
-    check("skipStartPacket", &TrackerConfig::skipStartPacket);
-    check("gps9600", &TrackerConfig::gps9600);
-    check("calibrationChanged", &TrackerConfig::calibrationChanged);
+    });
+    return names;
+}
+
+template <typename T>
+constexpr bool kIsPerProfile = false;
+template <typename T>
+constexpr bool kIsPerProfile<PerProfile<T>> = true;
+
+// Names of the per-profile fields whose Primary and Secondary values differ.
+inline std::vector<std::string> fieldsDifferingBetweenProfiles(const TrackerConfig& config) {
+    std::vector<std::string> names;
+    forEachField([&](const char* name, auto member) {
+        const auto& field = config.*member;
+        if constexpr (kIsPerProfile<std::decay_t<decltype(field)>>) {
+            if (!sameValue(field[0], field[1])) {
+                names.push_back(name);
+            }
+        }
+    });
     return names;
 }
 
