@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
 #include <iostream>
 #include <optional>
@@ -10,6 +12,7 @@
 #include "tools/qz5cfg/exit_status.h"
 #include "tools/qz5cfg/file_commands.h"
 #include "tools/qz5cfg/port_choice.h"
+#include "tools/qz5cfg/terminal_progress.h"
 
 namespace qz5 {
 namespace {
@@ -40,7 +43,10 @@ Ports (--port P):
 Messages go to stderr as "Caption: text" (the text alone when it has no
 caption). The version reply and JSON records go to stdout. A successful read
 or write says "Zelbin3 Read: Read Successful" or "Zelbin3 Write: Write
-Successful" on stderr.
+Successful" on stderr. When stderr is a terminal, version, read and write
+also show their steps there ("Writing the configuration: 64 of 132 bytes")
+on one line that is rewritten in place and wiped at the end; --quiet turns
+that off.
 
 Exit status:
   0  done
@@ -83,7 +89,7 @@ JSON form (show and read --json print it; build and write accept it):
 constexpr const char* kCommandFooter =
     "Run 'qz5cfg --help' for ports, messages, exit statuses and the JSON form.";
 
-ExitStatus onDevice(const std::string& port, auto&& command) {
+ExitStatus onDevice(const std::string& port, bool quiet, auto&& command) {
     auto choice = choosePort(port);
     if (!choice) {
         reportToolError("--port " + port +
@@ -93,6 +99,14 @@ ExitStatus onDevice(const std::string& port, auto&& command) {
     PosixSerialPortApi api;
     SerialLink link(api, choice->table);
     link.setPortName(choice->name);
+    // Logs and pipes stay clean: the steps show only to a person watching.
+    if (quiet || isatty(STDERR_FILENO) == 0) {
+        return command(link);
+    }
+    StderrPresenter messages;
+    TerminalProgress progress(std::cerr, std::cout, messages);
+    ScopedMessagePresenter installed(progress);
+    link.setProgressCallback([&progress](const LinkProgress& step) { progress.show(step); });
     return command(link);
 }
 
@@ -117,6 +131,7 @@ int run(int argc, char** argv) {
     std::string port;
     bool asJson = false;
     bool emergencyOk = false;
+    bool quiet = false;
 
     auto* showCommand = addCommand("show", "Print a configuration file (.zb3) as JSON.");
     showCommand->add_option("FILE", file, "configuration file")->required();
@@ -145,6 +160,11 @@ int run(int argc, char** argv) {
     writeCommand->add_flag("--emergency-ok", emergencyOk,
                            "allow a profile whose Mic-E status is 7 (Emergency!)");
 
+    for (auto* command : {versionCommand, readCommand, writeCommand}) {
+        command->add_flag("--quiet,-q", quiet,
+                          "no progress line on a terminal (there is none in a pipe)");
+    }
+
     try {
         app.parse(argc, argv);
         if (readCommand->parsed() && !asJson && outFile.empty()) {
@@ -160,13 +180,15 @@ int run(int argc, char** argv) {
     } else if (buildCommand->parsed()) {
         status = runBuild(jsonFile, outFile);
     } else if (versionCommand->parsed()) {
-        status = onDevice(port, [&](SerialLink& link) { return runVersion(link, std::cout); });
+        status =
+            onDevice(port, quiet, [&](SerialLink& link) { return runVersion(link, std::cout); });
     } else if (readCommand->parsed()) {
         const auto out = asJson ? std::nullopt : std::optional<std::string>(outFile);
-        status = onDevice(port, [&](SerialLink& link) { return runRead(link, out, std::cout); });
-    } else {
         status =
-            onDevice(port, [&](SerialLink& link) { return runWrite(link, file, emergencyOk); });
+            onDevice(port, quiet, [&](SerialLink& link) { return runRead(link, out, std::cout); });
+    } else {
+        status = onDevice(port, quiet,
+                          [&](SerialLink& link) { return runWrite(link, file, emergencyOk); });
     }
     return static_cast<int>(status);
 }

@@ -1,0 +1,45 @@
+#include "tools/qz5cfg/terminal_progress.h"
+
+namespace qz5 {
+
+namespace {
+
+constexpr const char* kEraseToEnd = "\x1b[K";
+
+}  // namespace
+
+TerminalProgress::TerminalProgress(std::ostream& terminal, std::ostream& output,
+                                   MessagePresenter& messages)
+    : terminal_(terminal), output_(output), messages_(messages), previousTie_(output.tie()) {
+    output_.tie(&wiperStream_);
+}
+
+TerminalProgress::~TerminalProgress() {
+    output_.tie(previousTie_);
+    wipe();
+}
+
+void TerminalProgress::show(const LinkProgress& progress) {
+    terminal_ << '\r' << describeProgress(progress) << kEraseToEnd << std::flush;
+    lineShown_ = true;
+}
+
+MessageAnswer TerminalProgress::present(const std::string& text, const std::string& caption,
+                                        MessageButtons buttons) {
+    wipe();
+    return messages_.present(text, caption, buttons);
+}
+
+void TerminalProgress::wipe() {
+    if (lineShown_) {
+        terminal_ << '\r' << kEraseToEnd << std::flush;
+        lineShown_ = false;
+    }
+}
+
+int TerminalProgress::Wiper::sync() {
+    owner_.wipe();
+    return 0;
+}
+
+}  // namespace qz5
