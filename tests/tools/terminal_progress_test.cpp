@@ -14,6 +14,7 @@ namespace {
 TEST(TerminalProgressTest, OneLineRewrittenInPlaceAndWipedBeforeAnythingElse) {
     std::ostringstream terminal;
     std::ostringstream output;
+    terminal.tie(&output);  // as stderr is tied to stdout
     testing::RecordingPresenter messages;
     {
         TerminalProgress progress(terminal, output, messages);

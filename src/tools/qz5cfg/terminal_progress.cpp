@@ -1,5 +1,7 @@
 #include "tools/qz5cfg/terminal_progress.h"
 
+#include <utility>
+
 namespace qz5 {
 
 namespace {
@@ -31,9 +33,10 @@ MessageAnswer TerminalProgress::present(const std::string& text, const std::stri
 }
 
 void TerminalProgress::wipe() {
-    if (lineShown_) {
+    // Cleared first: the terminal stream may itself flush `output`, which
+    // comes back here.
+    if (std::exchange(lineShown_, false)) {
         terminal_ << '\r' << kEraseToEnd << std::flush;
-        lineShown_ = false;
     }
 }
 
