@@ -22,6 +22,7 @@ TerminalProgress::~TerminalProgress() {
 }
 
 void TerminalProgress::show(const LinkProgress& progress) {
+    lineShown_ = false;  // rewritten over, not wiped first
     terminal_ << '\r' << describeProgress(progress) << kEraseToEnd << std::flush;
     lineShown_ = true;
 }
