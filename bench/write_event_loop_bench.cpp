@@ -102,9 +102,11 @@ int main(int argc, char** argv) {
                     gaps.back());
     }
     std::sort(gaps.begin(), gaps.end());
+    // The least disturbed write is the best view of the window itself on a
+    // shared machine; compare the idle figure above.
     std::printf(
-        "longest event-loop gap during a write: median %.1f ms, max %.1f ms over %d "
-        "writes (target under %.0f ms)\n",
-        gaps[gaps.size() / 2], gaps.back(), kWrites, kTargetMs);
+        "longest event-loop gap during a write: min %.1f ms, median %.1f ms, max %.1f ms "
+        "over %d writes (target under %.0f ms)\n",
+        gaps.front(), gaps[gaps.size() / 2], gaps.back(), kWrites, kTargetMs);
     return presenter.failed ? 1 : 0;
 }
