@@ -1,8 +1,11 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "common/message_box.h"
@@ -25,7 +28,9 @@ inline void PrintTo(const ShownMessage& message, std::ostream* out) {
 }
 
 // Records every box and answers questions from a script (Ok when the script
-// is empty). Installs itself for its own lifetime.
+// is empty). Installs itself for its own lifetime. A box asked for on another
+// thread than the one that installed it fails the test: boxes belong to the
+// GUI thread.
 class RecordingPresenter final : public MessagePresenter {
   public:
     RecordingPresenter() : previous_(setMessagePresenter(this)) {}
@@ -35,6 +40,7 @@ class RecordingPresenter final : public MessagePresenter {
 
     MessageAnswer present(const std::string& text, const std::string& caption,
                           MessageButtons buttons) override {
+        EXPECT_EQ(std::this_thread::get_id(), owner_) << "box off its thread: " << text;
         shown.push_back({text, caption, buttons});
         if (answers.empty()) {
             return MessageAnswer::Ok;
@@ -58,6 +64,7 @@ class RecordingPresenter final : public MessagePresenter {
 
   private:
     MessagePresenter* previous_;
+    std::thread::id owner_ = std::this_thread::get_id();
 };
 
 }  // namespace qz5::testing
