@@ -83,6 +83,7 @@ class DeviceCommandsTest : public WindowDriver {
 
 TEST_F(DeviceCommandsTest, AWriteKeepsTheWindowAliveAndNamesItsSteps) {
     int ticksWhileRunning = 0;
+    bool waitCursor = true;
     bool progressShown = false;
     std::vector<QString> steps;
     everyTick([&] {
@@ -90,6 +91,8 @@ TEST_F(DeviceCommandsTest, AWriteKeepsTheWindowAliveAndNamesItsSteps) {
             return;
         }
         ++ticksWhileRunning;
+        const QCursor* cursor = QApplication::overrideCursor();
+        waitCursor = waitCursor && cursor && cursor->shape() == Qt::WaitCursor;
         if (ProgressWindow* progress = progressWindow()) {
             progressShown = progressShown || progress->isVisible();
             if (steps.empty() || steps.back() != progress->phase()) {
@@ -101,6 +104,7 @@ TEST_F(DeviceCommandsTest, AWriteKeepsTheWindowAliveAndNamesItsSteps) {
 
     EXPECT_EQ(presenter.texts(), (std::vector<std::string>{"Write Successful"}));
     EXPECT_GT(ticksWhileRunning, 0);
+    EXPECT_TRUE(waitCursor);
     EXPECT_TRUE(progressShown);
     EXPECT_EQ(progressWindow(), nullptr);
     const auto seen = [&](const QString& step) {
