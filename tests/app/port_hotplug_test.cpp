@@ -12,6 +12,7 @@
 #include "link/pseudo_terminal.h"
 #include "support/fake_system_tree.h"
 #include "support/recording_presenter.h"
+#include "window_fixture.h"
 
 namespace qz5 {
 namespace {
@@ -30,7 +31,9 @@ class PortHotplugTest : public ::testing::Test {
     void plug(const std::string& name, const std::string& target) { tree.node(name, target); }
     void unplug(const std::string& name) { std::filesystem::remove(tree.path("dev/" + name)); }
 
-    QComboBox* list() { return qobject_cast<QComboBox*>(window->controls.control(ids::kComPort)); }
+    QComboBox* list() {
+        return qobject_cast<QComboBox*>(WindowInspector::controls(*window).control(ids::kComPort));
+    }
     Items items() {
         Items texts;
         for (int i = 0; i < list()->count(); ++i) {
@@ -73,9 +76,10 @@ TEST_F(PortHotplugTest, TheListFollowsDevicesAndTheSelectionStaysOnItsDevice) {
     unplug("ttyUSB0");
     ASSERT_TRUE(listBecomes({"COM3"}));
     EXPECT_EQ(selected(), "COM3");
-    window->link.setPortName("COM3");
-    EXPECT_FALSE(window->link.openPort());  // the link resolves names as the list shows them
-    EXPECT_FALSE(window->link.closePort());
+    SerialLink& link = WindowInspector::link(*window);
+    link.setPortName("COM3");
+    EXPECT_FALSE(link.openPort());  // the link resolves names as the list shows them
+    EXPECT_FALSE(link.closePort());
 
     unplug("ttyUSB1");
     ASSERT_TRUE(listBecomes({"No COM Ports Found"}));
