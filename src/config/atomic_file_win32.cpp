@@ -103,14 +103,15 @@ int PosixSaveCalls::rename(const std::string& from, const std::string& to) {
                : -1;
 }
 
-ReplaceResult replaceFile(const std::string& path, std::span<const std::uint8_t> contents,
+ReplaceResult replaceFile(const std::string& path, const ContentsSource& contents,
                           SaveCalls& calls) {
     std::wstring temporary;
     const int fd = createTemporary(path, temporary);
     if (fd < 0) {
         return ReplaceResult::OpenFailed;
     }
-    bool ok = writeAll(calls, fd, contents) && calls.sync(fd) == 0;
+    const std::vector<std::uint8_t> bytes = contents();
+    bool ok = writeAll(calls, fd, bytes) && calls.sync(fd) == 0;
     ok = _close(fd) == 0 && ok;
     ok = ok && calls.rename(narrowPath(temporary), path) == 0;
     if (!ok) {
@@ -118,6 +119,13 @@ ReplaceResult replaceFile(const std::string& path, std::span<const std::uint8_t>
         return ReplaceResult::WriteFailed;
     }
     return ReplaceResult::Replaced;
+}
+
+ReplaceResult replaceFile(const std::string& path, std::span<const std::uint8_t> contents,
+                          SaveCalls& calls) {
+    return replaceFile(
+        path, [contents] { return std::vector<std::uint8_t>(contents.begin(), contents.end()); },
+        calls);
 }
 
 }  // namespace qz5
