@@ -16,6 +16,7 @@
 #include "config/image_scaling.h"
 #include "link/posix_serial_port_api.h"
 #include "sim/pty_tracker.h"
+#include "support/port_holder_process.h"
 #include "support/wait_until.h"
 #include "window_fixture.h"
 
@@ -295,6 +296,20 @@ TEST_F(DeviceCommandsTest, ASilentTrackerIsReportedByTheLinkAlone) {
     click(ids::kWriteConfiguration);
     EXPECT_EQ(presenter.texts(), (std::vector<std::string>{"Zelbin3 Not Found"}));
     EXPECT_EQ(enableStates(), before);
+}
+
+// The refusal's reason is found on the worker; its box shows it afterwards.
+TEST_F(DeviceCommandsTest, APortHeldElsewhereIsReportedWithItsHolder) {
+    PortHolderProcess holder(tracker->slavePath());
+    click(ids::kReadVersion);
+    EXPECT_EQ(presenter.texts(),
+              (std::vector<std::string>{"Could not aquire Com Port", "Could not aquire Com Port",
+                                        "Zelbin3 Not Found"}));
+    ASSERT_EQ(presenter.details.size(), 3u);
+    EXPECT_NE(presenter.details[0].find("(pid " + std::to_string(holder.pid()) + ")"),
+              std::string::npos)
+        << presenter.details[0];
+    EXPECT_EQ(presenter.details[2], "");
 }
 
 TEST_F(DeviceCommandsTest, ATrackerAt9600IsFoundAndTheNextToneTalksAt9600) {

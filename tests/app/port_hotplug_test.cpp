@@ -1,8 +1,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -107,6 +110,22 @@ TEST_F(PortHotplugTest, PortsThatCannotBeOpenedAreExplainedOncePerDevice) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return presenter.shown.size() == 2; }, 6000));
     EXPECT_THAT(presenter.shown[1].text, AllOf(HasSubstr("COM2 ("), Not(HasSubstr("COM1 ("))));
     EXPECT_EQ(items(), Items{"No COM Ports Found"});
+}
+
+// The link looks names up in the table on the worker thread, so the table
+// holds still until the command and its boxes are done, then catches up.
+TEST_F(PortHotplugTest, TheListWaitsForADeviceCommandToEnd) {
+    plug("ttyUSB0", a.slavePath());  // nothing answers there: the probe runs its full time
+    start();
+    Items duringCommand;
+    QTimer::singleShot(100, [&] { plug("ttyACM0", b.slavePath()); });
+    QTimer::singleShot(600, [&] { duringCommand = items(); });
+    QTest::mouseClick(qobject_cast<QAbstractButton*>(
+                          WindowInspector::controls(*window).control(ids::kReadVersion)),
+                      Qt::LeftButton);
+    EXPECT_EQ(duringCommand, Items{"COM1"});
+    EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Zelbin3 Not Found"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::ranges::count(items(), "COM2") == 1; }, 5000));
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ TEST(TerminalProgressTest, OneLineRewrittenInPlaceAndWipedBeforeAnythingElse) {
     testing::RecordingPresenter messages;
     {
         TerminalProgress progress(terminal, output, messages);
+        const ScopedMessagePresenter installed(progress);
         progress.show({.step = LinkProgress::Step::Probing, .baudRate = 4800});
         progress.show({.step = LinkProgress::Step::Writing, .done = 64, .total = 132});
         EXPECT_EQ(terminal.str(),
@@ -28,6 +29,13 @@ TEST(TerminalProgressTest, OneLineRewrittenInPlaceAndWipedBeforeAnythingElse) {
         progress.present("Write Failed", "", MessageButtons::Ok);
         EXPECT_EQ(terminal.str(), "\r\x1b[K");
         EXPECT_EQ(messages.texts(), std::vector<std::string>{"Write Failed"});
+
+        terminal.str("");
+        progress.show({.step = LinkProgress::Step::Probing, .baudRate = 9600});
+        terminal.str("");
+        reportError("Could not aquire Com Port", "In use by term (pid 42).");
+        EXPECT_EQ(terminal.str(), "\r\x1b[K");
+        EXPECT_EQ(messages.details.back(), "In use by term (pid 42).");
 
         terminal.str("");
         output << "text for stdout";  // nothing shown: nothing to wipe
