@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTimer>
+#include <cstdio>
+#include <utility>
 
 #include "app/controls/app_icon.h"
 #include "app/controls/control_ids.h"
@@ -101,6 +103,25 @@ void CConfigDlg::OnSystemCommand(int commandId) {
         OnAbout();
     } else if (commandId == kCloseCommand) {
         reject();
+    }
+}
+
+void CConfigDlg::done(int result) {
+    if (commandRunning_) {
+        heldLeave_ = result;
+        return;
+    }
+    leave(result);
+}
+
+CConfigDlg::CommandScope::CommandScope(CConfigDlg& window) : window_(window) {
+    window_.commandRunning_ = true;
+}
+
+CConfigDlg::CommandScope::~CommandScope() {
+    window_.commandRunning_ = false;
+    if (const std::optional<int> held = std::exchange(window_.heldLeave_, std::nullopt)) {
+        window_.done(*held);
     }
 }
 

@@ -30,8 +30,11 @@ class PortTable;
 class PortWatcher;
 class SerialPortApi;
 
+struct WindowInspector;
+
 // The main window: one configuration record, shown one profile at a time, and
-// one link to the tracker. Handlers run to completion on the GUI thread.
+// one link to the tracker. Device commands run their link calls on a worker
+// thread; everything else, every box included, happens on the GUI thread.
 class CConfigDlg : public QDialog {
   public:
     // Real serial devices, COM names from the system's port table.
@@ -87,15 +90,9 @@ class CConfigDlg : public QDialog {
     // Replaces the file dialogs; the prompt must outlive the window.
     void setFilePrompt(FilePrompt& prompt) { filePrompt_ = &prompt; }
 
-    // The window's state, open so tests can preset and inspect it.
-    QIcon windowIcon;
-    TrackerConfig config;
-    SerialLink link;
-    ControlAccess controls;
-
-    // Every way out of the window ends here: with unsaved edits, the user is
-    // asked first and may stay; a tone still sounding is stopped before the
-    // window goes.
+    // Every way of leaving (Exit, Esc, Enter, the close box, Close on the
+    // menu) ends here. While a device command runs the request is held, and
+    // carried out once the command has ended and shown its boxes.
     void done(int result) override;
 
   protected:
@@ -103,6 +100,25 @@ class CConfigDlg : public QDialog {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    friend struct WindowInspector;  // the tests' view of the state below
+
+    // Spans a device command from its first step to its last box.
+    class CommandScope {
+      public:
+        explicit CommandScope(CConfigDlg& window);
+        ~CommandScope();
+        CommandScope(const CommandScope&) = delete;
+        CommandScope& operator=(const CommandScope&) = delete;
+
+      private:
+        CConfigDlg& window_;
+    };
+
+    // The steps before the window goes: with unsaved edits, the user is asked
+    // first and may stay; a tone still sounding is stopped before the window
+    // goes.
+    void leave(int result);
+
     void initWindow();
     // Lists the ports that open; returns the devices that did not.
     std::vector<std::string> fillPortList();
@@ -118,6 +134,11 @@ class CConfigDlg : public QDialog {
     // The form now holds what a tracker or a file holds.
     void markUnedited() { edits_.mark(config.activeProfile); }
     std::string historyPortName() const;
+
+    QIcon windowIcon;
+    TrackerConfig config;
+    SerialLink link;
+    ControlAccess controls;
 
     const PortTable* ports_;
     PortWatcher* portWatcher_ = nullptr;
@@ -139,6 +160,8 @@ class CConfigDlg : public QDialog {
     FilePrompt* filePrompt_ = &qtFilePrompt_;
     ImageKeeper images_;
     EditSnapshot edits_{[this] { return storedForm(); }};
+    bool commandRunning_ = false;
+    std::optional<int> heldLeave_;
 };
 
 }  // namespace qz5

@@ -32,11 +32,12 @@ bool CConfigDlg::confirmLeave() {
            MessageAnswer::Discard;
 }
 
-void CConfigDlg::done(int result) {
-    if (confirmLeave()) {
-        stopTonesOnLeaving();
-        QDialog::done(result);
+void CConfigDlg::leave(int result) {
+    if (!confirmLeave()) {
+        return;
     }
+    stopTonesOnLeaving();
+    QDialog::done(result);
 }
 
 }  // namespace qz5

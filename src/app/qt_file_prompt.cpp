@@ -1,16 +1,43 @@
 #include "app/qt_file_prompt.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QUrl>
 
 namespace qz5 {
 
 namespace {
 
+// Qt's own dialog takes a typed name in any folder when it opens a file; the
+// folder must exist, so such a name keeps the dialog open with a warning.
+class PathMustExistDialog : public QFileDialog {
+  public:
+    using QFileDialog::QFileDialog;
+
+  protected:
+    void accept() override {
+        const QStringList chosen = selectedFiles();
+        if (acceptMode() == AcceptOpen && !chosen.isEmpty()) {
+            const QFileInfo file(chosen.front());
+            if (!file.isDir() && !file.absoluteDir().exists()) {
+                QMessageBox::warning(
+                    this, windowTitle(),
+                    QStringLiteral(
+                        "%1\nFolder not found.\nPlease verify the correct path was given.")
+                        .arg(QDir::toNativeSeparators(file.absolutePath())));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
 std::optional<std::string> runDialog(const FileDialogRequest& request,
                                      QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(nullptr, QString::fromLatin1(request.title));
+    PathMustExistDialog dialog(nullptr, QString::fromLatin1(request.title));
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);

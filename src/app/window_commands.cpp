@@ -9,7 +9,7 @@
 #include "app/config_dlg.h"
 #include "app/controls/about_dialog.h"
 #include "app/controls/control_ids.h"
-#include "app/wait_cursor.h"
+#include "app/device_command_runner.h"
 #include "common/message_box.h"
 #include "config/config_file.h"
 #include "config/config_image.h"
@@ -58,13 +58,12 @@ void CConfigDlg::takeSelectedPort() {
 }
 
 void CConfigDlg::OnReadVersion() {
+    const CommandScope command(*this);
     takeSelectedPort();
     std::array<char, kVersionAreaSize> reply{};
-    bool failed = false;
-    {
-        WaitCursor wait;
-        failed = link.probeDevice(std::span(reply).first(kVersionOffered));
-    }
+    const bool failed = runDeviceCommand(*this, "Zelbin3 Version", link, [&] {
+        return link.probeDevice(std::span(reply).first(kVersionOffered));
+    });
     if (!failed) {
         showMessage(reply.data(), "Zelbin3 Version");
     }
@@ -73,18 +72,18 @@ void CConfigDlg::OnReadVersion() {
 
 void CConfigDlg::OnReadConfiguration() {
     // The form is not stored first: a successful read replaces unsaved edits.
+    const CommandScope command(*this);
     takeSelectedPort();
     std::array<std::uint8_t, kImageBufferSize> image{};
     std::array<char, kVersionAreaSize> reply{};
-    bool probeFailed = false;
     std::int32_t size = 0;
-    {
-        WaitCursor wait;
-        probeFailed = link.probeDevice(std::span(reply).first(kVersionOffered));
-        if (!probeFailed) {
-            size = link.readImageVerified(image);
+    const bool probeFailed = runDeviceCommand(*this, "Zelbin3 Read", link, [&] {
+        if (link.probeDevice(std::span(reply).first(kVersionOffered))) {
+            return true;
         }
-    }
+        size = link.readImageVerified(image);
+        return false;
+    });
     if (!probeFailed) {
         const auto bytes = std::span(image).first<kImageSize>();
         if (size != kImageSize || config.decodeImage(bytes)) {
@@ -102,6 +101,7 @@ void CConfigDlg::OnReadConfiguration() {
 
 void CConfigDlg::OnWriteConfiguration() {
     // Any failure ends the command after its own message, enables untouched.
+    const CommandScope command(*this);
     takeSelectedPort();
     storeForm();
     if (config.micEStatus[0] == kEmergencyStatus || config.micEStatus[1] == kEmergencyStatus) {
@@ -114,12 +114,12 @@ void CConfigDlg::OnWriteConfiguration() {
     const auto written = std::span(image).first(
         static_cast<std::size_t>(encodeKeepingDelays(config, image, images_.image())));
     std::array<char, kVersionAreaSize> reply{};
-    {
-        WaitCursor wait;
-        if (link.probeDevice(std::span(reply).first(kVersionOffered)) ||
-            link.writeImageVerified(written)) {
-            return;
-        }
+    const bool failed = runDeviceCommand(*this, "Zelbin3 Write", link, [&] {
+        return link.probeDevice(std::span(reply).first(kVersionOffered)) ||
+               link.writeImageVerified(written);
+    });
+    if (failed) {
+        return;
     }
     images_.exchanged(toImage(written), "write", historyPortName(), reply.data());
     // The record becomes exactly what the tracker now holds.
@@ -135,14 +135,14 @@ void CConfigDlg::OnWriteConfiguration() {
 
 void CConfigDlg::sendToneCommand(std::uint8_t code) {
     // Tones use the rate of the last probe; they do not look for the tracker.
+    const CommandScope command(*this);
     takeSelectedPort();
     storeForm();
     if (config.calibrationChanged) {
         showMessage("New Calibration value should be written before Testing Tones",
                     "Calibration not written");
     }
-    WaitCursor wait;
-    if (link.sendTone(code)) {
+    if (runDeviceCommand(*this, "Test Tones", link, [&] { return link.sendTone(code); })) {
         return;  // a failed Stop Sending may have left the tone on
     }
     if (code == kToneStop) {

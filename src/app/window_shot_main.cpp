@@ -1,15 +1,20 @@
-// qz5-window-shot [--all-settings] OUTPUT.png: draws the demo window as it
-// opens, in the Basic or the All settings view, under a plain title bar, for
-// the documentation. Meant for the offscreen platform, where no
-// window manager draws the frame.
+// qz5-window-shot [--all-settings | --writing] OUTPUT.png: draws the demo
+// window as it opens, in the Basic or the All settings view, under a plain
+// title bar, for the documentation; with --writing, the window half way
+// through Write Configuration, its progress window on top. Meant for the
+// offscreen platform, where no window manager draws the frame.
 #include <QApplication>
 #include <QPainter>
 #include <QPixmap>
+#include <QRegularExpression>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 
 #include "app/config_dlg.h"
 #include "app/demo_tracker.h"
+#include "app/progress_window.h"
+#include "common/message_box.h"
 #include "link/posix_serial_port_api.h"
 
 namespace {
@@ -31,13 +36,61 @@ QPixmap framed(QWidget& window) {
     return picture;
 }
 
+// The boxes at the end of the write are not part of the picture.
+class SilentPresenter final : public qz5::MessagePresenter {
+  public:
+    qz5::MessageAnswer present(const std::string&, const std::string&,
+                               qz5::MessageButtons) override {
+        return qz5::MessageAnswer::Ok;
+    }
+};
+
+qz5::ProgressWindow* progressWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* progress = dynamic_cast<qz5::ProgressWindow*>(widget)) {
+            return progress;
+        }
+    }
+    return nullptr;
+}
+
+// Waits inside the write until it has sent half of its bytes, then draws the
+// window with the progress window centred on it.
+QPixmap writingShot(qz5::CConfigDlg& window) {
+    SilentPresenter silent;
+    qz5::ScopedMessagePresenter installed(silent);
+    const QRegularExpression halfWay(QStringLiteral("^Writing .*: (\\d+) of (\\d+) bytes$"));
+    QPixmap picture;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        qz5::ProgressWindow* progress = progressWindow();
+        if (!picture.isNull() || !progress || !progress->isVisible()) {
+            return;
+        }
+        const QRegularExpressionMatch step = halfWay.match(progress->phase());
+        if (!step.hasMatch() || step.captured(1).toInt() * 2 < step.captured(2).toInt()) {
+            return;
+        }
+        picture = framed(window);
+        const QPixmap top = framed(*progress);
+        QPainter painter(&picture);
+        painter.drawPixmap((picture.width() - top.width()) / 2,
+                           (picture.height() - top.height()) / 2, top);
+    });
+    poll.start();
+    window.OnWriteConfiguration();
+    return picture;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const bool allSettings = argc == 3 && std::strcmp(argv[1], "--all-settings") == 0;
-    if (argc != 2 && !allSettings) {
-        std::fprintf(stderr, "usage: qz5-window-shot [--all-settings] OUTPUT.png\n");
+    const bool writing = argc == 3 && std::strcmp(argv[1], "--writing") == 0;
+    if (argc != 2 && !allSettings && !writing) {
+        std::fprintf(stderr, "usage: qz5-window-shot [--all-settings | --writing] OUTPUT.png\n");
         return 2;
     }
     const char* output = argv[argc - 1];
@@ -47,7 +100,8 @@ int main(int argc, char** argv) {
     window.setView(allSettings ? qz5::WindowView::AllSettings : qz5::WindowView::Basic);
     window.show();
     QApplication::processEvents();
-    if (!framed(window).save(QString::fromLocal8Bit(output), "PNG")) {
+    const QPixmap picture = writing ? writingShot(window) : framed(window);
+    if (picture.isNull() || !picture.save(QString::fromLocal8Bit(output), "PNG")) {
         std::fprintf(stderr, "qz5-window-shot: cannot write %s\n", output);
         return 1;
     }

@@ -12,6 +12,14 @@ StderrPresenter& stderrPresenter() {
 }
 
 MessagePresenter* currentPresenter = nullptr;
+thread_local MessagePresenter* threadPresenter = nullptr;
+
+MessagePresenter& activePresenter() {
+    if (threadPresenter) {
+        return *threadPresenter;
+    }
+    return currentPresenter ? *currentPresenter : stderrPresenter();
+}
 
 }  // namespace
 
@@ -43,9 +51,26 @@ MessagePresenter* setMessagePresenter(MessagePresenter* presenter) {
     return previous;
 }
 
+ScopedThreadMessagePresenter::ScopedThreadMessagePresenter(MessagePresenter& presenter)
+    : previous_(threadPresenter) {
+    threadPresenter = &presenter;
+}
+
+ScopedThreadMessagePresenter::~ScopedThreadMessagePresenter() {
+    threadPresenter = previous_;
+}
+
 MessageAnswer showMessage(std::string_view text, std::string_view caption, MessageButtons buttons) {
-    MessagePresenter& presenter = currentPresenter ? *currentPresenter : stderrPresenter();
-    return presenter.present(std::string(text), std::string(caption), buttons);
+    return activePresenter().present(std::string(text), std::string(caption), buttons);
+}
+
+MessageAnswer showMessageWithDetail(std::string_view text, std::string_view caption,
+                                    MessageButtons buttons, std::string_view detail) {
+    if (detail.empty()) {
+        return showMessage(text, caption, buttons);
+    }
+    return activePresenter().presentWithDetail(std::string(text), std::string(caption), buttons,
+                                               std::string(detail));
 }
 
 bool reportError(std::string_view text) {
@@ -54,11 +79,7 @@ bool reportError(std::string_view text) {
 }
 
 bool reportError(std::string_view text, std::string_view detail) {
-    if (detail.empty()) {
-        return reportError(text);
-    }
-    MessagePresenter& presenter = currentPresenter ? *currentPresenter : stderrPresenter();
-    presenter.presentWithDetail(std::string(text), {}, MessageButtons::Ok, std::string(detail));
+    showMessageWithDetail(text, {}, MessageButtons::Ok, detail);
     return true;
 }
 

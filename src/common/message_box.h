@@ -55,8 +55,25 @@ class ScopedMessagePresenter {
     MessagePresenter* previous_;
 };
 
+// Installs a presenter for the calling thread only, for the life of a scope; on
+// that thread it takes the place of the process-wide one. Work moved off the
+// GUI thread uses it, so that no box ever opens there.
+class ScopedThreadMessagePresenter {
+  public:
+    explicit ScopedThreadMessagePresenter(MessagePresenter& presenter);
+    ~ScopedThreadMessagePresenter();
+    ScopedThreadMessagePresenter(const ScopedThreadMessagePresenter&) = delete;
+    ScopedThreadMessagePresenter& operator=(const ScopedThreadMessagePresenter&) = delete;
+
+  private:
+    MessagePresenter* previous_;
+};
+
 MessageAnswer showMessage(std::string_view text, std::string_view caption,
                           MessageButtons buttons = MessageButtons::Ok);
+// A message with the reason behind it; an empty detail is none.
+MessageAnswer showMessageWithDetail(std::string_view text, std::string_view caption,
+                                    MessageButtons buttons, std::string_view detail);
 
 // The shared error box: no caption, one OK button. Always true, so a failing
 // operation can return it as its own failure result.

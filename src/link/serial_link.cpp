@@ -125,6 +125,10 @@ bool SerialLink::writeBytes(std::span<const std::uint8_t> data) {
         api_.sleep(kPauseAfterByteMs);
         // A byte that timed out shows only in the count at the end.
         total += static_cast<std::size_t>(written);
+        if (progress_.total > 0 && onProgress_) {
+            ++progress_.done;
+            onProgress_(progress_);
+        }
     }
     if (total != data.size()) {
         return reportError("ComPort write mismatch");
@@ -143,6 +147,13 @@ std::int32_t SerialLink::readBytes(std::span<std::uint8_t> buffer) {
         return 0;
     }
     return received;
+}
+
+void SerialLink::beginStep(const LinkProgress& step) {
+    progress_ = step;
+    if (onProgress_) {
+        onProgress_(progress_);
+    }
 }
 
 bool SerialLink::closePort() {

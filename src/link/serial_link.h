@@ -5,7 +5,9 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
+#include "link/link_progress.h"
 #include "link/serial_port_api.h"
 
 namespace qz5 {
@@ -53,7 +55,15 @@ class SerialLink {
     std::int32_t baudRate() const { return baudRate_; }
     bool isOpen() const { return portHandle_ != kInvalidPortHandle; }
 
+    // Told of every step of the tracker commands and of every byte written;
+    // an empty callback silences it.
+    void setProgressCallback(ProgressCallback callback) { onProgress_ = std::move(callback); }
+
   private:
+    void beginStep(const LinkProgress& step);
+
+    ProgressCallback onProgress_;
+    LinkProgress progress_;
     std::array<char, 10> portName_{};
     std::int32_t baudRate_ = 4800;
     PortHandle portHandle_ = kInvalidPortHandle;

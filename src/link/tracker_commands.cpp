@@ -50,13 +50,12 @@ bool SerialLink::queryVersion(std::span<char> reply) {
 }
 
 bool SerialLink::probeDevice(std::span<char> reply) {
-    setBaudRate(kFirstRate);
-    if (!queryVersion(reply)) {
-        return false;
-    }
-    setBaudRate(kSecondRate);
-    if (!queryVersion(reply)) {
-        return false;
+    for (const std::int32_t rate : {kFirstRate, kSecondRate}) {
+        setBaudRate(rate);
+        beginStep({.step = LinkProgress::Step::Probing, .baudRate = rate});
+        if (!queryVersion(reply)) {
+            return false;
+        }
     }
     return reportError("Zelbin3 Not Found");
 }
@@ -67,6 +66,8 @@ bool SerialLink::sendImage(std::span<const std::uint8_t> data) {
     }
     std::array<std::uint8_t, kDrainBeforeWrite> scratch{};
     readBytes(scratch);
+    beginStep({.step = LinkProgress::Step::Writing,
+               .total = static_cast<std::int32_t>(kWriteImage.size() + data.size())});
     if (writeBytes(kWriteImage) || writeBytes(data)) {
         closePort();
         return true;
@@ -94,6 +95,7 @@ bool SerialLink::writeImageVerified(std::span<const std::uint8_t> data) {
     if (sendImage(data)) {
         return true;
     }
+    beginStep({.step = LinkProgress::Step::ReadingBack});
     std::array<std::uint8_t, kReadBackCapacity> readBack{};
     const std::int32_t back = fetchImage(readBack);
     const auto sent = static_cast<std::int32_t>(data.size());
@@ -109,10 +111,12 @@ bool SerialLink::writeImageVerified(std::span<const std::uint8_t> data) {
 }
 
 std::int32_t SerialLink::readImageVerified(std::span<std::uint8_t> buffer) {
+    beginStep({.step = LinkProgress::Step::Reading});
     const std::int32_t first = fetchImage(buffer);
     if (first == 0) {
         return 0;
     }
+    beginStep({.step = LinkProgress::Step::ReadingAgain});
     std::array<std::uint8_t, kReadBackCapacity> second{};
     if (fetchImage(second) != first) {
         return 0;
@@ -124,6 +128,8 @@ std::int32_t SerialLink::readImageVerified(std::span<std::uint8_t> buffer) {
 }
 
 bool SerialLink::sendTone(std::uint8_t code) {
+    beginStep({.step = code == kToneStop ? LinkProgress::Step::StoppingTone
+                                         : LinkProgress::Step::StartingTone});
     if (openPort()) {
         return true;
     }

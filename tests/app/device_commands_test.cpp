@@ -1,9 +1,14 @@
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
+#include "app/progress_window.h"
 #include "common/message_box.h"
 #include "config/config_file.h"
 #include "config/config_image.h"
@@ -11,6 +16,7 @@
 #include "config/image_scaling.h"
 #include "link/posix_serial_port_api.h"
 #include "sim/pty_tracker.h"
+#include "support/port_holder_process.h"
 #include "support/wait_until.h"
 #include "window_fixture.h"
 
@@ -57,9 +63,113 @@ class DeviceCommandsTest : public WindowDriver {
         return true;
     }
 
+    // Calls `tick` every 10 ms on the GUI thread while the test runs; a
+    // command that blocked that thread would starve it.
+    void everyTick(std::function<void()> tick) {
+        ticker.setInterval(10);
+        QObject::connect(&ticker, &QTimer::timeout, tick);
+        ticker.start();
+    }
+
+    bool commandRunning() { return WindowInspector::commandRunning(*window); }
+
+    static ProgressWindow* progressWindow() {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* progress = dynamic_cast<ProgressWindow*>(widget)) {
+                return progress;
+            }
+        }
+        return nullptr;
+    }
+
     std::unique_ptr<PtyTracker> tracker;
     PortTable ports;
+    QTimer ticker;
 };
+
+TEST_F(DeviceCommandsTest, AWriteKeepsTheWindowAliveAndNamesItsSteps) {
+    int ticksWhileRunning = 0;
+    bool waitCursor = true;
+    bool progressShown = false;
+    std::vector<QString> steps;
+    everyTick([&] {
+        if (!commandRunning()) {
+            return;
+        }
+        ++ticksWhileRunning;
+        const QCursor* cursor = QApplication::overrideCursor();
+        waitCursor = waitCursor && cursor && cursor->shape() == Qt::WaitCursor;
+        if (ProgressWindow* progress = progressWindow()) {
+            progressShown = progressShown || progress->isVisible();
+            if (steps.empty() || steps.back() != progress->phase()) {
+                steps.push_back(progress->phase());
+            }
+        }
+    });
+    click(ids::kWriteConfiguration);
+
+    EXPECT_EQ(presenter.texts(), (std::vector<std::string>{"Write Successful"}));
+    EXPECT_GT(ticksWhileRunning, 0);
+    EXPECT_TRUE(waitCursor);
+    EXPECT_TRUE(progressShown);
+    EXPECT_EQ(progressWindow(), nullptr);
+    const auto seen = [&](const QString& step) {
+        return std::find(steps.begin(), steps.end(), step) != steps.end();
+    };
+    EXPECT_TRUE(seen("Looking for the tracker at 4800 bit/s"));
+    EXPECT_TRUE(seen("Reading it back"));
+    EXPECT_FALSE(seen("Looking for the tracker at 9600 bit/s"));
+    EXPECT_TRUE(std::any_of(steps.begin(), steps.end(), [](const QString& step) {
+        return step.startsWith("Writing the configuration: ") && step.endsWith(" of 132 bytes");
+    }));
+}
+
+TEST_F(DeviceCommandsTest, ACloseDuringAWriteWaitsForItsEndAndItsBoxes) {
+    window->show();
+    const ConfigImage expected = imageOf(config());
+    bool closeSent = false;
+    bool heldOpen = false;
+    std::size_t boxesAtClose = 0;
+    everyTick([&] {
+        const ProgressWindow* progress = progressWindow();
+        if (closeSent || !progress || !progress->phase().startsWith("Writing")) {
+            return;
+        }
+        closeSent = true;
+        window->windowHandle()->close();  // the close box, through the platform
+        heldOpen = window->isVisible();
+        boxesAtClose = presenter.shown.size();
+    });
+    click(ids::kWriteConfiguration);
+
+    ASSERT_TRUE(closeSent);
+    EXPECT_TRUE(heldOpen);
+    EXPECT_EQ(boxesAtClose, 0u);
+    EXPECT_EQ(presenter.texts(), (std::vector<std::string>{"Write Successful"}));
+    EXPECT_EQ(tracker->memory(), expected);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+}
+
+TEST_F(DeviceCommandsTest, ATrackerUnpluggedDuringAWriteEndsItWithItsMessage) {
+    type(ids::kStatusText, "kept");
+    const std::vector<bool> before = enableStates();
+    everyTick([&] {
+        const ProgressWindow* progress = progressWindow();
+        if (tracker && progress && progress->phase().startsWith("Writing")) {
+            tracker.reset();
+        }
+    });
+    click(ids::kWriteConfiguration);
+
+    ASSERT_EQ(tracker, nullptr);
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_TRUE(presenter.texts()[0].starts_with("ComPort write")) << presenter.texts()[0];
+    EXPECT_FALSE(link().isOpen());
+    EXPECT_FALSE(commandRunning());
+    EXPECT_EQ(enableStates(), before);
+    EXPECT_STREQ(config().statusText[0].data(), "kept");
+}
 
 TEST_F(DeviceCommandsTest, WritePutsTheEncodedImageIntoTheTrackerAndShowsItsDecoding) {
     config().setCallsign("w1aw-9");
@@ -188,13 +298,27 @@ TEST_F(DeviceCommandsTest, ASilentTrackerIsReportedByTheLinkAlone) {
     EXPECT_EQ(enableStates(), before);
 }
 
+// The refusal's reason is found on the worker; its box shows it afterwards.
+TEST_F(DeviceCommandsTest, APortHeldElsewhereIsReportedWithItsHolder) {
+    PortHolderProcess holder(tracker->slavePath());
+    click(ids::kReadVersion);
+    EXPECT_EQ(presenter.texts(),
+              (std::vector<std::string>{"Could not aquire Com Port", "Could not aquire Com Port",
+                                        "Zelbin3 Not Found"}));
+    ASSERT_EQ(presenter.details.size(), 3u);
+    EXPECT_NE(presenter.details[0].find("(pid " + std::to_string(holder.pid()) + ")"),
+              std::string::npos)
+        << presenter.details[0];
+    EXPECT_EQ(presenter.details[2], "");
+}
+
 TEST_F(DeviceCommandsTest, ATrackerAt9600IsFoundAndTheNextToneTalksAt9600) {
     start(TrackerModel(9600));
     click(ids::kReadVersion);
     ASSERT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(presenter.shown[0].text, TrackerModel::kDefaultVersionText);
     EXPECT_EQ(presenter.shown[0].caption, "Zelbin3 Version");
-    EXPECT_EQ(window->link.baudRate(), 9600);
+    EXPECT_EQ(link().baudRate(), 9600);
     EXPECT_TRUE(deviceOptionsEnabled());
 
     tracker->clearReceived();
@@ -246,7 +370,7 @@ TEST_F(DeviceCommandsTest, FallbackPortNameFailsToOpen) {
     ports = PortTable();
     install(std::make_unique<CConfigDlg>(PosixSerialPortApi::instance(), ports));
     click(ids::kReadVersion);
-    EXPECT_STREQ(window->link.portName(), "No COM Po");
+    EXPECT_STREQ(link().portName(), "No COM Po");
     ASSERT_FALSE(presenter.texts().empty());
     EXPECT_EQ(presenter.texts().back(), "Zelbin3 Not Found");
     EXPECT_TRUE(tracker->received().empty());

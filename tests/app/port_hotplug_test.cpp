@@ -1,8 +1,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -12,6 +15,7 @@
 #include "link/pseudo_terminal.h"
 #include "support/fake_system_tree.h"
 #include "support/recording_presenter.h"
+#include "window_fixture.h"
 
 namespace qz5 {
 namespace {
@@ -30,7 +34,9 @@ class PortHotplugTest : public ::testing::Test {
     void plug(const std::string& name, const std::string& target) { tree.node(name, target); }
     void unplug(const std::string& name) { std::filesystem::remove(tree.path("dev/" + name)); }
 
-    QComboBox* list() { return qobject_cast<QComboBox*>(window->controls.control(ids::kComPort)); }
+    QComboBox* list() {
+        return qobject_cast<QComboBox*>(WindowInspector::controls(*window).control(ids::kComPort));
+    }
     Items items() {
         Items texts;
         for (int i = 0; i < list()->count(); ++i) {
@@ -73,9 +79,10 @@ TEST_F(PortHotplugTest, TheListFollowsDevicesAndTheSelectionStaysOnItsDevice) {
     unplug("ttyUSB0");
     ASSERT_TRUE(listBecomes({"COM3"}));
     EXPECT_EQ(selected(), "COM3");
-    window->link.setPortName("COM3");
-    EXPECT_FALSE(window->link.openPort());  // the link resolves names as the list shows them
-    EXPECT_FALSE(window->link.closePort());
+    SerialLink& link = WindowInspector::link(*window);
+    link.setPortName("COM3");
+    EXPECT_FALSE(link.openPort());  // the link resolves names as the list shows them
+    EXPECT_FALSE(link.closePort());
 
     unplug("ttyUSB1");
     ASSERT_TRUE(listBecomes({"No COM Ports Found"}));
@@ -103,6 +110,22 @@ TEST_F(PortHotplugTest, PortsThatCannotBeOpenedAreExplainedOncePerDevice) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return presenter.shown.size() == 2; }, 6000));
     EXPECT_THAT(presenter.shown[1].text, AllOf(HasSubstr("COM2 ("), Not(HasSubstr("COM1 ("))));
     EXPECT_EQ(items(), Items{"No COM Ports Found"});
+}
+
+// The link looks names up in the table on the worker thread, so the table
+// holds still until the command and its boxes are done, then catches up.
+TEST_F(PortHotplugTest, TheListWaitsForADeviceCommandToEnd) {
+    plug("ttyUSB0", a.slavePath());  // nothing answers there: the probe runs its full time
+    start();
+    Items duringCommand;
+    QTimer::singleShot(100, [&] { plug("ttyACM0", b.slavePath()); });
+    QTimer::singleShot(600, [&] { duringCommand = items(); });
+    QTest::mouseClick(qobject_cast<QAbstractButton*>(
+                          WindowInspector::controls(*window).control(ids::kReadVersion)),
+                      Qt::LeftButton);
+    EXPECT_EQ(duringCommand, Items{"COM1"});
+    EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Zelbin3 Not Found"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::ranges::count(items(), "COM2") == 1; }, 5000));
 }
 
 }  // namespace

@@ -130,5 +130,27 @@ TEST(QtFilePromptTest, OpenDialogAcceptsANameThatDoesNotExistAndCancelGivesNothi
     EXPECT_EQ(prompt.openPath(request), std::nullopt);
 }
 
+TEST(QtFilePromptTest, OpenDialogStaysOpenForANameInAFolderThatDoesNotExist) {
+    QtFilePrompt prompt;
+    FileDialogRequest request = kSaveRequest;
+    request.title = "Load Config File";
+    bool stayedOpen = false;
+    QString warning;
+    whenShown<QFileDialog>([&](QFileDialog& dialog) {
+        dialog.setDirectory(QDir::tempPath());
+        dialog.selectFile("no-such-folder-here/x.zb3");
+        whenShown<QMessageBox>([&](QMessageBox& box) {
+            warning = box.text();
+            box.accept();
+        });
+        static_cast<QDialog&>(dialog).accept();
+        stayedOpen = dialog.isVisible();
+        dialog.reject();
+    });
+    EXPECT_EQ(prompt.openPath(request), std::nullopt);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(warning.contains("no-such-folder-here")) << warning.toStdString();
+}
+
 }  // namespace
 }  // namespace qz5::testing

@@ -17,6 +17,19 @@
 #include "support/fake_serial_port_api.h"
 #include "support/recording_presenter.h"
 
+namespace qz5 {
+
+// What the tests see of the window's private state.
+struct WindowInspector {
+    static TrackerConfig& config(CConfigDlg& window) { return window.config; }
+    static ControlAccess& controls(CConfigDlg& window) { return window.controls; }
+    static const SerialLink& link(const CConfigDlg& window) { return window.link; }
+    static SerialLink& link(CConfigDlg& window) { return window.link; }
+    static bool commandRunning(const CConfigDlg& window) { return window.commandRunning_; }
+};
+
+}  // namespace qz5
+
 namespace qz5::testing {
 
 // The image a record encodes to; the copy keeps the record's derived flags.
@@ -35,8 +48,9 @@ class WindowDriver : public ::testing::Test {
         window->setFilePrompt(files);
     }
 
-    ControlAccess& controls() { return window->controls; }
-    TrackerConfig& config() { return window->config; }
+    ControlAccess& controls() { return WindowInspector::controls(*window); }
+    TrackerConfig& config() { return WindowInspector::config(*window); }
+    const SerialLink& link() { return WindowInspector::link(*window); }
 
     QAbstractButton* button(int id) {
         auto* widget = qobject_cast<QAbstractButton*>(controls().control(id));

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "support/record_fields.h"
 
@@ -34,12 +35,8 @@ TEST(TrackerConfigTest, DefaultsGiveBothProfilesTheSameSettingsButTheFrequency) 
     EXPECT_EQ(config.frequencyMHz[0], 144.39f);
     EXPECT_EQ(config.frequencyMHz[1], 144.34f);
     EXPECT_EQ(double(config.frequencyMHz[0]), 144.38999938964844);
-
-    TrackerConfig swapped = config;
-    swapped.frequencyMHz[1] = swapped.frequencyMHz[0];
-    for (const std::string& field : testing::differingFields(swapped, config)) {
-        EXPECT_EQ(field, "frequencyMHz");
-    }
+    EXPECT_EQ(testing::fieldsDifferingBetweenProfiles(config),
+              std::vector<std::string>{"frequencyMHz"});
 }
 
 TEST(TrackerConfigTest, TextSettersKeepTheFieldTerminatedAndClearOldTails) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "common/message_box.h"
@@ -28,7 +31,9 @@ inline void PrintTo(const ShownMessage& message, std::ostream* out) {
 }
 
 // Records every box and answers questions from a script (Ok when the script
-// is empty). Installs itself for its own lifetime.
+// is empty). Installs itself for its own lifetime. A box asked for on another
+// thread than the one that installed it fails the test: boxes belong to the
+// GUI thread.
 class RecordingPresenter final : public MessagePresenter {
   public:
     RecordingPresenter() : previous_(setMessagePresenter(this)) {}
@@ -43,6 +48,7 @@ class RecordingPresenter final : public MessagePresenter {
 
     MessageAnswer presentWithDetail(const std::string& text, const std::string& caption,
                                     MessageButtons buttons, const std::string& detail) override {
+        EXPECT_EQ(std::this_thread::get_id(), owner_) << "box off its thread: " << text;
         shown.push_back({text, caption, buttons});
         details.push_back(detail);
         if (answers.empty()) {
@@ -68,6 +74,7 @@ class RecordingPresenter final : public MessagePresenter {
 
   private:
     MessagePresenter* previous_;
+    std::thread::id owner_ = std::this_thread::get_id();
 };
 
 }  // namespace qz5::testing

@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 
+#include "app/controls/filtered_line_edit.h"
 #include "app/controls/latin1_text.h"
 
 namespace qz5 {
@@ -68,7 +69,11 @@ QString widgetText(const QWidget* widget) {
 
 void setWidgetText(QWidget* widget, const QString& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setText(text);
+        if (auto* filtered = qobject_cast<FilteredLineEdit*>(edit)) {
+            filtered->setTextFromCode(text);
+        } else {
+            edit->setText(text);
+        }
         // Show the start of a long text, not its end.
         edit->setCursorPosition(0);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {

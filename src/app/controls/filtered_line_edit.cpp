@@ -1,88 +1,77 @@
 #include "app/controls/filtered_line_edit.h"
 
-#include <memory>
-
 #include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QKeyEvent>
-#include <QMenu>
+#include <QValidator>
+#include <algorithm>
 
 namespace qz5 {
 
-FilteredLineEdit::FilteredLineEdit(bool upperCase, bool digitsOnly, QWidget* parent)
-    : QLineEdit(parent), upperCase_(upperCase), digitsOnly_(digitsOnly) {
-    // A drop would bypass the filter.
-    setAcceptDrops(!upperCase && !digitsOnly);
-}
+// Judges only what a change inserts, found by comparing with the text before
+// it, so a value from code that breaks the style can still be edited around.
+// Qt undoes a user's change that is judged invalid.
+class TextStyleValidator final : public QValidator {
+  public:
+    TextStyleValidator(bool upperCase, bool digitsOnly, QLineEdit& edit)
+        : QValidator(&edit), upperCase_(upperCase), digitsOnly_(digitsOnly) {
+        connect(&edit, &QLineEdit::textChanged, this,
+                [this](const QString& text) { before_ = text; });
+    }
 
-std::optional<QString> FilteredLineEdit::filtered(const QString& typed) const {
-    QString result = typed;
-    for (QChar& c : result) {
-        if (digitsOnly_ && (c < u'0' || c > u'9')) {
-            return std::nullopt;
+    State validate(QString& input, int& /*pos*/) const override {
+        if (fromCode_) {
+            return Acceptable;
         }
-        // Only capitals that stay one Latin-1 character: anything else would
-        // not survive the trip to the tracker.
-        const QChar upper = c.toUpper();
-        if (upperCase_ && upper.unicode() <= 0xFF) {
-            c = upper;
+        const qsizetype limit = std::min(input.size(), before_.size());
+        qsizetype prefix = 0;
+        while (prefix < limit && input[prefix] == before_[prefix]) {
+            ++prefix;
         }
-    }
-    return result;
-}
-
-void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
-    if (!upperCase_ && !digitsOnly_) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    if (event->matches(QKeySequence::Paste)) {
-        pasteFiltered();
-        event->accept();
-        return;
-    }
-    const QString typed = event->text();
-    if (typed.isEmpty() || !typed.front().isPrint()) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    const std::optional<QString> accepted = filtered(typed);
-    if (!accepted) {
-        QApplication::beep();
-        event->accept();
-        return;
-    }
-    QKeyEvent replaced(event->type(), event->key(), event->modifiers(), *accepted,
-                       event->isAutoRepeat(), static_cast<quint16>(event->count()));
-    QLineEdit::keyPressEvent(&replaced);
-    event->setAccepted(replaced.isAccepted());
-}
-
-void FilteredLineEdit::contextMenuEvent(QContextMenuEvent* event) {
-    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
-    if (upperCase_ || digitsOnly_) {
-        // The menu's Paste is the action wired to the unfiltered paste; Qt wires
-        // it by signature, so only a disconnect by signature finds it.
-        for (QAction* action : menu->actions()) {
-            if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) {
-                connect(action, &QAction::triggered, this, &FilteredLineEdit::pasteFiltered);
+        qsizetype suffix = 0;
+        while (suffix < limit - prefix &&
+               input[input.size() - 1 - suffix] == before_[before_.size() - 1 - suffix]) {
+            ++suffix;
+        }
+        for (qsizetype k = prefix; k < input.size() - suffix; ++k) {
+            QChar& c = input[k];
+            if (digitsOnly_ && (c < u'0' || c > u'9')) {
+                return Invalid;
+            }
+            // Only capitals that stay one Latin-1 character: anything else
+            // would not survive the trip to the tracker.
+            const QChar upper = c.toUpper();
+            if (upperCase_ && upper.unicode() <= 0xFF) {
+                c = upper;
             }
         }
+        return Acceptable;
     }
-    menu->exec(event->globalPos());
+
+    void setFromCode(bool fromCode) { fromCode_ = fromCode; }
+
+  private:
+    bool upperCase_;
+    bool digitsOnly_;
+    bool fromCode_ = false;
+    QString before_;
+};
+
+FilteredLineEdit::FilteredLineEdit(bool upperCase, bool digitsOnly, QWidget* parent)
+    : QLineEdit(parent) {
+    if (upperCase || digitsOnly) {
+        style_ = new TextStyleValidator(upperCase, digitsOnly, *this);
+        setValidator(style_);
+        connect(this, &QLineEdit::inputRejected, this, [] { QApplication::beep(); });
+    }
 }
 
-void FilteredLineEdit::pasteFiltered() {
-    if (isReadOnly()) {
-        return;
+void FilteredLineEdit::setTextFromCode(const QString& text) {
+    if (style_) {
+        style_->setFromCode(true);
     }
-    const std::optional<QString> accepted = filtered(QApplication::clipboard()->text());
-    if (!accepted) {
-        QApplication::beep();
-        return;
+    setText(text);
+    if (style_) {
+        style_->setFromCode(false);
     }
-    insert(*accepted);
 }
 
 }  // namespace qz5

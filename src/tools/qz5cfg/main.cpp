@@ -17,6 +17,7 @@
 #include "tools/qz5cfg/file_commands.h"
 #include "tools/qz5cfg/platform_commands.h"
 #include "tools/qz5cfg/port_choice.h"
+#include "tools/qz5cfg/terminal_progress.h"
 
 namespace qz5 {
 namespace {
@@ -65,7 +66,10 @@ millisecond resolution, "tx" sent to the tracker and "rx" received from it.
 Messages go to stderr as "Caption: text" (the text alone when it has no
 caption). The version reply and JSON records go to stdout. A successful read
 or write says "Zelbin3 Read: Read Successful" or "Zelbin3 Write: Write
-Successful" on stderr.
+Successful" on stderr. When stderr is a terminal, version, read and write
+also show their steps there ("Writing the configuration: 64 of 132 bytes")
+on one line that is rewritten in place and wiped at the end; --quiet turns
+that off.
 
 Exit status:
   0  done
@@ -113,7 +117,7 @@ constexpr const char* kCommandFooter =
 // Open for the whole run, so every device command of it is traced.
 std::unique_ptr<ExchangeLog> traceLog;
 
-ExitStatus onDevice(const std::string& port, auto&& command) {
+ExitStatus onDevice(const std::string& port, bool quiet, auto&& command) {
     auto choice = choosePort(port);
     if (!choice) {
         reportToolError("--port " + port +
@@ -129,6 +133,14 @@ ExitStatus onDevice(const std::string& port, auto&& command) {
     link.setPortName(choice->name);
     const auto device = choice->table.devicePath(choice->name);
     TrackerPort tracker{link, device ? stablePortName(*device) : port};
+    // Logs and pipes stay clean: the steps show only to a person watching.
+    if (quiet || !stderrIsTerminal()) {
+        return command(tracker);
+    }
+    StderrPresenter messages;
+    TerminalProgress progress(std::cerr, std::cout, messages);
+    ScopedMessagePresenter installed(progress);
+    link.setProgressCallback([&progress](const LinkProgress& step) { progress.show(step); });
     return command(tracker);
 }
 
@@ -159,6 +171,7 @@ int run(int argc, char** argv) {
     std::string tracePath;
     std::string leftSide;
     std::string rightSide;
+    bool quiet = false;
 
     app.add_option("--trace", tracePath,
                    "write every byte on the serial line, with times, to this file");
@@ -206,6 +219,11 @@ int run(int argc, char** argv) {
 
     const std::vector<PlatformCommand> platformCommands = addPlatformCommands(app);
 
+    for (auto* command : {versionCommand, readCommand, writeCommand}) {
+        command->add_flag("--quiet,-q", quiet,
+                          "no progress line on a terminal (there is none in a pipe)");
+    }
+
     try {
         app.parse(argc, argv);
         if (readCommand->parsed() && !asJson && outFile.empty()) {
@@ -232,8 +250,10 @@ int run(int argc, char** argv) {
     }
     ExitStatus status = ExitStatus::Ok;
     if (diffCommand->parsed()) {
+        // Only version, read and write show their steps.
         const auto readTracker = [](const std::string& side, ConfigImage& image) {
-            return onDevice(side,
+            constexpr bool kQuiet = true;
+            return onDevice(side, kQuiet,
                             [&](TrackerPort& tracker) { return readTrackerImage(tracker, image); });
         };
         return static_cast<int>(runDiff(leftSide, rightSide, readTracker, std::cout));
@@ -246,15 +266,15 @@ int run(int argc, char** argv) {
         status = runBuild(jsonFile, outFile);
     } else if (versionCommand->parsed()) {
         status = onDevice(
-            port, [&](TrackerPort& tracker) { return runVersion(tracker.link, std::cout); });
+            port, quiet, [&](TrackerPort& tracker) { return runVersion(tracker.link, std::cout); });
     } else if (readCommand->parsed()) {
         const auto out = asJson ? std::nullopt : std::optional<std::string>(outFile);
-        status =
-            onDevice(port, [&](TrackerPort& tracker) { return runRead(tracker, out, std::cout); });
+        status = onDevice(port, quiet,
+                          [&](TrackerPort& tracker) { return runRead(tracker, out, std::cout); });
     } else {
         const WriteOptions options{.emergencyOk = emergencyOk, .backup = !noBackup};
-        status =
-            onDevice(port, [&](TrackerPort& tracker) { return runWrite(tracker, file, options); });
+        status = onDevice(port, quiet,
+                          [&](TrackerPort& tracker) { return runWrite(tracker, file, options); });
     }
     return static_cast<int>(status);
 }

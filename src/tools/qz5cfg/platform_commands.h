@@ -18,6 +18,9 @@ struct PlatformCommand {
     std::function<ExitStatus()> run;
 };
 
+// Whether stderr is a terminal a person watches, so progress may be shown there.
+bool stderrIsTerminal();
+
 // Adds the sub-commands that only this system has; each runs when parsed.
 std::vector<PlatformCommand> addPlatformCommands(CLI::App& app);
 

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <memory>
 
@@ -36,6 +38,10 @@ std::vector<PlatformCommand> addPlatformCommands(CLI::App& app) {
                  PosixSerialPortApi api;
                  return runPorts(api, SystemRoots{}, *asJson, std::cout);
              }}};
+}
+
+bool stderrIsTerminal() {
+    return isatty(STDERR_FILENO) != 0;
 }
 
 }  // namespace qz5

@@ -1,3 +1,6 @@
+#include <io.h>
+
+#include <cstdio>
 #include <iostream>
 
 #include "link/system_serial_port_api.h"
@@ -38,6 +41,10 @@ std::vector<PlatformCommand> addPlatformCommands(CLI::App& app) {
     auto* ports = app.add_subcommand(
         "ports", "List the COM ports that Windows knows, and whether each opens now.");
     return {{ports, [] { return runPorts(std::cout); }}};
+}
+
+bool stderrIsTerminal() {
+    return _isatty(_fileno(stderr)) != 0;
 }
 
 }  // namespace qz5

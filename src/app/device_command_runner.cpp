@@ -1,0 +1,95 @@
+#include "app/device_command_runner.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QTimer>
+#include <thread>
+
+#include "app/progress_window.h"
+#include "app/wait_cursor.h"
+#include "common/deferred_messages.h"
+#include "link/serial_link.h"
+
+namespace qz5 {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Short commands (a tone) end before this, so their window never flashes up.
+constexpr auto kShowProgressAfter = 200ms;
+
+// Swallows user input everywhere while it lives. The progress window is not
+// modal in Qt's sense on purpose: Qt drops a close request to a window under a
+// modal one, and a close request during a command must be held, not lost.
+class InputBlocker : public QObject {
+  public:
+    InputBlocker() { qApp->installEventFilter(this); }
+    ~InputBlocker() override { qApp->removeEventFilter(this); }
+    InputBlocker(const InputBlocker&) = delete;
+    InputBlocker& operator=(const InputBlocker&) = delete;
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::Wheel:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::ShortcutOverride:
+            case QEvent::Shortcut:
+            case QEvent::ContextMenu:
+            case QEvent::InputMethod:
+            case QEvent::DragEnter:
+            case QEvent::DragMove:
+            case QEvent::Drop:
+            case QEvent::TouchBegin:
+            case QEvent::TouchUpdate:
+            case QEvent::TouchEnd:
+            case QEvent::TabletPress:
+            case QEvent::TabletRelease:
+                return true;
+            default:
+                return false;
+        }
+    }
+};
+
+}  // namespace
+
+bool runDeviceCommand(QWidget& owner, const QString& title, SerialLink& link,
+                      const std::function<bool()>& work) {
+    DeferredMessages messages;
+    bool result = false;
+    {
+        const InputBlocker blocker;
+        const WaitCursor wait;
+        ProgressWindow progress(title, &owner);
+        QTimer::singleShot(kShowProgressAfter, &progress, [&progress] { progress.show(); });
+        link.setProgressCallback([&progress](const LinkProgress& step) {
+            // Queued to the GUI thread; calls still pending when the window
+            // goes are dropped with it.
+            QMetaObject::invokeMethod(
+                &progress, [&progress, step] { progress.showProgress(step); },
+                Qt::QueuedConnection);
+        });
+        QEventLoop loop;
+        std::thread worker([&] {
+            {
+                const ScopedThreadMessagePresenter kept(messages);
+                result = work();
+            }
+            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+        loop.exec();
+        worker.join();
+        link.setProgressCallback({});
+    }
+    messages.showAll();
+    return result;
+}
+
+}  // namespace qz5

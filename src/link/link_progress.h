@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace qz5 {
+
+// How far a running exchange with the tracker has got. The link reports it on
+// the thread that runs the exchange, so a receiver on another thread must hand
+// it over itself.
+struct LinkProgress {
+    enum class Step {
+        Probing,
+        Writing,
+        ReadingBack,
+        Reading,
+        ReadingAgain,
+        StartingTone,
+        StoppingTone
+    };
+
+    Step step = Step::Probing;
+    std::int32_t baudRate = 0;  // the rate being tried, while probing
+    std::int32_t done = 0;      // bytes sent so far, while writing
+    std::int32_t total = 0;     // bytes to send; 0 when the step has no count
+};
+
+using ProgressCallback = std::function<void(const LinkProgress&)>;
+
+// The words the window and the command-line tool both show for a step.
+std::string describeProgress(const LinkProgress& progress);
+
+}  // namespace qz5
