@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <map>
+#include <string_view>
 
 #include "app/config_dlg.h"
 #include "app/controls/control_ids.h"
@@ -35,7 +36,10 @@ std::vector<std::string> CConfigDlg::fillPortList() {
     for (int number = kFirstPort; number <= kLastPort; ++number) {
         char name[16];
         std::snprintf(name, sizeof name, "COM%d", number);
-        if (link.portExists(name)) {
+        // A failed probe leaves the port open: the link's own port is no
+        // other program's, and stays listed.
+        const bool ours = link.isOpen() && std::string_view(link.portName()) == name;
+        if (ours || link.portExists(name)) {
             controls.addComboString(ids::kComPort, name);
         } else if (auto path = ports_->devicePath(name)) {
             refused.push_back(*path);
