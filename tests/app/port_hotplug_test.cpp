@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QTest>
 #include <QTimer>
-#include <algorithm>
 #include <filesystem>
 #include <memory>
 
