@@ -20,14 +20,14 @@ struct PortDevice {
     std::string serial;
     std::string byIdPath;  // the stable /dev/serial/by-id/... name
 
-    // One line for a person: "FTDI FT232R USB UART (0403:6001)".
+    // One line for a person: "Acme Serial Cable (0001:0002)".
     std::string description() const;
 };
 
 // Describes one device of the device folder.
 PortDevice describePort(const std::string& devicePath, const SystemRoots& roots);
 
-// The kernel driver behind a device ("cdc_acm", "ftdi_sio"); empty if unknown.
+// The kernel driver behind a device ("cdc_acm", "usbserial"); empty if unknown.
 std::string portDriver(const std::string& devicePath, const SystemRoots& roots);
 
 // A udev property of the device from udev's database, empty when there is none.

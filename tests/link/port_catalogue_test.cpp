@@ -21,15 +21,15 @@ class PortCatalogueTest : public ::testing::Test {
         for (const char* name : {"ttyUSB0", "ttyACM0", "ttyS0", "ttyS1"}) {
             tree.node(name);
         }
-        tree.usbDevice("sys/devices/usb1/1-1", "0403", "6001", "FTDI", "FT232R USB UART",
-                       "A50285BI");
-        tree.tty("ttyUSB0", "sys/devices/usb1/1-1/1-1:1.0/ttyUSB0", "ftdi_sio", "188:0");
-        tree.link("dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0", "../../ttyUSB0");
+        tree.usbDevice("sys/devices/usb1/1-1", "0001", "0002", "Acme", "Serial Cable", "A50285BI");
+        tree.tty("ttyUSB0", "sys/devices/usb1/1-1/1-1:1.0/ttyUSB0", "usbserial", "188:0");
+        tree.link("dev/serial/by-id/usb-Acme_Serial_Cable_A50285BI-if00-port0", "../../ttyUSB0");
 
-        tree.usbDevice("sys/devices/usb1/1-3", "2341", "0043", "", "", "");
+        tree.usbDevice("sys/devices/usb1/1-3", "0001", "0003", "", "", "");
         tree.tty("ttyACM0", "sys/devices/usb1/1-3/1-3:1.0", "cdc_acm", "166:0");
         tree.write("udev/c166:0",
-                   "E:ID_VENDOR_FROM_DATABASE=Arduino SA\nE:ID_MODEL_FROM_DATABASE=Uno (CDC ACM)");
+                   "E:ID_VENDOR_FROM_DATABASE=Acme Devices\nE:ID_MODEL_FROM_DATABASE=Modem Board "
+                   "(CDC ACM)");
 
         tree.tty("ttyS0", "sys/devices/platform/serial8250", "serial8250");
         tree.write("sys/class/tty/ttyS0/type", "0");
@@ -54,14 +54,14 @@ TEST_F(PortCatalogueTest, PhantomUartsAreNoCandidates) {
 
 TEST_F(PortCatalogueTest, DescribesEachDeviceFromSysfsAndTheHardwareDatabase) {
     const PortDevice usb = describePort(dev("ttyUSB0"), tree.roots);
-    EXPECT_EQ(usb.description(), "FTDI FT232R USB UART (0403:6001)");
+    EXPECT_EQ(usb.description(), "Acme Serial Cable (0001:0002)");
     EXPECT_EQ(usb.serial, "A50285BI");
-    EXPECT_EQ(usb.driver, "ftdi_sio");
+    EXPECT_EQ(usb.driver, "usbserial");
     EXPECT_EQ(usb.byIdPath,
-              tree.path("dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"));
+              tree.path("dev/serial/by-id/usb-Acme_Serial_Cable_A50285BI-if00-port0"));
 
     const PortDevice acm = describePort(dev("ttyACM0"), tree.roots);
-    EXPECT_EQ(acm.description(), "Arduino SA Uno (CDC ACM) (2341:0043)");
+    EXPECT_EQ(acm.description(), "Acme Devices Modem Board (CDC ACM) (0001:0003)");
     EXPECT_EQ(acm.driver, "cdc_acm");
     EXPECT_EQ(acm.byIdPath, "");
 

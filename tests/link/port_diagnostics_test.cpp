@@ -87,13 +87,13 @@ TEST(PortDiagnosticsTest, AHolderThatCannotBeSeenIsASystemServiceOrAModemManager
     // A node that nobody has open: the holder is invisible to us.
     tree.node("ttyACM0");
     tree.node("ttyUSB0");
-    tree.usbDevice("sys/devices/usb1/1-1", "2341", "0043", "", "", "");
+    tree.usbDevice("sys/devices/usb1/1-1", "0001", "0003", "", "", "");
     tree.tty("ttyACM0", "sys/devices/usb1/1-1/1-1:1.0", "cdc_acm", "166:0");
     tree.write("udev/c166:0", "E:ID_MM_CANDIDATE=1");
     const OpenRefusal busy{OpenRefusal::Kind::System, EBUSY, 0, {}};
     EXPECT_THAT(explainRefusal(tree.path("dev/ttyACM0"), busy, tree.roots),
                 AllOf(HasSubstr("modem manager"),
-                      HasSubstr("ATTRS{idVendor}==\"2341\", ATTRS{idProduct}==\"0043\", "
+                      HasSubstr("ATTRS{idVendor}==\"0001\", ATTRS{idProduct}==\"0003\", "
                                 "ENV{ID_MM_DEVICE_IGNORE}=\"1\"")));
     EXPECT_THAT(explainRefusal(tree.path("dev/ttyUSB0"), busy, tree.roots),
                 HasSubstr("system service"));

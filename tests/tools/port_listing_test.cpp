@@ -26,9 +26,9 @@ TEST(PortListingTest, ListsEveryDeviceWithItsNameAndWhyItCannotBeOpened) {
     tree.node("ttyUSB1", held.slavePath());
     tree.node("ttyACM0", tree.path("dev/unplugged"));
     tree.node("ttyACM1");
-    tree.usbDevice("sys/devices/usb1/1-4", "2341", "0043", "Arduino", "Uno", "8573");
+    tree.usbDevice("sys/devices/usb1/1-4", "0001", "0003", "Acme", "Board", "8573");
     tree.tty("ttyACM1", "sys/devices/usb1/1-4/1-4:1.0", "cdc_acm");
-    tree.link("dev/serial/by-id/usb-Arduino_Uno_8573-if00", "../../ttyACM1");
+    tree.link("dev/serial/by-id/usb-Acme_Board_8573-if00", "../../ttyACM1");
     testing::PortHolderProcess holder(held.slavePath());
     PosixSerialPortApi api(tree.roots);
 
@@ -45,9 +45,9 @@ TEST(PortListingTest, ListsEveryDeviceWithItsNameAndWhyItCannotBeOpened) {
                 HasSubstr("(pid " + std::to_string(holder.pid()) + ")"));
     EXPECT_EQ(ports[2].at("comName"), "COM3");
     EXPECT_THAT(ports[2].at("reason").get<std::string>(), HasSubstr("is not there"));
-    EXPECT_EQ(ports[3].at("description"), "Arduino Uno (2341:0043)");
+    EXPECT_EQ(ports[3].at("description"), "Acme Board (0001:0003)");
     EXPECT_EQ(ports[3].at("serial"), "8573");
-    EXPECT_EQ(ports[3].at("byId"), tree.path("dev/serial/by-id/usb-Arduino_Uno_8573-if00"));
+    EXPECT_EQ(ports[3].at("byId"), tree.path("dev/serial/by-id/usb-Acme_Board_8573-if00"));
 
     std::ostringstream text;
     ASSERT_EQ(runPorts(api, tree.roots, false, text), ExitStatus::Ok);
