@@ -46,7 +46,7 @@ class HistoryTest : public ::testing::Test {
 TEST_F(HistoryTest, KeepsNamedImagesNewestFirstUpToTheLimit) {
     for (std::uint8_t i = 0; i < 5; ++i) {
         keepInHistory({imageWith(i), i % 2 ? "write" : "read",
-                       "/dev/serial/by-id/usb-Acme_X_1-if00", "OV-QZ5 1.4\r\n"},
+                       "/dev/serial/by-id/usb-Acme_X_1-if00", "OV-QZ5 1.4 \r\n"},
                       warnings, folder_, 3);
     }
     EXPECT_EQ(warnings.str(), "");
@@ -69,11 +69,14 @@ TEST_F(HistoryTest, OtherFilesInTheFolderAreLeftAlone) {
     fs::create_directories(folder_);
     std::ofstream(folder_ / "notes.txt") << "mine";
     std::ofstream(folder_ / "my_own.zb3") << "mine";
+    const fs::path fiveParts = folder_ / "2026-01-01T000000.000Z_read_COM1_v_extra.zb3";
+    std::ofstream(fiveParts) << "mine";
     keepInHistory({imageWith(1), "read", "COM1", ""}, warnings, folder_, 1);
     keepInHistory({imageWith(2), "read", "COM1", ""}, warnings, folder_, 1);
     EXPECT_EQ(listHistory(folder_).size(), 1u);
     EXPECT_TRUE(fs::exists(folder_ / "notes.txt"));
     EXPECT_TRUE(fs::exists(folder_ / "my_own.zb3"));
+    EXPECT_TRUE(fs::exists(fiveParts));
     EXPECT_EQ(listHistory(folder_)[0].version, "unknown");
 }
 
