@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/wide_text_win32.h"
 #include "config/atomic_file.h"
 
 namespace qz5 {
@@ -18,26 +19,11 @@ constexpr int kNameAttempts = 100;
 // Paths arrive in the program's narrow code page, as the command line and
 // the C library's own file calls have them.
 std::wstring widePath(const std::string& path) {
-    if (path.empty()) {
-        return {};
-    }
-    const int size =
-        MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), wide.data(), size);
-    return wide;
+    return wideText(path, CP_ACP);
 }
 
 std::string narrowPath(const std::wstring& path) {
-    if (path.empty()) {
-        return {};
-    }
-    const int size = WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), narrow.data(), size,
-                        nullptr, nullptr);
-    return narrow;
+    return narrowText(path, CP_ACP);
 }
 
 // The folder is split off in UTF-16: in a double-byte code page a

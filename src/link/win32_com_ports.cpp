@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "common/wide_text_win32.h"
 #include "link/com_port_names.h"
 
 namespace qz5 {
@@ -27,15 +28,7 @@ std::wstring queryDosDevice(const wchar_t* name) {
 }
 
 std::string narrow(std::wstring_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size,
-                        nullptr, nullptr);
-    return result;
+    return narrowText(text, CP_UTF8);
 }
 
 }  // namespace
