@@ -15,8 +15,8 @@
 
 #include "common/message_box.h"
 #include "link/port_table.h"
-#include "link/posix_serial_port_api.h"
 #include "link/serial_link.h"
+#include "link/serial_port_api_posix.h"
 #include "sim/pty_tracker.h"
 
 namespace qz5 {

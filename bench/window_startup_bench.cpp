@@ -21,7 +21,7 @@
 
 #include "app/config_dlg.h"
 #include "link/port_table.h"
-#include "link/posix_serial_port_api.h"
+#include "link/serial_port_api_posix.h"
 
 extern char** environ;
 

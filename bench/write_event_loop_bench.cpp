@@ -13,7 +13,7 @@
 #include "app/config_dlg.h"
 #include "common/message_box.h"
 #include "link/port_table.h"
-#include "link/posix_serial_port_api.h"
+#include "link/serial_port_api_posix.h"
 #include "sim/pty_tracker.h"
 
 namespace {

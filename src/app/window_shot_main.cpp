@@ -15,7 +15,7 @@
 #include "app/demo_tracker.h"
 #include "app/progress_window.h"
 #include "common/message_box.h"
-#include "link/posix_serial_port_api.h"
+#include "link/serial_port_api_posix.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 namespace qz5 {
 
 // The system calls that replacing a file makes once the temporary file is
-// open. Tests derive from PosixSaveCalls to make one of them fail midway.
+// open. Tests derive from SystemSaveCalls to make one of them fail midway.
 class SaveCalls {
   public:
     virtual ~SaveCalls() = default;
@@ -37,7 +37,7 @@ class SaveCalls {
     }
 };
 
-class PosixSaveCalls : public SaveCalls {
+class SystemSaveCalls : public SaveCalls {
   public:
     std::ptrdiff_t write(int fd, std::span<const std::uint8_t> bytes) override;
     int sync(int fd) override;

@@ -50,14 +50,14 @@ int createTemporary(const std::string& path, std::wstring& temporary) {
 
 }  // namespace
 
-std::ptrdiff_t PosixSaveCalls::write(int fd, std::span<const std::uint8_t> bytes) {
+std::ptrdiff_t SystemSaveCalls::write(int fd, std::span<const std::uint8_t> bytes) {
     constexpr std::size_t kLargestWrite = 1u << 30;  // _write takes an unsigned int
     return _write(
         fd, bytes.data(),
         static_cast<unsigned>(bytes.size() < kLargestWrite ? bytes.size() : kLargestWrite));
 }
 
-int PosixSaveCalls::sync(int fd) {
+int SystemSaveCalls::sync(int fd) {
     const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
     return handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle) ? 0 : -1;
 }
@@ -66,7 +66,7 @@ int PosixSaveCalls::sync(int fd) {
 // save keeps its mode; it needs a file to replace, and when it fails
 // without a backup name the old file keeps its name or is already gone, so
 // the plain move finishes the job either way.
-int PosixSaveCalls::rename(const std::string& from, const std::string& to) {
+int SystemSaveCalls::rename(const std::string& from, const std::string& to) {
     const std::wstring source = widePath(from);
     const std::wstring target = widePath(to);
     if (ReplaceFileW(target.c_str(), source.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,

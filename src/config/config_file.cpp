@@ -73,7 +73,7 @@ std::vector<std::uint8_t> configFileContents(std::span<const std::uint8_t> image
 }
 
 bool writeConfigFile(const std::string& path, TrackerConfig& config, const ConfigImage* kept) {
-    PosixSaveCalls calls;
+    SystemSaveCalls calls;
     return writeConfigFile(path, config, calls, kept);
 }
 
@@ -90,7 +90,7 @@ bool writeConfigFile(const std::string& path, TrackerConfig& config, SaveCalls& 
 }
 
 bool writeConfigImage(const std::string& path, const ConfigImage& image) {
-    PosixSaveCalls calls;
+    SystemSaveCalls calls;
     return saveOutcome(replaceFile(path, configFileContents(image), calls));
 }
 

@@ -139,7 +139,7 @@ void keepInHistory(const HistoryImage& entry, std::ostream& warnings,
         std::snprintf(suffix.data(), suffix.size(), "n%03d", counter);
         file = folder / (stamp + suffix.data() + rest);
     }
-    PosixSaveCalls calls;
+    SystemSaveCalls calls;
     if (replaceFile(file.string(), configFileContents(entry.image), calls) !=
         ReplaceResult::Replaced) {
         warn(warnings, "cannot write " + file.string());

@@ -1,5 +1,5 @@
+#include "link/serial_port_api_win32.h"
 #include "link/system_serial_port_api.h"
-#include "link/win32_serial_port_api.h"
 
 namespace qz5 {
 

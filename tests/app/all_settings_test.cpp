@@ -12,7 +12,7 @@
 #include "app/controls/all_settings_template.h"
 #include "config/history.h"
 #include "config/record_fields.h"
-#include "link/posix_serial_port_api.h"
+#include "link/serial_port_api_posix.h"
 #include "sim/pty_tracker.h"
 #include "support/record_fields.h"
 #include "support/wait_until.h"

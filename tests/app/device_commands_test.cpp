@@ -14,7 +14,7 @@
 #include "config/config_image.h"
 #include "config/history.h"
 #include "config/image_scaling.h"
-#include "link/posix_serial_port_api.h"
+#include "link/serial_port_api_posix.h"
 #include "sim/pty_tracker.h"
 #include "support/port_holder_process.h"
 #include "support/wait_until.h"

@@ -10,8 +10,8 @@
 
 #include "app/config_dlg.h"
 #include "app/controls/control_ids.h"
-#include "link/posix_serial_port_api.h"
 #include "link/pseudo_terminal.h"
+#include "link/serial_port_api_posix.h"
 #include "support/fake_system_tree.h"
 #include "support/recording_presenter.h"
 #include "window_fixture.h"

@@ -156,7 +156,7 @@ TEST_F(ConfigFileTest, SaveThroughALinkReplacesTheFileItNamesAndKeepsTheLink) {
 
 // Lets a given number of bytes through, then fails like a full disk; or
 // fails the sync or the rename.
-class FaultySaveCalls : public PosixSaveCalls {
+class FaultySaveCalls : public SystemSaveCalls {
   public:
     std::ptrdiff_t write(int fd, std::span<const std::uint8_t> bytes) override {
         if (budget == 0) {
@@ -165,11 +165,11 @@ class FaultySaveCalls : public PosixSaveCalls {
         }
         const std::size_t allowed = std::min(bytes.size(), budget);
         budget -= allowed;
-        return PosixSaveCalls::write(fd, bytes.first(allowed));
+        return SystemSaveCalls::write(fd, bytes.first(allowed));
     }
-    int sync(int fd) override { return failSync ? -1 : PosixSaveCalls::sync(fd); }
+    int sync(int fd) override { return failSync ? -1 : SystemSaveCalls::sync(fd); }
     int rename(const std::string& from, const std::string& to) override {
-        return failRename ? -1 : PosixSaveCalls::rename(from, to);
+        return failRename ? -1 : SystemSaveCalls::rename(from, to);
     }
 
     std::size_t budget = static_cast<std::size_t>(-1);
@@ -203,10 +203,10 @@ TEST_F(ConfigFileTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
 }
 
 TEST_F(ConfigFileTest, ShortWritesAreContinued) {
-    class OneByteAtATime : public PosixSaveCalls {
+    class OneByteAtATime : public SystemSaveCalls {
       public:
         std::ptrdiff_t write(int fd, std::span<const std::uint8_t> bytes) override {
-            return PosixSaveCalls::write(fd, bytes.first(1));
+            return SystemSaveCalls::write(fd, bytes.first(1));
         }
     } calls;
     TrackerConfig config;

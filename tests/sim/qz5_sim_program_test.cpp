@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "link/port_table.h"
-#include "link/posix_serial_port_api.h"
 #include "link/serial_link.h"
+#include "link/serial_port_api_posix.h"
 #include "support/recording_presenter.h"
 
 extern char** environ;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "link/posix_serial_port_api.h"
+#include "link/serial_port_api_posix.h"
 
 namespace qz5::testing {
 

@@ -16,18 +16,18 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-class FaultySaveCalls : public PosixSaveCalls {
+class FaultySaveCalls : public SystemSaveCalls {
   public:
     bool failWrite = false;
     bool failSync = false;
     bool failRename = false;
     std::ptrdiff_t write(int fd, std::span<const std::uint8_t> bytes) override {
         // Short writes as well, so the loop has to continue.
-        return failWrite ? -1 : PosixSaveCalls::write(fd, bytes.first(1));
+        return failWrite ? -1 : SystemSaveCalls::write(fd, bytes.first(1));
     }
-    int sync(int fd) override { return failSync ? -1 : PosixSaveCalls::sync(fd); }
+    int sync(int fd) override { return failSync ? -1 : SystemSaveCalls::sync(fd); }
     int rename(const std::string& from, const std::string& to) override {
-        return failRename ? -1 : PosixSaveCalls::rename(from, to);
+        return failRename ? -1 : SystemSaveCalls::rename(from, to);
     }
 };
 
@@ -88,7 +88,7 @@ TEST_F(ReplaceFileTest, AFailedSaveKeepsTheOldFile) {
 }
 
 TEST_F(ReplaceFileTest, AMissingFolderFailsToOpen) {
-    PosixSaveCalls calls;
+    SystemSaveCalls calls;
     EXPECT_EQ(replaceFile((folder_ / "no" / "config.zb3").string(), new_, calls),
               ReplaceResult::OpenFailed);
 }

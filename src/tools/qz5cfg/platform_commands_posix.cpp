@@ -3,10 +3,10 @@
 #include <iostream>
 #include <memory>
 
-#include "link/posix_serial_port_api.h"
+#include "link/serial_port_api_posix.h"
 #include "link/system_roots.h"
 #include "tools/qz5cfg/platform_commands.h"
-#include "tools/qz5cfg/port_listing.h"
+#include "tools/qz5cfg/port_listing_linux.h"
 
 namespace qz5 {
 

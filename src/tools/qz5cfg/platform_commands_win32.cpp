@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <iostream>
 
+#include "link/com_ports_win32.h"
 #include "link/system_serial_port_api.h"
-#include "link/win32_com_ports.h"
 #include "tools/qz5cfg/platform_commands.h"
 
 namespace qz5 {

@@ -80,15 +80,15 @@ void syncDirectory(const std::filesystem::path& target) {
 
 }  // namespace
 
-std::ptrdiff_t PosixSaveCalls::write(int fd, std::span<const std::uint8_t> bytes) {
+std::ptrdiff_t SystemSaveCalls::write(int fd, std::span<const std::uint8_t> bytes) {
     return ::write(fd, bytes.data(), bytes.size());
 }
 
-int PosixSaveCalls::sync(int fd) {
+int SystemSaveCalls::sync(int fd) {
     return ::fsync(fd);
 }
 
-int PosixSaveCalls::rename(const std::string& from, const std::string& to) {
+int SystemSaveCalls::rename(const std::string& from, const std::string& to) {
     return ::rename(from.c_str(), to.c_str());
 }
 

@@ -1,4 +1,4 @@
-#include "tools/qz5cfg/port_listing.h"
+#include "tools/qz5cfg/port_listing_linux.h"
 
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -10,7 +10,7 @@
 #include "link/port_catalogue.h"
 #include "link/port_diagnostics.h"
 #include "link/port_table.h"
-#include "link/posix_serial_port_api.h"
+#include "link/serial_port_api_posix.h"
 
 namespace qz5 {
 

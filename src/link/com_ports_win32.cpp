@@ -1,4 +1,4 @@
-#include "link/win32_com_ports.h"
+#include "link/com_ports_win32.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "tools/qz5cfg/port_listing.h"
+#include "tools/qz5cfg/port_listing_linux.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -6,8 +6,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "link/posix_serial_port_api.h"
 #include "link/pseudo_terminal.h"
+#include "link/serial_port_api_posix.h"
 #include "support/fake_system_tree.h"
 #include "support/port_holder_process.h"
 #include "tool_process.h"

@@ -1,4 +1,4 @@
-#include "link/posix_serial_port_api.h"
+#include "link/serial_port_api_posix.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "link/port_diagnostics.h"
-#include "link/uucp_lock.h"
+#include "link/uucp_lock_linux.h"
 
 namespace qz5 {
 

@@ -7,7 +7,7 @@
 
 #include <cerrno>
 
-#include "link/posix_serial_port_api.h"
+#include "link/serial_port_api_posix.h"
 #include "support/fake_system_tree.h"
 
 namespace qz5 {

@@ -1,4 +1,4 @@
-#include "link/win32_serial_port_api.h"
+#include "link/serial_port_api_win32.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "link/uucp_lock.h"
+#include "link/uucp_lock_linux.h"
 
 #include <signal.h>
 

@@ -1,4 +1,4 @@
-#include "link/posix_serial_port_api.h"
+#include "link/serial_port_api_posix.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
