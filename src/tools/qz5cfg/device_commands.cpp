@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/message_box.h"
+#include "common/outside_text.h"
 #include "config/config_file.h"
 #include "config/history.h"
 #include "config/tracker_config.h"
@@ -58,7 +59,7 @@ ExitStatus runVersion(SerialLink& link, std::ostream& out) {
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) {
         text.remove_suffix(1);
     }
-    out << text << '\n';
+    out << printableText(text) << '\n';
     return finishOutput(out);
 }
 
