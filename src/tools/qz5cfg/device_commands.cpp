@@ -44,7 +44,9 @@ bool hasEmergencyStatus(const TrackerConfig& config) {
 
 void keep(const TrackerPort& port, const ConfigImage& image, std::string_view direction,
           const ReplyArea& reply) {
-    keepInHistory({image, direction, port.historyName, reply.data()}, std::cerr);
+    // One command's warnings: the clock's is given once.
+    static HistoryWarnings warnings(std::cerr);
+    keepInHistory({image, direction, port.historyName, reply.data()}, warnings);
 }
 
 }  // namespace
