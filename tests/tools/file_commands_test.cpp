@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 
 #include "common/outside_text.h"
+#include "config/history.h"
 #include "support/recording_presenter.h"
 #include "tool_process.h"
 #include "tools/qz5cfg/config_json.h"
+#include "tools/qz5cfg/file_commands.h"
 #include "tools/qz5cfg/record_source.h"
 
 namespace qz5 {
@@ -218,6 +222,19 @@ TEST(FileCommands, HelpDescribesEveryCommandAndTheJsonForm) {
                              "\"profiles\"", "slotDivides600", "frequencyMHz", "U+00FF"}) {
         EXPECT_NE(run.out.find(text), std::string::npos) << text;
     }
+}
+
+TEST(FileCommands, HistoryShowsOddNamesEscaped) {
+    std::filesystem::remove_all(historyDir());
+    std::filesystem::create_directories(historyDir());
+    const std::string name = "000001_2026-01-01T000000.000Z_read_COM1_\x1b[31m\xff.zb3";
+    std::ofstream(historyDir() / name) << "kept";
+    std::ostringstream out;
+    EXPECT_EQ(runHistory(out), ExitStatus::Ok);
+    EXPECT_EQ(out.str(), "2026-01-01 00:00:00.000  read  COM1  \\x1b[31m\\xff  " +
+                             (historyDir() / "000001_2026-01-01T000000.000Z_read_COM1_").string() +
+                             "\\x1b[31m\\xff.zb3\n");
+    std::filesystem::remove_all(historyDir());
 }
 
 TEST(FileCommands, UnwritableOutputIsAFailure) {
