@@ -52,10 +52,13 @@ std::vector<std::string> CConfigDlg::fillPortList(PortScan scan) {
         char name[16];
         std::snprintf(name, sizeof name, "COM%d", number);
         const auto path = ports_->devicePath(name);
-        if ((path && unchanged.contains(*path)) || link.portExists(name)) {
+        if (!path) {
+            continue;  // no device has that name
+        }
+        if (unchanged.contains(*path) || link.portExists(name)) {
             controls.addComboString(ids::kComPort, name);
-            listed.insert(path.value_or(name));
-        } else if (path) {
+            listed.insert(*path);
+        } else {
             refused.push_back(*path);
         }
     }
