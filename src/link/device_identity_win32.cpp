@@ -4,7 +4,9 @@ namespace qz5 {
 
 // A COM name is all Windows gives: the port list keeps what it listed under it.
 std::optional<DeviceIdentity> deviceIdentity(const std::string& path) {
-    return DeviceIdentity{path};
+    DeviceIdentity identity;
+    identity.path = path;
+    return identity;
 }
 
 }  // namespace qz5
