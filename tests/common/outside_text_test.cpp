@@ -23,6 +23,10 @@ TEST(OutsideText, EscapesControlsAndInvalidBytesForPeopleAndReplacesThemForJson)
          "\xc2\x85\xc2\x9b\xc2\xa0\xc3\xa9"},
         {"\xe2\x82\xac \xf0\x9f\x93\xa1", "\xe2\x82\xac \xf0\x9f\x93\xa1",
          "\xe2\x82\xac \xf0\x9f\x93\xa1"},
+        // The edges: U+0800 and U+10FFFF are text, U+DFFF is a surrogate.
+        {"\xe0\xa0\x80\xf4\x8f\xbf\xbf", "\xe0\xa0\x80\xf4\x8f\xbf\xbf",
+         "\xe0\xa0\x80\xf4\x8f\xbf\xbf"},
+        {"\xed\xbf\xbf", "\\xed\\xbf\\xbf", "\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd"},
         // A stray byte, an overlong slash, a surrogate, past U+10FFFF, cut short.
         {"\xff", "\\xff", "\xef\xbf\xbd"},
         {"\xc0\xaf", "\\xc0\\xaf", "\xef\xbf\xbd\xef\xbf\xbd"},
@@ -31,6 +35,8 @@ TEST(OutsideText, EscapesControlsAndInvalidBytesForPeopleAndReplacesThemForJson)
          "\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd"},
         {"ok\xe2\x82", "ok\\xe2\\x82", "ok\xef\xbf\xbd\xef\xbf\xbd"},
         {"", "", ""},
+        // Only the bytes given are looked at.
+        {"ok\xff"sv.substr(0, 2), "ok", "ok"},
     };
     for (const OutsideCase& c : cases) {
         EXPECT_EQ(printableText(c.bytes), c.printable) << c.printable;
