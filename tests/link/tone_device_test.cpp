@@ -25,6 +25,10 @@ TEST(ToneDevice, IsFoundAgainOnlyWhereTheSameDeviceIs) {
     EXPECT_FALSE(keyed->byIdName.empty());
     EXPECT_TRUE(plain->byIdName.empty());
     EXPECT_FALSE(ToneDevice::at(tree.path("dev/gone"), tree.roots));
+    const PortTable before{
+        {{"COM1", tree.path("dev/ttyUSB0")}, {"COM2", tree.path("dev/ttyACM0")}}};
+    EXPECT_EQ(keyed->nameIn(before, tree.roots), "COM1");
+    EXPECT_EQ(plain->nameIn(before, tree.roots), "COM2");
 
     // Both unplugged; the adapter comes back as ttyUSB1, and a newcomer takes
     // both old names.
