@@ -16,6 +16,10 @@ FileRead readFile(const std::string& path, std::size_t limit, int extraFlags, st
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | extraFlags);
     if (fd < 0) {
         result.error = errno;
+        // A link where links are refused is no regular file either.
+        if (result.error == ELOOP && (extraFlags & O_NOFOLLOW) != 0) {
+            result.status = FileReadStatus::NotRegular;
+        }
         return result;
     }
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -25,11 +29,9 @@ FileRead readFile(const std::string& path, std::size_t limit, int extraFlags, st
     }
     result.bytes.resize(limit);
     std::size_t got = 0;
+    // Regular files are read without interruption: no EINTR to retry.
     while (got < limit) {
         const ssize_t n = ::read(fd, result.bytes.data() + got, limit - got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
         if (n < 0) {
             result.status = FileReadStatus::ReadFailed;
             result.error = errno;

@@ -7,8 +7,8 @@
 namespace qz5 {
 
 // readRegularFile for a file in a folder that other users may write to: a
-// symbolic link is refused (OpenFailed, ELOOP), and `owner` receives the
-// file's owner.
+// symbolic link counts as no regular file, and `owner` receives the file's
+// owner.
 FileRead readRegularFileNoFollow(const std::string& path, std::size_t limit, uid_t& owner);
 
 }  // namespace qz5

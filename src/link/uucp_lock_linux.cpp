@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <sys/types.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -40,18 +41,16 @@ std::string lockName(const fs::path& device) {
 
 // Lock files hold the id as text ("      1234\n"); very old ones as a binary int.
 int lockOwner(std::string_view content) {
-    const auto start = content.find_first_not_of(" \t");
-    if (start != std::string::npos && content[start] >= '0' && content[start] <= '9') {
-        int pid = 0;
-        std::from_chars(content.data() + start, content.data() + content.size(), pid);
+    int pid = 0;
+    const std::string_view text =
+        content.substr(std::min(content.find_first_not_of(" \t"), content.size()));
+    if (std::from_chars(text.data(), text.data() + text.size(), pid).ec == std::errc()) {
         return pid;
     }
     if (content.size() == sizeof(int)) {
-        int pid = 0;
         std::memcpy(&pid, content.data(), sizeof pid);
-        return pid;
     }
-    return 0;
+    return pid;
 }
 
 std::string_view asText(const std::vector<std::uint8_t>& bytes) {
@@ -60,19 +59,19 @@ std::string_view asText(const std::vector<std::uint8_t>& bytes) {
 
 // The real uid of a process from "Uid:\t1000\t1000\t1000\t1000".
 std::optional<uid_t> realUserOf(int pid, const SystemRoots& roots) {
+    // A status that cannot be read has no bytes, and so no uid either.
     const FileRead status = readRegularFile(
         (fs::path(roots.procRoot) / std::to_string(pid) / "status").string(), kStatusBytes);
     const std::string_view text = asText(status.bytes);
     constexpr std::string_view kUid = "\nUid:";
     const auto at = text.find(kUid);
-    if (status.status != FileReadStatus::Read || at == std::string_view::npos) {
+    if (at == std::string_view::npos) {
         return std::nullopt;
     }
     std::string_view rest = text.substr(at + kUid.size());
     rest.remove_prefix(std::min(rest.find_first_not_of(" \t"), rest.size()));
     uid_t uid = 0;
-    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), uid);
-    if (error != std::errc() || end == rest.data()) {
+    if (std::from_chars(rest.data(), rest.data() + rest.size(), uid).ec != std::errc()) {
         return std::nullopt;
     }
     return uid;
@@ -113,14 +112,11 @@ UucpLockCheck checkUucpLocks(const std::string& devicePath, const SystemRoots& r
             const std::string file = (fs::path(dir) / name).string();
             uid_t owner = 0;
             const FileRead lock = readRegularFileNoFollow(file, kLockFileBytes, owner);
-            if (lock.status == FileReadStatus::OpenFailed && lock.error == ENOENT) {
-                continue;
-            }
-            if (lock.status == FileReadStatus::NotRegular ||
-                (lock.status == FileReadStatus::OpenFailed && lock.error == ELOOP)) {
+            if (lock.status == FileReadStatus::NotRegular) {
                 check.ignored.push_back({file, "it is not a regular file"});
                 continue;
             }
+            // None there, one we may not read, or one naming no live process.
             const int pid = lockOwner(asText(lock.bytes));
             if (lock.status != FileReadStatus::Read || !processExists(pid)) {
                 continue;

@@ -68,7 +68,7 @@ class HostileLocalUser : public ::testing::Test {
     std::string lockPath() const { return tree.path("lock/LCK..ttyUSB0"); }
 
     void lockFile(const std::string& content, uid_t owner) {
-        tree.write("lock/LCK..ttyUSB0", content);
+        std::ofstream(lockPath(), std::ios::binary) << content;
         ASSERT_EQ(::lchown(lockPath().c_str(), owner, static_cast<gid_t>(-1)), 0);
     }
     // What /proc says of a process; no status file at all when /proc hides it.
@@ -159,6 +159,23 @@ TEST_F(HostileLocalUser, ALockFileIsBelievedOnlyFromRootOrTheUserOfItsProcess) {
             EXPECT_THAT(text, HasSubstr("Ignored the lock file " + lockPath()));
             EXPECT_THAT(text, Not(HasSubstr(pid)));
         }
+    }
+
+    // The forms a lock file comes in; one that names no process is stale,
+    // passed over without a word.
+    process(holder.pid(), planter(), "minicom");
+    const int pid = holder.pid();
+    const std::pair<std::string, bool> forms[] = {
+        {"  " + std::to_string(pid) + "\n", true},
+        {std::string(reinterpret_cast<const char*>(&pid), sizeof pid), true},
+        {"none\n", false},
+        {"0\n", false},
+    };
+    for (const auto& [content, believed] : forms) {
+        fs::remove(lockPath());
+        lockFile(content, planter());
+        EXPECT_EQ(opens(), !believed) << content;
+        EXPECT_THAT(listing(false), Not(HasSubstr("Ignored"))) << content;
     }
 }
 
