@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <chrono>
 #include <cstdint>
@@ -86,7 +87,7 @@ std::string readableTime(std::string_view stamp) {
 }
 
 bool startsWithDigit(std::string_view text) {
-    return !text.empty() && text[0] >= '0' && text[0] <= '9';
+    return !text.empty() && std::isdigit(static_cast<unsigned char>(text[0])) != 0;
 }
 
 // A kept image's name: "000042_2026-12-07T100132.123Z_read_PORT_VERSION.zb3",

@@ -206,10 +206,15 @@ TEST_F(ConfigFileTest, TheNewFileIsPrivateUntilItTakesItsPermissions) {
 TEST_F(ConfigFileTest, ANameTooLongForATemporaryNameIsStillSavedAtomically) {
     const std::string name = std::string(250, 'n') + ".zb3";
     writeAll(path(name), Bytes(3, 'x'));
+    struct stat before {};
+    ASSERT_EQ(::stat(path(name).c_str(), &before), 0);
     TrackerConfig config;
     EXPECT_FALSE(writeConfigFile(path(name), config));
     EXPECT_EQ(readAll(path(name)), defaultFile());
     EXPECT_EQ(folderEntries(), std::vector<std::string>{name});
+    struct stat after {};
+    ASSERT_EQ(::stat(path(name).c_str(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino);  // a new file took its place
 }
 
 // A folder the user may not write, holding a file the user may: the file is
@@ -220,6 +225,7 @@ TEST_F(ConfigFileTest, AWritableFileInAReadOnlyFolderIsWrittenInPlace) {
     }
     const Bytes old(300, 'o');
     writeAll(path(), old);
+    writeAll(path("huge.zb3"), Bytes(2 << 20, 'h'));
     ASSERT_EQ(::chmod(folder_.c_str(), 0555), 0);
     for (const std::size_t budget : {std::size_t{0}, std::size_t{70}}) {
         FaultySaveCalls calls;
@@ -230,13 +236,22 @@ TEST_F(ConfigFileTest, AWritableFileInAReadOnlyFolderIsWrittenInPlace) {
         EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Failed to write data"});
         EXPECT_EQ(readAll(path()), old) << budget;
     }
+    // Only its permission bits stay, as on a replaced file.
+    ASSERT_EQ(::chmod(path().c_str(), 04755), 0);
     testing::RecordingPresenter presenter;
     TrackerConfig config;
     EXPECT_FALSE(writeConfigFile(path(), config));
     EXPECT_EQ(readAll(path()), defaultFile());
+    struct stat info {};
+    ASSERT_EQ(::stat(path().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0755u);
+    // No new file, and no old one too large to keep in memory for putting back.
     EXPECT_TRUE(writeConfigFile(path("new.zb3"), config));
-    EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Failed to open file"});
-    EXPECT_EQ(folderEntries(), std::vector<std::string>{"config.zb3"});
+    EXPECT_TRUE(writeConfigFile(path("huge.zb3"), config));
+    EXPECT_EQ(presenter.texts(),
+              (std::vector<std::string>{"Failed to open file", "Failed to open file"}));
+    EXPECT_EQ(readAll(path("huge.zb3")).size(), std::size_t{2 << 20});
+    EXPECT_EQ(folderEntries(), (std::vector<std::string>{"config.zb3", "huge.zb3"}));
     ASSERT_EQ(::chmod(folder_.c_str(), 0755), 0);
 }
 

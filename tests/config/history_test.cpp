@@ -71,6 +71,7 @@ TEST_F(HistoryTest, OtherFilesInTheFolderAreLeftAlone) {
     fs::create_directories(folder_);
     std::ofstream(folder_ / "notes.txt") << "mine";
     std::ofstream(folder_ / "my_own.zb3") << "mine";
+    std::ofstream(folder_ / "my_own_back_up.zb3") << "mine";
     const fs::path fiveParts = folder_ / "2026-01-01T000000.000Z_read_COM1_v_extra.zb3";
     std::ofstream(fiveParts) << "mine";
     keepInHistory({imageWith(1), "read", "COM1", ""}, warnings, folder_, 1);
@@ -78,6 +79,7 @@ TEST_F(HistoryTest, OtherFilesInTheFolderAreLeftAlone) {
     EXPECT_EQ(listHistory(folder_).size(), 1u);
     EXPECT_TRUE(fs::exists(folder_ / "notes.txt"));
     EXPECT_TRUE(fs::exists(folder_ / "my_own.zb3"));
+    EXPECT_TRUE(fs::exists(folder_ / "my_own_back_up.zb3"));
     EXPECT_TRUE(fs::exists(fiveParts));
     EXPECT_EQ(listHistory(folder_)[0].version, "unknown");
 }

@@ -4,6 +4,7 @@
 // every user may write to. Cases that need a second account run as root, who
 // can make files another user's, and are skipped otherwise.
 #include <gmock/gmock.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -321,6 +322,51 @@ TEST_F(AnotherUsersFiles, ASavedFileKeepsItsOwnerAndOnlyItsPermissionBits) {
         EXPECT_EQ(info.st_gid, group);
         EXPECT_EQ(info.st_mode & 07777, mode & 0777);
         EXPECT_EQ(info.st_size, kConfigFileSize);
+    }
+}
+
+// An ordinary user saving over a file of someone else's that the user may
+// write: the group stays where the user may give it; where not, the group the
+// file ends up with gets no rights, rather than the old group's.
+TEST_F(AnotherUsersFiles, AGroupThatCannotBeKeptGetsNoRights) {
+    constexpr gid_t kDaemon = 1;
+    ::chmod(root_.c_str(), 0755);  // so that the user can reach the folder
+    const fs::path folder = sharedFolder("nobodys", kNobody, false);
+    ::chmod(folder.c_str(), 0755);
+    struct Case {
+        const char* name;
+        gid_t group;
+        mode_t mode;
+        gid_t groupAfter;
+        mode_t modeAfter;
+    };
+    const Case cases[] = {
+        {"a group of the user's", kNobody, 0664, kNobody, 0664},
+        {"a group not the user's", 0, 0666, kDaemon, 0606},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path file = folder / "shared.zb3";
+        std::ofstream(file) << "old";
+        ASSERT_EQ(::chown(file.c_str(), 0, c.group), 0);
+        ASSERT_EQ(::chmod(file.c_str(), c.mode), 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            // nobody, with the primary group daemon and nogroup beside it.
+            const gid_t groups[] = {kNobody};
+            const bool dropped =
+                ::setgroups(1, groups) == 0 && ::setgid(kDaemon) == 0 && ::setuid(kNobody) == 0;
+            TrackerConfig config;
+            _exit(dropped && !writeConfigFile(file.string(), config) ? 0 : 1);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        struct stat info {};
+        ASSERT_EQ(::stat(file.c_str(), &info), 0);
+        EXPECT_EQ(info.st_uid, kNobody);
+        EXPECT_EQ(info.st_gid, c.groupAfter);
+        EXPECT_EQ(info.st_mode & 07777, c.modeAfter);
     }
 }
 
