@@ -49,7 +49,7 @@ CConfigDlg::CConfigDlg(SerialPortApi& api, const SystemRoots& roots, QWidget* pa
 
 void CConfigDlg::initWindow() {
     setWindowIcon(windowIcon);
-    const std::vector<std::string> refused = fillPortList();
+    const std::vector<std::string> refused = fillPortList(PortScan::OpenEach);
     if (portWatcher_) {
         // Once the window is up, so the box has something to stand in front of.
         QTimer::singleShot(0, this, [this, refused] { explainUnusablePorts(refused); });

@@ -18,8 +18,10 @@
 #include "app/qt_file_prompt.h"
 #include "app/view_switcher.h"
 #include "config/tracker_config.h"
+#include "link/port_rescan.h"
 #include "link/serial_link.h"
 #include "link/system_roots.h"
+#include "link/tone_device.h"
 
 class QContextMenuEvent;
 class QKeyEvent;
@@ -120,8 +122,11 @@ class CConfigDlg : public QDialog {
     void leave(int result);
 
     void initWindow();
-    // Lists the ports that open; returns the devices that did not.
-    std::vector<std::string> fillPortList();
+    // Lists the ports that open; returns the devices that did not. At start
+    // every port is opened; a rescan opens only devices that are new, changed
+    // or refused before.
+    enum class PortScan { OpenEach, OpenChanged };
+    std::vector<std::string> fillPortList(PortScan scan);
     void watchPorts(const SystemRoots& roots);
     void onPortsChanged(const PortTable& before);
     // When no port can be used, one box says why, once per device per run.
@@ -145,14 +150,16 @@ class CConfigDlg : public QDialog {
     // New devices refused so far, with when they appeared: looked at again
     // before they count as unusable.
     std::map<std::string, std::chrono::steady_clock::time_point> settling_;
-    std::set<std::string> explained_;  // devices and adapters already explained
+    std::set<std::string> explained_;            // devices and adapters already explained
+    std::vector<DeviceIdentity> listedDevices_;  // as they were when listed
     void stopTonesOnLeaving();
 
     // Where the last tone command that no Stop Sending followed went.
     struct KeyedTone {
-        std::string port;
+        ToneDevice device;
         std::int32_t baudRate = 0;
     };
+    SystemRoots deviceRoots() const;
 
     ViewSwitcher views_{*this, controls};
     std::optional<KeyedTone> keyedTone_;

@@ -6,10 +6,12 @@
 
 namespace qz5 {
 
+ImageKeeper::ImageKeeper() : warnings_(std::cerr) {}
+
 void ImageKeeper::exchanged(const ConfigImage& image, std::string_view direction,
                             std::string_view port, std::string_view version) {
     keep(image);
-    keepInHistory({image, direction, port, version}, std::cerr);
+    keepInHistory({image, direction, port, version}, warnings_);
 }
 
 }  // namespace qz5

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "config/config_image.h"
+#include "config/history.h"
 
 namespace qz5 {
 
@@ -11,6 +12,9 @@ namespace qz5 {
 // against it, so that delays the user left alone keep their exact counts.
 class ImageKeeper {
   public:
+    // History warnings go to stderr, never into a box.
+    ImageKeeper();
+
     void keep(const ConfigImage& image) { image_ = image; }
     // Kept, and stored in the history since it crossed the line.
     void exchanged(const ConfigImage& image, std::string_view direction, std::string_view port,
@@ -19,6 +23,7 @@ class ImageKeeper {
 
   private:
     std::optional<ConfigImage> image_;
+    HistoryWarnings warnings_;
 };
 
 }  // namespace qz5

@@ -10,6 +10,7 @@
 #include "app/controls/about_dialog.h"
 #include "app/controls/control_ids.h"
 #include "app/device_command_runner.h"
+#include "app/port_watcher.h"
 #include "common/message_box.h"
 #include "config/config_file.h"
 #include "config/config_image.h"
@@ -142,26 +143,42 @@ void CConfigDlg::sendToneCommand(std::uint8_t code) {
         showMessage("New Calibration value should be written before Testing Tones",
                     "Calibration not written");
     }
-    if (runDeviceCommand(*this, "Test Tones", link, [&] { return link.sendTone(code); })) {
-        return;  // a failed Stop Sending may have left the tone on
+    // A command that failed before its code went out (a failed Stop Sending
+    // may have left the tone on) changes nothing; one that failed after it,
+    // on the close, does.
+    if (runDeviceCommand(*this, "Test Tones", link, [&] { return link.sendTone(code); }) &&
+        !link.toneSent()) {
+        return;
     }
-    if (code == kToneStop) {
+    const auto path = ports_->devicePath(link.portName());
+    const auto device = path ? ToneDevice::at(*path, deviceRoots()) : std::nullopt;
+    if (code == kToneStop || !device) {
         keyedTone_.reset();
     } else {
-        keyedTone_ = KeyedTone{link.portName(), link.baudRate()};
+        keyedTone_ = KeyedTone{*device, link.baudRate()};
     }
+}
+
+SystemRoots CConfigDlg::deviceRoots() const {
+    return portWatcher_ ? portWatcher_->roots() : SystemRoots{};
 }
 
 void CConfigDlg::stopTonesOnLeaving() {
     if (!keyedTone_) {
         return;
     }
-    // The tone went out on that port at that rate; a failed probe or another
-    // selection since then must not send the stop elsewhere.
-    link.setPortName(keyedTone_->port);
-    link.setBaudRate(keyedTone_->baudRate);
+    // The tone went out to that device at that rate; a failed probe, another
+    // selection or another device under its COM name since then must not send
+    // the stop elsewhere. A device that is gone cannot be stopped.
+    const auto name = keyedTone_->device.nameIn(*ports_, deviceRoots());
+    const std::int32_t rate = keyedTone_->baudRate;
     keyedTone_.reset();
-    // A port that is gone cannot be stopped; the user is leaving, so no box.
+    if (!name) {
+        return;
+    }
+    link.setPortName(*name);
+    link.setBaudRate(rate);
+    // The user is leaving, so no box.
     SilentPresenter silent;
     const ScopedMessagePresenter quiet(silent);
     link.sendTone(kToneStop);

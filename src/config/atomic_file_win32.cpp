@@ -79,8 +79,10 @@ int SystemSaveCalls::rename(const std::string& from, const std::string& to) {
                : -1;
 }
 
-ReplaceResult replaceFile(const std::string& path, const ContentsSource& contents,
-                          SaveCalls& calls) {
+// The access asked for a new file is the folder's: what the program keeps for
+// the user lives under %LOCALAPPDATA%, which is the user's alone.
+ReplaceResult replaceFile(const std::string& path, const ContentsSource& contents, SaveCalls& calls,
+                          NewFileAccess /*access*/) {
     // A read-only file is refused, as opening it for writing would be; the
     // rename alone would replace it.
     const DWORD attributes = GetFileAttributesW(widePath(path).c_str());

@@ -33,9 +33,15 @@ bool writeConfigFile(const std::string& path, TrackerConfig& config, SaveCalls& 
 bool writeConfigImage(const std::string& path, const ConfigImage& image);
 
 // Reads, checks and decodes a file into the record. True when it failed, after
-// its message ("Load Failed"); the record is then unchanged.
+// its message ("Load Failed"); the record is then unchanged. A path that is no
+// regular file (a folder, a FIFO, a device) is not read: "Failed to open file".
 // `image`, when given, receives the file's image bytes on success.
 bool readConfigFile(const std::string& path, TrackerConfig& config, ConfigImage* image = nullptr);
+
+// The same, telling a path of the wrong kind from a file that failed.
+enum class ConfigFileRead { Loaded, NotRegular, Failed };
+ConfigFileRead readConfigInput(const std::string& path, TrackerConfig& config,
+                               ConfigImage* image = nullptr);
 // The checks and decoding of readConfigFile on the bytes of a file already
 // read (at least its first kConfigFileSize bytes, when it has that many).
 bool readConfigBytes(std::span<const std::uint8_t> contents, TrackerConfig& config,

@@ -27,6 +27,10 @@ std::string formatWireEvent(const WireEvent& event, WireClock::time_point origin
             line += " rate ";
             line += std::to_string(event.rate);
             return line;
+        case WireEvent::Kind::Note:
+            line += " note: ";
+            line += event.note;
+            return line;
         case WireEvent::Kind::Received:
         case WireEvent::Kind::Sent:
             line += ' ';

@@ -53,10 +53,7 @@ SerialLink::SerialLink() : SerialLink(systemSerialPortApi(), PortTable::system()
 SerialLink::SerialLink(SerialPortApi& api, const PortTable& ports) : api_(api), ports_(&ports) {}
 
 SerialLink::~SerialLink() {
-    // Nobody is left to read a message here, so the close is silent.
-    if (isOpen()) {
-        api_.close(portHandle_);
-    }
+    releasePort();
 }
 
 void SerialLink::setPortName(std::string_view name) {
@@ -98,18 +95,24 @@ bool SerialLink::openPort() {
         return reportError("Could not aquire Com Port", path ? api_.openFailureReason(*path)
                                                              : unknownPortReason(portName_.data()));
     }
+    const char* failure = nullptr;
     LineSettings settings;
     if (!api_.getLineSettings(portHandle_, settings)) {
-        return reportError("GetCommState failed");
+        failure = "GetCommState failed";
+    } else {
+        applyTrackerLine(settings, baudRate_);
+        if (!api_.setLineSettings(portHandle_, settings)) {
+            failure = "SetCommState failed";
+        } else if (!api_.setTimeouts(portHandle_, kTrackerTimeouts)) {
+            failure = "SetCommTimeouts failed";
+        }
     }
-    applyTrackerLine(settings, baudRate_);
-    if (!api_.setLineSettings(portHandle_, settings)) {
-        return reportError("SetCommState failed");
+    if (failure == nullptr) {
+        return false;
     }
-    if (!api_.setTimeouts(portHandle_, kTrackerTimeouts)) {
-        return reportError("SetCommTimeouts failed");
-    }
-    return false;
+    // A port that cannot be set up is of no use, to us or to anyone we keep out.
+    releasePort();
+    return reportError(failure);
 }
 
 bool SerialLink::writeBytes(std::span<const std::uint8_t> data) {
@@ -165,6 +168,14 @@ bool SerialLink::closePort() {
     }
     portHandle_ = kInvalidPortHandle;
     return false;
+}
+
+void SerialLink::releasePort() {
+    if (isOpen()) {
+        // A handle whose close fails is given up: it cannot be closed better.
+        api_.close(portHandle_);
+        portHandle_ = kInvalidPortHandle;
+    }
 }
 
 }  // namespace qz5

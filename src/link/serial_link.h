@@ -23,7 +23,6 @@ class SerialLink {
     // Real serial devices, names resolved through the system's port table.
     SerialLink();
     SerialLink(SerialPortApi& api, const PortTable& ports);
-    // Closes a port that a failed exchange left open.
     ~SerialLink();
     SerialLink(const SerialLink&) = delete;
     SerialLink& operator=(const SerialLink&) = delete;
@@ -38,8 +37,12 @@ class SerialLink {
     bool writeBytes(std::span<const std::uint8_t> data);
     std::int32_t readBytes(std::span<std::uint8_t> buffer);
     bool closePort();
+    // Lets go of a port that a failed step left open, without a message; the
+    // link counts as closed afterwards. While this program holds a port, no
+    // other program can use the device.
+    void releasePort();
 
-    // Tracker commands.
+    // Tracker commands. One that fails leaves no port open.
     bool probeDevice(std::span<char> reply);
     bool queryVersion(std::span<char> reply);
     bool sendImage(std::span<const std::uint8_t> data);
@@ -47,6 +50,8 @@ class SerialLink {
     bool writeImageVerified(std::span<const std::uint8_t> data);
     std::int32_t readImageVerified(std::span<std::uint8_t> buffer);
     bool sendTone(std::uint8_t code);
+    // Whether the last sendTone put its code on the line, whatever failed after.
+    bool toneSent() const { return toneSent_; }
 
     // Names resolve through `ports` from now on; it must outlive the link.
     void setPortTable(const PortTable& ports) { ports_ = &ports; }
@@ -67,6 +72,7 @@ class SerialLink {
     std::array<char, 10> portName_{};
     std::int32_t baudRate_ = 4800;
     PortHandle portHandle_ = kInvalidPortHandle;
+    bool toneSent_ = false;
     SerialPortApi& api_;
     const PortTable* ports_;
 };

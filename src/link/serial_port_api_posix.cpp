@@ -84,7 +84,7 @@ PosixSerialPortApi& PosixSerialPortApi::instance() {
 
 PosixSerialPortApi::OpenAttempt PosixSerialPortApi::tryOpen(const std::string& devicePath) {
     using Kind = OpenRefusal::Kind;
-    if (const auto lock = liveUucpLock(devicePath, roots_.lockDirs)) {
+    if (const auto lock = checkUucpLocks(devicePath, roots_).live) {
         return refused(Kind::LockFile, 0, *lock);
     }
     int fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);

@@ -25,9 +25,23 @@ std::span<std::uint8_t> asBytes(std::span<char> text) {
     return {reinterpret_cast<std::uint8_t*>(text.data()), text.size()};
 }
 
+// However a command ends, it holds no port afterwards: a successful one has
+// closed it, a failed one lets it go here, without a further message.
+class PortRelease {
+  public:
+    explicit PortRelease(SerialLink& link) : link_(link) {}
+    ~PortRelease() { link_.releasePort(); }
+    PortRelease(const PortRelease&) = delete;
+    PortRelease& operator=(const PortRelease&) = delete;
+
+  private:
+    SerialLink& link_;
+};
+
 }  // namespace
 
 bool SerialLink::queryVersion(std::span<char> reply) {
+    const PortRelease release(*this);
     if (openPort()) {
         return true;
     }
@@ -44,7 +58,7 @@ bool SerialLink::queryVersion(std::span<char> reply) {
         reply[count] = '\0';
     }
     if (!isAcceptedVersionReply({reply.data(), count})) {
-        return true;  // silent; the port stays open until the next openPort
+        return true;  // silent
     }
     return closePort();
 }
@@ -61,6 +75,7 @@ bool SerialLink::probeDevice(std::span<char> reply) {
 }
 
 bool SerialLink::sendImage(std::span<const std::uint8_t> data) {
+    const PortRelease release(*this);
     if (openPort()) {
         return true;
     }
@@ -76,6 +91,7 @@ bool SerialLink::sendImage(std::span<const std::uint8_t> data) {
 }
 
 std::int32_t SerialLink::fetchImage(std::span<std::uint8_t> buffer) {
+    const PortRelease release(*this);
     if (openPort()) {
         return 0;
     }
@@ -130,6 +146,8 @@ std::int32_t SerialLink::readImageVerified(std::span<std::uint8_t> buffer) {
 bool SerialLink::sendTone(std::uint8_t code) {
     beginStep({.step = code == kToneStop ? LinkProgress::Step::StoppingTone
                                          : LinkProgress::Step::StartingTone});
+    const PortRelease release(*this);
+    toneSent_ = false;
     if (openPort()) {
         return true;
     }
@@ -144,6 +162,7 @@ bool SerialLink::sendTone(std::uint8_t code) {
         closePort();
         return true;
     }
+    toneSent_ = true;
     return closePort();
 }
 

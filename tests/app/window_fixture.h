@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QTabBar>
 #include <QTest>
+#include <QTextDocument>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,6 +33,13 @@ struct WindowInspector {
 }  // namespace qz5
 
 namespace qz5::testing {
+
+// A list item's tool tip as it shows: its rich text, rendered.
+inline std::string shownToolTip(const QComboBox& list, int index) {
+    QTextDocument shown;
+    shown.setHtml(list.itemData(index, Qt::ToolTipRole).toString());
+    return shown.toPlainText().toStdString();
+}
 
 // The image a record encodes to; the copy keeps the record's derived flags.
 inline ConfigImage imageOf(TrackerConfig config) {

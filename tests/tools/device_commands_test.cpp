@@ -81,6 +81,15 @@ TEST_F(DeviceCommandsTest, VersionPrintsTheReplyAsOneLine) {
     EXPECT_EQ(runVersion(link, out), ExitStatus::Ok);
     EXPECT_EQ(out.str(), "OV-QZ5 1.4\n");
     EXPECT_TRUE(presenter.shown.empty());
+
+    // A device may send any bytes; none of them reaches the terminal as they are.
+    PtyTracker odd(TrackerModel(4800, "OV-QZ5 \x1b]0;x\x07\x1b[31m\xff\r\n"));
+    const PortTable oddPorts{{{"COM3", odd.slavePath()}}};
+    link.setPortTable(oddPorts);
+    out.str("");
+    EXPECT_EQ(runVersion(link, out), ExitStatus::Ok);
+    EXPECT_EQ(out.str(), "OV-QZ5 \\x1b]0;x\\x07\\x1b[31m\\xff\n");
+    link.setPortTable(ports);
 }
 
 TEST_F(DeviceCommandsTest, SilentTrackerIsNotFound) {

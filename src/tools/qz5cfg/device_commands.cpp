@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/message_box.h"
+#include "common/outside_text.h"
 #include "config/config_file.h"
 #include "config/history.h"
 #include "config/tracker_config.h"
@@ -43,7 +44,9 @@ bool hasEmergencyStatus(const TrackerConfig& config) {
 
 void keep(const TrackerPort& port, const ConfigImage& image, std::string_view direction,
           const ReplyArea& reply) {
-    keepInHistory({image, direction, port.historyName, reply.data()}, std::cerr);
+    // One command's warnings: the clock's is given once.
+    static HistoryWarnings warnings(std::cerr);
+    keepInHistory({image, direction, port.historyName, reply.data()}, warnings);
 }
 
 }  // namespace
@@ -58,7 +61,7 @@ ExitStatus runVersion(SerialLink& link, std::ostream& out) {
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) {
         text.remove_suffix(1);
     }
-    out << text << '\n';
+    out << printableText(text) << '\n';
     return finishOutput(out);
 }
 

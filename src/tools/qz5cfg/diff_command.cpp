@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "common/outside_text.h"
 #include "config/tracker_config.h"
 #include "tools/qz5cfg/config_json.h"
 #include "tools/qz5cfg/record_source.h"
@@ -49,7 +50,9 @@ bool printDifferences(const Json& left, const Json& right, const std::string& pr
         }
         const Json& other = right.at(name);
         if (value != other) {
-            out << prefix << name << ": " << value.dump() << " -> " << other.dump() << '\n';
+            // dump() leaves DEL and the C1 controls of a text as they are.
+            out << prefix << name << ": " << printableText(value.dump()) << " -> "
+                << printableText(other.dump()) << '\n';
             differ = true;
         }
     }

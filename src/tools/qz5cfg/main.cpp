@@ -49,15 +49,18 @@ constexpr const char* kCommandsHelp = R"(Commands in detail:
                          prints every field that differs by its JSON name:
                          "profiles[1].statusText: "a" -> "b"". When only the
                          image bytes differ, it says so in one line.
-  history                lists the images kept in the history, newest first:
-                         time (UTC), direction, port, version, file
+  history                lists the images kept in the history, the one stored
+                         last first: time (UTC), direction, port, version,
+                         file
 )";
 
 constexpr const char* kFooter = R"(
 History: every image read from or written to a tracker (by qz5cfg or the
 window) is kept as a configuration file in $XDG_STATE_HOME/qz5-config/history
-(by default ~/.local/state/qz5-config/history); the newest 1000 are kept. If
-one cannot be stored, a warning goes to stderr and the command goes on.
+(by default ~/.local/state/qz5-config/history); the 1000 stored last are kept,
+in the order of the sequence number that begins each name, whatever the clock
+says. If one cannot be stored, a warning goes to stderr and the command goes
+on.
 
 Trace: --trace FILE (before or after the command) writes every open, close,
 rate change and byte on the line, timed in seconds since the start with
@@ -75,8 +78,9 @@ Exit status:
   0  done
   1  the file or device operation failed (its message says which), a JSON
      file could not be read, or the trace file cannot be written
-  2  usage error, invalid JSON record, or a write of an Emergency Mic-E
-     status without --emergency-ok (nothing is sent to the tracker)
+  2  usage error, invalid JSON record, an input that is no regular file (a
+     folder, a FIFO, a device), or a write of an Emergency Mic-E status
+     without --emergency-ok (nothing is sent to the tracker)
   diff follows diff(1) instead: 0 the settings are equal, 1 they differ,
   2 trouble (a side could not be read, or a usage error)
 
@@ -214,8 +218,8 @@ int run(int argc, char** argv) {
     diffCommand->add_option("A", leftSide, "file, JSON record or tracker:PORT")->required();
     diffCommand->add_option("B", rightSide, "file, JSON record or tracker:PORT")->required();
 
-    auto* historyCommand =
-        addCommand("history", "List the images kept from every read and write, newest first.");
+    auto* historyCommand = addCommand(
+        "history", "List the images kept from every read and write, the one stored last first.");
 
     const std::vector<PlatformCommand> platformCommands = addPlatformCommands(app);
 

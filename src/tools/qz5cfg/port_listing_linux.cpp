@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "common/message_box.h"
+#include "common/outside_text.h"
 #include "link/port_catalogue.h"
 #include "link/port_diagnostics.h"
 #include "link/port_table.h"
 #include "link/serial_port_api_posix.h"
+#include "link/uucp_lock_linux.h"
 
 namespace qz5 {
 
@@ -20,13 +22,15 @@ struct ListedPort {
     std::optional<std::string> comName;
     PortDevice device;
     std::string reason;  // empty when the port can be opened
+    std::vector<IgnoredLock> ignoredLocks;
 };
 
 std::vector<ListedPort> listPorts(PosixSerialPortApi& api, const SystemRoots& roots) {
     const PortTable table = PortTable::scanSystem(roots);
     std::vector<ListedPort> ports;
     for (const std::string& path : PortTable::serialDevices(roots)) {
-        ListedPort port{table.nameOf(path), describePort(path, roots), {}};
+        ListedPort port{
+            table.nameOf(path), describePort(path, roots), {}, checkUucpLocks(path, roots).ignored};
         const auto attempt = api.tryOpen(path);
         if (attempt.handle != kInvalidPortHandle) {
             api.close(attempt.handle);
@@ -40,23 +44,34 @@ std::vector<ListedPort> listPorts(PosixSerialPortApi& api, const SystemRoots& ro
 
 nlohmann::json asJson(const std::vector<ListedPort>& ports,
                       const std::vector<std::string>& adapters) {
+    // Devices and files name themselves: any bytes at all.
+    const auto text = [](const std::string& bytes) { return nlohmann::json(validUtf8(bytes)); };
     auto list = nlohmann::json::array();
     for (const ListedPort& port : ports) {
         const PortDevice& d = port.device;
+        auto ignored = nlohmann::json::array();
+        for (const IgnoredLock& lock : port.ignoredLocks) {
+            ignored.push_back({{"path", text(lock.path)}, {"reason", text(lock.reason)}});
+        }
         list.push_back({{"comName", port.comName ? nlohmann::json(*port.comName) : nullptr},
-                        {"device", d.devicePath},
-                        {"description", d.description()},
-                        {"vendor", d.vendor},
-                        {"model", d.model},
-                        {"vendorId", d.vendorId},
-                        {"productId", d.productId},
-                        {"serial", d.serial},
-                        {"driver", d.driver},
-                        {"byId", d.byIdPath},
+                        {"device", text(d.devicePath)},
+                        {"description", text(d.description())},
+                        {"vendor", text(d.vendor)},
+                        {"model", text(d.model)},
+                        {"vendorId", text(d.vendorId)},
+                        {"productId", text(d.productId)},
+                        {"serial", text(d.serial)},
+                        {"driver", text(d.driver)},
+                        {"byId", text(d.byIdPath)},
                         {"openable", port.reason.empty()},
-                        {"reason", port.reason}});
+                        {"reason", text(port.reason)},
+                        {"ignoredLockFiles", ignored}});
     }
-    return {{"ports", list}, {"adaptersWithoutPort", adapters}};
+    auto unported = nlohmann::json::array();
+    for (const std::string& adapter : adapters) {
+        unported.push_back(text(adapter));
+    }
+    return {{"ports", list}, {"adaptersWithoutPort", unported}};
 }
 
 void printText(const std::vector<ListedPort>& ports, const std::vector<std::string>& adapters,
@@ -67,23 +82,27 @@ void printText(const std::vector<ListedPort>& ports, const std::vector<std::stri
     constexpr const char* kIndent = "       ";
     for (const ListedPort& port : ports) {
         const PortDevice& d = port.device;
-        out << (port.comName ? *port.comName : std::string("-")) << "  " << d.devicePath << "  "
-            << d.description() << '\n';
+        out << (port.comName ? *port.comName : std::string("-")) << "  "
+            << printableText(d.devicePath) << "  " << d.description() << '\n';
         std::string facts;
         if (!d.serial.empty()) {
-            facts = "serial " + d.serial;
+            facts = "serial " + printableText(d.serial);
         }
         if (!d.driver.empty()) {
-            facts += (facts.empty() ? "" : ", ") + std::string("driver ") + d.driver;
+            facts += (facts.empty() ? "" : ", ") + std::string("driver ") + printableText(d.driver);
         }
         if (!facts.empty()) {
             out << kIndent << facts << '\n';
         }
         if (!d.byIdPath.empty()) {
-            out << kIndent << d.byIdPath << '\n';
+            out << kIndent << printableText(d.byIdPath) << '\n';
         }
         if (port.reason.empty()) {
             out << kIndent << "can be opened\n";
+            // A refusal's reason names them already.
+            if (!port.ignoredLocks.empty()) {
+                out << kIndent << describeIgnoredLocks(port.ignoredLocks) << '\n';
+            }
         } else {
             out << kIndent << "cannot be opened: " << port.reason << '\n';
         }
