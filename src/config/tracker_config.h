@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -89,6 +90,8 @@ class TrackerConfig {
 };
 
 // Signed clamp used when scaling values into one byte.
-std::int32_t clamp(std::int32_t value, std::int32_t lo, std::int32_t hi);
+constexpr std::int32_t clamp(std::int32_t value, std::int32_t lo, std::int32_t hi) {
+    return std::clamp(value, lo, hi);
+}
 
 }  // namespace qz5
