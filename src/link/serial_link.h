@@ -50,6 +50,7 @@ class SerialLink {
 
     // Names resolve through `ports` from now on; it must outlive the link.
     void setPortTable(const PortTable& ports) { ports_ = &ports; }
+    const PortTable& portTable() const { return *ports_; }
 
     const char* portName() const { return portName_.data(); }
     std::int32_t baudRate() const { return baudRate_; }

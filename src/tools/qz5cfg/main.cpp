@@ -8,7 +8,6 @@
 #include "common/program_info.h"
 #include "link/exchange_log.h"
 #include "link/serial_link.h"
-#include "link/stable_port_name.h"
 #include "link/system_serial_port_api.h"
 #include "link/traced_port_api.h"
 #include "tools/qz5cfg/device_commands.h"
@@ -131,17 +130,15 @@ ExitStatus onDevice(const std::string& port, bool quiet, auto&& command) {
     SerialLink link(traced ? static_cast<SerialPortApi&>(*traced) : systemSerialPortApi(),
                     choice->table);
     link.setPortName(choice->name);
-    const auto device = choice->table.devicePath(choice->name);
-    TrackerPort tracker{link, device ? stablePortName(*device) : port};
     // Logs and pipes stay clean: the steps show only to a person watching.
     if (quiet || !stderrIsTerminal()) {
-        return command(tracker);
+        return command(link);
     }
     StderrPresenter messages;
     TerminalProgress progress(std::cerr, std::cout, messages);
     ScopedMessagePresenter installed(progress);
     link.setProgressCallback([&progress](const LinkProgress& step) { progress.show(step); });
-    return command(tracker);
+    return command(link);
 }
 
 int run(int argc, char** argv) {
@@ -254,7 +251,7 @@ int run(int argc, char** argv) {
         const auto readTracker = [](const std::string& side, ConfigImage& image) {
             constexpr bool kQuiet = true;
             return onDevice(side, kQuiet,
-                            [&](TrackerPort& tracker) { return readTrackerImage(tracker, image); });
+                            [&](SerialLink& link) { return readTrackerImage(link, image); });
         };
         return static_cast<int>(runDiff(leftSide, rightSide, readTracker, std::cout));
     }
@@ -265,16 +262,16 @@ int run(int argc, char** argv) {
     } else if (buildCommand->parsed()) {
         status = runBuild(jsonFile, outFile);
     } else if (versionCommand->parsed()) {
-        status = onDevice(
-            port, quiet, [&](TrackerPort& tracker) { return runVersion(tracker.link, std::cout); });
+        status =
+            onDevice(port, quiet, [&](SerialLink& link) { return runVersion(link, std::cout); });
     } else if (readCommand->parsed()) {
         const auto out = asJson ? std::nullopt : std::optional<std::string>(outFile);
-        status = onDevice(port, quiet,
-                          [&](TrackerPort& tracker) { return runRead(tracker, out, std::cout); });
+        status =
+            onDevice(port, quiet, [&](SerialLink& link) { return runRead(link, out, std::cout); });
     } else {
         const WriteOptions options{.emergencyOk = emergencyOk, .backup = !noBackup};
-        status = onDevice(port, quiet,
-                          [&](TrackerPort& tracker) { return runWrite(tracker, file, options); });
+        status =
+            onDevice(port, quiet, [&](SerialLink& link) { return runWrite(link, file, options); });
     }
     return static_cast<int>(status);
 }
