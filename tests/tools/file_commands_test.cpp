@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sstream>
 #include <string>
 
+#include "config/record_fields.h"
 #include "support/recording_presenter.h"
 #include "tool_process.h"
 #include "tools/qz5cfg/config_json.h"
@@ -182,11 +184,19 @@ TEST(FileCommands, UsageErrorsExitTwo) {
 TEST(FileCommands, HelpDescribesEveryCommandAndTheJsonForm) {
     const auto run = runTool({"--help"});
     EXPECT_EQ(run.status, 0);
-    for (const char* text : {"show FILE", "build JSON_FILE", "version --port", "read --port",
-                             "--json", "write --port", "--emergency-ok", "Exit status",
-                             "\"profiles\"", "slotDivides600", "frequencyMHz", "U+00FF"}) {
+    for (const char* text :
+         {"show FILE", "build JSON_FILE", "version --port", "read --port", "--json", "write --port",
+          "--emergency-ok", "Exit status", "\"profiles\"", "U+00FF"}) {
         EXPECT_NE(run.out.find(text), std::string::npos) << text;
     }
+    // Every field of a profile, in the table's order, each followed by ',' or '.'.
+    std::size_t at = 0;
+    forEachProfileField([&](const FieldInfo& field, auto) {
+        const std::size_t found = run.out.find(std::string(" ") + field.name, at);
+        ASSERT_NE(found, std::string::npos) << field.name;
+        at = found + std::strlen(field.name) + 1;
+        EXPECT_TRUE(run.out[at] == ',' || run.out[at] == '.') << field.name;
+    });
 }
 
 TEST(FileCommands, UnwritableOutputIsAFailure) {
