@@ -48,7 +48,7 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-bool saveOutcome(ReplaceResult result) {
+[[nodiscard]] bool saveOutcome(ReplaceResult result) {
     switch (result) {
         case ReplaceResult::OpenFailed:
             return saveFailed("Failed to open file");

@@ -37,7 +37,7 @@ class TrackerConfig {
     int encodeImage(std::span<std::uint8_t> image);
     // Image -> record. False on success; true after "Bad EE Size %d\n" when the
     // size is not 128, leaving the record unchanged. Clears calibrationChanged.
-    bool decodeImage(std::span<const std::uint8_t> image);
+    [[nodiscard]] bool decodeImage(std::span<const std::uint8_t> image);
 
     std::int32_t activeProfile;
     PerProfile<std::array<char, kCallsignSize>> callsign;

@@ -55,7 +55,7 @@ SerialLink::SerialLink(SerialPortApi& api, const PortTable& ports) : api_(api), 
 SerialLink::~SerialLink() {
     // Nobody is left to read a message here, so the close is silent.
     if (isOpen()) {
-        api_.close(portHandle_);
+        static_cast<void>(api_.close(portHandle_));
     }
 }
 
@@ -79,7 +79,7 @@ bool SerialLink::portExists(std::string_view name) const {
     if (handle == kInvalidPortHandle) {
         return false;
     }
-    api_.close(handle);
+    static_cast<void>(api_.close(handle));  // it opened: that is all we asked
     return true;
 }
 
@@ -90,7 +90,8 @@ std::string SerialLink::portFailureReason(std::string_view name) const {
 
 bool SerialLink::openPort() {
     if (isOpen()) {
-        closePort();  // on failure the old handle is given up and the open goes on
+        static_cast<void>(
+            closePort());  // on failure the old handle is given up and the open goes on
     }
     const auto path = ports_->devicePath(portName_.data());
     portHandle_ = path ? api_.open(*path) : kInvalidPortHandle;
