@@ -23,6 +23,8 @@ struct FieldControl {
     int id;
     FormExchange exchange;
 };
+template <typename Member>
+FieldControl(Member, int, FormExchange) -> FieldControl<Member>;
 
 // The control that shows each field of the record, keyed by the field.
 inline constexpr std::tuple kFieldControls{
