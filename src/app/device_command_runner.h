@@ -32,7 +32,7 @@ class DeviceCommandRunner final : public TrackerFrontEnd {
     MessageAnswer answerEmergency(std::string_view question, std::string_view caption) override;
 
     // Whether a worker is using the link.
-    [[nodiscard]] bool running() const { return running_; }
+    bool running() const { return running_; }
 
   private:
     QWidget& owner_;
