@@ -92,9 +92,7 @@ void CConfigDlg::sendToneCommand(std::uint8_t code) {
         showMessage("New Calibration value should be written before Testing Tones",
                     "Calibration not written");
     }
-    bool failed = true;
-    runner_.talk("Test Tones", [&] { failed = link.sendTone(code); });
-    if (failed) {
+    if (talkThrough(runner_, "Test Tones", [&] { return link.sendTone(code); })) {
         return;  // a failed Stop Sending may have left the tone on
     }
     if (code == kToneStop) {

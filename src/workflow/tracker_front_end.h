@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string_view>
+#include <type_traits>
 
 #include "common/message_box.h"
 
@@ -22,5 +24,13 @@ class TrackerFrontEnd {
     // send an Emergency beacon; anything but Ok sends nothing.
     virtual MessageAnswer answerEmergency(std::string_view question, std::string_view caption) = 0;
 };
+
+// Runs `steps` through the front end and gives back what they returned.
+template <typename Steps>
+auto talkThrough(TrackerFrontEnd& frontEnd, std::string_view title, Steps steps) {
+    std::optional<std::invoke_result_t<Steps>> result;
+    frontEnd.talk(title, [&] { result = steps(); });
+    return *result;
+}
 
 }  // namespace qz5

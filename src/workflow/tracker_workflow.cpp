@@ -49,9 +49,7 @@ std::string historyPort(const SerialLink& link) {
 
 std::optional<std::string> TrackerWorkflow::readVersion() {
     VersionArea reply;
-    bool failed = true;
-    frontEnd_.talk(kVersionCaption, [&] { failed = reply.probe(link_); });
-    if (failed) {
+    if (talkThrough(frontEnd_, kVersionCaption, [&] { return reply.probe(link_); })) {
         return std::nullopt;
     }
     return std::string(reply.text());
@@ -61,13 +59,13 @@ std::optional<ConfigImage> TrackerWorkflow::readImage(TrackerConfig& record,
                                                       std::string_view direction) {
     VersionArea reply;
     std::array<std::uint8_t, kImageBufferSize> buffer{};
-    std::optional<std::int32_t> size;
     std::string port;
-    frontEnd_.talk(kReadCaption, [&] {
+    const auto size = talkThrough(frontEnd_, kReadCaption, [&]() -> std::optional<std::int32_t> {
         port = historyPort(link_);
-        if (!reply.probe(link_)) {
-            size = link_.readImageVerified(buffer);
+        if (reply.probe(link_)) {
+            return std::nullopt;
         }
+        return link_.readImageVerified(buffer);
     });
     if (!size) {
         return std::nullopt;  // not found; the link has said so
@@ -104,13 +102,11 @@ WriteOutcome TrackerWorkflow::writeConfiguration(TrackerConfig& record, const Pr
         return WriteOutcome::Stopped;
     }
     VersionArea reply;
-    bool failed = true;
     std::string port;
-    frontEnd_.talk(kWriteCaption, [&] {
-        port = historyPort(link_);
-        failed = reply.probe(link_) || link_.writeImageVerified(*image);
-    });
-    if (failed) {
+    if (talkThrough(frontEnd_, kWriteCaption, [&] {
+            port = historyPort(link_);
+            return reply.probe(link_) || link_.writeImageVerified(*image);
+        })) {
         return WriteOutcome::Failed;
     }
     keepInHistory({*image, "write", port, reply.text()}, std::cerr);

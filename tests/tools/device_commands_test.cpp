@@ -41,6 +41,15 @@ std::string fileImage(const std::string& file) {
     return file.substr(8);
 }
 
+// The directions of the kept images, newest first.
+std::vector<std::string> directions() {
+    std::vector<std::string> result;
+    for (const auto& entry : listHistory()) {
+        result.push_back(entry.direction);
+    }
+    return result;
+}
+
 // The commands as the tool runs them: the real serial layer on the simulated
 // tracker's pseudo-terminal, reached as COM3.
 class DeviceCommandsTest : public ::testing::Test {
@@ -56,14 +65,6 @@ class DeviceCommandsTest : public ::testing::Test {
     testing::RecordingPresenter presenter;
     testing::TempFolder folder;
     std::ostringstream out;
-
-    static std::vector<std::string> directions() {
-        std::vector<std::string> result;
-        for (const auto& entry : listHistory()) {
-            result.push_back(entry.direction);
-        }
-        return result;
-    }
 
     // Read commands (ESC U) the tracker heard.
     int imageReads() const {
@@ -272,6 +273,12 @@ TEST_F(DeviceCliTest, WriteFindsTheTrackerAt9600AndReadGivesTheImageBack) {
     EXPECT_EQ(read.status, 0);
     EXPECT_EQ(read.err, "Zelbin3 Read: Read Successful\n");
     EXPECT_EQ(fileImage(folder.read("back.zb3")), std::string(image.begin(), image.end()));
+
+    // Without --no-backup, the tracker's image goes into the history first.
+    std::filesystem::remove_all(historyDir());
+    EXPECT_EQ(
+        testing::runTool({"write", "--port", tracker.slavePath(), folder.path("f.zb3")}).status, 0);
+    EXPECT_EQ(directions(), (std::vector<std::string>{"write", "backup"}));
 }
 
 TEST_F(DeviceCliTest, EmergencyIsRefusedWithoutTheFlag) {

@@ -65,7 +65,7 @@ TEST_F(FrontEndsTest, BothAskBeforeAWriteThatLetsTheTrackerSendAnEmergency) {
     for (const EmergencyCase& c :
          {EmergencyCase{7, 0, true}, EmergencyCase{7, 1, true}, EmergencyCase{263, 1, true},
           EmergencyCase{-249, 0, true}, EmergencyCase{0, 1, false}, EmergencyCase{6, 0, false},
-          EmergencyCase{8, 1, false}, EmergencyCase{-7, 0, false}}) {
+          EmergencyCase{8, 1, false}, EmergencyCase{-7, 0, false}, EmergencyCase{135, 1, false}}) {
         SCOPED_TRACE(::testing::Message() << c.status << " in profile " << c.profile);
         EXPECT_EQ(windowAsks(c), c.asks);
         EXPECT_EQ(toolAsks(c), c.asks);

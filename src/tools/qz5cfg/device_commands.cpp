@@ -14,11 +14,12 @@ namespace qz5 {
 namespace {
 
 // The command line's side: the steps run right here (a progress line, where
-// one shows, follows the link's own callback), and --emergency-ok answers the
-// Emergency question before it is asked.
+// one shows, follows the link's own callback), and the Emergency question is
+// asked, which unattended means Cancel.
 class CommandLine final : public TrackerFrontEnd {
   public:
-    explicit CommandLine(bool emergencyOk = false) : emergencyOk_(emergencyOk) {}
+    // --emergency-ok: the question is answered before it is asked.
+    void allowEmergency() { emergencyOk_ = true; }
 
     void talk(std::string_view /*title*/, const std::function<void()>& steps) override { steps(); }
 
@@ -28,7 +29,7 @@ class CommandLine final : public TrackerFrontEnd {
     }
 
   private:
-    bool emergencyOk_;
+    bool emergencyOk_ = false;
 };
 
 ExitStatus statusOf(const std::optional<ConfigImage>& image) {
@@ -83,7 +84,10 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
     if (const ExitStatus status = loadImage(inPath, record, image); status != ExitStatus::Ok) {
         return status;
     }
-    CommandLine commandLine(options.emergencyOk);
+    CommandLine commandLine;
+    if (options.emergencyOk) {
+        commandLine.allowEmergency();
+    }
     TrackerWorkflow tracker(link, commandLine);
     const auto backupFirst = [&]() -> std::optional<ConfigImage> {
         TrackerConfig current;
