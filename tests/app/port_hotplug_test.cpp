@@ -120,6 +120,10 @@ TEST_F(PortHotplugTest, TheListWaitsForADeviceCommandToEndAndTheCommandKeepsItsT
     Items duringCommand;
     PortTable::Entries watched;
     PortTable::Entries commands;
+    int refillsDuringCommand = 0;
+    QObject::connect(list()->model(), &QAbstractItemModel::rowsInserted, [&] {
+        refillsDuringCommand += WindowInspector::commandRunning(*window) ? 1 : 0;
+    });
     QTimer::singleShot(100, [&] { plug("ttyACM0", b.slavePath()); });
     QTimer::singleShot(600, [&] {
         duringCommand = items();
@@ -130,6 +134,7 @@ TEST_F(PortHotplugTest, TheListWaitsForADeviceCommandToEndAndTheCommandKeepsItsT
                           WindowInspector::controls(*window).control(ids::kReadVersion)),
                       Qt::LeftButton);
     EXPECT_EQ(duringCommand, Items{"COM1"});
+    EXPECT_EQ(refillsDuringCommand, 0);
     EXPECT_EQ(watched.size(), 2u);
     EXPECT_EQ(commands, (PortTable::Entries{{"COM1", tree.path("dev/ttyUSB0")}}));
     EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Zelbin3 Not Found"});
