@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/controls/control_access.h"
+#include "app/device_command_runner.h"
 #include "app/edit_snapshot.h"
 #include "app/file_prompt.h"
 #include "app/image_keeper.h"
@@ -22,6 +23,7 @@
 #include "link/serial_link.h"
 #include "link/system_roots.h"
 #include "link/tone_device.h"
+#include "workflow/tracker_workflow.h"
 
 class QContextMenuEvent;
 class QKeyEvent;
@@ -138,12 +140,15 @@ class CConfigDlg : public QDialog {
     TrackerConfig storedForm();
     // The form now holds what a tracker or a file holds.
     void markUnedited() { edits_.mark(config.activeProfile); }
-    std::string historyPortName() const;
+    // After a read or a write: the form shows the image the tracker holds.
+    void showTrackerImage(const ConfigImage& image);
 
     QIcon windowIcon;
     TrackerConfig config;
     SerialLink link;
     ControlAccess controls;
+    DeviceCommandRunner runner_{*this, link};
+    TrackerWorkflow tracker_{link, runner_};
 
     const PortTable* ports_;
     PortWatcher* portWatcher_ = nullptr;

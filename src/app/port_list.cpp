@@ -28,7 +28,7 @@ constexpr auto kSettle = std::chrono::seconds(2);
 
 void CConfigDlg::watchPorts(const SystemRoots& roots) {
     portWatcher_ = new PortWatcher(
-        roots, [this](const PortTable& before) { onPortsChanged(before); }, this);
+        roots, runner_, [this](const PortTable& before) { onPortsChanged(before); }, this);
     ports_ = &portWatcher_->table();
     link.setPortTable(*ports_);
 }

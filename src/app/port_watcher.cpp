@@ -4,29 +4,30 @@
 #include <QSocketNotifier>
 #include <QWidget>
 
+#include <utility>
+
+#include "app/device_command_runner.h"
 #include "link/device_events.h"
 
 namespace qz5 {
 
 namespace {
 
-// While a command or one of its boxes runs, the table stays as the command saw it.
+// How soon a change held back by a command or a box is looked at again.
 constexpr int kBusyLookAgainMs = 500;
-
-bool busy(const QObject* window) {
-    const QWidget* modal = QApplication::activeModalWidget();
-    return (modal && modal != window) || QApplication::overrideCursor();
-}
 
 }  // namespace
 
-PortWatcher::PortWatcher(SystemRoots roots, ChangeHandler changed, QObject* parent)
+PortWatcher::PortWatcher(SystemRoots roots, const DeviceCommandRunner& commands,
+                         ChangeHandler changed, QObject* parent)
     : QObject(parent),
       roots_(std::move(roots)),
+      commands_(commands),
       changed_(std::move(changed)),
       // Listening starts before the first scan, so nothing plugged in between is missed.
       events_(DeviceEvents::open(roots_)),
-      table_(PortTable::scanSystem(roots_)) {
+      table_(PortTable::scanSystem(roots_)),
+      reported_(table_) {
     if (events_) {
         notifier_ = new QSocketNotifier(events_->fd(), QSocketNotifier::Read, this);
         connect(notifier_, &QSocketNotifier::activated, this, [this] {
@@ -49,13 +50,14 @@ void PortWatcher::lookAgainIn(int milliseconds) {
 }
 
 void PortWatcher::lookAgain() {
-    if (busy(parent())) {
+    // A running command works on its own copy, so the table follows at once.
+    table_.follow(PortTable::serialDevices(roots_));
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (commands_.running() || (modal && modal != parent())) {
         lookAgainIn(kBusyLookAgainMs);
         return;
     }
-    const PortTable before = table_;
-    table_.follow(PortTable::serialDevices(roots_));
-    changed_(before);
+    changed_(std::exchange(reported_, table_));
 }
 
 }  // namespace qz5

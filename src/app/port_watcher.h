@@ -12,16 +12,19 @@ class QSocketNotifier;
 
 namespace qz5 {
 
+class DeviceCommandRunner;
 class DeviceEvents;
 
 // Keeps a COM-name table following the serial devices of a device folder
-// while the window runs, and says when it changed.
+// while the window runs, and says when it changed, though not while a device
+// command or a box is running: the handler touches the link and the port list.
 class PortWatcher : public QObject {
   public:
-    // `changed` gets the table as it was before the change.
+    // `changed` gets the table as it was when last reported.
     using ChangeHandler = std::function<void(const PortTable& before)>;
 
-    PortWatcher(SystemRoots roots, ChangeHandler changed, QObject* parent = nullptr);
+    PortWatcher(SystemRoots roots, const DeviceCommandRunner& commands, ChangeHandler changed,
+                QObject* parent = nullptr);
     ~PortWatcher() override;
 
     const PortTable& table() const { return table_; }
@@ -33,11 +36,13 @@ class PortWatcher : public QObject {
 
   private:
     SystemRoots roots_;
+    const DeviceCommandRunner& commands_;
     ChangeHandler changed_;
     std::unique_ptr<DeviceEvents> events_;
     QSocketNotifier* notifier_ = nullptr;
     QTimer again_;
     PortTable table_;
+    PortTable reported_;
 };
 
 }  // namespace qz5

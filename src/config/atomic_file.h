@@ -22,7 +22,7 @@ class SaveCalls {
     virtual int rename(const std::string& from, const std::string& to) = 0;
 
     // All of `bytes`, however many writes that takes; false on a failed one.
-    bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
+    [[nodiscard]] bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
         while (!bytes.empty()) {
             const std::ptrdiff_t written = write(fd, bytes);
             if (written < 0 && errno == EINTR) {

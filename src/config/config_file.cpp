@@ -43,7 +43,7 @@ std::uint32_t littleEndian32(std::span<const std::uint8_t> bytes) {
     return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (std::uint32_t{bytes[3]} << 24);
 }
 
-bool saveOutcome(ReplaceResult result) {
+[[nodiscard]] bool saveOutcome(ReplaceResult result) {
     switch (result) {
         case ReplaceResult::OpenFailed:
             return saveFailed("Failed to open file");

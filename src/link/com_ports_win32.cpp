@@ -41,7 +41,7 @@ std::vector<ComPortInfo> listComPorts(SerialPortApi& api) {
         ComPortInfo port{name, narrow(target.substr(0, target.find(L'\0'))), false};
         const PortHandle handle = api.open("\\\\.\\" + name);
         if (handle != kInvalidPortHandle) {
-            api.close(handle);
+            static_cast<void>(api.close(handle));
             port.opens = true;
         }
         ports.push_back(std::move(port));

@@ -76,7 +76,7 @@ bool SerialLink::portExists(std::string_view name) const {
     if (handle == kInvalidPortHandle) {
         return false;
     }
-    api_.close(handle);
+    static_cast<void>(api_.close(handle));  // it opened: that is all we asked
     return true;
 }
 
@@ -87,7 +87,8 @@ std::string SerialLink::portFailureReason(std::string_view name) const {
 
 bool SerialLink::openPort() {
     if (isOpen()) {
-        closePort();  // on failure the old handle is given up and the open goes on
+        static_cast<void>(
+            closePort());  // on failure the old handle is given up and the open goes on
     }
     const auto path = ports_->devicePath(portName_.data());
     portHandle_ = path ? api_.open(*path) : kInvalidPortHandle;
@@ -173,7 +174,7 @@ bool SerialLink::closePort() {
 void SerialLink::releasePort() {
     if (isOpen()) {
         // A handle whose close fails is given up: it cannot be closed better.
-        api_.close(portHandle_);
+        static_cast<void>(api_.close(portHandle_));
         portHandle_ = kInvalidPortHandle;
     }
 }

@@ -50,7 +50,7 @@ bool SerialLink::queryVersion(std::span<char> reply) {
     const auto text = asBytes(reply.first(reply.empty() ? 0 : reply.size() - 1));
     readBytes(text);  // whatever the line held before the request is stale
     if (writeBytes(kVersionRequest)) {
-        closePort();
+        static_cast<void>(closePort());  // the command has failed already
         return true;
     }
     const auto count = static_cast<std::size_t>(readBytes(text));
@@ -84,7 +84,7 @@ bool SerialLink::sendImage(std::span<const std::uint8_t> data) {
     beginStep({.step = LinkProgress::Step::Writing,
                .total = static_cast<std::int32_t>(kWriteImage.size() + data.size())});
     if (writeBytes(kWriteImage) || writeBytes(data)) {
-        closePort();
+        static_cast<void>(closePort());  // the command has failed already
         return true;
     }
     return closePort();
@@ -97,7 +97,7 @@ std::int32_t SerialLink::fetchImage(std::span<std::uint8_t> buffer) {
     }
     readBytes(buffer);  // drained bytes are overwritten by the reply
     if (writeBytes(kReadImage)) {
-        closePort();
+        static_cast<void>(closePort());  // the command has failed already
         return 0;
     }
     const std::int32_t count = readBytes(buffer);
@@ -154,12 +154,12 @@ bool SerialLink::sendTone(std::uint8_t code) {
     const std::array<std::uint8_t, 3> stop{kEsc, kEsc, kToneStop};
     const std::array<std::uint8_t, 3> start{kEsc, kEsc, code};
     if (writeBytes(stop)) {
-        closePort();
+        static_cast<void>(closePort());  // the command has failed already
         return true;
     }
     api_.sleep(kPauseBetweenTonesMs);
     if (writeBytes(start)) {
-        closePort();
+        static_cast<void>(closePort());  // the command has failed already
         return true;
     }
     toneSent_ = true;

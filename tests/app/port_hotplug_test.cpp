@@ -128,18 +128,32 @@ TEST_F(PortHotplugTest, PortsThatCannotBeOpenedAreExplainedOncePerDevice) {
     EXPECT_EQ(items(), Items{"No COM Ports Found"});
 }
 
-// The link looks names up in the table on the worker thread, so the table
-// holds still until the command and its boxes are done, then catches up.
-TEST_F(PortHotplugTest, TheListWaitsForADeviceCommandToEnd) {
+// The link looks names up on the worker thread in a copy of the table of its
+// own; the watcher's table follows the devices meanwhile, and the list catches
+// up once the command and its boxes are done.
+TEST_F(PortHotplugTest, TheListWaitsForADeviceCommandToEndAndTheCommandKeepsItsTable) {
     plug("ttyUSB0", a.slavePath());  // nothing answers there: the probe runs its full time
     start();
     Items duringCommand;
+    PortTable::Entries watched;
+    PortTable::Entries commands;
+    int refillsDuringCommand = 0;
+    QObject::connect(list()->model(), &QAbstractItemModel::rowsInserted, [&] {
+        refillsDuringCommand += WindowInspector::commandRunning(*window) ? 1 : 0;
+    });
     QTimer::singleShot(100, [&] { plug("ttyACM0", b.slavePath()); });
-    QTimer::singleShot(600, [&] { duringCommand = items(); });
+    QTimer::singleShot(600, [&] {
+        duringCommand = items();
+        watched = WindowInspector::ports(*window).entries();
+        commands = WindowInspector::link(*window).portTable().entries();
+    });
     QTest::mouseClick(qobject_cast<QAbstractButton*>(
                           WindowInspector::controls(*window).control(ids::kReadVersion)),
                       Qt::LeftButton);
     EXPECT_EQ(duringCommand, Items{"COM1"});
+    EXPECT_EQ(refillsDuringCommand, 0);
+    EXPECT_EQ(watched.size(), 2u);
+    EXPECT_EQ(commands, (PortTable::Entries{{"COM1", tree.path("dev/ttyUSB0")}}));
     EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Zelbin3 Not Found"});
     EXPECT_TRUE(listBecomes({"COM1", "COM2"}));
 }

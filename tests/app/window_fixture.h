@@ -28,6 +28,8 @@ struct WindowInspector {
     static const SerialLink& link(const CConfigDlg& window) { return window.link; }
     static SerialLink& link(CConfigDlg& window) { return window.link; }
     static bool commandRunning(const CConfigDlg& window) { return window.commandRunning_; }
+    // The table the port list shows, which the watcher rewrites.
+    static const PortTable& ports(const CConfigDlg& window) { return *window.ports_; }
 };
 
 }  // namespace qz5

@@ -47,7 +47,7 @@ class PosixSerialPortTest : public ::testing::Test {
   protected:
     ~PosixSerialPortTest() override {
         if (handle != kInvalidPortHandle) {
-            api.close(handle);
+            EXPECT_TRUE(api.close(handle));
         }
     }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -8,6 +10,7 @@
 
 #include "common/outside_text.h"
 #include "config/history.h"
+#include "config/record_fields.h"
 #include "support/recording_presenter.h"
 #include "tool_process.h"
 #include "tools/qz5cfg/config_json.h"
@@ -217,10 +220,33 @@ TEST(FileCommands, UsageErrorsExitTwo) {
 TEST(FileCommands, HelpDescribesEveryCommandAndTheJsonForm) {
     const auto run = runTool({"--help"});
     EXPECT_EQ(run.status, 0);
-    for (const char* text : {"show FILE", "build JSON_FILE", "version --port", "read --port",
-                             "--json", "write --port", "--emergency-ok", "Exit status",
-                             "\"profiles\"", "slotDivides600", "frequencyMHz", "U+00FF"}) {
+    for (const char* text :
+         {"show FILE", "build JSON_FILE", "version --port", "read --port", "--json", "write --port",
+          "--emergency-ok", "Exit status", "\"profiles\"", "U+00FF"}) {
         EXPECT_NE(run.out.find(text), std::string::npos) << text;
+    }
+    // Every field of a profile, in the table's order, each followed by ',' or '.'.
+    const std::size_t start = run.out.find("  Each profile object");
+    std::size_t at = start;
+    forEachProfileField([&](const FieldInfo& field, auto) {
+        const std::size_t found = run.out.find(std::string(" ") + field.name, at);
+        ASSERT_NE(found, std::string::npos) << field.name;
+        at = found + std::strlen(field.name) + 1;
+        EXPECT_TRUE(run.out[at] == ',' || run.out[at] == '.') << field.name;
+    });
+    // The paragraph is filled like the rest: lines of up to 77 characters,
+    // indented by two, and none with room left for the next line's first word.
+    std::istringstream paragraph(run.out.substr(start, at + 2 - start));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(paragraph, line);) {
+        EXPECT_TRUE(line.size() <= 77 && line.starts_with("  ") && line[2] != ' ' &&
+                    !line.ends_with(' '))
+            << '"' << line << '"';
+        const std::size_t firstWord = std::min(line.find(' ', 2), line.size()) - 2;
+        if (!lines.empty()) {
+            EXPECT_GT(lines.back().size() + 1 + firstWord, 77u) << line;
+        }
+        lines.push_back(line);
     }
 }
 

@@ -21,7 +21,7 @@ constexpr int kScalableSize = 256;
 // they stay legible.
 // False when the device cannot be painted on, such as an SVG file that cannot
 // be created.
-bool paintIcon(QPaintDevice& device, int size) {
+[[nodiscard]] bool paintIcon(QPaintDevice& device, int size) {
     QPainter painter;
     if (!painter.begin(&device)) {
         return false;
@@ -54,13 +54,13 @@ bool paintIcon(QPaintDevice& device, int size) {
     return painter.end();
 }
 
-bool writePng(int size, const QString& path) {
+[[nodiscard]] bool writePng(int size, const QString& path) {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     return paintIcon(image, size) && image.save(path, "PNG");
 }
 
-bool writeSvg(const QString& path) {
+[[nodiscard]] bool writeSvg(const QString& path) {
     QSvgGenerator svg;
     svg.setFileName(path);
     svg.setSize(QSize(kScalableSize, kScalableSize));

@@ -33,7 +33,7 @@ std::vector<ListedPort> listPorts(PosixSerialPortApi& api, const SystemRoots& ro
             table.nameOf(path), describePort(path, roots), {}, checkUucpLocks(path, roots).ignored};
         const auto attempt = api.tryOpen(path);
         if (attempt.handle != kInvalidPortHandle) {
-            api.close(attempt.handle);
+            static_cast<void>(api.close(attempt.handle));  // it opened: that is all we asked
         } else {
             port.reason = explainRefusal(path, attempt.refusal, roots);
         }
