@@ -1,10 +1,9 @@
 #include "app/port_watcher.h"
 
 #include <QApplication>
-#include <QSocketNotifier>
 #include <QWidget>
 
-#include "link/device_events.h"
+#include "app/port_events.h"
 
 namespace qz5 {
 
@@ -25,16 +24,8 @@ PortWatcher::PortWatcher(SystemRoots roots, ChangeHandler changed, QObject* pare
       roots_(std::move(roots)),
       changed_(std::move(changed)),
       // Listening starts before the first scan, so nothing plugged in between is missed.
-      events_(DeviceEvents::open(roots_)),
+      events_(PortEvents::listen(roots_, [this] { lookAgain(); })),
       table_(PortTable::scanSystem(roots_)) {
-    if (events_) {
-        notifier_ = new QSocketNotifier(events_->fd(), QSocketNotifier::Read, this);
-        connect(notifier_, &QSocketNotifier::activated, this, [this] {
-            if (events_->drain()) {
-                lookAgain();
-            }
-        });
-    }
     again_.setSingleShot(true);
     connect(&again_, &QTimer::timeout, this, [this] { lookAgain(); });
 }
@@ -54,7 +45,7 @@ void PortWatcher::lookAgain() {
         return;
     }
     const PortTable before = table_;
-    table_.follow(PortTable::serialDevices(roots_));
+    table_.followSystem(roots_);
     changed_(before);
 }
 

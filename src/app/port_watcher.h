@@ -8,14 +8,12 @@
 #include "link/port_table.h"
 #include "link/system_roots.h"
 
-class QSocketNotifier;
-
 namespace qz5 {
 
-class DeviceEvents;
+class PortEvents;
 
-// Keeps a COM-name table following the serial devices of a device folder
-// while the window runs, and says when it changed.
+// Keeps a COM-name table following the system's serial ports while the
+// window runs, and says when it changed.
 class PortWatcher : public QObject {
   public:
     // `changed` gets the table as it was before the change.
@@ -34,8 +32,7 @@ class PortWatcher : public QObject {
   private:
     SystemRoots roots_;
     ChangeHandler changed_;
-    std::unique_ptr<DeviceEvents> events_;
-    QSocketNotifier* notifier_ = nullptr;
+    std::unique_ptr<PortEvents> events_;
     QTimer again_;
     PortTable table_;
 };

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
-#include <memory>
+#include <fstream>
 #include <vector>
 
 #include "common/message_box.h"
+#include "common/path_text.h"
 #include "config/config_image.h"
 #include "config/kept_delays.h"
 #include "config/tracker_config.h"
@@ -43,10 +43,6 @@ bool magicMatches(std::span<const std::uint8_t> bytes) {
 std::uint32_t littleEndian32(std::span<const std::uint8_t> bytes) {
     return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (std::uint32_t{bytes[3]} << 24);
 }
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 bool saveOutcome(ReplaceResult result) {
     switch (result) {
@@ -96,14 +92,12 @@ bool writeConfigImage(const std::string& path, const ConfigImage& image) {
 
 bool readConfigFile(const std::string& path, TrackerConfig& config, ConfigImage* image) {
     std::array<std::uint8_t, kConfigFileSize> contents{};
-    std::size_t length = 0;
-    {
-        const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-        if (!file) {
-            return loadFailed("Failed to open file");
-        }
-        length = std::fread(contents.data(), 1, contents.size(), file.get());
+    std::ifstream file(pathFromText(path), std::ios::binary);
+    if (!file) {
+        return loadFailed("Failed to open file");
     }
+    file.read(reinterpret_cast<char*>(contents.data()), contents.size());
+    const auto length = static_cast<std::size_t>(file.gcount());
     return readConfigBytes(std::span(contents).first(length), config, image);
 }
 

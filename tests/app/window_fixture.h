@@ -26,6 +26,10 @@ struct WindowInspector {
     static const SerialLink& link(const CConfigDlg& window) { return window.link; }
     static SerialLink& link(CConfigDlg& window) { return window.link; }
     static bool commandRunning(const CConfigDlg& window) { return window.commandRunning_; }
+    static bool nativeEvent(CConfigDlg& window, const QByteArray& type, void* message) {
+        qintptr result = 0;
+        return window.nativeEvent(type, message, &result);
+    }
 };
 
 }  // namespace qz5

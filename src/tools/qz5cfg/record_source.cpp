@@ -10,6 +10,7 @@
 #include <optional>
 #include <ostream>
 
+#include "common/path_text.h"
 #include "config/config_file.h"
 #include "tools/qz5cfg/config_json.h"
 
@@ -22,7 +23,7 @@ namespace {
 constexpr std::streamsize kMaxJsonBytes = 1 << 20;
 
 std::optional<std::string> readSmallFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(pathFromText(path), std::ios::binary);
     if (!file) {
         reportToolError("cannot open " + path + ": " + std::strerror(errno));
         return std::nullopt;
