@@ -13,8 +13,9 @@ namespace {
 constexpr float kInf = std::numeric_limits<float>::infinity();
 
 TEST(LeadingNumber, ReadsWhatAtofReadsInTheCLocale) {
-    const std::vector<std::pair<std::string, float>> cases = {
+    std::vector<std::pair<std::string, float>> cases = {
         {"144.39", 144.39f},
+        {"9", 9.0f},
         {"144.800 MHz - Europe", 144.8f},
         {" \t\n\v\f\r+145.5x", 145.5f},
         {"-.5", -0.5f},
@@ -26,11 +27,15 @@ TEST(LeadingNumber, ReadsWhatAtofReadsInTheCLocale) {
         {"1e+", 1.0f},
         {"144,39", 144.0f},  // never the user's decimal comma
         {"0x1p4", 16.0f},
+        {"0x1", 1.0f},
+        {"0xFf", 255.0f},
+        {"0xa", 10.0f},
         {"0X1.8", 1.5f},
         {"-0x.8p1", -1.0f},
         {"0x", 0.0f},  // the zero before it
         {"0xg", 0.0f},
         {"0x.p1", 0.0f},
+        {"3.4028234663852886e38", std::numeric_limits<float>::max()},
         {"1e39", kInf},  // a double, but past the float's range
         {"-1e39", -kInf},
         {"1e999", kInf},
@@ -47,11 +52,22 @@ TEST(LeadingNumber, ReadsWhatAtofReadsInTheCLocale) {
         {"", 0.0f},
         {"not a number", 0.0f},
         {"+-5", 0.0f},
+        {"++5", 0.0f},
         {"--5", 0.0f},
         {"- 5", 0.0f},
         {".", 0.0f},
         {"e5", 0.0f},
     };
+    // Past a double's range, the digits' places and the exponent together
+    // say whether the number is huge or tiny.
+    const std::string zeros(400, '0');
+    cases.insert(cases.end(), {{"1" + zeros, kInf},
+                               {"-1" + zeros + ".5", -kInf},
+                               {"1" + zeros + "e-50", kInf},
+                               {"0." + zeros + "1", 0.0f},
+                               {"0." + zeros + "1e+50", 0.0f},
+                               {"0x1" + zeros, kInf},
+                               {"0x0." + zeros + "1", 0.0f}});
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(parseLeadingFloat(text), expected) << '"' << text << '"';
     }
