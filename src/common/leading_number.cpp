@@ -72,8 +72,9 @@ float parseLeadingFloat(std::string_view text) {
         negative = text[start++] == '-';
     }
     const std::string_view number = text.substr(start);
-    // atof takes one sign only; from_chars would take a minus here again.
-    if (number.empty() || number[0] == '+' || number[0] == '-') {
+    // atof takes one sign only; from_chars would take a minus here again
+    // (a plus it refuses itself).
+    if (number.starts_with('-')) {
         return 0.0f;
     }
     const bool hex = startsHex(number);
