@@ -86,19 +86,24 @@ screenshot: build
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD) $(WINDOWS_BUILD)
 
-# Windows: qz5cfg.exe and the portable tests, cross-built with mingw-w64;
-# the tests run under Wine. The window needs Qt 6 for Windows (see README).
+# Windows: qz5cfg.exe, qz5-config.exe and their tests, cross-built with
+# mingw-w64 on Qt 6 for Windows (scripts/build-qt-windows makes the kit);
+# the tests run under Wine.
 WINDOWS_BUILD ?= build-windows
+QT_WINDOWS_KIT = $(shell scripts/build-qt-windows --print-dir)
 
 .PHONY: windows windows-test windows-package
 
 windows: deps
+	scripts/build-qt-windows
 	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQZ5_WERROR=ON \
-		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake
+		-DCMAKE_TOOLCHAIN_FILE=$(QT_WINDOWS_KIT)/lib/cmake/Qt6/qt.toolchain.cmake \
+		-DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
+		-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 windows-test: windows-package build
 	scripts/windows-test $(BUILD) $(WINDOWS_BUILD)
 
 windows-package: windows
-	cmake --build $(WINDOWS_BUILD) --target windows-zip
+	cmake --build $(WINDOWS_BUILD) --target windows-package

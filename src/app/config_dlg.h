@@ -102,6 +102,8 @@ class CConfigDlg : public QDialog {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // The system menu's About item, where the system has such a menu.
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
   private:
     friend struct WindowInspector;  // the tests' view of the state below

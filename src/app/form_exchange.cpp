@@ -1,18 +1,15 @@
 // Copies between the window's controls and the shown profile of the record:
 // numbers and checkboxes as the table of field controls pairs them, and below,
 // written out, what needs more than a copy.
-#include <locale.h>
 #include <algorithm>
-#include <cfloat>
 #include <charconv>
-#include <cmath>
-#include <cstdlib>
 #include <string>
 #include <type_traits>
 
 #include "app/config_dlg.h"
 #include "app/controls/control_ids.h"
 #include "app/controls/field_controls.h"
+#include "common/leading_number.h"
 
 namespace qz5 {
 
@@ -21,20 +18,7 @@ namespace {
 constexpr int kMinimumRate = 3;
 constexpr int kMicEStatusCount = 8;
 
-// The standard atof rule, but never with the user's decimal comma: the toolkit
-// switches the process to the user's locale.
-// Out-of-range values become infinite rather than undefined, so the frequency
-// setter replaces them by its default.
-float parseLeadingNumber(const std::string& text) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    const double value = strtod_l(text.c_str(), nullptr, cLocale);
-    if (std::fabs(value) > FLT_MAX) {
-        return value > 0 ? HUGE_VALF : -HUGE_VALF;
-    }
-    return static_cast<float>(value);
-}
-
-// "%3.3f", again independent of the locale.
+// "%3.3f", independent of the locale that the toolkit switches the process to.
 std::string formatFrequency(float mhz) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(mhz),
@@ -67,7 +51,7 @@ void CConfigDlg::selectComboPrefix(int id, std::string_view text) {
 void CConfigDlg::storeForm() {
     const int p = config.activeProfile;
     config.setCallsign(controls.getControlText(ids::kCallsign));
-    config.setFrequency(parseLeadingNumber(controls.getControlText(ids::kFrequency)));
+    config.setFrequency(parseLeadingFloat(controls.getControlText(ids::kFrequency)));
     config.setDigiPath(controls.getControlText(ids::kDigiPath));
     config.setStatusText(controls.getControlText(ids::kStatusText));
     const std::int32_t calibration = controls.getControlInt(ids::kCalibration);

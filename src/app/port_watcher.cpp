@@ -1,13 +1,12 @@
 #include "app/port_watcher.h"
 
 #include <QApplication>
-#include <QSocketNotifier>
 #include <QWidget>
 
 #include <utility>
 
 #include "app/device_command_runner.h"
-#include "link/device_events.h"
+#include "app/port_events.h"
 
 namespace qz5 {
 
@@ -25,17 +24,9 @@ PortWatcher::PortWatcher(SystemRoots roots, const DeviceCommandRunner& commands,
       commands_(commands),
       changed_(std::move(changed)),
       // Listening starts before the first scan, so nothing plugged in between is missed.
-      events_(DeviceEvents::open(roots_)),
+      events_(PortEvents::listen(roots_, [this] { lookAgain(); })),
       table_(PortTable::scanSystem(roots_)),
       reported_(table_) {
-    if (events_) {
-        notifier_ = new QSocketNotifier(events_->fd(), QSocketNotifier::Read, this);
-        connect(notifier_, &QSocketNotifier::activated, this, [this] {
-            if (events_->drain()) {
-                lookAgain();
-            }
-        });
-    }
     again_.setSingleShot(true);
     connect(&again_, &QTimer::timeout, this, [this] { lookAgain(); });
 }
@@ -51,7 +42,7 @@ void PortWatcher::lookAgainIn(int milliseconds) {
 
 void PortWatcher::lookAgain() {
     // A running command works on its own copy, so the table follows at once.
-    table_.follow(PortTable::serialDevices(roots_));
+    table_.followSystem(roots_);
     const QWidget* modal = QApplication::activeModalWidget();
     if (commands_.running() || (modal && modal != parent())) {
         lookAgainIn(kBusyLookAgainMs);

@@ -8,16 +8,14 @@
 #include "link/port_table.h"
 #include "link/system_roots.h"
 
-class QSocketNotifier;
-
 namespace qz5 {
 
 class DeviceCommandRunner;
-class DeviceEvents;
+class PortEvents;
 
-// Keeps a COM-name table following the serial devices of a device folder
-// while the window runs, and says when it changed, though not while a device
-// command or a box is running: the handler touches the link and the port list.
+// Keeps a COM-name table following the system's serial ports while the window
+// runs, and says when it changed, though not while a device command or a box
+// is running: the handler touches the link and the port list.
 class PortWatcher : public QObject {
   public:
     // `changed` gets the table as it was when last reported.
@@ -38,8 +36,7 @@ class PortWatcher : public QObject {
     SystemRoots roots_;
     const DeviceCommandRunner& commands_;
     ChangeHandler changed_;
-    std::unique_ptr<DeviceEvents> events_;
-    QSocketNotifier* notifier_ = nullptr;
+    std::unique_ptr<PortEvents> events_;
     QTimer again_;
     PortTable table_;
     PortTable reported_;

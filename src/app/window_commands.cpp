@@ -160,9 +160,9 @@ void CConfigDlg::OnLoadFile() {
     // The form is not stored first: a successful load replaces unsaved edits.
     FileDialogRequest request = fileRequest("Load Config File", "");
     // Kept tracker images, so a backup can be loaded and written back.
-    const std::string history = historyDir().string();
+    const std::filesystem::path history = historyDir();
     if (std::error_code unreadable; std::filesystem::is_directory(history, unreadable)) {
-        request.places.push_back(history);
+        request.places.push_back(history.string());
     }
     if (auto path = filePrompt_->openPath(request)) {
         loadConfigFile(*path);

@@ -12,8 +12,8 @@ namespace qz5 {
 
 FileRead readRegularFile(const std::string& path, std::size_t limit) {
     FileRead result;
-    // Paths arrive in the program's narrow code page, as the C library has them.
-    const int fd = _wopen(wideText(path, CP_ACP).c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+    // Paths travel as UTF-8 text (common/path_text.h).
+    const int fd = _wopen(wideText(path, CP_UTF8).c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
     if (fd < 0) {
         result.error = errno;
         return result;

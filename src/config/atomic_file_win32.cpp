@@ -16,18 +16,16 @@ namespace {
 
 constexpr int kNameAttempts = 100;
 
-// Paths arrive in the program's narrow code page, as the command line and
-// the C library's own file calls have them.
+// Paths arrive as the program carries them on Windows: UTF-8.
 std::wstring widePath(const std::string& path) {
-    return wideText(path, CP_ACP);
+    return wideText(path, CP_UTF8);
 }
 
 std::string narrowPath(const std::wstring& path) {
-    return narrowText(path, CP_ACP);
+    return narrowText(path, CP_UTF8);
 }
 
-// The folder is split off in UTF-16: in a double-byte code page a
-// backslash byte can be the second half of a character.
+// The folder is split off in UTF-16, where a backslash is always one.
 int createTemporary(const std::string& path, std::wstring& temporary) {
     const std::wstring wide = widePath(path);
     const std::size_t slash = wide.find_last_of(L"\\/:");

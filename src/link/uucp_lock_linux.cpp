@@ -131,13 +131,4 @@ UucpLockCheck checkUucpLocks(const std::string& devicePath, const SystemRoots& r
     return check;
 }
 
-std::string describeIgnoredLocks(const std::vector<IgnoredLock>& ignored) {
-    std::string text;
-    for (const IgnoredLock& lock : ignored) {
-        text += (text.empty() ? "" : " ") + std::string("Ignored the lock file ") + lock.path +
-                ": " + lock.reason + ".";
-    }
-    return text;
-}
-
 }  // namespace qz5

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "link/ignored_lock.h"
 #include "link/system_roots.h"
 
 namespace qz5 {
@@ -12,12 +13,6 @@ namespace qz5 {
 struct UucpLock {
     std::string path;
     int pid = 0;
-};
-
-// A lock file that names a running process but is not believed, and why.
-struct IgnoredLock {
-    std::string path;
-    std::string reason;
 };
 
 struct UucpLockCheck {
@@ -31,9 +26,6 @@ struct UucpLockCheck {
 // file owned by root or by the user who runs the process it names (the real
 // uid in /proc/PID/status; where that is hidden, only root's files count).
 UucpLockCheck checkUucpLocks(const std::string& devicePath, const SystemRoots& roots);
-
-// "Ignored the lock file X: reason." for each, one sentence after another.
-std::string describeIgnoredLocks(const std::vector<IgnoredLock>& ignored);
 
 // Whether a process with that id exists (also one of another user).
 bool processExists(int pid);

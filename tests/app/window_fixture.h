@@ -30,6 +30,10 @@ struct WindowInspector {
     static bool commandRunning(const CConfigDlg& window) { return window.commandRunning_; }
     // The table the port list shows, which the watcher rewrites.
     static const PortTable& ports(const CConfigDlg& window) { return *window.ports_; }
+    static bool nativeEvent(CConfigDlg& window, const QByteArray& type, void* message) {
+        qintptr result = 0;
+        return window.nativeEvent(type, message, &result);
+    }
 };
 
 }  // namespace qz5

@@ -4,7 +4,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "common/command_line.h"
 #include "common/message_box.h"
 #include "common/program_info.h"
 #include "link/exchange_log.h"
@@ -199,7 +201,12 @@ int run(int argc, char** argv) {
         });
     }
     try {
-        app.parse(argc, argv);
+        const std::vector<std::string> arguments = commandLineArguments(argc, argv);
+        std::vector<const char*> words;
+        for (const std::string& argument : arguments) {
+            words.push_back(argument.c_str());
+        }
+        app.parse(static_cast<int>(words.size()), words.data());
     } catch (const CLI::ParseError& error) {
         return app.exit(error) == 0 ? 0 : static_cast<int>(ExitStatus::Usage);
     }
