@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@ struct FileRead {
 // Reads at most `limit` bytes of a regular file. Anything else (a folder, a
 // FIFO that would wait for a writer for ever, a device) is not read at all.
 FileRead readRegularFile(const std::string& path, std::size_t limit);
+
+// For the system halves: fills `result` from an open regular file through
+// `readSome` (bytes read, 0 at the end, negative with errno set on an error).
+void readOpenedFile(FileRead& result, std::size_t limit,
+                    const std::function<std::ptrdiff_t(std::uint8_t*, std::size_t)>& readSome);
 
 // "PATH is not a regular file ..." or "cannot open PATH: reason", for a person.
 std::string describeFailedRead(const std::string& path, const FileRead& read);

@@ -27,26 +27,11 @@ FileRead readFile(const std::string& path, std::size_t limit, int extraFlags, st
         ::close(fd);
         return result;
     }
-    result.bytes.resize(limit);
-    std::size_t got = 0;
     // Regular files are read without interruption: no EINTR to retry.
-    while (got < limit) {
-        const ssize_t n = ::read(fd, result.bytes.data() + got, limit - got);
-        if (n < 0) {
-            result.status = FileReadStatus::ReadFailed;
-            result.error = errno;
-            break;
-        }
-        if (n == 0) {
-            break;
-        }
-        got += static_cast<std::size_t>(n);
-    }
+    readOpenedFile(result, limit, [fd](std::uint8_t* into, std::size_t wanted) {
+        return static_cast<std::ptrdiff_t>(::read(fd, into, wanted));
+    });
     ::close(fd);
-    result.bytes.resize(got);
-    if (result.status != FileReadStatus::ReadFailed) {
-        result.status = FileReadStatus::Read;
-    }
     return result;
 }
 

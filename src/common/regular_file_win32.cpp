@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "common/regular_file.h"
@@ -24,27 +25,12 @@ FileRead readRegularFile(const std::string& path, std::size_t limit) {
         _close(fd);
         return result;
     }
-    result.bytes.resize(limit);
-    std::size_t got = 0;
-    constexpr std::size_t kLargestRead = 1u << 30;  // _read takes an unsigned int
-    while (got < limit) {
-        const std::size_t wanted = limit - got < kLargestRead ? limit - got : kLargestRead;
-        const int n = _read(fd, result.bytes.data() + got, static_cast<unsigned>(wanted));
-        if (n < 0) {
-            result.status = FileReadStatus::ReadFailed;
-            result.error = errno;
-            break;
-        }
-        if (n == 0) {
-            break;
-        }
-        got += static_cast<std::size_t>(n);
-    }
+    static constexpr std::size_t kLargestRead = 1u << 30;  // _read takes an unsigned int
+    readOpenedFile(result, limit, [fd](std::uint8_t* into, std::size_t wanted) {
+        return static_cast<std::ptrdiff_t>(
+            _read(fd, into, static_cast<unsigned>(std::min(wanted, kLargestRead))));
+    });
     _close(fd);
-    result.bytes.resize(got);
-    if (result.status != FileReadStatus::ReadFailed) {
-        result.status = FileReadStatus::Read;
-    }
     return result;
 }
 
