@@ -13,6 +13,7 @@ CMAKE_FLAGS ?=
 CTEST_FLAGS ?= --repeat until-pass:3
 
 .PHONY: all deps configure build test test-unprivileged demo sanitize-test fuzz bench format format-check screenshot clean
+.PHONY: a11y-check
 .PHONY: release package package-check
 
 all: build
@@ -35,6 +36,11 @@ test-unprivileged: build
 
 demo: build
 	$(BUILD)/src/app/qz5-config --demo
+
+# The demo window read through the accessibility bus, as a screen reader
+# reads it, and driven with the keyboard alone.
+a11y-check: build
+	scripts/a11y-check $(BUILD)
 
 sanitize-test: deps
 	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ5_SANITIZE=ON -DQZ5_WERROR=ON
