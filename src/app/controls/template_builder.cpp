@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QTabBar>
 
+#include "app/controls/accessible_controls.h"
 #include "app/controls/app_icon.h"
 #include "app/controls/dialog_units.h"
 #include "app/controls/filtered_line_edit.h"
@@ -165,6 +166,8 @@ void DialogView::hide() const {
 }
 
 DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& controls) {
+    // Before any control exists: a screen reader must read the names given here.
+    installAccessibleControls();
     dialog.setFont(dialogFont(tpl.font));
     // A fixed frame with a caption and a close box; no minimise, maximise or
     // help buttons.
