@@ -21,7 +21,6 @@
 #include "link/serial_link.h"
 #include "link/system_roots.h"
 
-class QContextMenuEvent;
 class QKeyEvent;
 
 namespace qz5 {
@@ -63,6 +62,8 @@ class CConfigDlg : public QDialog {
     void OnSendNmea();
 
     // System commands of the window menu; the About item is 0x0010.
+    static constexpr int kAboutCommand = 0x0010;
+    static constexpr int kCloseCommand = 0xF060;
     void OnSystemCommand(int commandId);
 
     // Commands.
@@ -97,7 +98,6 @@ class CConfigDlg : public QDialog {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     friend struct WindowInspector;  // the tests' view of the state below
