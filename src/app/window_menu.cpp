@@ -17,7 +17,6 @@ namespace {
 
 constexpr const char* kCloseItemText = "&Close";
 constexpr const char* kAllSettingsItemText = "All &settings";
-constexpr const char* kAboutItemText = "&About Zelbin3Config...";
 
 bool isMenuKey(const QKeyEvent& key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
@@ -120,7 +119,7 @@ void WindowMenu::addItems(QMenu& menu) {
         rememberView(chosen);
     });
     menu.addSeparator();
-    connect(menu.addAction(QString::fromLatin1(kAboutItemText)), &QAction::triggered, &window_,
+    connect(menu.addAction(QString::fromLatin1(CConfigDlg::kAboutItemText)), &QAction::triggered, &window_,
             [this] { window_.OnSystemCommand(CConfigDlg::kAboutCommand); });
 }
 
