@@ -119,8 +119,8 @@ void WindowMenu::addItems(QMenu& menu) {
         rememberView(chosen);
     });
     menu.addSeparator();
-    connect(menu.addAction(QString::fromLatin1(CConfigDlg::kAboutItemText)), &QAction::triggered, &window_,
-            [this] { window_.OnSystemCommand(CConfigDlg::kAboutCommand); });
+    connect(menu.addAction(QString::fromLatin1(CConfigDlg::kAboutItemText)), &QAction::triggered,
+            &window_, [this] { window_.OnSystemCommand(CConfigDlg::kAboutCommand); });
 }
 
 }  // namespace qz5

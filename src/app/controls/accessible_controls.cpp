@@ -56,6 +56,8 @@ class AccessibleComboBox : public QAccessibleWidget {
                 return givenOr(QAccessibleWidget::text(kind), value);
             case QAccessible::Value:
                 return value;
+            case QAccessible::Description:
+                return describedItem();
             default:
                 return QAccessibleWidget::text(kind);
         }
@@ -86,6 +88,20 @@ class AccessibleComboBox : public QAccessibleWidget {
 
   private:
     QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+
+    // The chosen item's own description (what its tool tip says) after the
+    // box's, so what the mouse shows is read too.
+    QString describedItem() const {
+        QStringList parts;
+        if (const QString own = QAccessibleWidget::text(QAccessible::Description); !own.isEmpty()) {
+            parts << own;
+        }
+        if (const QString item = box()->currentData(Qt::AccessibleDescriptionRole).toString();
+            !item.isEmpty()) {
+            parts << item;
+        }
+        return parts.join(QLatin1Char('\n'));
+    }
 };
 
 class AccessibleTab : public QAccessibleInterface, public QAccessibleActionInterface {
