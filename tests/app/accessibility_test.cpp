@@ -6,8 +6,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
 #include <algorithm>
 #include <climits>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -219,6 +222,44 @@ TEST_P(AccessibilityTest, TabVisitsEveryEnabledControlOnceInTheViewsOrder) {
             << visited[i - 1]->metaObject()->className() << " before "
             << visited[i]->metaObject()->className();
     }
+}
+
+TEST_P(AccessibilityTest, EachAltKeyIsOneControlsAndShowsOnlyWhileAltIsHeld) {
+    std::set<QString> keys;
+    const auto unique = [&keys](const QKeySequence& key, const QString& whose) {
+        EXPECT_TRUE(keys.insert(key.toString()).second) << whose.toStdString();
+    };
+    std::vector<const QLabel*> labels;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->isVisible() && label->buddy() != nullptr && label->text().contains('&')) {
+            unique(QKeySequence::mnemonic(label->text()), label->text());
+            labels.push_back(label);
+        }
+    }
+    for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+        if (button->isVisible() && !button->shortcut().isEmpty()) {
+            EXPECT_FALSE(button->text().contains('&')) << "the caption stays as specified";
+            unique(button->shortcut(), button->text());
+        }
+    }
+    EXPECT_GE(keys.size(), GetParam() == WindowView::Basic ? 10U : 20U);
+    for (const QLabel* label : labels) {
+        if (!label->buddy()->isEnabled()) {
+            continue;  // nothing to go to
+        }
+        const QKeySequence key = QKeySequence::mnemonic(label->text());
+        QTest::keyClick(QApplication::focusWidget(), key[0].key(), Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), label->buddy()->focusProxy() != nullptr
+                                                   ? label->buddy()->focusProxy()
+                                                   : label->buddy())
+            << label->text().toStdString();
+    }
+    const QStyle* cue = labels.front()->style();
+    EXPECT_EQ(cue->styleHint(QStyle::SH_UnderlineShortcut), 0);
+    QTest::keyPress(QApplication::focusWidget(), Qt::Key_Alt, Qt::AltModifier);
+    EXPECT_EQ(cue->styleHint(QStyle::SH_UnderlineShortcut), 1);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Alt);
+    EXPECT_EQ(cue->styleHint(QStyle::SH_UnderlineShortcut), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothViews, AccessibilityTest,
