@@ -24,26 +24,34 @@ class AccessibleControlsTest : public ::testing::Test {
     QWidget window;
 };
 
-// What a combo box says for its name and value, named or not, editable or not.
+// What a combo box says for its name, value and description, named or not,
+// editable or not, described or not; its first item describes itself.
 TEST_F(AccessibleControlsTest, AComboBoxIsReadByItsGivenNameWithItsItemAsValue) {
     struct Case {
         bool editable;
         QString given;
         QString name;
+        QString described;
     };
-    for (const Case& c : {Case{false, "COM port", "COM port"}, Case{true, "Symbol", "Symbol"},
-                          Case{false, "", "COM1"}, Case{true, "", "COM1"}}) {
+    for (const Case& c :
+         {Case{false, "COM port", "COM port", ""}, Case{true, "Symbol", "Symbol", "the symbol"},
+          Case{false, "", "COM1", "the port"}, Case{true, "", "COM1", ""}}) {
         auto* box = new QComboBox(&window);
         box->setEditable(c.editable);
         box->addItems({"COM1", "COM2"});
+        box->setItemData(0, "/dev/ttyUSB0", Qt::AccessibleDescriptionRole);
         box->setAccessibleName(c.given);
+        box->setAccessibleDescription(c.described);
         QAccessibleInterface* read = QAccessible::queryAccessibleInterface(box);
         EXPECT_EQ(read->role(), QAccessible::ComboBox);
         EXPECT_EQ(read->text(QAccessible::Name), c.name) << c.editable;
         EXPECT_EQ(read->text(QAccessible::Value), "COM1");
         EXPECT_EQ(read->state().editable, c.editable);
+        EXPECT_EQ(read->text(QAccessible::Description),
+                  c.described.isEmpty() ? "/dev/ttyUSB0" : c.described + "\n/dev/ttyUSB0");
         box->setCurrentIndex(1);
         EXPECT_EQ(read->text(QAccessible::Value), "COM2");
+        EXPECT_EQ(read->text(QAccessible::Description), c.described);
         // The list, and the edit field where there is one, in that order.
         ASSERT_EQ(read->childCount(), c.editable ? 2 : 1);
         EXPECT_EQ(read->child(0)->object(), static_cast<QObject*>(box->view()));
