@@ -130,12 +130,11 @@ void settleAccess(int fd, const std::optional<struct stat>& old, NewFileAccess a
         ::fchmod(fd, mode);
         return;
     }
-    if (::fchown(fd, old->st_uid, old->st_gid) != 0) {
-        static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), old->st_gid));
-    }
+    const bool groupKept = ::fchown(fd, old->st_uid, old->st_gid) == 0 ||
+                           ::fchown(fd, static_cast<uid_t>(-1), old->st_gid) == 0;
     mode_t mode = old->st_mode & 0777;
     struct stat now {};
-    if (::fstat(fd, &now) != 0 || now.st_gid != old->st_gid) {
+    if (!groupKept || ::fstat(fd, &now) != 0 || now.st_gid != old->st_gid) {
         mode &= ~static_cast<mode_t>(S_IRWXG);
     }
     ::fchmod(fd, mode);
