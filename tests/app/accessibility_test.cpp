@@ -178,6 +178,12 @@ TEST_P(AccessibilityTest, EveryShownControlHasTheNameOfItsLabel) {
         ++checkedControls;
     }
     EXPECT_GE(checkedControls, 13);
+    // The unit beside a field starts its description.
+    const QString rate =
+        QAccessible::queryAccessibleInterface(controls().control(ids::kTransmitRate))
+            ->text(QAccessible::Description);
+    EXPECT_TRUE(rate.startsWith(GetParam() == WindowView::Basic ? "seconds. " : "s. "))
+        << rate.toStdString();
     // A label that names a field is tied to it.
     for (const QLabel* label : window->findChildren<QLabel*>()) {
         if (label->isVisible() && label->text().endsWith(QLatin1Char(':'))) {
