@@ -17,6 +17,7 @@ RETRY_TIMED = --repeat until-pass:3
 ctest-twice = $(1) -LE serial-timing $(CTEST_FLAGS) && $(1) -L serial-timing $(RETRY_TIMED) $(CTEST_FLAGS)
 
 .PHONY: all deps configure build test test-unprivileged demo sanitize-test fuzz bench format format-check screenshot clean
+.PHONY: a11y-check
 .PHONY: release package package-check
 
 all: build
@@ -39,6 +40,11 @@ test-unprivileged: build
 
 demo: build
 	$(BUILD)/src/app/qz5-config --demo
+
+# The demo window read through the accessibility bus, as a screen reader
+# reads it, and driven with the keyboard alone.
+a11y-check: build
+	scripts/a11y-check $(BUILD)
 
 SANITIZE_ENV = QT_QPA_PLATFORM=offscreen \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0 \

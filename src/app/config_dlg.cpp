@@ -1,10 +1,7 @@
 #include "app/config_dlg.h"
 
 #include <QAbstractButton>
-#include <QAction>
-#include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTimer>
@@ -13,6 +10,7 @@
 
 #include "app/controls/app_icon.h"
 #include "app/controls/control_ids.h"
+#include "app/window_menu.h"
 #include "app/window_platform.h"
 #include "link/port_table.h"
 #include "link/system_serial_port_api.h"
@@ -21,16 +19,11 @@ namespace qz5 {
 
 namespace {
 
-constexpr int kAboutCommand = 0x0010;
-constexpr int kCloseCommand = 0xF060;
-constexpr const char* kAboutItemText = "&About Zelbin3Config...";
-
 // Where a window that watches the devices keeps its link until the watcher is up.
 const PortTable& noPorts() {
     static const PortTable none;
     return none;
 }
-constexpr const char* kAllSettingsItemText = "All settings";
 
 }  // namespace
 
@@ -65,6 +58,7 @@ void CConfigDlg::initWindow() {
     // Connected only now: filling the tabs and lists must not look like a user's
     // change.
     connectHandlers();
+    new WindowMenu(*this);
     if (QWidget* callsign = controls.control(ids::kCallsign)) {
         callsign->setFocus();
     }
@@ -152,27 +146,6 @@ void CConfigDlg::keyPressEvent(QKeyEvent* event) {
     } else {
         accept();
     }
-}
-
-void CConfigDlg::contextMenuEvent(QContextMenuEvent* event) {
-    // The window manager's own menu cannot be extended, so the window offers the
-    // same items where a right click on its background lands.
-    QMenu menu(this);
-    menu.setSeparatorsCollapsible(false);
-    connect(menu.addAction(QStringLiteral("&Close")), &QAction::triggered, this,
-            [this] { OnSystemCommand(kCloseCommand); });
-    QAction* allSettings = menu.addAction(QString::fromLatin1(kAllSettingsItemText));
-    allSettings->setCheckable(true);
-    allSettings->setChecked(view() == WindowView::AllSettings);
-    connect(allSettings, &QAction::toggled, this, [this](bool on) {
-        const WindowView chosen = on ? WindowView::AllSettings : WindowView::Basic;
-        setView(chosen);
-        rememberView(chosen);
-    });
-    menu.addSeparator();
-    connect(menu.addAction(QString::fromLatin1(kAboutItemText)), &QAction::triggered, this,
-            [this] { OnSystemCommand(kAboutCommand); });
-    menu.exec(event->globalPos());
 }
 
 }  // namespace qz5

@@ -25,7 +25,6 @@
 #include "link/tone_device.h"
 #include "workflow/tracker_workflow.h"
 
-class QContextMenuEvent;
 class QKeyEvent;
 
 namespace qz5 {
@@ -67,6 +66,9 @@ class CConfigDlg : public QDialog {
     void OnSendNmea();
 
     // System commands of the window menu; the About item is 0x0010.
+    static constexpr int kAboutCommand = 0x0010;
+    static constexpr int kCloseCommand = 0xF060;
+    static constexpr const char* kAboutItemText = "&About Zelbin3Config...";
     void OnSystemCommand(int commandId);
 
     // Commands.
@@ -101,7 +103,6 @@ class CConfigDlg : public QDialog {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
     // The system menu's About item, where the system has such a menu.
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 

@@ -25,12 +25,16 @@ ProgressWindow::ProgressWindow(const QString& title, QWidget* owner)
     layout->addWidget(phase_);
     bar_->setRange(0, 0);
     bar_->setTextVisible(false);
+    bar_->setAccessibleName(title);
     layout->addWidget(bar_);
     setFixedSize(sizeHint());
 }
 
 void ProgressWindow::showProgress(const LinkProgress& progress) {
-    phase_->setText(QString::fromStdString(describeProgress(progress)));
+    const QString step = QString::fromStdString(describeProgress(progress));
+    phase_->setText(step);
+    // A screen reader hears the bar by its name: the step it counts.
+    bar_->setAccessibleName(step);
     if (progress.total > 0) {
         bar_->setRange(0, progress.total);
         bar_->setValue(progress.done);

@@ -39,6 +39,8 @@ ViewSwitcher::ViewSwitcher(QDialog& dialog, ControlAccess& controls)
       all_(buildView(dialog, allSettingsTemplate(), controls)),
       across_(new QScrollBar(Qt::Horizontal, &dialog)),
       down_(new QScrollBar(Qt::Vertical, &dialog)) {
+    across_->setAccessibleName(QStringLiteral("Scroll across"));
+    down_->setAccessibleName(QStringLiteral("Scroll down"));
     for (QScrollBar* bar : {across_, down_}) {
         bar->hide();
         bar->setFocusPolicy(Qt::NoFocus);

@@ -178,6 +178,9 @@ void CConfigDlg::OnSaveFile() {
 void CConfigDlg::OnAbout() {
     CAboutDlg about(this);
     about.exec();
+    // Without a window manager nobody hands the keyboard back to the window
+    // the box stood over.
+    activateWindow();
 }
 
 void CConfigDlg::saveConfigFile(const std::string& path) {

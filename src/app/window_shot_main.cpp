@@ -1,13 +1,17 @@
-// qz5-window-shot [--all-settings | --writing] OUTPUT.png: draws the demo
-// window as it opens, in the Basic or the All settings view, under a plain
-// title bar, for the documentation; with --writing, the window half way
-// through Write Configuration, its progress window on top. Meant for the
+// qz5-window-shot [--all-settings | --writing | --high-contrast] OUTPUT.png:
+// draws the demo window as it opens, in the Basic or the All settings view,
+// under a plain title bar, for the documentation; with --writing, the window
+// half way through Write Configuration, its progress window on top; with
+// --high-contrast, both views one above the other under a high-contrast
+// palette such as a desktop's accessibility theme gives. Meant for the
 // offscreen platform, where no window manager draws the frame.
 #include <QApplication>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -83,15 +87,55 @@ QPixmap writingShot(qz5::CConfigDlg& window) {
     return picture;
 }
 
+// Black on white with a deep selection colour, as the high-contrast themes of
+// desktops have it.
+QPalette highContrast() {
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    QPalette palette(black, white);
+    palette.setColor(QPalette::Base, white);
+    palette.setColor(QPalette::Text, black);
+    palette.setColor(QPalette::Button, white);
+    palette.setColor(QPalette::ButtonText, black);
+    palette.setColor(QPalette::Highlight, QColor(0x37, 0x00, 0x6e));
+    palette.setColor(QPalette::HighlightedText, white);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Disabled, role, QColor(0x60, 0x00, 0x00));
+    }
+    return palette;
+}
+
+// Both views, Basic above All settings.
+QPixmap bothViews(qz5::CConfigDlg& window) {
+    const QPixmap basic = framed(window);
+    window.setView(qz5::WindowView::AllSettings);
+    QApplication::processEvents();
+    const QPixmap all = framed(window);
+    constexpr int kGap = 12;
+    QPixmap picture(std::max(basic.width(), all.width()), basic.height() + kGap + all.height());
+    picture.fill(window.palette().color(QPalette::Window));
+    QPainter painter(&picture);
+    painter.drawPixmap(0, 0, basic);
+    painter.drawPixmap(0, basic.height() + kGap, all);
+    return picture;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const bool allSettings = argc == 3 && std::strcmp(argv[1], "--all-settings") == 0;
     const bool writing = argc == 3 && std::strcmp(argv[1], "--writing") == 0;
-    if (argc != 2 && !allSettings && !writing) {
-        std::fprintf(stderr, "usage: qz5-window-shot [--all-settings | --writing] OUTPUT.png\n");
+    const bool contrast = argc == 3 && std::strcmp(argv[1], "--high-contrast") == 0;
+    if (argc != 2 && !allSettings && !writing && !contrast) {
+        std::fprintf(stderr,
+                     "usage: qz5-window-shot [--all-settings | --writing | --high-contrast] "
+                     "OUTPUT.png\n");
         return 2;
+    }
+    if (contrast) {
+        QApplication::setPalette(highContrast());
     }
     const char* output = argv[argc - 1];
     qz5::DemoTracker demo;
@@ -100,7 +144,9 @@ int main(int argc, char** argv) {
     window.setView(allSettings ? qz5::WindowView::AllSettings : qz5::WindowView::Basic);
     window.show();
     QApplication::processEvents();
-    const QPixmap picture = writing ? writingShot(window) : framed(window);
+    const QPixmap picture = writing    ? writingShot(window)
+                            : contrast ? bothViews(window)
+                                       : framed(window);
     if (picture.isNull() || !picture.save(QString::fromLocal8Bit(output), "PNG")) {
         std::fprintf(stderr, "qz5-window-shot: cannot write %s\n", output);
         return 1;

@@ -140,7 +140,7 @@ TEST_F(AllSettingsTest, TheWindowMenuSwitchesTheViewAndTheChoiceIsRemembered) {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             ASSERT_NE(menu, nullptr);
             for (QAction* action : menu->actions()) {
-                if (action->text() == "All settings") {
+                if (action->text() == "All &settings") {
                     EXPECT_TRUE(action->isCheckable());
                     EXPECT_EQ(action->isChecked(), expectChecked);
                     action->trigger();

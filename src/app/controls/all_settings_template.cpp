@@ -69,13 +69,13 @@ class Layout {
     void field(Member member, ControlKind kind, int listHeight = kFieldHeight) {
         const auto [id, info] = shown(member);
         const int x = x_ + kInset;
-        labels_.push_back(labelFor(info, {x, y_, labelWidth_, kFieldHeight}));
+        labels_.push_back(labelFor(id, info, {x, y_, labelWidth_, kFieldHeight}));
         const int controlX = x + labelWidth_ + 2;
         controls_.push_back({.id = id,
                              .kind = kind,
                              .rect = {controlX, y_, fieldWidth_, listHeight},
                              .toolTip = info.help});
-        unit(info, controlX + fieldWidth_);
+        unitAt(id, info, controlX + fieldWidth_, y_);
         y_ += advance(kind);
     }
 
@@ -99,27 +99,36 @@ class Layout {
         const int y = y_ - kRow;
         const int x = x_ + kInset + checkWidth;
         const int labelWidth = width_ - 2 * kInset - checkWidth - kNarrowField - kUnitWidth - 4;
-        labels_.push_back(labelFor(info, {x, y, labelWidth, kFieldHeight}));
+        labels_.push_back(labelFor(id, info, {x, y, labelWidth, kFieldHeight}));
         const int controlX = x + labelWidth + 2;
         controls_.push_back({.id = id,
                              .kind = ControlKind::Edit,
                              .rect = {controlX, y, kNarrowField, kFieldHeight},
                              .toolTip = info.help});
-        unitAt(info, controlX + kNarrowField, y);
+        unitAt(id, info, controlX + kNarrowField, y);
     }
 
     // Controls that are no field of the record, side by side across the
     // column's inside.
-    void buttons(std::initializer_list<int> row, ControlKind kind = ControlKind::PushButton,
-                 int listHeight = kFieldHeight) {
+    void buttons(std::initializer_list<int> row) {
         const int count = static_cast<int>(row.size());
         const int width = (width_ - 2 * kInset - (count - 1) * kGap) / count;
         int x = x_ + kInset;
         for (int id : row) {
-            controls_.push_back({.id = id, .kind = kind, .rect = {x, y_, width, listHeight}});
+            controls_.push_back(
+                {.id = id, .kind = ControlKind::PushButton, .rect = {x, y_, width, kFieldHeight}});
             x += width + kGap;
         }
-        y_ += advance(kind);
+        y_ += advance(ControlKind::PushButton);
+    }
+
+    // A list no label names, across the column's inside.
+    void list(int id, const char* name, int listHeight) {
+        controls_.push_back({.id = id,
+                             .kind = ControlKind::ComboBox,
+                             .rect = {x_ + kInset, y_, width_ - 2 * kInset, listHeight},
+                             .name = name});
+        y_ += advance(ControlKind::ComboBox);
     }
 
     // Outside any group box, at a given place.
@@ -148,26 +157,26 @@ class Layout {
     // A closed list stands a little taller than an edit.
     static int advance(ControlKind kind) { return kind == ControlKind::ComboBox ? kRow + 2 : kRow; }
 
-    void unit(const FieldInfo& info, int x) { unitAt(info, x, y_); }
-
     // The frequency's list items name their unit already.
-    void unitAt(const FieldInfo& info, int x, int y) {
+    void unitAt(int id, const FieldInfo& info, int x, int y) {
         if (*info.unit != '\0' && std::string_view(info.unit) != "MHz") {
             labels_.push_back({.kind = ControlKind::Static,
                                .caption = info.unit,
                                .rect = {x + 2, y, kUnitWidth, kFieldHeight},
                                .verticallyCentred = true,
-                               .toolTip = info.help});
+                               .toolTip = info.help,
+                               .unitFor = id});
         }
     }
 
-    static ControlTemplate labelFor(const FieldInfo& info, DluRect rect) {
+    static ControlTemplate labelFor(int id, const FieldInfo& info, DluRect rect) {
         return {.kind = ControlKind::Static,
                 .caption = std::string(info.label) + ":",
                 .rect = rect,
                 .align = TextAlign::Right,
                 .verticallyCentred = true,
-                .toolTip = info.help};
+                .toolTip = info.help,
+                .labelFor = id};
     }
 
     int x_ = 0;
@@ -271,7 +280,7 @@ DialogTemplate build() {
     constexpr int kSideWidth = 75;
     layout.column(kSideX, kTop, kSideWidth, 42, 20);
     layout.group("Configure");
-    layout.buttons({kComPort}, K::ComboBox, 65);
+    layout.list(kComPort, "COM port", 65);
     layout.buttons({kReadVersion});
     layout.buttons({kReadConfiguration});
     layout.buttons({kWriteConfiguration});
@@ -298,7 +307,8 @@ DialogTemplate build() {
                        .font = kDialogFont};
     tpl.controls = layout.take({.id = kProfileTabs,
                                 .kind = K::TabControl,
-                                .rect = {kTop, kTop, kSideX - 2 * kTop + 2, pageBottom - kTop}});
+                                .rect = {kTop, kTop, kSideX - 2 * kTop + 2, pageBottom - kTop},
+                                .name = "Profile"});
     return tpl;
 }
 

@@ -232,6 +232,8 @@ void ControlAccess::setComboItemToolTip(int id, int index, std::string_view text
         // Qt takes a tip that looks like HTML for rich text, and these tips
         // quote devices' own descriptions: made HTML here, they show as written.
         combo->setItemData(index, Qt::convertFromPlainText(fromLatin1(text)), Qt::ToolTipRole);
+        // A screen reader reads the same as plain text.
+        combo->setItemData(index, fromLatin1(text), Qt::AccessibleDescriptionRole);
     }
 }
 

@@ -42,6 +42,11 @@ struct ControlTemplate {
     bool verticallyCentred = false;  // statics
     bool defaultButton = false;      // push buttons: Enter clicks it
     std::string toolTip{};
+    // Statics: the control this label names, or whose unit it gives.
+    int labelFor = kNoControlId;
+    int unitFor = kNoControlId;
+    // Controls no label names: what a screen reader calls them.
+    std::string name{};
 };
 
 struct DialogFont {

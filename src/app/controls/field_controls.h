@@ -99,6 +99,17 @@ constexpr FieldControl<Member> fieldControl(Member member) {
     return found;
 }
 
+// The help of the field that control `id` shows; empty where it shows none.
+constexpr const char* fieldHelpOf(int id) {
+    const char* help = "";
+    forEachFieldControl([&](const auto& entry) {
+        if (id != kNoControlId && entry.id == id) {
+            help = fieldInfo(entry.member).help;
+        }
+    });
+    return help;
+}
+
 template <typename Member>
 constexpr bool kPlainType = std::is_same_v<Member, PerProfile<std::int32_t> TrackerConfig::*> ||
                             std::is_same_v<Member, PerProfile<bool> TrackerConfig::*>;

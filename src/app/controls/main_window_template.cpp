@@ -11,8 +11,13 @@ namespace {
 // Hidden controls lie stacked in one small spot; nobody ever sees them.
 constexpr DluRect kHiddenSpot{103, 21, 24, 12};
 
-ControlTemplate label(const char* caption, DluRect rect, TextAlign align) {
-    return {.kind = ControlKind::Static, .caption = caption, .rect = rect, .align = align};
+// A label naming the control `forId`.
+ControlTemplate label(const char* caption, DluRect rect, int forId) {
+    return {.kind = ControlKind::Static,
+            .caption = caption,
+            .rect = rect,
+            .align = TextAlign::Right,
+            .labelFor = forId};
 }
 
 ControlTemplate hiddenEdit(int id, bool upperCase = false, bool digitsOnly = false) {
@@ -64,13 +69,14 @@ DialogTemplate build() {
          .caption = "Callsign:",
          .rect = {15, 23, 32, 13},
          .align = TextAlign::Right,
-         .verticallyCentred = true},
+         .verticallyCentred = true,
+         .labelFor = kCallsign},
         {.id = kCallsign, .kind = ControlKind::Edit, .rect = {50, 23, 88, 13}, .upperCase = true},
-        label("Text:", {29, 36, 18, 13}, TextAlign::Right),
+        label("Text:", {29, 36, 18, 13}, kStatusText),
         {.id = kStatusText, .kind = ControlKind::Edit, .rect = {49, 36, 119, 13}},
-        label("Symbol:", {17, 50, 30, 13}, TextAlign::Right),
+        label("Symbol:", {17, 50, 30, 13}, kSymbol),
         {.id = kSymbol, .kind = ControlKind::ComboBox, .rect = {49, 53, 119, 68}, .editable = true},
-        label("Frequency:", {7, 69, 40, 13}, TextAlign::Right),
+        label("Frequency:", {7, 69, 40, 13}, kFrequency),
         {.id = kFrequency,
          .kind = ControlKind::ComboBox,
          .rect = {49, 68, 119, 58},
@@ -80,12 +86,15 @@ DialogTemplate build() {
         hiddenEdit(kSymbolTable),
         hiddenEdit(kSpare1055, true),
         hiddenNumber(kDelay1),
-        label("Transmit Rate:", {7, 85, 50, 13}, TextAlign::Right),
+        label("Transmit Rate:", {7, 85, 50, 13}, kTransmitRate),
         {.id = kTransmitRate,
          .kind = ControlKind::Edit,
          .rect = {63, 85, 25, 13},
          .digitsOnly = true},
-        label("seconds", {88, 85, 40, 13}, TextAlign::Left),
+        {.kind = ControlKind::Static,
+         .caption = "seconds",
+         .rect = {88, 85, 40, 13},
+         .unitFor = kTransmitRate},
         hiddenNumber(kDelay2),
         hiddenNumber(kAltRate),
         hiddenNumber(kDelay3),
@@ -124,7 +133,8 @@ DialogTemplate build() {
         {.id = kProfileTabs,
          .kind = ControlKind::TabControl,
          .caption = "Tab1",
-         .rect = {5, 5, 194, 115}},
+         .rect = {5, 5, 194, 115},
+         .name = "Profile"},
         hiddenNumber(kSbTurnAngle),
         hiddenNumber(kSbTurnSlope),
         hiddenNumber(kSbTurnTime),
@@ -134,7 +144,11 @@ DialogTemplate build() {
         hiddenNumber(kSbFastRate),
         hiddenCheck(kAuxEnable, "Enable"),
         hiddenNumber(kAuxValue),
-        {.id = kComPort, .kind = ControlKind::ComboBox, .rect = {13, 133, 65, 65}, .sorted = true},
+        {.id = kComPort,
+         .kind = ControlKind::ComboBox,
+         .rect = {13, 133, 65, 65},
+         .sorted = true,
+         .name = "COM port"},
         button(kReadVersion, "Read Version", {13, 148, 65, 12}),
         button(kReadConfiguration, "Read Configuration", {87, 133, 65, 12}),
         button(kWriteConfiguration, "Write Configuration", {87, 148, 65, 12}),

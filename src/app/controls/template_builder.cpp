@@ -8,14 +8,18 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTabBar>
 
+#include "app/controls/accessible_controls.h"
 #include "app/controls/app_icon.h"
+#include "app/controls/control_voice.h"
 #include "app/controls/dialog_units.h"
 #include "app/controls/filtered_line_edit.h"
+#include "app/controls/shortcut_cue_style.h"
 
 namespace qz5 {
 
@@ -123,6 +127,22 @@ QWidget* makeControl(const ControlTemplate& item, QDialog& dialog) {
     return nullptr;
 }
 
+// The label names its control to a screen reader and, by its letter, takes
+// the focus there; the letter shows underlined only while Alt is held, so the
+// window looks as drawn.
+void tieLabel(QLabel& label, QWidget* control, QChar key) {
+    label.setBuddy(control);
+    label.setAccessibleName(spokenLabel(label.text()));
+    if (!key.isNull()) {
+        label.setStyle(shortcutCueStyle());
+        label.setText(withMnemonic(label.text(), key));
+    }
+}
+
+QKeySequence altKey(QChar key) {
+    return key.isNull() ? QKeySequence() : QKeySequence(QStringLiteral("Alt+") + key.toUpper());
+}
+
 QFont dialogFont(const DialogFont& wanted) {
     QFont font(
         QString::fromLatin1(wanted.family.data(), static_cast<qsizetype>(wanted.family.size())));
@@ -144,6 +164,17 @@ void DialogView::show(QDialog& dialog) const {
         }
         place.widget->setVisible(place.shown);
         if (place.control) {
+            // Shared with the other view, which names them its own way.
+            place.widget->setAccessibleName(place.name);
+            place.widget->setAccessibleDescription(place.description);
+            if (auto* list = qobject_cast<QComboBox*>(place.widget); list && list->lineEdit()) {
+                // The caret lives in the field: it is what a screen reader meets.
+                list->lineEdit()->setAccessibleName(place.name);
+                list->lineEdit()->setAccessibleDescription(place.description);
+            }
+            if (auto* button = qobject_cast<QPushButton*>(place.widget)) {
+                button->setShortcut(place.shortcut);
+            }
             if (previous != nullptr) {
                 QWidget::setTabOrder(previous, place.widget);
             }
@@ -165,6 +196,8 @@ void DialogView::hide() const {
 }
 
 DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& controls) {
+    // Before any control exists: a screen reader must read the names given here.
+    installAccessibleControls();
     dialog.setFont(dialogFont(tpl.font));
     // A fixed frame with a caption and a close box; no minimise, maximise or
     // help buttons.
@@ -180,7 +213,11 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
         view.own_.push_back(widget);
         return widget;
     };
-    for (const ControlTemplate& item : tpl.controls) {
+    const std::vector<QChar> keys = accessKeys(tpl);
+    const std::vector<ControlVoice> voices = controlVoices(tpl);
+    std::vector<QWidget*> made;
+    for (std::size_t i = 0; i < tpl.controls.size(); ++i) {
+        const ControlTemplate& item = tpl.controls[i];
         const bool hasId = item.id != kNoControlId;
         QWidget* widget = hasId ? controls.control(item.id) : nullptr;
         if (widget == nullptr) {
@@ -192,11 +229,16 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
                 own(widget);
             }
         }
-        DialogView::Placement place{.widget = widget,
-                                    .geometry = units.toPixels(item.rect),
-                                    .shown = item.shown,
-                                    .control = hasId,
-                                    .toolTip = QString::fromLatin1(item.toolTip)};
+        DialogView::Placement place{
+            .widget = widget,
+            .geometry = units.toPixels(item.rect),
+            .shown = item.shown,
+            .control = hasId,
+            .toolTip = QString::fromLatin1(item.toolTip),
+            .name = voices[i].name,
+            .description = voices[i].description,
+            .shortcut = item.kind == ControlKind::PushButton ? altKey(keys[i]) : QKeySequence()};
+        made.push_back(widget);
         const QRect area = place.geometry;
         switch (item.kind) {
             case ControlKind::Icon:
@@ -224,13 +266,22 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
                                             .shown = item.shown,
                                             .control = false,
                                             .toolTip = {},
-                                            .visibleItems = 0});
+                                            .visibleItems = 0,
+                                            .name = {},
+                                            .description = {},
+                                            .shortcut = {}});
                 break;
             }
             default:
                 break;
         }
         view.placements_.push_back(place);
+    }
+    for (std::size_t i = 0; i < tpl.controls.size(); ++i) {
+        if (tpl.controls[i].labelFor != kNoControlId) {
+            tieLabel(*static_cast<QLabel*>(made[i]), controls.control(tpl.controls[i].labelFor),
+                     keys[i]);
+        }
     }
     for (const auto& [id, items] : tpl.initialItems) {
         for (const std::string& text : items) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -39,6 +40,11 @@ class DialogView {
         bool control = false;  // has an id: takes part in the tab order
         QString toolTip;
         int visibleItems = 0;  // comboboxes: rows of the drop-down list
+        // Controls: what a screen reader says of them in this view, and the
+        // Alt+letter of a push button.
+        QString name;
+        QString description;
+        QKeySequence shortcut;
     };
 
     QString title_;

@@ -22,7 +22,8 @@ class LayoutTest : public BuiltWindow {
             return controls.control(item.id);
         }
         for (auto* label : dialog.findChildren<QLabel*>()) {
-            if (label->text() == QString::fromLatin1(item.caption)) {
+            // Less the marker of its Alt letter, which is never drawn.
+            if (label->text().remove(QLatin1Char('&')) == QString::fromLatin1(item.caption)) {
                 return label;
             }
         }

@@ -1,0 +1,126 @@
+#include "app/window_menu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <memory>
+
+#include "app/config_dlg.h"
+
+namespace qz5 {
+
+namespace {
+
+constexpr const char* kCloseItemText = "&Close";
+constexpr const char* kAllSettingsItemText = "All &settings";
+
+bool isMenuKey(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    return (key.key() == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+           (key.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+}
+
+// The text field a menu key or a right click on `target` is about, if any: an
+// editable list's field stands behind the list.
+QLineEdit* textFieldOf(QWidget* target) {
+    if (auto* box = qobject_cast<QComboBox*>(target); box != nullptr && box->isEditable()) {
+        return box->lineEdit();
+    }
+    return qobject_cast<QLineEdit*>(target);
+}
+
+// Under the caret of a text field, in the middle of any other control.
+QPoint placeFor(QWidget* focused) {
+    if (QLineEdit* field = textFieldOf(focused)) {
+        const QRect caret =
+            field->inputMethodQuery(Qt::ImCursorRectangle).toRect().intersected(field->rect());
+        if (!caret.isEmpty()) {
+            return field->mapToGlobal(caret.bottomLeft());
+        }
+    }
+    return focused->mapToGlobal(focused->rect().center());
+}
+
+}  // namespace
+
+WindowMenu::WindowMenu(CConfigDlg& window) : QObject(&window), window_(window) {
+    // On the application: a key press goes to the focused control first, and
+    // some controls keep the keys they know.
+    qApp->installEventFilter(this);
+}
+
+WindowMenu::~WindowMenu() {
+    qApp->removeEventFilter(this);
+}
+
+bool WindowMenu::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != &window_) {
+        return false;
+    }
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            if (!isMenuKey(*static_cast<QKeyEvent*>(event))) {
+                return false;
+            }
+            QWidget* focused = window_.focusWidget() != nullptr ? window_.focusWidget() : &window_;
+            open(focused, placeFor(focused), true);
+            return true;
+        }
+        case QEvent::ContextMenu: {
+            const auto* request = static_cast<QContextMenuEvent*>(event);
+            // The platform's own translation of the menu keys: the key press
+            // that comes with it opens the menu.
+            if (request->reason() != QContextMenuEvent::Keyboard) {
+                open(widget, request->globalPos(), false);
+            }
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+void WindowMenu::open(QWidget* target, QPoint at, bool byKeyboard) {
+    std::unique_ptr<QMenu> menu;
+    if (QLineEdit* field = textFieldOf(target)) {
+        menu.reset(field->createStandardContextMenu());
+        menu->addSeparator();
+    } else {
+        menu = std::make_unique<QMenu>(&window_);
+    }
+    addItems(*menu);
+    if (byKeyboard) {
+        // A keyboard user starts on the first item that can be chosen.
+        for (QAction* action : menu->actions()) {
+            if (action->isEnabled() && !action->isSeparator()) {
+                menu->setActiveAction(action);
+                break;
+            }
+        }
+    }
+    menu->exec(at);
+}
+
+void WindowMenu::addItems(QMenu& menu) {
+    menu.setSeparatorsCollapsible(false);
+    connect(menu.addAction(QString::fromLatin1(kCloseItemText)), &QAction::triggered, &window_,
+            [this] { window_.OnSystemCommand(CConfigDlg::kCloseCommand); });
+    QAction* allSettings = menu.addAction(QString::fromLatin1(kAllSettingsItemText));
+    allSettings->setCheckable(true);
+    allSettings->setChecked(window_.view() == WindowView::AllSettings);
+    connect(allSettings, &QAction::toggled, &window_, [this](bool on) {
+        const WindowView chosen = on ? WindowView::AllSettings : WindowView::Basic;
+        window_.setView(chosen);
+        rememberView(chosen);
+    });
+    menu.addSeparator();
+    connect(menu.addAction(QString::fromLatin1(CConfigDlg::kAboutItemText)), &QAction::triggered,
+            &window_, [this] { window_.OnSystemCommand(CConfigDlg::kAboutCommand); });
+}
+
+}  // namespace qz5

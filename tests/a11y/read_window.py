@@ -1,0 +1,286 @@
+#!/usr/bin/python3
+"""Reads the configuration window as a screen reader does, through AT-SPI, and
+drives it with the keyboard alone, as a blind operator would: every showing
+control must have a name; Read Configuration and Write Configuration are
+reached with Tab and pressed with Space, and their result box must take the
+focus; the window menu (Shift+F10) reaches All settings and About; Escape
+closes the window.
+
+Run by scripts/a11y-check beside `qz5-config --demo`, on an X display, inside
+a D-Bus session with the accessibility bus. With --list it only prints what a
+screen reader reads for each control of the window as it opens.
+"""
+
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+APPLICATION = "qz5-config"
+BASIC = "Orvane QZ5 Config Basic"
+ALL_SETTINGS = "Orvane QZ5 Config - All settings"
+ABOUT = "About Orvane QZ5 Config Basic"
+# Long enough for a write (about three seconds) on a busy machine.
+TIMEOUT = 30.0
+
+# What a user operates or reads a value from; labels, frames and panels only
+# describe these.
+CONTROL_ROLES = {
+    pyatspi.ROLE_CHECK_BOX,
+    pyatspi.ROLE_COMBO_BOX,
+    pyatspi.ROLE_ENTRY,
+    pyatspi.ROLE_LIST,
+    pyatspi.ROLE_MENU_ITEM,
+    pyatspi.ROLE_PAGE_TAB,
+    pyatspi.ROLE_PAGE_TAB_LIST,
+    pyatspi.ROLE_PASSWORD_TEXT,
+    pyatspi.ROLE_PROGRESS_BAR,
+    pyatspi.ROLE_PUSH_BUTTON,
+    pyatspi.ROLE_RADIO_BUTTON,
+    pyatspi.ROLE_SCROLL_BAR,
+    pyatspi.ROLE_SLIDER,
+    pyatspi.ROLE_SPIN_BUTTON,
+    pyatspi.ROLE_TEXT,
+    pyatspi.ROLE_TOGGLE_BUTTON,
+}
+
+
+class Failure(Exception):
+    pass
+
+
+def has(node, state):
+    try:
+        return node.getState().contains(state)
+    except GLib.Error:
+        return False  # gone while we looked
+
+
+def showing(node):
+    """The node and what it holds that is on the screen, in tree order."""
+    if node is None or not has(node, pyatspi.STATE_SHOWING):
+        return
+    yield node
+    for child in node:
+        yield from showing(child)
+
+
+def controls(window):
+    return [node for node in showing(window) if node.getRole() in CONTROL_ROLES]
+
+
+def say(node):
+    """What a screen reader says for a node: name, role and description."""
+    parts = [repr(node.name), node.getRoleName()]
+    if node.description:
+        parts.append(repr(node.description))
+    return ", ".join(parts)
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "60", *keys], check=True)
+
+
+class Reader:
+    def __init__(self):
+        self.focus = None
+        self.events = []
+        # The events a screen reader listens for; Qt sends only what some listener
+        # asked for by name.
+        for kind in ("object:state-changed:focused", "object:property-change:accessible-name",
+                     "object:property-change:accessible-value"):
+            pyatspi.Registry.registerEventListener(self.heard, kind)
+
+    def heard(self, event):
+        if event.type.startswith("object:state-changed:focused"):
+            if event.detail1:
+                self.focus = event.source
+            return
+        try:
+            source = event.source
+            value = source.queryValue().currentValue if "value" in event.type else source.name
+            self.events.append((event.type, source.getRole(), value))
+        except (GLib.Error, NotImplementedError):
+            pass  # gone already
+
+    def changes(self, since, kind, role):
+        """What changes of `kind` (accessible-name, accessible-value) objects of
+        `role` announced since event number `since`."""
+        return [data for (event, source, data) in self.events[since:]
+                if event == f"object:property-change:{kind}" and source == role]
+
+    def wait_for(self, what, test, timeout=TIMEOUT):
+        context = GLib.MainContext.default()
+        deadline = time.monotonic() + timeout
+        while True:
+            while context.iteration(False):
+                pass
+            found = test()
+            if found:
+                return found
+            if time.monotonic() > deadline:
+                raise Failure(f"no {what} within {timeout:.0f} s")
+            time.sleep(0.05)
+
+    def application(self):
+        def find():
+            desktop = pyatspi.Registry.getDesktop(0)
+            return next((app for app in desktop
+                         if app is not None and app.name == APPLICATION and app.childCount), None)
+        return self.wait_for(f"application {APPLICATION} on the accessibility bus", find)
+
+    def active_window(self, title, text=None):
+        """The window with this title once it is active (and shows `text`)."""
+        app = self.application()
+
+        def find():
+            for window in app:
+                if (window is not None and window.name == title
+                        and has(window, pyatspi.STATE_ACTIVE)
+                        and (text is None or any(node.name == text for node in showing(window)))):
+                    return window
+            return None
+        return self.wait_for(f"active window {title!r}" + (f" saying {text!r}" if text else ""),
+                             find)
+
+    def focused_in(self, window):
+        """The control with the keyboard focus, which must lie in `window`."""
+        def find():
+            node = self.focus
+            if node is None:
+                node = next((n for n in controls(window) if has(n, pyatspi.STATE_FOCUSED)
+                             and n.getRole() != pyatspi.ROLE_PAGE_TAB), None)
+            if node is None or not has(node, pyatspi.STATE_FOCUSED):
+                return None
+            return node if any(node == n for n in showing(window)) else None
+        return self.wait_for(f"keyboard focus in {window.name!r}", find, timeout=5)
+
+    def tab_to(self, window, name, limit=80):
+        """Tabs through the window until the control named `name` has the focus."""
+        seen = []
+        for _ in range(limit):
+            now = self.focused_in(window)
+            if now.name == name:
+                return now
+            seen.append(say(now))
+            self.focus = None
+            key("Tab")
+        raise Failure(f"Tab never reaches {name!r}; it visits {'; '.join(seen[:30])}")
+
+
+def census(view, window, failures):
+    found = controls(window)
+    unnamed = [node for node in found if not node.name.strip()]
+    print(f"{view}: {len(found)} controls showing, {len(unnamed)} without a name")
+    for node in found:
+        print(f"    {say(node)}")
+    if unnamed:
+        failures.append(f"{view}: {len(unnamed)} showing controls have no name")
+    return found
+
+
+def run_command(reader, window, button, caption, result, failures, counted):
+    """Presses a command's button from the keyboard; its box must come up with
+    the focus and go with Enter. On the way the progress window's steps must be
+    heard, and its bar's values where the command counts bytes."""
+    reader.tab_to(window, button)
+    reader.focus = None
+    since = len(reader.events)
+    key("space")
+    app = reader.application()
+    progress = reader.wait_for(f"progress window {caption!r}", lambda: next(
+        (top for top in app if top is not None and top.name == caption
+         and any(node.getRole() == pyatspi.ROLE_PROGRESS_BAR for node in showing(top))), None))
+    census(f"{caption} progress", progress, failures)
+    box = reader.active_window(caption, result)
+    focused = reader.focused_in(box)
+    print(f"{button}: {caption!r} says {result!r}; the focus is on {say(focused)}")
+    # The progress bar names its step and counts its bytes, as a screen reader
+    # hears them.
+    steps = reader.changes(since, "accessible-name", pyatspi.ROLE_PROGRESS_BAR)
+    values = reader.changes(since, "accessible-value", pyatspi.ROLE_PROGRESS_BAR)
+    print(f"    heard {len(steps)} steps {steps[:1] + steps[-1:]} and {len(values)} bar values")
+    if not steps:
+        failures.append(f"{button}: the progress window's steps went unheard")
+    if counted and not values:
+        failures.append(f"{button}: the progress window's bar went unheard")
+    reader.focus = None
+    key("Return")
+    reader.active_window(window.name)
+
+
+def open_window_menu(reader, item):
+    """Shift+F10 opens the window menu with the focus on its first item; Down
+    walks it to `item`, Enter takes it. A popup menu is no child of the
+    application in the tree: a screen reader meets it through its focus."""
+    def menu_item():
+        node = reader.focus
+        return node if node is not None and node.getRole() == pyatspi.ROLE_MENU_ITEM else None
+
+    reader.focus = None
+    key("shift+F10")
+    now = reader.wait_for("menu item with the focus after Shift+F10", menu_item, timeout=5)
+    items = [node.name for node in now.parent if node.getRole() == pyatspi.ROLE_MENU_ITEM]
+    print(f"window menu: {items}, the focus on {now.name!r}")
+    for _ in items:
+        if item in now.name:
+            reader.focus = None
+            key("Return")
+            return
+        reader.focus = None
+        key("Down")
+        now = reader.wait_for(f"the next menu item after Down", menu_item, timeout=5)
+    raise Failure(f"the window menu has no item {item!r}: {items}")
+
+
+def check(failures):
+    # Out of the way: without a window manager, X gives the keys of a closed
+    # window to whatever lies under the pointer, and a blind user does not know
+    # where that is.
+    subprocess.run(["xdotool", "mousemove", "0", "0"], check=True)
+    reader = Reader()
+    basic = reader.active_window(BASIC)
+    found = census("Basic", basic, failures)
+    if not any(node.getRole() == pyatspi.ROLE_TEXT and node.name == "Callsign"
+               for node in found):
+        failures.append("Basic: no text field is named 'Callsign'")
+
+    run_command(reader, basic, "Read Configuration", "Zelbin3 Read", "Read Successful",
+                failures, counted=False)
+    run_command(reader, basic, "Write Configuration", "Zelbin3 Write", "Write Successful",
+                failures, counted=True)
+
+    open_window_menu(reader, "All settings")
+    census("All settings", reader.active_window(ALL_SETTINGS), failures)
+
+    open_window_menu(reader, "About")
+    about = reader.active_window(ABOUT)
+    print(f"About: the focus is on {say(reader.focused_in(about))}")
+    reader.focus = None
+    key("Escape")
+    reader.active_window(ALL_SETTINGS)
+    key("Escape")
+
+
+def main():
+    failures = []
+    try:
+        if "--list" in sys.argv[1:]:
+            reader = Reader()
+            app = reader.application()
+            window = reader.wait_for("window", lambda: next(
+                (w for w in app if w is not None and has(w, pyatspi.STATE_ACTIVE)), None))
+            census(window.name, window, [])
+            return 0
+        check(failures)
+    except Failure as failure:
+        failures.append(str(failure))
+    for failure in failures:
+        print(f"FAIL: {failure}", file=sys.stderr)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
