@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string_view>
+#include <type_traits>
 
 #include "config/tracker_config.h"
 
@@ -209,6 +210,23 @@ inline std::optional<FieldInfo> findField(std::string_view name) {
     forEachSharedField(match);
     forEachProfileField(match);
     return found;
+}
+
+// The JSON name of the field behind a member pointer, for code that names a
+// field by its member rather than by a second copy of its name.
+template <typename Member>
+const char* fieldName(Member member) {
+    const char* name = nullptr;
+    const auto match = [&](const FieldInfo& field, auto candidate) {
+        if constexpr (std::is_same_v<decltype(candidate), Member>) {
+            if (candidate == member) {
+                name = field.name;
+            }
+        }
+    };
+    forEachSharedField(match);
+    forEachProfileField(match);
+    return name;
 }
 
 }  // namespace qz5
