@@ -72,48 +72,61 @@ int hops(const Element& e) {
     return aliasN(e.base) ? e.ssid : 1;
 }
 
-void checkElement(const Element& e, bool first, int k, FindingList& findings) {
-    const auto field = &TrackerConfig::digiPath;
-    if (e.base.empty()) {
-        findings.add(Severity::Error, Rule::PathBlank, field, k,
-                     "Remove the empty element from the path: the tracker would send a blank "
-                     "digipeater address.");
-        return;
-    }
-    if (isInternetOnly(e.base)) {
-        findings.add(Severity::Error, Rule::PathInternetOnly, field, k,
-                     "Remove " + e.text +
-                         " from the path: it marks packets from the internet and must never go "
-                         "out on the air.");
-        return;
-    }
-    if (isRetired(e.base)) {
-        findings.add(Severity::Warning, Rule::PathObsolete, field, k,
-                     "Replace " + e.text +
-                         " with WIDE1-1 or WIDE2-n: digipeaters no longer service this alias.");
-    }
-    const std::optional<int> n = aliasN(e.base);
-    if (isWideN(e.base) && *n > kHighestWideN) {
-        findings.add(
-            Severity::Warning, Rule::PathWideAbove2, field, k,
-            "Use WIDE2-2 at most instead of " + e.text + ": digipeaters limit WIDEn-N to n of 2.");
-    }
-    if (e.base == "WIDE1" && e.ssid == 1 && !first) {
-        findings.add(Severity::Warning, Rule::PathWide1NotFirst, field, k,
-                     "Put WIDE1-1 first in the path or leave it out: it asks for a fill-in "
-                     "digipeater's first hop only.");
-    }
-    if (n && e.ssid > *n) {
-        findings.add(Severity::Warning, Rule::PathSsidAboveN, field, k,
-                     "Use " + e.base + "-" + std::to_string(*n) + " rather than " + e.text +
-                         ": N above n is not serviced.");
-    }
-    if (isWideN(e.base) && e.ssid == 0) {
-        findings.add(Severity::Warning, Rule::PathUsedHop, field, k,
-                     "Remove " + e.text +
-                         " from the path: a hop with SSID 0 is used up and asks for nothing.");
-    }
-}
+// A rule on one element: whether it applies (the element, and whether it is
+// the first) and what to do about it.
+struct ElementRule {
+    Rule rule;
+    Severity severity;
+    bool (*applies)(const Element&, bool first);
+    std::string (*advice)(const Element&);
+};
+
+const std::array<ElementRule, 7> kElementRules = {{
+    {Rule::PathBlank, Severity::Error, [](const Element& e, bool) { return e.base.empty(); },
+     [](const Element&) {
+         return std::string(
+             "Remove the empty element from the path: the tracker would send a "
+             "blank digipeater address.");
+     }},
+    {Rule::PathInternetOnly, Severity::Error,
+     [](const Element& e, bool) { return isInternetOnly(e.base); },
+     [](const Element& e) {
+         return "Remove " + e.text +
+                " from the path: it marks packets from the internet and must never go out on "
+                "the air.";
+     }},
+    {Rule::PathObsolete, Severity::Warning,
+     [](const Element& e, bool) { return isRetired(e.base); },
+     [](const Element& e) {
+         return "Replace " + e.text +
+                " with WIDE1-1 or WIDE2-n: digipeaters no longer service this alias.";
+     }},
+    {Rule::PathWideAbove2, Severity::Warning,
+     [](const Element& e, bool) { return isWideN(e.base) && *aliasN(e.base) > kHighestWideN; },
+     [](const Element& e) {
+         return "Use WIDE2-2 at most instead of " + e.text +
+                ": digipeaters limit WIDEn-N to n of 2.";
+     }},
+    {Rule::PathWide1NotFirst, Severity::Warning,
+     [](const Element& e, bool first) { return e.base == "WIDE1" && e.ssid == 1 && !first; },
+     [](const Element&) {
+         return std::string(
+             "Put WIDE1-1 first in the path or leave it out: it asks for a "
+             "fill-in digipeater's first hop only.");
+     }},
+    {Rule::PathSsidAboveN, Severity::Warning,
+     [](const Element& e, bool) { return aliasN(e.base) && e.ssid > *aliasN(e.base); },
+     [](const Element& e) {
+         return "Use " + e.base + "-" + std::to_string(*aliasN(e.base)) + " rather than " + e.text +
+                ": N above n is not serviced.";
+     }},
+    {Rule::PathUsedHop, Severity::Warning,
+     [](const Element& e, bool) { return isWideN(e.base) && e.ssid == 0; },
+     [](const Element& e) {
+         return "Remove " + e.text +
+                " from the path: a hop with SSID 0 is used up and asks for nothing.";
+     }},
+}};
 
 }  // namespace
 
@@ -122,7 +135,11 @@ void checkPath(const CheckInput& input, int k, FindingList& findings) {
     int total = 0;
     for (std::size_t i = 0; i < addresses.size(); ++i) {
         const Element e = element(addresses[i]);
-        checkElement(e, i == 0, k, findings);
+        for (const ElementRule& rule : kElementRules) {
+            if (rule.applies(e, i == 0)) {
+                findings.add(rule.severity, rule.rule, &TrackerConfig::digiPath, k, rule.advice(e));
+            }
+        }
         total += hops(e);
     }
     if (total >= kHopsForNote) {
