@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "config/check/itu_region.h"
+#include "config/check/system_prefix_list.h"
 #include "config/text_field.h"
 #include "support/record_fields.h"
 #include "support/recording_presenter.h"
@@ -28,9 +33,11 @@ constexpr std::string_view kPrefixes =
     "China:                    24:  44:  AS:   36.00:  -102.00:    -8.0:  BY:\n"
     "    BY,BY9[33];\n"
     "Australia:                30:  59:  OC:  -23.70:  -132.33:   -10.0:  VK:\n"
-    "    VK;\n"
+    "    VK ;\n"
     "New Zealand:              32:  60:  OC:  -39.03:  -174.47:   -12.0:  ZL:\n"
-    "    ZL;\n"
+    "    ZL,ZL9[90];\n"
+    "Alaska:                   01:  01:  NA:   61.40:   148.87:     8.0:  KL:\n"
+    "    KL;\n"
     "African Italy:            33:  37:  AF:   35.67:   -12.67:    -1.0:  *IG9:\n"
     "    IG9;\n";
 
@@ -106,7 +113,7 @@ TEST(ConfigCheck, RaisesEachRuleWhereItApplies) {
          [](TrackerConfig& c) { callsign(c, "W1 AW"); },
          {"error callsign-altered callsign 0"}},
         {"lower case and SSID 0 are the same call",
-         [](TrackerConfig& c) { callsign(c, "w1aw-0"); },
+         [](TrackerConfig& c) { callsign(c, "w1az-0"); },
          {}},
         {"empty path", [](TrackerConfig& c) { path(c, ""); }, {}},
         {"three hops",
@@ -117,9 +124,10 @@ TEST(ConfigCheck, RaisesEachRuleWhereItApplies) {
          [](TrackerConfig& c) { path(c, "W1XYZ,WIDE2-2,KB1ABC"); },
          {"warning path-hops digiPath 0"}},
         {"retired aliases",
-         [](TrackerConfig& c) { path(c, "RELAY,WIDE,TRACE2-1"); },
+         [](TrackerConfig& c) { path(c, "RELAY,WIDE,TRACE9-1,TRACE0"); },
          {"warning path-obsolete digiPath 0", "warning path-obsolete digiPath 0",
-          "warning path-obsolete digiPath 0", "note path-hops digiPath 0"}},
+          "warning path-obsolete digiPath 0", "warning path-obsolete digiPath 0",
+          "note path-hops digiPath 0"}},
         {"WIDE3-N",
          [](TrackerConfig& c) { path(c, "WIDE3-3"); },
          {"warning path-wide-above-2 digiPath 0", "note path-hops digiPath 0"}},
@@ -127,9 +135,9 @@ TEST(ConfigCheck, RaisesEachRuleWhereItApplies) {
          [](TrackerConfig& c) { path(c, "WIDE2-1,WIDE1-1"); },
          {"warning path-wide1-not-first digiPath 0"}},
         {"N above n",
-         [](TrackerConfig& c) { path(c, "WIDE1-1,SS2-3"); },
+         [](TrackerConfig& c) { path(c, "WIDE1-1,Z2-3"); },
          {"warning path-ssid-above-n digiPath 0", "warning path-hops digiPath 0"},
-         "SS2-2"},
+         "Use Z2-2 rather than Z2-3"},
         {"used-up hop",
          [](TrackerConfig& c) { path(c, "WIDE1-1,WIDE2"); },
          {"warning path-used-hop digiPath 0"}},
@@ -191,15 +199,25 @@ TEST(ConfigCheck, RaisesEachRuleWhereItApplies) {
         {"status characters",
          [](TrackerConfig& c) { storeText(c.statusText[0], "a|b~\xE9|"); },
          {"warning status-characters statusText 0"},
-         "Remove |, ~, U+00E9 from"},
+         "Remove '|', '~', U+00E9 from"},
         {"outside the band",
          [](TrackerConfig& c) { c.frequencyMHz[0] = 148.01f; },
          {"error frequency-band frequencyMHz 0"}},
-        {"band edge", [](TrackerConfig& c) { c.frequencyMHz[0] = 148.002f; }, {}, {}, nullptr},
+        {"band edges",
+         [](TrackerConfig& c) {
+             c.frequencyMHz[0] = 148.002f;
+             c.frequencyMHz[1] = 144.0f;
+         },
+         {},
+         {},
+         nullptr},
         {"Region 1 above 146",
          [](TrackerConfig& c) { station(c, "G4ABC", 146.005f); },
          {"error frequency-region-band frequencyMHz 0"},
          "England"},
+        {"Region 1 band edge",
+         [](TrackerConfig& c) { station(c, "G4ABC", 146.0f); },
+         {"warning frequency-channel frequencyMHz 0"}},
         {"Region 1 channel", [](TrackerConfig& c) { station(c, "M0ABC", 144.8f); }, {}},
         {"Region 1 elsewhere",
          [](TrackerConfig& c) { station(c, "2E0ABC", 144.39f); },
@@ -319,10 +337,12 @@ TEST(ConfigCheck, EveryRuleHasAStableName) {
 TEST(PrefixList, RefusesWhatIsNotAList) {
     const std::vector<std::string_view> texts = {
         "",
-        "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G,M\n",     // no ';'
-        "England: 14: 27: EU: 52.77: 1.47: 0.0\n G,M;\n",        // header cut short
-        "England: 14: 27: XX: 52.77: 1.47: 0.0: G:\n G,M;\n",    // no such continent
-        "England: 14: 91: EU: 52.77: 1.47: 0.0: G:\n G,M;\n",    // no such zone
+        "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G,M\n",   // no ';'
+        "England: 14: 27: EU: 52.77: 1.47: 0.0\n G,M;\n",      // header cut short
+        "England: 14: 27: XX: 52.77: 1.47: 0.0: G:\n G,M;\n",  // no such continent
+        "England: 14: 91: EU: 52.77: 1.47: 0.0: G:\n G,M;\n",  // no such zone
+        "England: 14: 0: EU: 52.77: 1.47: 0.0: G:\n G,M;\n",
+        "England: 14: 2x: EU: 52.77: 1.47: 0.0: G:\n G,M;\n",
         "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G[9,M;\n",  // unclosed override
         "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G{XX},M;\n",
         "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G!,M;\n",
@@ -344,6 +364,17 @@ TEST(PrefixList, FindsTheMatchingEntryWithItsOverrides) {
     EXPECT_EQ(prefixes().find("IG9A")->country->prefix, "IG9");
     EXPECT_FALSE(prefixes().find("X1ABC"));
     EXPECT_EQ(ituRegion(*prefixes().find("KH6ABC")), ItuRegion::Two);
+}
+
+TEST(PrefixList, TheSystemListIsReadOnceFromTheFileTheVariableNames) {
+    const std::filesystem::path file = std::filesystem::path(::testing::TempDir()) / "cty.dat";
+    std::ofstream(file, std::ios::binary) << kPrefixes;
+    ASSERT_EQ(setenv("QZ5_PREFIX_LIST", file.c_str(), 1), 0);
+    const PrefixList* list = systemPrefixList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->find("ZL1ABC")->country->name, "New Zealand");
+    std::filesystem::remove(file);
+    EXPECT_EQ(systemPrefixList(), list);
 }
 
 }  // namespace

@@ -28,13 +28,7 @@ std::string shown(float value) {
     return text;
 }
 std::string shown(char value) {
-    const auto byte = static_cast<unsigned char>(value);
-    if (byte > 0x20 && byte <= 0x7E) {
-        return std::string("'") + value + "'";
-    }
-    char code[8];
-    std::snprintf(code, sizeof code, "U+%04X", byte);
-    return code;
+    return shownCharacter(value);
 }
 
 // How far a value may come back from the image by rounding alone: the

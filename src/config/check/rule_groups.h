@@ -2,6 +2,7 @@
 
 // What the groups of rules share inside the check; not for its callers.
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,6 +47,18 @@ class FindingList {
   private:
     std::vector<Finding> findings_;
 };
+
+// A character as people can read it in a message, whatever their terminal:
+// 'x' for printable ASCII, U+00E9 for anything else.
+inline std::string shownCharacter(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte > 0x20 && byte <= 0x7E) {
+        return std::string("'") + c + "'";
+    }
+    char code[8];
+    std::snprintf(code, sizeof code, "U+%04X", byte);
+    return code;
+}
 
 // The callsign as the tracker will send it, without SSID: blank or upper case.
 std::string sentCallsignBase(const TrackerConfig& config, int profile);

@@ -1,5 +1,4 @@
 #include <array>
-#include <cstdio>
 
 #include "config/check/rule_groups.h"
 #include "config/text_field.h"
@@ -10,16 +9,6 @@ namespace {
 // Printable ASCII, less the two characters APRS keeps for itself.
 bool isStatusCharacter(unsigned char c) {
     return c >= 0x20 && c <= 0x7E && c != '|' && c != '~';
-}
-
-// A character as people can read it in a message, whatever the terminal.
-std::string shown(unsigned char c) {
-    if (c > 0x20 && c <= 0x7E) {
-        return std::string(1, static_cast<char>(c));
-    }
-    char code[8];
-    std::snprintf(code, sizeof code, "U+%04X", c);
-    return code;
 }
 
 }  // namespace
@@ -40,7 +29,7 @@ void checkStatusText(const CheckInput& input, int k, FindingList& findings) {
     for (unsigned char c : entered) {
         if (!isStatusCharacter(c) && !named[c]) {
             named[c] = true;
-            found += (found.empty() ? "" : ", ") + shown(c);
+            found += (found.empty() ? "" : ", ") + shownCharacter(static_cast<char>(c));
         }
     }
     if (!found.empty()) {
