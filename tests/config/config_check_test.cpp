@@ -34,7 +34,7 @@ constexpr std::string_view kPrefixes =
     "    BY,BY9[33];\n"
     "Australia:                30:  59:  OC:  -23.70:  -132.33:   -10.0:  VK:\n"
     "    VK ;\n"
-    "New Zealand:              32:  60:  OC:  -39.03:  -174.47:   -12.0:  ZL:\n"
+    "New Zealand:32:60:OC:-39.03:-174.47:-12.0:ZL:\n"
     "    ZL,ZL9[90];\n"
     "Alaska:                   01:  01:  NA:   61.40:   148.87:     8.0:  KL:\n"
     "    KL;\n"
@@ -120,8 +120,8 @@ TEST(ConfigCheck, RaisesEachRuleWhereItApplies) {
          [](TrackerConfig& c) { path(c, "WIDE1-1,WIDE2-2"); },
          {"note path-hops digiPath 0"},
          "asks for 3"},
-        {"four hops",
-         [](TrackerConfig& c) { path(c, "W1XYZ,WIDE2-2,KB1ABC"); },
+        {"four hops, a callsign ending in digits counting one",
+         [](TrackerConfig& c) { path(c, "W1XYZ,WIDE2-2,K12-3"); },
          {"warning path-hops digiPath 0"}},
         {"retired aliases",
          [](TrackerConfig& c) { path(c, "RELAY,WIDE,TRACE9-1,TRACE0"); },
@@ -135,9 +135,10 @@ TEST(ConfigCheck, RaisesEachRuleWhereItApplies) {
          [](TrackerConfig& c) { path(c, "WIDE2-1,WIDE1-1"); },
          {"warning path-wide1-not-first digiPath 0"}},
         {"N above n",
-         [](TrackerConfig& c) { path(c, "WIDE1-1,Z2-3"); },
-         {"warning path-ssid-above-n digiPath 0", "warning path-hops digiPath 0"},
-         "Use Z2-2 rather than Z2-3"},
+         [](TrackerConfig& c) { path(c, "A1-2,Z2-3"); },
+         {"warning path-ssid-above-n digiPath 0", "warning path-ssid-above-n digiPath 0",
+          "warning path-hops digiPath 0"},
+         "Use A1-1 rather than A1-2"},
         {"used-up hop",
          [](TrackerConfig& c) { path(c, "WIDE1-1,WIDE2"); },
          {"warning path-used-hop digiPath 0"}},
@@ -157,7 +158,10 @@ TEST(ConfigCheck, RaisesEachRuleWhereItApplies) {
          {"error path-cut digiPath 0", "warning path-hops digiPath 0"},
          "\"A,B,C,D,E,F\""},
         {"fast beacons",
-         [](TrackerConfig& c) { c.transmitRate[0] = 59; },
+         [](TrackerConfig& c) {
+             c.transmitRate[0] = 59;
+             c.transmitRate[1] = 60;
+         },
          {"warning rate-too-fast transmitRate 0"}},
         {"SmartBeaconing as shipped", [](TrackerConfig& c) { c.smartBeaconing[0] = true; }, {}},
         {"SmartBeaconing upside down",
@@ -346,6 +350,7 @@ TEST(PrefixList, RefusesWhatIsNotAList) {
         "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G[9,M;\n",  // unclosed override
         "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G{XX},M;\n",
         "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G!,M;\n",
+        "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G,=,M;\n",
         "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G,M; Wales: 14",
     };
     for (std::string_view text : texts) {
@@ -372,7 +377,7 @@ TEST(PrefixList, TheSystemListIsReadOnceFromTheFileTheVariableNames) {
     ASSERT_EQ(setenv("QZ5_PREFIX_LIST", file.c_str(), 1), 0);
     const PrefixList* list = systemPrefixList();
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->find("ZL1ABC")->country->name, "New Zealand");
+    EXPECT_EQ(list->find("G4XYZ")->continent, "OC");
     std::filesystem::remove(file);
     EXPECT_EQ(systemPrefixList(), list);
 }

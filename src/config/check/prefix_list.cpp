@@ -74,14 +74,13 @@ char closingMark(char open) {
 // One entry of a country's list: "=CALL" or a prefix, then its overrides.
 struct Alias {
     std::string call;
-    bool whole = false;
+    bool whole;
     std::optional<std::string_view> continent;
     std::optional<int> ituZone;
 };
 
 std::optional<Alias> parseAlias(std::string_view text) {
-    Alias alias;
-    alias.whole = text.front() == '=';
+    Alias alias{.call = {}, .whole = text.front() == '=', .continent = {}, .ituZone = {}};
     if (alias.whole) {
         text.remove_prefix(1);
     }
