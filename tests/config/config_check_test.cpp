@@ -140,7 +140,7 @@ TEST(ConfigCheck, RaisesEachRuleWhereItApplies) {
           "warning path-hops digiPath 0"},
          "Use A1-1 rather than A1-2"},
         {"used-up hop",
-         [](TrackerConfig& c) { path(c, "WIDE1-1,WIDE2"); },
+         [](TrackerConfig& c) { path(c, "KB1ABC,WIDE2"); },
          {"warning path-used-hop digiPath 0"}},
         {"internet only",
          [](TrackerConfig& c) { path(c, "TCPIP*,qAR,TCPXX"); },
