@@ -1,6 +1,7 @@
-# The Windows build: the command-line tool and the tests of the portable
-# code; the window too where Qt 6 for Windows is installed. The simulated
-# tracker serves a pseudo-terminal, so it stays on POSIX systems.
+# The Windows build: the command-line tool, the window and the tests of both.
+# A cross build finds Qt 6 for Windows through the kit's own toolchain file
+# (scripts/build-qt-windows makes the kit; the Makefile passes it). The
+# simulated tracker serves a pseudo-terminal, so it stays on POSIX systems.
 
 if(CMAKE_CROSSCOMPILING)
     # The header-only libraries come from the build machine's packages. Only
@@ -29,39 +30,36 @@ else()
     find_package(nlohmann_json REQUIRED)
     find_package(CLI11 REQUIRED)
     find_package(GTest REQUIRED)
-    find_package(Qt6 COMPONENTS Widgets)
 endif()
+find_package(Qt6 COMPONENTS Widgets Test)
 
 enable_testing()
 
 add_subdirectory(src/common)
 add_subdirectory(src/config)
 add_subdirectory(src/link)
+add_subdirectory(src/workflow)
 add_subdirectory(src/tools/qz5cfg)
 if(TARGET Qt6::Widgets)
+    if(CMAKE_CROSSCOMPILING)
+        # The icon painter runs during the build: built for the build machine,
+        # with its compiler and its Qt (which has the SVG module the kit lacks).
+        include(ExternalProject)
+        set(host_tools ${CMAKE_BINARY_DIR}/host-tools)
+        set(QZ5_ICON_PAINTER ${host_tools}/qz5_icon_painter)
+        ExternalProject_Add(qz5_host_tools
+            SOURCE_DIR ${PROJECT_SOURCE_DIR}/src/app/resources
+            BINARY_DIR ${host_tools}
+            CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DQZ5_WERROR=${QZ5_WERROR}
+                       -DCMAKE_CXX_COMPILER_LAUNCHER=${CCACHE_PROGRAM}
+            INSTALL_COMMAND ""
+            BUILD_ALWAYS ON
+            BUILD_BYPRODUCTS ${QZ5_ICON_PAINTER})
+    endif()
     add_subdirectory(src/app)
+else()
+    message(STATUS "No Qt 6 for Windows: the window is left out (scripts/build-qt-windows makes it)")
 endif()
 add_subdirectory(tests/support)
 add_subdirectory(tests/windows)
-
-# qz5cfg-<version>-win64.zip: the program, a README for Windows users and the
-# licence, in one folder.
-set(QZ5_ZIP_NAME qz5cfg-${PROJECT_VERSION}-win64)
-set(QZ5_ZIP_STAGE ${CMAKE_BINARY_DIR}/${QZ5_ZIP_NAME})
-set(QZ5_ZIP_FILES $<TARGET_FILE:qz5cfg> ${PROJECT_SOURCE_DIR}/packaging/windows/README.txt)
-foreach(licence LICENSE LICENSE.txt COPYING)
-    if(EXISTS ${PROJECT_SOURCE_DIR}/${licence})
-        list(APPEND QZ5_ZIP_FILES ${PROJECT_SOURCE_DIR}/${licence})
-    endif()
-endforeach()
-add_custom_command(
-    OUTPUT ${CMAKE_BINARY_DIR}/${QZ5_ZIP_NAME}.zip
-    COMMAND ${CMAKE_COMMAND} -E rm -rf ${QZ5_ZIP_STAGE}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${QZ5_ZIP_STAGE}
-    COMMAND ${CMAKE_COMMAND} -E copy ${QZ5_ZIP_FILES} ${QZ5_ZIP_STAGE}
-    COMMAND ${CMAKE_COMMAND} -E tar cf ${QZ5_ZIP_NAME}.zip --format=zip ${QZ5_ZIP_NAME}
-    DEPENDS qz5cfg ${PROJECT_SOURCE_DIR}/packaging/windows/README.txt
-    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-    COMMENT "Packing ${QZ5_ZIP_NAME}.zip"
-    VERBATIM)
-add_custom_target(windows-zip DEPENDS ${CMAKE_BINARY_DIR}/${QZ5_ZIP_NAME}.zip)
+add_subdirectory(packaging/windows)

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdio>
 #include <initializer_list>
 #include <iterator>
 
+#include "app/window_platform.h"
 #include "common/program_info.h"
 
 namespace qz5 {
@@ -36,10 +38,11 @@ constexpr std::size_t kHelpColumn = 26;
 
 std::string helpText() {
     std::string text =
-        "Usage: qz5-config [OPTION]...\n"
+        "Usage: qz5-config [OPTION]... [FILE]\n"
         "Configure an Orvane QZ5 APRS tracker over a serial port: read its version and\n"
         "its configuration, edit the Primary and Secondary beacon profiles, write them\n"
-        "back and verify them, and make the tracker send test tones.\n"
+        "back and verify them, and make the tracker send test tones. A configuration\n"
+        "file (.zb3) given as FILE is loaded once the window is up, as Load does.\n"
         "\n"
         "Options:\n";
     for (const Flag& flag : kFlags) {
@@ -55,10 +58,9 @@ std::string helpText() {
         "      --version           print the version and exit\n"
         "\n"
         "Qt's own options, such as -platform NAME, are accepted as well.\n"
-        "\n"
-        "The port list offers COM1 to COM20 for the serial devices found in /dev at\n"
-        "start-up, in the order ttyUSB*, ttyACM*, ttyS*, ttyAMA*, rfcomm*; hover over\n"
-        "a name to see its device. Serial devices usually belong to the group dialout.\n"
+        "\n";
+    text += portListHelp();
+    text +=
         "\n"
         "Exit status:\n"
         "  0  the window was closed, or help or the version was printed\n"
@@ -97,7 +99,19 @@ AppCommandLine parseAppCommandLine(const std::vector<std::string>& arguments) {
         line.output = std::string("qz5-config ") + kProgramVersion + "\n";
         return line;
     }
+    bool optionsEnded = false;
     for (auto argument = arguments.begin(); argument != arguments.end(); ++argument) {
+        if (optionsEnded || !argument->starts_with('-')) {
+            if (!line.options.file.empty()) {
+                return usageError("unexpected argument '" + *argument + "'");
+            }
+            line.options.file = *argument;
+            continue;
+        }
+        if (*argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
         if (*argument == "--trace" || argument->starts_with("--trace=")) {
             if (*argument == "--trace" && std::next(argument) == arguments.end()) {
                 return usageError("option '--trace' needs a file name");
@@ -108,13 +122,18 @@ AppCommandLine parseAppCommandLine(const std::vector<std::string>& arguments) {
         const auto* flag = std::find_if(kFlags.begin(), kFlags.end(),
                                         [&](const Flag& f) { return *argument == f.name; });
         if (flag == kFlags.end()) {
-            return usageError(std::string(argument->starts_with('-') ? "unknown option '"
-                                                                     : "unexpected argument '") +
-                              *argument + "'");
+            return usageError("unknown option '" + *argument + "'");
         }
         line.options.*(flag->field) = true;
     }
     return line;
+}
+
+void printForUser(const std::string& text, bool error) {
+    attachParentConsole();
+    std::FILE* stream = error ? stderr : stdout;
+    std::fputs(text.c_str(), stream);
+    std::fflush(stream);
 }
 
 }  // namespace qz5

@@ -16,6 +16,8 @@ struct AppOptions {
     bool allSettings = false;
     // Every byte on the serial line, with times, goes to this file.
     std::string traceFile;
+    // A configuration file the window loads once it is up, as Load does.
+    std::string file;
 };
 
 // What the window program's command line asks for. When exitStatus is set the
@@ -30,5 +32,9 @@ struct AppCommandLine {
 // `arguments` excludes the program's name. --help and --version win wherever
 // they stand, so they answer even beside options only Qt understands.
 AppCommandLine parseAppCommandLine(const std::vector<std::string>& arguments);
+
+// Prints a message of the program before or instead of its window, where the
+// user who started it can see it; `error` puts it on stderr.
+void printForUser(const std::string& text, bool error);
 
 }  // namespace qz5

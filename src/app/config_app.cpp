@@ -22,6 +22,10 @@ bool CConfigApp::runWindow(Ports&... ports) {
     ScopedMessagePresenter installed(presenter);
     CConfigDlg window(ports...);
     window.setView(startupView(allSettingsAsked_));
+    if (!startFile_.empty()) {
+        // Queued, so that its boxes stand in front of the window.
+        QTimer::singleShot(0, &window, [this, &window] { window.loadConfigFile(startFile_); });
+    }
     if (quitAfterStart_) {
         // Queued before exec() shows the window, so it runs once the window is up.
         QTimer::singleShot(0, &window, [this, &window] {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <string>
 
 namespace qz5 {
 
@@ -24,6 +25,8 @@ class CConfigApp : public QApplication {
     bool windowWasShown() const { return windowWasShown_; }
     // The window opens on All settings instead of the view chosen last.
     void openAllSettings() { allSettingsAsked_ = true; }
+    // Once the window is up, it loads this configuration file as Load does.
+    void loadAtStart(std::string path) { startFile_ = std::move(path); }
 
   private:
     template <typename... Ports>
@@ -32,6 +35,7 @@ class CConfigApp : public QApplication {
     bool quitAfterStart_ = false;
     bool windowWasShown_ = false;
     bool allSettingsAsked_ = false;
+    std::string startFile_;
 };
 
 }  // namespace qz5

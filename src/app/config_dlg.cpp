@@ -13,6 +13,7 @@
 
 #include "app/controls/app_icon.h"
 #include "app/controls/control_ids.h"
+#include "app/window_platform.h"
 #include "link/port_table.h"
 #include "link/system_serial_port_api.h"
 
@@ -48,8 +49,9 @@ CConfigDlg::CConfigDlg(SerialPortApi& api, const SystemRoots& roots, QWidget* pa
 }
 
 void CConfigDlg::initWindow() {
+    extendSystemMenu(*this, kAboutItemText, kAboutCommand);
     setWindowIcon(windowIcon);
-    const std::vector<std::string> refused = fillPortList();
+    const std::vector<std::string> refused = fillPortList(PortScan::OpenEach);
     if (portWatcher_) {
         // Once the window is up, so the box has something to stand in front of.
         QTimer::singleShot(0, this, [this, refused] { explainUnusablePorts(refused); });
@@ -104,6 +106,18 @@ void CConfigDlg::OnSystemCommand(int commandId) {
     } else if (commandId == kCloseCommand) {
         reject();
     }
+}
+
+bool CConfigDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    // Only the About item is the window's own; Move, Close and the rest keep
+    // the system's handling.
+    if (const auto command = systemMenuCommand(eventType, message);
+        command && (*command & 0xFFF0) == kAboutCommand) {
+        OnSystemCommand(*command);
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
 }
 
 void CConfigDlg::done(int result) {

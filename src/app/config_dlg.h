@@ -12,14 +12,18 @@
 #include <vector>
 
 #include "app/controls/control_access.h"
+#include "app/device_command_runner.h"
 #include "app/edit_snapshot.h"
 #include "app/file_prompt.h"
 #include "app/image_keeper.h"
 #include "app/qt_file_prompt.h"
 #include "app/view_switcher.h"
 #include "config/tracker_config.h"
+#include "link/port_rescan.h"
 #include "link/serial_link.h"
 #include "link/system_roots.h"
+#include "link/tone_device.h"
+#include "workflow/tracker_workflow.h"
 
 class QContextMenuEvent;
 class QKeyEvent;
@@ -98,6 +102,8 @@ class CConfigDlg : public QDialog {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // The system menu's About item, where the system has such a menu.
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
   private:
     friend struct WindowInspector;  // the tests' view of the state below
@@ -120,8 +126,11 @@ class CConfigDlg : public QDialog {
     void leave(int result);
 
     void initWindow();
-    // Lists the ports that open; returns the devices that did not.
-    std::vector<std::string> fillPortList();
+    // Lists the ports that open; returns the devices that did not. At start
+    // every port is opened; a rescan opens only devices that are new, changed
+    // or refused before.
+    enum class PortScan { OpenEach, OpenChanged };
+    std::vector<std::string> fillPortList(PortScan scan);
     void watchPorts(const SystemRoots& roots);
     void onPortsChanged(const PortTable& before);
     // When no port can be used, one box says why, once per device per run.
@@ -133,26 +142,31 @@ class CConfigDlg : public QDialog {
     TrackerConfig storedForm();
     // The form now holds what a tracker or a file holds.
     void markUnedited() { edits_.mark(config.activeProfile); }
-    std::string historyPortName() const;
+    // After a read or a write: the form shows the image the tracker holds.
+    void showTrackerImage(const ConfigImage& image);
 
     QIcon windowIcon;
     TrackerConfig config;
     SerialLink link;
     ControlAccess controls;
+    DeviceCommandRunner runner_{*this, link};
+    TrackerWorkflow tracker_{link, runner_};
 
     const PortTable* ports_;
     PortWatcher* portWatcher_ = nullptr;
     // New devices refused so far, with when they appeared: looked at again
     // before they count as unusable.
     std::map<std::string, std::chrono::steady_clock::time_point> settling_;
-    std::set<std::string> explained_;  // devices and adapters already explained
+    std::set<std::string> explained_;            // devices and adapters already explained
+    std::vector<DeviceIdentity> listedDevices_;  // as they were when listed
     void stopTonesOnLeaving();
 
     // Where the last tone command that no Stop Sending followed went.
     struct KeyedTone {
-        std::string port;
+        ToneDevice device;
         std::int32_t baudRate = 0;
     };
+    SystemRoots deviceRoots() const;
 
     ViewSwitcher views_{*this, controls};
     std::optional<KeyedTone> keyedTone_;

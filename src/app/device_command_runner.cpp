@@ -9,6 +9,7 @@
 #include "app/progress_window.h"
 #include "app/wait_cursor.h"
 #include "common/deferred_messages.h"
+#include "link/port_table.h"
 #include "link/serial_link.h"
 
 namespace qz5 {
@@ -58,18 +59,37 @@ class InputBlocker : public QObject {
     }
 };
 
+// The worker's own copy of the port table, in the link's hands while it lives:
+// the watcher may rewrite the shared one at any time.
+class OwnPortTable {
+  public:
+    explicit OwnPortTable(SerialLink& link)
+        : link_(link), shared_(link.portTable()), copy_(shared_) {
+        link_.setPortTable(copy_);
+    }
+    ~OwnPortTable() { link_.setPortTable(shared_); }
+    OwnPortTable(const OwnPortTable&) = delete;
+    OwnPortTable& operator=(const OwnPortTable&) = delete;
+
+  private:
+    SerialLink& link_;
+    const PortTable& shared_;
+    const PortTable copy_;
+};
+
 }  // namespace
 
-bool runDeviceCommand(QWidget& owner, const QString& title, SerialLink& link,
-                      const std::function<bool()>& work) {
+void DeviceCommandRunner::talk(std::string_view title, const std::function<void()>& steps) {
     DeferredMessages messages;
-    bool result = false;
     {
         const InputBlocker blocker;
         const WaitCursor wait;
-        ProgressWindow progress(title, &owner);
+        const OwnPortTable ports(link_);
+        running_ = true;
+        ProgressWindow progress(QString::fromUtf8(title.data(), static_cast<int>(title.size())),
+                                &owner_);
         QTimer::singleShot(kShowProgressAfter, &progress, [&progress] { progress.show(); });
-        link.setProgressCallback([&progress](const LinkProgress& step) {
+        link_.setProgressCallback([&progress](const LinkProgress& step) {
             // Queued to the GUI thread; calls still pending when the window
             // goes are dropped with it.
             QMetaObject::invokeMethod(
@@ -80,16 +100,21 @@ bool runDeviceCommand(QWidget& owner, const QString& title, SerialLink& link,
         std::thread worker([&] {
             {
                 const ScopedThreadMessagePresenter kept(messages);
-                result = work();
+                steps();
             }
             QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
         });
         loop.exec();
         worker.join();
-        link.setProgressCallback({});
+        link_.setProgressCallback({});
+        running_ = false;
     }
     messages.showAll();
-    return result;
+}
+
+MessageAnswer DeviceCommandRunner::answerEmergency(std::string_view question,
+                                                   std::string_view caption) {
+    return showMessage(question, caption, MessageButtons::OkCancel);
 }
 
 }  // namespace qz5

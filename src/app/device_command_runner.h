@@ -1,22 +1,43 @@
 #pragma once
 
+#include <QString>
 #include <functional>
+#include <string_view>
 
-class QString;
+#include "workflow/tracker_front_end.h"
+
 class QWidget;
 
 namespace qz5 {
 
 class SerialLink;
 
-// Runs the link calls of a device command on a worker thread and returns what
-// `work` returned. Meanwhile the GUI thread keeps turning its event loop: it
-// repaints, shows the progress window with the link's steps and takes close
-// requests, while no user input reaches any widget, so no second command can
-// start and the form cannot change under the command. Whatever the link
-// reports on the worker is kept and shown from here, in order, once the
-// worker has finished; the wait cursor shows until then.
-bool runDeviceCommand(QWidget& owner, const QString& title, SerialLink& link,
-                      const std::function<bool()>& work);
+// The window's side of a device command. The link calls run on a worker
+// thread while the GUI thread keeps turning its event loop: it repaints, shows
+// the progress window with the link's steps and takes close requests, while no
+// user input reaches any widget, so no second command can start and the form
+// cannot change under the command. Whatever the link reports on the worker is
+// kept and shown from here, in order, once the worker has finished; the wait
+// cursor shows until then. Questions are application-modal boxes.
+//
+// The rule between the worker and the port list: while the worker runs, the
+// link resolves port names through the runner's own copy of the port table,
+// taken when the worker starts, and nothing else touches the link; the port
+// list asks running() before it does.
+class DeviceCommandRunner final : public TrackerFrontEnd {
+  public:
+    DeviceCommandRunner(QWidget& owner, SerialLink& link) : owner_(owner), link_(link) {}
+
+    void talk(std::string_view title, const std::function<void()>& steps) override;
+    MessageAnswer answerEmergency(std::string_view question, std::string_view caption) override;
+
+    // Whether a worker is using the link.
+    bool running() const { return running_; }
+
+  private:
+    QWidget& owner_;
+    SerialLink& link_;
+    bool running_ = false;
+};
 
 }  // namespace qz5

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
 
 #include "config/config_image.h"
 
@@ -12,9 +11,6 @@ namespace qz5 {
 class ImageKeeper {
   public:
     void keep(const ConfigImage& image) { image_ = image; }
-    // Kept, and stored in the history since it crossed the line.
-    void exchanged(const ConfigImage& image, std::string_view direction, std::string_view port,
-                   std::string_view version);
     const ConfigImage* image() const { return image_ ? &*image_ : nullptr; }
 
   private:

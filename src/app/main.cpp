@@ -1,6 +1,5 @@
 // qz5-config: the configuration window on the machine's serial devices, or
 // with --demo on a simulated tracker.
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -9,18 +8,15 @@
 #include "app/app_options.h"
 #include "app/config_app.h"
 #include "app/demo_hookup.h"
+#include "app/window_platform.h"
 #include "link/exchange_log.h"
 #include "link/system_serial_port_api.h"
 #include "link/traced_port_api.h"
 
 namespace {
 
-std::vector<std::string> argumentsOf(int argc, char** argv) {
-    return std::vector<std::string>(argv + 1, argv + argc);
-}
-
 int answer(const qz5::AppCommandLine& line) {
-    std::fputs(line.output.c_str(), *line.exitStatus == 0 ? stdout : stderr);
+    qz5::printForUser(line.output, *line.exitStatus != 0);
     return *line.exitStatus;
 }
 
@@ -28,12 +24,13 @@ int answer(const qz5::AppCommandLine& line) {
 
 int main(int argc, char** argv) {
     // Help and version come before Qt starts, so they work without a display.
-    const qz5::AppCommandLine early = qz5::parseAppCommandLine(argumentsOf(argc, argv));
+    const qz5::AppCommandLine early =
+        qz5::parseAppCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (early.exitStatus == 0) {
         return answer(early);
     }
     qz5::CConfigApp app(argc, argv);  // takes Qt's own options out of argv
-    const qz5::AppCommandLine line = qz5::parseAppCommandLine(argumentsOf(argc, argv));
+    const qz5::AppCommandLine line = qz5::parseAppCommandLine(qz5::programArguments(argc, argv));
     if (line.exitStatus) {
         return answer(line);
     }
@@ -42,6 +39,9 @@ int main(int argc, char** argv) {
     }
     if (line.options.allSettings) {
         app.openAllSettings();
+    }
+    if (!line.options.file.empty()) {
+        app.loadAtStart(line.options.file);
     }
 
     // Checked before the window opens, so a trace the user asked for is never
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
         std::string error;
         log = qz5::ExchangeLog::toFile(line.options.traceFile, error);
         if (!log) {
-            std::fprintf(stderr, "qz5-config: %s\n", error.c_str());
+            qz5::printForUser("qz5-config: " + error + "\n", true);
             return 1;
         }
         traced.emplace(qz5::systemSerialPortApi(), *log);
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
         std::string error;
         const std::unique_ptr<qz5::DemoHookup> demo = qz5::startDemo(error);
         if (!demo) {
-            std::fprintf(stderr, "qz5-config: no simulated tracker: %s\n", error.c_str());
+            qz5::printForUser("qz5-config: no simulated tracker: " + error + "\n", true);
             return 1;
         }
         app.startApplication(api, demo->ports());

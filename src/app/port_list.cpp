@@ -1,15 +1,18 @@
 // The window's COM port list: filled at start, following devices while the
 // window runs, and explaining ports that exist but cannot be opened.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <iterator>
 #include <map>
-#include <string_view>
+#include <set>
 
 #include "app/config_dlg.h"
 #include "app/controls/control_ids.h"
 #include "app/port_watcher.h"
 #include "common/message_box.h"
 #include "link/port_catalogue.h"
+#include "link/port_rescan.h"
 
 namespace qz5 {
 
@@ -25,26 +28,43 @@ constexpr auto kSettle = std::chrono::seconds(2);
 
 void CConfigDlg::watchPorts(const SystemRoots& roots) {
     portWatcher_ = new PortWatcher(
-        roots, [this](const PortTable& before) { onPortsChanged(before); }, this);
+        roots, runner_, [this](const PortTable& before) { onPortsChanged(before); }, this);
     ports_ = &portWatcher_->table();
     link.setPortTable(*ports_);
 }
 
-std::vector<std::string> CConfigDlg::fillPortList() {
+std::vector<std::string> CConfigDlg::fillPortList(PortScan scan) {
+    // Identities are taken before the opens, so a change made meanwhile shows
+    // at the next rescan.
+    std::vector<DeviceIdentity> present;
+    for (const auto& [name, path] : ports_->entries()) {
+        if (auto identity = deviceIdentity(path)) {
+            present.push_back(std::move(*identity));
+        }
+    }
+    const std::set<std::string> unchanged = scan == PortScan::OpenChanged
+                                                ? devicesListedAsBefore(listedDevices_, present)
+                                                : std::set<std::string>();
     controls.resetComboContent(ids::kComPort);
+    std::set<std::string> listed;
     std::vector<std::string> refused;
     for (int number = kFirstPort; number <= kLastPort; ++number) {
         char name[16];
         std::snprintf(name, sizeof name, "COM%d", number);
-        // A failed probe leaves the port open: the link's own port is no
-        // other program's, and stays listed.
-        const bool ours = link.isOpen() && std::string_view(link.portName()) == name;
-        if (ours || link.portExists(name)) {
+        const auto path = ports_->devicePath(name);
+        if (!path) {
+            continue;  // no device has that name
+        }
+        if (unchanged.contains(*path) || link.portExists(name)) {
             controls.addComboString(ids::kComPort, name);
-        } else if (auto path = ports_->devicePath(name)) {
+            listed.insert(*path);
+        } else {
             refused.push_back(*path);
         }
     }
+    listedDevices_.clear();
+    std::copy_if(present.begin(), present.end(), std::back_inserter(listedDevices_),
+                 [&](const DeviceIdentity& device) { return listed.contains(device.path); });
     if (controls.comboCount(ids::kComPort) == 0) {
         controls.addComboString(ids::kComPort, kNoPortsItem);
     }
@@ -68,7 +88,7 @@ void CConfigDlg::onPortsChanged(const PortTable& before) {
     const auto selectedDevice =
         selected < 0 ? std::nullopt
                      : before.devicePath(controls.comboItemText(ids::kComPort, selected));
-    const std::vector<std::string> refused = fillPortList();
+    const std::vector<std::string> refused = fillPortList(PortScan::OpenChanged);
     // The selection stays on its device while that device is present.
     if (const auto name = selectedDevice ? ports_->nameOf(*selectedDevice) : std::nullopt) {
         for (int index = 0; index < controls.comboCount(ids::kComPort); ++index) {

@@ -1,40 +1,32 @@
 #include "app/port_watcher.h"
 
 #include <QApplication>
-#include <QSocketNotifier>
 #include <QWidget>
 
-#include "link/device_events.h"
+#include <utility>
+
+#include "app/device_command_runner.h"
+#include "app/port_events.h"
 
 namespace qz5 {
 
 namespace {
 
-// While a command or one of its boxes runs, the table stays as the command saw it.
+// How soon a change held back by a command or a box is looked at again.
 constexpr int kBusyLookAgainMs = 500;
-
-bool busy(const QObject* window) {
-    const QWidget* modal = QApplication::activeModalWidget();
-    return (modal && modal != window) || QApplication::overrideCursor();
-}
 
 }  // namespace
 
-PortWatcher::PortWatcher(SystemRoots roots, ChangeHandler changed, QObject* parent)
+PortWatcher::PortWatcher(SystemRoots roots, const DeviceCommandRunner& commands,
+                         ChangeHandler changed, QObject* parent)
     : QObject(parent),
       roots_(std::move(roots)),
+      commands_(commands),
       changed_(std::move(changed)),
       // Listening starts before the first scan, so nothing plugged in between is missed.
-      events_(DeviceEvents::open(roots_)),
-      table_(PortTable::scanSystem(roots_)) {
-    if (events_) {
-        notifier_ = new QSocketNotifier(events_->fd(), QSocketNotifier::Read, this);
-        connect(notifier_, &QSocketNotifier::activated, this, [this] {
-            if (events_->drain()) {
-                lookAgain();
-            }
-        });
-    }
+      events_(PortEvents::listen(roots_, [this] { lookAgain(); })),
+      table_(PortTable::scanSystem(roots_)),
+      reported_(table_) {
     again_.setSingleShot(true);
     connect(&again_, &QTimer::timeout, this, [this] { lookAgain(); });
 }
@@ -49,13 +41,14 @@ void PortWatcher::lookAgainIn(int milliseconds) {
 }
 
 void PortWatcher::lookAgain() {
-    if (busy(parent())) {
+    // A running command works on its own copy, so the table follows at once.
+    table_.followSystem(roots_);
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (commands_.running() || (modal && modal != parent())) {
         lookAgainIn(kBusyLookAgainMs);
         return;
     }
-    const PortTable before = table_;
-    table_.follow(PortTable::serialDevices(roots_));
-    changed_(before);
+    changed_(std::exchange(reported_, table_));
 }
 
 }  // namespace qz5

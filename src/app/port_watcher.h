@@ -8,20 +8,21 @@
 #include "link/port_table.h"
 #include "link/system_roots.h"
 
-class QSocketNotifier;
-
 namespace qz5 {
 
-class DeviceEvents;
+class DeviceCommandRunner;
+class PortEvents;
 
-// Keeps a COM-name table following the serial devices of a device folder
-// while the window runs, and says when it changed.
+// Keeps a COM-name table following the system's serial ports while the window
+// runs, and says when it changed, though not while a device command or a box
+// is running: the handler touches the link and the port list.
 class PortWatcher : public QObject {
   public:
-    // `changed` gets the table as it was before the change.
+    // `changed` gets the table as it was when last reported.
     using ChangeHandler = std::function<void(const PortTable& before)>;
 
-    PortWatcher(SystemRoots roots, ChangeHandler changed, QObject* parent = nullptr);
+    PortWatcher(SystemRoots roots, const DeviceCommandRunner& commands, ChangeHandler changed,
+                QObject* parent = nullptr);
     ~PortWatcher() override;
 
     const PortTable& table() const { return table_; }
@@ -33,11 +34,12 @@ class PortWatcher : public QObject {
 
   private:
     SystemRoots roots_;
+    const DeviceCommandRunner& commands_;
     ChangeHandler changed_;
-    std::unique_ptr<DeviceEvents> events_;
-    QSocketNotifier* notifier_ = nullptr;
+    std::unique_ptr<PortEvents> events_;
     QTimer again_;
     PortTable table_;
+    PortTable reported_;
 };
 
 }  // namespace qz5

@@ -1,7 +1,6 @@
 #include "app/qt_file_prompt.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -49,7 +48,7 @@ std::optional<std::string> runDialog(const FileDialogRequest& request,
                                       QString::fromLatin1(request.filterPattern)));
     QList<QUrl> places = dialog.sidebarUrls();
     for (const std::string& place : request.places) {
-        places.append(QUrl::fromLocalFile(QFile::decodeName(place.c_str())));
+        places.append(QUrl::fromLocalFile(QString::fromStdString(place)));
     }
     dialog.setSidebarUrls(places);
     if (!request.initialName.empty()) {
@@ -58,7 +57,9 @@ std::optional<std::string> runDialog(const FileDialogRequest& request,
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+    // UTF-8, the program's file name text on every system (Qt's own 8-bit
+    // names on Windows would be the ANSI code page).
+    return dialog.selectedFiles().front().toStdString();
 }
 
 }  // namespace

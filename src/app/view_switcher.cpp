@@ -7,9 +7,11 @@
 #include <QSettings>
 #include <QStyle>
 #include <algorithm>
+#include <filesystem>
 
 #include "app/controls/all_settings_template.h"
 #include "app/controls/main_window_template.h"
+#include "common/user_state_dir.h"
 
 namespace qz5 {
 
@@ -22,9 +24,12 @@ constexpr const char* kViewKey = "view";
 constexpr const char* kAllSettingsValue = "all-settings";
 constexpr const char* kBasicValue = "basic";
 
-// $XDG_CONFIG_HOME/qz5-config/window.conf
-constexpr const char* kOrganisation = "qz5-config";
-constexpr const char* kApplication = "window";
+// window.conf in the user's settings folder: a file on every system, never
+// Windows' registry.
+QString settingsFile() {
+    const std::filesystem::path folder = userConfigDir();
+    return folder.empty() ? QString() : QString::fromStdString((folder / "window.conf").string());
+}
 
 }  // namespace
 
@@ -132,14 +137,14 @@ void ViewSwitcher::keepOnScreen() {
 }
 
 WindowView rememberedView() {
-    const QSettings settings(kOrganisation, kApplication);
+    const QSettings settings(settingsFile(), QSettings::IniFormat);
     return settings.value(kViewKey).toString() == QLatin1String(kAllSettingsValue)
                ? WindowView::AllSettings
                : WindowView::Basic;
 }
 
 void rememberView(WindowView view) {
-    QSettings settings(kOrganisation, kApplication);
+    QSettings settings(settingsFile(), QSettings::IniFormat);
     settings.setValue(kViewKey, view == WindowView::AllSettings ? kAllSettingsValue : kBasicValue);
 }
 

@@ -10,4 +10,10 @@ namespace qz5 {
 // Empty when the system names no such place; the folder may not exist yet.
 std::filesystem::path userStateDir();
 
+// The folder where this program keeps the user's settings (the window's):
+// $XDG_CONFIG_HOME/qz5-config, by default ~/.config/qz5-config, and on
+// Windows the same folder as the state, never the registry. Empty and
+// possibly missing as above.
+std::filesystem::path userConfigDir();
+
 }  // namespace qz5

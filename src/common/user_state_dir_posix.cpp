@@ -28,18 +28,27 @@ std::filesystem::path homeDir() {
                : std::filesystem::path();
 }
 
+// $NAME, or the folder under the home that the base directory rules name.
+std::filesystem::path baseDir(const char* name, const char* underHome) {
+    if (auto base = absoluteFromEnvironment(name); !base.empty()) {
+        return base;
+    }
+    const std::filesystem::path home = homeDir();
+    return home.empty() ? home : home / underHome;
+}
+
+std::filesystem::path inBase(const std::filesystem::path& base) {
+    return base.empty() ? base : base / "qz5-config";
+}
+
 }  // namespace
 
 std::filesystem::path userStateDir() {
-    std::filesystem::path base = absoluteFromEnvironment("XDG_STATE_HOME");
-    if (base.empty()) {
-        const std::filesystem::path home = homeDir();
-        if (home.empty()) {
-            return {};
-        }
-        base = home / ".local" / "state";
-    }
-    return base / "qz5-config";
+    return inBase(baseDir("XDG_STATE_HOME", ".local/state"));
+}
+
+std::filesystem::path userConfigDir() {
+    return inBase(baseDir("XDG_CONFIG_HOME", ".config"));
 }
 
 }  // namespace qz5

@@ -30,4 +30,8 @@ std::filesystem::path userStateDir() {
     return base.empty() ? base : base / "qz5-config";
 }
 
+std::filesystem::path userConfigDir() {
+    return userStateDir();
+}
+
 }  // namespace qz5

@@ -22,7 +22,7 @@ class SaveCalls {
     virtual int rename(const std::string& from, const std::string& to) = 0;
 
     // All of `bytes`, however many writes that takes; false on a failed one.
-    bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
+    [[nodiscard]] bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
         while (!bytes.empty()) {
             const std::ptrdiff_t written = write(fd, bytes);
             if (written < 0 && errno == EINTR) {
@@ -46,23 +46,31 @@ class SystemSaveCalls : public SaveCalls {
 
 enum class ReplaceResult { Replaced, OpenFailed, WriteFailed };
 
+// Who may read a file that a save creates: whom the umask lets, or its owner
+// alone. A replaced file keeps the permissions it had.
+enum class NewFileAccess { Umask, OwnerOnly };
+
 // Called once the temporary file is open, so that nothing is produced (and no
 // warning shown) for a file that cannot be written at all.
 using ContentsSource = std::function<std::vector<std::uint8_t>()>;
 
 // Writes the contents to a temporary file beside the target, syncs it and
-// renames it over the target, keeping an existing file's permissions. A
-// symbolic link at `path` is followed: the file it points to is replaced and
-// the link stays. A target the user may not write is refused (OpenFailed), as
-// opening it for writing would be. On failure the temporary file is gone and
-// whatever was at `path` is untouched.
-ReplaceResult replaceFile(const std::string& path, const ContentsSource& contents,
-                          SaveCalls& calls);
+// renames it over the target. An existing file keeps its permission bits and,
+// where the process may give them, its owner and group. A symbolic link at
+// `path` is followed: the file it points to is replaced and the link stays;
+// in a sticky folder that every user may write to, only the user's own links
+// and the folder owner's are followed (OpenFailed otherwise), as the kernel
+// has it. A target the user may not write is refused (OpenFailed), as opening
+// it for writing would be. A folder that takes no temporary file gets a
+// writable file overwritten in place, its old bytes put back on failure. On
+// failure whatever was at `path` is as it was, and no temporary file is left.
+ReplaceResult replaceFile(const std::string& path, const ContentsSource& contents, SaveCalls& calls,
+                          NewFileAccess access = NewFileAccess::Umask);
 inline ReplaceResult replaceFile(const std::string& path, std::span<const std::uint8_t> contents,
-                                 SaveCalls& calls) {
+                                 SaveCalls& calls, NewFileAccess access = NewFileAccess::Umask) {
     return replaceFile(
         path, [contents] { return std::vector<std::uint8_t>(contents.begin(), contents.end()); },
-        calls);
+        calls, access);
 }
 
 }  // namespace qz5

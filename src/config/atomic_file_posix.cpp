@@ -1,31 +1,57 @@
-#include "config/atomic_file.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <filesystem>
 #include <optional>
+#include <string_view>
+
+#include "common/regular_file.h"
+#include "config/atomic_file.h"
 
 namespace qz5 {
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr int kNameAttempts = 100;
 // As many links as the kernel follows before it gives up with ELOOP.
 constexpr int kMaxLinkHops = 40;
+// The temporary file's name for a file whose own name leaves no room for more.
+constexpr std::string_view kShortStem = "qz5-save";
+// What an in-place save keeps in memory to put back: a configuration file is
+// 136 bytes, so a far larger file was surely picked by mistake.
+constexpr std::size_t kMaxInPlaceBytes = 1 << 20;
+
+// The kernel's rule for links (fs.protected_symlinks), kept also where the
+// kernel does not apply it, since this save follows links itself: in a sticky
+// folder that everyone may write to, only the user's own links and the
+// folder owner's are followed. Anyone else's link there may be a trap laid
+// for whoever saves, pointing at a file of theirs.
+bool mayFollow(const struct stat& link, const fs::path& linkPath) {
+    const fs::path parent = linkPath.parent_path();
+    struct stat folder {};
+    if (::stat(parent.empty() ? "." : parent.c_str(), &folder) != 0) {
+        return false;
+    }
+    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    return !shared || link.st_uid == ::geteuid() || link.st_uid == folder.st_uid;
+}
 
 // The file a save really lands in: a link is followed to its end, so that the
 // link itself survives and the file it names gets the new contents.
-std::optional<std::filesystem::path> followLinks(std::filesystem::path path) {
+std::optional<fs::path> followLinks(fs::path path) {
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
-        std::error_code error;
-        if (!std::filesystem::is_symlink(path, error)) {
+        struct stat entry {};
+        if (::lstat(path.c_str(), &entry) != 0 || !S_ISLNK(entry.st_mode)) {
             return path;
         }
-        const std::filesystem::path next = std::filesystem::read_symlink(path, error);
-        if (error) {
+        std::error_code error;
+        const fs::path next = fs::read_symlink(path, error);
+        if (error || !mayFollow(entry, path)) {
             return std::nullopt;
         }
         path = next.is_absolute() ? next : path.parent_path() / next;
@@ -35,7 +61,7 @@ std::optional<std::filesystem::path> followLinks(std::filesystem::path path) {
 
 // The rename needs only the folder's permission; an existing file must also
 // be writable, or the save would replace a file the user protected.
-bool mayReplace(const std::filesystem::path& target) {
+bool mayReplace(const fs::path& target) {
     struct stat existing {};
     if (::lstat(target.c_str(), &existing) != 0) {
         return errno == ENOENT;
@@ -44,38 +70,138 @@ bool mayReplace(const std::filesystem::path& target) {
            ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
-// O_EXCL with mode 0666 lets the umask decide a new file's permissions, as it
-// would for a file created in place.
-int createTemporary(const std::filesystem::path& target, std::string& temporary) {
+// Created readable by its owner alone: nobody may open it while it is
+// written, whatever permissions the file gets in the end.
+int createTemporary(const fs::path& target, std::string& temporary) {
     const auto seed = static_cast<unsigned long long>(
         std::chrono::steady_clock::now().time_since_epoch().count());
+    std::string stem = target.filename().string();
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         // Appended piece by piece: GCC 12 misreports "literal" + std::string at -O3.
         std::string name = ".";
-        name += target.filename().string();
+        name += stem;
         name += ".tmp-";
         name += std::to_string(getpid());
         name += '-';
         name += std::to_string(seed + attempt);
         temporary = (target.parent_path() / name).string();
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) {
+        const int fd =
+            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
+        if (fd >= 0) {
             return fd;
+        }
+        if (errno == ENAMETOOLONG && stem != kShortStem) {
+            stem = kShortStem;
+        } else if (errno != EEXIST) {
+            return -1;
         }
     }
     return -1;
 }
 
+// Read where it is kept: setting the umask to learn it would leave another
+// thread's files without one for a moment.
+mode_t currentUmask() {
+    const FileRead status = readRegularFile("/proc/self/status", 1024);
+    const std::string_view text(reinterpret_cast<const char*>(status.bytes.data()),
+                                status.bytes.size());
+    constexpr std::string_view kUmask = "\nUmask:\t";
+    if (const auto at = text.find(kUmask); at != std::string_view::npos) {
+        unsigned mask = 0;
+        const char* digits = text.data() + at + kUmask.size();
+        if (std::from_chars(digits, text.data() + text.size(), mask, 8).ec == std::errc()) {
+            return static_cast<mode_t>(mask & 0777);
+        }
+    }
+    // Older kernels: the strict mask is the one set for that moment.
+    const mode_t mask = ::umask(077);
+    ::umask(mask);
+    return mask;
+}
+
+// The new file's owner and permissions, given once it holds its contents. An
+// existing file keeps its owner and group where this process may give them
+// (root saving over a user's file), and its permission bits but never
+// set-user-id and the like; a group it cannot keep gets no rights, rather
+// than another group getting them.
+void settleAccess(int fd, const std::optional<struct stat>& old, NewFileAccess access) {
+    if (!old) {
+        const mode_t mode = access == NewFileAccess::OwnerOnly ? 0600 : 0666 & ~currentUmask();
+        ::fchmod(fd, mode);
+        return;
+    }
+    if (::fchown(fd, old->st_uid, old->st_gid) != 0) {
+        static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), old->st_gid));
+    }
+    mode_t mode = old->st_mode & 0777;
+    struct stat now {};
+    if (::fstat(fd, &now) != 0 || now.st_gid != old->st_gid) {
+        mode &= ~static_cast<mode_t>(S_IRWXG);
+    }
+    ::fchmod(fd, mode);
+}
+
 // Durability of the rename itself; the new file is in place either way, so a
 // failure here is not a failed save.
-void syncDirectory(const std::filesystem::path& target) {
-    const std::filesystem::path folder = target.parent_path();
+void syncDirectory(const fs::path& target) {
+    const fs::path folder = target.parent_path();
     const int fd =
         ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
     }
+}
+
+bool readWhole(int fd, std::vector<std::uint8_t>& bytes) {
+    for (std::size_t got = 0; got < bytes.size();) {
+        const ssize_t n =
+            ::pread(fd, bytes.data() + got, bytes.size() - got, static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool writeFromStart(int fd, std::span<const std::uint8_t> bytes, SaveCalls& calls) {
+    return ::lseek(fd, 0, SEEK_SET) == 0 && calls.writeAll(fd, bytes) &&
+           ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && calls.sync(fd) == 0;
+}
+
+// For a folder that takes no new file but holds a file the user may write:
+// the file is written where it is. Its old bytes are kept first and put back
+// when anything fails, so that a failed save still leaves it as it was.
+ReplaceResult overwriteInPlace(const fs::path& target, const ContentsSource& contents,
+                               SaveCalls& calls) {
+    const int fd = ::open(target.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return ReplaceResult::OpenFailed;
+    }
+    struct stat info {};
+    const bool usable = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                        static_cast<std::size_t>(info.st_size) <= kMaxInPlaceBytes;
+    std::vector<std::uint8_t> old(usable ? static_cast<std::size_t>(info.st_size) : 0);
+    if (!usable || !readWhole(fd, old)) {
+        ::close(fd);
+        return ReplaceResult::OpenFailed;
+    }
+    // Only the permission bits stay, as on a replaced file.
+    if ((info.st_mode & 07000) != 0) {
+        ::fchmod(fd, info.st_mode & 0777);
+    }
+    const bool written = writeFromStart(fd, contents(), calls);
+    if (!written) {
+        SystemSaveCalls plain;
+        writeFromStart(fd, old, plain);
+    }
+    // After fsync the bytes are on the disk; close can tell nothing more.
+    ::close(fd);
+    return written ? ReplaceResult::Replaced : ReplaceResult::WriteFailed;
 }
 
 }  // namespace
@@ -92,24 +218,27 @@ int SystemSaveCalls::rename(const std::string& from, const std::string& to) {
     return ::rename(from.c_str(), to.c_str());
 }
 
-ReplaceResult replaceFile(const std::string& path, const ContentsSource& contents,
-                          SaveCalls& calls) {
+ReplaceResult replaceFile(const std::string& path, const ContentsSource& contents, SaveCalls& calls,
+                          NewFileAccess access) {
     const auto target = followLinks(path);
     if (!target || !mayReplace(*target)) {
         return ReplaceResult::OpenFailed;
     }
+    std::optional<struct stat> old;
+    if (struct stat existing{}; ::stat(target->c_str(), &existing) == 0) {
+        old = existing;
+    }
     std::string temporary;
     const int fd = createTemporary(*target, temporary);
     if (fd < 0) {
-        return ReplaceResult::OpenFailed;
-    }
-    struct stat existing {};
-    if (::stat(target->c_str(), &existing) == 0) {
-        // Best effort: a file whose mode cannot be kept is still better saved.
-        ::fchmod(fd, existing.st_mode & 07777);
+        return old ? overwriteInPlace(*target, contents, calls) : ReplaceResult::OpenFailed;
     }
     const std::vector<std::uint8_t> bytes = contents();
-    bool ok = calls.writeAll(fd, bytes) && calls.sync(fd) == 0;
+    bool ok = calls.writeAll(fd, bytes);
+    if (ok) {
+        settleAccess(fd, old, access);
+        ok = calls.sync(fd) == 0;
+    }
     ok = ::close(fd) == 0 && ok;
     ok = ok && calls.rename(temporary, target->string()) == 0;
     if (!ok) {

@@ -16,18 +16,16 @@ namespace {
 
 constexpr int kNameAttempts = 100;
 
-// Paths arrive in the program's narrow code page, as the command line and
-// the C library's own file calls have them.
+// Paths arrive as the program carries them on Windows: UTF-8.
 std::wstring widePath(const std::string& path) {
-    return wideText(path, CP_ACP);
+    return wideText(path, CP_UTF8);
 }
 
 std::string narrowPath(const std::wstring& path) {
-    return narrowText(path, CP_ACP);
+    return narrowText(path, CP_UTF8);
 }
 
-// The folder is split off in UTF-16: in a double-byte code page a
-// backslash byte can be the second half of a character.
+// The folder is split off in UTF-16, where a backslash is always one.
 int createTemporary(const std::string& path, std::wstring& temporary) {
     const std::wstring wide = widePath(path);
     const std::size_t slash = wide.find_last_of(L"\\/:");
@@ -79,8 +77,10 @@ int SystemSaveCalls::rename(const std::string& from, const std::string& to) {
                : -1;
 }
 
-ReplaceResult replaceFile(const std::string& path, const ContentsSource& contents,
-                          SaveCalls& calls) {
+// The access asked for a new file is the folder's: what the program keeps for
+// the user lives under %LOCALAPPDATA%, which is the user's alone.
+ReplaceResult replaceFile(const std::string& path, const ContentsSource& contents, SaveCalls& calls,
+                          NewFileAccess /*access*/) {
     // A read-only file is refused, as opening it for writing would be; the
     // rename alone would replace it.
     const DWORD attributes = GetFileAttributesW(widePath(path).c_str());

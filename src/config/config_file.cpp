@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
-#include <memory>
 #include <vector>
 
 #include "common/message_box.h"
+#include "common/regular_file.h"
 #include "config/config_image.h"
 #include "config/kept_delays.h"
 #include "config/tracker_config.h"
@@ -44,11 +43,7 @@ std::uint32_t littleEndian32(std::span<const std::uint8_t> bytes) {
     return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (std::uint32_t{bytes[3]} << 24);
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-bool saveOutcome(ReplaceResult result) {
+[[nodiscard]] bool saveOutcome(ReplaceResult result) {
     switch (result) {
         case ReplaceResult::OpenFailed:
             return saveFailed("Failed to open file");
@@ -95,16 +90,27 @@ bool writeConfigImage(const std::string& path, const ConfigImage& image) {
 }
 
 bool readConfigFile(const std::string& path, TrackerConfig& config, ConfigImage* image) {
-    std::array<std::uint8_t, kConfigFileSize> contents{};
-    std::size_t length = 0;
-    {
-        const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-        if (!file) {
-            return loadFailed("Failed to open file");
-        }
-        length = std::fread(contents.data(), 1, contents.size(), file.get());
+    return readConfigInput(path, config, image) != ConfigFileRead::Loaded;
+}
+
+ConfigFileRead readConfigInput(const std::string& path, TrackerConfig& config, ConfigImage* image) {
+    const FileRead file = readRegularFile(path, kConfigFileSize);
+    switch (file.status) {
+        case FileReadStatus::OpenFailed:
+            loadFailed("Failed to open file");
+            return ConfigFileRead::Failed;
+        case FileReadStatus::NotRegular:
+            showMessageWithDetail("Failed to open file", "Load Failed", MessageButtons::Ok,
+                                  describeFailedRead(path, file));
+            return ConfigFileRead::NotRegular;
+        case FileReadStatus::ReadFailed:
+            loadFailed("Failed to read data");
+            return ConfigFileRead::Failed;
+        case FileReadStatus::Read:
+            break;
     }
-    return readConfigBytes(std::span(contents).first(length), config, image);
+    return readConfigBytes(file.bytes, config, image) ? ConfigFileRead::Failed
+                                                      : ConfigFileRead::Loaded;
 }
 
 bool readConfigBytes(std::span<const std::uint8_t> contents, TrackerConfig& config,

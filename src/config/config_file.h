@@ -13,7 +13,8 @@ namespace qz5 {
 class TrackerConfig;
 
 // A configuration file: "ZB3A", the image length 128 (little-endian 32-bit)
-// and the 128-byte image; 136 bytes.
+// and the 128-byte image; 136 bytes. The reads and saves below return true
+// when they failed, after their message.
 inline constexpr int kConfigFileSize = 136;
 
 // The whole file for an image.
@@ -24,21 +25,28 @@ std::vector<std::uint8_t> configFileContents(std::span<const std::uint8_t> image
 // is open. The previous file at `path` is replaced atomically: a failed save
 // leaves it byte for byte as it was. True when it failed, after "Failed to
 // open file" or "Failed to write data" ("Save Failed").
-bool writeConfigFile(const std::string& path, TrackerConfig& config,
-                     const ConfigImage* kept = nullptr);
+[[nodiscard]] bool writeConfigFile(const std::string& path, TrackerConfig& config,
+                                   const ConfigImage* kept = nullptr);
 // The same through the given system calls, so a test can make them fail.
-bool writeConfigFile(const std::string& path, TrackerConfig& config, SaveCalls& calls,
-                     const ConfigImage* kept = nullptr);
+[[nodiscard]] bool writeConfigFile(const std::string& path, TrackerConfig& config, SaveCalls& calls,
+                                   const ConfigImage* kept = nullptr);
 // Saves an image exactly as given, with the same messages.
-bool writeConfigImage(const std::string& path, const ConfigImage& image);
+[[nodiscard]] bool writeConfigImage(const std::string& path, const ConfigImage& image);
 
 // Reads, checks and decodes a file into the record. True when it failed, after
-// its message ("Load Failed"); the record is then unchanged.
+// its message ("Load Failed"); the record is then unchanged. A path that is no
+// regular file (a folder, a FIFO, a device) is not read: "Failed to open file".
 // `image`, when given, receives the file's image bytes on success.
-bool readConfigFile(const std::string& path, TrackerConfig& config, ConfigImage* image = nullptr);
+[[nodiscard]] bool readConfigFile(const std::string& path, TrackerConfig& config,
+                                  ConfigImage* image = nullptr);
+
+// The same, telling a path of the wrong kind from a file that failed.
+enum class ConfigFileRead { Loaded, NotRegular, Failed };
+[[nodiscard]] ConfigFileRead readConfigInput(const std::string& path, TrackerConfig& config,
+                                             ConfigImage* image = nullptr);
 // The checks and decoding of readConfigFile on the bytes of a file already
 // read (at least its first kConfigFileSize bytes, when it has that many).
-bool readConfigBytes(std::span<const std::uint8_t> contents, TrackerConfig& config,
-                     ConfigImage* image = nullptr);
+[[nodiscard]] bool readConfigBytes(std::span<const std::uint8_t> contents, TrackerConfig& config,
+                                   ConfigImage* image = nullptr);
 
 }  // namespace qz5

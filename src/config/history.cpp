@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <charconv>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <ostream>
+#include <utility>
 
 #include "common/user_state_dir.h"
 #include "config/atomic_file.h"
@@ -17,6 +21,10 @@ namespace {
 constexpr std::string_view kExtension = ".zb3";
 constexpr std::size_t kMaxPartLength = 64;
 constexpr char kSeparator = '_';
+// "2026-12-07T100132.123Z", without the counter that older names may carry.
+constexpr std::size_t kStampLength = 22;
+// Enough digits that any count of images fits a 64-bit number.
+constexpr std::size_t kMaxSequenceDigits = 18;
 
 // Names must survive every file system and split back into their parts, so
 // anything but letters, digits, '.', '+' and '-' becomes '-'.
@@ -34,7 +42,7 @@ std::string namePart(std::string_view text) {
     return start == std::string::npos ? "unknown" : part.substr(start);
 }
 
-// "2026-12-07T100132.123Z": sorts by time, and no ':' for other systems.
+// "2026-12-07T100132.123Z": UTC, and no ':' for other systems.
 std::string timeStamp() {
     using namespace std::chrono;
     const auto now = floor<milliseconds>(system_clock::now());
@@ -78,84 +86,159 @@ std::string readableTime(std::string_view stamp) {
     return text;
 }
 
-std::optional<HistoryEntry> parseEntry(const std::filesystem::path& file) {
+bool startsWithDigit(std::string_view text) {
+    return !text.empty() && std::isdigit(static_cast<unsigned char>(text[0])) != 0;
+}
+
+// A kept image's name: "000042_2026-12-07T100132.123Z_read_PORT_VERSION.zb3",
+// the number counting the images in the order they were stored. Names kept
+// before there was a number have the four parts after it.
+struct KeptName {
+    std::optional<std::uint64_t> sequence;
+    std::string stamp;
+    HistoryEntry entry;
+};
+
+std::optional<KeptName> parseName(const std::filesystem::path& file) {
     if (file.extension() != kExtension) {
         return std::nullopt;
     }
     const std::string stem = file.stem().string();
-    const auto parts = splitName(stem);
-    if (parts.size() != 4 || parts[0].empty() || parts[0][0] < '0' || parts[0][0] > '9') {
+    auto parts = splitName(stem);
+    std::optional<std::uint64_t> sequence;
+    if (parts.size() == 5) {
+        const std::string_view digits = parts[0];
+        std::uint64_t number = 0;
+        const auto [end, error] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), number);
+        if (digits.size() > kMaxSequenceDigits || error != std::errc() ||
+            end != digits.data() + digits.size()) {
+            return std::nullopt;
+        }
+        sequence = number;
+        parts.erase(parts.begin());
+    }
+    if (parts.size() != 4 || !startsWithDigit(parts[0])) {
         return std::nullopt;
     }
-    return HistoryEntry{readableTime(parts[0]), std::string(parts[1]), std::string(parts[2]),
-                        std::string(parts[3]), file};
+    return KeptName{sequence, std::string(parts[0].substr(0, kStampLength)),
+                    HistoryEntry{readableTime(parts[0]), std::string(parts[1]),
+                                 std::string(parts[2]), std::string(parts[3]), file}};
 }
 
-// Names begin with the time, so the newest sort last.
-std::vector<std::filesystem::path> keptFiles(const std::filesystem::path& folder) {
-    std::vector<std::filesystem::path> files;
+// Numbered names after those kept before numbers, which go by their time.
+bool storedBefore(const KeptName& a, const KeptName& b) {
+    if (a.sequence.has_value() != b.sequence.has_value()) {
+        return !a.sequence;
+    }
+    if (a.sequence != b.sequence) {
+        return a.sequence < b.sequence;
+    }
+    return a.entry.file.filename() < b.entry.file.filename();
+}
+
+// In the order they were stored, the last one last. A folder that cannot be
+// read to its end gives what could be read.
+std::vector<KeptName> keptImages(const std::filesystem::path& folder) {
+    std::vector<KeptName> kept;
     std::error_code error;
-    for (const auto& item : std::filesystem::directory_iterator(folder, error)) {
-        if (item.is_regular_file(error) && parseEntry(item.path())) {
-            files.push_back(item.path());
+    for (std::filesystem::directory_iterator item(folder, error), end; !error && item != end;
+         item.increment(error)) {
+        std::error_code typeError;
+        if (item->is_regular_file(typeError)) {
+            if (auto name = parseName(item->path())) {
+                kept.push_back(std::move(*name));
+            }
         }
     }
-    std::sort(files.begin(), files.end());
-    return files;
+    std::sort(kept.begin(), kept.end(), storedBefore);
+    return kept;
 }
 
-void warn(std::ostream& warnings, const std::string& why) {
-    warnings << "warning: the image was not kept in the history: " << why << '\n' << std::flush;
+// Missing folders are made for the user alone, as the base directory rules
+// ask: the images hold the owner's callsign and settings.
+void createPrivateFolders(const std::filesystem::path& folder, std::error_code& error) {
+    if (std::filesystem::is_directory(folder, error) || folder.parent_path() == folder) {
+        return;
+    }
+    createPrivateFolders(folder.parent_path(), error);
+    if (!error && std::filesystem::create_directory(folder, error)) {
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all, error);
+    }
+}
+
+std::string sequenceText(std::uint64_t sequence) {
+    std::array<char, 24> text{};
+    std::snprintf(text.data(), text.size(), "%06llu", static_cast<unsigned long long>(sequence));
+    return text.data();
 }
 
 }  // namespace
+
+void HistoryWarnings::notKept(const std::string& why) {
+    out_ << "warning: the image was not kept in the history: " << why << '\n' << std::flush;
+}
+
+void HistoryWarnings::clockBehind(const std::string& now, const std::string& newest) {
+    if (std::exchange(clockWarned_, true)) {
+        return;
+    }
+    out_ << "warning: the clock (" << now << ") is behind the newest image in the history ("
+         << newest << "); images are still kept in the order they were stored\n"
+         << std::flush;
+}
 
 std::filesystem::path historyDir() {
     const std::filesystem::path state = userStateDir();
     return state.empty() ? state : state / "history";
 }
 
-void keepInHistory(const HistoryImage& entry, std::ostream& warnings,
+void keepInHistory(const HistoryImage& entry, HistoryWarnings& warnings,
                    const std::filesystem::path& folder, std::size_t limit) {
     if (folder.empty()) {
-        warn(warnings, "no folder to keep it in (HOME and XDG_STATE_HOME are unset)");
+        warnings.notKept("no folder to keep it in (HOME and XDG_STATE_HOME are unset)");
         return;
     }
     std::error_code error;
-    std::filesystem::create_directories(folder, error);
+    createPrivateFolders(folder, error);
     if (error) {
-        warn(warnings, folder.string() + ": " + error.message());
+        warnings.notKept(folder.string() + ": " + error.message());
         return;
     }
-    const std::string rest = std::string(1, kSeparator) + namePart(entry.direction) + kSeparator +
-                             namePart(entry.port) + kSeparator + namePart(entry.version) +
-                             std::string(kExtension);
+    const std::vector<KeptName> before = keptImages(folder);
     const std::string stamp = timeStamp();
-    std::filesystem::path file = folder / (stamp + rest);
-    // Within one millisecond a counter keeps names apart; the letter sorts it
-    // after the first name of that millisecond.
-    for (int counter = 1; std::filesystem::exists(file, error); ++counter) {
-        std::array<char, 16> suffix{};
-        std::snprintf(suffix.data(), suffix.size(), "n%03d", counter);
-        file = folder / (stamp + suffix.data() + rest);
+    std::uint64_t sequence = 1;
+    if (!before.empty()) {
+        if (stamp < before.back().stamp) {
+            warnings.clockBehind(stamp, before.back().stamp);
+        }
+        sequence = before.back().sequence.value_or(0) + 1;
+    }
+    const std::string rest = std::string(1, kSeparator) + stamp + kSeparator +
+                             namePart(entry.direction) + kSeparator + namePart(entry.port) +
+                             kSeparator + namePart(entry.version) + std::string(kExtension);
+    // Another program storing at the same moment may have taken the number.
+    std::filesystem::path file = folder / (sequenceText(sequence) + rest);
+    while (std::filesystem::exists(file, error)) {
+        file = folder / (sequenceText(++sequence) + rest);
     }
     SystemSaveCalls calls;
-    if (replaceFile(file.string(), configFileContents(entry.image), calls) !=
-        ReplaceResult::Replaced) {
-        warn(warnings, "cannot write " + file.string());
+    if (replaceFile(file.string(), configFileContents(entry.image), calls,
+                    NewFileAccess::OwnerOnly) != ReplaceResult::Replaced) {
+        warnings.notKept("cannot write " + file.string());
         return;
     }
-    const auto files = keptFiles(folder);
-    for (std::size_t i = 0; i + limit < files.size(); ++i) {
-        std::filesystem::remove(files[i], error);
+    const std::vector<KeptName> kept = keptImages(folder);
+    for (std::size_t i = 0; i + limit < kept.size(); ++i) {
+        std::filesystem::remove(kept[i].entry.file, error);
     }
 }
 
 std::vector<HistoryEntry> listHistory(const std::filesystem::path& folder) {
     std::vector<HistoryEntry> entries;
-    const auto files = keptFiles(folder);
-    for (auto file = files.rbegin(); file != files.rend(); ++file) {
-        entries.push_back(*parseEntry(*file));
+    const std::vector<KeptName> kept = keptImages(folder);
+    for (auto name = kept.rbegin(); name != kept.rend(); ++name) {
+        entries.push_back(name->entry);
     }
     return entries;
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,8 +21,8 @@ std::filesystem::path historyDir();
 
 inline constexpr std::size_t kHistoryLimit = 1000;
 
-// What is kept and how it is named: a listing of the folder shows when, which
-// way, which port and which tracker version.
+// What is kept and how it is named: a listing of the folder shows in which
+// order it was stored, when, which way, which port and which tracker version.
 struct HistoryImage {
     ConfigImage image{};
     std::string_view direction;  // "read", "write" or "backup"
@@ -29,9 +30,26 @@ struct HistoryImage {
     std::string_view version;    // the tracker's version reply
 };
 
-// Stores the image in `folder` and removes all but the newest `limit` images.
-// Never fails the caller: a problem is one warning line on `warnings`.
-void keepInHistory(const HistoryImage& entry, std::ostream& warnings,
+// Where storing reports, for one command or one window's life: each image
+// that could not be kept, and once that the clock is behind the kept images.
+class HistoryWarnings {
+  public:
+    explicit HistoryWarnings(std::ostream& out) : out_(out) {}
+
+    void notKept(const std::string& why);
+    void clockBehind(const std::string& now, const std::string& newest);
+
+  private:
+    std::ostream& out_;
+    bool clockWarned_ = false;
+};
+
+// Stores the image in `folder` (created for the user alone, as the image
+// holds the owner's callsign) and removes all but the `limit` images stored
+// last. The order is the order of storing, kept in the names, so a clock that
+// is behind never makes the image just taken the first to go. Never fails
+// the caller: a problem is one warning line.
+void keepInHistory(const HistoryImage& entry, HistoryWarnings& warnings,
                    const std::filesystem::path& folder = historyDir(),
                    std::size_t limit = kHistoryLimit);
 
@@ -43,7 +61,8 @@ struct HistoryEntry {
     std::filesystem::path file;
 };
 
-// The kept images, newest first; files of other names are passed over.
+// The kept images, the one stored last first; files of other names are passed
+// over. Never throws.
 std::vector<HistoryEntry> listHistory(const std::filesystem::path& folder = historyDir());
 
 }  // namespace qz5

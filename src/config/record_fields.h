@@ -1,7 +1,5 @@
 #pragma once
 
-#include <optional>
-#include <string_view>
 #include <type_traits>
 
 #include "config/tracker_config.h"
@@ -12,10 +10,10 @@ namespace qz5 {
 // comparisons use, the window's label and unit, and a short help text saying
 // what the field does and what the tracker keeps of it.
 struct FieldInfo {
-    const char* name;
-    const char* label;
-    const char* unit;  // empty when the value has none
-    const char* help;
+    const char* name = "";
+    const char* label = "";
+    const char* unit = "";  // empty when the value has none
+    const char* help = "";
 };
 
 // The record's fields: one list, so the printed, the accepted, the compared and
@@ -24,7 +22,7 @@ struct FieldInfo {
 
 // Values kept once for both profiles.
 template <typename Visit>
-void forEachSharedField(Visit&& visit) {
+constexpr void forEachSharedField(Visit&& visit) {
     visit(FieldInfo{"activeProfile", "Profile", "",
                     "The profile the window shows: 0 Primary, 1 Secondary. Not sent to the "
                     "tracker."},
@@ -41,7 +39,7 @@ void forEachSharedField(Visit&& visit) {
 
 // Every per-profile field, in declared order.
 template <typename Visit>
-void forEachProfileField(Visit&& visit) {
+constexpr void forEachProfileField(Visit&& visit) {
     visit(FieldInfo{"callsign", "Callsign", "",
                     "Station callsign, optionally followed by -SSID. The tracker keeps six "
                     "letters or digits in capitals and an SSID of 0 to 15; other characters "
@@ -199,34 +197,20 @@ void forEachProfileField(Visit&& visit) {
           &TrackerConfig::gps9600);
 }
 
-// The description of the field with this name, if the record has one.
-inline std::optional<FieldInfo> findField(std::string_view name) {
-    std::optional<FieldInfo> found;
-    const auto match = [&](const FieldInfo& field, auto) {
-        if (name == field.name) {
-            found = field;
-        }
-    };
-    forEachSharedField(match);
-    forEachProfileField(match);
-    return found;
-}
-
-// The JSON name of the field behind a member pointer, for code that names a
-// field by its member rather than by a second copy of its name.
+// The description of the field behind a member pointer.
 template <typename Member>
-const char* fieldName(Member member) {
-    const char* name = nullptr;
+constexpr FieldInfo fieldInfo(Member member) {
+    FieldInfo found;
     const auto match = [&](const FieldInfo& field, auto candidate) {
         if constexpr (std::is_same_v<decltype(candidate), Member>) {
             if (candidate == member) {
-                name = field.name;
+                found = field;
             }
         }
     };
     forEachSharedField(match);
     forEachProfileField(match);
-    return name;
+    return found;
 }
 
 }  // namespace qz5

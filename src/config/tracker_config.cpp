@@ -84,14 +84,4 @@ void TrackerConfig::setFrequency(float mhz) {
     frequencyMHz[activeProfile] = inBand ? mhz : kPrimaryFrequency;
 }
 
-std::int32_t clamp(std::int32_t value, std::int32_t lo, std::int32_t hi) {
-    if (value < lo) {
-        return lo;
-    }
-    if (value > hi) {
-        return hi;
-    }
-    return value;
-}
-
 }  // namespace qz5

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -36,7 +37,7 @@ class TrackerConfig {
     int encodeImage(std::span<std::uint8_t> image);
     // Image -> record. False on success; true after "Bad EE Size %d\n" when the
     // size is not 128, leaving the record unchanged. Clears calibrationChanged.
-    bool decodeImage(std::span<const std::uint8_t> image);
+    [[nodiscard]] bool decodeImage(std::span<const std::uint8_t> image);
 
     std::int32_t activeProfile;
     PerProfile<std::array<char, kCallsignSize>> callsign;
@@ -89,6 +90,8 @@ class TrackerConfig {
 };
 
 // Signed clamp used when scaling values into one byte.
-std::int32_t clamp(std::int32_t value, std::int32_t lo, std::int32_t hi);
+constexpr std::int32_t clamp(std::int32_t value, std::int32_t lo, std::int32_t hi) {
+    return std::clamp(value, lo, hi);
+}
 
 }  // namespace qz5

@@ -33,15 +33,19 @@ std::string narrow(std::wstring_view text) {
 
 }  // namespace
 
+std::vector<std::string> systemComPortNames() {
+    return comPortNames(queryDosDevice(nullptr));
+}
+
 std::vector<ComPortInfo> listComPorts(SerialPortApi& api) {
     std::vector<ComPortInfo> ports;
-    for (const std::string& name : comPortNames(queryDosDevice(nullptr))) {
+    for (const std::string& name : systemComPortNames()) {
         const std::wstring wideName(name.begin(), name.end());
         const std::wstring target = queryDosDevice(wideName.c_str());
         ComPortInfo port{name, narrow(target.substr(0, target.find(L'\0'))), false};
         const PortHandle handle = api.open("\\\\.\\" + name);
         if (handle != kInvalidPortHandle) {
-            api.close(handle);
+            static_cast<void>(api.close(handle));
             port.opens = true;
         }
         ports.push_back(std::move(port));

@@ -13,6 +13,9 @@ struct ComPortInfo {
     bool opens = false;  // free for this program now
 };
 
+// The names of the COM ports that Windows knows now, in number order.
+std::vector<std::string> systemComPortNames();
+
 // The COM ports that Windows knows, in number order; each is tried with the
 // link's own open, so one held by another program shows as not opening.
 std::vector<ComPortInfo> listComPorts(SerialPortApi& api);

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <ostream>
 
+#include "common/path_text.h"
+
 namespace qz5 {
 
 std::string formatWireEvent(const WireEvent& event, WireClock::time_point origin) {
@@ -26,6 +28,10 @@ std::string formatWireEvent(const WireEvent& event, WireClock::time_point origin
         case WireEvent::Kind::RateChanged:
             line += " rate ";
             line += std::to_string(event.rate);
+            return line;
+        case WireEvent::Kind::Note:
+            line += " note: ";
+            line += event.note;
             return line;
         case WireEvent::Kind::Received:
         case WireEvent::Kind::Sent:
@@ -52,7 +58,8 @@ ExchangeLog::ExchangeLog(std::unique_ptr<std::ofstream> file)
 
 std::unique_ptr<ExchangeLog> ExchangeLog::toFile(const std::string& path, std::string& error) {
     errno = 0;
-    auto file = std::make_unique<std::ofstream>(path, std::ios::out | std::ios::trunc);
+    auto file =
+        std::make_unique<std::ofstream>(pathFromText(path), std::ios::out | std::ios::trunc);
     if (!*file) {
         error = "cannot write the trace file " + path +
                 (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string());

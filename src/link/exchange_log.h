@@ -16,8 +16,9 @@ using WireClock = std::chrono::steady_clock;
 // Something that happened on the line: the port opened or closed, its rate
 // changed, or bytes went one way or the other. "Sent" and "Received" are seen
 // from whoever writes the log: the simulated tracker, or the host's trace.
+// A note is the logger's own remark, in `note`.
 struct WireEvent {
-    enum class Kind { Opened, Closed, Received, Sent, RateChanged };
+    enum class Kind { Opened, Closed, Received, Sent, RateChanged, Note };
 
     Kind kind = Kind::Opened;
     WireClock::time_point time;
@@ -29,7 +30,7 @@ struct WireEvent {
 
 // One line of the log, timed from `origin`, bytes in hex:
 // "+1.234s 4800 rx 1B 1B 56", "+1.262s 4800 tx 4F 56 ...", "+0.000s open",
-// "+0.000s rate 9600". Bytes sent at a rate the tracker does not listen at end
+// "+0.000s rate 9600", "+2.500s note: ...". Bytes sent at a rate the tracker does not listen at end
 // in "(ignored)".
 std::string formatWireEvent(const WireEvent& event, WireClock::time_point origin);
 

@@ -5,6 +5,8 @@
 #include <optional>
 #include <system_error>
 
+#include "common/outside_text.h"
+
 namespace qz5 {
 
 namespace {
@@ -90,7 +92,8 @@ std::string PortDevice::description() const {
                : name.starts_with("rfcomm")                             ? "Bluetooth serial link"
                                                                         : "serial device";
     }
-    return ids.empty() ? text : text + " (" + ids + ")";
+    // The descriptors are whatever the device's maker (or forger) wrote.
+    return printableText(ids.empty() ? text : text + " (" + ids + ")");
 }
 
 std::string portDriver(const std::string& devicePath, const SystemRoots& roots) {
@@ -162,7 +165,7 @@ std::vector<std::string> adaptersWithoutPort(const SystemRoots& roots) {
         }
         if (!hasTty) {
             found.push_back("A USB serial adapter (CH340/CH341, " + firstLine(device / "idVendor") +
-                            ":" + firstLine(device / "idProduct") + ", USB " +
+                            ":" + printableText(firstLine(device / "idProduct")) + ", USB " +
                             device.filename().string() +
                             ") is plugged in but has no serial port: a braille-display service "
                             "took it over right after it was attached. If no braille display is "

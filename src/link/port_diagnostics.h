@@ -27,7 +27,8 @@ struct DeviceAccess {
     bool inGroupLater = false;  // the user database lists the user in it
 };
 
-// Plain-language explanations, one or more sentences with what to do.
+// Plain-language explanations, one or more sentences with what to do; lock
+// files that were not believed are named at the end.
 std::string explainPermission(const std::string& devicePath, const DeviceAccess& access);
 std::string explainRefusal(const std::string& devicePath, const OpenRefusal& refusal,
                            const SystemRoots& roots);

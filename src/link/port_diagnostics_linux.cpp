@@ -15,7 +15,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/outside_text.h"
 #include "link/port_catalogue.h"
+#include "link/uucp_lock_linux.h"
 
 namespace qz5 {
 
@@ -34,10 +36,11 @@ std::string processName(int pid, const SystemRoots& roots) {
     if (pid == getpid()) {
         return "this program";
     }
+    // Any user names their own processes as they like, escapes included.
     std::ifstream in(fs::path(roots.procRoot) / std::to_string(pid) / "comm");
     std::string name;
     std::getline(in, name);
-    return name.empty() ? "a process" : name;
+    return name.empty() ? "a process" : printableText(name);
 }
 
 void addHolder(std::vector<PortHolder>& holders, int pid, const SystemRoots& roots) {
@@ -141,7 +144,8 @@ std::string explainInUse(const std::string& devicePath, const OpenRefusal& refus
                         ? "."
                         : ", for example a file in /etc/udev/rules.d with the line\n    "
                           "ATTRS{idVendor}==\"" +
-                              port.vendorId + "\", ATTRS{idProduct}==\"" + port.productId +
+                              printableText(port.vendorId) + "\", ATTRS{idProduct}==\"" +
+                              printableText(port.productId) +
                               "\", ENV{ID_MM_DEVICE_IGNORE}=\"1\"\nthen plug the device in again.";
         }
         return text;
@@ -234,6 +238,10 @@ std::string explainRefusal(const std::string& devicePath, const OpenRefusal& ref
         text = "No hardware answers behind " + devicePath + ".";
     } else {
         text = devicePath + " could not be opened: " + std::strerror(refusal.error) + ".";
+    }
+    if (const std::string ignored = describeIgnoredLocks(checkUucpLocks(devicePath, roots).ignored);
+        !ignored.empty()) {
+        text += " " + ignored;
     }
     return text + sandboxHint(roots);
 }

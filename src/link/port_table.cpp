@@ -97,13 +97,12 @@ std::vector<std::string> PortTable::serialDevices(const SystemRoots& roots) {
 
 PortTable PortTable::scanSystem(const SystemRoots& roots) {
     PortTable table;
-    int next = 1;
-    for (const std::string& device : serialDevices(roots)) {
-        if (next > kComNames) {
-            break;
-        }
-        table.assign(comName(next++), device);
-    }
+    table.followSystem(roots);
+    return table;
+}
+
+const PortTable& PortTable::system() {
+    static const PortTable table = scanSystem();
     return table;
 }
 

@@ -23,16 +23,19 @@ class PortTable {
     // ttyACM*, ttyS*, ttyAMA*, rfcomm* (each group numerically). A built-in
     // UART node with no hardware behind it is none.
     static std::vector<std::string> serialDevices(const SystemRoots& roots);
-    // The first twenty serial devices become COM1, COM2, ... COM20.
+    // The system's ports now. On POSIX systems the first twenty serial
+    // devices become COM1, COM2, ... COM20; on Windows each of COM1..COM20
+    // that the system knows keeps its own name, opened as \\.\COMn.
     static PortTable scanSystem(const SystemRoots& roots = {});
-    // The system's own names, made once per process: the scan of /dev, or on
-    // Windows COM1..COM20 as \\.\COMn.
+    // The system's ports as they were when first asked for in this process.
     static const PortTable& system();
 
     void assign(std::string name, std::string devicePath);
     // Follows the devices now present: a device keeps its name while it stays,
     // a device that left frees its name, a new one takes the lowest free name.
     void follow(const std::vector<std::string>& presentDevices);
+    // Follows the system's ports now, as scanSystem names them.
+    void followSystem(const SystemRoots& roots);
     std::optional<std::string> nameOf(std::string_view devicePath) const;
     std::optional<std::string> devicePath(std::string_view name) const;
     const Entries& entries() const { return devicesByName_; }

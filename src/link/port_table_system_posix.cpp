@@ -2,9 +2,8 @@
 
 namespace qz5 {
 
-const PortTable& PortTable::system() {
-    static const PortTable table = scanSystem();
-    return table;
+void PortTable::followSystem(const SystemRoots& roots) {
+    follow(serialDevices(roots));
 }
 
 }  // namespace qz5

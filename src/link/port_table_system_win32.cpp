@@ -1,5 +1,6 @@
 #include <string>
 
+#include "link/com_ports_win32.h"
 #include "link/port_table.h"
 
 namespace qz5 {
@@ -8,18 +9,16 @@ namespace {
 constexpr int kComNames = 20;
 }  // namespace
 
-// Windows names its ports itself. Only the device namespace reaches COM10
-// and above, so every name goes through it.
-const PortTable& PortTable::system() {
-    static const PortTable table = [] {
-        PortTable names;
-        for (int number = 1; number <= kComNames; ++number) {
-            const std::string name = "COM" + std::to_string(number);
-            names.assign(name, "\\\\.\\" + name);
+// Windows names its ports itself, so a port keeps its name whatever else
+// comes or goes. Only the device namespace reaches COM10 and above, so every
+// name goes through it.
+void PortTable::followSystem(const SystemRoots&) {
+    devicesByName_.clear();
+    for (const std::string& name : systemComPortNames()) {
+        if (std::stoi(name.substr(3)) <= kComNames) {
+            assign(name, "\\\\.\\" + name);
         }
-        return names;
-    }();
-    return table;
+    }
 }
 
 }  // namespace qz5

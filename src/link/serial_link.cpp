@@ -53,10 +53,7 @@ SerialLink::SerialLink() : SerialLink(systemSerialPortApi(), PortTable::system()
 SerialLink::SerialLink(SerialPortApi& api, const PortTable& ports) : api_(api), ports_(&ports) {}
 
 SerialLink::~SerialLink() {
-    // Nobody is left to read a message here, so the close is silent.
-    if (isOpen()) {
-        api_.close(portHandle_);
-    }
+    releasePort();
 }
 
 void SerialLink::setPortName(std::string_view name) {
@@ -79,7 +76,7 @@ bool SerialLink::portExists(std::string_view name) const {
     if (handle == kInvalidPortHandle) {
         return false;
     }
-    api_.close(handle);
+    static_cast<void>(api_.close(handle));  // it opened: that is all we asked
     return true;
 }
 
@@ -90,7 +87,8 @@ std::string SerialLink::portFailureReason(std::string_view name) const {
 
 bool SerialLink::openPort() {
     if (isOpen()) {
-        closePort();  // on failure the old handle is given up and the open goes on
+        static_cast<void>(
+            closePort());  // on failure the old handle is given up and the open goes on
     }
     const auto path = ports_->devicePath(portName_.data());
     portHandle_ = path ? api_.open(*path) : kInvalidPortHandle;
@@ -98,18 +96,24 @@ bool SerialLink::openPort() {
         return reportError("Could not aquire Com Port", path ? api_.openFailureReason(*path)
                                                              : unknownPortReason(portName_.data()));
     }
+    const char* failure = nullptr;
     LineSettings settings;
     if (!api_.getLineSettings(portHandle_, settings)) {
-        return reportError("GetCommState failed");
+        failure = "GetCommState failed";
+    } else {
+        applyTrackerLine(settings, baudRate_);
+        if (!api_.setLineSettings(portHandle_, settings)) {
+            failure = "SetCommState failed";
+        } else if (!api_.setTimeouts(portHandle_, kTrackerTimeouts)) {
+            failure = "SetCommTimeouts failed";
+        }
     }
-    applyTrackerLine(settings, baudRate_);
-    if (!api_.setLineSettings(portHandle_, settings)) {
-        return reportError("SetCommState failed");
+    if (failure == nullptr) {
+        return false;
     }
-    if (!api_.setTimeouts(portHandle_, kTrackerTimeouts)) {
-        return reportError("SetCommTimeouts failed");
-    }
-    return false;
+    // A port that cannot be set up is of no use, to us or to anyone we keep out.
+    releasePort();
+    return reportError(failure);
 }
 
 bool SerialLink::writeBytes(std::span<const std::uint8_t> data) {
@@ -165,6 +169,14 @@ bool SerialLink::closePort() {
     }
     portHandle_ = kInvalidPortHandle;
     return false;
+}
+
+void SerialLink::releasePort() {
+    if (isOpen()) {
+        // A handle whose close fails is given up: it cannot be closed better.
+        static_cast<void>(api_.close(portHandle_));
+        portHandle_ = kInvalidPortHandle;
+    }
 }
 
 }  // namespace qz5

@@ -23,7 +23,6 @@ class SerialLink {
     // Real serial devices, names resolved through the system's port table.
     SerialLink();
     SerialLink(SerialPortApi& api, const PortTable& ports);
-    // Closes a port that a failed exchange left open.
     ~SerialLink();
     SerialLink(const SerialLink&) = delete;
     SerialLink& operator=(const SerialLink&) = delete;
@@ -34,22 +33,29 @@ class SerialLink {
     bool portExists(std::string_view name) const;
     // Why a port cannot be opened now, for a person; no message is shown.
     std::string portFailureReason(std::string_view name) const;
-    bool openPort();
-    bool writeBytes(std::span<const std::uint8_t> data);
+    [[nodiscard]] bool openPort();
+    [[nodiscard]] bool writeBytes(std::span<const std::uint8_t> data);
     std::int32_t readBytes(std::span<std::uint8_t> buffer);
-    bool closePort();
+    [[nodiscard]] bool closePort();
+    // Lets go of a port that a failed step left open, without a message; the
+    // link counts as closed afterwards. While this program holds a port, no
+    // other program can use the device.
+    void releasePort();
 
-    // Tracker commands.
-    bool probeDevice(std::span<char> reply);
-    bool queryVersion(std::span<char> reply);
-    bool sendImage(std::span<const std::uint8_t> data);
+    // Tracker commands. One that fails leaves no port open.
+    [[nodiscard]] bool probeDevice(std::span<char> reply);
+    [[nodiscard]] bool queryVersion(std::span<char> reply);
+    [[nodiscard]] bool sendImage(std::span<const std::uint8_t> data);
     std::int32_t fetchImage(std::span<std::uint8_t> buffer);
-    bool writeImageVerified(std::span<const std::uint8_t> data);
+    [[nodiscard]] bool writeImageVerified(std::span<const std::uint8_t> data);
     std::int32_t readImageVerified(std::span<std::uint8_t> buffer);
-    bool sendTone(std::uint8_t code);
+    [[nodiscard]] bool sendTone(std::uint8_t code);
+    // Whether the last sendTone put its code on the line, whatever failed after.
+    bool toneSent() const { return toneSent_; }
 
     // Names resolve through `ports` from now on; it must outlive the link.
     void setPortTable(const PortTable& ports) { ports_ = &ports; }
+    const PortTable& portTable() const { return *ports_; }
 
     const char* portName() const { return portName_.data(); }
     std::int32_t baudRate() const { return baudRate_; }
@@ -67,6 +73,7 @@ class SerialLink {
     std::array<char, 10> portName_{};
     std::int32_t baudRate_ = 4800;
     PortHandle portHandle_ = kInvalidPortHandle;
+    bool toneSent_ = false;
     SerialPortApi& api_;
     const PortTable* ports_;
 };

@@ -48,14 +48,15 @@ class SerialPortApi {
 
     // Opens a device for reading and writing with exclusive access.
     virtual PortHandle open(const std::string& devicePath) = 0;
-    virtual bool getLineSettings(PortHandle handle, LineSettings& settings) = 0;
-    virtual bool setLineSettings(PortHandle handle, const LineSettings& settings) = 0;
-    virtual bool setTimeouts(PortHandle handle, const PortTimeouts& timeouts) = 0;
+    [[nodiscard]] virtual bool getLineSettings(PortHandle handle, LineSettings& settings) = 0;
+    [[nodiscard]] virtual bool setLineSettings(PortHandle handle, const LineSettings& settings) = 0;
+    [[nodiscard]] virtual bool setTimeouts(PortHandle handle, const PortTimeouts& timeouts) = 0;
     // Writes one byte; `written` is 0 when the write time-out ran out.
-    virtual bool writeByte(PortHandle handle, std::uint8_t byte, int& written) = 0;
+    [[nodiscard]] virtual bool writeByte(PortHandle handle, std::uint8_t byte, int& written) = 0;
     // One read under the time-outs; `received` may be 0 on a silent line.
-    virtual bool read(PortHandle handle, std::span<std::uint8_t> buffer, int& received) = 0;
-    virtual bool close(PortHandle handle) = 0;
+    [[nodiscard]] virtual bool read(PortHandle handle, std::span<std::uint8_t> buffer,
+                                    int& received) = 0;
+    [[nodiscard]] virtual bool close(PortHandle handle) = 0;
     virtual void sleep(int milliseconds) = 0;
     // After a refused open: why, in words a user can act on; empty when the
     // platform cannot tell.

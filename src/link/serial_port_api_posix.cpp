@@ -65,7 +65,7 @@ PosixSerialPortApi::OpenAttempt refused(OpenRefusal::Kind kind, int error,
     return attempt;
 }
 
-bool setModemLine(int fd, int line, bool raised) {
+[[nodiscard]] bool setModemLine(int fd, int line, bool raised) {
     if (ioctl(fd, raised ? TIOCMBIS : TIOCMBIC, &line) == 0) {
         return true;
     }
@@ -84,7 +84,7 @@ PosixSerialPortApi& PosixSerialPortApi::instance() {
 
 PosixSerialPortApi::OpenAttempt PosixSerialPortApi::tryOpen(const std::string& devicePath) {
     using Kind = OpenRefusal::Kind;
-    if (const auto lock = liveUucpLock(devicePath, roots_.lockDirs)) {
+    if (const auto lock = checkUucpLocks(devicePath, roots_).live) {
         return refused(Kind::LockFile, 0, *lock);
     }
     int fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -144,7 +144,7 @@ PortHandle PosixSerialPortApi::open(const std::string& devicePath) {
 std::string PosixSerialPortApi::openFailureReason(const std::string& devicePath) {
     const OpenAttempt attempt = tryOpen(devicePath);
     if (attempt.handle != kInvalidPortHandle) {
-        close(attempt.handle);
+        static_cast<void>(close(attempt.handle));
         return "The device was busy for a moment and is free now: try again.";
     }
     return explainRefusal(devicePath, attempt.refusal, roots_);

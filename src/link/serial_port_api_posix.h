@@ -28,15 +28,16 @@ class PosixSerialPortApi final : public SerialPortApi {
     OpenAttempt tryOpen(const std::string& devicePath);
 
     PortHandle open(const std::string& devicePath) override;
-    bool getLineSettings(PortHandle handle, LineSettings& settings) override;
+    [[nodiscard]] bool getLineSettings(PortHandle handle, LineSettings& settings) override;
     // Raw 8-bit transfer; only 4800 and 9600 bit/s are supported.
-    bool setLineSettings(PortHandle handle, const LineSettings& settings) override;
-    bool setTimeouts(PortHandle handle, const PortTimeouts& timeouts) override;
-    bool writeByte(PortHandle handle, std::uint8_t byte, int& written) override;
-    bool read(PortHandle handle, std::span<std::uint8_t> buffer, int& received) override;
+    [[nodiscard]] bool setLineSettings(PortHandle handle, const LineSettings& settings) override;
+    [[nodiscard]] bool setTimeouts(PortHandle handle, const PortTimeouts& timeouts) override;
+    [[nodiscard]] bool writeByte(PortHandle handle, std::uint8_t byte, int& written) override;
+    [[nodiscard]] bool read(PortHandle handle, std::span<std::uint8_t> buffer,
+                            int& received) override;
     // A handle is given to close() once only: Linux releases the descriptor
     // even when close() reports an error, and the number may be reused.
-    bool close(PortHandle handle) override;
+    [[nodiscard]] bool close(PortHandle handle) override;
     void sleep(int milliseconds) override;
     std::string openFailureReason(const std::string& devicePath) override;
 

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "link/comm_state_flags.h"
+#include "link/open_error_win32.h"
 
 namespace qz5 {
 
@@ -123,6 +124,17 @@ bool Win32SerialPortApi::close(PortHandle handle) {
 
 void Win32SerialPortApi::sleep(int milliseconds) {
     Sleep(static_cast<DWORD>(milliseconds > 0 ? milliseconds : 0));
+}
+
+std::string Win32SerialPortApi::openFailureReason(const std::string& devicePath) {
+    const PortHandle handle = open(devicePath);
+    if (handle != kInvalidPortHandle) {
+        close(handle);
+        return "The port was busy for a moment and is free now: try again.";
+    }
+    const DWORD error = GetLastError();
+    const std::string name = devicePath.substr(devicePath.find_last_of('\\') + 1);
+    return explainOpenError(error, name, systemErrorText(error));
 }
 
 }  // namespace qz5

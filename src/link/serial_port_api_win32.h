@@ -19,15 +19,18 @@ class Win32SerialPortApi final : public SerialPortApi {
     Win32SerialPortApi& operator=(const Win32SerialPortApi&) = delete;
 
     PortHandle open(const std::string& devicePath) override;
-    bool getLineSettings(PortHandle handle, LineSettings& settings) override;
+    [[nodiscard]] bool getLineSettings(PortHandle handle, LineSettings& settings) override;
     // Changes the settings read last on this handle, so that every field the
     // line settings do not name stays as the driver reported it.
-    bool setLineSettings(PortHandle handle, const LineSettings& settings) override;
-    bool setTimeouts(PortHandle handle, const PortTimeouts& timeouts) override;
-    bool writeByte(PortHandle handle, std::uint8_t byte, int& written) override;
-    bool read(PortHandle handle, std::span<std::uint8_t> buffer, int& received) override;
-    bool close(PortHandle handle) override;
+    [[nodiscard]] bool setLineSettings(PortHandle handle, const LineSettings& settings) override;
+    [[nodiscard]] bool setTimeouts(PortHandle handle, const PortTimeouts& timeouts) override;
+    [[nodiscard]] bool writeByte(PortHandle handle, std::uint8_t byte, int& written) override;
+    [[nodiscard]] bool read(PortHandle handle, std::span<std::uint8_t> buffer,
+                            int& received) override;
+    [[nodiscard]] bool close(PortHandle handle) override;
     void sleep(int milliseconds) override;
+    // Tries the open again and puts the error Windows gives into words.
+    std::string openFailureReason(const std::string& devicePath) override;
 
   private:
     struct CommState;  // the DCB, kept out of this header with <windows.h>

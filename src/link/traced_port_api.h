@@ -13,12 +13,13 @@ class TracedPortApi : public SerialPortApi {
     TracedPortApi(SerialPortApi& inner, ExchangeLog& log) : inner_(inner), log_(log) {}
 
     PortHandle open(const std::string& devicePath) override;
-    bool getLineSettings(PortHandle handle, LineSettings& settings) override;
-    bool setLineSettings(PortHandle handle, const LineSettings& settings) override;
-    bool setTimeouts(PortHandle handle, const PortTimeouts& timeouts) override;
-    bool writeByte(PortHandle handle, std::uint8_t byte, int& written) override;
-    bool read(PortHandle handle, std::span<std::uint8_t> buffer, int& received) override;
-    bool close(PortHandle handle) override;
+    [[nodiscard]] bool getLineSettings(PortHandle handle, LineSettings& settings) override;
+    [[nodiscard]] bool setLineSettings(PortHandle handle, const LineSettings& settings) override;
+    [[nodiscard]] bool setTimeouts(PortHandle handle, const PortTimeouts& timeouts) override;
+    [[nodiscard]] bool writeByte(PortHandle handle, std::uint8_t byte, int& written) override;
+    [[nodiscard]] bool read(PortHandle handle, std::span<std::uint8_t> buffer,
+                            int& received) override;
+    [[nodiscard]] bool close(PortHandle handle) override;
     void sleep(int milliseconds) override;
     std::string openFailureReason(const std::string& devicePath) override {
         return inner_.openFailureReason(devicePath);

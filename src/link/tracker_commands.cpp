@@ -25,9 +25,23 @@ std::span<std::uint8_t> asBytes(std::span<char> text) {
     return {reinterpret_cast<std::uint8_t*>(text.data()), text.size()};
 }
 
+// However a command ends, it holds no port afterwards: a successful one has
+// closed it, a failed one lets it go here, without a further message.
+class PortRelease {
+  public:
+    explicit PortRelease(SerialLink& link) : link_(link) {}
+    ~PortRelease() { link_.releasePort(); }
+    PortRelease(const PortRelease&) = delete;
+    PortRelease& operator=(const PortRelease&) = delete;
+
+  private:
+    SerialLink& link_;
+};
+
 }  // namespace
 
 bool SerialLink::queryVersion(std::span<char> reply) {
+    const PortRelease release(*this);
     if (openPort()) {
         return true;
     }
@@ -36,7 +50,7 @@ bool SerialLink::queryVersion(std::span<char> reply) {
     const auto text = asBytes(reply.first(reply.empty() ? 0 : reply.size() - 1));
     readBytes(text);  // whatever the line held before the request is stale
     if (writeBytes(kVersionRequest)) {
-        closePort();
+        static_cast<void>(closePort());  // the command has failed already
         return true;
     }
     const auto count = static_cast<std::size_t>(readBytes(text));
@@ -44,7 +58,7 @@ bool SerialLink::queryVersion(std::span<char> reply) {
         reply[count] = '\0';
     }
     if (!isAcceptedVersionReply({reply.data(), count})) {
-        return true;  // silent; the port stays open until the next openPort
+        return true;  // silent
     }
     return closePort();
 }
@@ -61,6 +75,7 @@ bool SerialLink::probeDevice(std::span<char> reply) {
 }
 
 bool SerialLink::sendImage(std::span<const std::uint8_t> data) {
+    const PortRelease release(*this);
     if (openPort()) {
         return true;
     }
@@ -69,19 +84,20 @@ bool SerialLink::sendImage(std::span<const std::uint8_t> data) {
     beginStep({.step = LinkProgress::Step::Writing,
                .total = static_cast<std::int32_t>(kWriteImage.size() + data.size())});
     if (writeBytes(kWriteImage) || writeBytes(data)) {
-        closePort();
+        static_cast<void>(closePort());  // the command has failed already
         return true;
     }
     return closePort();
 }
 
 std::int32_t SerialLink::fetchImage(std::span<std::uint8_t> buffer) {
+    const PortRelease release(*this);
     if (openPort()) {
         return 0;
     }
     readBytes(buffer);  // drained bytes are overwritten by the reply
     if (writeBytes(kReadImage)) {
-        closePort();
+        static_cast<void>(closePort());  // the command has failed already
         return 0;
     }
     const std::int32_t count = readBytes(buffer);
@@ -130,20 +146,23 @@ std::int32_t SerialLink::readImageVerified(std::span<std::uint8_t> buffer) {
 bool SerialLink::sendTone(std::uint8_t code) {
     beginStep({.step = code == kToneStop ? LinkProgress::Step::StoppingTone
                                          : LinkProgress::Step::StartingTone});
+    const PortRelease release(*this);
+    toneSent_ = false;
     if (openPort()) {
         return true;
     }
     const std::array<std::uint8_t, 3> stop{kEsc, kEsc, kToneStop};
     const std::array<std::uint8_t, 3> start{kEsc, kEsc, code};
     if (writeBytes(stop)) {
-        closePort();
+        static_cast<void>(closePort());  // the command has failed already
         return true;
     }
     api_.sleep(kPauseBetweenTonesMs);
     if (writeBytes(start)) {
-        closePort();
+        static_cast<void>(closePort());  // the command has failed already
         return true;
     }
+    toneSent_ = true;
     return closePort();
 }
 

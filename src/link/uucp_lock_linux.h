@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "link/ignored_lock.h"
+#include "link/system_roots.h"
+
 namespace qz5 {
 
 // A lock file ("LCK..ttyUSB0") by which a terminal program says it holds a port.
@@ -12,10 +15,17 @@ struct UucpLock {
     int pid = 0;
 };
 
-// The lock file of a device whose owner is still running; one whose owner has
-// gone is stale and ignored, as every program that honours these files does.
-std::optional<UucpLock> liveUucpLock(const std::string& devicePath,
-                                     const std::vector<std::string>& lockDirs);
+struct UucpLockCheck {
+    std::optional<UucpLock> live;
+    std::vector<IgnoredLock> ignored;
+};
+
+// The lock files of a device. One whose owner has gone is stale and passed
+// over, as every program that honours these files does. The lock folder is
+// writable by every user, so a file is believed only when it is a regular
+// file owned by root or by the user who runs the process it names (the real
+// uid in /proc/PID/status; where that is hidden, only root's files count).
+UucpLockCheck checkUucpLocks(const std::string& devicePath, const SystemRoots& roots);
 
 // Whether a process with that id exists (also one of another user).
 bool processExists(int pid);

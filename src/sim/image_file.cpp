@@ -1,13 +1,12 @@
 #include "sim/image_file.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
 #include <stdexcept>
+
+#include "common/regular_file.h"
 
 namespace qz5 {
 
@@ -23,19 +22,19 @@ std::runtime_error fault(const std::string& path, const std::string& what) {
 }  // namespace
 
 ConfigImage readImageFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw fault(path, std::strerror(errno));
+    const FileRead file = readRegularFile(path, kHeaderSize + kImageSize);
+    if (file.status != FileReadStatus::Read) {
+        throw fault(path, file.status == FileReadStatus::NotRegular ? "not a regular file"
+                                                                    : std::strerror(file.error));
     }
-    std::array<char, kHeaderSize + kImageSize> contents{};
-    file.read(contents.data(), contents.size());
-    const auto length = static_cast<std::size_t>(file.gcount());
+    const std::vector<std::uint8_t>& contents = file.bytes;
+    const std::size_t length = contents.size();
 
     const bool magicMatches =
-        length >= kMagic.size() &&
-        std::equal(kMagic.begin(), kMagic.end(), contents.begin(), [](char expected, char actual) {
-            return expected == std::tolower(static_cast<unsigned char>(actual));
-        });
+        length >= kMagic.size() && std::equal(kMagic.begin(), kMagic.end(), contents.begin(),
+                                              [](char expected, std::uint8_t actual) {
+                                                  return expected == std::tolower(actual);
+                                              });
     if (!magicMatches) {
         throw fault(path, "not a configuration file (it does not begin with \"ZB3A\")");
     }
@@ -44,19 +43,18 @@ ConfigImage readImageFile(const std::string& path) {
     }
     std::uint32_t imageLength = 0;
     for (int i = 3; i >= 0; --i) {
-        imageLength = (imageLength << 8) | static_cast<unsigned char>(contents[4 + i]);
+        imageLength = (imageLength << 8) | contents[4 + i];
     }
     if (imageLength != kImageSize) {
         throw fault(path, "image length " + std::to_string(imageLength) + ", expected " +
                               std::to_string(kImageSize));
     }
-    if (length < contents.size()) {
+    if (length < kHeaderSize + kImageSize) {
         throw fault(path, "the image is cut short (" + std::to_string(length - kHeaderSize) +
                               " of " + std::to_string(kImageSize) + " bytes)");
     }
     ConfigImage image{};
-    std::transform(contents.begin() + kHeaderSize, contents.end(), image.begin(),
-                   [](char c) { return static_cast<std::uint8_t>(c); });
+    std::copy(contents.begin() + kHeaderSize, contents.end(), image.begin());
     return image;
 }
 

@@ -117,7 +117,7 @@ Tone PtyTracker::tone() const {
 
 std::vector<WireByte> PtyTracker::received() const {
     std::lock_guard lock(mutex_);
-    return received_;
+    return {received_.begin(), received_.end()};
 }
 
 void PtyTracker::clearReceived() {
@@ -208,16 +208,32 @@ void PtyTracker::take(const std::uint8_t* bytes, int count, std::int32_t rate,
                       WireClock::time_point now) {
     std::vector<std::optional<Reply>> replies(static_cast<std::size_t>(count));
     const bool heard = rate == listenRate_;
+    bool dropped = false;
     {
         std::lock_guard lock(mutex_);
         for (int i = 0; i < count; ++i) {
             received_.push_back({bytes[i], rate, heard, now});
+            if (received_.size() > kKeptReceived) {
+                received_.pop_front();
+                dropped = true;
+            }
             if (heard) {
                 replies[static_cast<std::size_t>(i)] = model_.receive(bytes[i]);
             } else {
                 model_.interrupt();
             }
         }
+    }
+    if (dropped && !dropLogged_) {
+        dropLogged_ = true;
+        notify({WireEvent::Kind::Note,
+                now,
+                0,
+                true,
+                {},
+                "the host sends more than one exchange "
+                "needs; only the last " +
+                    std::to_string(kKeptReceived) + " bytes received are kept"});
     }
     for (int i = 0; i < count; ++i) {
         if (!pendingReceived_.bytes.empty() &&
@@ -229,8 +245,12 @@ void PtyTracker::take(const std::uint8_t* bytes, int count, std::int32_t rate,
         }
         pendingReceived_.bytes.push_back(bytes[i]);
         lastReceived_ = now;
-        if (const auto& reply = replies[static_cast<std::size_t>(i)]) {
+        // A host that never pauses still gets its bytes logged, in pieces.
+        const auto& reply = replies[static_cast<std::size_t>(i)];
+        if (reply || pendingReceived_.bytes.size() >= kKeptReceived) {
             flushReceived();
+        }
+        if (reply) {
             schedule(*reply, now);
         }
     }
@@ -269,6 +289,7 @@ void PtyTracker::readNotifications(WireClock::time_point now) {
                 flushReceived();
                 ++openCount_;
                 hungUp_ = false;
+                dropLogged_ = false;
                 notify({WireEvent::Kind::Opened, now, 0, true, {}, {}});
             }
             if ((event.mask & IN_CLOSE) != 0) {

@@ -30,7 +30,9 @@ struct WireByte {
 // the terminal settings) is the rate the model listens at; replies go out one
 // byte per line time (10 bits a byte), as a real line would deliver them, and
 // are lost while no one holds the port open. A command cut short by the host
-// closing the port is forgotten. Every accessor is thread-safe.
+// closing the port is forgotten. Only the last kKeptReceived bytes received
+// are kept; the first drop of each port session is logged. Every accessor is
+// thread-safe.
 //
 //   PtyTracker tracker{TrackerModel(9600)};
 //   PortTable ports({{"COM1", tracker.slavePath()}});
@@ -39,6 +41,9 @@ struct WireByte {
 //   tracker.received();  // what the host sent, with rates and times
 class PtyTracker {
   public:
+    // More than the longest exchange: a write command and its image, read back.
+    static constexpr std::size_t kKeptReceived = 512;
+
     // Called on the serving thread; it must not call back into the tracker.
     using Observer = std::function<void(const WireEvent&)>;
 
@@ -55,7 +60,8 @@ class PtyTracker {
     TrackerFaults faults() const;
     void setFaults(const TrackerFaults& faults);
     Tone tone() const;
-    // Every byte received since construction or the last clearReceived.
+    // The bytes received since construction or the last clearReceived, at
+    // most the last kKeptReceived of them.
     std::vector<WireByte> received() const;
     void clearReceived();
 
@@ -86,6 +92,7 @@ class PtyTracker {
     WireClock::time_point lastDue_;
     int openCount_ = 0;
     bool hungUp_ = false;
+    bool dropLogged_ = false;
 
     UniqueFd master_;
     UniqueFd notify_;
@@ -94,7 +101,7 @@ class PtyTracker {
 
     mutable std::mutex mutex_;  // guards model_ and received_
     TrackerModel model_;
-    std::vector<WireByte> received_;
+    std::deque<WireByte> received_;
 
     std::thread thread_;
 };

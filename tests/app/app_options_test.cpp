@@ -18,6 +18,7 @@ struct Case {
     std::optional<int> exitStatus;
     std::string outputStart;  // what the printed text begins with
     std::string traceFile{};
+    std::string file{};
 };
 
 TEST(AppOptions, CommandLinesGiveOptionsOrAnAnswer) {
@@ -34,7 +35,10 @@ TEST(AppOptions, CommandLinesGiveOptionsOrAnAnswer) {
         {{"--demo", "--version"}, false, false, 0, version},
         {{"--help", "--version"}, false, false, 0, "Usage: qz5-config"},
         {{"--bogus"}, false, false, 2, "qz5-config: unknown option '--bogus'\n"},
-        {{"--demo", "file.zb3"}, false, false, 2, "qz5-config: unexpected argument 'file.zb3'\n"},
+        // One file to load, wherever it stands; "--" lets its name begin with "-".
+        {{"file.zb3", "--demo"}, true, false, std::nullopt, "", "", "file.zb3"},
+        {{"--", "-a.zb3"}, false, false, std::nullopt, "", "", "-a.zb3"},
+        {{"a.zb3", "b.zb3"}, false, false, 2, "qz5-config: unexpected argument 'b.zb3'\n"},
         // Options are whole words: no prefixes, no glued values.
         {{"--dem"}, false, false, 2, "qz5-config: unknown option '--dem'\n"},
         {{"--demo=1"}, false, false, 2, "qz5-config: unknown option '--demo=1'\n"},
@@ -56,6 +60,7 @@ TEST(AppOptions, CommandLinesGiveOptionsOrAnAnswer) {
             EXPECT_EQ(line.options.demo, c.demo);
             EXPECT_EQ(line.options.quitAfterStart, c.quitAfterStart);
             EXPECT_EQ(line.options.traceFile, c.traceFile);
+            EXPECT_EQ(line.options.file, c.file);
         }
     }
 }

@@ -4,9 +4,12 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <type_traits>
 #include <vector>
 
 #include "config/config_image.h"
+#include "config/record_fields.h"
+#include "support/record_fields.h"
 #include "window_fixture.h"
 
 namespace qz5::testing {
@@ -14,49 +17,41 @@ namespace {
 
 using FormExchangeTest = WindowTest;
 
-// Every row: a record with no default left in profile 0 survives the trip
-// through the form unchanged, and nothing lands in a neighbour's field.
+// A record with no default left in profile 0 survives the trip through the
+// form unchanged, and nothing lands in a neighbour's field: numbers get values
+// of their own and flags are turned over, from the record's own table, so a
+// field the form does not carry fails here.
 TEST_F(FormExchangeTest, EveryFieldTravelsThroughTheForm) {
     TrackerConfig source;
+    std::int32_t next = 20;
+    forEachProfileField([&](const FieldInfo&, auto member) {
+        auto& value = (source.*member)[0];
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::int32_t>) {
+            value = next += 7;
+        } else if constexpr (std::is_same_v<std::decay_t<decltype(value)>, bool>) {
+            value = !value;
+        }
+    });
     source.setCallsign("W1AW-7");
     source.setDigiPath("WIDE2-2");
     source.setStatusText("Mobile station");
     source.setFrequency(144.8f);
     source.calibration = 140;
-    const int values[] = {611, 137, 45, 17, 4, 6, 12, 20, 70, 1500, 60, 30, 200, 9, 400, 7};
-    int* fields[] = {&source.delay1Ms[0],       &source.delay2Ms[0],    &source.transmitRate[0],
-                     &source.altRateSeconds[0], &source.slotSeconds[0], &source.auxCount[0],
-                     &source.sbLowSpeed[0],     &source.sbHighSpeed[0], &source.sbSlowRate[0],
-                     &source.sbFastRate[0],     &source.sbTurnAngle[0], &source.sbTurnSlope[0],
-                     &source.sbTurnTime[0],     &source.micEPath[0],    &source.delay3Ms[0],
-                     &source.auxValue[0]};
-    for (std::size_t k = 0; k < std::size(fields); ++k) {
-        *fields[k] = values[k];
-    }
     source.micEStatus[0] = 5;
+    source.micEPath[0] = 12;
     source.symbolCode[0] = '>';
     source.symbolTable[0] = '\\';
-    for (auto* flag :
-         {&source.forcePrintable, &source.slotEnable, &source.smartBeaconing,
-          &source.allowTtlSerial, &source.alternateDigiPaths, &source.invertCdIn, &source.timestamp,
-          &source.sendNmea, &source.sendSeparate, &source.packet300Baud, &source.noGreaterThan,
-          &source.serialOutHigh, &source.skipStartPacket, &source.gps9600}) {
-        (*flag)[0] = true;
-    }
-    for (auto* flag : {&source.onlySendValid, &source.sendAltitude, &source.micEEnable,
-                       &source.auxEnable, &source.noTxOnPttIn}) {
-        (*flag)[0] = false;
-    }
+    source.timestampHms[0] = source.timestamp[0];  // a pair the two boxes can show
+    // Set by the encoder, never by the form.
+    source.slotDivides60[0] = TrackerConfig().slotDivides60[0];
+    source.slotDivides600[0] = TrackerConfig().slotDivides600[0];
 
     config() = source;
     window->loadForm();
     config() = TrackerConfig();
     config().calibration = source.calibration;
     window->storeForm();
-    EXPECT_EQ(imageOf(config()), imageOf(source));
-    EXPECT_STREQ(config().callsign[0].data(), "W1AW-7");
-    EXPECT_EQ(config().symbolTable[0], '\\');
-    EXPECT_EQ(config().delay3Ms[0], 400);
+    EXPECT_EQ(differingFields(config(), source), std::vector<std::string>{});
     EXPECT_FALSE(config().calibrationChanged);
 }
 

@@ -107,6 +107,17 @@ TEST_F(LeaveQuestionTest, WhatLoadingAndStoringChangeIsNoEdit) {
     EXPECT_TRUE(presenter.shown.empty());
 }
 
+// The tone went out; only the close after it failed.
+TEST_F(LeaveQuestionTest, AToneWhoseCloseFailedIsStillStoppedOnLeaving) {
+    openWindow({{"COM1", "/dev/null"}});  // a device that is there to be told apart
+    api.failingCloses = 1;
+    window->OnSendHighTone();
+    EXPECT_EQ(presenter.texts(), std::vector<std::string>{"ComPort Close failed"});
+    api.sent.clear();
+    EXPECT_TRUE(leaves(leavePaths()[0]));
+    EXPECT_EQ(api.sent, (std::vector<std::uint8_t>{0x1B, 0x1B, 0x78, 0x1B, 0x1B, 0x78}));
+}
+
 TEST_F(LeaveQuestionTest, SavingMakesTheEditsSafe) {
     QTemporaryDir dir;
     type(ids::kStatusText, "edited");

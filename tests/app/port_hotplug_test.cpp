@@ -1,5 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -7,12 +8,15 @@
 #include <QTimer>
 #include <filesystem>
 #include <memory>
+#include <sstream>
 
 #include "app/config_dlg.h"
 #include "app/controls/control_ids.h"
 #include "link/pseudo_terminal.h"
 #include "link/serial_port_api_posix.h"
+#include "link/traced_port_api.h"
 #include "support/fake_system_tree.h"
+#include "support/port_holder_process.h"
 #include "support/recording_presenter.h"
 #include "window_fixture.h"
 
@@ -28,7 +32,18 @@ using Items = std::vector<std::string>;
 // unplug devices (links to pseudo-terminals) while it runs.
 class PortHotplugTest : public ::testing::Test {
   protected:
-    void start() { window = std::make_unique<CConfigDlg>(api, tree.roots); }
+    void start() { window = std::make_unique<CConfigDlg>(traced, tree.roots); }
+
+    // How often the device folder's node `name` was opened.
+    int opens(const std::string& name) {
+        const std::string path = tree.path("dev/" + name);
+        std::istringstream lines(trace.str());
+        int count = 0;
+        for (std::string line; std::getline(lines, line);) {
+            count += line.ends_with(" open " + path) || line.ends_with(" open " + path + " failed");
+        }
+        return count;
+    }
 
     void plug(const std::string& name, const std::string& target) { tree.node(name, target); }
     void unplug(const std::string& name) { std::filesystem::remove(tree.path("dev/" + name)); }
@@ -52,6 +67,9 @@ class PortHotplugTest : public ::testing::Test {
     testing::FakeSystemTree tree;
     testing::RecordingPresenter presenter;
     PosixSerialPortApi api{tree.roots};
+    std::ostringstream trace;
+    ExchangeLog log{trace};
+    TracedPortApi traced{api, log};
     testing::PseudoTerminal a, b, c;
     std::unique_ptr<CConfigDlg> window;
 };
@@ -60,8 +78,7 @@ TEST_F(PortHotplugTest, TheListFollowsDevicesAndTheSelectionStaysOnItsDevice) {
     plug("ttyUSB0", a.slavePath());
     start();
     EXPECT_EQ(items(), Items{"COM1"});
-    EXPECT_THAT(list()->itemData(0, Qt::ToolTipRole).toString().toStdString(),
-                HasSubstr(tree.path("dev/ttyUSB0") + "\n"));
+    EXPECT_THAT(testing::shownToolTip(*list(), 0), HasSubstr(tree.path("dev/ttyUSB0") + "\n"));
 
     plug("ttyACM0", b.slavePath());
     ASSERT_TRUE(listBecomes({"COM1", "COM2"}));
@@ -111,22 +128,84 @@ TEST_F(PortHotplugTest, PortsThatCannotBeOpenedAreExplainedOncePerDevice) {
     EXPECT_EQ(items(), Items{"No COM Ports Found"});
 }
 
-// The link looks names up in the table on the worker thread, so the table
-// holds still until the command and its boxes are done, then catches up.
-TEST_F(PortHotplugTest, TheListWaitsForADeviceCommandToEnd) {
+// The link looks names up on the worker thread in a copy of the table of its
+// own; the watcher's table follows the devices meanwhile, and the list catches
+// up once the command and its boxes are done.
+TEST_F(PortHotplugTest, TheListWaitsForADeviceCommandToEndAndTheCommandKeepsItsTable) {
     plug("ttyUSB0", a.slavePath());  // nothing answers there: the probe runs its full time
     start();
     Items duringCommand;
+    PortTable::Entries watched;
+    PortTable::Entries commands;
+    int refillsDuringCommand = 0;
+    QObject::connect(list()->model(), &QAbstractItemModel::rowsInserted, [&] {
+        refillsDuringCommand += WindowInspector::commandRunning(*window) ? 1 : 0;
+    });
     QTimer::singleShot(100, [&] { plug("ttyACM0", b.slavePath()); });
-    QTimer::singleShot(600, [&] { duringCommand = items(); });
+    QTimer::singleShot(600, [&] {
+        duringCommand = items();
+        watched = WindowInspector::ports(*window).entries();
+        commands = WindowInspector::link(*window).portTable().entries();
+    });
     QTest::mouseClick(qobject_cast<QAbstractButton*>(
                           WindowInspector::controls(*window).control(ids::kReadVersion)),
                       Qt::LeftButton);
     EXPECT_EQ(duringCommand, Items{"COM1"});
+    EXPECT_EQ(refillsDuringCommand, 0);
+    EXPECT_EQ(watched.size(), 2u);
+    EXPECT_EQ(commands, (PortTable::Entries{{"COM1", tree.path("dev/ttyUSB0")}}));
     EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Zelbin3 Not Found"});
-    // The failed probe leaves COM1 open, as the link does: still the window's
-    // own port, so it stays in the list.
     EXPECT_TRUE(listBecomes({"COM1", "COM2"}));
+}
+
+// Opening a device raises DTR and RTS, which keys some radio interfaces: a
+// rescan opens only what is new, changed or was refused before.
+TEST_F(PortHotplugTest, ARescanOpensOnlyNewChangedOrRefusedDevices) {
+    plug("ttyUSB0", a.slavePath());
+    plug("ttyUSB1", c.slavePath());
+    auto holder = std::make_unique<testing::PortHolderProcess>(c.slavePath());
+    start();
+    EXPECT_EQ(items(), Items{"COM1"});
+    EXPECT_EQ(opens("ttyUSB0"), 1);
+
+    plug("ttyACM0", b.slavePath());
+    ASSERT_TRUE(listBecomes({"COM1", "COM3"}));
+    EXPECT_EQ(opens("ttyUSB0"), 1);
+    EXPECT_EQ(opens("ttyACM0"), 1);
+    EXPECT_GE(opens("ttyUSB1"), 2);  // refused, so tried again
+
+    // Its mode changed, so it may have become usable or not: opened again.
+    struct stat before {};
+    ASSERT_EQ(stat(a.slavePath().c_str(), &before), 0);
+    ASSERT_EQ(chmod(a.slavePath().c_str(), (before.st_mode & 07777) ^ S_IROTH), 0);
+    holder.reset();
+    tree.node("tty0");
+    ASSERT_TRUE(listBecomes({"COM1", "COM2", "COM3"}));
+    EXPECT_EQ(opens("ttyUSB0"), 2);
+    EXPECT_EQ(opens("ttyACM0"), 1);
+}
+
+// After a removal and a plug-in, COM1 is another device: the tone's Stop
+// Sending on leaving is not for it.
+TEST_F(PortHotplugTest, StopSendingOnLeavingReachesOnlyTheDeviceOfTheTone) {
+    plug("ttyUSB0", a.slavePath());
+    start();
+    window->OnSendLowTone();
+    EXPECT_EQ(a.receive().size(), 6u);
+    unplug("ttyUSB0");
+    ASSERT_TRUE(listBecomes({"No COM Ports Found"}));
+    plug("ttyUSB0", b.slavePath());
+    ASSERT_TRUE(listBecomes({"COM1"}));
+    window->reject();
+    EXPECT_TRUE(b.receive().empty());
+
+    // The same device, still there, is stopped.
+    start();
+    window->OnSendLowTone();
+    EXPECT_EQ(b.receive().size(), 6u);
+    window->reject();
+    EXPECT_EQ(b.receive(), (std::vector<std::uint8_t>{0x1B, 0x1B, 0x78, 0x1B, 0x1B, 0x78}));
+    EXPECT_TRUE(presenter.shown.empty());
 }
 
 }  // namespace

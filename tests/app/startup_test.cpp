@@ -47,8 +47,8 @@ TEST_F(StartupTest, EachPortShowsItsDevicePathAsToolTip) {
     openWindow({{"COM2", "/dev/ttyUSB0"}, {"COM12", "/dev/ttyS3"}});
     auto* list = qobject_cast<QComboBox*>(controls().control(ids::kComPort));
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->itemData(0, Qt::ToolTipRole).toString(), "/dev/ttyS3");
-    EXPECT_EQ(list->itemData(1, Qt::ToolTipRole).toString(), "/dev/ttyUSB0");
+    EXPECT_EQ(shownToolTip(*list, 0), "/dev/ttyS3");
+    EXPECT_EQ(shownToolTip(*list, 1), "/dev/ttyUSB0");
 }
 
 TEST_F(StartupTest, OpensOnPrimaryShowingTheDefaults) {

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QTabBar>
 #include <QTest>
+#include <QTextDocument>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,11 +28,24 @@ struct WindowInspector {
     static const SerialLink& link(const CConfigDlg& window) { return window.link; }
     static SerialLink& link(CConfigDlg& window) { return window.link; }
     static bool commandRunning(const CConfigDlg& window) { return window.commandRunning_; }
+    // The table the port list shows, which the watcher rewrites.
+    static const PortTable& ports(const CConfigDlg& window) { return *window.ports_; }
+    static bool nativeEvent(CConfigDlg& window, const QByteArray& type, void* message) {
+        qintptr result = 0;
+        return window.nativeEvent(type, message, &result);
+    }
 };
 
 }  // namespace qz5
 
 namespace qz5::testing {
+
+// A list item's tool tip as it shows: its rich text, rendered.
+inline std::string shownToolTip(const QComboBox& list, int index) {
+    QTextDocument shown;
+    shown.setHtml(list.itemData(index, Qt::ToolTipRole).toString());
+    return shown.toPlainText().toStdString();
+}
 
 // The image a record encodes to; the copy keeps the record's derived flags.
 inline ConfigImage imageOf(TrackerConfig config) {

@@ -155,10 +155,14 @@ TEST_F(ConfigFileTest, SaveThroughALinkReplacesTheFileItNamesAndKeepsTheLink) {
 }
 
 // Lets a given number of bytes through, then fails like a full disk; or
-// fails the sync or the rename.
+// fails the sync or the rename. Notes the permissions the file had while
+// it was written.
 class FaultySaveCalls : public SystemSaveCalls {
   public:
     std::ptrdiff_t write(int fd, std::span<const std::uint8_t> bytes) override {
+        struct stat info {};
+        ::fstat(fd, &info);
+        modeWhileWritten = info.st_mode & 07777;
         if (budget == 0) {
             errno = ENOSPC;
             return -1;
@@ -175,7 +179,81 @@ class FaultySaveCalls : public SystemSaveCalls {
     std::size_t budget = static_cast<std::size_t>(-1);
     bool failSync = false;
     bool failRename = false;
+    mode_t modeWhileWritten = 0;
 };
+
+// Private while written; then a replaced file's permission bits, or the
+// umask's for a new one.
+TEST_F(ConfigFileTest, TheNewFileIsPrivateUntilItTakesItsPermissions) {
+    const mode_t umaskBefore = ::umask(022);
+    for (const mode_t old : {0u, 0640u, 0666u}) {
+        fs::remove(path());
+        if (old != 0) {
+            writeAll(path(), Bytes(3, 'x'));
+            ASSERT_EQ(::chmod(path().c_str(), old), 0);
+        }
+        FaultySaveCalls calls;
+        TrackerConfig config;
+        EXPECT_FALSE(writeConfigFile(path(), config, calls)) << old;
+        EXPECT_EQ(calls.modeWhileWritten, 0600u) << old;
+        struct stat info {};
+        ASSERT_EQ(::stat(path().c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, old != 0 ? old : 0644u) << old;
+    }
+    ::umask(umaskBefore);
+}
+
+TEST_F(ConfigFileTest, ANameTooLongForATemporaryNameIsStillSavedAtomically) {
+    const std::string name = std::string(250, 'n') + ".zb3";
+    writeAll(path(name), Bytes(3, 'x'));
+    struct stat before {};
+    ASSERT_EQ(::stat(path(name).c_str(), &before), 0);
+    TrackerConfig config;
+    EXPECT_FALSE(writeConfigFile(path(name), config));
+    EXPECT_EQ(readAll(path(name)), defaultFile());
+    EXPECT_EQ(folderEntries(), std::vector<std::string>{name});
+    struct stat after {};
+    ASSERT_EQ(::stat(path(name).c_str(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino);  // a new file took its place
+}
+
+// A folder the user may not write, holding a file the user may: the file is
+// written in place, and a failure puts its old bytes back.
+TEST_F(ConfigFileTest, AWritableFileInAReadOnlyFolderIsWrittenInPlace) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root writes any folder; the unprivileged run checks this";
+    }
+    const Bytes old(300, 'o');
+    writeAll(path(), old);
+    writeAll(path("huge.zb3"), Bytes(2 << 20, 'h'));
+    ASSERT_EQ(::chmod(folder_.c_str(), 0555), 0);
+    for (const std::size_t budget : {std::size_t{0}, std::size_t{70}}) {
+        FaultySaveCalls calls;
+        calls.budget = budget;
+        testing::RecordingPresenter presenter;
+        TrackerConfig config;
+        EXPECT_TRUE(writeConfigFile(path(), config, calls)) << budget;
+        EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Failed to write data"});
+        EXPECT_EQ(readAll(path()), old) << budget;
+    }
+    // Only its permission bits stay, as on a replaced file.
+    ASSERT_EQ(::chmod(path().c_str(), 04755), 0);
+    testing::RecordingPresenter presenter;
+    TrackerConfig config;
+    EXPECT_FALSE(writeConfigFile(path(), config));
+    EXPECT_EQ(readAll(path()), defaultFile());
+    struct stat info {};
+    ASSERT_EQ(::stat(path().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0755u);
+    // No new file, and no old one too large to keep in memory for putting back.
+    EXPECT_TRUE(writeConfigFile(path("new.zb3"), config));
+    EXPECT_TRUE(writeConfigFile(path("huge.zb3"), config));
+    EXPECT_EQ(presenter.texts(),
+              (std::vector<std::string>{"Failed to open file", "Failed to open file"}));
+    EXPECT_EQ(readAll(path("huge.zb3")).size(), std::size_t{2 << 20});
+    EXPECT_EQ(folderEntries(), (std::vector<std::string>{"config.zb3", "huge.zb3"}));
+    ASSERT_EQ(::chmod(folder_.c_str(), 0755), 0);
+}
 
 TEST_F(ConfigFileTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
     const Bytes old = {'o', 'l', 'd', ' ', 'f', 'i', 'l', 'e'};
@@ -249,12 +327,19 @@ TEST_F(ConfigFileTest, LoadDecodesAFileWhoseMagicIsInAnyCase) {
     EXPECT_EQ(config.activeProfile, 0);
 }
 
-TEST_F(ConfigFileTest, LoadRejectsAMissingFile) {
-    testing::RecordingPresenter presenter;
-    TrackerConfig config;
-    EXPECT_TRUE(readConfigFile(path("absent.zb3"), config));
-    EXPECT_EQ(presenter.shown, (std::vector<testing::ShownMessage>{
-                                   {"Failed to open file", "Load Failed", MessageButtons::Ok}}));
+TEST_F(ConfigFileTest, LoadRejectsWhatIsNoRegularFileWithoutWaiting) {
+    ASSERT_EQ(::mkfifo(path("fifo.zb3").c_str(), 0600), 0);
+    fs::create_directories(folder_ / "folder.zb3");
+    for (const char* name : {"absent.zb3", "fifo.zb3", "folder.zb3"}) {
+        testing::RecordingPresenter presenter;
+        TrackerConfig config;
+        config.calibration = 7;
+        EXPECT_TRUE(readConfigFile(path(name), config)) << name;
+        EXPECT_EQ(presenter.shown, (std::vector<testing::ShownMessage>{
+                                       {"Failed to open file", "Load Failed", MessageButtons::Ok}}))
+            << name;
+        EXPECT_EQ(config.calibration, 7) << name;
+    }
 }
 
 TEST_F(ConfigFileTest, LoadRejectsBadMagicAndLength) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -120,7 +121,7 @@ TEST(EncodeImageTest, SmartBeaconingAndSlotBlocksAndAnUnsharedAddress) {
 
     TrackerConfig decoded;
     decoded.slotSeconds[1] = 0;
-    decoded.decodeImage(image);
+    ASSERT_FALSE(decoded.decodeImage(image));
     EXPECT_EQ(text(decoded.callsign[1]), "N0CALL-9");
     EXPECT_EQ(decoded.slotSeconds[1], 15);
     EXPECT_EQ(decoded.sbSlowRate[0], 1800);
@@ -196,7 +197,7 @@ TEST(EncodeImageTest, StatusTextMayEndExactlyAtByte126) {
     EXPECT_EQ(text(config.statusText[1]), fits + "y");
 
     TrackerConfig decoded;
-    decoded.decodeImage(image);
+    ASSERT_FALSE(decoded.decodeImage(image));
     EXPECT_EQ(text(decoded.statusText[0]), fits);
 }
 
@@ -220,13 +221,13 @@ TEST(EncodeImageTest, BlankAndLeadingCommaPathElements) {
     EXPECT_EQ(address(image, 0, 1),
               (std::vector<std::uint8_t>{0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x61}));
     TrackerConfig decoded;
-    decoded.decodeImage(image);
+    ASSERT_FALSE(decoded.decodeImage(image));
     EXPECT_EQ(text(decoded.digiPath[0]), "");
 
     for (const auto& [typed, read] : std::vector<std::pair<std::string, std::string>>{
              {"A,,B", "A,,B"}, {",WIDE2-1", "WIDE2-1"}, {"wide1-1,", "WIDE1-1"}, {"", ""}}) {
         config.setDigiPath(typed);
-        decoded.decodeImage(encode(config));
+        ASSERT_FALSE(decoded.decodeImage(encode(config)));
         EXPECT_EQ(text(decoded.digiPath[0]), read) << typed;
     }
 }
@@ -247,10 +248,39 @@ TEST(EncodeImageTest, ValuesBeyondTheirBytesKeepTheirLowBits) {
     EXPECT_EQ(image[3], 0xFE);
 
     TrackerConfig decoded;
-    decoded.decodeImage(image);
+    ASSERT_FALSE(decoded.decodeImage(image));
     EXPECT_EQ(decoded.micEPath[0], 255);
     EXPECT_EQ(decoded.transmitRate[0], 4464);
     EXPECT_EQ(decoded.calibration, 0xFE);
+}
+
+// Sixteen bits of rate - second + 1, wrapping both ways; the decoder takes the
+// second back from the rate as the tracker holds it.
+TEST(EncodeImageTest, TheSlotHoldsTheRateLessTheSecondPlusOne) {
+    constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+    struct Case {
+        std::int32_t rate, second;
+        std::uint8_t low, high;
+        std::int32_t decodedSecond;
+    };
+    for (const Case& c :
+         {Case{120, 20, 0x65, 0x00, 20}, Case{120, 1, 0x78, 0x00, 1}, Case{0, 0, 0x01, 0x00, 0},
+          Case{60, 61, 0x00, 0x00, 61}, Case{30, 32, 0xFF, 0xFF, -65504},
+          Case{70000, 5, 0x6C, 0x11, 5}, Case{kMin, kMax, 0x02, 0x00, -1}}) {
+        SCOPED_TRACE(::testing::Message() << c.rate << ", " << c.second);
+        TrackerConfig config;
+        config.slotEnable[0] = true;
+        config.transmitRate[0] = c.rate;
+        config.slotSeconds[0] = c.second;
+        const ConfigImage image = encode(config);
+        ASSERT_EQ(image[24], 42);
+        EXPECT_EQ(image[42], c.low);
+        EXPECT_EQ(image[43], c.high);
+        TrackerConfig decoded;
+        ASSERT_FALSE(decoded.decodeImage(image));
+        EXPECT_EQ(decoded.slotSeconds[0], c.decodedSecond);
+    }
 }
 
 TEST(EncodeImageTest, BothRateBlocksPutTheSlotBehindSmartBeaconing) {
@@ -264,7 +294,7 @@ TEST(EncodeImageTest, BothRateBlocksPutTheSlotBehindSmartBeaconing) {
 
     // The decoder reads the slot at the rate-block offset: here the speeds.
     TrackerConfig decoded;
-    decoded.decodeImage(image);
+    ASSERT_FALSE(decoded.decodeImage(image));
     EXPECT_EQ(decoded.slotSeconds[0], 120 - (5 + 256 * 65) + 1);
 }
 
@@ -281,7 +311,7 @@ TEST(EncodeImageTest, OverlongPathsLoseTrailingElementsLongestFirst) {
     // Bytes 42..126 less two frequency texts leave 73 for two lists of
     // 10 + 7n bytes: 7 elements in all, four and three.
     TrackerConfig decoded;
-    decoded.decodeImage(image);
+    ASSERT_FALSE(decoded.decodeImage(image));
     EXPECT_EQ(text(decoded.digiPath[0]), "A1,A2,A3,A4");
     EXPECT_EQ(text(decoded.digiPath[1]), "B1,B2,B3");
     EXPECT_EQ(image[41], image[40] + 6);
@@ -305,7 +335,7 @@ TEST(EncodeImageTest, BlocksMayFillTheImageToItsLastByte) {
     }
     const ConfigImage image = encode(config);
     TrackerConfig decoded;
-    decoded.decodeImage(image);
+    ASSERT_FALSE(decoded.decodeImage(image));
     EXPECT_EQ(text(decoded.digiPath[0]), "A1,A2,A3,A4,A5,A6,A7,A8,A9");
     EXPECT_EQ(presenter.shown.front().text, kPathWarning);
 }
@@ -337,7 +367,7 @@ TEST(DecodeImageTest, SymbolsBelowSignedSpaceGetSubstitutes) {
     image[32] = 0xC1;
     image[33] = 0x20;
     TrackerConfig config;
-    config.decodeImage(image);
+    ASSERT_FALSE(config.decodeImage(image));
     EXPECT_EQ(config.symbolCode[0], '-');
     EXPECT_EQ(config.symbolCode[1], '-');
     EXPECT_EQ(config.symbolTable[0], '/');
@@ -348,7 +378,7 @@ TEST(DecodeImageTest, SsidWithBit7DecodesWithoutSsid) {
     ConfigImage image = kDefaultImage;
     image[48] = 0x60 | 0x80 | (5 << 1);
     TrackerConfig config;
-    config.decodeImage(image);
+    ASSERT_FALSE(config.decodeImage(image));
     EXPECT_EQ(text(config.callsign[0]), "NOCALL");
     EXPECT_EQ(text(config.digiPath[0]), "WIDE1-1,WIDE2-1");
 }
@@ -357,7 +387,7 @@ TEST(DecodeImageTest, SkippedBlocksKeepTheirRecordValues) {
     TrackerConfig config;
     config.sbTurnTime = {77, 77};
     config.slotSeconds = {33, 33};
-    config.decodeImage(kDefaultImage);
+    ASSERT_FALSE(config.decodeImage(kDefaultImage));
     EXPECT_EQ(config.sbTurnTime[0], 77);
     EXPECT_EQ(config.slotSeconds[1], 33);
 }
@@ -395,7 +425,7 @@ TEST(DecodeImageTest, APathStopsBeforeTheElementThatWouldOverflowIt) {
         std::copy(std::begin(element), std::end(element), image.begin() + 42 + 7 * n);
     }
     TrackerConfig config;
-    config.decodeImage(image);
+    ASSERT_FALSE(config.decodeImage(image));
     const std::string path = text(config.digiPath[0]);
     EXPECT_EQ(path.size(), 99u);
     EXPECT_EQ(std::count(path.begin(), path.end(), ','), 9);

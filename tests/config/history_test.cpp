@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -40,7 +41,8 @@ class HistoryTest : public ::testing::Test {
     }
 
     fs::path folder_;
-    std::ostringstream warnings;
+    std::ostringstream warningText;
+    HistoryWarnings warnings{warningText};
 };
 
 TEST_F(HistoryTest, KeepsNamedImagesNewestFirstUpToTheLimit) {
@@ -49,7 +51,7 @@ TEST_F(HistoryTest, KeepsNamedImagesNewestFirstUpToTheLimit) {
                        "/dev/serial/by-id/usb-Acme_X_1-if00", "OV-QZ5 1.4 \r\n"},
                       warnings, folder_, 3);
     }
-    EXPECT_EQ(warnings.str(), "");
+    EXPECT_EQ(warningText.str(), "");
     const auto entries = listHistory(folder_);
     ASSERT_EQ(entries.size(), 3u);
     // Stored within the same millisecond or not, the newest is listed first.
@@ -69,6 +71,7 @@ TEST_F(HistoryTest, OtherFilesInTheFolderAreLeftAlone) {
     fs::create_directories(folder_);
     std::ofstream(folder_ / "notes.txt") << "mine";
     std::ofstream(folder_ / "my_own.zb3") << "mine";
+    std::ofstream(folder_ / "my_own_back_up.zb3") << "mine";
     const fs::path fiveParts = folder_ / "2026-01-01T000000.000Z_read_COM1_v_extra.zb3";
     std::ofstream(fiveParts) << "mine";
     keepInHistory({imageWith(1), "read", "COM1", ""}, warnings, folder_, 1);
@@ -76,6 +79,7 @@ TEST_F(HistoryTest, OtherFilesInTheFolderAreLeftAlone) {
     EXPECT_EQ(listHistory(folder_).size(), 1u);
     EXPECT_TRUE(fs::exists(folder_ / "notes.txt"));
     EXPECT_TRUE(fs::exists(folder_ / "my_own.zb3"));
+    EXPECT_TRUE(fs::exists(folder_ / "my_own_back_up.zb3"));
     EXPECT_TRUE(fs::exists(fiveParts));
     EXPECT_EQ(listHistory(folder_)[0].version, "unknown");
 }
@@ -87,9 +91,49 @@ TEST_F(HistoryTest, AFolderThatCannotBeWrittenGivesOneWarning) {
     fs::create_directories(folder_);
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
     keepInHistory({imageWith(1), "read", "COM1", "v"}, warnings, folder_);
-    const std::string text = warnings.str();
+    const std::string text = warningText.str();
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1);
     EXPECT_NE(text.find("not kept in the history"), std::string::npos);
+}
+
+// A board without a real-time clock may boot in 1970: the image just taken
+// must not be the one that goes. Names kept before numbering still count.
+TEST_F(HistoryTest, PrunesInTheOrderStoredWhateverTheClockSays) {
+    fs::create_directories(folder_);
+    const auto plant = [&](const std::string& name) { std::ofstream(folder_ / name) << "kept"; };
+    plant("2099-01-01T000000.000Z_backup_COM1_v.zb3");
+    plant("2098-01-01T000000.000Zn001_read_COM1_v.zb3");
+    plant("000007_2099-06-01T000000.000Z_write_COM1_v.zb3");
+    keepInHistory({imageWith(1), "read", "COM1", "v"}, warnings, folder_, 2);
+    plant("000020_2099-07-01T000000.000Z_write_COM1_v.zb3");
+    keepInHistory({imageWith(2), "read", "COM1", "v"}, warnings, folder_, 3);
+    const auto entries = listHistory(folder_);
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].file.filename().string().substr(0, 7), "000021_");
+    EXPECT_EQ(entries[1].file.filename(), "000020_2099-07-01T000000.000Z_write_COM1_v.zb3");
+    EXPECT_EQ(entries[1].time, "2099-07-01 00:00:00.000");
+    EXPECT_EQ(entries[2].file.filename().string().substr(0, 7), "000008_");
+    // Behind twice, said once.
+    const std::string text = warningText.str();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
+    EXPECT_NE(text.find("the clock ("), std::string::npos) << text;
+}
+
+TEST_F(HistoryTest, FoldersAndImagesAreTheUsersAlone) {
+    const mode_t umaskBefore = ::umask(022);
+    folder_ /= "state/history";
+    keepInHistory({imageWith(1), "read", "COM1", "v"}, warnings, folder_);
+    ::umask(umaskBefore);
+    const auto mode = [](const fs::path& path) {
+        struct stat info {};
+        ::stat(path.c_str(), &info);
+        return info.st_mode & 0777;
+    };
+    EXPECT_EQ(mode(folder_.parent_path()), 0700u);
+    EXPECT_EQ(mode(folder_), 0700u);
+    ASSERT_EQ(listHistory(folder_).size(), 1u);
+    EXPECT_EQ(mode(listHistory(folder_)[0].file), 0600u);
+    folder_ = folder_.parent_path().parent_path();
 }
 
 TEST_F(HistoryTest, FolderFollowsTheStateVariables) {

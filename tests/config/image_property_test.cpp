@@ -209,14 +209,6 @@ void checkRoundTrip(const TrackerConfig& original) {
             EXPECT_EQ(decoded.sbTurnTime[k], config.sbTurnTime[k] & 0xFF);
         } else {
             EXPECT_EQ(decoded.sbSlowRate[k], config.sbSlowRate[k]);
-            if (config.slotEnable[k]) {
-                const std::int32_t stored =
-                    static_cast<std::int32_t>(static_cast<std::uint32_t>(config.transmitRate[k]) -
-                                              static_cast<std::uint32_t>(config.slotSeconds[k]) +
-                                              1u) &
-                    0xFFFF;
-                EXPECT_EQ(decoded.slotSeconds[k], (config.transmitRate[k] & 0xFFFF) - stored + 1);
-            }
         }
     }
 }

@@ -90,17 +90,5 @@ TEST(TrackerConfigTest, SetFrequencyKeepsTheBandAndFallsBackToThePrimaryDefault)
     }
 }
 
-TEST(TrackerConfigTest, ClampComparesSigned) {
-    constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
-    constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
-    EXPECT_EQ(clamp(-1, 0, 255), 0);
-    EXPECT_EQ(clamp(kMin, 0, 255), 0);
-    EXPECT_EQ(clamp(256, 0, 255), 255);
-    EXPECT_EQ(clamp(kMax, 0, 255), 255);
-    EXPECT_EQ(clamp(0, 0, 255), 0);
-    EXPECT_EQ(clamp(255, 0, 255), 255);
-    EXPECT_EQ(clamp(77, 0, 255), 77);
-}
-
 }  // namespace
 }  // namespace qz5

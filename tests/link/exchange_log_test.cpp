@@ -28,6 +28,8 @@ TEST(ExchangeLog, OneLinePerEventInHexTimedFromTheStart) {
         "+0.002s rate 9600");
     EXPECT_EQ(formatWireEvent({WireEvent::Kind::Closed, origin + 1600us, 0, true, {}, {}}, origin),
               "+0.002s close");
+    EXPECT_EQ(formatWireEvent({WireEvent::Kind::Note, origin, 0, true, {}, "dropped"}, origin),
+              "+0.000s note: dropped");
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ class PosixSerialPortTest : public ::testing::Test {
   protected:
     ~PosixSerialPortTest() override {
         if (handle != kInvalidPortHandle) {
-            api.close(handle);
+            EXPECT_TRUE(api.close(handle));
         }
     }
 
@@ -209,7 +209,7 @@ TEST_F(PosixSerialPortTest, SomethingThatIsNoTerminalHasNoLineSettings) {
     link.setPortName("COM1");
     EXPECT_TRUE(link.openPort());
     EXPECT_EQ(presenter.texts(), Texts{"GetCommState failed"});
-    EXPECT_FALSE(link.closePort());
+    EXPECT_FALSE(link.isOpen());
 }
 
 TEST_F(PosixSerialPortTest, AClosedHandleNeverClosesTheFileThatTookItsNumber) {

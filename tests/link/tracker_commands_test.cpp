@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <numeric>
 
 #include "link/port_table.h"
@@ -91,18 +92,90 @@ TEST_F(TrackerCommandsTest, VersionReplyIsCutToCapacityAndTerminated) {
     EXPECT_EQ(reply[30], '#');  // nothing written past the capacity given
 }
 
-TEST_F(TrackerCommandsTest, RejectedReplyIsSilentAndKeepsThePortUntilTheNextOpen) {
+TEST_F(TrackerCommandsTest, RejectedReplyIsSilentAndLetsThePortGo) {
     api.replies = {{}, text("HELLO")};
     EXPECT_TRUE(link.queryVersion(reply30));
     EXPECT_TRUE(presenter.shown.empty());
-    EXPECT_TRUE(link.isOpen());
     EXPECT_EQ(replyText(), "HELLO");
-
-    api.calls.clear();
-    api.replies = {{}, text("ov-qz5")};
-    EXPECT_FALSE(link.queryVersion(reply30));
-    EXPECT_EQ(api.calls.front(), "close");
+    EXPECT_EQ(api.calls.back(), "close");
+    EXPECT_FALSE(link.isOpen());
     EXPECT_TRUE(api.openHandles.empty());
+}
+
+struct FailedCommand {
+    const char* name;
+    std::function<void(testing::FakeSerialPortApi&)> fault;
+    std::function<bool(SerialLink&)> command;  // true when it failed
+    Texts messages;
+};
+
+// Whichever step fails, the device is free for other programs afterwards.
+TEST_F(TrackerCommandsTest, ACommandThatFailedHoldsNoPort) {
+    std::array<char, 32> area{};
+    const std::span<char> reply{area.data(), 30};
+    Bytes buffer(200);
+    const Texts closeFailed{"ComPort Close failed"};
+    const FailedCommand cases[] = {
+        {"unusable line",
+         [](auto& fake) { fake.failSetLineSettings = true; },
+         [&](SerialLink& l) { return l.probeDevice(reply); },
+         {"SetCommState failed", "SetCommState failed", "Zelbin3 Not Found"}},
+        {"write refused",
+         [](auto& fake) { fake.writesBeforeFailure = 0; },
+         [&](SerialLink& l) { return l.queryVersion(reply); },
+         {"ComPort write failed"}},
+        {"no device",
+         [](auto& fake) { fake.devices.clear(); },
+         [&](SerialLink& l) { return l.writeImageVerified(testImage()); },
+         {"Could not aquire Com Port"}},
+        {"close refused after the image", [](auto& fake) { fake.failingCloses = 1; },
+         [&](SerialLink& l) { return l.writeImageVerified(testImage()); }, closeFailed},
+        {"close refused after the read", [](auto& fake) { fake.failingCloses = 1; },
+         [&](SerialLink& l) { return l.fetchImage(buffer) == 0; }, closeFailed},
+        {"close refused after the tone", [](auto& fake) { fake.failingCloses = 1; },
+         [&](SerialLink& l) { return l.sendTone(kToneLow); }, closeFailed},
+    };
+    for (const FailedCommand& c : cases) {
+        testing::RecordingPresenter shown;
+        testing::FakeSerialPortApi fake;
+        fake.devices.insert(kDevice);
+        SerialLink failing{fake, ports};
+        failing.setPortName("COM1");
+        c.fault(fake);
+        EXPECT_TRUE(c.command(failing)) << c.name;
+        EXPECT_EQ(shown.texts(), c.messages) << c.name;
+        EXPECT_FALSE(failing.isOpen()) << c.name;
+        EXPECT_TRUE(fake.openHandles.empty()) << c.name;
+    }
+}
+
+// A tone counts as sent once its code is on the line, whatever fails after.
+TEST_F(TrackerCommandsTest, ToneSentSaysWhetherTheCodeWentOut) {
+    struct ToneCase {
+        const char* name;
+        std::function<void(testing::FakeSerialPortApi&)> fault;
+        bool failed;
+        bool sent;
+    };
+    const ToneCase cases[] = {
+        {"sent", [](auto&) {}, false, true},
+        {"close refused", [](auto& fake) { fake.failingCloses = 1; }, true, true},
+        {"stop sent, code refused", [](auto& fake) { fake.writesBeforeFailure = 3; }, true, false},
+        {"no device", [](auto& fake) { fake.devices.clear(); }, true, false},
+    };
+    for (const ToneCase& c : cases) {
+        testing::FakeSerialPortApi fake;
+        fake.devices.insert(kDevice);
+        SerialLink toning{fake, ports};
+        toning.setPortName("COM1");
+        ASSERT_FALSE(toning.sendTone(kToneHigh));  // what an earlier tone left must not count
+        c.fault(fake);
+        std::vector<LinkProgress::Step> steps;
+        toning.setProgressCallback([&](const LinkProgress& p) { steps.push_back(p.step); });
+        EXPECT_EQ(toning.sendTone(kToneStop), c.failed) << c.name;
+        EXPECT_EQ(toning.toneSent(), c.sent) << c.name;
+        EXPECT_EQ(steps, std::vector{LinkProgress::Step::StoppingTone}) << c.name;
+    }
 }
 
 TEST_F(TrackerCommandsTest, ReplyBuffersTooSmallForTextAreRejectedSafely) {
@@ -153,8 +226,7 @@ TEST_F(TrackerCommandsTest, SilentLineIsNotFoundAndLeaves9600ForTheTones) {
 
     api.calls.clear();
     EXPECT_FALSE(link.sendTone(kToneLow));
-    EXPECT_EQ(api.calls[0], "close");  // the port the rejected reply left held
-    EXPECT_EQ(api.calls[3], "set 9600");
+    EXPECT_EQ(api.calls[2], "set 9600");
 }
 
 TEST_F(TrackerCommandsTest, MissingPortShowsOneMessagePerRateThenNotFound) {

@@ -114,6 +114,39 @@ TEST(PtyTracker, ReportsEachExchangeToItsObserver) {
     EXPECT_LE(events[1].time, events[2].time);
 }
 
+// A host that sends without end costs a bounded amount of memory, and the
+// log still shows every byte.
+TEST(PtyTracker, KeepsOnlyTheNewestBytesOfAHostThatNeverStopsAndSaysSo) {
+    EventLog log;
+    PtyTracker tracker(TrackerModel(), log.observer());
+    RawHost host(tracker.slavePath(), B4800);
+    Bytes noise(PtyTracker::kKeptReceived * 2 + 100);
+    for (std::size_t i = 0; i < noise.size(); ++i) {
+        noise[i] = static_cast<std::uint8_t>('a' + i % 26);
+    }
+    host.send(noise);
+    ASSERT_TRUE(testing::waitUntil([&] {
+        const auto kept = tracker.received();
+        return !kept.empty() && kept.back().value == noise.back() &&
+               kept.size() == PtyTracker::kKeptReceived;
+    }));
+    EXPECT_EQ(tracker.received().front().value, noise[noise.size() - PtyTracker::kKeptReceived]);
+
+    std::size_t logged = 0;
+    std::size_t notes = 0;
+    ASSERT_TRUE(testing::waitUntil([&] {
+        logged = 0;
+        notes = 0;
+        for (const WireEvent& event : log.waitForCount(0)) {
+            EXPECT_LE(event.bytes.size(), PtyTracker::kKeptReceived);
+            logged += event.kind == WireEvent::Kind::Received ? event.bytes.size() : 0;
+            notes += event.kind == WireEvent::Kind::Note;
+        }
+        return logged == noise.size();
+    }));
+    EXPECT_EQ(notes, 1u);
+}
+
 TEST(PtyTracker, AnswersAgainAfterTheHostClosesAndReopens) {
     PtyTracker tracker;
     const auto before = tracker.memory();

@@ -27,6 +27,7 @@ class IsolatedHome {
         } while (!std::filesystem::create_directory(root_));
         setVariable("XDG_STATE_HOME", (root_ / "state").string());
         setVariable("XDG_CONFIG_HOME", (root_ / "config").string());
+        setVariable("LOCALAPPDATA", (root_ / "local").string());  // Windows' state and settings
     }
     ~IsolatedHome() {
         std::error_code ignored;

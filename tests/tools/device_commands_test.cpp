@@ -41,6 +41,15 @@ std::string fileImage(const std::string& file) {
     return file.substr(8);
 }
 
+// The directions of the kept images, newest first.
+std::vector<std::string> directions() {
+    std::vector<std::string> result;
+    for (const auto& entry : listHistory()) {
+        result.push_back(entry.direction);
+    }
+    return result;
+}
+
 // The commands as the tool runs them: the real serial layer on the simulated
 // tracker's pseudo-terminal, reached as COM3.
 class DeviceCommandsTest : public ::testing::Test {
@@ -53,18 +62,9 @@ class DeviceCommandsTest : public ::testing::Test {
     PtyTracker tracker;
     PortTable ports{{{"COM3", tracker.slavePath()}}};
     SerialLink link{PosixSerialPortApi::instance(), ports};
-    TrackerPort port{link, "COM3"};
     testing::RecordingPresenter presenter;
     testing::TempFolder folder;
     std::ostringstream out;
-
-    static std::vector<std::string> directions() {
-        std::vector<std::string> result;
-        for (const auto& entry : listHistory()) {
-            result.push_back(entry.direction);
-        }
-        return result;
-    }
 
     // Read commands (ESC U) the tracker heard.
     int imageReads() const {
@@ -81,6 +81,15 @@ TEST_F(DeviceCommandsTest, VersionPrintsTheReplyAsOneLine) {
     EXPECT_EQ(runVersion(link, out), ExitStatus::Ok);
     EXPECT_EQ(out.str(), "OV-QZ5 1.4\n");
     EXPECT_TRUE(presenter.shown.empty());
+
+    // A device may send any bytes; none of them reaches the terminal as they are.
+    PtyTracker odd(TrackerModel(4800, "OV-QZ5 \x1b]0;x\x07\x1b[31m\xff\r\n"));
+    const PortTable oddPorts{{{"COM3", odd.slavePath()}}};
+    link.setPortTable(oddPorts);
+    out.str("");
+    EXPECT_EQ(runVersion(link, out), ExitStatus::Ok);
+    EXPECT_EQ(out.str(), "OV-QZ5 \\x1b]0;x\\x07\\x1b[31m\\xff\n");
+    link.setPortTable(ports);
 }
 
 TEST_F(DeviceCommandsTest, SilentTrackerIsNotFound) {
@@ -98,13 +107,13 @@ TEST_F(DeviceCommandsTest, ReadSavesTheTrackersOwnBytes) {
     ASSERT_FALSE(decoded.decodeImage(image));
     ASSERT_NE(imageOf(decoded), image);
 
-    EXPECT_EQ(runRead(port, folder.path("read.zb3"), out), ExitStatus::Ok);
+    EXPECT_EQ(runRead(link, folder.path("read.zb3"), out), ExitStatus::Ok);
     EXPECT_EQ(presenter.shown,
               (std::vector<ShownMessage>{{"Read Successful", "Zelbin3 Read", MessageButtons::Ok}}));
     EXPECT_EQ(fileImage(folder.read("read.zb3")), std::string(image.begin(), image.end()));
     EXPECT_EQ(out.str(), "");
 
-    EXPECT_EQ(runRead(port, std::nullopt, out), ExitStatus::Ok);
+    EXPECT_EQ(runRead(link, std::nullopt, out), ExitStatus::Ok);
     EXPECT_EQ(parseJson(out.str()), configToJson(decoded));
     EXPECT_EQ(directions(), (std::vector<std::string>{"read", "read"}));
 }
@@ -120,7 +129,7 @@ TEST_F(DeviceCommandsTest, WriteSendsAFilesBytesAfterABackupRead) {
     const ConfigImage before = imageOf(TrackerConfig());
     tracker.setMemory(before);
 
-    EXPECT_EQ(runWrite(port, folder.path("in.zb3"), {}), ExitStatus::Ok)
+    EXPECT_EQ(runWrite(link, folder.path("in.zb3"), {}), ExitStatus::Ok)
         << ::testing::PrintToString(presenter.texts());
     EXPECT_EQ(tracker.memory(), image);
     // Newest first: what was written, then the tracker's image before it.
@@ -130,7 +139,9 @@ TEST_F(DeviceCommandsTest, WriteSendsAFilesBytesAfterABackupRead) {
     ConfigImage backup{};
     ASSERT_FALSE(readConfigFile(kept[1].file.string(), ignored, &backup));
     EXPECT_EQ(backup, before);
-    EXPECT_EQ(kept[0].port, "COM3");
+    // The device behind COM3 (a pseudo-terminal has no by-id name).
+    const std::string device = tracker.slavePath();
+    EXPECT_EQ(kept[0].port, "dev-pts-" + device.substr(device.rfind('/') + 1));
     EXPECT_EQ(kept[0].version, "OV-QZ5-1.4");
     // Three image reads: the backup twice, the write's read-back once.
     EXPECT_EQ(imageReads(), 3);
@@ -138,7 +149,7 @@ TEST_F(DeviceCommandsTest, WriteSendsAFilesBytesAfterABackupRead) {
 
 TEST_F(DeviceCommandsTest, WithoutBackupNoExtraReadHappens) {
     folder.write("record.json", "{}");
-    EXPECT_EQ(runWrite(port, folder.path("record.json"), {.backup = false}), ExitStatus::Ok);
+    EXPECT_EQ(runWrite(link, folder.path("record.json"), {.backup = false}), ExitStatus::Ok);
     EXPECT_EQ(imageReads(), 1);
     EXPECT_EQ(directions(), std::vector<std::string>{"write"});
 }
@@ -146,7 +157,7 @@ TEST_F(DeviceCommandsTest, WithoutBackupNoExtraReadHappens) {
 TEST_F(DeviceCommandsTest, AFailedBackupReadWritesNothing) {
     folder.write("record.json", R"({"calibration":5})");
     tracker.setFaults({.shortReadBack = true});
-    EXPECT_EQ(runWrite(port, folder.path("record.json"), {}), ExitStatus::Failed);
+    EXPECT_EQ(runWrite(link, folder.path("record.json"), {}), ExitStatus::Failed);
     ASSERT_EQ(presenter.texts().size(), 2u);
     EXPECT_EQ(presenter.texts()[0], "Read Failed");
     EXPECT_NE(presenter.texts()[1].find("--no-backup"), std::string::npos);
@@ -157,7 +168,7 @@ TEST_F(DeviceCommandsTest, AFailedBackupReadWritesNothing) {
 TEST_F(DeviceCommandsTest, ReadOfOtherThan128BytesFails) {
     // Two equal reads of 127 bytes pass the link's own check; the count must not.
     tracker.setFaults({.shortReadBack = true});
-    EXPECT_EQ(runRead(port, folder.path("read.zb3"), out), ExitStatus::Failed);
+    EXPECT_EQ(runRead(link, folder.path("read.zb3"), out), ExitStatus::Failed);
     EXPECT_EQ(presenter.shown,
               (std::vector<ShownMessage>{{"Read Failed", "Zelbin3 Read", MessageButtons::Ok}}));
     EXPECT_FALSE(folder.exists("read.zb3"));
@@ -169,7 +180,7 @@ TEST_F(DeviceCommandsTest, WriteStoresTheRecordAndVerifiesIt) {
     TrackerConfig expected;
     applyJson(parseJson(folder.read("record.json")), expected);
 
-    EXPECT_EQ(runWrite(port, folder.path("record.json"), {.emergencyOk = true, .backup = false}),
+    EXPECT_EQ(runWrite(link, folder.path("record.json"), {.emergencyOk = true, .backup = false}),
               ExitStatus::Ok)
         << ::testing::PrintToString(presenter.texts());
     EXPECT_EQ(
@@ -181,7 +192,7 @@ TEST_F(DeviceCommandsTest, WriteStoresTheRecordAndVerifiesIt) {
 TEST_F(DeviceCommandsTest, WriteThatReadsBackWrongFails) {
     folder.write("record.json", "{}");
     tracker.setFaults({.corruptReadBack = true});
-    EXPECT_EQ(runWrite(port, folder.path("record.json"), {.backup = false}), ExitStatus::Failed);
+    EXPECT_EQ(runWrite(link, folder.path("record.json"), {.backup = false}), ExitStatus::Failed);
     EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Write Failed"});
 }
 
@@ -193,7 +204,7 @@ TEST_F(DeviceCommandsTest, EmergencyWithoutConsentSendsNothing) {
                      R"({"profiles":[{},{"micEStatus":)" + std::string(status) + "}]}");
         presenter.shown.clear();
         presenter.answers = {MessageAnswer::Cancel};
-        EXPECT_EQ(runWrite(port, folder.path("record.json"), {}), ExitStatus::Usage);
+        EXPECT_EQ(runWrite(link, folder.path("record.json"), {}), ExitStatus::Usage);
         ASSERT_EQ(presenter.shown.size(), 2u);
         EXPECT_EQ(presenter.shown[0],
                   (ShownMessage{kEmergencyQuestion, "Zelbin3 Write", MessageButtons::OkCancel}));
@@ -205,9 +216,9 @@ TEST_F(DeviceCommandsTest, EmergencyWithoutConsentSendsNothing) {
 }
 
 TEST_F(DeviceCommandsTest, UnreadableInputSendsNothing) {
-    EXPECT_EQ(runWrite(port, folder.path("missing.zb3"), {}), ExitStatus::Failed);
+    EXPECT_EQ(runWrite(link, folder.path("missing.zb3"), {}), ExitStatus::Failed);
     folder.write("bad.json", R"({"profiles":[{"micEStatus":"7"}]})");
-    EXPECT_EQ(runWrite(port, folder.path("bad.json"), {}), ExitStatus::Usage);
+    EXPECT_EQ(runWrite(link, folder.path("bad.json"), {}), ExitStatus::Usage);
     EXPECT_EQ(presenter.texts(),
               (std::vector<std::string>{"Failed to open file", folder.path("bad.json") +
                                                                    ": profiles[0].micEStatus: "
@@ -271,6 +282,12 @@ TEST_F(DeviceCliTest, WriteFindsTheTrackerAt9600AndReadGivesTheImageBack) {
     EXPECT_EQ(read.status, 0);
     EXPECT_EQ(read.err, "Zelbin3 Read: Read Successful\n");
     EXPECT_EQ(fileImage(folder.read("back.zb3")), std::string(image.begin(), image.end()));
+
+    // Without --no-backup, the tracker's image goes into the history first.
+    std::filesystem::remove_all(historyDir());
+    EXPECT_EQ(
+        testing::runTool({"write", "--port", tracker.slavePath(), folder.path("f.zb3")}).status, 0);
+    EXPECT_EQ(directions(), (std::vector<std::string>{"write", "backup"}));
 }
 
 TEST_F(DeviceCliTest, EmergencyIsRefusedWithoutTheFlag) {

@@ -1,11 +1,20 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 
+#include "common/outside_text.h"
+#include "config/history.h"
+#include "config/record_fields.h"
 #include "support/recording_presenter.h"
 #include "tool_process.h"
 #include "tools/qz5cfg/config_json.h"
+#include "tools/qz5cfg/file_commands.h"
 #include "tools/qz5cfg/record_source.h"
 
 namespace qz5 {
@@ -103,8 +112,6 @@ TEST(FileCommands, FileFailuresExitOneWithTheirMessages) {
          "Save Failed: Failed to open file\n"},
         {{"build", folder.path("missing.json"), folder.path("out.zb3")},
          "qz5cfg: cannot open " + folder.path("missing.json") + ": No such file or directory\n"},
-        {{"build", folder.path(""), folder.path("out.zb3")},
-         "qz5cfg: cannot read " + folder.path("") + "\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args[0] + " " + c.args[1]);
@@ -116,28 +123,59 @@ TEST(FileCommands, FileFailuresExitOneWithTheirMessages) {
     EXPECT_FALSE(folder.exists("out.zb3"));
 }
 
-TEST(FileCommands, BadJsonExitsTwoAndWritesNothing) {
+// Bad records and inputs that are no files: exit 2, a message that shows
+// every byte it quotes, nothing written, and no wait for a writer.
+TEST(FileCommands, BadRecordsAndInputsExitTwoAndWriteNothing) {
     TempFolder folder;
     folder.write("long.json", R"({"profiles":[{"callsign":"ABCDEFGHIJKLMNOPQRST"}]})");
     folder.write("syntax.json", "{\n  \"calibration\": 12,\n}\n");
     folder.write("array.json", "[1, 2]");
-
-    auto run = runTool({"build", folder.path("long.json"), folder.path("out.zb3")});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "qz5cfg: " + folder.path("long.json") +
-                           ": profiles[0].callsign: longer than 19 characters\n");
-
-    run = runTool({"build", folder.path("syntax.json"), folder.path("out.zb3")});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(
-        run.err.rfind(
-            "qz5cfg: " + folder.path("syntax.json") + ": parse error at line 3, column 1:", 0),
-        0u)
-        << run.err;
-
-    run = runTool({"build", folder.path("array.json"), folder.path("out.zb3")});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "qz5cfg: " + folder.path("array.json") + ": expected a JSON object\n");
+    folder.write("huge.json", R"({"calibration": 1e400})");
+    folder.write("escape.json", R"({"profiles":[{"\u001b]0;OWN\u0007x": 1}]})");
+    folder.write("bytes.json", "{\"\xff\x1b[31m\": 1}");
+    ASSERT_EQ(mkfifo(folder.path("fifo.json").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(folder.path("fifo.zb3").c_str(), 0600), 0);
+    const auto build = [&](const std::string& in) {
+        return std::vector<std::string>{"build", folder.path(in), folder.path("out.zb3")};
+    };
+    const std::string notAFile =
+        " is not a regular file (a folder, a FIFO or a device); give a file.";
+    struct Case {
+        std::vector<std::string> args;
+        std::string err;  // all of it, or its start when it ends in "..."
+    };
+    const std::vector<Case> cases = {
+        {build("long.json"), "qz5cfg: " + folder.path("long.json") +
+                                 ": profiles[0].callsign: longer than 19 characters\n"},
+        {build("syntax.json"),
+         "qz5cfg: " + folder.path("syntax.json") + ": parse error at line 3, column 1:..."},
+        {build("array.json"),
+         "qz5cfg: " + folder.path("array.json") + ": expected a JSON object\n"},
+        {build("huge.json"),
+         "qz5cfg: " + folder.path("huge.json") + ": number overflow parsing '1e400'\n"},
+        {build("escape.json"), "qz5cfg: " + folder.path("escape.json") +
+                                   ": profiles[0].\\x1b]0;OWN\\x07x: unknown field\n"},
+        {build("bytes.json"), "qz5cfg: " + folder.path("bytes.json") + ": parse error..."},
+        {build("fifo.json"), "qz5cfg: " + folder.path("fifo.json") + notAFile + "\n"},
+        {build(""), "qz5cfg: " + folder.path("") + notAFile + "\n"},
+        {{"show", folder.path("fifo.zb3")},
+         "Load Failed: Failed to open file\n" + folder.path("fifo.zb3") + notAFile + "\n"},
+        {{"write", "--port", "/dev/null", folder.path("fifo.zb3")},
+         "Load Failed: Failed to open file\n" + folder.path("fifo.zb3") + notAFile + "\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[1]);
+        const auto run = runTool(c.args);
+        EXPECT_EQ(run.status, 2);
+        if (c.err.ends_with("...")) {
+            EXPECT_EQ(run.err.rfind(c.err.substr(0, c.err.size() - 3), 0), 0u) << run.err;
+        } else {
+            EXPECT_EQ(run.err, c.err);
+        }
+        std::string lines = run.err;
+        std::erase(lines, '\n');
+        EXPECT_EQ(printableText(lines), lines);
+    }
     EXPECT_FALSE(folder.exists("out.zb3"));
 }
 
@@ -182,11 +220,47 @@ TEST(FileCommands, UsageErrorsExitTwo) {
 TEST(FileCommands, HelpDescribesEveryCommandAndTheJsonForm) {
     const auto run = runTool({"--help"});
     EXPECT_EQ(run.status, 0);
-    for (const char* text : {"show FILE", "build JSON_FILE", "version --port", "read --port",
-                             "--json", "write --port", "--emergency-ok", "Exit status",
-                             "\"profiles\"", "slotDivides600", "frequencyMHz", "U+00FF"}) {
+    for (const char* text :
+         {"show FILE", "build JSON_FILE", "version --port", "read --port", "--json", "write --port",
+          "--emergency-ok", "Exit status", "\"profiles\"", "U+00FF"}) {
         EXPECT_NE(run.out.find(text), std::string::npos) << text;
     }
+    // Every field of a profile, in the table's order, each followed by ',' or '.'.
+    const std::size_t start = run.out.find("  Each profile object");
+    std::size_t at = start;
+    forEachProfileField([&](const FieldInfo& field, auto) {
+        const std::size_t found = run.out.find(std::string(" ") + field.name, at);
+        ASSERT_NE(found, std::string::npos) << field.name;
+        at = found + std::strlen(field.name) + 1;
+        EXPECT_TRUE(run.out[at] == ',' || run.out[at] == '.') << field.name;
+    });
+    // The paragraph is filled like the rest: lines of up to 77 characters,
+    // indented by two, and none with room left for the next line's first word.
+    std::istringstream paragraph(run.out.substr(start, at + 2 - start));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(paragraph, line);) {
+        EXPECT_TRUE(line.size() <= 77 && line.starts_with("  ") && line[2] != ' ' &&
+                    !line.ends_with(' '))
+            << '"' << line << '"';
+        const std::size_t firstWord = std::min(line.find(' ', 2), line.size()) - 2;
+        if (!lines.empty()) {
+            EXPECT_GT(lines.back().size() + 1 + firstWord, 77u) << line;
+        }
+        lines.push_back(line);
+    }
+}
+
+TEST(FileCommands, HistoryShowsOddNamesEscaped) {
+    std::filesystem::remove_all(historyDir());
+    std::filesystem::create_directories(historyDir());
+    const std::string name = "000001_2026-01-01T000000.000Z_read_COM1_\x1b[31m\xff.zb3";
+    std::ofstream(historyDir() / name) << "kept";
+    std::ostringstream out;
+    EXPECT_EQ(runHistory(out), ExitStatus::Ok);
+    EXPECT_EQ(out.str(), "2026-01-01 00:00:00.000  read  COM1  \\x1b[31m\\xff  " +
+                             (historyDir() / "000001_2026-01-01T000000.000Z_read_COM1_").string() +
+                             "\\x1b[31m\\xff.zb3\n");
+    std::filesystem::remove_all(historyDir());
 }
 
 TEST(FileCommands, UnwritableOutputIsAFailure) {

@@ -26,7 +26,8 @@ TEST(PortListingTest, ListsEveryDeviceWithItsNameAndWhyItCannotBeOpened) {
     tree.node("ttyUSB1", held.slavePath());
     tree.node("ttyACM0", tree.path("dev/unplugged"));
     tree.node("ttyACM1");
-    tree.usbDevice("sys/devices/usb1/1-4", "0001", "0003", "Acme", "Board", "8573");
+    // What the device says of itself is any bytes its maker (or forger) chose.
+    tree.usbDevice("sys/devices/usb1/1-4", "0001", "0003", "Acme\x1b[31m", "Board\xff", "85\a73");
     tree.tty("ttyACM1", "sys/devices/usb1/1-4/1-4:1.0", "cdc_acm");
     tree.link("dev/serial/by-id/usb-Acme_Board_8573-if00", "../../ttyACM1");
     testing::PortHolderProcess holder(held.slavePath());
@@ -45,8 +46,9 @@ TEST(PortListingTest, ListsEveryDeviceWithItsNameAndWhyItCannotBeOpened) {
                 HasSubstr("(pid " + std::to_string(holder.pid()) + ")"));
     EXPECT_EQ(ports[2].at("comName"), "COM3");
     EXPECT_THAT(ports[2].at("reason").get<std::string>(), HasSubstr("is not there"));
-    EXPECT_EQ(ports[3].at("description"), "Acme Board (0001:0003)");
-    EXPECT_EQ(ports[3].at("serial"), "8573");
+    EXPECT_EQ(ports[3].at("description"), "Acme\\x1b[31m Board\\xff (0001:0003)");
+    EXPECT_EQ(ports[3].at("model"), "Board\uFFFD");
+    EXPECT_EQ(ports[3].at("serial"), "85\a73");
     EXPECT_EQ(ports[3].at("byId"), tree.path("dev/serial/by-id/usb-Acme_Board_8573-if00"));
 
     std::ostringstream text;
@@ -54,6 +56,8 @@ TEST(PortListingTest, ListsEveryDeviceWithItsNameAndWhyItCannotBeOpened) {
     EXPECT_THAT(text.str(), StartsWith("COM1  " + tree.path("dev/ttyUSB0")));
     EXPECT_THAT(text.str(), HasSubstr("can be opened\n"));
     EXPECT_THAT(text.str(), HasSubstr("cannot be opened: In use by "));
+    EXPECT_THAT(text.str(), HasSubstr("serial 85\\x0773, driver cdc_acm"));
+    EXPECT_EQ(text.str().find_first_of("\x1b\a\xff"), std::string::npos);
 }
 
 TEST(PortListingTest, TheToolListsThisMachinesPortsAndExplainsARefusedOpen) {

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <initializer_list>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/controls/control_ids.h"
+#include "app/controls/field_controls.h"
 #include "app/controls/template_style.h"
 #include "config/record_fields.h"
 
@@ -24,11 +24,15 @@ constexpr int kGroupBottom = 3;
 constexpr int kFieldHeight = 12;
 constexpr int kUnitWidth = 12;
 
-FieldInfo field(const char* name) {
-    if (auto info = findField(name)) {
-        return *info;
-    }
-    throw std::logic_error(std::string("no record field named ") + name);
+// A field as the view shows it: its control and its description.
+struct Shown {
+    int id;
+    FieldInfo info;
+};
+
+template <typename Member>
+constexpr Shown shown(Member member) {
+    return {fieldControl(member).id, fieldInfo(member)};
 }
 
 // Lays controls out in columns of group boxes, top to bottom.
@@ -61,8 +65,9 @@ class Layout {
     }
 
     // Label, control and unit on one row, each explaining the field.
-    void field(int id, ControlKind kind, const char* name, int listHeight = kFieldHeight) {
-        const FieldInfo info = qz5::field(name);
+    template <typename Member>
+    void field(Member member, ControlKind kind, int listHeight = kFieldHeight) {
+        const auto [id, info] = shown(member);
         const int x = x_ + kInset;
         labels_.push_back(labelFor(info, {x, y_, labelWidth_, kFieldHeight}));
         const int controlX = x + labelWidth_ + 2;
@@ -75,19 +80,22 @@ class Layout {
     }
 
     // A checkbox; the next control goes `down` further down.
-    void check(int id, const char* name, int down = kCheckRow, int width = 0, int indent = 0) {
+    template <typename Member>
+    void check(Member member, int down = kCheckRow, int width = 0, int indent = 0) {
+        const auto [id, info] = shown(member);
         controls_.push_back(
             {.id = id,
              .kind = ControlKind::CheckBox,
              .rect = {x_ + kInset + indent, y_, width > 0 ? width : width_ - 2 * kInset, kCheckRow},
-             .toolTip = qz5::field(name).help});
+             .toolTip = info.help});
         y_ += down;
     }
 
     // A short field on the row of the checkbox before it, which is
     // `checkWidth` wide.
-    void fieldAfterCheck(int id, const char* name, int checkWidth) {
-        const FieldInfo info = qz5::field(name);
+    template <typename Member>
+    void fieldAfterCheck(Member member, int checkWidth) {
+        const auto [id, info] = shown(member);
         const int y = y_ - kRow;
         const int x = x_ + kInset + checkWidth;
         const int labelWidth = width_ - 2 * kInset - checkWidth - kNarrowField - kUnitWidth - 4;
@@ -178,6 +186,7 @@ class Layout {
 DialogTemplate build() {
     using namespace ids;
     using K = ControlKind;
+    using T = TrackerConfig;
     constexpr int kTop = 5;
     constexpr int kPageTop = 20;
     constexpr int kCheckWidth = 36;
@@ -185,72 +194,72 @@ DialogTemplate build() {
 
     layout.column(10, kPageTop, 170, 62, 94);
     layout.group("Station and path");
-    layout.field(kCallsign, K::Edit, "callsign");
-    layout.field(kDigiPath, K::Edit, "digiPath");
-    layout.field(kStatusText, K::Edit, "statusText");
-    layout.field(kSymbol, K::ComboBox, "symbolCode", 68);
-    layout.field(kSymbolTable, K::Edit, "symbolTable");
-    layout.field(kFrequency, K::ComboBox, "frequencyMHz", 58);
+    layout.field(&T::callsign, K::Edit);
+    layout.field(&T::digiPath, K::Edit);
+    layout.field(&T::statusText, K::Edit);
+    layout.field(&T::symbolCode, K::ComboBox, 68);
+    layout.field(&T::symbolTable, K::Edit);
+    layout.field(&T::frequencyMHz, K::ComboBox, 58);
     layout.endGroup();
     layout.group("Mic-E");
-    layout.check(kMicEEnable, "micEEnable", 0, kCheckWidth);
-    layout.check(kForcePrintable, "forcePrintable", kRow, 80, kCheckWidth + 8);
-    layout.field(kMicEStatus, K::ComboBox, "micEStatus", 80);
-    layout.field(kMicEPath, K::ComboBox, "micEPath", 100);
+    layout.check(&T::micEEnable, 0, kCheckWidth);
+    layout.check(&T::forcePrintable, kRow, 80, kCheckWidth + 8);
+    layout.field(&T::micEStatus, K::ComboBox, 80);
+    layout.field(&T::micEPath, K::ComboBox, 100);
     layout.endGroup();
     int pageBottom = layout.bottom();
 
     layout.column(183, kPageTop, 112, 54, 28);
     layout.group("Timing");
-    layout.field(kTransmitRate, K::Edit, "transmitRate");
-    layout.field(kAltRate, K::Edit, "altRateSeconds");
-    layout.field(kDelay1, K::Edit, "delay1Ms");
-    layout.field(kDelay2, K::Edit, "delay2Ms");
-    layout.field(kDelay3, K::Edit, "delay3Ms");
+    layout.field(&T::transmitRate, K::Edit);
+    layout.field(&T::altRateSeconds, K::Edit);
+    layout.field(&T::delay1Ms, K::Edit);
+    layout.field(&T::delay2Ms, K::Edit);
+    layout.field(&T::delay3Ms, K::Edit);
     layout.endGroup();
     layout.group("Time slot");
-    layout.check(kSlotEnable, "slotEnable", kRow, kCheckWidth);
-    layout.fieldAfterCheck(kSlotSeconds, "slotSeconds", kCheckWidth);
+    layout.check(&T::slotEnable, kRow, kCheckWidth);
+    layout.fieldAfterCheck(&T::slotSeconds, kCheckWidth);
     layout.endGroup();
     layout.group("Telemetry");
-    layout.field(kAuxCount, K::Edit, "auxCount");
-    layout.check(kAuxEnable, "auxEnable", kRow, kCheckWidth);
-    layout.fieldAfterCheck(kAuxValue, "auxValue", kCheckWidth);
+    layout.field(&T::auxCount, K::Edit);
+    layout.check(&T::auxEnable, kRow, kCheckWidth);
+    layout.fieldAfterCheck(&T::auxValue, kCheckWidth);
     layout.endGroup();
     pageBottom = std::max(pageBottom, layout.bottom());
 
     layout.column(298, kPageTop, 100, 46, 30);
     layout.group("SmartBeaconing");
-    layout.check(kSmartBeaconing, "smartBeaconing", kRow, 80);
-    layout.field(kSbLowSpeed, K::Edit, "sbLowSpeed");
-    layout.field(kSbHighSpeed, K::Edit, "sbHighSpeed");
-    layout.field(kSbSlowRate, K::Edit, "sbSlowRate");
-    layout.field(kSbFastRate, K::Edit, "sbFastRate");
-    layout.field(kSbTurnAngle, K::Edit, "sbTurnAngle");
-    layout.field(kSbTurnSlope, K::Edit, "sbTurnSlope");
-    layout.field(kSbTurnTime, K::Edit, "sbTurnTime");
+    layout.check(&T::smartBeaconing, kRow, 80);
+    layout.field(&T::sbLowSpeed, K::Edit);
+    layout.field(&T::sbHighSpeed, K::Edit);
+    layout.field(&T::sbSlowRate, K::Edit);
+    layout.field(&T::sbFastRate, K::Edit);
+    layout.field(&T::sbTurnAngle, K::Edit);
+    layout.field(&T::sbTurnSlope, K::Edit);
+    layout.field(&T::sbTurnTime, K::Edit);
     layout.endGroup();
     pageBottom = std::max(pageBottom, layout.bottom());
 
     layout.column(401, kPageTop, 100, 0, 0);
     layout.group("GPS and serial");
-    layout.check(kSendNmea, "sendNmea");
-    layout.check(kGps9600, "gps9600");
-    layout.check(kAllowTtlSerial, "allowTtlSerial");
-    layout.check(kSerialOutHigh, "serialOutHigh");
-    layout.check(kInvertCdIn, "invertCdIn");
-    layout.check(kNoTxOnPttIn, "noTxOnPttIn");
-    layout.check(kOnlySendValid, "onlySendValid");
+    layout.check(&T::sendNmea);
+    layout.check(&T::gps9600);
+    layout.check(&T::allowTtlSerial);
+    layout.check(&T::serialOutHigh);
+    layout.check(&T::invertCdIn);
+    layout.check(&T::noTxOnPttIn);
+    layout.check(&T::onlySendValid);
     layout.endGroup();
     layout.group("Options");
-    layout.check(kSendAltitude, "sendAltitude");
-    layout.check(kSendSeparate, "sendSeparate");
-    layout.check(kNoGreaterThan, "noGreaterThan");
-    layout.check(kAlternateDigiPaths, "alternateDigiPaths");
-    layout.check(kTimestampDhm, "timestamp");
-    layout.check(kTimestampHms, "timestampHms");
-    layout.check(kPacket300Baud, "packet300Baud");
-    layout.check(kSkipStartPacket, "skipStartPacket");
+    layout.check(&T::sendAltitude);
+    layout.check(&T::sendSeparate);
+    layout.check(&T::noGreaterThan);
+    layout.check(&T::alternateDigiPaths);
+    layout.check(&T::timestamp);
+    layout.check(&T::timestampHms);
+    layout.check(&T::packet300Baud);
+    layout.check(&T::skipStartPacket);
     layout.endGroup();
     pageBottom = std::max(pageBottom, layout.bottom()) + 3;
 
@@ -268,7 +277,7 @@ DialogTemplate build() {
     layout.buttons({kWriteConfiguration});
     layout.endGroup();
     layout.group("Tones");
-    layout.field(kCalibration, K::Edit, "calibration");
+    layout.field(&T::calibration, K::Edit);
     layout.buttons({kSendLowTone});
     layout.buttons({kSendHighTone});
     layout.buttons({kSendBothTones});

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QTextDocument>
 
 #include "app/controls/filtered_line_edit.h"
 #include "app/controls/latin1_text.h"
@@ -228,7 +229,9 @@ std::string ControlAccess::comboItemText(int id, int index) const {
 void ControlAccess::setComboItemToolTip(int id, int index, std::string_view text) {
     auto* combo = qobject_cast<QComboBox*>(control(id));
     if (combo != nullptr && index >= 0 && index < combo->count()) {
-        combo->setItemData(index, fromLatin1(text), Qt::ToolTipRole);
+        // Qt takes a tip that looks like HTML for rich text, and these tips
+        // quote devices' own descriptions: made HTML here, they show as written.
+        combo->setItemData(index, Qt::convertFromPlainText(fromLatin1(text)), Qt::ToolTipRole);
     }
 }
 

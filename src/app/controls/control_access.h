@@ -50,6 +50,7 @@ class ControlAccess {
     int comboSelection(int id) const;  // -1 when none
     int comboCount(int id) const;
     std::string comboItemText(int id, int index) const;  // empty when out of range
+    // Plain text, shown as it is even where it looks like HTML.
     void setComboItemToolTip(int id, int index, std::string_view text);
 
     // Tab bars.

@@ -1,14 +1,20 @@
-// Draws the application icon at one size and writes it as a PNG, or as a
-// scalable SVG. Run by the build, so the icon's one source is this drawing
-// rather than binary files that could drift apart.
+// Draws the application icon at one size and writes it as a PNG, as a
+// scalable SVG, or at every size Windows asks for as one .ico. Run by the
+// build, so the icon's one source is this drawing rather than binary files
+// that could drift apart.
 
+#include <array>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSaveFile>
 #include <QString>
 #include <QSvgGenerator>
 
@@ -16,12 +22,14 @@ namespace {
 
 // The scalable icon is drawn on this grid, large enough for every detail.
 constexpr int kScalableSize = 256;
+// What Explorer, the taskbar and the title bar pick from, at 100 % to 200 %.
+constexpr std::array kIcoSizes{16, 24, 32, 48, 64, 128, 256};
 
 // A location pin on a rounded tile, with radio waves above it at sizes where
 // they stay legible.
 // False when the device cannot be painted on, such as an SVG file that cannot
 // be created.
-bool paintIcon(QPaintDevice& device, int size) {
+[[nodiscard]] bool paintIcon(QPaintDevice& device, int size) {
     QPainter painter;
     if (!painter.begin(&device)) {
         return false;
@@ -54,13 +62,56 @@ bool paintIcon(QPaintDevice& device, int size) {
     return painter.end();
 }
 
-bool writePng(int size, const QString& path) {
+QImage drawn(int size) {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    return paintIcon(image, size) && image.save(path, "PNG");
+    return paintIcon(image, size) ? image : QImage();
 }
 
-bool writeSvg(const QString& path) {
+[[nodiscard]] bool writePng(int size, const QString& path) {
+    const QImage image = drawn(size);
+    return !image.isNull() && image.save(path, "PNG");
+}
+
+void appendLittleEndian(QByteArray& bytes, std::uint32_t value, int width) {
+    for (int i = 0; i < width; ++i) {
+        bytes.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+    }
+}
+
+// Each image is kept as a PNG, which Windows reads in icons since Vista and
+// needs for 256 pixels.
+[[nodiscard]] bool writeIco(const QString& path) {
+    constexpr int kHeaderSize = 6;
+    constexpr int kEntrySize = 16;
+    QByteArray header;
+    appendLittleEndian(header, 0, 2);  // reserved
+    appendLittleEndian(header, 1, 2);  // an icon, not a cursor
+    appendLittleEndian(header, kIcoSizes.size(), 2);
+    QByteArray images;
+    std::uint32_t offset = kHeaderSize + kEntrySize * kIcoSizes.size();
+    for (const int size : kIcoSizes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        if (!buffer.open(QIODevice::WriteOnly) || !drawn(size).save(&buffer, "PNG")) {
+            return false;
+        }
+        header.append(static_cast<char>(size % 256));  // 0 stands for 256
+        header.append(static_cast<char>(size % 256));
+        appendLittleEndian(header, 0, 2);   // no palette, reserved
+        appendLittleEndian(header, 1, 2);   // planes
+        appendLittleEndian(header, 32, 2);  // bits per pixel
+        appendLittleEndian(header, png.size(), 4);
+        appendLittleEndian(header, offset, 4);
+        offset += png.size();
+        images += png;
+    }
+    const QByteArray icon = header + images;
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(icon) == icon.size() && file.commit();
+}
+
+[[nodiscard]] bool writeSvg(const QString& path) {
     QSvgGenerator svg;
     svg.setFileName(path);
     svg.setSize(QSize(kScalableSize, kScalableSize));
@@ -73,14 +124,17 @@ bool writeSvg(const QString& path) {
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: %s SIZE OUTPUT.png | %s scalable OUTPUT.svg\n", argv[0],
-                     argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s SIZE OUTPUT.png | %s scalable OUTPUT.svg | %s ico OUTPUT.ico\n",
+                     argv[0], argv[0], argv[0]);
         return EXIT_FAILURE;
     }
     const QString output = QString::fromLocal8Bit(argv[2]);
     bool written = false;
     if (std::strcmp(argv[1], "scalable") == 0) {
         written = writeSvg(output);
+    } else if (std::strcmp(argv[1], "ico") == 0) {
+        written = writeIco(output);
     } else {
         const int size = std::atoi(argv[1]);
         if (size < 8 || size > 256) {

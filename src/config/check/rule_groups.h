@@ -31,7 +31,7 @@ class FindingList {
     template <typename Member>
     requires std::is_member_object_pointer_v<Member>
     void add(Severity severity, Rule rule, Member member, int profile, std::string message) {
-        add(severity, rule, fieldName(member), profile, std::move(message));
+        add(severity, rule, fieldInfo(member).name, profile, std::move(message));
     }
     bool hasError(const char* field, std::optional<int> profile) const {
         for (const Finding& finding : findings_) {

@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 
+#include "common/outside_text.h"
 #include "config/record_fields.h"
 #include "tools/qz5cfg/latin1_text.h"
 
@@ -17,8 +18,17 @@ namespace {
 // Larger frequencies would overflow the encoder's count of 5 kHz steps.
 constexpr double kFrequencyLimitMHz = 1e7;
 
+// The path holds the record's own field names, so it is shown escaped.
 [[noreturn]] void reject(const std::string& path, std::string_view problem) {
-    throw JsonFormError(path + ": " + std::string(problem));
+    throw JsonFormError(printableText(path) + ": " + std::string(problem));
+}
+
+// The library's own complaints without its "[json.exception.out_of_range.406] "
+// tag; the reason may quote the text read last.
+std::string libraryReason(const Json::exception& error) {
+    const std::string message = printableText(error.what());
+    const auto tagEnd = message.find("] ");
+    return tagEnd == std::string::npos ? message : message.substr(tagEnd + 2);
 }
 
 std::string profilePath(int profile, std::string_view name) {
@@ -218,14 +228,12 @@ void applyJson(const Json& form, TrackerConfig& config) {
 }
 
 Json parseJson(std::string_view text) {
+    // Not only syntax: a number too large for a double (1e400) is the
+    // library's out_of_range.
     try {
         return Json::parse(text);
-    } catch (const Json::parse_error& error) {
-        // Drop the library's "[json.exception.parse_error.101] " tag; keep the
-        // line, column and reason.
-        std::string message = error.what();
-        const auto tagEnd = message.find("] ");
-        throw JsonFormError(tagEnd == std::string::npos ? message : message.substr(tagEnd + 2));
+    } catch (const Json::exception& error) {
+        throw JsonFormError(libraryReason(error));
     }
 }
 

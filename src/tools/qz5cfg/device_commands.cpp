@@ -1,129 +1,116 @@
 #include "tools/qz5cfg/device_commands.h"
 
-#include <array>
-#include <cstdint>
-#include <iostream>
 #include <ostream>
-#include <span>
 #include <string_view>
 
-#include "common/message_box.h"
+#include "common/outside_text.h"
 #include "config/config_file.h"
-#include "config/history.h"
 #include "config/tracker_config.h"
-#include "link/serial_link.h"
 #include "tools/qz5cfg/record_source.h"
+#include "workflow/tracker_front_end.h"
+#include "workflow/tracker_workflow.h"
 
 namespace qz5 {
 
 namespace {
 
-constexpr std::int32_t kEmergencyStatus = 7;
-constexpr const char* kEmergencyQuestion =
-    "You are about to configure your Zelbin with the ability to send an EMERGENCY beacon.  "
-    "Are you sure you want to do this?";
+// The command line's side: the steps run right here (a progress line, where
+// one shows, follows the link's own callback), and the Emergency question is
+// asked, which unattended means Cancel.
+class CommandLine final : public TrackerFrontEnd {
+  public:
+    // --emergency-ok: the question is answered before it is asked.
+    void allowEmergency() { emergencyOk_ = true; }
 
-// The window offers 30 bytes of a 32-byte area; the reply stays terminated.
-using ReplyArea = std::array<char, 32>;
-constexpr std::size_t kReplyCapacity = 30;
+    void talk(std::string_view /*title*/, const std::function<void()>& steps) override { steps(); }
 
-bool probe(SerialLink& link, ReplyArea& reply) {
-    return link.probeDevice(std::span(reply).first(kReplyCapacity));
-}
-
-bool hasEmergencyStatus(const TrackerConfig& config) {
-    for (int profile = 0; profile < kProfileCount; ++profile) {
-        // The tracker gets the low byte: 263 would be an Emergency as well.
-        if ((config.micEStatus[profile] & 0xFF) == kEmergencyStatus) {
-            return true;
-        }
+    MessageAnswer answerEmergency(std::string_view question, std::string_view caption) override {
+        return emergencyOk_ ? MessageAnswer::Ok
+                            : showMessage(question, caption, MessageButtons::OkCancel);
     }
-    return false;
-}
 
-void keep(const TrackerPort& port, const ConfigImage& image, std::string_view direction,
-          const ReplyArea& reply) {
-    keepInHistory({image, direction, port.historyName, reply.data()}, std::cerr);
+  private:
+    bool emergencyOk_ = false;
+};
+
+ExitStatus statusOf(const std::optional<ConfigImage>& image) {
+    return image ? ExitStatus::Ok : ExitStatus::Failed;
 }
 
 }  // namespace
 
 ExitStatus runVersion(SerialLink& link, std::ostream& out) {
-    ReplyArea reply{};
-    if (probe(link, reply)) {
+    CommandLine commandLine;
+    const auto reply = TrackerWorkflow(link, commandLine).readVersion();
+    if (!reply) {
         return ExitStatus::Failed;
     }
     // The tracker ends its reply with a line break of its own; print one line.
-    std::string_view text(reply.data());
+    std::string_view text(*reply);
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) {
         text.remove_suffix(1);
     }
-    out << text << '\n';
+    out << printableText(text) << '\n';
     return finishOutput(out);
 }
 
-ExitStatus readTrackerImage(TrackerPort& port, ConfigImage& image, const char* direction) {
-    ReplyArea reply{};
-    if (probe(port.link, reply)) {
-        return ExitStatus::Failed;
+ExitStatus readTrackerImage(SerialLink& link, ConfigImage& image) {
+    CommandLine commandLine;
+    TrackerConfig record;
+    const auto read = TrackerWorkflow(link, commandLine).readImage(record, "read");
+    if (read) {
+        image = *read;
     }
-    std::array<std::uint8_t, kImageBufferSize> buffer{};
-    const std::int32_t size = port.link.readImageVerified(buffer);
-    TrackerConfig check;
-    if (size != kImageSize || check.decodeImage(std::span(buffer).first(kImageSize))) {
-        showMessage("Read Failed", "Zelbin3 Read");
-        return ExitStatus::Failed;
-    }
-    std::copy_n(buffer.begin(), kImageSize, image.begin());
-    keep(port, image, direction, reply);
-    return ExitStatus::Ok;
+    return statusOf(read);
 }
 
-ExitStatus runRead(TrackerPort& port, const std::optional<std::string>& outPath,
-                   std::ostream& out) {
-    ConfigImage image{};
-    if (const ExitStatus status = readTrackerImage(port, image); status != ExitStatus::Ok) {
-        return status;
+ExitStatus runRead(SerialLink& link, const std::optional<std::string>& outPath, std::ostream& out) {
+    CommandLine commandLine;
+    TrackerConfig record;
+    const auto image =
+        TrackerWorkflow(link, commandLine).readConfiguration(record, [](const ConfigImage&) {});
+    if (!image) {
+        return ExitStatus::Failed;
     }
-    showMessage("Read Successful", "Zelbin3 Read");
     if (outPath) {
         // The tracker's own bytes: decoding and encoding again would move a delay.
-        return writeConfigImage(*outPath, image) ? ExitStatus::Failed : ExitStatus::Ok;
+        return writeConfigImage(*outPath, *image) ? ExitStatus::Failed : ExitStatus::Ok;
     }
-    TrackerConfig config;
-    config.decodeImage(image);
-    return printRecord(config, out);
+    return printRecord(record, out);
 }
 
-ExitStatus runWrite(TrackerPort& port, const std::string& inPath, const WriteOptions& options) {
-    TrackerConfig config;
+ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOptions& options) {
+    TrackerConfig record;
     ConfigImage image{};
-    if (const ExitStatus status = loadImage(inPath, config, image); status != ExitStatus::Ok) {
+    if (const ExitStatus status = loadImage(inPath, record, image); status != ExitStatus::Ok) {
         return status;
     }
-    // Unattended, the question is answered Cancel; only the flag says yes.
-    if (hasEmergencyStatus(config) && !options.emergencyOk &&
-        showMessage(kEmergencyQuestion, "Zelbin3 Write", MessageButtons::OkCancel) !=
-            MessageAnswer::Ok) {
-        reportToolError("nothing written; give --emergency-ok to write an Emergency status");
-        return ExitStatus::Usage;
+    CommandLine commandLine;
+    if (options.emergencyOk) {
+        commandLine.allowEmergency();
     }
-    if (options.backup) {
-        ConfigImage current{};
-        if (readTrackerImage(port, current, "backup") != ExitStatus::Ok) {
+    TrackerWorkflow tracker(link, commandLine);
+    const auto backupFirst = [&]() -> std::optional<ConfigImage> {
+        TrackerConfig current;
+        if (options.backup && !tracker.readImage(current, "backup")) {
             reportToolError(
                 "nothing written: the tracker's current configuration could not be read into "
                 "the history first; give --no-backup to write without that copy");
-            return ExitStatus::Failed;
+            return std::nullopt;
         }
+        return image;
+    };
+    switch (tracker.writeConfiguration(record, backupFirst, [](const ConfigImage&) {})) {
+        case WriteOutcome::Written:
+            return ExitStatus::Ok;
+        case WriteOutcome::Declined:
+            reportToolError("nothing written; give --emergency-ok to write an Emergency status");
+            return ExitStatus::Usage;
+        case WriteOutcome::Stopped:
+        case WriteOutcome::Failed:
+            break;
     }
-    ReplyArea reply{};
-    if (probe(port.link, reply) || port.link.writeImageVerified(image)) {
-        return ExitStatus::Failed;
-    }
-    keep(port, image, "write", reply);
-    showMessage("Write Successful", "Zelbin3 Write");
-    return ExitStatus::Ok;
+    return ExitStatus::Failed;
 }
 
 }  // namespace qz5

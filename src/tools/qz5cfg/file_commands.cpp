@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "common/outside_text.h"
 #include "config/config_file.h"
 #include "config/history.h"
 #include "config/tracker_config.h"
@@ -11,8 +12,8 @@ namespace qz5 {
 
 ExitStatus runShow(const std::string& path, std::ostream& out) {
     TrackerConfig config;
-    if (readConfigFile(path, config)) {
-        return ExitStatus::Failed;
+    if (const ExitStatus status = loadFileRecord(path, config); status != ExitStatus::Ok) {
+        return status;
     }
     return printRecord(config, out);
 }
@@ -27,8 +28,10 @@ ExitStatus runBuild(const std::string& jsonPath, const std::string& outPath) {
 
 ExitStatus runHistory(std::ostream& out) {
     for (const HistoryEntry& entry : listHistory()) {
-        out << entry.time << "  " << entry.direction << "  " << entry.port << "  " << entry.version
-            << "  " << entry.file.string() << '\n';
+        // Anyone may have put a file of that shape into the folder.
+        out << printableText(entry.time) << "  " << printableText(entry.direction) << "  "
+            << printableText(entry.port) << "  " << printableText(entry.version) << "  "
+            << printableText(entry.file.string()) << '\n';
     }
     return finishOutput(out);
 }

@@ -1,35 +1,28 @@
 #include "tools/qz5cfg/port_listing_linux.h"
 
-#include <nlohmann/json.hpp>
-#include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
-#include "common/message_box.h"
 #include "link/port_catalogue.h"
 #include "link/port_diagnostics.h"
 #include "link/port_table.h"
 #include "link/serial_port_api_posix.h"
+#include "link/uucp_lock_linux.h"
+#include "tools/qz5cfg/port_listing.h"
 
 namespace qz5 {
 
 namespace {
 
-struct ListedPort {
-    std::optional<std::string> comName;
-    PortDevice device;
-    std::string reason;  // empty when the port can be opened
-};
-
 std::vector<ListedPort> listPorts(PosixSerialPortApi& api, const SystemRoots& roots) {
     const PortTable table = PortTable::scanSystem(roots);
     std::vector<ListedPort> ports;
     for (const std::string& path : PortTable::serialDevices(roots)) {
-        ListedPort port{table.nameOf(path), describePort(path, roots), {}};
+        ListedPort port{
+            table.nameOf(path), describePort(path, roots), {}, checkUucpLocks(path, roots).ignored};
         const auto attempt = api.tryOpen(path);
         if (attempt.handle != kInvalidPortHandle) {
-            api.close(attempt.handle);
+            static_cast<void>(api.close(attempt.handle));  // it opened: that is all we asked
         } else {
             port.reason = explainRefusal(path, attempt.refusal, roots);
         }
@@ -38,73 +31,11 @@ std::vector<ListedPort> listPorts(PosixSerialPortApi& api, const SystemRoots& ro
     return ports;
 }
 
-nlohmann::json asJson(const std::vector<ListedPort>& ports,
-                      const std::vector<std::string>& adapters) {
-    auto list = nlohmann::json::array();
-    for (const ListedPort& port : ports) {
-        const PortDevice& d = port.device;
-        list.push_back({{"comName", port.comName ? nlohmann::json(*port.comName) : nullptr},
-                        {"device", d.devicePath},
-                        {"description", d.description()},
-                        {"vendor", d.vendor},
-                        {"model", d.model},
-                        {"vendorId", d.vendorId},
-                        {"productId", d.productId},
-                        {"serial", d.serial},
-                        {"driver", d.driver},
-                        {"byId", d.byIdPath},
-                        {"openable", port.reason.empty()},
-                        {"reason", port.reason}});
-    }
-    return {{"ports", list}, {"adaptersWithoutPort", adapters}};
-}
-
-void printText(const std::vector<ListedPort>& ports, const std::vector<std::string>& adapters,
-               std::ostream& out) {
-    if (ports.empty()) {
-        out << "No serial devices found.\n";
-    }
-    constexpr const char* kIndent = "       ";
-    for (const ListedPort& port : ports) {
-        const PortDevice& d = port.device;
-        out << (port.comName ? *port.comName : std::string("-")) << "  " << d.devicePath << "  "
-            << d.description() << '\n';
-        std::string facts;
-        if (!d.serial.empty()) {
-            facts = "serial " + d.serial;
-        }
-        if (!d.driver.empty()) {
-            facts += (facts.empty() ? "" : ", ") + std::string("driver ") + d.driver;
-        }
-        if (!facts.empty()) {
-            out << kIndent << facts << '\n';
-        }
-        if (!d.byIdPath.empty()) {
-            out << kIndent << d.byIdPath << '\n';
-        }
-        if (port.reason.empty()) {
-            out << kIndent << "can be opened\n";
-        } else {
-            out << kIndent << "cannot be opened: " << port.reason << '\n';
-        }
-    }
-    for (const std::string& adapter : adapters) {
-        out << adapter << '\n';
-    }
-}
-
 }  // namespace
 
 ExitStatus runPorts(PosixSerialPortApi& api, const SystemRoots& roots, bool json,
                     std::ostream& out) {
-    const std::vector<ListedPort> ports = listPorts(api, roots);
-    const std::vector<std::string> adapters = adaptersWithoutPort(roots);
-    if (json) {
-        out << asJson(ports, adapters).dump(2) << '\n';
-    } else {
-        printText(ports, adapters, out);
-    }
-    return finishOutput(out);
+    return printPorts(listPorts(api, roots), adaptersWithoutPort(roots), json, out);
 }
 
 }  // namespace qz5

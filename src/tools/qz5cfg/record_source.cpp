@@ -3,13 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-#include <optional>
 #include <ostream>
+#include <string_view>
 
+#include "common/regular_file.h"
 #include "config/config_file.h"
 #include "tools/qz5cfg/config_json.h"
 
@@ -17,28 +14,19 @@ namespace qz5 {
 
 namespace {
 
-// A record is a few kilobytes; the cap keeps a mistaken path such as a device
-// or a huge log from being read for ever.
-constexpr std::streamsize kMaxJsonBytes = 1 << 20;
+// A record is a few kilobytes; the cap keeps a huge log from being read whole.
+constexpr std::size_t kMaxJsonBytes = 1 << 20;
 
-std::optional<std::string> readSmallFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        reportToolError("cannot open " + path + ": " + std::strerror(errno));
-        return std::nullopt;
+ExitStatus configFileStatus(ConfigFileRead read) {
+    switch (read) {
+        case ConfigFileRead::Loaded:
+            return ExitStatus::Ok;
+        case ConfigFileRead::NotRegular:
+            return ExitStatus::Usage;
+        case ConfigFileRead::Failed:
+            break;
     }
-    std::string text(static_cast<std::size_t>(kMaxJsonBytes) + 1, '\0');
-    file.read(text.data(), kMaxJsonBytes + 1);
-    if (file.bad()) {
-        reportToolError("cannot read " + path);
-        return std::nullopt;
-    }
-    if (file.gcount() > kMaxJsonBytes) {
-        reportToolError(path + ": larger than 1 MiB, not a record");
-        return std::nullopt;
-    }
-    text.resize(static_cast<std::size_t>(file.gcount()));
-    return text;
+    return ExitStatus::Failed;
 }
 
 bool hasJsonExtension(const std::string& path) {
@@ -54,12 +42,19 @@ bool hasJsonExtension(const std::string& path) {
 }  // namespace
 
 ExitStatus loadJsonRecord(const std::string& path, TrackerConfig& config) {
-    const auto text = readSmallFile(path);
-    if (!text) {
+    const FileRead file = readRegularFile(path, kMaxJsonBytes + 1);
+    if (file.status != FileReadStatus::Read) {
+        reportToolError(describeFailedRead(path, file));
+        return file.status == FileReadStatus::NotRegular ? ExitStatus::Usage : ExitStatus::Failed;
+    }
+    if (file.bytes.size() > kMaxJsonBytes) {
+        reportToolError(path + ": larger than 1 MiB, not a record");
         return ExitStatus::Failed;
     }
+    const std::string_view text(reinterpret_cast<const char*>(file.bytes.data()),
+                                file.bytes.size());
     try {
-        applyJson(parseJson(*text), config);
+        applyJson(parseJson(text), config);
     } catch (const JsonFormError& error) {
         reportToolError(path + ": " + error.what());
         return ExitStatus::Usage;
@@ -71,7 +66,11 @@ ExitStatus loadRecord(const std::string& path, TrackerConfig& config) {
     if (hasJsonExtension(path)) {
         return loadJsonRecord(path, config);
     }
-    return readConfigFile(path, config) ? ExitStatus::Failed : ExitStatus::Ok;
+    return loadFileRecord(path, config);
+}
+
+ExitStatus loadFileRecord(const std::string& path, TrackerConfig& config, ConfigImage* image) {
+    return configFileStatus(readConfigInput(path, config, image));
 }
 
 ExitStatus loadImage(const std::string& path, TrackerConfig& config, ConfigImage& image) {
@@ -84,7 +83,7 @@ ExitStatus loadImage(const std::string& path, TrackerConfig& config, ConfigImage
         }
         return status;
     }
-    return readConfigFile(path, config, &image) ? ExitStatus::Failed : ExitStatus::Ok;
+    return loadFileRecord(path, config, &image);
 }
 
 ExitStatus printRecord(const TrackerConfig& config, std::ostream& out) {

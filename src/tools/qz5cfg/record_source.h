@@ -10,12 +10,18 @@
 namespace qz5 {
 
 // Applies a JSON record file to `config`. Failed when the file cannot be read,
-// Usage when its content is not a valid record (the field is named).
+// Usage when it is no regular file or its content is not a valid record (the
+// field is named).
 ExitStatus loadJsonRecord(const std::string& path, TrackerConfig& config);
 
 // A JSON record when the name ends in ".json", otherwise a configuration file
 // read as Load reads it (Failed after its message).
 ExitStatus loadRecord(const std::string& path, TrackerConfig& config);
+
+// A configuration file read as Load reads it: Failed after its message, Usage
+// when the path is no regular file.
+ExitStatus loadFileRecord(const std::string& path, TrackerConfig& config,
+                          ConfigImage* image = nullptr);
 
 // The same, with the image that goes to a tracker: a configuration file's own
 // bytes, or the JSON record encoded.

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class QByteArray;
+class QWidget;
+
+namespace qz5 {
+
+// What the window program does through its operating system's own services.
+
+// The program's arguments without its name, once the application object has
+// taken Qt's own out of argv: file names as the system gave them (on
+// Windows from its UTF-16 command line, never through the ANSI code page).
+std::vector<std::string> programArguments(int argc, char** argv);
+
+// Before the program prints: a window program started from a Command Prompt
+// has no console of its own, so it takes its parent's.
+void attachParentConsole();
+
+// The help's paragraph on what the port list offers here.
+const char* portListHelp();
+
+// Appends a separator and the item `text` with `commandId` to the window's
+// system menu, where the system gives windows one to extend; false where it
+// does not.
+bool extendSystemMenu(QWidget& window, const char* text, int commandId);
+
+// The command of a system-menu choice that a native event carries, if it
+// is one.
+std::optional<int> systemMenuCommand(const QByteArray& eventType, const void* message);
+
+}  // namespace qz5

@@ -1,0 +1,28 @@
+#include "app/window_platform.h"
+
+namespace qz5 {
+
+std::vector<std::string> programArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+// The program keeps the terminal it was started from.
+void attachParentConsole() {}
+
+const char* portListHelp() {
+    return "The port list offers COM1 to COM20 for the serial devices found in /dev at\n"
+           "start-up, in the order ttyUSB*, ttyACM*, ttyS*, ttyAMA*, rfcomm*; hover over\n"
+           "a name to see its device. Serial devices usually belong to the group dialout.\n";
+}
+
+// Window managers offer programs no menu of their own to extend: the window's
+// right-click menu carries the items instead.
+bool extendSystemMenu(QWidget&, const char*, int) {
+    return false;
+}
+
+std::optional<int> systemMenuCommand(const QByteArray&, const void*) {
+    return std::nullopt;
+}
+
+}  // namespace qz5

@@ -1,0 +1,73 @@
+#include "app/window_platform_win32.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QStringList>
+#include <QWidget>
+#include <cstdio>
+
+#include "app/window_platform.h"
+
+namespace qz5 {
+
+BOOL(WINAPI* attachConsoleCall)(DWORD processId) = AttachConsole;
+
+namespace {
+
+bool hasHandle(DWORD stream) {
+    const HANDLE handle = GetStdHandle(stream);
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE;
+}
+
+}  // namespace
+
+// Qt has read the command line in UTF-16 and taken out what it used.
+std::vector<std::string> programArguments(int, char**) {
+    std::vector<std::string> arguments;
+    const QStringList all = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < all.size(); ++i) {
+        arguments.push_back(all[i].toStdString());
+    }
+    return arguments;
+}
+
+void attachParentConsole() {
+    // Streams the caller redirected (to a file, a pipe) stay where they go.
+    const bool outputMissing = !hasHandle(STD_OUTPUT_HANDLE);
+    const bool errorsMissing = !hasHandle(STD_ERROR_HANDLE);
+    if (!attachConsoleCall(ATTACH_PARENT_PROCESS)) {
+        return;  // started from Explorer or a shortcut: nobody to print to
+    }
+    if (outputMissing) {
+        std::freopen("CONOUT$", "w", stdout);
+    }
+    if (errorsMissing) {
+        std::freopen("CONOUT$", "w", stderr);
+    }
+}
+
+const char* portListHelp() {
+    return "The port list offers those of COM1 to COM20 that Windows knows and that can\n"
+           "be opened now, under the names Device Manager shows (Ports (COM & LPT)); hover\n"
+           "over a name to see the adapter. A port that another program has open is not\n"
+           "listed. The list follows adapters plugged in and removed while it is open.\n";
+}
+
+bool extendSystemMenu(QWidget& window, const char* text, int commandId) {
+    const HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(window.winId()), FALSE);
+    return menu != nullptr && AppendMenuA(menu, MF_SEPARATOR, 0, nullptr) &&
+           AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(commandId), text);
+}
+
+std::optional<int> systemMenuCommand(const QByteArray& eventType, const void* message) {
+    if (eventType != "windows_generic_MSG") {
+        return std::nullopt;
+    }
+    const MSG& msg = *static_cast<const MSG*>(message);
+    if (msg.message != WM_SYSCOMMAND) {
+        return std::nullopt;
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+}  // namespace qz5

@@ -1,0 +1,9 @@
+#include "common/command_line.h"
+
+namespace qz5 {
+
+std::vector<std::string> commandLineArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv, argv + argc);
+}
+
+}  // namespace qz5

@@ -1,0 +1,24 @@
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include "common/command_line.h"
+#include "common/wide_text_win32.h"
+
+namespace qz5 {
+
+std::vector<std::string> commandLineArguments(int argc, char** argv) {
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (wide == nullptr) {
+        return std::vector<std::string>(argv, argv + argc);
+    }
+    std::vector<std::string> arguments;
+    for (int i = 0; i < count; ++i) {
+        arguments.push_back(narrowText(wide[i], CP_UTF8));
+    }
+    LocalFree(wide);
+    return arguments;
+}
+
+}  // namespace qz5

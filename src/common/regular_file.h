@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qz5 {
+
+enum class FileReadStatus { Read, OpenFailed, NotRegular, ReadFailed };
+
+struct FileRead {
+    FileReadStatus status = FileReadStatus::OpenFailed;
+    int error = 0;  // errno, for OpenFailed and ReadFailed
+    std::vector<std::uint8_t> bytes;
+};
+
+// Reads at most `limit` bytes of a regular file. Anything else (a folder, a
+// FIFO that would wait for a writer for ever, a device) is not read at all.
+FileRead readRegularFile(const std::string& path, std::size_t limit);
+
+// "PATH is not a regular file ..." or "cannot open PATH: reason", for a person.
+std::string describeFailedRead(const std::string& path, const FileRead& read);
+
+}  // namespace qz5

@@ -1,0 +1,16 @@
+#include <sys/stat.h>
+
+#include "link/port_rescan.h"
+
+namespace qz5 {
+
+std::optional<DeviceIdentity> deviceIdentity(const std::string& path) {
+    struct stat device {};
+    if (::stat(path.c_str(), &device) != 0) {
+        return std::nullopt;
+    }
+    return DeviceIdentity{path, static_cast<std::uint64_t>(device.st_rdev), device.st_uid,
+                          device.st_mode};
+}
+
+}  // namespace qz5

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace qz5 {
+
+// A lock file that names a running process but is not believed, and why.
+struct IgnoredLock {
+    std::string path;
+    std::string reason;
+};
+
+// "Ignored the lock file X: reason." for each, one sentence after another.
+std::string describeIgnoredLocks(const std::vector<IgnoredLock>& ignored);
+
+}  // namespace qz5

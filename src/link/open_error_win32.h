@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace qz5 {
+
+// Why Windows refused to open a COM port, from the error CreateFileA left
+// (GetLastError), in words a user can act on. `systemText` is Windows' own
+// message for the error, used for errors without words of ours.
+std::string explainOpenError(unsigned long error, const std::string& portName,
+                             const std::string& systemText);
+
+// Windows' own message for an error, without its line break.
+std::string systemErrorText(unsigned long error);
+
+}  // namespace qz5

@@ -1,0 +1,135 @@
+#include "tools/qz5cfg/help_text.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "config/record_fields.h"
+#include "tools/qz5cfg/platform_commands.h"
+
+namespace qz5 {
+
+namespace {
+
+constexpr const char* kCommandsHelp = R"(Commands in detail:
+  show FILE              reads FILE as the window's Load does and prints the
+                         record (defaults, then the file's image) as JSON
+  build JSON_FILE OUT    applies the JSON record to the defaults and saves it
+                         as the window's Save does (136 bytes: "ZB3A", 128,
+                         the image); a truncated status text is reported and
+                         the file is still written
+  version --port P       prints the tracker's version reply
+  read --port P OUT      reads the image twice, requires 128 equal bytes that
+                         decode, and saves exactly the tracker's bytes to OUT
+  read --port P --json   or prints the decoded record as JSON
+  write --port P IN      IN is a configuration file, whose image is sent
+                         exactly as it is, or a JSON record when its name ends
+                         in .json, which is encoded; the image is written and
+                         read back to verify it. A profile whose micEStatus is
+                         7 (Emergency!), or any value whose low byte is 7, is
+                         refused, with the window's question as the reason,
+                         unless --emergency-ok is given. Before sending, the
+                         tracker's current image is read into the history
+                         (about two seconds); if that read fails nothing is
+                         written. --no-backup skips it.
+  diff A B               compares the settings of A and B, each a
+                         configuration file, a JSON record (as it would be
+                         written) or tracker:PORT (read from the tracker), and
+                         prints every field that differs by its JSON name:
+                         "profiles[1].statusText: "a" -> "b"". When only the
+                         image bytes differ, it says so in one line.
+  history                lists the images kept in the history, the one stored
+                         last first: time (UTC), direction, port, version,
+                         file
+)";
+
+constexpr const char* kFooterBeforeFields = R"(
+History: every image read from or written to a tracker (by qz5cfg or the
+window) is kept as a configuration file in $XDG_STATE_HOME/qz5-config/history
+(by default ~/.local/state/qz5-config/history); the 1000 stored last are kept,
+in the order of the sequence number that begins each name, whatever the clock
+says. If one cannot be stored, a warning goes to stderr and the command goes
+on.
+
+Trace: --trace FILE (before or after the command) writes every open, close,
+rate change and byte on the line, timed in seconds since the start with
+millisecond resolution, "tx" sent to the tracker and "rx" received from it.
+
+Messages go to stderr as "Caption: text" (the text alone when it has no
+caption). The version reply and JSON records go to stdout. A successful read
+or write says "Zelbin3 Read: Read Successful" or "Zelbin3 Write: Write
+Successful" on stderr. When stderr is a terminal, version, read and write
+also show their steps there ("Writing the configuration: 64 of 132 bytes")
+on one line that is rewritten in place and wiped at the end; --quiet turns
+that off.
+
+Exit status:
+  0  done
+  1  the file or device operation failed (its message says which), a JSON
+     file could not be read, or the trace file cannot be written
+  2  usage error, invalid JSON record, an input that is no regular file (a
+     folder, a FIFO, a device), or a write of an Emergency Mic-E status
+     without --emergency-ok (nothing is sent to the tracker)
+  diff follows diff(1) instead: 0 the settings are equal, 1 they differ,
+  2 trouble (a side could not be read, or a usage error)
+
+JSON form (show and read --json print it; build and write accept it):
+  {
+    "activeProfile": 0,            0 or 1
+    "calibration": 128,
+    "calibrationChanged": false,
+    "profiles": [ {Primary}, {Secondary} ]
+  }
+)";
+
+constexpr const char* kFooterAfterFields =
+    R"(  Integers are JSON integers (32-bit signed); flags are true or false.
+  Texts are strings in which each character U+0000..U+00FF stands for one
+  byte: callsign up to 19 characters, digiPath up to 99, statusText up to 199.
+  symbolCode and symbolTable are one-character strings ("" for a zero byte).
+  frequencyMHz is a number in MHz (at most 10000000 either side of 0),
+  printed as the shortest decimal that gives back the same 32-bit float
+  (144.39).
+  For build and write every field is optional: absent fields keep the
+  defaults, and "profiles" may hold fewer than two objects, each partial. An
+  unknown field, a wrong type, an integer outside the 32-bit range, a text
+  too long for its field or a symbol of more than one character is an error
+  that names the field.
+)";
+
+// The paragraph that names the fields, from the record's own table.
+std::string fieldParagraph() {
+    std::string sentence =
+        "Each profile object holds every per-profile field under its own name, in this order:";
+    std::string_view separator = " ";
+    forEachProfileField([&](const FieldInfo& field, auto) {
+        sentence += std::string(separator) + field.name;
+        separator = ", ";
+    });
+    sentence += '.';
+    // Broken at spaces into lines of the width of the rest of the help.
+    constexpr std::size_t kWidth = 77;
+    constexpr std::string_view kIndent = "  ";
+    std::string text;
+    std::string line(kIndent);
+    std::size_t start = 0;
+    while (start < sentence.size()) {
+        const std::size_t end = std::min(sentence.find(' ', start), sentence.size());
+        const std::string_view word = std::string_view(sentence).substr(start, end - start);
+        if (line.size() > kIndent.size() && line.size() + 1 + word.size() > kWidth) {
+            text += line + '\n';
+            line = kIndent;
+        }
+        line += (line.size() > kIndent.size() ? " " : "") + std::string(word);
+        start = end + 1;
+    }
+    return text + line + '\n';
+}
+
+}  // namespace
+
+std::string helpFooter() {
+    return std::string(kCommandsHelp) + portsHelp() + kFooterBeforeFields + fieldParagraph() +
+           kFooterAfterFields;
+}
+
+}  // namespace qz5

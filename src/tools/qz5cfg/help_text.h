@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace qz5 {
+
+// What `qz5cfg --help` says after the list of commands: each command in
+// detail, ports, the history, messages, exit statuses and the JSON form, whose
+// field names come from the record's table.
+std::string helpFooter();
+
+}  // namespace qz5

@@ -1,0 +1,94 @@
+#include "tools/qz5cfg/port_listing.h"
+
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+#include "common/outside_text.h"
+
+namespace qz5 {
+
+namespace {
+
+nlohmann::json portsJson(const std::vector<ListedPort>& ports,
+                         const std::vector<std::string>& adapters) {
+    // Devices and files name themselves: any bytes at all.
+    const auto text = [](const std::string& bytes) { return nlohmann::json(validUtf8(bytes)); };
+    auto list = nlohmann::json::array();
+    for (const ListedPort& port : ports) {
+        const PortDevice& d = port.device;
+        auto ignored = nlohmann::json::array();
+        for (const IgnoredLock& lock : port.ignoredLocks) {
+            ignored.push_back({{"path", text(lock.path)}, {"reason", text(lock.reason)}});
+        }
+        list.push_back({{"comName", port.comName ? nlohmann::json(*port.comName) : nullptr},
+                        {"device", text(d.devicePath)},
+                        {"description", text(d.description())},
+                        {"vendor", text(d.vendor)},
+                        {"model", text(d.model)},
+                        {"vendorId", text(d.vendorId)},
+                        {"productId", text(d.productId)},
+                        {"serial", text(d.serial)},
+                        {"driver", text(d.driver)},
+                        {"byId", text(d.byIdPath)},
+                        {"openable", port.reason.empty()},
+                        {"reason", text(port.reason)},
+                        {"ignoredLockFiles", ignored}});
+    }
+    auto unported = nlohmann::json::array();
+    for (const std::string& adapter : adapters) {
+        unported.push_back(text(adapter));
+    }
+    return {{"ports", list}, {"adaptersWithoutPort", unported}};
+}
+
+void printText(const std::vector<ListedPort>& ports, const std::vector<std::string>& adapters,
+               std::ostream& out) {
+    if (ports.empty()) {
+        out << "No serial devices found.\n";
+    }
+    constexpr const char* kIndent = "       ";
+    for (const ListedPort& port : ports) {
+        const PortDevice& d = port.device;
+        out << (port.comName ? *port.comName : std::string("-")) << "  "
+            << printableText(d.devicePath) << "  " << d.description() << '\n';
+        std::string facts;
+        if (!d.serial.empty()) {
+            facts = "serial " + printableText(d.serial);
+        }
+        if (!d.driver.empty()) {
+            facts += (facts.empty() ? "" : ", ") + std::string("driver ") + printableText(d.driver);
+        }
+        if (!facts.empty()) {
+            out << kIndent << facts << '\n';
+        }
+        if (!d.byIdPath.empty()) {
+            out << kIndent << printableText(d.byIdPath) << '\n';
+        }
+        if (port.reason.empty()) {
+            out << kIndent << "can be opened\n";
+            // A refusal's reason names them already.
+            if (!port.ignoredLocks.empty()) {
+                out << kIndent << describeIgnoredLocks(port.ignoredLocks) << '\n';
+            }
+        } else {
+            out << kIndent << "cannot be opened: " << port.reason << '\n';
+        }
+    }
+    for (const std::string& adapter : adapters) {
+        out << adapter << '\n';
+    }
+}
+
+}  // namespace
+
+ExitStatus printPorts(const std::vector<ListedPort>& ports,
+                      const std::vector<std::string>& adapters, bool asJson, std::ostream& out) {
+    if (asJson) {
+        out << portsJson(ports, adapters).dump(2) << '\n';
+    } else {
+        printText(ports, adapters, out);
+    }
+    return finishOutput(out);
+}
+
+}  // namespace qz5

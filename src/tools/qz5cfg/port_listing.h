@@ -1,0 +1,28 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "link/ignored_lock.h"
+#include "link/port_catalogue.h"
+#include "tools/qz5cfg/exit_status.h"
+
+namespace qz5 {
+
+// One serial port as `qz5cfg ports` lists it.
+struct ListedPort {
+    std::optional<std::string> comName;
+    PortDevice device;
+    std::string reason;  // why it cannot be opened; empty when it can
+    std::vector<IgnoredLock> ignoredLocks;
+};
+
+// The list as text for a person, or with `asJson` for scripts; then the
+// adapters that are plugged in but have no port, one line each. Succeeds
+// when the listing could be written, also when it is empty.
+ExitStatus printPorts(const std::vector<ListedPort>& ports,
+                      const std::vector<std::string>& adapters, bool asJson, std::ostream& out);
+
+}  // namespace qz5

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <type_traits>
+
+#include "common/message_box.h"
+
+namespace qz5 {
+
+// What the window and qz5cfg each do their own way in a device command: where
+// the steps that talk to the tracker run, and how a question is answered.
+// Messages go through the message presenter either way.
+class TrackerFrontEnd {
+  public:
+    virtual ~TrackerFrontEnd() = default;
+
+    // Runs the steps that talk to the tracker and returns when they are done.
+    // `title` names the command while they run.
+    virtual void talk(std::string_view title, const std::function<void()>& steps) = 0;
+
+    // The answer to the question asked before a write that lets the tracker
+    // send an Emergency beacon; anything but Ok sends nothing.
+    virtual MessageAnswer answerEmergency(std::string_view question, std::string_view caption) = 0;
+};
+
+// Runs `steps` through the front end and gives back what they returned.
+template <typename Steps>
+auto talkThrough(TrackerFrontEnd& frontEnd, std::string_view title, Steps steps) {
+    std::optional<std::invoke_result_t<Steps>> result;
+    frontEnd.talk(title, [&] { result = steps(); });
+    return *result;
+}
+
+}  // namespace qz5
