@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qz5 {
 
@@ -52,6 +53,8 @@ struct Finding {
 std::string_view severityName(Severity severity);
 // "callsign-placeholder", "path-hops", ...
 std::string_view ruleName(Rule rule);
+// Every rule's name, in the order of the rules above.
+std::vector<std::string_view> ruleNames();
 // The rule with this name, if there is one.
 std::optional<Rule> findRule(std::string_view name);
 

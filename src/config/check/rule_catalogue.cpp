@@ -87,6 +87,14 @@ std::string_view ruleName(Rule rule) {
     return {};
 }
 
+std::vector<std::string_view> ruleNames() {
+    std::vector<std::string_view> names;
+    for (const RuleEntry& entry : kRules) {
+        names.push_back(entry.name);
+    }
+    return names;
+}
+
 std::optional<Rule> findRule(std::string_view name) {
     for (const RuleEntry& entry : kRules) {
         if (entry.name == name) {
