@@ -129,7 +129,7 @@ void Win32SerialPortApi::sleep(int milliseconds) {
 std::string Win32SerialPortApi::openFailureReason(const std::string& devicePath) {
     const PortHandle handle = open(devicePath);
     if (handle != kInvalidPortHandle) {
-        close(handle);
+        static_cast<void>(close(handle));  // it opened: that is all we asked
         return "The port was busy for a moment and is free now: try again.";
     }
     const DWORD error = GetLastError();
