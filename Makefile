@@ -96,6 +96,9 @@ QT_WINDOWS_KIT = $(shell scripts/build-qt-windows --print-dir)
 
 windows: deps
 	scripts/build-qt-windows
+	@# CMake keeps the toolchain of its first configure: a folder that found no kit starts again.
+	@if [ -f $(WINDOWS_BUILD)/CMakeCache.txt ] && ! grep -q '^Qt6_DIR:PATH=$(QT_WINDOWS_KIT)' $(WINDOWS_BUILD)/CMakeCache.txt; then \
+		rm -rf $(WINDOWS_BUILD); fi
 	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQZ5_WERROR=ON \
 		-DCMAKE_TOOLCHAIN_FILE=$(QT_WINDOWS_KIT)/lib/cmake/Qt6/qt.toolchain.cmake \
 		-DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \

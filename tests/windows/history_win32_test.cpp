@@ -26,9 +26,10 @@ TEST(HistoryWin32, IsKeptAndReadInAFolderWithACyrillicName) {
     written.setCallsign("R1ABC-7");
     HistoryImage entry{{}, "read", "COM3", "OV-QZ5 1.4"};
     written.encodeImage(entry.image);
-    std::ostringstream warnings;
+    std::ostringstream out;
+    HistoryWarnings warnings(out);
     keepInHistory(entry, warnings);
-    EXPECT_EQ(warnings.str(), "");
+    EXPECT_EQ(out.str(), "");
 
     const std::vector<HistoryEntry> kept = listHistory();
     ASSERT_EQ(kept.size(), 1u);

@@ -14,10 +14,12 @@
 #include "../app/window_fixture.h"
 #include "app/app_options.h"
 #include "app/controls/about_dialog.h"
+#include "app/device_command_runner.h"
 #include "app/port_watcher.h"
 #include "app/qt_file_prompt.h"
 #include "app/window_platform_win32.h"
 #include "common/path_text.h"
+#include "link/serial_link.h"
 
 namespace qz5::testing {
 namespace {
@@ -58,7 +60,10 @@ TEST_F(WindowWin32Test, TheSystemMenusAboutItemOpensTheBoxAndOtherCommandsStayWi
 
 TEST(PortEventsWin32, APortThatArrivesOrLeavesStartsALookAtThePorts) {
     int looks = 0;
-    PortWatcher watcher(SystemRoots{}, [&](const PortTable&) { ++looks; });
+    QWidget owner;
+    SerialLink link;
+    const DeviceCommandRunner idle(owner, link);
+    PortWatcher watcher(SystemRoots{}, idle, [&](const PortTable&) { ++looks; });
     const auto deliver = [](UINT type, WPARAM event, const void* details) {
         MSG message{nullptr, type, event, reinterpret_cast<LPARAM>(details), 0, {}};
         qintptr result = 0;

@@ -18,7 +18,7 @@ std::vector<ListedPort> listPorts(SerialPortApi& api) {
     std::vector<ListedPort> ports;
     for (const ComPortInfo& info : listComPorts(api)) {
         const std::string path = "\\\\.\\" + info.name;
-        ListedPort port{info.name, describePort(path, SystemRoots{}), {}};
+        ListedPort port{info.name, describePort(path, SystemRoots{}), {}, {}};
         // The system's own name of the device tells which driver serves it.
         if (!info.device.empty()) {
             port.device.devicePath = info.device;
