@@ -34,9 +34,9 @@ class FleetCliTest : public ::testing::Test {
         setenv("QZ5_PREFIX_LIST", folder.path("none").c_str(), 1);
         folder.write("empty.json", "{}");
         folder.write("slow.json", R"({"profiles":[{"transmitRate":70000}]})");
-        EXPECT_EQ(testing::runTool({"build", folder.path("empty.json"), folder.path("club.zb3")})
-                      .status,
-                  0);
+        EXPECT_EQ(
+            testing::runTool({"build", folder.path("empty.json"), folder.path("club.zb3")}).status,
+            0);
     }
     ~FleetCliTest() override { unsetenv("QZ5_PREFIX_LIST"); }
 
@@ -60,8 +60,8 @@ TEST_F(FleetCliTest, CommandsGiveTheirStatusOutputAndLeaveTheTrackerAsTheySay) {
     struct Case {
         std::vector<std::string> args;
         int status;
-        std::string out;  // found in stdout
-        std::string err;  // found in stderr
+        std::string out;     // found in stdout
+        std::string err;     // found in stderr
         bool sends = false;  // the tracker's memory changes
     };
     const std::string placeholder1 = "error  callsign-placeholder  profiles[1].callsign  ";

@@ -55,7 +55,8 @@ std::optional<Json> formFor(std::string_view name, std::string_view value) {
     std::optional<Json> form;
     if (const std::optional<int> profile = profileOf(name)) {
         forEachProfileField([&](const FieldInfo& field, auto member) {
-            using Value = std::remove_cvref_t<decltype((std::declval<TrackerConfig&>().*member)[0])>;
+            using Value =
+                std::remove_cvref_t<decltype((std::declval<TrackerConfig&>().*member)[0])>;
             if (field.name == name) {
                 Json profiles = Json::array();
                 for (int k = 0; k < *profile; ++k) {
