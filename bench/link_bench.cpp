@@ -70,14 +70,6 @@ double sendImageMs() {
     return silentReadMs(kDrainBeforeWrite) + (kWriteCommandBytes + kImageBytes) * kPauseMs;
 }
 
-// The probe's failure box must not wait for anyone.
-class SilentPresenter final : public MessagePresenter {
-  public:
-    MessageAnswer present(const std::string&, const std::string&, MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-};
-
 struct Exchange {
     std::string name;
     std::int32_t trackerRate;
@@ -133,6 +125,7 @@ int run(int repetitions) {
     if (getloadavg(load.data(), 1) == 1) {
         std::printf("Load average at start: %.2f\n\n", load[0]);
     }
+    // The probe's failure box must not wait for anyone.
     SilentPresenter presenter;
     ScopedMessagePresenter scoped(presenter);
     PosixSerialPortApi api;

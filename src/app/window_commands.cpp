@@ -23,13 +23,6 @@ FileDialogRequest fileRequest(const char* title, const char* initialName) {
     return {title, "zb3", initialName, "Zelbin3 Config files *.zb3", "*.zb3", {}};
 }
 
-class SilentPresenter final : public MessagePresenter {
-  public:
-    MessageAnswer present(const std::string&, const std::string&, MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-};
-
 }  // namespace
 
 void CConfigDlg::takeSelectedPort() {

@@ -40,15 +40,6 @@ QPixmap framed(QWidget& window) {
     return picture;
 }
 
-// The boxes at the end of the write are not part of the picture.
-class SilentPresenter final : public qz5::MessagePresenter {
-  public:
-    qz5::MessageAnswer present(const std::string&, const std::string&,
-                               qz5::MessageButtons) override {
-        return qz5::MessageAnswer::Ok;
-    }
-};
-
 qz5::ProgressWindow* progressWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (auto* progress = dynamic_cast<qz5::ProgressWindow*>(widget)) {
@@ -61,7 +52,8 @@ qz5::ProgressWindow* progressWindow() {
 // Waits inside the write until it has sent half of its bytes, then draws the
 // window with the progress window centred on it.
 QPixmap writingShot(qz5::CConfigDlg& window) {
-    SilentPresenter silent;
+    // The boxes at the end of the write are not part of the picture.
+    qz5::SilentPresenter silent;
     qz5::ScopedMessagePresenter installed(silent);
     const QRegularExpression halfWay(QStringLiteral("^Writing .*: (\\d+) of (\\d+) bytes$"));
     QPixmap picture;

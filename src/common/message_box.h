@@ -38,6 +38,14 @@ class StderrPresenter final : public MessagePresenter {
                                     MessageButtons buttons, const std::string& detail) override;
 };
 
+// Shows nothing and answers Ok, for work whose boxes nobody is to see.
+class SilentPresenter final : public MessagePresenter {
+  public:
+    MessageAnswer present(const std::string&, const std::string&, MessageButtons) override {
+        return MessageAnswer::Ok;
+    }
+};
+
 // Installs the process-wide presenter; nullptr restores the stderr presenter.
 // Returns the one that was installed before.
 MessagePresenter* setMessagePresenter(MessagePresenter* presenter);

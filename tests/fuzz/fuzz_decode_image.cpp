@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <memory>
 
+#include "config/check/config_check.h"
 #include "fuzz/fuzz_support.h"
 #include "support/record_fields.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace qz5;
-    fuzzing::SilentPresenter presenter;
+    // Message boxes are expected on bad input; keep the fuzzer's output clean.
+    SilentPresenter presenter;
     ScopedMessagePresenter scope(presenter);
 
     TrackerConfig config;
@@ -24,6 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::copy_n(data, std::min<std::size_t>(size, kImageSize), image.get());
     fuzzing::require(!config.decodeImage(std::span(image.get(), kImageSize)), "decode succeeds");
     fuzzing::requireSoundTexts(config);
+    const TrackerConfig decoded = config;
+    static_cast<void>(checkConfig(config, nullptr));
+    fuzzing::require(testing::differingFields(config, decoded).empty(), "a check changes nothing");
     fuzzing::requireEncodeInBounds(config);
     return 0;
 }

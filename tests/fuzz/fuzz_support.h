@@ -12,14 +12,6 @@
 
 namespace qz5::fuzzing {
 
-// Message boxes are expected on bad input; keep the fuzzer's output clean.
-class SilentPresenter final : public MessagePresenter {
-  public:
-    MessageAnswer present(const std::string&, const std::string&, MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-};
-
 inline void require(bool condition, const char* what) {
     if (!condition) {
         std::fprintf(stderr, "property violated: %s\n", what);

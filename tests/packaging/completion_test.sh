@@ -22,6 +22,10 @@ cases=(
     "qz5cfg write --port CO|COM1 COM9|read"
     "qz5cfg show ''|home.zb3 record.json folder|notes.txt"
     "qz5cfg write --port COM1 ''|home.zb3 record.json|notes.txt COM1"
+    "qz5cfg check --|--json --ignore|--port"
+    "qz5cfg check --ignore path-h|path-hops|home.zb3 path-blank"
+    "qz5cfg write --set profiles[1].st|profiles[1].statusText=|profiles[0].statusText= home.zb3"
+    "qz5cfg show --set ca|calibration=|calibrationChanged="
 )
 for entry in "${cases[@]}"; do
     IFS='|' read -r typed wanted unwanted <<<"$entry"

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <fstream>
 #include <functional>
+#include <sstream>
 #include <string>
 
 #include "app/window_fixture.h"
@@ -54,7 +55,9 @@ class FrontEndsTest : public WindowTest {
                               << R"({"micEStatus":)" << c.status << "}]}";
         SerialLink link(api, ports);
         link.setPortName("COM1");
-        return asksBefore([&] { static_cast<void>(runWrite(link, record, {.backup = false})); });
+        std::ostringstream findings;
+        return asksBefore(
+            [&] { static_cast<void>(runWrite(link, record, {.backup = false}, findings)); });
     }
 
     QTemporaryDir folder;

@@ -4,8 +4,12 @@
 #include <string_view>
 
 #include "common/outside_text.h"
+#include "config/check/config_check.h"
+#include "config/check/system_prefix_list.h"
 #include "config/config_file.h"
 #include "config/tracker_config.h"
+#include "tools/qz5cfg/check_command.h"
+#include "tools/qz5cfg/field_setting.h"
 #include "tools/qz5cfg/record_source.h"
 #include "workflow/tracker_front_end.h"
 #include "workflow/tracker_workflow.h"
@@ -32,6 +36,13 @@ class CommandLine final : public TrackerFrontEnd {
   private:
     bool emergencyOk_ = false;
 };
+
+// The record and image a write would send: the input with its settings.
+ExitStatus loadWritten(const std::string& inPath, const std::vector<std::string>& settings,
+                       TrackerConfig& record, ConfigImage& image) {
+    const ExitStatus status = loadImage(inPath, record, image);
+    return status == ExitStatus::Ok ? applySettings(settings, record, &image) : status;
+}
 
 ExitStatus statusOf(const std::optional<ConfigImage>& image) {
     return image ? ExitStatus::Ok : ExitStatus::Failed;
@@ -79,12 +90,16 @@ ExitStatus runRead(SerialLink& link, const std::optional<std::string>& outPath, 
     return printRecord(record, out);
 }
 
-ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOptions& options) {
+ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOptions& options,
+                    std::ostream& findings) {
     TrackerConfig record;
     ConfigImage image{};
-    if (const ExitStatus status = loadImage(inPath, record, image); status != ExitStatus::Ok) {
+    if (const ExitStatus status = loadWritten(inPath, options.settings, record, image);
+        status != ExitStatus::Ok) {
         return status;
     }
+    printFindings(checkConfig(record, systemPrefixList()), findings);
+    findings << std::flush;
     CommandLine commandLine;
     if (options.emergencyOk) {
         commandLine.allowEmergency();
@@ -111,6 +126,30 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
             break;
     }
     return ExitStatus::Failed;
+}
+
+DiffStatus previewWrite(SerialLink& link, const std::string& inPath,
+                        const std::vector<std::string>& settings, std::ostream& out,
+                        std::ostream& findings) {
+    TrackerConfig record;
+    ConfigImage image{};
+    if (loadWritten(inPath, settings, record, image) != ExitStatus::Ok) {
+        return DiffStatus::Trouble;
+    }
+    CommandLine commandLine;
+    TrackerConfig current;
+    const auto backup = TrackerWorkflow(link, commandLine).readImage(current, "backup");
+    if (!backup) {
+        return DiffStatus::Trouble;
+    }
+    const DiffStatus compared = compareImages(*backup, image, out);
+    printFindings(checkConfig(record, systemPrefixList()), findings);
+    findings << std::flush;
+    if (compared == DiffStatus::Trouble) {
+        return compared;
+    }
+    // Bytes the tracker would get anew count, even when they decode the same.
+    return *backup == image ? DiffStatus::Same : DiffStatus::Different;
 }
 
 }  // namespace qz5

@@ -3,8 +3,10 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "config/config_image.h"
+#include "tools/qz5cfg/diff_command.h"
 #include "tools/qz5cfg/exit_status.h"
 
 namespace qz5 {
@@ -27,14 +29,26 @@ ExitStatus readTrackerImage(SerialLink& link, ConfigImage& image);
 ExitStatus runRead(SerialLink& link, const std::optional<std::string>& outPath, std::ostream& out);
 
 struct WriteOptions {
-    bool emergencyOk = false;  // an Emergency Mic-E status needs this
-    bool backup = true;        // read the tracker's image into the history first
+    bool emergencyOk = false;                // an Emergency Mic-E status needs this
+    bool backup = true;                      // read the tracker's image into the history first
+    std::vector<std::string> settings = {};  // FIELD=VALUE, applied as applySettings does
 };
 
 // Writes a configuration file's image exactly as it is, or a JSON record
-// encoded, with the verified write. The file is decoded first, to check it and
-// to ask about an Emergency status; unattended, the question is answered
-// Cancel and only `emergencyOk` says yes.
-ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOptions& options);
+// encoded, with the verified write; with settings, the record they give,
+// encoded as Write does. The file is decoded first, to check it and to ask
+// about an Emergency status; unattended, the question is answered Cancel and
+// only `emergencyOk` says yes. The check's findings go to `findings` before
+// anything is sent; they never stop the write.
+ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOptions& options,
+                    std::ostream& findings);
+
+// What runWrite would do, without sending: the backup read into the history,
+// then on `out` every setting the write would change (as diff prints them),
+// then the findings. Same: nothing would change; Different: the tracker's
+// image would; Trouble: a read or the input failed.
+DiffStatus previewWrite(SerialLink& link, const std::string& inPath,
+                        const std::vector<std::string>& settings, std::ostream& out,
+                        std::ostream& findings);
 
 }  // namespace qz5

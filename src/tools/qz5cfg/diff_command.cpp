@@ -15,18 +15,10 @@
 namespace qz5 {
 namespace {
 
-constexpr std::string_view kTrackerPrefix = "tracker:";
-
 std::optional<ConfigImage> imageOf(const std::string& side, const TrackerImageReader& readTracker) {
     ConfigImage image{};
-    if (side.starts_with(kTrackerPrefix)) {
-        if (readTracker(side.substr(kTrackerPrefix.size()), image) != ExitStatus::Ok) {
-            return std::nullopt;
-        }
-        return image;
-    }
     TrackerConfig ignored;
-    if (loadImage(side, ignored, image) != ExitStatus::Ok) {
+    if (loadSide(side, readTracker, ignored, image) != ExitStatus::Ok) {
         return std::nullopt;
     }
     return image;
@@ -68,8 +60,12 @@ DiffStatus runDiff(const std::string& left, const std::string& right,
     if (!rightImage) {
         return DiffStatus::Trouble;
     }
-    const Json a = settingsOf(*leftImage);
-    const Json b = settingsOf(*rightImage);
+    return compareImages(*leftImage, *rightImage, out);
+}
+
+DiffStatus compareImages(const ConfigImage& left, const ConfigImage& right, std::ostream& out) {
+    const Json a = settingsOf(left);
+    const Json b = settingsOf(right);
     bool differ = printDifferences(a, b, "", out);
     const Json& profilesA = a.at("profiles");
     const Json& profilesB = b.at("profiles");
@@ -77,10 +73,9 @@ DiffStatus runDiff(const std::string& left, const std::string& right,
         const std::string prefix = "profiles[" + std::to_string(k) + "].";
         differ = printDifferences(profilesA[k], profilesB[k], prefix, out) || differ;
     }
-    if (!differ && *leftImage != *rightImage) {
-        const auto bytes =
-            std::inner_product(leftImage->begin(), leftImage->end(), rightImage->begin(), 0,
-                               std::plus<>(), std::not_equal_to<>());
+    if (!differ && left != right) {
+        const auto bytes = std::inner_product(left.begin(), left.end(), right.begin(), 0,
+                                              std::plus<>(), std::not_equal_to<>());
         out << "same settings; the images differ in " << bytes
             << " byte(s) (rounded delays or the layout of the image)\n";
     }

@@ -1,16 +1,12 @@
 #pragma once
 
-#include <functional>
 #include <iosfwd>
 #include <string>
 
 #include "config/config_image.h"
-#include "tools/qz5cfg/exit_status.h"
+#include "tools/qz5cfg/record_source.h"
 
 namespace qz5 {
-
-// Reads the image of the tracker on `port` (the text after "tracker:").
-using TrackerImageReader = std::function<ExitStatus(const std::string& port, ConfigImage& image)>;
 
 // The exit statuses of diff(1), not the tool's usual ones.
 enum class DiffStatus { Same = 0, Different = 1, Trouble = 2 };
@@ -20,5 +16,8 @@ enum class DiffStatus { Same = 0, Different = 1, Trouble = 2 };
 // its JSON name with both values, then one line when only the bytes differ.
 DiffStatus runDiff(const std::string& left, const std::string& right,
                    const TrackerImageReader& readTracker, std::ostream& out);
+
+// The same comparison of two images already at hand.
+DiffStatus compareImages(const ConfigImage& left, const ConfigImage& right, std::ostream& out);
 
 }  // namespace qz5

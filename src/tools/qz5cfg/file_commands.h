@@ -2,17 +2,22 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 #include "tools/qz5cfg/exit_status.h"
 
 namespace qz5 {
 
 // Reads a configuration file as Load does and prints the decoded record
-// (built with the defaults first) as JSON.
-ExitStatus runShow(const std::string& path, std::ostream& out);
+// (built with the defaults first) as JSON; with settings (applySettings), the
+// record the file would hold with them.
+ExitStatus runShow(const std::string& path, const std::vector<std::string>& settings,
+                   std::ostream& out);
 
-// Applies a JSON record to the defaults and saves it as Save does.
-ExitStatus runBuild(const std::string& jsonPath, const std::string& outPath);
+// Applies a JSON record, then the settings, to the defaults and saves it as
+// Save does.
+ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>& settings,
+                    const std::string& outPath);
 
 // Lists the images kept in the history, the one stored last first: time
 // (UTC), direction, port, version and file, one line each.

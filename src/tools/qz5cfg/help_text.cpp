@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "config/check/finding.h"
 #include "config/record_fields.h"
 #include "tools/qz5cfg/platform_commands.h"
 
@@ -40,6 +41,29 @@ constexpr const char* kCommandsHelp = R"(Commands in detail:
   history                lists the images kept in the history, the one stored
                          last first: time (UTC), direction, port, version,
                          file
+  check SOURCE           checks a configuration file, a JSON record or
+                         tracker:PORT against APRS practice and against what
+                         the tracker keeps, and prints one line per finding,
+                         most severe first: "severity  rule  field  message"
+                         (error: it cannot work or harms the network;
+                         warning: it goes against practice; note: worth
+                         knowing). --json prints them as a JSON array;
+                         --ignore RULE leaves a rule out. write prints the
+                         same findings on stderr before it sends, and writes
+                         all the same.
+  --set FIELD=VALUE      (show, build, write; repeatable) sets a field by its
+                         JSON name, "calibration" or "profiles[N].NAME", split
+                         at the first '='; a text is taken as it stands, other
+                         values as JSON (true, 5, 144.8). The record is then
+                         encoded as the window's Write does, so every other
+                         setting stays as it was. activeProfile,
+                         calibrationChanged and slotDivides60/600 cannot be
+                         set.
+  write --dry-run        reads the tracker's image into the history as the
+                         backup, prints on stdout every setting the write
+                         would change (as diff) and the findings on stderr,
+                         and sends nothing. Exit status: 0 nothing would
+                         change, 1 something would, 2 trouble.
 )";
 
 constexpr const char* kFooterBeforeFields = R"(
@@ -71,6 +95,16 @@ Exit status:
      without --emergency-ok (nothing is sent to the tracker)
   diff follows diff(1) instead: 0 the settings are equal, 1 they differ,
   2 trouble (a side could not be read, or a usage error)
+  check: 0 no warning or error, 1 at least one, 2 trouble (an unknown rule
+  for --ignore, a source that could not be read)
+  write --dry-run: 0 nothing would change, 1 something would, 2 trouble
+  A --set that names no settable field or gives a value of the wrong type
+  exits with 2, and nothing is written.
+
+Callsign prefixes: check names the country of a callsign from the list that
+amateur loggers use, cty.dat (/usr/share/hamradio-files/cty.dat, or beside
+the program on Windows; QZ5_PREFIX_LIST names another file). Without it, no
+finding depends on the country.
 
 JSON form (show and read --json print it; build and write accept it):
   {
@@ -96,17 +130,8 @@ constexpr const char* kFooterAfterFields =
   that names the field.
 )";
 
-// The paragraph that names the fields, from the record's own table.
-std::string fieldParagraph() {
-    std::string sentence =
-        "Each profile object holds every per-profile field under its own name, in this order:";
-    std::string_view separator = " ";
-    forEachProfileField([&](const FieldInfo& field, auto) {
-        sentence += std::string(separator) + field.name;
-        separator = ", ";
-    });
-    sentence += '.';
-    // Broken at spaces into lines of the width of the rest of the help.
+// Broken at spaces into lines of the width of the rest of the help.
+std::string wrapped(const std::string& sentence) {
     constexpr std::size_t kWidth = 77;
     constexpr std::string_view kIndent = "  ";
     std::string text;
@@ -125,7 +150,29 @@ std::string fieldParagraph() {
     return text + line + '\n';
 }
 
+// The paragraph that names the fields, from the record's own table.
+std::string fieldParagraph() {
+    std::string sentence =
+        "Each profile object holds every per-profile field under its own name, in this order:";
+    std::string_view separator = " ";
+    forEachProfileField([&](const FieldInfo& field, auto) {
+        sentence += std::string(separator) + field.name;
+        separator = ", ";
+    });
+    return wrapped(sentence + '.');
+}
+
 }  // namespace
+
+std::string rulesHelp() {
+    std::string sentence = "Rules:";
+    std::string_view separator = " ";
+    for (const std::string_view name : ruleNames()) {
+        sentence += std::string(separator) + std::string(name);
+        separator = ", ";
+    }
+    return wrapped(sentence + '.') + '\n';
+}
 
 std::string helpFooter() {
     return std::string(kCommandsHelp) + portsHelp() + kFooterBeforeFields + fieldParagraph() +

@@ -9,4 +9,7 @@ namespace qz5 {
 // field names come from the record's table.
 std::string helpFooter();
 
+// The names check --ignore accepts, as a paragraph of check's help.
+std::string rulesHelp();
+
 }  // namespace qz5

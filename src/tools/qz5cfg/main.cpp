@@ -13,6 +13,7 @@
 #include "link/serial_link.h"
 #include "link/system_serial_port_api.h"
 #include "link/traced_port_api.h"
+#include "tools/qz5cfg/check_command.h"
 #include "tools/qz5cfg/device_commands.h"
 #include "tools/qz5cfg/diff_command.h"
 #include "tools/qz5cfg/exit_status.h"
@@ -70,7 +71,25 @@ struct Options {
     bool emergencyOk = false;
     bool noBackup = false;
     bool quiet = false;
+    bool dryRun = false;
+    std::vector<std::string> settings;  // --set FIELD=VALUE, in order
+    CheckOptions check;
 };
+
+// One value per --set, so a file name after it stays the command's own.
+void addSetOption(CLI::App& command, Options& o) {
+    command
+        .add_option("--set", o.settings,
+                    "set a field by its JSON name, e.g. profiles[0].callsign=MYCALL-7 "
+                    "(repeatable)")
+        ->type_name("FIELD=VALUE")
+        ->allow_extra_args(false);
+}
+
+// Reads a tracker:PORT side of diff or check, without showing the steps.
+ExitStatus readTrackerQuietly(const std::string& port, ConfigImage& image) {
+    return onDevice(port, true, [&](SerialLink& link) { return readTrackerImage(link, image); });
+}
 
 // What the command line asked for: each sub-command's callback sets it, so
 // nothing runs but a command that was named.
@@ -94,16 +113,18 @@ CLI::App* addCommand(
 }
 
 void addFileCommands(CLI::App& app, Options& o, Chosen& chosen) {
-    addCommand(
+    auto* show = addCommand(
         app, "show", "Print a configuration file (.zb3) as JSON.",
-        [&o] { return runShow(o.file, std::cout); }, chosen)
-        ->add_option("FILE", o.file, "configuration file")
-        ->required();
+        [&o] { return runShow(o.file, o.settings, std::cout); }, chosen);
+    show->add_option("FILE", o.file, "configuration file")->required();
     auto* build = addCommand(
         app, "build", "Apply a JSON record to the defaults and save it as a configuration file.",
-        [&o] { return runBuild(o.jsonFile, o.outFile); }, chosen);
+        [&o] { return runBuild(o.jsonFile, o.settings, o.outFile); }, chosen);
     build->add_option("JSON_FILE", o.jsonFile, "JSON record")->required();
     build->add_option("OUT_FILE", o.outFile, "configuration file to write")->required();
+    for (auto* command : {show, build}) {
+        addSetOption(*command, o);
+    }
 }
 
 // diff and history: comparing settings and listing what was kept.
@@ -119,11 +140,27 @@ void addKeepingCommands(CLI::App& app, Options& o, Chosen& chosen) {
         chosen.traceFailure = static_cast<int>(DiffStatus::Trouble);
         chosen.run = [&o] {
             // Only version, read and write show their steps.
-            const auto readTracker = [](const std::string& side, ConfigImage& image) {
-                return onDevice(side, true,
-                                [&](SerialLink& link) { return readTrackerImage(link, image); });
-            };
-            return static_cast<int>(runDiff(o.leftSide, o.rightSide, readTracker, std::cout));
+            return static_cast<int>(
+                runDiff(o.leftSide, o.rightSide, readTrackerQuietly, std::cout));
+        };
+    });
+    auto* check = app.add_subcommand(
+        "check",
+        "Check a configuration file, JSON record or tracker:PORT against APRS practice and "
+        "what the tracker keeps. Exit status: 0 nothing above a note, 1 a warning or an error, "
+        "2 trouble.");
+    check->footer(rulesHelp() + kCommandFooter);
+    check->add_option("SOURCE", o.leftSide, "file, JSON record or tracker:PORT")->required();
+    check->add_flag("--json", o.check.asJson, "print the findings as a JSON array");
+    check
+        ->add_option("--ignore", o.check.ignored,
+                     "leave out the findings of this rule (repeatable)")
+        ->type_name("RULE")
+        ->allow_extra_args(false);
+    check->callback([&o, &chosen] {
+        chosen.traceFailure = static_cast<int>(CheckStatus::Trouble);
+        chosen.run = [&o] {
+            return static_cast<int>(runCheck(o.leftSide, o.check, readTrackerQuietly, std::cout));
         };
     });
     addCommand(
@@ -150,14 +187,37 @@ void addDeviceCommands(CLI::App& app, Options& o, Chosen& chosen) {
                 throw CLI::ValidationError("read: give OUT or --json");
             }
         });
-    auto* write = addCommand(
-        app, "write",
+    auto* write = app.add_subcommand(
+        "write",
         "Write a configuration file, or a JSON record (IN ending in .json), into the tracker "
-        "and verify it by reading it back.",
-        onPort([&o](SerialLink& link) {
-            return runWrite(link, o.file, {.emergencyOk = o.emergencyOk, .backup = !o.noBackup});
-        }),
-        chosen);
+        "and verify it by reading it back.");
+    write->footer(kCommandFooter);
+    write->callback([&o, &chosen] {
+        if (o.dryRun && o.noBackup) {
+            throw CLI::ValidationError(
+                "write: --dry-run compares with the backup read, which --no-backup leaves out");
+        }
+        if (o.dryRun) {
+            chosen.traceFailure = static_cast<int>(DiffStatus::Trouble);
+            chosen.run = [&o] {
+                DiffStatus status = DiffStatus::Trouble;
+                static_cast<void>(onDevice(o.port, o.quiet, [&](SerialLink& link) {
+                    status = previewWrite(link, o.file, o.settings, std::cout, std::cerr);
+                    return ExitStatus::Ok;
+                }));
+                return static_cast<int>(status);
+            };
+            return;
+        }
+        chosen.run = [&o] {
+            return static_cast<int>(onDevice(o.port, o.quiet, [&o](SerialLink& link) {
+                return runWrite(
+                    link, o.file,
+                    {.emergencyOk = o.emergencyOk, .backup = !o.noBackup, .settings = o.settings},
+                    std::cerr);
+            }));
+        };
+    });
     for (auto* command : {version, read, write}) {
         command->add_option("--port", o.port, "COM1..COM20 or a device path")->required();
     }
@@ -169,6 +229,10 @@ void addDeviceCommands(CLI::App& app, Options& o, Chosen& chosen) {
                     "allow a profile whose Mic-E status is 7 (Emergency!)");
     write->add_flag("--no-backup", o.noBackup,
                     "do not read the tracker's current image into the history first");
+    write->add_flag("--dry-run", o.dryRun,
+                    "read the tracker's image into the history, print what the write would "
+                    "change and the check's findings, and send nothing (exit status as diff)");
+    addSetOption(*write, o);
     for (auto* command : {version, read, write}) {
         command->add_flag("--quiet,-q", o.quiet,
                           "no progress line on a terminal (there is none in a pipe)");

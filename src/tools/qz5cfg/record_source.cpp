@@ -86,6 +86,19 @@ ExitStatus loadImage(const std::string& path, TrackerConfig& config, ConfigImage
     return loadFileRecord(path, config, &image);
 }
 
+ExitStatus loadSide(const std::string& side, const TrackerImageReader& readTracker,
+                    TrackerConfig& config, ConfigImage& image) {
+    constexpr std::string_view kTrackerPrefix = "tracker:";
+    if (!side.starts_with(kTrackerPrefix)) {
+        return loadImage(side, config, image);
+    }
+    const ExitStatus status = readTracker(side.substr(kTrackerPrefix.size()), image);
+    if (status == ExitStatus::Ok) {
+        static_cast<void>(config.decodeImage(image));  // a whole image always decodes
+    }
+    return status;
+}
+
 ExitStatus printRecord(const TrackerConfig& config, std::ostream& out) {
     out << configToJson(config).dump(2) << '\n';
     return finishOutput(out);

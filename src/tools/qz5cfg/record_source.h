@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 
@@ -26,6 +27,14 @@ ExitStatus loadFileRecord(const std::string& path, TrackerConfig& config,
 // The same, with the image that goes to a tracker: a configuration file's own
 // bytes, or the JSON record encoded.
 ExitStatus loadImage(const std::string& path, TrackerConfig& config, ConfigImage& image);
+
+// Reads the image of the tracker on `port` (the text after "tracker:").
+using TrackerImageReader = std::function<ExitStatus(const std::string& port, ConfigImage& image)>;
+
+// "tracker:PORT" read with `readTracker` and decoded, or a file or JSON record
+// as loadImage reads it.
+ExitStatus loadSide(const std::string& side, const TrackerImageReader& readTracker,
+                    TrackerConfig& config, ConfigImage& image);
 
 // Prints the record as indented JSON; Failed when the output cannot be written.
 ExitStatus printRecord(const TrackerConfig& config, std::ostream& out);

@@ -1,0 +1,68 @@
+#include "config/check/rule_groups.h"
+#include "config/mic_e_status.h"
+
+namespace qz5::check {
+namespace {
+
+// Seconds: one minute is for special events; routine mobiles take two or more.
+constexpr std::int32_t kShortestRate = 60;
+
+std::string seconds(std::int32_t value) {
+    return std::to_string(value) + " s";
+}
+
+void checkRate(std::int32_t rate, PerProfile<std::int32_t> TrackerConfig::*field, int k,
+               FindingList& findings) {
+    if (rate < kShortestRate) {
+        findings.add(Severity::Warning, Rule::RateTooFast, field, k,
+                     "Beacon every " + seconds(kShortestRate) + " or slower instead of every " +
+                         seconds(rate) +
+                         ": one minute is for special events, two or more for routine use.");
+    }
+}
+
+}  // namespace
+
+void checkBeaconing(const CheckInput& input, int k, FindingList& findings) {
+    const TrackerConfig& c = input.entered;
+    if (c.smartBeaconing[k]) {
+        // The speeds' unit is the tracker's own: compared with each other only.
+        if (c.sbFastRate[k] >= c.sbSlowRate[k]) {
+            findings.add(Severity::Error, Rule::SmartBeaconingRates, &TrackerConfig::sbFastRate, k,
+                         "Make the fast rate shorter than the slow rate (now " +
+                             seconds(c.sbFastRate[k]) + " and " + seconds(c.sbSlowRate[k]) +
+                             "), or faster driving would beacon less often.");
+        }
+        if (c.sbHighSpeed[k] <= c.sbLowSpeed[k]) {
+            findings.add(Severity::Error, Rule::SmartBeaconingSpeeds, &TrackerConfig::sbHighSpeed,
+                         k,
+                         "Make the high speed greater than the low speed (now " +
+                             std::to_string(c.sbHighSpeed[k]) + " and " +
+                             std::to_string(c.sbLowSpeed[k]) + ").");
+        }
+        checkRate(c.sbFastRate[k], &TrackerConfig::sbFastRate, k, findings);
+    } else {
+        checkRate(c.transmitRate[k], &TrackerConfig::transmitRate, k, findings);
+    }
+
+    if (c.slotEnable[k] && c.smartBeaconing[k]) {
+        // The slot's second is what gets lost, so the finding stands by it.
+        findings.add(Severity::Error, Rule::SlotWithSmartBeaconing, &TrackerConfig::slotSeconds, k,
+                     "Turn off either the time slot or SmartBeaconing: the tracker keeps the slot "
+                     "in SmartBeaconing's settings.");
+    }
+    if (c.slotEnable[k] && c.slotSeconds[k] > c.transmitRate[k]) {
+        findings.add(Severity::Error, Rule::SlotBeyondRate, &TrackerConfig::slotSeconds, k,
+                     "Set the time slot to at most the transmit rate, " +
+                         seconds(c.transmitRate[k]) + ": a slot at " + seconds(c.slotSeconds[k]) +
+                         " never comes.");
+    }
+
+    if (c.micEEnable[k] && sendsEmergency(c, k)) {
+        findings.add(Severity::Error, Rule::MicEEmergency, &TrackerConfig::micEStatus, k,
+                     "Choose another Mic-E message unless this is a real emergency: Emergency! "
+                     "sets off alarms at every station that hears it.");
+    }
+}
+
+}  // namespace qz5::check

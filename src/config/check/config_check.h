@@ -1,0 +1,18 @@
+#pragma once
+
+#include <vector>
+
+#include "config/check/finding.h"
+#include "config/check/prefix_list.h"
+#include "config/tracker_config.h"
+
+namespace qz5 {
+
+// Checks a configuration against the published practice of the APRS network
+// and against what the tracker's image can hold, as the tracker will get it
+// from a write. Most severe first. Works on copies: the record is not
+// changed and no message is shown. Without a prefix list no rule that needs
+// the callsign's country applies.
+std::vector<Finding> checkConfig(const TrackerConfig& config, const PrefixList* prefixes);
+
+}  // namespace qz5

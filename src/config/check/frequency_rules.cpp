@@ -1,0 +1,97 @@
+#include <array>
+#include <cstdio>
+
+#include "config/check/itu_region.h"
+#include "config/check/rule_groups.h"
+
+namespace qz5::check {
+namespace {
+
+// Frequencies are compared in the image's 5 kHz steps.
+constexpr int steps(double mhz) {
+    return static_cast<int>(mhz * 200 + 0.5);
+}
+
+constexpr int kBandStart = steps(144.000);
+constexpr int kBandEnd = steps(148.000);
+constexpr int kRegion1BandEnd = steps(146.000);
+// The "Testing" entry of the window's frequency list.
+constexpr int kTesting = steps(144.340);
+constexpr int kRegion1Channel = steps(144.800);
+
+// Countries with an APRS channel of their own, by the prefix list's primary
+// prefix. The United States' entries are its states; Hawaii and Alaska are
+// countries of their own in the list.
+struct Channel {
+    std::string_view prefix;
+    int steps;
+};
+constexpr std::array<Channel, 7> kChannels = {{
+    {"K", steps(144.390)},
+    {"KL", steps(144.390)},
+    {"KH6", steps(144.390)},
+    {"VE", steps(144.390)},
+    {"XE", steps(144.390)},
+    {"VK", steps(145.175)},
+    {"ZL", steps(144.575)},
+}};
+
+std::string megahertz(int count) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%d.%03d MHz", count / 200, count % 200 * 5);
+    return text;
+}
+
+std::optional<int> channelOf(const CallsignPlace& place) {
+    for (const Channel& channel : kChannels) {
+        if (channel.prefix == place.country->prefix) {
+            return channel.steps;
+        }
+    }
+    if (ituRegion(place) == ItuRegion::One) {
+        return kRegion1Channel;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void checkFrequency(const CheckInput& input, int k, FindingList& findings) {
+    const auto field = &TrackerConfig::frequencyMHz;
+    // What goes on the air is the frequency as the image holds it.
+    const int sent = steps(input.sent.frequencyMHz[k]);
+    if (sent < kBandStart || sent > kBandEnd) {
+        findings.add(Severity::Error, Rule::FrequencyBand, field, k,
+                     "Set a frequency in the 2 m band, " + megahertz(kBandStart) + " to " +
+                         megahertz(kBandEnd) + ".");
+        return;
+    }
+    if (sent == kTesting) {
+        findings.add(Severity::Note, Rule::FrequencyTesting, field, k,
+                     "Set your APRS channel before the tracker goes into service: " +
+                         megahertz(kTesting) + " is for testing.");
+        return;
+    }
+    const std::string callsign = sentCallsignBase(input.entered, k);
+    if (input.prefixes == nullptr || callsign.empty() || isPlaceholderCallsign(callsign)) {
+        return;
+    }
+    const std::optional<CallsignPlace> place = input.prefixes->find(callsign);
+    if (!place) {
+        return;
+    }
+    const std::string where = "If you operate in " + place->country->name;
+    if (ituRegion(*place) == ItuRegion::One && sent > kRegion1BandEnd) {
+        findings.add(Severity::Error, Rule::FrequencyRegionBand, field, k,
+                     where + ", set a frequency of at most " + megahertz(kRegion1BandEnd) +
+                         ": the 2 m band of ITU Region 1 ends there.");
+        return;
+    }
+    const std::optional<int> channel = channelOf(*place);
+    if (channel && sent != *channel) {
+        findings.add(Severity::Warning, Rule::FrequencyChannel, field, k,
+                     where + ", set its APRS channel, " + megahertz(*channel) + ".");
+    }
+}
+
+}  // namespace qz5::check

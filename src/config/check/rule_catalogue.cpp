@@ -1,0 +1,107 @@
+// The check's rules by name, each with the public document it comes from.
+#include <array>
+
+#include "config/check/finding.h"
+
+namespace qz5 {
+namespace {
+
+struct RuleEntry {
+    Rule rule;
+    std::string_view name;
+};
+
+constexpr std::array<RuleEntry, 25> kRules = {{
+    // APRS-IS server documentation: packets from placeholder callsigns are
+    // not accepted onto the network.
+    {Rule::CallsignPlaceholder, "callsign-placeholder"},
+    // APRS Protocol Reference 1.0.1, "AX.25 Frame Format": a station
+    // address is at most six letters or digits and an SSID of 0 to 15.
+    {Rule::CallsignBlank, "callsign-blank"},
+    {Rule::CallsignAltered, "callsign-altered"},
+    {Rule::PathCut, "path-cut"},
+    {Rule::PathBlank, "path-blank"},
+    // The New n-N Paradigm notes: two hops for mobiles, three only where the
+    // network is sparse; RELAY, WIDE and TRACE are retired; WIDE1-1 is only
+    // the first hop; n-N with N above n, WIDEn above 2 and used-up hops are
+    // not serviced.
+    {Rule::PathHops, "path-hops"},
+    {Rule::PathObsolete, "path-obsolete"},
+    {Rule::PathWideAbove2, "path-wide-above-2"},
+    {Rule::PathWide1NotFirst, "path-wide1-not-first"},
+    {Rule::PathSsidAboveN, "path-ssid-above-n"},
+    {Rule::PathUsedHop, "path-used-hop"},
+    // APRS-IS server documentation, "q Construct" and "IGate Details":
+    // TCPIP, TCPXX and q constructs belong to the internet and never to RF.
+    {Rule::PathInternetOnly, "path-internet-only"},
+    // The published SmartBeaconing guidance: one minute is for special
+    // events, two or more for routine mobiles; the fast rate must be
+    // shorter than the slow rate and the high speed above the low speed.
+    {Rule::RateTooFast, "rate-too-fast"},
+    {Rule::SmartBeaconingRates, "smartbeaconing-rates"},
+    {Rule::SmartBeaconingSpeeds, "smartbeaconing-speeds"},
+    // The tracker's image: the time slot is kept in SmartBeaconing's bytes,
+    // and a slot later than the interval never comes.
+    {Rule::SlotWithSmartBeaconing, "slot-with-smartbeaconing"},
+    {Rule::SlotBeyondRate, "slot-beyond-rate"},
+    // The tracker's image keeps what fits of the status texts. APRS Protocol
+    // Reference 1.0.1, "Status Reports": printable ASCII except | and ~.
+    {Rule::StatusCut, "status-cut"},
+    {Rule::StatusCharacters, "status-characters"},
+    // ITU Radio Regulations, Article 5: the 2 m amateur band is 144-148 MHz,
+    // in Region 1 only 144-146 MHz. The APRS channels: IARU Region 1 VHF band
+    // plan (144.800), the tracker's own frequency list (144.390 for the
+    // Americas, 145.175 for Australia, 144.340 for testing), the New Zealand
+    // national society's APRS guidance (144.575).
+    {Rule::FrequencyBand, "frequency-band"},
+    {Rule::FrequencyRegionBand, "frequency-region-band"},
+    {Rule::FrequencyChannel, "frequency-channel"},
+    {Rule::FrequencyTesting, "frequency-testing"},
+    // APRS Protocol Reference 1.0.1, "Mic-E Message Codes": Emergency sets
+    // off alarms at every station that hears it.
+    {Rule::MicEEmergency, "mic-e-emergency"},
+    // The tracker's image: what it cannot hold is sent as something else.
+    {Rule::ValueKeptInPart, "value-kept-in-part"},
+}};
+
+}  // namespace
+
+std::string_view severityName(Severity severity) {
+    switch (severity) {
+        case Severity::Error:
+            return "error";
+        case Severity::Warning:
+            return "warning";
+        case Severity::Note:
+            return "note";
+    }
+    return {};
+}
+
+std::string_view ruleName(Rule rule) {
+    for (const RuleEntry& entry : kRules) {
+        if (entry.rule == rule) {
+            return entry.name;
+        }
+    }
+    return {};
+}
+
+std::vector<std::string_view> ruleNames() {
+    std::vector<std::string_view> names;
+    for (const RuleEntry& entry : kRules) {
+        names.push_back(entry.name);
+    }
+    return names;
+}
+
+std::optional<Rule> findRule(std::string_view name) {
+    for (const RuleEntry& entry : kRules) {
+        if (entry.name == name) {
+            return entry.rule;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace qz5

@@ -1,0 +1,80 @@
+#include "tools/qz5cfg/check_command.h"
+
+#include <algorithm>
+#include <optional>
+#include <ostream>
+
+#include "common/outside_text.h"
+#include "config/check/config_check.h"
+#include "config/check/system_prefix_list.h"
+#include "tools/qz5cfg/config_json.h"
+
+namespace qz5 {
+
+namespace {
+
+// The field as the JSON form and diff name it.
+std::string fieldPath(const Finding& finding) {
+    if (!finding.profile) {
+        return finding.field;
+    }
+    return "profiles[" + std::to_string(*finding.profile) + "]." + finding.field;
+}
+
+Json findingsToJson(const std::vector<Finding>& findings) {
+    Json list = Json::array();
+    for (const Finding& finding : findings) {
+        list.push_back({{"severity", severityName(finding.severity)},
+                        {"rule", ruleName(finding.rule)},
+                        {"field", fieldPath(finding)},
+                        {"profile", finding.profile ? Json(*finding.profile) : Json()},
+                        {"message", validUtf8(finding.message)}});
+    }
+    return list;
+}
+
+}  // namespace
+
+void printFindings(const std::vector<Finding>& findings, std::ostream& out) {
+    for (const Finding& finding : findings) {
+        out << severityName(finding.severity) << "  " << ruleName(finding.rule) << "  "
+            << fieldPath(finding) << "  " << printableText(finding.message) << '\n';
+    }
+}
+
+CheckStatus runCheck(const std::string& side, const CheckOptions& options,
+                     const TrackerImageReader& readTracker, std::ostream& out) {
+    std::vector<Rule> ignored;
+    for (const std::string& name : options.ignored) {
+        const std::optional<Rule> rule = findRule(name);
+        if (!rule) {
+            reportToolError("--ignore " + printableText(name) +
+                            ": no such rule; 'qz5cfg check --help' lists them");
+            return CheckStatus::Trouble;
+        }
+        ignored.push_back(*rule);
+    }
+    TrackerConfig config;
+    ConfigImage image{};
+    if (loadSide(side, readTracker, config, image) != ExitStatus::Ok) {
+        return CheckStatus::Trouble;
+    }
+    std::vector<Finding> findings = checkConfig(config, systemPrefixList());
+    std::erase_if(findings, [&](const Finding& finding) {
+        return std::find(ignored.begin(), ignored.end(), finding.rule) != ignored.end();
+    });
+    if (options.asJson) {
+        out << findingsToJson(findings).dump(2) << '\n';
+    } else {
+        printFindings(findings, out);
+    }
+    if (finishOutput(out) != ExitStatus::Ok) {
+        return CheckStatus::Trouble;
+    }
+    const bool serious = std::any_of(findings.begin(), findings.end(), [](const Finding& finding) {
+        return finding.severity != Severity::Note;
+    });
+    return serious ? CheckStatus::Findings : CheckStatus::Clean;
+}
+
+}  // namespace qz5

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "config/check/finding.h"
+#include "tools/qz5cfg/record_source.h"
+
+namespace qz5 {
+
+// 0 nothing above a note, 1 a warning or an error, 2 trouble.
+enum class CheckStatus { Clean = 0, Findings = 1, Trouble = 2 };
+
+struct CheckOptions {
+    bool asJson = false;
+    std::vector<std::string> ignored;  // rule names left out
+};
+
+// Checks what a side holds (a configuration file, a JSON record as it would
+// be written, or tracker:PORT) and prints one line per finding, most severe
+// first, or with asJson a JSON array of them. An unknown rule name is
+// trouble.
+CheckStatus runCheck(const std::string& side, const CheckOptions& options,
+                     const TrackerImageReader& readTracker, std::ostream& out);
+
+// "severity  rule  field  message", one line each; texts that came from the
+// record are shown escaped.
+void printFindings(const std::vector<Finding>& findings, std::ostream& out);
+
+}  // namespace qz5

@@ -1,0 +1,125 @@
+#include "tools/qz5cfg/field_setting.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <type_traits>
+#include <utility>
+
+#include "common/outside_text.h"
+#include "config/kept_delays.h"
+#include "config/record_fields.h"
+#include "tools/qz5cfg/config_json.h"
+
+namespace qz5 {
+
+namespace {
+
+// The window's tab and the marks the program keeps for itself.
+constexpr std::array<std::string_view, 4> kUnsettable = {"activeProfile", "calibrationChanged",
+                                                         "slotDivides60", "slotDivides600"};
+
+template <typename T>
+constexpr bool kIsText = std::is_same_v<T, char>;
+template <std::size_t N>
+constexpr bool kIsText<std::array<char, N>> = true;
+
+// A text is taken as it stands, so "123" stays a callsign; anything else is
+// read as JSON, and what is no JSON is passed on as a text for applyJson to
+// name the type it expected.
+template <typename Value>
+Json jsonValue(std::string_view value) {
+    if constexpr (!kIsText<Value>) {
+        try {
+            return parseJson(value);
+        } catch (const JsonFormError&) {
+        }
+    }
+    return std::string(value);
+}
+
+// "profiles[N]." with N a profile, or nothing.
+std::optional<int> profileOf(std::string_view& name) {
+    for (int profile = 0; profile < kProfileCount; ++profile) {
+        const std::string prefix = "profiles[" + std::to_string(profile) + "].";
+        if (name.starts_with(prefix)) {
+            name.remove_prefix(prefix.size());
+            return profile;
+        }
+    }
+    return std::nullopt;
+}
+
+// The one-field JSON form that sets `name` to `value`.
+std::optional<Json> formFor(std::string_view name, std::string_view value) {
+    std::optional<Json> form;
+    if (const std::optional<int> profile = profileOf(name)) {
+        forEachProfileField([&](const FieldInfo& field, auto member) {
+            using Value =
+                std::remove_cvref_t<decltype((std::declval<TrackerConfig&>().*member)[0])>;
+            if (field.name == name) {
+                Json profiles = Json::array();
+                for (int k = 0; k < *profile; ++k) {
+                    profiles.push_back(Json::object());
+                }
+                profiles.push_back(Json{{field.name, jsonValue<Value>(value)}});
+                form = Json{{"profiles", std::move(profiles)}};
+            }
+        });
+        return form;
+    }
+    forEachSharedField([&](const FieldInfo& field, auto member) {
+        using Value = std::remove_cvref_t<decltype(std::declval<TrackerConfig&>().*member)>;
+        if (field.name == name) {
+            form = Json{{field.name, jsonValue<Value>(value)}};
+        }
+    });
+    return form;
+}
+
+}  // namespace
+
+void applySetting(std::string_view assignment, TrackerConfig& config) {
+    const std::size_t equals = assignment.find('=');
+    if (equals == std::string_view::npos) {
+        throw JsonFormError(printableText(assignment) + ": expected FIELD=VALUE");
+    }
+    const std::string_view name = assignment.substr(0, equals);
+    std::string_view field = name;
+    static_cast<void>(profileOf(field));
+    if (std::find(kUnsettable.begin(), kUnsettable.end(), field) != kUnsettable.end()) {
+        throw JsonFormError(printableText(name) + ": cannot be set");
+    }
+    const std::optional<Json> form = formFor(name, assignment.substr(equals + 1));
+    if (!form) {
+        throw JsonFormError(printableText(name) +
+                            ": unknown field (profile fields are named profiles[0].NAME or "
+                            "profiles[1].NAME)");
+    }
+    applyJson(*form, config);
+}
+
+ExitStatus applySettings(const std::vector<std::string>& settings, TrackerConfig& config,
+                         ConfigImage* image) {
+    if (settings.empty()) {
+        return ExitStatus::Ok;
+    }
+    TrackerConfig result = config;
+    try {
+        for (const std::string& setting : settings) {
+            applySetting(setting, result);
+        }
+    } catch (const JsonFormError& error) {
+        reportToolError(std::string("--set ") + error.what());
+        return ExitStatus::Usage;
+    }
+    if (image) {
+        std::array<std::uint8_t, kImageBufferSize> buffer{};
+        encodeKeepingDelays(result, buffer, image);
+        std::copy_n(buffer.begin(), kImageSize, image->begin());
+    }
+    config = result;
+    return ExitStatus::Ok;
+}
+
+}  // namespace qz5

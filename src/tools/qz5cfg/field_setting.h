@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/config_image.h"
+#include "config/tracker_config.h"
+#include "tools/qz5cfg/exit_status.h"
+
+namespace qz5 {
+
+// Sets one field from "FIELD=VALUE", split at the first '=': FIELD is a JSON
+// name ("calibration", "profiles[1].statusText"), VALUE a text as it stands
+// for a text field and a JSON value otherwise. Throws JsonFormError naming the
+// field, leaving `config` untouched.
+void applySetting(std::string_view assignment, TrackerConfig& config);
+
+// Applies every setting in order, then, with an image, encodes the record
+// into it as Write does, keeping the image's delay counts where the delays
+// were not set. Nothing changes without settings, nor when one of them is
+// wrong (Usage, after a message naming it).
+ExitStatus applySettings(const std::vector<std::string>& settings, TrackerConfig& config,
+                         ConfigImage* image);
+
+}  // namespace qz5

@@ -1,0 +1,386 @@
+#include "config/check/config_check.h"
+
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "config/check/itu_region.h"
+#include "config/check/system_prefix_list.h"
+#include "config/text_field.h"
+#include "support/record_fields.h"
+#include "support/recording_presenter.h"
+
+namespace qz5 {
+namespace {
+
+// A few countries in the list's own format, with the overrides that matter.
+constexpr std::string_view kPrefixes =
+    "United States of America: 05:  08:  NA:   37.60:    91.87:     5.0:  K:\n"
+    "    AA,K,N,W,=N2NL/MM(7),\n"
+    "    AA0(4)[7];\r\n"
+    "Hawaii:                   31:  61:  OC:   21.12:   157.48:    10.0:  KH6:\n"
+    "    KH6,=AA7DI;\n"
+    "England:                  14:  27:  EU:   52.77:     1.47:     0.0:  G:\n"
+    "    G,M,2E,=G4XYZ{OC}<52.0/1.0>~0.0~;\n"
+    "Mongolia:                 23:  32:  AS:   46.77:  -102.17:    -7.0:  JT:\n"
+    "    JT,JT2[33];\n"
+    "China:                    24:  44:  AS:   36.00:  -102.00:    -8.0:  BY:\n"
+    "    BY,BY9[33];\n"
+    "Australia:                30:  59:  OC:  -23.70:  -132.33:   -10.0:  VK:\n"
+    "    VK ;\n"
+    "New Zealand:32:60:OC:-39.03:-174.47:-12.0:ZL:\n"
+    "    ZL,ZL9[90];\n"
+    "Alaska:                   01:  01:  NA:   61.40:   148.87:     8.0:  KL:\n"
+    "    KL;\n"
+    "African Italy:            33:  37:  AF:   35.67:   -12.67:    -1.0:  *IG9:\n"
+    "    IG9;\n";
+
+const PrefixList& prefixes() {
+    static const std::optional<PrefixList> list = PrefixList::parse(kPrefixes);
+    return *list;
+}
+
+// Both profiles on the air in the United States, as practice has it.
+TrackerConfig usRecord() {
+    TrackerConfig config;
+    for (int k = 0; k < kProfileCount; ++k) {
+        config.activeProfile = k;
+        config.setCallsign(k == 0 ? "W1AW-9" : "K1ABC");
+        config.setFrequency(144.39f);
+    }
+    config.activeProfile = 0;
+    return config;
+}
+
+std::vector<std::string> described(const std::vector<Finding>& findings) {
+    std::vector<std::string> lines;
+    for (const Finding& f : findings) {
+        lines.push_back(std::string(severityName(f.severity)) + " " +
+                        std::string(ruleName(f.rule)) + " " + f.field +
+                        (f.profile ? " " + std::to_string(*f.profile) : ""));
+    }
+    return lines;
+}
+
+struct Case {
+    const char* name;
+    std::function<void(TrackerConfig&)> edit;  // of the United States record
+    std::vector<std::string> expected;         // severity rule field [profile], in order
+    std::string mentioned = {};                // in the first finding's message
+    const PrefixList* list = &prefixes();
+};
+
+void callsign(TrackerConfig& c, const char* text) {
+    storeText(c.callsign[0], text);
+}
+void path(TrackerConfig& c, const char* text) {
+    storeText(c.digiPath[0], text);
+}
+void station(TrackerConfig& c, const char* call, float mhz) {
+    storeText(c.callsign[0], call);
+    c.frequencyMHz[0] = mhz;
+}
+
+TEST(ConfigCheck, RaisesEachRuleWhereItApplies) {
+    const std::vector<Case> cases = {
+        {"default record",
+         [](TrackerConfig& c) { c = TrackerConfig(); },
+         {"error callsign-placeholder callsign 0", "error callsign-placeholder callsign 1",
+          "note frequency-testing frequencyMHz 1"}},
+        {"as practice has it", [](TrackerConfig&) {}, {}},
+        {"placeholder with SSID",
+         [](TrackerConfig& c) { callsign(c, "n0call-7"); },
+         {"error callsign-placeholder callsign 0"},
+         "N0CALL"},
+        {"blank callsign",
+         [](TrackerConfig& c) { callsign(c, " -3"); },
+         {"error callsign-blank callsign 0"}},
+        {"seven characters",
+         [](TrackerConfig& c) { callsign(c, "W1AWXYZ-3"); },
+         {"error callsign-altered callsign 0"},
+         "W1AWXY-3"},
+        {"SSID out of range",
+         [](TrackerConfig& c) { callsign(c, "W1AW-16"); },
+         {"error callsign-altered callsign 0"},
+         " W1AW,"},
+        {"space inside",
+         [](TrackerConfig& c) { callsign(c, "W1 AW"); },
+         {"error callsign-altered callsign 0"}},
+        {"lower case and SSID 0 are the same call",
+         [](TrackerConfig& c) { callsign(c, "w1az-0"); },
+         {}},
+        {"empty path", [](TrackerConfig& c) { path(c, ""); }, {}},
+        {"three hops",
+         [](TrackerConfig& c) { path(c, "WIDE1-1,WIDE2-2"); },
+         {"note path-hops digiPath 0"},
+         "asks for 3"},
+        {"four hops, a callsign ending in digits counting one",
+         [](TrackerConfig& c) { path(c, "W1XYZ,WIDE2-2,K12-3"); },
+         {"warning path-hops digiPath 0"}},
+        {"retired aliases",
+         [](TrackerConfig& c) { path(c, "RELAY,WIDE,TRACE9-1,TRACE0"); },
+         {"warning path-obsolete digiPath 0", "warning path-obsolete digiPath 0",
+          "warning path-obsolete digiPath 0", "warning path-obsolete digiPath 0",
+          "note path-hops digiPath 0"}},
+        {"WIDE3-N",
+         [](TrackerConfig& c) { path(c, "WIDE3-3"); },
+         {"warning path-wide-above-2 digiPath 0", "note path-hops digiPath 0"}},
+        {"WIDE1-1 late",
+         [](TrackerConfig& c) { path(c, "WIDE2-1,WIDE1-1"); },
+         {"warning path-wide1-not-first digiPath 0"}},
+        {"N above n",
+         [](TrackerConfig& c) { path(c, "A1-2,Z2-3"); },
+         {"warning path-ssid-above-n digiPath 0", "warning path-ssid-above-n digiPath 0",
+          "warning path-hops digiPath 0"},
+         "Use A1-1 rather than A1-2"},
+        {"used-up hop",
+         [](TrackerConfig& c) { path(c, "KB1ABC,WIDE2"); },
+         {"warning path-used-hop digiPath 0"}},
+        {"internet only",
+         [](TrackerConfig& c) { path(c, "TCPIP*,qAR,TCPXX"); },
+         {"error path-internet-only digiPath 0", "error path-internet-only digiPath 0",
+          "error path-internet-only digiPath 0", "note path-hops digiPath 0"}},
+        {"blank element",
+         [](TrackerConfig& c) { path(c, "WIDE1-1,,WIDE2-1"); },
+         {"error path-blank digiPath 0"}},
+        {"path too long for the image",
+         [](TrackerConfig& c) {
+             path(c, "A,B,C,D,E,F,G");
+             storeText(c.statusText[0], "");
+             storeText(c.statusText[1], "");
+         },
+         {"error path-cut digiPath 0", "warning path-hops digiPath 0"},
+         "\"A,B,C,D,E,F\""},
+        {"fast beacons",
+         [](TrackerConfig& c) {
+             c.transmitRate[0] = 59;
+             c.transmitRate[1] = 60;
+         },
+         {"warning rate-too-fast transmitRate 0"}},
+        {"SmartBeaconing as shipped", [](TrackerConfig& c) { c.smartBeaconing[0] = true; }, {}},
+        {"SmartBeaconing upside down",
+         [](TrackerConfig& c) {
+             c.smartBeaconing[0] = true;
+             c.sbFastRate[0] = c.sbSlowRate[0];
+             c.sbHighSpeed[0] = c.sbLowSpeed[0];
+             c.transmitRate[0] = 30;  // not used with SmartBeaconing on
+         },
+         {"error smartbeaconing-rates sbFastRate 0", "error smartbeaconing-speeds sbHighSpeed 0"}},
+        {"SmartBeaconing fast",
+         [](TrackerConfig& c) {
+             c.smartBeaconing[0] = true;
+             c.sbFastRate[0] = 59;
+         },
+         {"warning rate-too-fast sbFastRate 0"}},
+        {"slot and SmartBeaconing",
+         [](TrackerConfig& c) {
+             c.slotEnable[1] = true;
+             c.smartBeaconing[1] = true;
+         },
+         {"error slot-with-smartbeaconing slotSeconds 1"}},
+        {"slot after the interval; not also reported as lost",
+         [](TrackerConfig& c) {
+             c.slotEnable[0] = true;
+             c.slotSeconds[0] = 150;
+         },
+         {"error slot-beyond-rate slotSeconds 0"}},
+        {"slot at the end of the interval",
+         [](TrackerConfig& c) {
+             c.slotEnable[0] = true;
+             c.slotSeconds[0] = 120;
+         },
+         {}},
+        {"status too long",
+         [](TrackerConfig& c) { storeText(c.statusText[1], std::string(70, 'x')); },
+         {"error status-cut statusText 1"},
+         "first 24 characters"},
+        {"status characters",
+         [](TrackerConfig& c) { storeText(c.statusText[0], "a|b~\xE9|"); },
+         {"warning status-characters statusText 0"},
+         "Remove '|', '~', U+00E9 from"},
+        {"outside the band",
+         [](TrackerConfig& c) { c.frequencyMHz[0] = 148.01f; },
+         {"error frequency-band frequencyMHz 0"}},
+        {"band edges",
+         [](TrackerConfig& c) {
+             c.frequencyMHz[0] = 148.002f;
+             c.frequencyMHz[1] = 144.0f;
+         },
+         {},
+         {},
+         nullptr},
+        {"Region 1 above 146",
+         [](TrackerConfig& c) { station(c, "G4ABC", 146.005f); },
+         {"error frequency-region-band frequencyMHz 0"},
+         "England"},
+        {"Region 1 band edge",
+         [](TrackerConfig& c) { station(c, "G4ABC", 146.0f); },
+         {"warning frequency-channel frequencyMHz 0"}},
+        {"Region 1 channel", [](TrackerConfig& c) { station(c, "M0ABC", 144.8f); }, {}},
+        {"Region 1 elsewhere",
+         [](TrackerConfig& c) { station(c, "2E0ABC", 144.39f); },
+         {"warning frequency-channel frequencyMHz 0"},
+         "If you operate in England, "},
+        {"a '*' country is a country",
+         [](TrackerConfig& c) { station(c, "IG9A", 144.39f); },
+         {"warning frequency-channel frequencyMHz 0"},
+         "144.800 MHz"},
+        {"testing frequency instead of the channel warning",
+         [](TrackerConfig& c) { station(c, "G4ABC", 144.34f); },
+         {"note frequency-testing frequencyMHz 0"}},
+        {"United States away from its channel",
+         [](TrackerConfig& c) { c.frequencyMHz[1] = 144.8f; },
+         {"warning frequency-channel frequencyMHz 1"},
+         "144.390 MHz"},
+        {"whole call before prefix: Hawaii",
+         [](TrackerConfig& c) { station(c, "AA7DI", 145.5f); },
+         {"warning frequency-channel frequencyMHz 0"},
+         "Hawaii"},
+        {"longest prefix: Hawaii", [](TrackerConfig& c) { station(c, "KH6ABC", 144.39f); }, {}},
+        {"continent override leaves Region 1",
+         [](TrackerConfig& c) { station(c, "G4XYZ", 147.0f); },
+         {}},
+        {"zone shared by two regions: Mongolia",
+         [](TrackerConfig& c) { station(c, "JT2ABC", 147.0f); },
+         {"error frequency-region-band frequencyMHz 0"}},
+        {"zone shared by two regions: China",
+         [](TrackerConfig& c) { station(c, "BY9ABC", 147.0f); },
+         {}},
+        {"Australia", [](TrackerConfig& c) { station(c, "VK2ABC", 145.175f); }, {}},
+        {"New Zealand",
+         [](TrackerConfig& c) { station(c, "ZL1ABC", 145.175f); },
+         {"warning frequency-channel frequencyMHz 0"},
+         "144.575 MHz"},
+        {"no list, no country",
+         [](TrackerConfig& c) { station(c, "G4ABC", 147.0f); },
+         {},
+         {},
+         nullptr},
+        {"Emergency!",
+         [](TrackerConfig& c) { c.micEStatus[1] = 7; },
+         {"error mic-e-emergency micEStatus 1"}},
+        {"Emergency! in its low byte, not also reported as lost",
+         [](TrackerConfig& c) { c.micEStatus[0] = 263; },
+         {"error mic-e-emergency micEStatus 0"}},
+        {"Emergency! with Mic-E off",
+         [](TrackerConfig& c) {
+             c.micEStatus[0] = 7;
+             c.micEEnable[0] = false;
+         },
+         {}},
+        {"values the image keeps in part",
+         [](TrackerConfig& c) {
+             c.transmitRate[0] = 70000;
+             c.micEPath[1] = -1;
+             c.calibration = 300;
+             c.symbolCode[0] = '\x05';
+         },
+         {"error value-kept-in-part calibration", "error value-kept-in-part micEPath 1",
+          "error value-kept-in-part symbolCode 0", "error value-kept-in-part transmitRate 0"},
+         "300 would be sent as 44."},
+        {"delays beyond their last count",
+         [](TrackerConfig& c) {
+             c.delay1Ms[0] = 1708;
+             c.delay3Ms[1] = -30;
+         },
+         {"error value-kept-in-part delay1Ms 0", "error value-kept-in-part delay3Ms 1"},
+         "1708 ms would be sent as 1700 ms."},
+        {"delays within their rounding",
+         [](TrackerConfig& c) {
+             c.delay1Ms[0] = 1707;
+             c.delay2Ms[1] = 125;
+             c.delay3Ms[0] = 500;
+             c.packet300Baud[1] = true;
+             c.delay1Ms[1] = 6826;
+         },
+         {}},
+        {"frequency beyond five digits",
+         [](TrackerConfig& c) { c.frequencyMHz[0] = 644.39f; },
+         {"error value-kept-in-part frequencyMHz 0"},
+         "644.390 MHz would be sent as 144.390 MHz"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        TrackerConfig config = usRecord();
+        test.edit(config);
+        const std::vector<Finding> findings = checkConfig(config, test.list);
+        EXPECT_EQ(described(findings), test.expected);
+        if (!test.mentioned.empty() && !findings.empty()) {
+            EXPECT_NE(findings.front().message.find(test.mentioned), std::string::npos)
+                << findings.front().message;
+        }
+    }
+}
+
+TEST(ConfigCheck, WorksOnACopyAndShowsNothing) {
+    testing::RecordingPresenter boxes;
+    TrackerConfig config = usRecord();
+    storeText(config.statusText[1], std::string(150, 'x'));
+    config.slotEnable[0] = true;
+    config.transmitRate[0] = 60;
+    const TrackerConfig before = config;
+    EXPECT_FALSE(checkConfig(config, nullptr).empty());
+    EXPECT_TRUE(testing::differingFields(config, before).empty());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST(ConfigCheck, EveryRuleHasAStableName) {
+    for (int r = 0; r <= static_cast<int>(Rule::ValueKeptInPart); ++r) {
+        const auto rule = static_cast<Rule>(r);
+        EXPECT_EQ(findRule(ruleName(rule)), rule) << r;
+    }
+    EXPECT_EQ(findRule("no-such-rule"), std::nullopt);
+}
+
+TEST(PrefixList, RefusesWhatIsNotAList) {
+    const std::vector<std::string_view> texts = {
+        "",
+        "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G,M\n",   // no ';'
+        "England: 14: 27: EU: 52.77: 1.47: 0.0\n G,M;\n",      // header cut short
+        "England: 14: 27: XX: 52.77: 1.47: 0.0: G:\n G,M;\n",  // no such continent
+        "England: 14: 91: EU: 52.77: 1.47: 0.0: G:\n G,M;\n",  // no such zone
+        "England: 14: 0: EU: 52.77: 1.47: 0.0: G:\n G,M;\n",
+        "England: 14: 2x: EU: 52.77: 1.47: 0.0: G:\n G,M;\n",
+        "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G[9,M;\n",  // unclosed override
+        "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G{XX},M;\n",
+        "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G!,M;\n",
+        "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G,=,M;\n",
+        "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G,M; Wales: 14",
+    };
+    for (std::string_view text : texts) {
+        EXPECT_FALSE(PrefixList::parse(text)) << text;
+    }
+    EXPECT_FALSE(PrefixList::load("/nonexistent/cty.dat"));
+}
+
+TEST(PrefixList, FindsTheMatchingEntryWithItsOverrides) {
+    const std::optional<CallsignPlace> override = prefixes().find("AA0XYZ");
+    ASSERT_TRUE(override);
+    EXPECT_EQ(override->country->name, "United States of America");
+    EXPECT_EQ(override->ituZone, 7);
+    EXPECT_EQ(override->continent, "NA");
+    EXPECT_EQ(prefixes().find("G4XYZ")->continent, "OC");
+    EXPECT_EQ(prefixes().find("IG9A")->country->prefix, "IG9");
+    EXPECT_FALSE(prefixes().find("X1ABC"));
+    EXPECT_EQ(ituRegion(*prefixes().find("KH6ABC")), ItuRegion::Two);
+}
+
+TEST(PrefixList, TheSystemListIsReadOnceFromTheFileTheVariableNames) {
+    const std::filesystem::path file = std::filesystem::path(::testing::TempDir()) / "cty.dat";
+    std::ofstream(file, std::ios::binary) << kPrefixes;
+    ASSERT_EQ(setenv("QZ5_PREFIX_LIST", file.c_str(), 1), 0);
+    const PrefixList* list = systemPrefixList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->find("G4XYZ")->continent, "OC");
+    std::filesystem::remove(file);
+    EXPECT_EQ(systemPrefixList(), list);
+}
+
+}  // namespace
+}  // namespace qz5
