@@ -65,6 +65,7 @@ void CConfigDlg::initWindow() {
     // Connected only now: filling the tabs and lists must not look like a user's
     // change.
     connectHandlers();
+    watchEdits();
     if (QWidget* callsign = controls.control(ids::kCallsign)) {
         callsign->setFocus();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <tuple>
 #include <type_traits>
 
@@ -97,6 +98,17 @@ constexpr FieldControl<Member> fieldControl(Member member) {
         }
     });
     return found;
+}
+
+// The control of the field with this JSON name; kNoControlId when none.
+constexpr int fieldControlId(std::string_view name) {
+    int id = kNoControlId;
+    forEachFieldControl([&](const auto& entry) {
+        if (name == fieldInfo(entry.member).name) {
+            id = entry.id;
+        }
+    });
+    return id;
 }
 
 template <typename Member>
