@@ -65,8 +65,8 @@ void FieldMarks::mark(const std::vector<Finding>& findings, int profile) {
         if (marked != marks_.end()) {
             // Most severe first: the icon stays, the text grows.
             control->setToolTip(control->toolTip() + QLatin1Char('\n') + line);
-            control->setAccessibleDescription(control->accessibleDescription() +
-                                              QLatin1Char('\n') + line);
+            control->setAccessibleDescription(control->accessibleDescription() + QLatin1Char('\n') +
+                                              line);
             if (marked->icon != nullptr) {
                 marked->icon->setToolTip(control->accessibleDescription());
             }

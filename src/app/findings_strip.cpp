@@ -66,8 +66,8 @@ void FindingsStrip::openList() {
         list_->addAction(sentence_)->setEnabled(false);
     }
     for (const Finding& finding : findings_) {
-        QAction* item = list_->addAction(severityIcon(finding.severity, *style()),
-                                         findingLine(finding));
+        QAction* item =
+            list_->addAction(severityIcon(finding.severity, *style()), findingLine(finding));
         connect(item, &QAction::triggered, this, [this, finding] {
             if (onChosen_) {
                 onChosen_(finding);
@@ -91,7 +91,8 @@ void FindingsStrip::paintEvent(QPaintEvent*) {
     QRect area = rect().adjusted(margin, 0, -margin, 0);
     const QRect iconArea(area.left(), area.center().y() - iconSize.height() / 2, iconSize.width(),
                          iconSize.height());
-    painter.drawPixmap(iconArea, icon().pixmap(iconSize, isEnabled() ? QIcon::Normal : QIcon::Disabled));
+    painter.drawPixmap(iconArea,
+                       icon().pixmap(iconSize, isEnabled() ? QIcon::Normal : QIcon::Disabled));
     area.setLeft(iconArea.right() + 1 + margin / 2);
     const QString shown = fontMetrics().elidedText(sentence_, Qt::ElideRight, area.width());
     painter.drawItemText(area, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), shown,

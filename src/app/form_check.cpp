@@ -67,7 +67,8 @@ void CConfigDlg::setView(WindowView view) {
 }
 
 void CConfigDlg::showField(const Finding& finding) {
-    if (QWidget* control = controls.control(fieldControlId(finding.field)); control && control->isVisible()) {
+    if (QWidget* control = controls.control(fieldControlId(finding.field));
+        control && control->isVisible()) {
         control->setFocus(Qt::OtherFocusReason);
     }
 }

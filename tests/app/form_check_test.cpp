@@ -57,6 +57,14 @@ TEST_F(FormCheckTest, TheStripAndTheMarksFollowTheForm) {
          Rule::CallsignPlaceholder, Rule::RateTooFast, ids::kCallsign},
         {"a placeholder loaded", [](FormCheckTest& t) { t.loadDefaults(); },
          Rule::CallsignPlaceholder, std::nullopt, ids::kCallsign},
+        {"Emergency! chosen for Mic-E, which is on",
+         [](FormCheckTest& t) {
+             t.window->setView(WindowView::AllSettings);
+             QWidget* message = t.controls().control(ids::kMicEStatus);
+             message->setFocus();
+             QTest::keyClick(message, Qt::Key_End);  // the list's last item
+         },
+         Rule::MicEEmergency, std::nullopt, ids::kMicEStatus},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
