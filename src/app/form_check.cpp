@@ -4,8 +4,10 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTabBar>
 
 #include "app/config_dlg.h"
+#include "app/controls/control_ids.h"
 #include "app/controls/field_controls.h"
 #include "config/check/config_check.h"
 #include "config/check/system_prefix_list.h"
@@ -67,6 +69,11 @@ void CConfigDlg::setView(WindowView view) {
 }
 
 void CConfigDlg::showField(const Finding& finding) {
+    // The field shows one profile at a time: the finding's own first.
+    auto* tabs = qobject_cast<QTabBar*>(controls.control(ids::kProfileTabs));
+    if (finding.profile && *finding.profile != config.activeProfile && tabs != nullptr) {
+        tabs->setCurrentIndex(*finding.profile);
+    }
     if (QWidget* control = controls.control(fieldControlId(finding.field));
         control && control->isVisible()) {
         control->setFocus(Qt::OtherFocusReason);

@@ -102,6 +102,7 @@ TEST_F(FormCheckTest, TheStripAndTheMarksFollowTheForm) {
 }
 
 TEST_F(FormCheckTest, ActivatingTheStripListsEveryFindingWithoutABox) {
+    window->show();
     loadDefaults();
     auto& shown = const_cast<FindingsStrip&>(strip());
     shown.setFocus();
@@ -110,6 +111,10 @@ TEST_F(FormCheckTest, ActivatingTheStripListsEveryFindingWithoutABox) {
     EXPECT_EQ(shown.list()->actions().size(),
               static_cast<qsizetype>(WindowInspector::findingList(*window).size()));
     EXPECT_TRUE(presenter.texts().empty());
+    // The last, the Secondary profile's testing frequency, leads to its field.
+    shown.list()->actions().back()->trigger();
+    EXPECT_EQ(config().activeProfile, 1);
+    EXPECT_EQ(window->focusWidget(), controls().control(ids::kFrequency));
     shown.list()->close();
 }
 
