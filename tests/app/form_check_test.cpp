@@ -55,6 +55,9 @@ TEST_F(FormCheckTest, TheStripAndTheMarksFollowTheForm) {
              ASSERT_TRUE(t.waitFor([&] { return !t.raised(Rule::RateTooFast); }));
          },
          Rule::CallsignPlaceholder, Rule::RateTooFast, ids::kCallsign},
+        {"a placeholder with an SSID the tracker cannot keep",
+         [](FormCheckTest& t) { t.type(ids::kCallsign, "NOCALL-99"); }, Rule::CallsignAltered,
+         std::nullopt, ids::kCallsign},
         {"a placeholder loaded", [](FormCheckTest& t) { t.loadDefaults(); },
          Rule::CallsignPlaceholder, std::nullopt, ids::kCallsign},
         {"Emergency! chosen for Mic-E, which is on",
@@ -105,6 +108,8 @@ TEST_F(FormCheckTest, ActivatingTheStripListsEveryFindingWithoutABox) {
     window->show();
     loadDefaults();
     auto& shown = const_cast<FindingsStrip&>(strip());
+    EXPECT_TRUE(shown.sentence().startsWith(
+        "3 findings, the most severe: Error, Primary profile, Callsign: Enter your own"));
     shown.setFocus();
     QTest::keyClick(&shown, Qt::Key_Space);
     ASSERT_NE(shown.list(), nullptr);
