@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -96,11 +97,13 @@ TEST_F(FormCheckTest, TheStripAndTheMarksFollowTheForm) {
         QWidget* marked = controls().control(c.marked);
         window->setView(WindowView::Basic);
         const QString described = marked->accessibleDescription();
+        const auto icons = window->findChildren<QAction*>().size();
         window->setView(WindowView::AllSettings);
         EXPECT_NE(marked->accessibleDescription(), described);
         EXPECT_TRUE(marked->toolTip().contains(marked->accessibleDescription()));
         window->setView(WindowView::Basic);
         EXPECT_EQ(marked->accessibleDescription(), described);
+        EXPECT_EQ(window->findChildren<QAction*>().size(), icons) << "an icon left in a field";
     }
 }
 
