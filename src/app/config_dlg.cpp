@@ -59,6 +59,7 @@ void CConfigDlg::initWindow() {
     // change.
     connectHandlers();
     new WindowMenu(*this);
+    watchEdits();
     if (QWidget* callsign = controls.control(ids::kCallsign)) {
         callsign->setFocus();
     }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QTimer>
 #include <chrono>
 #include <cstdint>
 #include <map>
@@ -14,10 +15,13 @@
 #include "app/controls/control_access.h"
 #include "app/device_command_runner.h"
 #include "app/edit_snapshot.h"
+#include "app/field_marks.h"
 #include "app/file_prompt.h"
+#include "app/findings_strip.h"
 #include "app/image_keeper.h"
 #include "app/qt_file_prompt.h"
 #include "app/view_switcher.h"
+#include "config/check/finding.h"
 #include "config/tracker_config.h"
 #include "link/port_rescan.h"
 #include "link/serial_link.h"
@@ -90,7 +94,7 @@ class CConfigDlg : public QDialog {
     void loadConfigFile(const std::string& path);
 
     // Basic or All settings; both show the same controls.
-    void setView(WindowView view) { views_.show(view); }
+    void setView(WindowView view);
     WindowView view() const { return views_.current(); }
 
     // Replaces the file dialogs; the prompt must outlive the window.
@@ -140,9 +144,18 @@ class CConfigDlg : public QDialog {
     void takeSelectedPort();
     void sendToneCommand(std::uint8_t code);
     bool confirmLeave();
-    TrackerConfig storedForm();
+    // The record as storing the form would leave it; the window's record is
+    // not touched, so reading the form sets no flag in it.
+    TrackerConfig storedForm() const;
+    void storeFormInto(TrackerConfig& target) const;
     // The form now holds what a tracker or a file holds.
     void markUnedited() { edits_.mark(config.activeProfile); }
+    // The check of the form: held back while the user types, shown in the
+    // strip from the first read, load or edit on, and as marks in All settings.
+    void watchEdits();
+    void checkForm();
+    void showMarks();
+    void showField(const Finding& finding);
     // After a read or a write: the form shows the image the tracker holds.
     void showTrackerImage(const ConfigImage& image);
 
@@ -175,6 +188,10 @@ class CConfigDlg : public QDialog {
     FilePrompt* filePrompt_ = &qtFilePrompt_;
     ImageKeeper images_;
     EditSnapshot edits_{[this] { return storedForm(); }};
+    FindingsStrip* findings_ = new FindingsStrip(this);
+    std::vector<Finding> findingList_;
+    FieldMarks marks_{controls};
+    QTimer checkPause_;
     bool commandRunning_ = false;
     std::optional<int> heldLeave_;
 };

@@ -49,28 +49,32 @@ void CConfigDlg::selectComboPrefix(int id, std::string_view text) {
 }
 
 void CConfigDlg::storeForm() {
-    const int p = config.activeProfile;
-    config.setCallsign(controls.getControlText(ids::kCallsign));
-    config.setFrequency(parseLeadingFloat(controls.getControlText(ids::kFrequency)));
-    config.setDigiPath(controls.getControlText(ids::kDigiPath));
-    config.setStatusText(controls.getControlText(ids::kStatusText));
+    storeFormInto(config);
+}
+
+void CConfigDlg::storeFormInto(TrackerConfig& target) const {
+    const int p = target.activeProfile;
+    target.setCallsign(controls.getControlText(ids::kCallsign));
+    target.setFrequency(parseLeadingFloat(controls.getControlText(ids::kFrequency)));
+    target.setDigiPath(controls.getControlText(ids::kDigiPath));
+    target.setStatusText(controls.getControlText(ids::kStatusText));
     const std::int32_t calibration = controls.getControlInt(ids::kCalibration);
-    if (calibration != config.calibration) {
-        config.calibrationChanged = true;
+    if (calibration != target.calibration) {
+        target.calibrationChanged = true;
     }
-    config.calibration = calibration;
+    target.calibration = calibration;
     const int status = controls.comboSelection(ids::kMicEStatus);
-    config.micEStatus[p] = status >= 0 && status < kMicEStatusCount ? status : 0;
-    config.micEPath[p] = controls.comboSelection(ids::kMicEPath);
-    config.symbolCode[p] = firstCharacter(controls.getControlText(ids::kSymbol));
-    config.symbolTable[p] = firstCharacter(controls.getControlText(ids::kSymbolTable));
-    config.transmitRate[p] = std::max(controls.getControlInt(ids::kTransmitRate), kMinimumRate);
-    config.altRateSeconds[p] = std::max(controls.getControlInt(ids::kAltRate), kMinimumRate);
+    target.micEStatus[p] = status >= 0 && status < kMicEStatusCount ? status : 0;
+    target.micEPath[p] = controls.comboSelection(ids::kMicEPath);
+    target.symbolCode[p] = firstCharacter(controls.getControlText(ids::kSymbol));
+    target.symbolTable[p] = firstCharacter(controls.getControlText(ids::kSymbolTable));
+    target.transmitRate[p] = std::max(controls.getControlInt(ids::kTransmitRate), kMinimumRate);
+    target.altRateSeconds[p] = std::max(controls.getControlInt(ids::kAltRate), kMinimumRate);
     const bool hms = controls.getControlCheck(ids::kTimestampHms);
-    config.timestamp[p] = controls.getControlCheck(ids::kTimestampDhm) || hms;
-    config.timestampHms[p] = hms;
+    target.timestamp[p] = controls.getControlCheck(ids::kTimestampDhm) || hms;
+    target.timestampHms[p] = hms;
     forEachPlainField([&](auto member, int id) {
-        auto& value = (config.*member)[p];
+        auto& value = (target.*member)[p];
         if constexpr (std::is_same_v<std::decay_t<decltype(value)>, bool>) {
             value = controls.getControlCheck(id);
         } else {

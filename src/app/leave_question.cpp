@@ -14,13 +14,9 @@ constexpr const char* kLeaveCaption = "Unsaved Changes";
 
 }  // namespace
 
-TrackerConfig CConfigDlg::storedForm() {
-    // Storing is the one reading of the controls; run it on the record and
-    // put the record back as it was.
-    const TrackerConfig saved = config;
-    storeForm();
+TrackerConfig CConfigDlg::storedForm() const {
     TrackerConfig stored = config;
-    config = saved;
+    storeFormInto(stored);
     return stored;
 }
 

@@ -45,7 +45,7 @@ ViewSwitcher::ViewSwitcher(QDialog& dialog, ControlAccess& controls)
         bar->hide();
         bar->setFocusPolicy(Qt::NoFocus);
         QObject::connect(bar, &QScrollBar::valueChanged, &dialog, [this] {
-            currentView().scrollTo({across_->value(), down_->value()});
+            scrollTo({across_->value(), down_->value()});
         });
     }
     // Tabbing to a control out of sight brings it into sight.
@@ -74,6 +74,24 @@ void ViewSwitcher::show(WindowView view) {
     keepOnScreen();
 }
 
+void ViewSwitcher::openLine(QWidget& strip) {
+    strip_ = &strip;
+    basic_.openLine();
+    all_.openLine();
+    currentView().show(dialog_);
+    fitToScreen();
+    keepOnScreen();
+    strip.show();
+}
+
+void ViewSwitcher::scrollTo(QPoint offset) const {
+    currentView().scrollTo(offset);
+    if (strip_ != nullptr) {
+        strip_->setGeometry(currentView().line().translated(-offset));
+        strip_->raise();
+    }
+}
+
 void ViewSwitcher::fitToScreen() {
     const QSize wanted = currentView().size();
     const QScreen* screen = dialog_.screen();
@@ -97,6 +115,7 @@ void ViewSwitcher::fitToScreen() {
     down_->setPageStep(visible.height());
     across_->setValue(0);
     down_->setValue(0);
+    scrollTo({0, 0});
     across_->setVisible(across);
     down_->setVisible(down);
     across_->raise();

@@ -31,7 +31,12 @@ class ViewSwitcher {
     void show(WindowView view);
     WindowView current() const { return current_; }
 
+    // Opens each view's added line and puts `strip` in it; the window grows
+    // by the line. The strip must outlive this object.
+    void openLine(QWidget& strip);
+
   private:
+    void scrollTo(QPoint offset) const;
     const DialogView& currentView() const;
     void fitToScreen();
     void scrollInto(QWidget* focused);
@@ -43,6 +48,7 @@ class ViewSwitcher {
     WindowView current_ = WindowView::Basic;
     QScrollBar* across_;
     QScrollBar* down_;
+    QWidget* strip_ = nullptr;
     QMetaObject::Connection followFocus_;
 };
 

@@ -75,6 +75,7 @@ void CConfigDlg::showTrackerImage(const ConfigImage& image) {
     images_.keep(image);
     loadForm();
     markUnedited();
+    checkForm();
 }
 
 void CConfigDlg::sendToneCommand(std::uint8_t code) {
@@ -147,6 +148,7 @@ void CConfigDlg::OnProfileTabChange() {
     loadForm();
     edits_.shown(config.activeProfile);
     updateToneLabels();
+    showMarks();
 }
 
 void CConfigDlg::OnLoadFile() {
@@ -189,6 +191,7 @@ void CConfigDlg::loadConfigFile(const std::string& path) {
         images_.keep(image);
         loadForm();
         markUnedited();
+        checkForm();
     }
 }
 

@@ -239,6 +239,7 @@ TEST_F(DeviceCommandsTest, ReadReplacesEditsWithTheTrackersValues) {
     EXPECT_STREQ(config().statusText[0].data(), "From the tracker");
     EXPECT_EQ(button(ids::kSendLowTone)->text(), "Send 1600 Hz");
     EXPECT_TRUE(deviceOptionsEnabled());
+    EXPECT_FALSE(WindowInspector::findings(*window).isHidden()) << "the check of what was read";
 }
 
 TEST_F(DeviceCommandsTest, ABadReadBackLeavesRecordAndFormAlone) {

@@ -28,6 +28,10 @@ struct WindowInspector {
     static const SerialLink& link(const CConfigDlg& window) { return window.link; }
     static SerialLink& link(CConfigDlg& window) { return window.link; }
     static bool commandRunning(const CConfigDlg& window) { return window.commandRunning_; }
+    static const FindingsStrip& findings(const CConfigDlg& window) { return *window.findings_; }
+    static const std::vector<Finding>& findingList(const CConfigDlg& window) {
+        return window.findingList_;
+    }
     // The table the port list shows, which the watcher rewrites.
     static const PortTable& ports(const CConfigDlg& window) { return *window.ports_; }
     static bool nativeEvent(CConfigDlg& window, const QByteArray& type, void* message) {

@@ -300,11 +300,13 @@ DialogTemplate build() {
     layout.place(kExit, K::PushButton, {kSideX + kSideWidth - 35, buttonTop, 35, 12});
 
     const int sideBottom = buttonTop + 12;
-    DialogTemplate tpl{.resourceId = 0,
-                       .caption = "Orvane QZ5 Config - All settings",
-                       .width = kSideX + kSideWidth + kTop,
-                       .height = std::max(pageBottom, sideBottom) + kTop,
-                       .font = kDialogFont};
+    DialogTemplate tpl{
+        .resourceId = 0,
+        .caption = "Orvane QZ5 Config - All settings",
+        .width = kSideX + kSideWidth + kTop,
+        .height = std::max(pageBottom, sideBottom) + kTop,
+        .font = kDialogFont,
+        .addedLine = {kTop, std::max(pageBottom, sideBottom) + 2, kSideX + kSideWidth - kTop, 12}};
     tpl.controls = layout.take({.id = kProfileTabs,
                                 .kind = K::TabControl,
                                 .rect = {kTop, kTop, kSideX - 2 * kTop + 2, pageBottom - kTop},

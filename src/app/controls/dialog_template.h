@@ -63,6 +63,10 @@ struct DialogTemplate {
     // In template order, which is also the tab order and, reversed, the order
     // in which overlapping controls are drawn.
     std::vector<ControlTemplate> controls{};
+    // Where a line that the window opens later goes; when it opens, every
+    // control at or below its top moves down by its height and the dialog
+    // grows by it. Empty when the dialog has no such line.
+    DluRect addedLine{};
     // The items each list starts with, by control id, in list order.
     std::map<int, std::vector<std::string>> initialItems{};
 };

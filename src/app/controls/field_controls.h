@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <tuple>
 #include <type_traits>
 
@@ -108,6 +109,17 @@ constexpr const char* fieldHelpOf(int id) {
         }
     });
     return help;
+}
+
+// The control of the field with this JSON name; kNoControlId when none.
+constexpr int fieldControlId(std::string_view name) {
+    int id = kNoControlId;
+    forEachFieldControl([&](const auto& entry) {
+        if (name == fieldInfo(entry.member).name) {
+            id = entry.id;
+        }
+    });
+    return id;
 }
 
 template <typename Member>

@@ -63,7 +63,9 @@ DialogTemplate build() {
                        .caption = "Orvane QZ5 Config Basic",
                        .width = 206,
                        .height = 169,
-                       .font = kDialogFont};
+                       .font = kDialogFont,
+                       // Between the profile page and the buttons.
+                       .addedLine = {7, 121, 192, 12}};
     tpl.controls = {
         {.kind = ControlKind::Static,
          .caption = "Callsign:",

@@ -154,10 +154,10 @@ QFont dialogFont(const DialogFont& wanted) {
 
 void DialogView::show(QDialog& dialog) const {
     dialog.setWindowTitle(title_);
-    dialog.setFixedSize(size_);
+    dialog.setFixedSize(size());
     QWidget* previous = nullptr;
     for (const Placement& place : placements_) {
-        place.widget->setGeometry(place.geometry);
+        place.widget->setGeometry(placed(place));
         place.widget->setToolTip(place.toolTip);
         if (place.visibleItems > 0) {
             static_cast<QComboBox*>(place.widget)->setMaxVisibleItems(place.visibleItems);
@@ -185,8 +185,13 @@ void DialogView::show(QDialog& dialog) const {
 
 void DialogView::scrollTo(QPoint offset) const {
     for (const Placement& place : placements_) {
-        place.widget->setGeometry(place.geometry.translated(-offset));
+        place.widget->setGeometry(placed(place).translated(-offset));
     }
+}
+
+QRect DialogView::placed(const Placement& place) const {
+    const bool below = lineOpen_ && place.geometry.top() >= line_.top();
+    return place.geometry.translated(0, below ? line_.height() : 0);
 }
 
 void DialogView::hide() const {
@@ -207,6 +212,7 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
     DialogView view;
     view.title_ = QString::fromLatin1(tpl.caption);
     view.size_ = QSize(units.toPixelsX(tpl.width), units.toPixelsY(tpl.height));
+    view.line_ = units.toPixels(tpl.addedLine);
 
     const auto own = [&view](QWidget* widget) {
         widget->hide();

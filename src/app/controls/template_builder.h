@@ -27,7 +27,12 @@ class DialogView {
     // Moves the view's widgets up and left by the offset, for a window smaller
     // than the view.
     void scrollTo(QPoint offset) const;
-    QSize size() const { return size_; }
+    QSize size() const { return size_ + QSize(0, lineOpen_ ? line_.height() : 0); }
+    // Opens the template's added line (see DialogTemplate::addedLine) from
+    // the next show on.
+    void openLine() { lineOpen_ = true; }
+    // Where the added line lies, in pixels, before any scrolling.
+    QRect line() const { return line_; }
 
   private:
     friend DialogView buildView(QDialog& dialog, const DialogTemplate& tpl,
@@ -47,8 +52,12 @@ class DialogView {
         QKeySequence shortcut;
     };
 
+    QRect placed(const Placement& place) const;
+
     QString title_;
     QSize size_;
+    QRect line_;
+    bool lineOpen_ = false;
     std::vector<Placement> placements_;
     std::vector<QWidget*> own_;
 };

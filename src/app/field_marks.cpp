@@ -1,0 +1,96 @@
+#include "app/field_marks.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <algorithm>
+
+#include "app/controls/control_access.h"
+#include "app/controls/field_controls.h"
+#include "app/finding_text.h"
+
+namespace qz5 {
+
+namespace {
+
+QLineEdit* editOf(QWidget* control) {
+    if (auto* list = qobject_cast<QComboBox*>(control)) {
+        return list->lineEdit();
+    }
+    return qobject_cast<QLineEdit*>(control);
+}
+
+// Where the control shows the icon: in an edit's frame, beside a checkbox's
+// caption, or beside the chosen item of a fixed list.
+QAction* showIcon(QWidget* control, const QIcon& icon) {
+    if (QLineEdit* edit = editOf(control)) {
+        return edit->addAction(icon, QLineEdit::TrailingPosition);
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setIcon(icon);
+    } else if (auto* list = qobject_cast<QComboBox*>(control); list && list->currentIndex() >= 0) {
+        list->setItemIcon(list->currentIndex(), icon);
+    }
+    return nullptr;
+}
+
+void hideIcon(QWidget* control, QAction* inEdit) {
+    if (inEdit != nullptr) {
+        delete inEdit;
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setIcon(QIcon());
+    } else if (auto* list = qobject_cast<QComboBox*>(control)) {
+        for (int index = 0; index < list->count(); ++index) {
+            list->setItemIcon(index, QIcon());
+        }
+    }
+}
+
+}  // namespace
+
+void FieldMarks::mark(const std::vector<Finding>& findings, int profile) {
+    clear();
+    for (const Finding& finding : findings) {
+        if (finding.profile && *finding.profile != profile) {
+            continue;
+        }
+        QWidget* control = controls_.control(fieldControlId(finding.field));
+        if (control == nullptr) {
+            continue;
+        }
+        const QString line = findingLine(finding);
+        auto marked = std::find_if(marks_.begin(), marks_.end(),
+                                   [&](const Mark& mark) { return mark.control == control; });
+        if (marked != marks_.end()) {
+            // Most severe first: the icon stays, the text grows.
+            control->setToolTip(control->toolTip() + QLatin1Char('\n') + line);
+            control->setAccessibleDescription(control->accessibleDescription() + QLatin1Char('\n') +
+                                              line);
+            if (marked->icon != nullptr) {
+                marked->icon->setToolTip(control->accessibleDescription());
+            }
+            continue;
+        }
+        Mark mark{control, control->toolTip(), control->accessibleDescription(), nullptr};
+        mark.icon = showIcon(control, severityIcon(finding.severity, *control->style()));
+        if (mark.icon != nullptr) {
+            mark.icon->setToolTip(line);
+        }
+        control->setToolTip(mark.toolTip.isEmpty() ? line
+                                                   : mark.toolTip + QStringLiteral("\n\n") + line);
+        control->setAccessibleDescription(line);
+        marks_.push_back(mark);
+    }
+}
+
+void FieldMarks::clear() {
+    for (const Mark& mark : marks_) {
+        hideIcon(mark.control, mark.icon);
+        mark.control->setToolTip(mark.toolTip);
+        mark.control->setAccessibleDescription(mark.description);
+    }
+    marks_.clear();
+}
+
+}  // namespace qz5
