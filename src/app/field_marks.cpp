@@ -23,9 +23,12 @@ QLineEdit* editOf(QWidget* control) {
 
 // Where the control shows the icon: in an edit's frame, beside a checkbox's
 // caption, or beside the chosen item of a fixed list.
-QAction* showIcon(QWidget* control, const QIcon& icon) {
+QAction* showIcon(QWidget* control, const QIcon& icon, const QString& word) {
     if (QLineEdit* edit = editOf(control)) {
-        return edit->addAction(icon, QLineEdit::TrailingPosition);
+        QAction* action = edit->addAction(icon, QLineEdit::TrailingPosition);
+        // The icon is a button of its own to a screen reader: it says its severity.
+        action->setText(word);
+        return action;
     }
     if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setIcon(icon);
@@ -73,7 +76,8 @@ void FieldMarks::mark(const std::vector<Finding>& findings, int profile) {
             continue;
         }
         Mark mark{control, control->toolTip(), control->accessibleDescription(), nullptr};
-        mark.icon = showIcon(control, severityIcon(finding.severity, *control->style()));
+        mark.icon = showIcon(control, severityIcon(finding.severity, *control->style()),
+                             severityWord(finding.severity));
         if (mark.icon != nullptr) {
             mark.icon->setToolTip(line);
         }

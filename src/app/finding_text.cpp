@@ -21,6 +21,8 @@ QString fieldLabel(std::string_view name) {
     return label;
 }
 
+}  // namespace
+
 QString severityWord(Severity severity) {
     const std::string_view name = severityName(severity);
     QString word = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
@@ -29,8 +31,6 @@ QString severityWord(Severity severity) {
     }
     return word;
 }
-
-}  // namespace
 
 QString findingLine(const Finding& finding) {
     QString place = fieldLabel(finding.field);

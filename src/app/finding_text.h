@@ -13,6 +13,9 @@ namespace qz5 {
 // the window words it, with the field's label from the field table.
 QString findingLine(const Finding& finding);
 
+// "Error", "Warning" or "Note": what the icon of a severity says in words.
+QString severityWord(Severity severity);
+
 // The style's own message icon for a severity, so that the palette decides
 // its colours and a shape goes with the word.
 QIcon severityIcon(Severity severity, const QStyle& style);
