@@ -235,6 +235,21 @@ def open_window_menu(reader, item):
     raise Failure(f"the window menu has no item {item!r}: {items}")
 
 
+def check_findings_strip(reader, window, since, failures):
+    """After a Read the strip sums up the check of what was read: a screen
+    reader hears its new name without the focus going there."""
+    strip = reader.wait_for("findings strip after the Read", lambda: next(
+        (node for node in showing(window)
+         if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and "finding" in node.name), None))
+    heard = [name for name in reader.changes(since, "accessible-name", pyatspi.ROLE_PUSH_BUTTON)
+             if "finding" in name]
+    print(f"findings strip: {strip.name!r}; heard {len(heard)} name changes")
+    if not heard:
+        failures.append("the findings strip's sum went unheard")
+    if has(strip, pyatspi.STATE_FOCUSED):
+        failures.append("the findings strip took the focus")
+
+
 def check(failures):
     # Out of the way: without a window manager, X gives the keys of a closed
     # window to whatever lies under the pointer, and a blind user does not know
@@ -247,8 +262,10 @@ def check(failures):
                for node in found):
         failures.append("Basic: no text field is named 'Callsign'")
 
+    since = len(reader.events)
     run_command(reader, basic, "Read Configuration", "Zelbin3 Read", "Read Successful",
                 failures, counted=False)
+    check_findings_strip(reader, basic, since, failures)
     run_command(reader, basic, "Write Configuration", "Zelbin3 Write", "Write Successful",
                 failures, counted=True)
 
