@@ -45,7 +45,7 @@ void CConfigDlg::watchEdits() {
 
 void CConfigDlg::checkForm() {
     checkPause_.stop();
-    findingList_ = checkConfig(storedForm(), systemPrefixList());
+    findingList_ = checkConfig(storedForm(), systemPrefixList(), nullptr);
     findings_->setFindings(findingList_);
     if (findings_->isHidden()) {
         views_.openLine(*findings_);

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzing::require(!config.decodeImage(std::span(image.get(), kImageSize)), "decode succeeds");
     fuzzing::requireSoundTexts(config);
     const TrackerConfig decoded = config;
-    static_cast<void>(checkConfig(config, nullptr));
+    static_cast<void>(checkConfig(config, nullptr, nullptr));
     fuzzing::require(testing::differingFields(config, decoded).empty(), "a check changes nothing");
     fuzzing::requireEncodeInBounds(config);
     return 0;

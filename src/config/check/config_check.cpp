@@ -10,7 +10,8 @@
 
 namespace qz5 {
 
-std::vector<Finding> checkConfig(const TrackerConfig& config, const PrefixList* prefixes) {
+std::vector<Finding> checkConfig(const TrackerConfig& config, const PrefixList* prefixes,
+                                 const SymbolSource* symbols) {
     // The encoder sets derived flags and may warn about a cut text; the check
     // runs it on a copy, with its boxes kept from the screen.
     TrackerConfig entered = config;
@@ -24,7 +25,7 @@ std::vector<Finding> checkConfig(const TrackerConfig& config, const PrefixList* 
     // A whole image always decodes.
     static_cast<void>(sent.decodeImage(std::span(image.data(), kImageSize)));
 
-    const check::CheckInput input{entered, sent, prefixes};
+    const check::CheckInput input{entered, sent, prefixes, symbols};
     check::FindingList findings;
     for (int k = 0; k < kProfileCount; ++k) {
         check::checkCallsign(input, k, findings);
@@ -32,6 +33,7 @@ std::vector<Finding> checkConfig(const TrackerConfig& config, const PrefixList* 
         check::checkBeaconing(input, k, findings);
         check::checkStatusText(input, k, findings);
         check::checkFrequency(input, k, findings);
+        check::checkSymbol(input, k, findings);
     }
     check::checkKeptValues(input, findings);
 

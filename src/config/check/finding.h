@@ -38,6 +38,7 @@ enum class Rule {
     FrequencyChannel,
     FrequencyTesting,
     MicEEmergency,
+    SymbolPlaceholder,
     ValueKeptInPart,
 };
 

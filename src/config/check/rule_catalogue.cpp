@@ -11,7 +11,7 @@ struct RuleEntry {
     std::string_view name;
 };
 
-constexpr std::array<RuleEntry, 25> kRules = {{
+constexpr std::array<RuleEntry, 26> kRules = {{
     // APRS-IS server documentation: packets from placeholder callsigns are
     // not accepted onto the network.
     {Rule::CallsignPlaceholder, "callsign-placeholder"},
@@ -60,6 +60,10 @@ constexpr std::array<RuleEntry, 25> kRules = {{
     // APRS Protocol Reference 1.0.1, "Mic-E Message Codes": Emergency sets
     // off alarms at every station that hears it.
     {Rule::MicEEmergency, "mic-e-emergency"},
+    // APRS Protocol Reference 1.0.1, "APRS Symbols": the table is / or \\,
+    // or an overlay 0-9 or A-Z on an alternate symbol; a map draws what it
+    // has no picture for as a placeholder.
+    {Rule::SymbolPlaceholder, "symbol-placeholder"},
     // The tracker's image: what it cannot hold is sent as something else.
     {Rule::ValueKeptInPart, "value-kept-in-part"},
 }};

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "config/data_file_path.h"
+
 namespace qz5 {
 
 const PrefixList* systemPrefixList() {
@@ -13,6 +15,10 @@ const PrefixList* systemPrefixList() {
                                     : installedPrefixListPath());
     }();
     return list ? &*list : nullptr;
+}
+
+std::filesystem::path installedPrefixListPath() {
+    return installedDataFile("/usr/share/hamradio-files/cty.dat", L"cty.dat");
 }
 
 }  // namespace qz5

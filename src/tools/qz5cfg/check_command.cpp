@@ -21,6 +21,8 @@ std::string fieldPath(const Finding& finding) {
     return "profiles[" + std::to_string(*finding.profile) + "]." + finding.field;
 }
 
+}  // namespace
+
 Json findingsToJson(const std::vector<Finding>& findings) {
     Json list = Json::array();
     for (const Finding& finding : findings) {
@@ -32,8 +34,6 @@ Json findingsToJson(const std::vector<Finding>& findings) {
     }
     return list;
 }
-
-}  // namespace
 
 void printFindings(const std::vector<Finding>& findings, std::ostream& out) {
     for (const Finding& finding : findings) {
@@ -59,7 +59,7 @@ CheckStatus runCheck(const std::string& side, const CheckOptions& options,
     if (loadSide(side, readTracker, config, image) != ExitStatus::Ok) {
         return CheckStatus::Trouble;
     }
-    std::vector<Finding> findings = checkConfig(config, systemPrefixList());
+    std::vector<Finding> findings = checkConfig(config, systemPrefixList(), &systemSymbols());
     std::erase_if(findings, [&](const Finding& finding) {
         return std::find(ignored.begin(), ignored.end(), finding.rule) != ignored.end();
     });

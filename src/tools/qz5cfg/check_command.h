@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "config/check/finding.h"
+#include "tools/qz5cfg/config_json.h"
 #include "tools/qz5cfg/record_source.h"
 
 namespace qz5 {
@@ -23,6 +24,9 @@ struct CheckOptions {
 // trouble.
 CheckStatus runCheck(const std::string& side, const CheckOptions& options,
                      const TrackerImageReader& readTracker, std::ostream& out);
+
+// Severity, rule, field, profile and message of each, as check --json prints.
+Json findingsToJson(const std::vector<Finding>& findings);
 
 // "severity  rule  field  message", one line each; texts that came from the
 // record are shown escaped.

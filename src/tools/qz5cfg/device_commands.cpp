@@ -98,7 +98,7 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
         status != ExitStatus::Ok) {
         return status;
     }
-    printFindings(checkConfig(record, systemPrefixList()), findings);
+    printFindings(checkConfig(record, systemPrefixList(), &systemSymbols()), findings);
     findings << std::flush;
     CommandLine commandLine;
     if (options.emergencyOk) {
@@ -143,7 +143,7 @@ DiffStatus previewWrite(SerialLink& link, const std::string& inPath,
         return DiffStatus::Trouble;
     }
     const DiffStatus compared = compareImages(*backup, image, out);
-    printFindings(checkConfig(record, systemPrefixList()), findings);
+    printFindings(checkConfig(record, systemPrefixList(), &systemSymbols()), findings);
     findings << std::flush;
     if (compared == DiffStatus::Trouble) {
         return compared;

@@ -11,6 +11,7 @@
 #include "config/tracker_config.h"
 #include "tools/qz5cfg/config_json.h"
 #include "tools/qz5cfg/record_source.h"
+#include "tools/qz5cfg/symbol_names.h"
 
 namespace qz5 {
 namespace {
@@ -27,14 +28,33 @@ std::optional<ConfigImage> imageOf(const std::string& side, const TrackerImageRe
 // Both sides are compared as the tracker would hold them, so a JSON record
 // counts with what its encoding keeps, and values outside the image (the
 // shown tab, the calibration mark) never differ.
-Json settingsOf(const ConfigImage& image) {
+TrackerConfig settingsOf(const ConfigImage& image) {
     TrackerConfig settings;
     static_cast<void>(settings.decodeImage(image));  // a whole image always decodes
-    return configToJson(settings);
+    return settings;
 }
 
+// " (Jogger -> Car)": what maps draw for each side's symbol of profile k;
+// nothing without a symbol list.
+std::string symbolNames(const TrackerConfig& left, const TrackerConfig& right, int k) {
+    const SymbolSource& symbols = systemSymbols();
+    const auto a = nameSymbol(symbols, left.symbolTable[k], left.symbolCode[k]);
+    const auto b = nameSymbol(symbols, right.symbolTable[k], right.symbolCode[k]);
+    if (symbols.get() == nullptr) {
+        return {};
+    }
+    constexpr const char* kNone = "no picture";
+    return " (" + printableText(a.value_or(kNone)) + " -> " + printableText(b.value_or(kNone)) +
+           ")";
+}
+
+bool isSymbolField(std::string_view name) {
+    return name == "symbolCode" || name == "symbolTable";
+}
+
+// `symbols` is added to the lines of the symbol's fields, when one differs.
 bool printDifferences(const Json& left, const Json& right, const std::string& prefix,
-                      std::ostream& out) {
+                      const std::function<std::string()>& symbols, std::ostream& out) {
     bool differ = false;
     for (const auto& [name, value] : left.items()) {
         if (value.is_structured()) {
@@ -44,7 +64,7 @@ bool printDifferences(const Json& left, const Json& right, const std::string& pr
         if (value != other) {
             // dump() leaves DEL and the C1 controls of a text as they are.
             out << prefix << name << ": " << printableText(value.dump()) << " -> "
-                << printableText(other.dump()) << '\n';
+                << printableText(other.dump()) << (isSymbolField(name) ? symbols() : "") << '\n';
             differ = true;
         }
     }
@@ -64,14 +84,18 @@ DiffStatus runDiff(const std::string& left, const std::string& right,
 }
 
 DiffStatus compareImages(const ConfigImage& left, const ConfigImage& right, std::ostream& out) {
-    const Json a = settingsOf(left);
-    const Json b = settingsOf(right);
-    bool differ = printDifferences(a, b, "", out);
+    const TrackerConfig leftSettings = settingsOf(left);
+    const TrackerConfig rightSettings = settingsOf(right);
+    const Json a = configToJson(leftSettings);
+    const Json b = configToJson(rightSettings);
+    bool differ = printDifferences(
+        a, b, "", [] { return std::string(); }, out);
     const Json& profilesA = a.at("profiles");
     const Json& profilesB = b.at("profiles");
-    for (std::size_t k = 0; k < profilesA.size(); ++k) {
+    for (int k = 0; k < kProfileCount; ++k) {
         const std::string prefix = "profiles[" + std::to_string(k) + "].";
-        differ = printDifferences(profilesA[k], profilesB[k], prefix, out) || differ;
+        const auto symbols = [&, k] { return symbolNames(leftSettings, rightSettings, k); };
+        differ = printDifferences(profilesA[k], profilesB[k], prefix, symbols, out) || differ;
     }
     if (!differ && left != right) {
         const auto bytes = std::inner_product(left.begin(), left.end(), right.begin(), 0,

@@ -22,6 +22,7 @@
 #include "tools/qz5cfg/platform_commands.h"
 #include "tools/qz5cfg/port_choice.h"
 #include "tools/qz5cfg/terminal_progress.h"
+#include "tools/qz5cfg/timing_command.h"
 
 namespace qz5 {
 namespace {
@@ -72,6 +73,7 @@ struct Options {
     bool noBackup = false;
     bool quiet = false;
     bool dryRun = false;
+    std::optional<int> profile;
     std::vector<std::string> settings;  // --set FIELD=VALUE, in order
     CheckOptions check;
 };
@@ -125,6 +127,15 @@ void addFileCommands(CLI::App& app, Options& o, Chosen& chosen) {
     for (auto* command : {show, build}) {
         addSetOption(*command, o);
     }
+    auto* timing = addCommand(
+        app, "timing",
+        "Print when the tracker sends its beacons: the interval, or with SmartBeaconing the "
+        "interval and turn threshold at a row of speeds, and the beacons per hour.",
+        [&o] { return runTiming(o.file, o.profile, o.asJson, std::cout); }, chosen);
+    timing->add_option("FILE", o.file, "configuration file or JSON record")->required();
+    timing->add_option("--profile", o.profile, "0 (Primary) or 1 (Secondary); both without it")
+        ->check(CLI::Range(0, 1));
+    timing->add_flag("--json", o.asJson, "print the timing as a JSON array, one object a profile");
 }
 
 // diff and history: comparing settings and listing what was kept.
