@@ -60,6 +60,7 @@ void CConfigDlg::initWindow() {
     connectHandlers();
     new WindowMenu(*this);
     watchEdits();
+    watchSymbol();
     if (QWidget* callsign = controls.control(ids::kCallsign)) {
         callsign->setFocus();
     }

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -20,6 +21,8 @@
 #include "app/findings_strip.h"
 #include "app/image_keeper.h"
 #include "app/qt_file_prompt.h"
+#include "app/symbols/symbol_field.h"
+#include "app/symbols/symbol_library.h"
 #include "app/view_switcher.h"
 #include "config/check/finding.h"
 #include "config/tracker_config.h"
@@ -87,6 +90,10 @@ class CConfigDlg : public QDialog {
     void OnLoadFile();
     void OnSaveFile();
     void OnAbout();
+    // For the profile shown: a symbol chosen by its picture, and when the
+    // tracker will send its beacons.
+    void OnChooseSymbol();
+    void OnBeaconTiming();
 
     // The whole record to and from a configuration file; outcomes are shown
     // in message boxes.
@@ -153,6 +160,7 @@ class CConfigDlg : public QDialog {
     // The check of the form: held back while the user types, shown in the
     // strip from the first read, load or edit on, and as marks in All settings.
     void watchEdits();
+    void watchSymbol();
     void checkForm();
     void showMarks();
     void showField(const Finding& finding);
@@ -192,6 +200,8 @@ class CConfigDlg : public QDialog {
     std::vector<Finding> findingList_;
     FieldMarks marks_{controls};
     QTimer checkPause_;
+    SymbolLibrary symbols_;
+    std::unique_ptr<SymbolField> symbolField_;
     bool commandRunning_ = false;
     std::optional<int> heldLeave_;
 };

@@ -45,7 +45,8 @@ void CConfigDlg::watchEdits() {
 
 void CConfigDlg::checkForm() {
     checkPause_.stop();
-    findingList_ = checkConfig(storedForm(), systemPrefixList(), nullptr);
+    // Without the symbol list until its reader is done; the check runs again then.
+    findingList_ = checkConfig(storedForm(), systemPrefixList(), symbols_.ready());
     findings_->setFindings(findingList_);
     if (findings_->isHidden()) {
         views_.openLine(*findings_);
@@ -58,6 +59,11 @@ void CConfigDlg::showMarks() {
     if (view() == WindowView::AllSettings) {
         marks_.mark(findingList_, config.activeProfile);
     }
+    // The marks put back the descriptions they replaced, names of symbols
+    // since changed among them.
+    if (symbolField_) {
+        symbolField_->refresh();
+    }
 }
 
 void CConfigDlg::setView(WindowView view) {
@@ -65,6 +71,9 @@ void CConfigDlg::setView(WindowView view) {
     // new view sets its own.
     marks_.clear();
     views_.show(view);
+    if (symbolField_) {
+        symbolField_->showPicture(view == WindowView::AllSettings);
+    }
     showMarks();
 }
 

@@ -17,6 +17,8 @@ namespace {
 
 constexpr const char* kCloseItemText = "&Close";
 constexpr const char* kAllSettingsItemText = "All &settings";
+constexpr const char* kChooseSymbolItemText = "Choose S&ymbol...";
+constexpr const char* kBeaconTimingItemText = "&Beacon Timing...";
 
 bool isMenuKey(const QKeyEvent& key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
@@ -118,6 +120,11 @@ void WindowMenu::addItems(QMenu& menu) {
         window_.setView(chosen);
         rememberView(chosen);
     });
+    menu.addSeparator();
+    connect(menu.addAction(QString::fromLatin1(kChooseSymbolItemText)), &QAction::triggered,
+            &window_, [this] { window_.OnChooseSymbol(); });
+    connect(menu.addAction(QString::fromLatin1(kBeaconTimingItemText)), &QAction::triggered,
+            &window_, [this] { window_.OnBeaconTiming(); });
     menu.addSeparator();
     connect(menu.addAction(QString::fromLatin1(CConfigDlg::kAboutItemText)), &QAction::triggered,
             &window_, [this] { window_.OnSystemCommand(CConfigDlg::kAboutCommand); });

@@ -1,9 +1,12 @@
-// qz5-window-shot [--all-settings | --writing | --high-contrast] OUTPUT.png:
+// qz5-window-shot [--all-settings | --writing | --high-contrast | --symbols |
+// --timing] OUTPUT.png:
 // draws the demo window as it opens, in the Basic or the All settings view,
 // under a plain title bar, for the documentation; with --writing, the window
 // half way through Write Configuration, its progress window on top; with
 // --high-contrast, both views one above the other under a high-contrast
-// palette such as a desktop's accessibility theme gives. Meant for the
+// palette such as a desktop's accessibility theme gives; with --symbols, the
+// symbol picker on the car; with --timing, the beacon timing of the default
+// profile with SmartBeaconing on. Meant for the
 // offscreen platform, where no window manager draws the frame.
 #include <QApplication>
 #include <QPainter>
@@ -18,6 +21,8 @@
 #include "app/config_dlg.h"
 #include "app/demo_tracker.h"
 #include "app/progress_window.h"
+#include "app/symbols/symbol_picker.h"
+#include "app/timing/timing_dialog.h"
 #include "common/message_box.h"
 #include "link/serial_port_api_posix.h"
 
@@ -113,6 +118,22 @@ QPixmap bothViews(qz5::CConfigDlg& window) {
     return picture;
 }
 
+QPixmap pickerShot() {
+    qz5::SymbolPicker picker(qz5::systemSymbols(), {'/', '>'}, nullptr);
+    picker.show();
+    QApplication::processEvents();
+    return framed(picker);
+}
+
+QPixmap timingShot() {
+    qz5::TrackerConfig config;
+    config.smartBeaconing[0] = true;
+    qz5::TimingDialog dialog(qz5::beaconTiming(config, 0), nullptr);
+    dialog.show();
+    QApplication::processEvents();
+    return framed(dialog);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -120,10 +141,12 @@ int main(int argc, char** argv) {
     const bool allSettings = argc == 3 && std::strcmp(argv[1], "--all-settings") == 0;
     const bool writing = argc == 3 && std::strcmp(argv[1], "--writing") == 0;
     const bool contrast = argc == 3 && std::strcmp(argv[1], "--high-contrast") == 0;
-    if (argc != 2 && !allSettings && !writing && !contrast) {
+    const bool symbols = argc == 3 && std::strcmp(argv[1], "--symbols") == 0;
+    const bool timing = argc == 3 && std::strcmp(argv[1], "--timing") == 0;
+    if (argc != 2 && !allSettings && !writing && !contrast && !symbols && !timing) {
         std::fprintf(stderr,
-                     "usage: qz5-window-shot [--all-settings | --writing | --high-contrast] "
-                     "OUTPUT.png\n");
+                     "usage: qz5-window-shot [--all-settings | --writing | --high-contrast | "
+                     "--symbols | --timing] OUTPUT.png\n");
         return 2;
     }
     if (contrast) {
@@ -138,6 +161,8 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     const QPixmap picture = writing    ? writingShot(window)
                             : contrast ? bothViews(window)
+                            : symbols  ? pickerShot()
+                            : timing   ? timingShot()
                                        : framed(window);
     if (picture.isNull() || !picture.save(QString::fromLocal8Bit(output), "PNG")) {
         std::fprintf(stderr, "qz5-window-shot: cannot write %s\n", output);

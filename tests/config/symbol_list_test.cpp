@@ -143,15 +143,6 @@ TEST(SymbolList, TakesOverlayAndNames) {
     }
 }
 
-TEST(SymbolList, PaletteLettersAndClearPixels) {
-    EXPECT_EQ(symbolPixelColour('q'), 0x000000u);
-    EXPECT_EQ(symbolPixelColour('#'), 0xFFFF00u);
-    EXPECT_EQ(symbolPixelColour('b'), 0xA020F0u);
-    for (char clear : {'.', '~', ' ', 'z'}) {
-        EXPECT_EQ(symbolPixelColour(clear), std::nullopt) << clear;
-    }
-}
-
 TEST(SymbolList, ASourceSaysWhyItHasNoListOrWhatItSkipped) {
     const std::filesystem::path folder = ::testing::TempDir();
     const auto write = [&](const char* name, const std::string& text) {
