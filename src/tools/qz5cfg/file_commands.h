@@ -8,6 +8,8 @@
 
 namespace qz5 {
 
+class CommandSet;
+
 // Reads a configuration file as Load does and prints the decoded record
 // (built with the defaults first) as JSON; with settings (applySettings), the
 // record the file would hold with them.
@@ -22,5 +24,10 @@ ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>&
 // Lists the images kept in the history, the one stored last first: time
 // (UTC), direction, port, version and file, one line each.
 ExitStatus runHistory(std::ostream& out);
+
+// The sub-commands show, build and history.
+void addShowCommand(CommandSet& commands);
+void addBuildCommand(CommandSet& commands);
+void addHistoryCommand(CommandSet& commands);
 
 }  // namespace qz5
