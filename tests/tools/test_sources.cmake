@@ -4,6 +4,7 @@ qz5_test_sources(tools_tests
     port_choice_test.cpp
     terminal_progress_test.cpp
     NATIVE
+    command_set_test.cpp
     device_commands_test.cpp
     diff_command_test.cpp
     file_commands_test.cpp
