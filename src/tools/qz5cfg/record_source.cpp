@@ -62,13 +62,6 @@ ExitStatus loadJsonRecord(const std::string& path, TrackerConfig& config) {
     return ExitStatus::Ok;
 }
 
-ExitStatus loadRecord(const std::string& path, TrackerConfig& config) {
-    if (hasJsonExtension(path)) {
-        return loadJsonRecord(path, config);
-    }
-    return loadFileRecord(path, config);
-}
-
 ExitStatus loadFileRecord(const std::string& path, TrackerConfig& config, ConfigImage* image) {
     return configFileStatus(readConfigInput(path, config, image));
 }
