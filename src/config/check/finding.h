@@ -40,6 +40,8 @@ enum class Rule {
     MicEEmergency,
     ValueKeptInPart,
 };
+// A new rule goes before it, or becomes it.
+constexpr Rule kLastRule = Rule::ValueKeptInPart;
 
 // One thing the check found in a configuration.
 struct Finding {
