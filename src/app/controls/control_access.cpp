@@ -15,7 +15,7 @@
 #include <QTextDocument>
 
 #include "app/controls/filtered_line_edit.h"
-#include "app/controls/latin1_text.h"
+#include "app/controls/lossy_latin1.h"
 
 namespace qz5 {
 

@@ -9,7 +9,7 @@
 
 #include "common/outside_text.h"
 #include "config/record_fields.h"
-#include "tools/qz5cfg/latin1_text.h"
+#include "tools/qz5cfg/strict_latin1.h"
 
 namespace qz5 {
 

@@ -1,4 +1,4 @@
-#include "app/controls/latin1_text.h"
+#include "app/controls/lossy_latin1.h"
 
 #include <QList>
 

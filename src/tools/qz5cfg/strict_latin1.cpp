@@ -1,4 +1,4 @@
-#include "tools/qz5cfg/latin1_text.h"
+#include "tools/qz5cfg/strict_latin1.h"
 
 namespace qz5 {
 
