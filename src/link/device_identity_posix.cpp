@@ -1,6 +1,6 @@
 #include <sys/stat.h>
 
-#include "link/port_rescan.h"
+#include "link/device_identity.h"
 
 namespace qz5 {
 

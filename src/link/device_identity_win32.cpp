@@ -1,4 +1,4 @@
-#include "link/port_rescan.h"
+#include "link/device_identity.h"
 
 namespace qz5 {
 

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "link/port_rescan.h"
+#include "link/device_identity.h"
 #include "link/port_table.h"
 #include "link/stable_port_name.h"
 
