@@ -31,23 +31,29 @@ CConfigDlg::CConfigDlg(QWidget* parent)
     : CConfigDlg(systemSerialPortApi(), SystemRoots{}, parent) {}
 
 CConfigDlg::CConfigDlg(SerialPortApi& api, const PortTable& ports, QWidget* parent)
-    : QDialog(parent), windowIcon(applicationIcon()), link(api, ports), ports_(&ports) {
+    : QDialog(parent),
+      windowIcon(applicationIcon()),
+      link(api, ports),
+      portList_(controls, link, ports) {
     initWindow();
 }
 
 CConfigDlg::CConfigDlg(SerialPortApi& api, const SystemRoots& roots, QWidget* parent)
-    : QDialog(parent), windowIcon(applicationIcon()), link(api, noPorts()), ports_(&noPorts()) {
-    watchPorts(roots);
+    : QDialog(parent),
+      windowIcon(applicationIcon()),
+      link(api, noPorts()),
+      portList_(controls, link, noPorts()) {
+    portList_.watch(roots, runner_, *this);
     initWindow();
 }
 
 void CConfigDlg::initWindow() {
     extendSystemMenu(*this, kAboutItemText, kAboutCommand);
     setWindowIcon(windowIcon);
-    const std::vector<std::string> refused = fillPortList(PortScan::OpenEach);
-    if (portWatcher_) {
+    const std::vector<std::string> refused = portList_.fill(PortList::Scan::OpenEach);
+    if (portList_.watching()) {
         // Once the window is up, so the box has something to stand in front of.
-        QTimer::singleShot(0, this, [this, refused] { explainUnusablePorts(refused); });
+        QTimer::singleShot(0, this, [this, refused] { portList_.explainUnusable(refused); });
     }
     controls.insertTab(ids::kProfileTabs, 0, "Primary");
     controls.insertTab(ids::kProfileTabs, 1, "Secondary");

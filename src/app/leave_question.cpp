@@ -32,7 +32,7 @@ void CConfigDlg::leave(int result) {
     if (!confirmLeave()) {
         return;
     }
-    stopTonesOnLeaving();
+    tones_.stopTonesOnLeaving();
     QDialog::done(result);
 }
 

@@ -33,7 +33,7 @@ struct WindowInspector {
         return window.findingList_;
     }
     // The table the port list shows, which the watcher rewrites.
-    static const PortTable& ports(const CConfigDlg& window) { return *window.ports_; }
+    static const PortTable& ports(const CConfigDlg& window) { return window.portList_.table(); }
     static bool nativeEvent(CConfigDlg& window, const QByteArray& type, void* message) {
         qintptr result = 0;
         return window.nativeEvent(type, message, &result);
