@@ -146,24 +146,24 @@ class CConfigDlg : public QDialog {
     // After a read or a write: the form shows the image the tracker holds.
     void showTrackerImage(const ConfigImage& image);
 
-    QIcon windowIcon;
+    QIcon windowIcon_;
     TrackerConfig config;
     SerialLink link;
-    ControlAccess controls;
+    ControlAccess controls_;
     DeviceCommandRunner runner_{*this, link};
     TrackerWorkflow tracker_{link, runner_};
 
     PortList portList_;
     ToneKeeper tones_{link, portList_};
 
-    ViewSwitcher views_{*this, controls};
+    ViewSwitcher views_{*this, controls_};
     QtFilePrompt qtFilePrompt_;
     FilePrompt* filePrompt_ = &qtFilePrompt_;
     ImageKeeper images_;
     EditSnapshot edits_{[this] { return storedForm(); }};
     FindingsStrip* findings_ = new FindingsStrip(this);
     std::vector<Finding> findingList_;
-    FieldMarks marks_{controls};
+    FieldMarks marks_{controls_};
     QTimer checkPause_;
     bool commandRunning_ = false;
     std::optional<int> heldLeave_;

@@ -25,11 +25,11 @@ FileDialogRequest fileRequest(const char* title, const char* initialName) {
 }  // namespace
 
 void CConfigDlg::takeSelectedPort() {
-    const int selected = controls.comboSelection(ids::kComPort);
+    const int selected = controls_.comboSelection(ids::kComPort);
     if (selected < 0) {
         return;  // the link keeps the name it had
     }
-    link.setPortName(controls.comboItemText(ids::kComPort, selected));
+    link.setPortName(controls_.comboItemText(ids::kComPort, selected));
 }
 
 void CConfigDlg::OnReadVersion() {
@@ -112,7 +112,7 @@ void CConfigDlg::OnStopTones() {
 void CConfigDlg::OnProfileTabChange() {
     edits_.leaving(config.activeProfile);
     storeForm();
-    config.activeProfile = controls.currentTab(ids::kProfileTabs) & 1;
+    config.activeProfile = controls_.currentTab(ids::kProfileTabs) & 1;
     loadForm();
     edits_.shown(config.activeProfile);
     updateToneLabels();

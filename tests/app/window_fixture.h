@@ -24,7 +24,7 @@ namespace qz5 {
 // What the tests see of the window's private state.
 struct WindowInspector {
     static TrackerConfig& config(CConfigDlg& window) { return window.config; }
-    static ControlAccess& controls(CConfigDlg& window) { return window.controls; }
+    static ControlAccess& controls(CConfigDlg& window) { return window.controls_; }
     static const SerialLink& link(const CConfigDlg& window) { return window.link; }
     static SerialLink& link(CConfigDlg& window) { return window.link; }
     static bool commandRunning(const CConfigDlg& window) { return window.commandRunning_; }
