@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up on a fresh machine: `make demo` to try the program, `make test` to run every test.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Each test folder names its sources once, in its test_sources.cmake, for
 # both builds: the native build compiles them all, the Windows build those
 # marked PORTABLE (with its own *_win32_test.cpp from tests/windows).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check of the form as the user edits it: the strip above the buttons and
 // the marks in the All settings view. Both are shown from a copy of the record
 // built from the form, so checking changes nothing the window keeps.

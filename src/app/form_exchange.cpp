@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copies between the window's controls and the shown profile of the record:
 // numbers and checkboxes as the table of field controls pairs them, and below,
 // written out, what needs more than a copy.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps options that belong together consistent while the user edits. Works on
 // the controls' states; the record sees them at the next storeForm.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/tone_keeper.h"
 
 #include "app/port_list.h"

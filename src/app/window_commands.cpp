@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's commands: they order the form exchange, the device link, the
 // codec and the file functions, and report the outcome. The operations they
 // call show their own failures.

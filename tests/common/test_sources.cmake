@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 qz5_test_sources(common_tests
     PORTABLE
     leading_number_test.cpp

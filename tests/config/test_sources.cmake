@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 qz5_test_sources(config_tests
     PORTABLE
     callsign_test.cpp

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 qz5_test_sources(link_tests
     PORTABLE
     com_port_names_test.cpp

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into every test program: the program's state and settings folders
 // point at a temporary folder of its own before any test (or a child program
 // it starts) could write there, so no test touches the user's real history or

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 qz5_test_sources(tools_tests
     PORTABLE
     config_json_test.cpp

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check's rules by name, each with the public document it comes from.
 #include <array>
 #include <cstddef>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 qz5_test_sources(controls_tests
     PORTABLE
     about_dialog_test.cpp
