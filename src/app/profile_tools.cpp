@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's tools for the profile shown: choosing its symbol by picture
 // and name, and seeing when it will beacon.
 #include <QComboBox>
@@ -12,8 +13,8 @@
 namespace qz5 {
 
 void CConfigDlg::watchSymbol() {
-    auto* symbol = qobject_cast<QComboBox*>(controls.control(ids::kSymbol));
-    auto* table = qobject_cast<QLineEdit*>(controls.control(ids::kSymbolTable));
+    auto* symbol = qobject_cast<QComboBox*>(controls_.control(ids::kSymbol));
+    auto* table = qobject_cast<QLineEdit*>(controls_.control(ids::kSymbolTable));
     if (symbol == nullptr || table == nullptr || symbol->lineEdit() == nullptr) {
         return;
     }
@@ -42,7 +43,7 @@ void CConfigDlg::OnChooseSymbol() {
     }
     const ChosenSymbol chosen = *picker.chosen();
     selectComboPrefix(ids::kSymbol, std::string(1, chosen.code));
-    controls.setControlText(ids::kSymbolTable, std::string(1, chosen.table));
+    controls_.setControlText(ids::kSymbolTable, std::string(1, chosen.table));
     // A choice is an edit like a typed one.
     checkPause_.start();
 }

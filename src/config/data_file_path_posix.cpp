@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/data_file_path.h"
 
 namespace qz5 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary text as a symbol list, and every table and code looked up: the
 // reader must skip what is bad without reading out of bounds.
 #include <string_view>

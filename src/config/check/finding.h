@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>
@@ -41,6 +42,8 @@ enum class Rule {
     SymbolPlaceholder,
     ValueKeptInPart,
 };
+// A new rule goes before it, or becomes it.
+constexpr Rule kLastRule = Rule::ValueKeptInPart;
 
 // One thing the check found in a configuration.
 struct Finding {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/symbols/system_symbol_list.h"
 
 #include <atomic>

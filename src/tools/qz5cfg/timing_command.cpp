@@ -1,11 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/qz5cfg/timing_command.h"
 
 #include <algorithm>
+#include <iostream>
+#include <memory>
 #include <ostream>
 #include <vector>
 
 #include "config/timing/timing_table.h"
 #include "tools/qz5cfg/check_command.h"
+#include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/config_json.h"
 #include "tools/qz5cfg/record_source.h"
 
@@ -99,6 +103,24 @@ ExitStatus runTiming(const std::string& path, std::optional<int> profile, bool a
         out << list.dump(2) << '\n';
     }
     return finishOutput(out);
+}
+
+void addTimingCommand(CommandSet& commands) {
+    struct Options {
+        std::string file;
+        std::optional<int> profile;
+        bool asJson = false;
+    };
+    auto o = std::make_shared<Options>();
+    auto& timing = commands.add(
+        "timing",
+        "Print when the tracker sends its beacons: the interval, or with SmartBeaconing the "
+        "interval and turn threshold at a row of speeds, and the beacons per hour.",
+        [o] { return runs([o] { return runTiming(o->file, o->profile, o->asJson, std::cout); }); });
+    timing.add_option("FILE", o->file, "configuration file or JSON record")->required();
+    timing.add_option("--profile", o->profile, "0 (Primary) or 1 (Secondary); both without it")
+        ->check(CLI::Range(0, 1));
+    timing.add_flag("--json", o->asJson, "print the timing as a JSON array, one object a profile");
 }
 
 }  // namespace qz5
