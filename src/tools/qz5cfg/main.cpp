@@ -8,6 +8,7 @@
 
 #include "common/command_line.h"
 #include "common/message_box.h"
+#include "common/outside_text.h"
 #include "common/program_info.h"
 #include "link/exchange_log.h"
 #include "link/serial_link.h"
@@ -29,16 +30,26 @@ namespace {
 constexpr const char* kCommandFooter =
     "Run 'qz5cfg --help' for ports, messages, exit statuses and the JSON form.";
 
-// Open for the whole run, so every device command of it is traced.
+// --trace: opened when a command first talks to a tracker, so that no other
+// command touches the file, and kept for the rest of the run.
+std::string tracePath;
 std::unique_ptr<ExchangeLog> traceLog;
 
 ExitStatus onDevice(const std::string& port, bool quiet,
                     const std::function<ExitStatus(SerialLink&)>& command) {
     auto choice = choosePort(port);
     if (!choice) {
-        reportToolError("--port " + port +
+        reportToolError("--port " + printableText(port) +
                         ": expected COM1..COM20 or a device path starting with '/'");
         return ExitStatus::Usage;
+    }
+    if (!tracePath.empty() && !traceLog) {
+        std::string error;
+        traceLog = ExchangeLog::toFile(tracePath, error);
+        if (!traceLog) {
+            reportToolError(error);
+            return ExitStatus::Failed;
+        }
     }
     std::optional<TracedPortApi> traced;
     if (traceLog) {
@@ -47,15 +58,24 @@ ExitStatus onDevice(const std::string& port, bool quiet,
     SerialLink link(traced ? static_cast<SerialPortApi&>(*traced) : systemSerialPortApi(),
                     choice->table);
     link.setPortName(choice->name);
-    // Logs and pipes stay clean: the steps show only to a person watching.
-    if (quiet || !stderrIsTerminal()) {
+    const auto talk = [&] {
+        // Logs and pipes stay clean: the steps show only to a person watching.
+        if (quiet || !stderrIsTerminal()) {
+            return command(link);
+        }
+        StderrPresenter messages;
+        TerminalProgress progress(std::cerr, std::cout, messages);
+        ScopedMessagePresenter installed(progress);
+        link.setProgressCallback([&progress](const LinkProgress& step) { progress.show(step); });
         return command(link);
+    };
+    const ExitStatus status = talk();
+    // Said after the exchange, which a trace never stops half way.
+    if (const std::string failure = link.takeSideFailure(); !failure.empty()) {
+        reportToolError(failure);
+        return ExitStatus::Failed;
     }
-    StderrPresenter messages;
-    TerminalProgress progress(std::cerr, std::cout, messages);
-    ScopedMessagePresenter installed(progress);
-    link.setProgressCallback([&progress](const LinkProgress& step) { progress.show(step); });
-    return command(link);
+    return status;
 }
 
 // What the options fill in.
@@ -95,8 +115,6 @@ ExitStatus readTrackerQuietly(const std::string& port, ConfigImage& image) {
 // nothing runs but a command that was named.
 struct Chosen {
     std::function<int()> run;
-    // diff keeps diff(1)'s statuses, also when the trace cannot be written.
-    int traceFailure = static_cast<int>(ExitStatus::Failed);
 };
 
 // `check` may refuse the command line by throwing a CLI::ValidationError.
@@ -137,7 +155,6 @@ void addKeepingCommands(CLI::App& app, Options& o, Chosen& chosen) {
     diff->add_option("A", o.leftSide, "file, JSON record or tracker:PORT")->required();
     diff->add_option("B", o.rightSide, "file, JSON record or tracker:PORT")->required();
     diff->callback([&o, &chosen] {
-        chosen.traceFailure = static_cast<int>(DiffStatus::Trouble);
         chosen.run = [&o] {
             // Only version, read and write show their steps.
             return static_cast<int>(
@@ -158,7 +175,6 @@ void addKeepingCommands(CLI::App& app, Options& o, Chosen& chosen) {
         ->type_name("RULE")
         ->allow_extra_args(false);
     check->callback([&o, &chosen] {
-        chosen.traceFailure = static_cast<int>(CheckStatus::Trouble);
         chosen.run = [&o] {
             return static_cast<int>(runCheck(o.leftSide, o.check, readTrackerQuietly, std::cout));
         };
@@ -198,14 +214,13 @@ void addDeviceCommands(CLI::App& app, Options& o, Chosen& chosen) {
                 "write: --dry-run compares with the backup read, which --no-backup leaves out");
         }
         if (o.dryRun) {
-            chosen.traceFailure = static_cast<int>(DiffStatus::Trouble);
             chosen.run = [&o] {
                 DiffStatus status = DiffStatus::Trouble;
-                static_cast<void>(onDevice(o.port, o.quiet, [&](SerialLink& link) {
+                const ExitStatus talked = onDevice(o.port, o.quiet, [&](SerialLink& link) {
                     status = previewWrite(link, o.file, o.settings, std::cout, std::cerr);
                     return ExitStatus::Ok;
-                }));
-                return static_cast<int>(status);
+                });
+                return static_cast<int>(talked == ExitStatus::Ok ? status : DiffStatus::Trouble);
             };
             return;
         }
@@ -274,14 +289,7 @@ int run(int argc, char** argv) {
     } catch (const CLI::ParseError& error) {
         return app.exit(error) == 0 ? 0 : static_cast<int>(ExitStatus::Usage);
     }
-    if (!options.tracePath.empty()) {
-        std::string error;
-        traceLog = ExchangeLog::toFile(options.tracePath, error);
-        if (!traceLog) {
-            reportToolError(error);
-            return chosen.traceFailure;
-        }
-    }
+    tracePath = options.tracePath;
     return chosen.run();
 }
 
