@@ -108,8 +108,8 @@ TEST(FileCommands, FileFailuresExitOneWithTheirMessages) {
          "Load Failed: Failed to open file\ncannot open " + folder.path("missing.zb3") +
              ": No such file or directory\n"},
         {{"show", folder.path("odd\x1b]0;\xff\n.zb3")},
-         "Load Failed: Failed to open file\ncannot open " + folder.path("odd\\x1b]0;\\xff\\x0a.zb3") +
-             ": No such file or directory\n"},
+         "Load Failed: Failed to open file\ncannot open " +
+             folder.path("odd\\x1b]0;\\xff\\x0a.zb3") + ": No such file or directory\n"},
         {{"show", folder.path("magic.zb3")}, "Load Failed: Invalid File Format\n"},
         {{"show", folder.path("length.zb3")}, "Load Failed: Invalid File Format\n"},
         {{"show", folder.path("short.zb3")}, "Load Failed: Failed to read data\n"},
