@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -22,5 +24,10 @@ class PrivateOutputFile {
     // All of `bytes`; false, with the system's reason, when a write fails.
     [[nodiscard]] virtual bool write(std::string_view bytes, std::string& reason) = 0;
 };
+
+// For the system halves: all of `bytes` through `writeSome` (bytes written,
+// negative with errno set on an error); false with the reason when one fails.
+bool writeThrough(std::string_view bytes, std::string& reason,
+                  const std::function<std::ptrdiff_t(const char*, std::size_t)>& writeSome);
 
 }  // namespace qz5

@@ -20,18 +20,9 @@ class PosixOutputFile final : public PrivateOutputFile {
     PosixOutputFile& operator=(const PosixOutputFile&) = delete;
 
     bool write(std::string_view bytes, std::string& reason) override {
-        while (!bytes.empty()) {
-            const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
-            if (written < 0 && errno == EINTR) {
-                continue;
-            }
-            if (written <= 0) {
-                reason = written < 0 ? std::strerror(errno) : "nothing could be written";
-                return false;
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-        }
-        return true;
+        return writeThrough(bytes, reason, [this](const char* data, std::size_t size) {
+            return static_cast<std::ptrdiff_t>(::write(fd_, data, size));
+        });
     }
 
   private:

@@ -23,16 +23,10 @@ class WindowsOutputFile final : public PrivateOutputFile {
 
     bool write(std::string_view bytes, std::string& reason) override {
         static constexpr std::size_t kLargestWrite = 1u << 30;  // _write takes an unsigned int
-        while (!bytes.empty()) {
-            const int written = _write(
-                fd_, bytes.data(), static_cast<unsigned>(std::min(bytes.size(), kLargestWrite)));
-            if (written <= 0) {
-                reason = written < 0 ? std::strerror(errno) : "nothing could be written";
-                return false;
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-        }
-        return true;
+        return writeThrough(bytes, reason, [this](const char* data, std::size_t size) {
+            return static_cast<std::ptrdiff_t>(
+                _write(fd_, data, static_cast<unsigned>(std::min(size, kLargestWrite))));
+        });
     }
 
   private:
