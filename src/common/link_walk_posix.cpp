@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/link_walk_posix.h"
 
 #include <sys/stat.h>
