@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "config/check/finding.h"
+#include "config/check/prefix_list.h"
 #include "tools/qz5cfg/config_json.h"
 #include "tools/qz5cfg/record_source.h"
 
@@ -30,6 +31,10 @@ CheckStatus runCheck(const std::string& side, const CheckOptions& options,
 
 // Severity, rule, field, profile and message of each, as check --json prints.
 Json findingsToJson(const std::vector<Finding>& findings);
+
+// The system's callsign-prefix list for a check; the first call says on
+// stderr why it is missing or was read only in part.
+const PrefixList* prefixListForCheck();
 
 // "severity  rule  field  message", one line each; texts that came from the
 // record are shown escaped.
