@@ -150,9 +150,11 @@ TEST(SymbolList, ASourceSaysWhyItHasNoListOrWhatItSkipped) {
         std::ofstream(folder / name, std::ios::binary) << text;
         return (folder / name).string();
     };
-    const SymbolSource missing = readSymbolList((folder / "none.dat").string());
+    // The name is shown escaped: it may come from QZ5_SYMBOLS.
+    const SymbolSource missing = readSymbolList((folder / "none\n.dat").string());
     EXPECT_EQ(missing.get(), nullptr);
     EXPECT_NE(missing.notice.find("No symbol list: cannot open"), std::string::npos);
+    EXPECT_NE(missing.notice.find("none\\x0a.dat"), std::string::npos) << missing.notice;
 
     const SymbolSource empty = readSymbolList(write("empty.dat", "# nothing\n"));
     EXPECT_EQ(empty.get(), nullptr);
@@ -164,7 +166,7 @@ TEST(SymbolList, ASourceSaysWhyItHasNoListOrWhatItSkipped) {
     const SymbolSource big =
         readSymbolList(write("big.dat", testing::smallSymbolList() + std::string(5 << 20, '#')));
     EXPECT_EQ(big.get(), nullptr);
-    EXPECT_NE(big.notice.find("larger than 4 MB"), std::string::npos);
+    EXPECT_NE(big.notice.find("larger than 4 MiB"), std::string::npos);
 
     const SymbolSource skipped =
         readSymbolList(write("skipped.dat", testing::smallSymbolList() + "TABLE /\nAPRS x\n" +

@@ -4,6 +4,8 @@
 #include <atomic>
 #include <cstdlib>
 
+#include "common/outside_text.h"
+#include "common/path_text.h"
 #include "common/regular_file.h"
 #include "config/data_file_path.h"
 
@@ -11,7 +13,7 @@ namespace qz5 {
 namespace {
 
 // The packaged list is about 100 kB.
-constexpr std::size_t kLimit = 4 * 1024 * 1024;
+constexpr std::size_t kLimit = std::size_t{4} << 20;
 
 constexpr const char* kWithout = "; symbols are shown without names or pictures.";
 
@@ -20,32 +22,24 @@ std::string chosenPath() {
     if (chosen != nullptr && chosen[0] != '\0') {
         return chosen;
     }
-    // Paths travel as UTF-8 on Windows, where the program may lie in any folder.
-    const std::u8string path =
-        installedDataFile("/usr/share/xastir/symbols/symbols.dat", L"symbols.dat").u8string();
-    return {path.begin(), path.end()};
+    return textFromPath(installedDataFile("/usr/share/xastir/symbols/symbols.dat", L"symbols.dat"));
 }
 
 }  // namespace
 
 SymbolSource readSymbolList(const std::string& path) {
-    SymbolSource source{.path = path, .list = {}, .notice = {}};
-    const FileRead read = readRegularFile(path, kLimit + 1);
-    if (read.status != FileReadStatus::Read) {
-        source.notice = "No symbol list: " + describeFailedRead(path, read) + kWithout;
+    SymbolSource source{.path = printableText(path), .list = {}, .notice = {}};
+    const ListText read = readListText(path, source.path, kLimit);
+    if (!read.text) {
+        source.notice = "No symbol list: " + read.problem + kWithout;
         return source;
     }
-    if (read.bytes.size() > kLimit) {
-        source.notice = "No symbol list: " + path + " is larger than 4 MB" + kWithout;
-        return source;
-    }
-    SymbolList::Parsed parsed = SymbolList::parse(
-        std::string_view(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()));
+    SymbolList::Parsed parsed = SymbolList::parse(*read.text);
     source.list = std::move(parsed.list);
     if (!source.list) {
-        source.notice = "No symbol list: " + path + " holds no symbol pictures" + kWithout;
+        source.notice = "No symbol list: " + source.path + " holds no symbol pictures" + kWithout;
     } else if (parsed.skipped > 0) {
-        source.notice = "Symbol list " + path + ": " + std::to_string(parsed.skipped) +
+        source.notice = "Symbol list " + source.path + ": " + std::to_string(parsed.skipped) +
                         " bad entr" + (parsed.skipped == 1 ? "y" : "ies") +
                         " skipped, the first at line " + std::to_string(parsed.firstSkippedLine) +
                         ".";

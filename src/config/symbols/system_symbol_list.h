@@ -11,7 +11,7 @@ namespace qz5 {
 // A symbol list as read from one file, with what a person should be told
 // about it: that there is none, or that entries of it were skipped.
 struct SymbolSource {
-    std::string path;
+    std::string path;  // as shown to a person: control bytes escaped
     std::optional<SymbolList> list;
     std::string notice;  // empty when the whole file was read
 
