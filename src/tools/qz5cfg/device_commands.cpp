@@ -98,8 +98,9 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
         status != ExitStatus::Ok) {
         return status;
     }
-    printFindings(checkConfig(record, systemPrefixList()), findings);
-    findings << std::flush;
+    if (stopsStrictly(record, options.strict, "nothing written", findings)) {
+        return ExitStatus::Failed;
+    }
     CommandLine commandLine;
     if (options.emergencyOk) {
         commandLine.allowEmergency();

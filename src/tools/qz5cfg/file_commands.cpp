@@ -6,6 +6,7 @@
 #include "config/config_file.h"
 #include "config/history.h"
 #include "config/tracker_config.h"
+#include "tools/qz5cfg/check_command.h"
 #include "tools/qz5cfg/field_setting.h"
 #include "tools/qz5cfg/record_source.h"
 
@@ -15,23 +16,21 @@ ExitStatus runShow(const std::string& path, const std::vector<std::string>& sett
                    std::ostream& out) {
     TrackerConfig config;
     ConfigImage image{};
-    if (const ExitStatus status = loadFileRecord(path, config, &image); status != ExitStatus::Ok) {
+    ExitStatus status = loadImage(path, config, image);
+    if (status == ExitStatus::Ok) {
+        status = applySettings(settings, config, &image);
+    }
+    if (status != ExitStatus::Ok) {
         return status;
     }
-    if (settings.empty()) {
-        return printRecord(config, out);
-    }
-    if (const ExitStatus status = applySettings(settings, config, &image);
-        status != ExitStatus::Ok) {
-        return status;
-    }
+    // A JSON record shows as its file would hold it: texts cut, values clamped.
     TrackerConfig written;
     static_cast<void>(written.decodeImage(image));  // a whole image always decodes
     return printRecord(written, out);
 }
 
 ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>& settings,
-                    const std::string& outPath) {
+                    const std::string& outPath, bool strict, std::ostream& findings) {
     TrackerConfig config;
     ExitStatus status = loadJsonRecord(jsonPath, config);
     if (status == ExitStatus::Ok) {
@@ -39,6 +38,9 @@ ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>&
     }
     if (status != ExitStatus::Ok) {
         return status;
+    }
+    if (strict && stopsStrictly(config, true, "nothing saved", findings)) {
+        return ExitStatus::Failed;
     }
     return writeConfigFile(outPath, config) ? ExitStatus::Failed : ExitStatus::Ok;
 }

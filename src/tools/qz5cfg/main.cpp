@@ -72,6 +72,7 @@ struct Options {
     bool noBackup = false;
     bool quiet = false;
     bool dryRun = false;
+    bool strict = false;
     std::vector<std::string> settings;  // --set FIELD=VALUE, in order
     CheckOptions check;
 };
@@ -84,6 +85,11 @@ void addSetOption(CLI::App& command, Options& o) {
                     "(repeatable)")
         ->type_name("FIELD=VALUE")
         ->allow_extra_args(false);
+}
+
+void addStrictOption(CLI::App& command, Options& o, const std::string& what) {
+    command.add_flag("--strict", o.strict,
+                     "check the record first and " + what + " nothing when a finding is an error");
 }
 
 // Reads a tracker:PORT side of diff or check, without showing the steps.
@@ -114,17 +120,19 @@ CLI::App* addCommand(
 
 void addFileCommands(CLI::App& app, Options& o, Chosen& chosen) {
     auto* show = addCommand(
-        app, "show", "Print a configuration file (.zb3) as JSON.",
+        app, "show", "Print a configuration file (.zb3) or a JSON record as JSON.",
         [&o] { return runShow(o.file, o.settings, std::cout); }, chosen);
-    show->add_option("FILE", o.file, "configuration file")->required();
+    show->add_option("FILE", o.file, "configuration file or JSON record")->required();
     auto* build = addCommand(
         app, "build", "Apply a JSON record to the defaults and save it as a configuration file.",
-        [&o] { return runBuild(o.jsonFile, o.settings, o.outFile); }, chosen);
+        [&o] { return runBuild(o.jsonFile, o.settings, o.outFile, o.strict, std::cerr); },
+        chosen);
     build->add_option("JSON_FILE", o.jsonFile, "JSON record")->required();
     build->add_option("OUT_FILE", o.outFile, "configuration file to write")->required();
     for (auto* command : {show, build}) {
         addSetOption(*command, o);
     }
+    addStrictOption(*build, o, "save");
 }
 
 // diff and history: comparing settings and listing what was kept.
@@ -197,6 +205,11 @@ void addDeviceCommands(CLI::App& app, Options& o, Chosen& chosen) {
             throw CLI::ValidationError(
                 "write: --dry-run compares with the backup read, which --no-backup leaves out");
         }
+        if (o.dryRun && o.strict) {
+            throw CLI::ValidationError(
+                "write: --dry-run sends nothing and prints every finding; --strict is for the "
+                "write itself");
+        }
         if (o.dryRun) {
             chosen.traceFailure = static_cast<int>(DiffStatus::Trouble);
             chosen.run = [&o] {
@@ -213,7 +226,10 @@ void addDeviceCommands(CLI::App& app, Options& o, Chosen& chosen) {
             return static_cast<int>(onDevice(o.port, o.quiet, [&o](SerialLink& link) {
                 return runWrite(
                     link, o.file,
-                    {.emergencyOk = o.emergencyOk, .backup = !o.noBackup, .settings = o.settings},
+                    {.emergencyOk = o.emergencyOk,
+                     .backup = !o.noBackup,
+                     .strict = o.strict,
+                     .settings = o.settings},
                     std::cerr);
             }));
         };
@@ -233,6 +249,7 @@ void addDeviceCommands(CLI::App& app, Options& o, Chosen& chosen) {
                     "read the tracker's image into the history, print what the write would "
                     "change and the check's findings, and send nothing (exit status as diff)");
     addSetOption(*write, o);
+    addStrictOption(*write, o, "send");
     for (auto* command : {version, read, write}) {
         command->add_flag("--quiet,-q", o.quiet,
                           "no progress line on a terminal (there is none in a pipe)");
