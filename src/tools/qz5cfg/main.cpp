@@ -125,8 +125,7 @@ void addFileCommands(CLI::App& app, Options& o, Chosen& chosen) {
     show->add_option("FILE", o.file, "configuration file or JSON record")->required();
     auto* build = addCommand(
         app, "build", "Apply a JSON record to the defaults and save it as a configuration file.",
-        [&o] { return runBuild(o.jsonFile, o.settings, o.outFile, o.strict, std::cerr); },
-        chosen);
+        [&o] { return runBuild(o.jsonFile, o.settings, o.outFile, o.strict, std::cerr); }, chosen);
     build->add_option("JSON_FILE", o.jsonFile, "JSON record")->required();
     build->add_option("OUT_FILE", o.outFile, "configuration file to write")->required();
     for (auto* command : {show, build}) {
@@ -224,13 +223,12 @@ void addDeviceCommands(CLI::App& app, Options& o, Chosen& chosen) {
         }
         chosen.run = [&o] {
             return static_cast<int>(onDevice(o.port, o.quiet, [&o](SerialLink& link) {
-                return runWrite(
-                    link, o.file,
-                    {.emergencyOk = o.emergencyOk,
-                     .backup = !o.noBackup,
-                     .strict = o.strict,
-                     .settings = o.settings},
-                    std::cerr);
+                return runWrite(link, o.file,
+                                {.emergencyOk = o.emergencyOk,
+                                 .backup = !o.noBackup,
+                                 .strict = o.strict,
+                                 .settings = o.settings},
+                                std::cerr);
             }));
         };
     });
