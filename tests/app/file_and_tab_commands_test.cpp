@@ -60,6 +60,8 @@ TEST_F(FileAndTabCommandsTest, TabSwitchSetsToneCaptionsAndReappliesInterlocks) 
 }
 
 TEST_F(FileAndTabCommandsTest, NewToneCaptionsKeepTheButtonsAltLetters) {
+    config().packet300Baud[1] = true;  // 300 baud packet has tones of its own
+    window->show();
     window->setView(WindowView::AllSettings);
     const QKeySequence letter = button(ids::kSendLowTone)->shortcut();
     ASSERT_FALSE(letter.isEmpty());

@@ -308,7 +308,7 @@ TEST(ConfigCheck, RaisesEachRuleWhereItApplies) {
          },
          {"error status-cut statusText 0", "error status-cut statusText 1"},
          "the Primary profile's status text leaves no room for this one"},
-        {"no room left after the paths",
+        {"little room left after the paths",
          [](TrackerConfig& c) {
              storeText(c.digiPath[0], "A1,A2,A3,A4,A5,A6,A7,A8,A9,B1,B2");
              storeText(c.digiPath[1], "C1,C2,C3,C4,C5,C6,C7,C8,C9,D1,D2");
@@ -317,7 +317,7 @@ TEST(ConfigCheck, RaisesEachRuleWhereItApplies) {
          },
          {"error status-cut statusText 1", "error path-cut digiPath 0",
           "error path-cut digiPath 1"},
-         "no room is left for the status text"},
+         "the tracker keeps only its first"},
         {"frequency beyond five digits",
          [](TrackerConfig& c) { c.frequencyMHz[0] = 644.39f; },
          {"error value-kept-in-part frequencyMHz 0"},

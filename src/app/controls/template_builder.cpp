@@ -77,12 +77,13 @@ QPushButton* makePushButton(const ControlTemplate& item, QDialog& dialog) {
     return button;
 }
 
-// The height of a tab row in this dialog's font and style.
+// The height of a tab row in this dialog's font and style. A view built
+// late meets the profile tabs already there: the probe goes after them.
 int tabRowHeight(QTabBar& tabs) {
     const QSignalBlocker quiet(&tabs);
-    tabs.addTab(QStringLiteral("Tab1"));
+    const int probe = tabs.addTab(QStringLiteral("Tab1"));
     const int height = tabs.sizeHint().height();
-    tabs.removeTab(0);
+    tabs.removeTab(probe);
     return height;
 }
 
