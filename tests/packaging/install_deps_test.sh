@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Each make target asks only for the package groups it uses: trying the window
 # must not pull in the Windows cross-build, the fuzzers or the package checks.
 # Usage: install_deps_test.sh INSTALL_DEPS MAKEFILE
@@ -54,4 +55,11 @@ for entry in "${targets[@]}"; do
 done
 grep -qF -- "-DQZ5_BUILD_TESTS=OFF" <<<"$(make -n -f "$makefile" demo BUILD="$build/out")" ||
     fail "demo builds the tests in a fresh folder"
+# CI runs on a bare machine: its targets together must install every group.
+ci_groups=$(for target in $(sed -n 's/^step \([a-z0-9-]*\).*/\1/p' "$(dirname "$makefile")/.ci/run"); do
+    make -n -f "$makefile" "$target" BUILD="$build/out" 2>/dev/null | grep -o 'install-deps.*'
+done | sed 's/^install-deps *//' | tr ' ' '\n')
+for group in build test a11y package windows fuzz format; do
+    grep -qxF "$group" <<<"$ci_groups" || fail ".ci/run installs no $group"
+done
 exit $((failures > 0))

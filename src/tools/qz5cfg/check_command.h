@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <iosfwd>
@@ -9,6 +10,8 @@
 #include "tools/qz5cfg/record_source.h"
 
 namespace qz5 {
+
+class CommandSet;
 
 // 0 nothing above a note, 1 a warning or an error, 2 trouble.
 enum class CheckStatus { Clean = 0, Findings = 1, Trouble = 2 };
@@ -34,5 +37,8 @@ void printFindings(const std::vector<Finding>& findings, std::ostream& out);
 // goes further.
 bool stopsStrictly(const TrackerConfig& config, bool strict, std::string_view nothingDone,
                    std::ostream& findings);
+
+// The sub-command check.
+void addCheckCommand(CommandSet& commands);
 
 }  // namespace qz5

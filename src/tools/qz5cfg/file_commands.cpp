@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/qz5cfg/file_commands.h"
 
+#include <iostream>
+#include <memory>
 #include <ostream>
 
 #include "common/outside_text.h"
@@ -7,6 +10,7 @@
 #include "config/history.h"
 #include "config/tracker_config.h"
 #include "tools/qz5cfg/check_command.h"
+#include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/field_setting.h"
 #include "tools/qz5cfg/record_source.h"
 
@@ -53,6 +57,45 @@ ExitStatus runHistory(std::ostream& out) {
             << printableText(entry.file.string()) << '\n';
     }
     return finishOutput(out);
+}
+
+void addShowCommand(CommandSet& commands) {
+    struct Options {
+        std::string file;
+        std::vector<std::string> settings;
+    };
+    auto o = std::make_shared<Options>();
+    auto& show = commands.add(
+        "show", "Print a configuration file (.zb3) or a JSON record as JSON.",
+        [o] { return runs([o] { return runShow(o->file, o->settings, std::cout); }); });
+    show.add_option("FILE", o->file, "configuration file or JSON record")->required();
+    addSetOption(show, o->settings);
+}
+
+void addBuildCommand(CommandSet& commands) {
+    struct Options {
+        std::string jsonFile;
+        std::string outFile;
+        std::vector<std::string> settings;
+        bool strict = false;
+    };
+    auto o = std::make_shared<Options>();
+    auto& build = commands.add(
+        "build", "Apply a JSON record to the defaults and save it as a configuration file.", [o] {
+            return runs([o] {
+                return runBuild(o->jsonFile, o->settings, o->outFile, o->strict, std::cerr);
+            });
+        });
+    build.add_option("JSON_FILE", o->jsonFile, "JSON record")->required();
+    build.add_option("OUT_FILE", o->outFile, "configuration file to write")->required();
+    addSetOption(build, o->settings);
+    addStrictOption(build, o->strict, "save");
+}
+
+void addHistoryCommand(CommandSet& commands) {
+    commands.add("history",
+                 "List the images kept from every read and write, the one stored last first.",
+                 [] { return runs([] { return runHistory(std::cout); }); });
 }
 
 }  // namespace qz5
