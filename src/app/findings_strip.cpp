@@ -7,6 +7,7 @@
 #include <QStylePainter>
 
 #include "app/finding_text.h"
+#include "app/plain_text.h"
 
 namespace qz5 {
 
@@ -37,7 +38,7 @@ FindingsStrip::FindingsStrip(QWidget* parent) : QPushButton(parent) {
     connect(this, &QPushButton::clicked, this, [this] { openList(); });
 }
 
-void FindingsStrip::setFindings(const std::vector<Finding>& findings) {
+void FindingsStrip::setFindings(const std::vector<Finding>& findings, const QString& listProblem) {
     findings_ = findings;
     const QString before = summary_;
     headline_ = headlineFor(findings_);
@@ -48,10 +49,13 @@ void FindingsStrip::setFindings(const std::vector<Finding>& findings) {
     for (const Finding& finding : findings_) {
         lines << findingLine(finding);
     }
-    const QString list = lines.isEmpty() ? summary_ : lines.join(QLatin1Char('\n'));
-    setToolTip(list);
+    QString list = lines.isEmpty() ? summary_ : lines.join(QLatin1Char('\n'));
+    if (!listProblem.isEmpty()) {
+        list += QStringLiteral("\n\n") + listProblem;
+    }
+    setToolTip(asToolTip(list));
     setAccessibleDescription(list);
-    setText(summary_);
+    setText(asCaption(summary_));
     update();
     if (summary_ != before) {
         setAccessibleName(summary_);
@@ -69,11 +73,11 @@ void FindingsStrip::openList() {
     list_ = new QMenu(this);
     list_->setAccessibleName(QStringLiteral("Findings"));
     if (findings_.empty()) {
-        list_->addAction(summary_)->setEnabled(false);
+        list_->addAction(asCaption(summary_))->setEnabled(false);
     }
     for (const Finding& finding : findings_) {
-        QAction* item =
-            list_->addAction(severityIcon(finding.severity, *style()), findingLine(finding));
+        QAction* item = list_->addAction(severityIcon(finding.severity, *style()),
+                                         asCaption(findingLine(finding)));
         connect(item, &QAction::triggered, this, [this, finding] {
             if (onChosen_) {
                 onChosen_(finding);

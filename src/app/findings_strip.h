@@ -22,7 +22,8 @@ class FindingsStrip : public QPushButton {
   public:
     explicit FindingsStrip(QWidget* parent);
 
-    void setFindings(const std::vector<Finding>& findings);
+    // `listProblem` (why the callsign-prefix list is missing) ends the tool tip.
+    void setFindings(const std::vector<Finding>& findings, const QString& listProblem = {});
     void setOnChosen(std::function<void(const Finding&)> chosen) { onChosen_ = std::move(chosen); }
     // The headline with the count, as a screen reader names the strip.
     const QString& summary() const { return summary_; }

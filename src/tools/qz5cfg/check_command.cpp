@@ -41,6 +41,17 @@ Json findingsToJson(const std::vector<Finding>& findings) {
 
 }  // namespace
 
+const PrefixList* prefixListForCheck() {
+    static const bool said = [] {
+        if (!systemPrefixListProblem().empty()) {
+            reportToolError(systemPrefixListProblem());
+        }
+        return true;
+    }();
+    static_cast<void>(said);
+    return systemPrefixList();
+}
+
 void printFindings(const std::vector<Finding>& findings, std::ostream& out) {
     for (const Finding& finding : findings) {
         out << severityName(finding.severity) << "  " << ruleName(finding.rule) << "  "
@@ -50,7 +61,7 @@ void printFindings(const std::vector<Finding>& findings, std::ostream& out) {
 
 bool stopsStrictly(const TrackerConfig& config, bool strict, std::string_view nothingDone,
                    std::ostream& findings) {
-    const std::vector<Finding> found = checkConfig(config, systemPrefixList());
+    const std::vector<Finding> found = checkConfig(config, prefixListForCheck());
     printFindings(found, findings);
     findings << std::flush;
     const bool error = std::any_of(found.begin(), found.end(), [](const Finding& finding) {
@@ -80,7 +91,7 @@ CheckStatus runCheck(const std::string& side, const CheckOptions& options,
     if (loadSide(side, readTracker, config, image) != ExitStatus::Ok) {
         return CheckStatus::Trouble;
     }
-    std::vector<Finding> findings = checkConfig(config, systemPrefixList());
+    std::vector<Finding> findings = checkConfig(config, prefixListForCheck());
     std::erase_if(findings, [&](const Finding& finding) {
         return std::find(ignored.begin(), ignored.end(), finding.rule) != ignored.end();
     });

@@ -84,8 +84,7 @@ DiffStatus compareImages(const ConfigImage& left, const ConfigImage& right, std:
         out << "same settings; the images differ in " << bytes
             << " byte(s) (rounded delays or the layout of the image)\n";
     }
-    out << std::flush;
-    if (!out) {
+    if (finishOutput(out) != ExitStatus::Ok) {
         return DiffStatus::Trouble;
     }
     return differ ? DiffStatus::Different : DiffStatus::Same;

@@ -50,7 +50,13 @@ ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>&
 }
 
 ExitStatus runHistory(std::ostream& out) {
-    for (const HistoryEntry& entry : listHistory()) {
+    std::string problem;
+    const std::vector<HistoryEntry> entries = listHistory(historyDir(), problem);
+    if (!problem.empty()) {
+        reportToolError("the history is not listed: " + problem);
+        return ExitStatus::Failed;
+    }
+    for (const HistoryEntry& entry : entries) {
         // Anyone may have put a file of that shape into the folder.
         out << printableText(entry.time) << "  " << printableText(entry.direction) << "  "
             << printableText(entry.port) << "  " << printableText(entry.version) << "  "
