@@ -121,12 +121,10 @@ void addCheckCommand(CommandSet& commands) {
         "what the tracker keeps. Exit status: 0 nothing above a note, 1 a warning or an error, "
         "2 trouble.",
         [o, &devices = commands.devices()] {
-            return CommandRun{
-                [o, &devices] {
-                    return static_cast<int>(
-                        runCheck(o->source, o->check, devices.quietTrackerReader(), std::cout));
-                },
-                static_cast<int>(CheckStatus::Trouble)};
+            return CommandRun{[o, &devices] {
+                return static_cast<int>(
+                    runCheck(o->source, o->check, devices.quietTrackerReader(), std::cout));
+            }};
         },
         rulesHelp());
     check.add_option("SOURCE", o->source, "file, JSON record or tracker:PORT")->required();

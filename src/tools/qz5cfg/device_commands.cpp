@@ -269,17 +269,14 @@ void addWriteCommand(CommandSet& commands) {
                 });
             }
             return {[o, &devices] {
-                        DiffStatus status = DiffStatus::Trouble;
-                        const ExitStatus talked =
-                            devices.onDevice(o->port, o->quiet, [&](SerialLink& link) {
-                                status =
-                                    previewWrite(link, o->file, o->settings, std::cout, std::cerr);
-                                return ExitStatus::Ok;
-                            });
-                        return static_cast<int>(talked == ExitStatus::Ok ? status
-                                                                         : DiffStatus::Trouble);
-                    },
-                    static_cast<int>(DiffStatus::Trouble)};
+                DiffStatus status = DiffStatus::Trouble;
+                const ExitStatus talked =
+                    devices.onDevice(o->port, o->quiet, [&](SerialLink& link) {
+                        status = previewWrite(link, o->file, o->settings, std::cout, std::cerr);
+                        return ExitStatus::Ok;
+                    });
+                return static_cast<int>(talked == ExitStatus::Ok ? status : DiffStatus::Trouble);
+            }};
         });
     addPortOptions(write, *o);
     write.add_option("IN", o->file, "configuration file or JSON record")->required();

@@ -156,7 +156,10 @@ std::string wrapped(const std::string& sentence) {
             text += line + '\n';
             line = kIndent;
         }
-        line += (line.size() > kIndent.size() ? " " : "") + std::string(word);
+        if (line.size() > kIndent.size()) {
+            line += ' ';
+        }
+        line += word;
         start = end + 1;
     }
     return text + line + '\n';
