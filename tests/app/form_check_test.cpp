@@ -124,7 +124,8 @@ TEST_F(FormCheckTest, ActivatingTheStripListsEveryFindingWithoutABox) {
     loadDefaults();
     auto& shown = const_cast<FindingsStrip&>(strip());
     EXPECT_EQ(shown.shownText(), "Callsign: enter your own (3 findings)");
-    EXPECT_TRUE(shown.toolTip().startsWith("Error, Primary profile, Callsign: Enter your own"));
+    EXPECT_TRUE(
+        plainText(shown.toolTip()).startsWith("Error, Primary profile, Callsign: Enter your own"));
     shown.setFocus();
     QTest::keyClick(&shown, Qt::Key_Space);
     ASSERT_NE(shown.list(), nullptr);
@@ -147,6 +148,8 @@ TEST_F(FormCheckTest, TabReachesTheStripWhereItIsDrawn) {
     for (const WindowView view : {WindowView::AllSettings, WindowView::Basic}) {
         window->setView(view);
         ASSERT_TRUE(window->isVisible()) << "a view built late hid the window";
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         controls().control(ids::kSmartBeaconing)->setFocus();
         std::vector<QWidget*> reached;
         while (reached.size() < 100 && QApplication::focusWidget() != &strip()) {

@@ -56,7 +56,7 @@ done
 grep -qF -- "-DQZ5_BUILD_TESTS=OFF" <<<"$(make -n -f "$makefile" demo BUILD="$build/out")" ||
     fail "demo builds the tests in a fresh folder"
 # CI runs on a bare machine: its targets together must install every group.
-ci_groups=$(for target in $(sed -n 's/^step \([a-z0-9-]*\).*/\1/p' "$(dirname "$makefile")/.ci/run"); do
+ci_groups=$(for target in $(sed -n 's/^step make \([a-z0-9-]*\).*/\1/p' "$(dirname "$makefile")/.ci/run"); do
     make -n -f "$makefile" "$target" BUILD="$build/out" 2>/dev/null | grep -o 'install-deps.*'
 done | sed 's/^install-deps *//' | tr ' ' '\n')
 for group in build test a11y package windows fuzz format; do
