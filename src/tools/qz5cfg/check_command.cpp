@@ -61,8 +61,7 @@ void printFindings(const std::vector<Finding>& findings, std::ostream& out) {
 
 bool stopsStrictly(const TrackerConfig& config, bool strict, std::string_view nothingDone,
                    std::ostream& findings) {
-    const std::vector<Finding> found =
-        checkConfig(config, prefixListForCheck(), &systemSymbols());
+    const std::vector<Finding> found = checkConfig(config, prefixListForCheck(), &systemSymbols());
     printFindings(found, findings);
     findings << std::flush;
     const bool error = std::any_of(found.begin(), found.end(), [](const Finding& finding) {
