@@ -2,8 +2,6 @@
 
 #include <ostream>
 
-#include "common/message_box.h"
-
 namespace qz5 {
 
 void reportToolError(std::string_view text) {

@@ -40,7 +40,7 @@ ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>&
     if (status != ExitStatus::Ok) {
         return status;
     }
-    return writeConfigFile(outPath, config) ? ExitStatus::Failed : ExitStatus::Ok;
+    return showOutcome(writeConfigFile(outPath, config));
 }
 
 ExitStatus runHistory(std::ostream& out) {
