@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration check: one whole check of a record, with and without the
 // callsign-prefix list, and reading the list. Target: a check well under a
 // millisecond, so the window can run it as the user types; the list is read
@@ -45,12 +46,12 @@ BENCHMARK(checkWithList)->Unit(benchmark::kMicrosecond);
 void readPrefixList(benchmark::State& state) {
     const std::filesystem::path file = installedPrefixListPath();
     for (auto _ : state) {
-        const std::optional<PrefixList> list = PrefixList::load(file);
-        if (!list) {
+        const PrefixListRead read = PrefixList::load(file);
+        if (!read.list) {
             state.SkipWithError("no prefix list on this system");
             return;
         }
-        benchmark::DoNotOptimize(list);
+        benchmark::DoNotOptimize(read.list);
     }
 }
 BENCHMARK(readPrefixList)->Unit(benchmark::kMillisecond);

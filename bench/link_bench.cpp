@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the tracker exchanges of SerialLink over the real serial back end
 // against the simulated tracker, and compares each with the least time the
 // protocol allows for it. Prints a Markdown table.
@@ -13,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "common/message_box.h"
 #include "link/port_table.h"
 #include "link/serial_link.h"
 #include "link/serial_port_api_posix.h"
@@ -126,9 +126,6 @@ int run(int repetitions) {
     if (getloadavg(load.data(), 1) == 1) {
         std::printf("Load average at start: %.2f\n\n", load[0]);
     }
-    // The probe's failure box must not wait for anyone.
-    SilentPresenter presenter;
-    ScopedMessagePresenter scoped(presenter);
     PosixSerialPortApi api;
     std::printf("| exchange | rate (bit/s) | floor (ms) | measured (ms, mean of %d) | ratio |\n",
                 repetitions);

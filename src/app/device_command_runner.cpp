@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/device_command_runner.h"
 
 #include <QApplication>
@@ -102,6 +103,10 @@ void DeviceCommandRunner::talk(std::string_view title, const std::function<void(
     worker.join();
     link_.setProgressCallback({});
     running_ = false;
+    // Never during the exchange: a trace is no reason to stop one half way.
+    if (std::string failure = link_.takeSideFailure(); !failure.empty()) {
+        showMessage(Message{std::move(failure)});
+    }
 }
 
 MessageAnswer DeviceCommandRunner::answerEmergency(std::string_view question,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/finding_text.h"
 
 #include <QStyle>
@@ -40,6 +41,12 @@ QString findingLine(const Finding& finding) {
     }
     return severityWord(finding.severity) + QStringLiteral(", ") + place + QStringLiteral(": ") +
            QString::fromStdString(finding.message);
+}
+
+QString findingHeadline(const Finding& finding) {
+    const std::string_view advice = ruleHeadline(finding.rule);
+    return fieldLabel(finding.field) + QStringLiteral(": ") +
+           QString::fromLatin1(advice.data(), static_cast<qsizetype>(advice.size()));
 }
 
 QIcon severityIcon(Severity severity, const QStyle& style) {

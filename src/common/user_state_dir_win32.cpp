@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <shlobj.h>
 #include <windows.h>
 
@@ -24,6 +25,10 @@ std::filesystem::path localAppData() {
 }
 
 }  // namespace
+
+std::filesystem::path userStateBase() {
+    return localAppData();
+}
 
 std::filesystem::path userStateDir() {
     const std::filesystem::path base = localAppData();

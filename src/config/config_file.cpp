@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/config_file.h"
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <vector>
 
+#include "common/outside_text.h"
 #include "common/regular_file.h"
 #include "config/config_image.h"
 #include "config/kept_delays.h"
@@ -15,8 +19,10 @@ namespace {
 constexpr std::array<std::uint8_t, 4> kMagic = {'Z', 'B', '3', 'A'};
 constexpr std::size_t kHeaderSize = 8;
 
-Failure saveFailed(const char* text) {
-    return {FailureKind::CannotSave, {text, "Save Failed"}};
+// The message stays as users know it; the detail names the file and why.
+Failure saveFailed(const char* text, const std::string& path, int error) {
+    return {FailureKind::CannotSave,
+            {text, "Save Failed", printableText(path) + ": " + std::strerror(error)}};
 }
 
 Failure loadFailed(FailureKind kind, const char* text) {
@@ -41,12 +47,15 @@ std::uint32_t littleEndian32(std::span<const std::uint8_t> bytes) {
 }
 
 // What the encoder raised comes first: it runs once the file is open.
-Outcome<> saveOutcome(ReplaceResult result, Notices encoded = {}) {
+Outcome<> saveOutcome(ReplaceResult result, const std::string& path, Notices encoded = {}) {
+    const int error = errno;
     switch (result) {
         case ReplaceResult::OpenFailed:
-            return Outcome<>(saveFailed("Failed to open file")).after(std::move(encoded));
+            return Outcome<>(saveFailed("Failed to open file", path, error))
+                .after(std::move(encoded));
         case ReplaceResult::WriteFailed:
-            return Outcome<>(saveFailed("Failed to write data")).after(std::move(encoded));
+            return Outcome<>(saveFailed("Failed to write data", path, error))
+                .after(std::move(encoded));
         case ReplaceResult::Replaced:
             break;
     }
@@ -82,26 +91,22 @@ Outcome<> writeConfigFile(const std::string& path, TrackerConfig& config, SaveCa
             return configFileContents(std::span(image).first(kImageSize));
         },
         calls);
-    return saveOutcome(result, std::move(encoded));
+    return saveOutcome(result, path, std::move(encoded));
 }
 
 Outcome<> writeConfigImage(const std::string& path, const ConfigImage& image) {
     SystemSaveCalls calls;
-    return saveOutcome(replaceFile(path, configFileContents(image), calls));
+    return saveOutcome(replaceFile(path, configFileContents(image), calls), path);
 }
 
 Outcome<> readConfigFile(const std::string& path, TrackerConfig& config, ConfigImage* image) {
     const FileRead file = readRegularFile(path, kConfigFileSize);
-    switch (file.status) {
-        case FileReadStatus::OpenFailed:
-            return loadFailed(FailureKind::CannotLoad, "Failed to open file");
-        case FileReadStatus::NotRegular:
-            return Failure{FailureKind::NotAFile,
-                           {"Failed to open file", "Load Failed", describeFailedRead(path, file)}};
-        case FileReadStatus::ReadFailed:
-            return loadFailed(FailureKind::CannotLoad, "Failed to read data");
-        case FileReadStatus::Read:
-            break;
+    if (file.status != FileReadStatus::Read) {
+        return Failure{file.status == FileReadStatus::NotRegular ? FailureKind::NotAFile
+                                                                 : FailureKind::CannotLoad,
+                       {file.status == FileReadStatus::ReadFailed ? "Failed to read data"
+                                                                  : "Failed to open file",
+                        "Load Failed", describeFailedRead(printableText(path), file)}};
     }
     return readConfigBytes(file.bytes, config, image);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>
@@ -67,6 +68,9 @@ class SerialLink {
     const char* portName() const { return portName_.data(); }
     std::int32_t baudRate() const { return baudRate_; }
     bool isOpen() const { return portHandle_ != kInvalidPortHandle; }
+
+    // See SerialPortApi::takeSideFailure.
+    std::string takeSideFailure() { return api_.takeSideFailure(); }
 
     // Told of every step of the tracker commands and of every byte written;
     // an empty callback silences it.

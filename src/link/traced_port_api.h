@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "link/exchange_log.h"
@@ -24,6 +25,7 @@ class TracedPortApi : public SerialPortApi {
     OpenFailure openFailure(const std::string& devicePath) override {
         return inner_.openFailure(devicePath);
     }
+    std::string takeSideFailure() override { return log_.takeWriteFailure(); }
 
   private:
     SerialPortApi& inner_;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "workflow/tracker_workflow.h"
 
 #include <algorithm>
@@ -80,7 +81,7 @@ Outcome<ConfigImage> TrackerWorkflow::readImage(TrackerConfig& record, std::stri
     }
     ConfigImage image{};
     std::copy(bytes.begin(), bytes.end(), image.begin());
-    keepInHistory({image, direction, port, reply.text()}, historyWarnings_);
+    notKept_ = keepInHistory({image, direction, port, reply.text()}, historyWarnings_);
     return Outcome<ConfigImage>(image).after(std::move(raised));
 }
 
@@ -117,7 +118,7 @@ Outcome<WriteOutcome> TrackerWorkflow::writeConfiguration(TrackerConfig& record,
     if (!written) {
         return Outcome<WriteOutcome>(std::move(written));
     }
-    keepInHistory({*image, "write", port, reply.text()}, historyWarnings_);
+    notKept_ = keepInHistory({*image, "write", port, reply.text()}, historyWarnings_);
     Notices raised = std::move(written).takeMessages();
     // The record becomes exactly what the tracker now holds.
     if (Outcome<> decoded = record.decodeImage(*image); !decoded) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real serial back end and SerialLink against the simulated tracker.
 #include <gtest/gtest.h>
 
@@ -55,9 +56,9 @@ class LinkAgainstTracker : public ::testing::Test {
         link->setPortName("COM3");
     }
 
-    bool probe() {
+    bool found() {
         reply.fill('\0');
-        return link->probeDevice(reply);
+        return static_cast<bool>(presenter(link->probeDevice(reply)));
     }
 
     // The shortest pause the host left between two consecutive bytes.
@@ -80,7 +81,7 @@ class LinkAgainstTracker : public ::testing::Test {
 
 TEST_F(LinkAgainstTracker, FindsATrackerAt4800) {
     start();
-    EXPECT_FALSE(probe());
+    EXPECT_TRUE(found());
     EXPECT_STREQ(reply.data(), TrackerModel::kDefaultVersionText);
     EXPECT_EQ(link->baudRate(), 4800);
     EXPECT_FALSE(link->isOpen());
@@ -95,7 +96,7 @@ TEST_F(LinkAgainstTracker, FindsATrackerAt4800) {
 
 TEST_F(LinkAgainstTracker, FindsATrackerAt9600AfterTheRequestAt4800GoesUnheard) {
     start(TrackerModel(9600));
-    EXPECT_FALSE(probe());
+    EXPECT_TRUE(found());
     EXPECT_STREQ(reply.data(), TrackerModel::kDefaultVersionText);
     EXPECT_EQ(link->baudRate(), 9600);
     EXPECT_TRUE(presenter.shown.empty());
@@ -114,10 +115,8 @@ TEST_F(LinkAgainstTracker, ReportsNotFoundWhenNoReplyIsAccepted) {
         presenter.shown.clear();
         start();
         tracker->setFaults(faults);
-        EXPECT_TRUE(probe());
-        EXPECT_EQ(
-            presenter.shown,
-            (std::vector<testing::ShownMessage>{{"Zelbin3 Not Found", "", MessageButtons::Ok}}));
+        EXPECT_FALSE(found());
+        EXPECT_EQ(presenter.shown, std::vector<Message>{{"Zelbin3 Not Found"}});
         EXPECT_EQ(link->baudRate(), 9600);
         EXPECT_EQ(values(tracker->received()), concat({kVersionRequest, kVersionRequest}));
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // check, --set and write --dry-run as a club uses them: the built program
 // against the simulated tracker.
 #include <gtest/gtest.h>
@@ -109,6 +110,30 @@ TEST_F(FleetCliTest, CommandsGiveTheirStatusOutputAndLeaveTheTrackerAsTheySay) {
         {{"show", "DIR/club.zb3", "--set", "profiles[0].statusText=2026"},
          0,
          R"("statusText": "2026")",
+         ""},
+        // --strict: an error stops the write and the build; a note does not.
+        {{"write", "--port", "PORT", "--strict", "DIR/club.zb3", "--set",
+          "profiles[0].callsign=my-call", "--set", "profiles[1].callsign=K1ABC-9"},
+         1,
+         "",
+         "callsign-altered  profiles[0].callsign  Enter the callsign as MY"},
+        {{"write", "--port", "PORT", "--strict", "DIR/club.zb3", "--set",
+          "profiles[0].callsign=K1ABC-7", "--set", "profiles[1].callsign=K1ABC-9"},
+         0,
+         "",
+         "note  frequency-testing",
+         true},
+        {{"write", "--port", "PORT", "--strict", "--dry-run", "DIR/club.zb3"}, 2, "", "--strict"},
+        {{"build", "--strict", "DIR/empty.json", "DIR/unit.zb3"}, 1, "", "nothing saved: --strict"},
+        {{"build", "--strict", "DIR/empty.json", "DIR/unit.zb3", "--set", "calibration=Ä"},
+         2,
+         "",
+         "calibration: expected an integer"},
+        // show takes a JSON record, as a configuration file would hold it.
+        {{"show", "DIR/slow.json"}, 0, R"("transmitRate": 4464)", ""},
+        {{"show", "DIR/slow.json", "--set", "profiles[0].transmitRate=300"},
+         0,
+         R"("transmitRate": 300)",
          ""},
         {{"build", "DIR/empty.json", "DIR/unit.zb3", "--set", "calibration=Ä"},
          2,

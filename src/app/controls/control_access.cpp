@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/controls/control_access.h"
 
 #include <algorithm>
@@ -15,7 +16,7 @@
 #include <QTextDocument>
 
 #include "app/controls/filtered_line_edit.h"
-#include "app/controls/latin1_text.h"
+#include "app/controls/lossy_latin1.h"
 
 namespace qz5 {
 
@@ -84,7 +85,10 @@ void setWidgetText(QWidget* widget, const QString& text) {
             combo->lineEdit()->setCursorPosition(0);
         }
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        // A caption without '&' would take the button's Alt letter with it.
+        const QKeySequence shortcut = button->shortcut();
         button->setText(text);
+        button->setShortcut(shortcut);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(text);
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {

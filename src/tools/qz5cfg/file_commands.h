@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <iosfwd>
@@ -8,19 +9,28 @@
 
 namespace qz5 {
 
-// Reads a configuration file as Load does and prints the decoded record
-// (built with the defaults first) as JSON; with settings (applySettings), the
-// record the file would hold with them.
+class CommandSet;
+
+// Reads a configuration file as Load does, or a JSON record as a file would
+// hold it, and prints the decoded record (built with the defaults first) as
+// JSON; with settings (applySettings), the record the file would hold with
+// them.
 ExitStatus runShow(const std::string& path, const std::vector<std::string>& settings,
                    std::ostream& out);
 
 // Applies a JSON record, then the settings, to the defaults and saves it as
-// Save does.
+// Save does. With `strict`, the check's findings go to `findings` first and
+// an error among them saves nothing (Failed).
 ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>& settings,
-                    const std::string& outPath);
+                    const std::string& outPath, bool strict, std::ostream& findings);
 
 // Lists the images kept in the history, the one stored last first: time
 // (UTC), direction, port, version and file, one line each.
 ExitStatus runHistory(std::ostream& out);
+
+// The sub-commands show, build and history.
+void addShowCommand(CommandSet& commands);
+void addBuildCommand(CommandSet& commands);
+void addHistoryCommand(CommandSet& commands);
 
 }  // namespace qz5

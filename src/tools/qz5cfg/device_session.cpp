@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/qz5cfg/device_session.h"
+
+#include <iostream>
+#include <optional>
+
+#include "common/message_box.h"
+#include "common/outside_text.h"
+#include "link/exchange_log.h"
+#include "link/serial_link.h"
+#include "link/system_serial_port_api.h"
+#include "link/traced_port_api.h"
+#include "tools/qz5cfg/device_commands.h"
+#include "tools/qz5cfg/platform_commands.h"
+#include "tools/qz5cfg/port_choice.h"
+#include "tools/qz5cfg/terminal_progress.h"
+
+namespace qz5 {
+
+DeviceSession::DeviceSession() = default;
+DeviceSession::~DeviceSession() = default;
+
+ExitStatus DeviceSession::onDevice(const std::string& port, bool quiet,
+                                   const std::function<ExitStatus(SerialLink&)>& command) {
+    auto choice = choosePort(port);
+    if (!choice) {
+        reportToolError("--port " + printableText(port) +
+                        ": expected COM1..COM20 or a device path starting with '/'");
+        return ExitStatus::Usage;
+    }
+    if (!tracePath_.empty() && !trace_) {
+        std::string error;
+        trace_ = ExchangeLog::toFile(tracePath_, error);
+        if (!trace_) {
+            reportToolError(error);
+            return ExitStatus::Failed;
+        }
+    }
+    std::optional<TracedPortApi> traced;
+    if (trace_) {
+        traced.emplace(systemSerialPortApi(), *trace_);
+    }
+    SerialLink link(traced ? static_cast<SerialPortApi&>(*traced) : systemSerialPortApi(),
+                    choice->table);
+    link.setPortName(choice->name);
+    const auto talk = [&] {
+        // Logs and pipes stay clean: the steps show only to a person watching.
+        if (quiet || !stderrIsTerminal()) {
+            return command(link);
+        }
+        StderrPresenter messages;
+        TerminalProgress progress(std::cerr, std::cout, messages);
+        ScopedMessagePresenter installed(progress);
+        link.setProgressCallback([&progress](const LinkProgress& step) { progress.show(step); });
+        return command(link);
+    };
+    const ExitStatus status = talk();
+    // Said after the exchange, which a trace never stops half way.
+    if (const std::string failure = link.takeSideFailure(); !failure.empty()) {
+        reportToolError(failure);
+        return ExitStatus::Failed;
+    }
+    return status;
+}
+
+TrackerImageReader DeviceSession::quietTrackerReader() {
+    return [this](const std::string& port, ConfigImage& image) {
+        return onDevice(port, true,
+                        [&image](SerialLink& link) { return readTrackerImage(link, image); });
+    };
+}
+
+}  // namespace qz5
