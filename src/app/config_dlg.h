@@ -87,6 +87,10 @@ class CConfigDlg : public QDialog {
     void OnLoadFile();
     void OnSaveFile();
     void OnAbout();
+    // Asks every free port for the tracker and selects the one that answers.
+    void OnFindTracker();
+    // What the button with this id does, for the window menu's items.
+    void runCommand(int id);
 
     // The whole record to and from a configuration file; outcomes are shown
     // in message boxes.
@@ -137,6 +141,8 @@ class CConfigDlg : public QDialog {
     enum class PortScan { OpenEach, OpenChanged };
     std::vector<std::string> fillPortList(PortScan scan);
     void watchPorts(const SystemRoots& roots);
+    // Selects the port of that name, listing it first if it is not listed.
+    void selectPort(const std::string& name);
     void onPortsChanged(const PortTable& before);
     // When no port can be used, one box says why, once per device per run.
     void explainUnusablePorts(const std::vector<std::string>& refused);

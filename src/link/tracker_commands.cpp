@@ -15,8 +15,6 @@ constexpr std::array<std::uint8_t, 3> kVersionRequest{kEsc, kEsc, 'V'};
 constexpr std::array<std::uint8_t, 4> kWriteImage{kEsc, 'D', 0xAA, 0x55};
 constexpr std::array<std::uint8_t, 2> kReadImage{kEsc, 'U'};
 
-constexpr std::int32_t kFirstRate = 4800;
-constexpr std::int32_t kSecondRate = 9600;
 constexpr std::size_t kDrainBeforeWrite = 100;
 constexpr std::size_t kReadBackCapacity = 200;
 constexpr int kPauseBetweenTonesMs = 50;
@@ -64,7 +62,7 @@ bool SerialLink::queryVersion(std::span<char> reply) {
 }
 
 bool SerialLink::probeDevice(std::span<char> reply) {
-    for (const std::int32_t rate : {kFirstRate, kSecondRate}) {
+    for (const std::int32_t rate : kProbeRates) {
         setBaudRate(rate);
         beginStep({.step = LinkProgress::Step::Probing, .baudRate = rate});
         if (!queryVersion(reply)) {
