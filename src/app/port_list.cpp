@@ -2,7 +2,6 @@
 // window runs, and explaining ports that exist but cannot be opened.
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <iterator>
 #include <map>
 #include <set>
@@ -18,8 +17,6 @@ namespace qz5 {
 
 namespace {
 
-constexpr int kFirstPort = 1;
-constexpr int kLastPort = 20;
 constexpr const char* kNoPortsItem = "No COM Ports Found";
 // Time for udev to set a new node's permissions and a modem manager to let go.
 constexpr auto kSettle = std::chrono::seconds(2);
@@ -48,18 +45,12 @@ std::vector<std::string> CConfigDlg::fillPortList(PortScan scan) {
     controls.resetComboContent(ids::kComPort);
     std::set<std::string> listed;
     std::vector<std::string> refused;
-    for (int number = kFirstPort; number <= kLastPort; ++number) {
-        char name[16];
-        std::snprintf(name, sizeof name, "COM%d", number);
-        const auto path = ports_->devicePath(name);
-        if (!path) {
-            continue;  // no device has that name
-        }
-        if (unchanged.contains(*path) || link.portExists(name)) {
+    for (const auto& [name, path] : ports_->entries()) {
+        if (unchanged.contains(path) || link.portExists(name)) {
             controls.addComboString(ids::kComPort, name);
-            listed.insert(*path);
+            listed.insert(path);
         } else {
-            refused.push_back(*path);
+            refused.push_back(path);
         }
     }
     listedDevices_.clear();
