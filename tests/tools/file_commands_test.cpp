@@ -213,8 +213,9 @@ TEST(FileCommands, UsageErrorsExitTwo) {
         EXPECT_EQ(run.status, 2);
         EXPECT_NE(run.err, "");
     }
-    EXPECT_EQ(runTool({"version", "--port", "COM0"}).err,
-              "qz5cfg: --port COM0: expected COM1..COM20 or a device path starting with '/'\n");
+    EXPECT_EQ(
+        runTool({"version", "--port", "COM0"}).err,
+        "qz5cfg: --port COM0: expected COM1..COM255, auto, or a device path starting with '/'\n");
 }
 
 TEST(FileCommands, HelpDescribesEveryCommandAndTheJsonForm) {

@@ -1,4 +1,5 @@
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -10,6 +11,7 @@
 #include "common/message_box.h"
 #include "common/program_info.h"
 #include "link/exchange_log.h"
+#include "link/port_table.h"
 #include "link/serial_link.h"
 #include "link/system_serial_port_api.h"
 #include "link/traced_port_api.h"
@@ -18,6 +20,7 @@
 #include "tools/qz5cfg/diff_command.h"
 #include "tools/qz5cfg/exit_status.h"
 #include "tools/qz5cfg/file_commands.h"
+#include "tools/qz5cfg/find_command.h"
 #include "tools/qz5cfg/help_text.h"
 #include "tools/qz5cfg/platform_commands.h"
 #include "tools/qz5cfg/port_choice.h"
@@ -32,23 +35,34 @@ constexpr const char* kCommandFooter =
 // Open for the whole run, so every device command of it is traced.
 std::unique_ptr<ExchangeLog> traceLog;
 
+bool isAutoPort(std::string_view port) {
+    return port.size() == kAutoPort.size() &&
+           std::equal(port.begin(), port.end(), kAutoPort.begin(),
+                      [](char a, char b) { return (a | 0x20) == b; });
+}
+
 ExitStatus onDevice(const std::string& port, bool quiet,
                     const std::function<ExitStatus(SerialLink&)>& command) {
-    auto choice = choosePort(port);
-    if (!choice) {
-        reportToolError("--port " + port +
-                        ": expected COM1..COM20 or a device path starting with '/'");
-        return ExitStatus::Usage;
-    }
     std::optional<TracedPortApi> traced;
     if (traceLog) {
         traced.emplace(systemSerialPortApi(), *traceLog);
     }
-    SerialLink link(traced ? static_cast<SerialPortApi&>(*traced) : systemSerialPortApi(),
-                    choice->table);
-    link.setPortName(choice->name);
+    SerialPortApi& api = traced ? static_cast<SerialPortApi&>(*traced) : systemSerialPortApi();
     // Logs and pipes stay clean: the steps show only to a person watching.
-    if (quiet || !stderrIsTerminal()) {
+    const bool showSteps = !quiet && stderrIsTerminal();
+    auto choice = isAutoPort(port) ? findAutoPort(api, PortTable::system(), std::cerr, showSteps)
+                                   : choosePort(port);
+    if (!choice) {
+        if (isAutoPort(port)) {
+            return ExitStatus::Failed;
+        }
+        reportToolError("--port " + port +
+                        ": expected COM1..COM255, auto, or a device path starting with '/'");
+        return ExitStatus::Usage;
+    }
+    SerialLink link(api, choice->table);
+    link.setPortName(choice->name);
+    if (!showSteps) {
         return command(link);
     }
     StderrPresenter messages;
@@ -219,7 +233,11 @@ void addDeviceCommands(CLI::App& app, Options& o, Chosen& chosen) {
         };
     });
     for (auto* command : {version, read, write}) {
-        command->add_option("--port", o.port, "COM1..COM20 or a device path")->required();
+        command
+            ->add_option("--port", o.port,
+                         "COM1..COM255, a device path, or auto to look for the tracker on "
+                         "every free port")
+            ->required();
     }
     auto* readOut = read->add_option("OUT", o.outFile, "configuration file to write");
     read->add_flag("--json", o.asJson, "print the record as JSON instead of saving it")

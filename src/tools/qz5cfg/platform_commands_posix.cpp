@@ -3,8 +3,10 @@
 #include <iostream>
 #include <memory>
 
+#include "link/port_table.h"
 #include "link/serial_port_api_posix.h"
 #include "link/system_roots.h"
+#include "tools/qz5cfg/find_command.h"
 #include "tools/qz5cfg/platform_commands.h"
 #include "tools/qz5cfg/port_listing_linux.h"
 
@@ -17,14 +19,21 @@ const char* portsHelp() {
                          when it cannot be opened, why and what to do; then
                          USB serial adapters that are plugged in but have no
                          port. Exit 0 when the listing worked, also if empty.
+  ports --find           asks every port that no other program holds for the
+                         tracker's version, at 4800 then 9600 bit/s: this
+                         sends the version request and raises DTR and RTS on
+                         each. One line per port; exit 0 when a tracker
+                         answered, 1 when none did.
 
 Ports (--port P):
-  COM1..COM20 name the serial devices found in /dev, in the order ttyUSB*,
+  COM1..COM255 name the serial devices found in /dev, in the order ttyUSB*,
   ttyACM*, ttyS*, ttyAMA*, rfcomm*; a path starting with '/' (for example
-  /dev/ttyUSB0 or /dev/pts/4) is used as it is. The tracker is looked for at
-  4800 bit/s, then at 9600. When a port cannot be opened, the line after
-  "Could not aquire Com Port" says why (permission and the group to join, the
-  program that holds it, ...).
+  /dev/ttyUSB0 or /dev/pts/4) is used as it is; auto looks for the tracker as
+  ports --find does and uses the one port where it answered (exit 1 when
+  none or more than one did). com5 and \\.\COM5 are COM5. The tracker is
+  looked for at 4800 bit/s, then at 9600. When a port cannot be opened, the
+  line after "Could not aquire Com Port" says why (permission and the group
+  to join, the program that holds it, ...).
 )";
 }
 
@@ -33,9 +42,19 @@ std::vector<PlatformCommand> addPlatformCommands(CLI::App& app) {
         "ports", "List the serial devices, what they are and whether they open.");
     ports->footer("Run 'qz5cfg --help' for ports, messages, exit statuses and the JSON form.");
     auto asJson = std::make_shared<bool>(false);
-    ports->add_flag("--json", *asJson, "print the list as JSON");
-    return {{ports, [asJson] {
+    auto find = std::make_shared<bool>(false);
+    auto* json = ports->add_flag("--json", *asJson, "print the list as JSON");
+    ports
+        ->add_flag("--find", *find,
+                   "ask every free port for the tracker's version (sends the version request "
+                   "and raises DTR and RTS on each) and say which answered")
+        ->excludes(json);
+    return {{ports, [asJson, find] {
                  PosixSerialPortApi api;
+                 if (*find) {
+                     return runFindTracker(api, PortTable::scanSystem(), std::cout, std::cerr,
+                                           stderrIsTerminal());
+                 }
                  return runPorts(api, SystemRoots{}, *asJson, std::cout);
              }}};
 }
