@@ -205,7 +205,7 @@ TEST(FileCommands, UsageErrorsExitTwo) {
         {"read", "--port", "COM1", "--json", "out.zb3"},
         {"write", "--port", "COM1"},
         {"version", "--port", "ttyUSB0"},
-        {"version", "--port", "COM21"},
+        {"version", "--port", "COM256"},
     };
     for (const auto& args : cases) {
         SCOPED_TRACE(::testing::PrintToString(args));
