@@ -8,6 +8,7 @@
 #include "link/system_roots.h"
 #include "tools/qz5cfg/find_command.h"
 #include "tools/qz5cfg/platform_commands.h"
+#include "tools/qz5cfg/port_listing.h"
 #include "tools/qz5cfg/port_listing_linux.h"
 
 namespace qz5 {
@@ -41,21 +42,14 @@ std::vector<PlatformCommand> addPlatformCommands(CLI::App& app) {
     auto* ports = app.add_subcommand(
         "ports", "List the serial devices, what they are and whether they open.");
     ports->footer("Run 'qz5cfg --help' for ports, messages, exit statuses and the JSON form.");
-    auto asJson = std::make_shared<bool>(false);
-    auto find = std::make_shared<bool>(false);
-    auto* json = ports->add_flag("--json", *asJson, "print the list as JSON");
-    ports
-        ->add_flag("--find", *find,
-                   "ask every free port for the tracker's version (sends the version request "
-                   "and raises DTR and RTS on each) and say which answered")
-        ->excludes(json);
-    return {{ports, [asJson, find] {
+    const auto options = addPortsOptions(*ports);
+    return {{ports, [options] {
                  PosixSerialPortApi api;
-                 if (*find) {
+                 if (options->find) {
                      return runFindTracker(api, PortTable::scanSystem(), std::cout, std::cerr,
                                            stderrIsTerminal());
                  }
-                 return runPorts(api, SystemRoots{}, *asJson, std::cout);
+                 return runPorts(api, SystemRoots{}, options->asJson, std::cout);
              }}};
 }
 

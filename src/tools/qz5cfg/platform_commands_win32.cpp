@@ -62,21 +62,14 @@ std::vector<PlatformCommand> addPlatformCommands(CLI::App& app) {
     auto* ports = app.add_subcommand(
         "ports", "List the COM ports that Windows knows, what they are and whether they open.");
     ports->footer("Run 'qz5cfg --help' for ports, messages, exit statuses and the JSON form.");
-    auto asJson = std::make_shared<bool>(false);
-    auto find = std::make_shared<bool>(false);
-    auto* json = ports->add_flag("--json", *asJson, "print the list as JSON");
-    ports
-        ->add_flag("--find", *find,
-                   "ask every free port for the tracker's version (sends the version request "
-                   "and raises DTR and RTS on each) and say which answered")
-        ->excludes(json);
-    return {{ports, [asJson, find] {
-                 if (*find) {
+    const auto options = addPortsOptions(*ports);
+    return {{ports, [options] {
+                 if (options->find) {
                      return runFindTracker(systemSerialPortApi(), PortTable::scanSystem(),
                                            std::cout, std::cerr, stderrIsTerminal());
                  }
                  return printPorts(listPorts(systemSerialPortApi()),
-                                   adaptersWithoutPort(SystemRoots{}), *asJson, std::cout);
+                                   adaptersWithoutPort(SystemRoots{}), options->asJson, std::cout);
              }}};
 }
 

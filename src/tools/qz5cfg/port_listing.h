@@ -1,6 +1,8 @@
 #pragma once
 
+#include <CLI/CLI.hpp>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,5 +26,13 @@ struct ListedPort {
 // when the listing could be written, also when it is empty.
 ExitStatus printPorts(const std::vector<ListedPort>& ports,
                       const std::vector<std::string>& adapters, bool asJson, std::ostream& out);
+
+// What `ports` was asked for, on every system.
+struct PortsOptions {
+    bool asJson = false;
+    bool find = false;
+};
+// Adds --json and --find, which exclude each other, to the ports command.
+std::shared_ptr<PortsOptions> addPortsOptions(CLI::App& ports);
 
 }  // namespace qz5
