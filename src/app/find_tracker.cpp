@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Find Tracker: every free port is asked for the tracker's version, and the
 // one that answers is selected.
 #include <string>
 #include <vector>
 
 #include "app/config_dlg.h"
-#include "app/controls/control_ids.h"
 #include "common/message_box.h"
 #include "link/port_table.h"
 #include "link/tracker_search.h"
@@ -47,7 +47,7 @@ void CConfigDlg::OnFindTracker() {
     }
     const CommandScope command(*this);
     std::vector<std::string> names;
-    for (const auto& [name, path] : ports_->entries()) {
+    for (const auto& [name, path] : portList_.table().entries()) {
         names.push_back(name);
     }
     TrackerSearch search;
@@ -60,7 +60,7 @@ void CConfigDlg::OnFindTracker() {
     const std::vector<PortAnswer> found = search.answered();
     const std::string detail = searchDetail(search);
     if (found.size() == 1) {
-        selectPort(found.front().port);
+        portList_.select(found.front().port);
         showMessageWithDetail("The tracker answered on " + describeAnswer(found.front()) + "\n" +
                                   found.front().port + " is now the selected port.",
                               kCaption, MessageButtons::Ok, detail);
@@ -75,22 +75,6 @@ void CConfigDlg::OnFindTracker() {
             "list.",
             kCaption, MessageButtons::Ok, detail);
     }
-}
-
-void CConfigDlg::selectPort(const std::string& name) {
-    const auto indexOf = [this, &name] {
-        for (int index = 0; index < controls.comboCount(ids::kComPort); ++index) {
-            if (controls.comboItemText(ids::kComPort, index) == name) {
-                return index;
-            }
-        }
-        return -1;
-    };
-    // A port that was held when the list was filled is free now.
-    if (indexOf() < 0) {
-        static_cast<void>(fillPortList(PortScan::OpenEach));
-    }
-    controls.setComboSelection(ids::kComPort, indexOf());
 }
 
 }  // namespace qz5

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <iosfwd>
@@ -7,6 +8,8 @@
 #include "tools/qz5cfg/exit_status.h"
 
 namespace qz5 {
+
+class CommandSet;
 
 // Reads a configuration file as Load does and prints the decoded record
 // (built with the defaults first) as JSON; with settings (applySettings), the
@@ -22,5 +25,10 @@ ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>&
 // Lists the images kept in the history, the one stored last first: time
 // (UTC), direction, port, version and file, one line each.
 ExitStatus runHistory(std::ostream& out);
+
+// The sub-commands show, build and history.
+void addShowCommand(CommandSet& commands);
+void addBuildCommand(CommandSet& commands);
+void addHistoryCommand(CommandSet& commands);
 
 }  // namespace qz5

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <unistd.h>
 
 #include <iostream>
@@ -6,6 +7,7 @@
 #include "link/port_table.h"
 #include "link/serial_port_api_posix.h"
 #include "link/system_roots.h"
+#include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/find_command.h"
 #include "tools/qz5cfg/platform_commands.h"
 #include "tools/qz5cfg/port_listing.h"
@@ -38,19 +40,20 @@ Ports (--port P):
 )";
 }
 
-std::vector<PlatformCommand> addPlatformCommands(CLI::App& app) {
-    auto* ports = app.add_subcommand(
-        "ports", "List the serial devices, what they are and whether they open.");
-    ports->footer("Run 'qz5cfg --help' for ports, messages, exit statuses and the JSON form.");
-    const auto options = addPortsOptions(*ports);
-    return {{ports, [options] {
-                 PosixSerialPortApi api;
-                 if (options->find) {
-                     return runFindTracker(api, PortTable::scanSystem(), std::cout, std::cerr,
-                                           stderrIsTerminal());
-                 }
-                 return runPorts(api, SystemRoots{}, options->asJson, std::cout);
-             }}};
+void addPortsCommand(CommandSet& commands) {
+    auto options = std::make_shared<PortsOptions>();
+    auto& ports = commands.add(
+        "ports", "List the serial devices, what they are and whether they open.", [options] {
+            return runs([options] {
+                PosixSerialPortApi api;
+                if (options->find) {
+                    return runFindTracker(api, PortTable::scanSystem(), std::cout, std::cerr,
+                                          stderrIsTerminal());
+                }
+                return runPorts(api, SystemRoots{}, options->asJson, std::cout);
+            });
+        });
+    addPortsOptions(ports, *options);
 }
 
 bool stderrIsTerminal() {

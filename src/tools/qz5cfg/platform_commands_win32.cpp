@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <io.h>
 
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include "link/port_catalogue.h"
 #include "link/port_table.h"
 #include "link/system_serial_port_api.h"
+#include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/find_command.h"
 #include "tools/qz5cfg/platform_commands.h"
 #include "tools/qz5cfg/port_listing.h"
@@ -58,19 +60,21 @@ Ports (--port P):
 )";
 }
 
-std::vector<PlatformCommand> addPlatformCommands(CLI::App& app) {
-    auto* ports = app.add_subcommand(
-        "ports", "List the COM ports that Windows knows, what they are and whether they open.");
-    ports->footer("Run 'qz5cfg --help' for ports, messages, exit statuses and the JSON form.");
-    const auto options = addPortsOptions(*ports);
-    return {{ports, [options] {
-                 if (options->find) {
-                     return runFindTracker(systemSerialPortApi(), PortTable::scanSystem(),
-                                           std::cout, std::cerr, stderrIsTerminal());
-                 }
-                 return printPorts(listPorts(systemSerialPortApi()),
-                                   adaptersWithoutPort(SystemRoots{}), options->asJson, std::cout);
-             }}};
+void addPortsCommand(CommandSet& commands) {
+    auto options = std::make_shared<PortsOptions>();
+    auto& ports = commands.add(
+        "ports", "List the COM ports that Windows knows, what they are and whether they open.",
+        [options] {
+            return runs([options] {
+                if (options->find) {
+                    return runFindTracker(systemSerialPortApi(), PortTable::scanSystem(), std::cout,
+                                          std::cerr, stderrIsTerminal());
+                }
+                return printPorts(listPorts(systemSerialPortApi()),
+                                  adaptersWithoutPort(SystemRoots{}), options->asJson, std::cout);
+            });
+        });
+    addPortsOptions(ports, *options);
 }
 
 bool stderrIsTerminal() {

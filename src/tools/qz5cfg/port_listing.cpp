@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/qz5cfg/port_listing.h"
 
 #include <nlohmann/json.hpp>
@@ -81,15 +82,13 @@ void printText(const std::vector<ListedPort>& ports, const std::vector<std::stri
 
 }  // namespace
 
-std::shared_ptr<PortsOptions> addPortsOptions(CLI::App& ports) {
-    auto options = std::make_shared<PortsOptions>();
-    auto* json = ports.add_flag("--json", options->asJson, "print the list as JSON");
+void addPortsOptions(CLI::App& ports, PortsOptions& options) {
+    auto* json = ports.add_flag("--json", options.asJson, "print the list as JSON");
     ports
-        .add_flag("--find", options->find,
+        .add_flag("--find", options.find,
                   "ask every free port for the tracker's version (sends the version request "
                   "and raises DTR and RTS on each) and say which answered")
         ->excludes(json);
-    return options;
 }
 
 ExitStatus printPorts(const std::vector<ListedPort>& ports,

@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <CLI/CLI.hpp>
 #include <iosfwd>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +33,6 @@ struct PortsOptions {
     bool find = false;
 };
 // Adds --json and --find, which exclude each other, to the ports command.
-std::shared_ptr<PortsOptions> addPortsOptions(CLI::App& ports);
+void addPortsOptions(CLI::App& ports, PortsOptions& options);
 
 }  // namespace qz5
