@@ -10,7 +10,7 @@
 
 #include "app/progress_window.h"
 #include "app/wait_cursor.h"
-#include "common/deferred_messages.h"
+#include "common/message_box.h"
 #include "link/port_table.h"
 #include "link/serial_link.h"
 
@@ -104,7 +104,6 @@ void DeviceCommandRunner::talkCancellable(std::string_view title,
 void DeviceCommandRunner::run(std::string_view title,
                               const std::function<void(const StepReport&)>& steps,
                               bool cancellable) {
-    DeferredMessages messages;
     {
         const WaitCursor wait;
         const OwnPortTable ports(link_);
@@ -136,10 +135,7 @@ void DeviceCommandRunner::run(std::string_view title,
                                 .cancelled = [&cancelled] { return cancelled.load(); }};
         QEventLoop loop;
         std::thread worker([&] {
-            {
-                const ScopedThreadMessagePresenter kept(messages);
-                steps(report);
-            }
+            steps(report);
             QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
         });
         loop.exec();
@@ -147,7 +143,10 @@ void DeviceCommandRunner::run(std::string_view title,
         link_.setProgressCallback({});
         running_ = false;
     }
-    messages.showAll();
+    // Never during the exchange: a trace is no reason to stop one half way.
+    if (std::string failure = link_.takeSideFailure(); !failure.empty()) {
+        showMessage(Message{std::move(failure)});
+    }
 }
 
 MessageAnswer DeviceCommandRunner::answerEmergency(std::string_view question,

@@ -56,7 +56,7 @@ std::vector<std::string> PortList::fill(Scan scan) {
     controls_.resetComboContent(ids::kComPort);
     std::set<std::string> listed;
     std::vector<std::string> refused;
-    // By number, so COM10 follows COM9 rather than COM1.
+    // The list sorts itself as text (COM1, COM10, COM100, COM2, ...).
     for (int number = 1; number <= kHighestComNumber; ++number) {
         const std::string name = "COM" + std::to_string(number);
         const auto path = ports_->devicePath(name);

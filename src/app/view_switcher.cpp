@@ -3,15 +3,19 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileInfo>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStyle>
 #include <algorithm>
 #include <filesystem>
+#include <iostream>
+#include <utility>
 
 #include "app/controls/all_settings_template.h"
 #include "app/controls/main_window_template.h"
+#include "common/outside_text.h"
 #include "common/user_state_dir.h"
 
 namespace qz5 {
@@ -26,18 +30,33 @@ constexpr const char* kAllSettingsValue = "all-settings";
 constexpr const char* kBasicValue = "basic";
 
 // window.conf in the user's settings folder: a file on every system, never
-// Windows' registry.
+// Windows' registry. Only a regular file, or none yet, goes to QSettings: it
+// would wait in open() for ever on a FIFO. Anything else means the defaults,
+// said once.
 QString settingsFile() {
     const std::filesystem::path folder = userConfigDir();
-    return folder.empty() ? QString() : QString::fromStdString((folder / "window.conf").string());
+    if (folder.empty()) {
+        return {};
+    }
+    const QString file = QString::fromStdString((folder / "window.conf").string());
+    if (const QFileInfo info(file); info.exists() && !info.isFile()) {
+        static bool warned = false;
+        if (!std::exchange(warned, true)) {
+            std::cerr << "qz5-config: " << printableText(file.toStdString())
+                      << " is not a regular file; the window starts with its defaults and "
+                         "remembers nothing\n";
+        }
+        return {};
+    }
+    return file;
 }
 
 }  // namespace
 
 ViewSwitcher::ViewSwitcher(QDialog& dialog, ControlAccess& controls)
     : dialog_(dialog),
+      controls_(controls),
       basic_(buildDialog(dialog, mainWindowTemplate(), controls)),
-      all_(buildView(dialog, allSettingsTemplate(), controls)),
       across_(new QScrollBar(Qt::Horizontal, &dialog)),
       down_(new QScrollBar(Qt::Vertical, &dialog)) {
     across_->setAccessibleName(QStringLiteral("Scroll across"));
@@ -61,12 +80,25 @@ ViewSwitcher::~ViewSwitcher() {
 }
 
 const DialogView& ViewSwitcher::currentView() const {
-    return current_ == WindowView::Basic ? basic_ : all_;
+    return current_ == WindowView::Basic ? basic_ : *all_;
+}
+
+DialogView& ViewSwitcher::allSettings() {
+    if (!all_) {
+        all_ = buildView(dialog_, allSettingsTemplate(), controls_);
+        if (strip_ != nullptr) {
+            all_->openLine(*strip_);
+        }
+    }
+    return *all_;
 }
 
 void ViewSwitcher::show(WindowView view) {
     if (view == current_) {
         return;
+    }
+    if (view == WindowView::AllSettings) {
+        allSettings();
     }
     currentView().hide();
     current_ = view;
@@ -77,8 +109,10 @@ void ViewSwitcher::show(WindowView view) {
 
 void ViewSwitcher::openLine(QWidget& strip) {
     strip_ = &strip;
-    basic_.openLine();
-    all_.openLine();
+    basic_.openLine(strip);
+    if (all_) {
+        all_->openLine(strip);
+    }
     currentView().show(dialog_);
     fitToScreen();
     keepOnScreen();

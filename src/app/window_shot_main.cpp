@@ -54,8 +54,8 @@ qz5::ProgressWindow* progressWindow() {
 // window with the progress window centred on it.
 QPixmap writingShot(qz5::CConfigDlg& window) {
     // The boxes at the end of the write are not part of the picture.
-    qz5::SilentPresenter silent;
-    qz5::ScopedMessagePresenter installed(silent);
+    qz5::StderrPresenter aside;
+    qz5::ScopedMessagePresenter installed(aside);
     const QRegularExpression halfWay(QStringLiteral("^Writing .*: (\\d+) of (\\d+) bytes$"));
     QPixmap picture;
     QTimer poll;

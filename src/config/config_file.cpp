@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <vector>
 
-#include "common/message_box.h"
+#include "common/outside_text.h"
 #include "common/regular_file.h"
 #include "config/config_image.h"
 #include "config/kept_delays.h"
@@ -17,14 +19,14 @@ namespace {
 constexpr std::array<std::uint8_t, 4> kMagic = {'Z', 'B', '3', 'A'};
 constexpr std::size_t kHeaderSize = 8;
 
-bool saveFailed(const char* text) {
-    showMessage(text, "Save Failed");
-    return true;
+// The message stays as users know it; the detail names the file and why.
+Failure saveFailed(const char* text, const std::string& path, int error) {
+    return {FailureKind::CannotSave,
+            {text, "Save Failed", printableText(path) + ": " + std::strerror(error)}};
 }
 
-bool loadFailed(const char* text) {
-    showMessage(text, "Load Failed");
-    return true;
+Failure loadFailed(FailureKind kind, const char* text) {
+    return {kind, {text, "Load Failed"}};
 }
 
 std::uint8_t lowerAscii(std::uint8_t c) {
@@ -44,16 +46,20 @@ std::uint32_t littleEndian32(std::span<const std::uint8_t> bytes) {
     return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (std::uint32_t{bytes[3]} << 24);
 }
 
-[[nodiscard]] bool saveOutcome(ReplaceResult result) {
+// What the encoder raised comes first: it runs once the file is open.
+Outcome<> saveOutcome(ReplaceResult result, const std::string& path, Notices encoded = {}) {
+    const int error = errno;
     switch (result) {
         case ReplaceResult::OpenFailed:
-            return saveFailed("Failed to open file");
+            return Outcome<>(saveFailed("Failed to open file", path, error))
+                .after(std::move(encoded));
         case ReplaceResult::WriteFailed:
-            return saveFailed("Failed to write data");
+            return Outcome<>(saveFailed("Failed to write data", path, error))
+                .after(std::move(encoded));
         case ReplaceResult::Replaced:
             break;
     }
-    return false;
+    return Outcome<>().after(std::move(encoded));
 }
 
 }  // namespace
@@ -68,71 +74,64 @@ std::vector<std::uint8_t> configFileContents(std::span<const std::uint8_t> image
     return contents;
 }
 
-bool writeConfigFile(const std::string& path, TrackerConfig& config, const ConfigImage* kept) {
+Outcome<> writeConfigFile(const std::string& path, TrackerConfig& config, const ConfigImage* kept) {
     SystemSaveCalls calls;
     return writeConfigFile(path, config, calls, kept);
 }
 
-bool writeConfigFile(const std::string& path, TrackerConfig& config, SaveCalls& calls,
-                     const ConfigImage* kept) {
-    return saveOutcome(replaceFile(
+Outcome<> writeConfigFile(const std::string& path, TrackerConfig& config, SaveCalls& calls,
+                          const ConfigImage* kept) {
+    Notices encoded;
+    const ReplaceResult result = replaceFile(
         path,
         [&] {
             std::array<std::uint8_t, kImageBufferSize> image{};
-            const int length = encodeKeepingDelays(config, image, kept);
-            return configFileContents(std::span(image).first(static_cast<std::size_t>(length)));
+            // A whole buffer always encodes; only its notices are news.
+            collect(encoded, encodeKeepingDelays(config, image, kept));
+            return configFileContents(std::span(image).first(kImageSize));
         },
-        calls));
+        calls);
+    return saveOutcome(result, path, std::move(encoded));
 }
 
-bool writeConfigImage(const std::string& path, const ConfigImage& image) {
+Outcome<> writeConfigImage(const std::string& path, const ConfigImage& image) {
     SystemSaveCalls calls;
-    return saveOutcome(replaceFile(path, configFileContents(image), calls));
+    return saveOutcome(replaceFile(path, configFileContents(image), calls), path);
 }
 
-bool readConfigFile(const std::string& path, TrackerConfig& config, ConfigImage* image) {
-    return readConfigInput(path, config, image) != ConfigFileRead::Loaded;
-}
-
-ConfigFileRead readConfigInput(const std::string& path, TrackerConfig& config, ConfigImage* image) {
+Outcome<> readConfigFile(const std::string& path, TrackerConfig& config, ConfigImage* image) {
     const FileRead file = readRegularFile(path, kConfigFileSize);
-    switch (file.status) {
-        case FileReadStatus::OpenFailed:
-            loadFailed("Failed to open file");
-            return ConfigFileRead::Failed;
-        case FileReadStatus::NotRegular:
-            showMessageWithDetail("Failed to open file", "Load Failed", MessageButtons::Ok,
-                                  describeFailedRead(path, file));
-            return ConfigFileRead::NotRegular;
-        case FileReadStatus::ReadFailed:
-            loadFailed("Failed to read data");
-            return ConfigFileRead::Failed;
-        case FileReadStatus::Read:
-            break;
+    if (file.status != FileReadStatus::Read) {
+        return Failure{file.status == FileReadStatus::NotRegular ? FailureKind::NotAFile
+                                                                 : FailureKind::CannotLoad,
+                       {file.status == FileReadStatus::ReadFailed ? "Failed to read data"
+                                                                  : "Failed to open file",
+                        "Load Failed", describeFailedRead(printableText(path), file)}};
     }
-    return readConfigBytes(file.bytes, config, image) ? ConfigFileRead::Failed
-                                                      : ConfigFileRead::Loaded;
+    return readConfigBytes(file.bytes, config, image);
 }
 
-bool readConfigBytes(std::span<const std::uint8_t> contents, TrackerConfig& config,
-                     ConfigImage* image) {
+Outcome<> readConfigBytes(std::span<const std::uint8_t> contents, TrackerConfig& config,
+                          ConfigImage* image) {
     if (contents.size() < kMagic.size() || !magicMatches(contents)) {
-        return loadFailed("Invalid File Format");
+        return loadFailed(FailureKind::BadFile, "Invalid File Format");
     }
     if (contents.size() < kHeaderSize ||
         littleEndian32(contents.subspan(kMagic.size())) != kImageSize) {
-        return loadFailed("Invalid File Format");
+        return loadFailed(FailureKind::BadFile, "Invalid File Format");
     }
     if (contents.size() < kHeaderSize + kImageSize) {
-        return loadFailed("Failed to read data");
+        return loadFailed(FailureKind::BadFile, "Failed to read data");
     }
-    if (config.decodeImage(contents.subspan(kHeaderSize, kImageSize))) {
-        return loadFailed("Import Failed");
+    if (Outcome<> decoded = config.decodeImage(contents.subspan(kHeaderSize, kImageSize));
+        !decoded) {
+        return Outcome<>(loadFailed(FailureKind::BadFile, "Import Failed"))
+            .after(std::move(decoded).takeMessages());
     }
     if (image) {
         std::copy_n(contents.begin() + kHeaderSize, kImageSize, image->begin());
     }
-    return false;
+    return {};
 }
 
 }  // namespace qz5

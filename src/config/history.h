@@ -48,11 +48,13 @@ class HistoryWarnings {
 // Stores the image in `folder` (created for the user alone, as the image
 // holds the owner's callsign) and removes all but the `limit` images stored
 // last. The order is the order of storing, kept in the names, so a clock that
-// is behind never makes the image just taken the first to go. Never fails
-// the caller: a problem is one warning line.
-void keepInHistory(const HistoryImage& entry, HistoryWarnings& warnings,
-                   const std::filesystem::path& folder = historyDir(),
-                   std::size_t limit = kHistoryLimit);
+// is behind never makes the image just taken the first to go. A folder that
+// another user owns or may write to, or whose folders from the state base
+// down are so, is refused. A problem is one warning line, and comes back:
+// empty when the image was kept.
+std::string keepInHistory(const HistoryImage& entry, HistoryWarnings& warnings,
+                          const std::filesystem::path& folder = historyDir(),
+                          std::size_t limit = kHistoryLimit);
 
 struct HistoryEntry {
     std::string time;  // UTC, "2026-12-07 10:01:32.123"
@@ -63,7 +65,10 @@ struct HistoryEntry {
 };
 
 // The kept images, the one stored last first; files of other names are passed
-// over. Never throws.
+// over. None, with `problem` saying why, from a folder that keepInHistory
+// would refuse. Never throws.
+std::vector<HistoryEntry> listHistory(const std::filesystem::path& folder, std::string& problem);
+// The same, for a caller with no place to say the problem.
 std::vector<HistoryEntry> listHistory(const std::filesystem::path& folder = historyDir());
 
 }  // namespace qz5

@@ -22,9 +22,10 @@ class TracedPortApi : public SerialPortApi {
                             int& received) override;
     [[nodiscard]] bool close(PortHandle handle) override;
     void sleep(int milliseconds) override;
-    std::string openFailureReason(const std::string& devicePath) override {
-        return inner_.openFailureReason(devicePath);
+    OpenFailure openFailure(const std::string& devicePath) override {
+        return inner_.openFailure(devicePath);
     }
+    std::string takeSideFailure() override { return log_.takeWriteFailure(); }
 
   private:
     SerialPortApi& inner_;

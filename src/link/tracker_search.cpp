@@ -5,7 +5,6 @@
 #include <array>
 #include <iterator>
 
-#include "common/message_box.h"
 #include "common/outside_text.h"
 #include "link/serial_link.h"
 
@@ -38,7 +37,8 @@ PortAnswer ask(SerialLink& link, const std::string& port, const SearchStep& step
             hooks.asking(at);
         }
         link.setBaudRate(rate);
-        if (!link.queryVersion(std::span(reply).first(30))) {
+        // A silent port is what a search expects: its messages say nothing new.
+        if (link.queryVersion(std::span(reply).first(30))) {
             return {.port = port,
                     .outcome = PortAnswer::Outcome::Answered,
                     .version = oneLine(reply.data()),
@@ -59,9 +59,6 @@ std::vector<PortAnswer> TrackerSearch::answered() const {
 
 TrackerSearch findTracker(SerialLink& link, const std::vector<std::string>& ports,
                           const SearchHooks& hooks) {
-    // A port that does not answer is what a search expects, not a failure.
-    SilentPresenter silent;
-    const ScopedThreadMessagePresenter quiet(silent);
     const std::string previousPort = link.portName();
     const std::int32_t previousRate = link.baudRate();
     TrackerSearch search;

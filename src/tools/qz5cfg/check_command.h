@@ -3,9 +3,11 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "config/check/finding.h"
+#include "config/check/prefix_list.h"
 #include "tools/qz5cfg/record_source.h"
 
 namespace qz5 {
@@ -27,9 +29,19 @@ struct CheckOptions {
 CheckStatus runCheck(const std::string& side, const CheckOptions& options,
                      const TrackerImageReader& readTracker, std::ostream& out);
 
+// The system's callsign-prefix list for a check; the first call says on
+// stderr why it is missing or was read only in part.
+const PrefixList* prefixListForCheck();
+
 // "severity  rule  field  message", one line each; texts that came from the
 // record are shown escaped.
 void printFindings(const std::vector<Finding>& findings, std::ostream& out);
+
+// Prints the findings of the record that a write or build is about to hand on;
+// true when `strict` and one of them is an error, after saying that nothing
+// goes further.
+bool stopsStrictly(const TrackerConfig& config, bool strict, std::string_view nothingDone,
+                   std::ostream& findings);
 
 // The sub-command check.
 void addCheckCommand(CommandSet& commands);

@@ -15,9 +15,6 @@ class DeviceSession;
 // What a command does once the whole command line is parsed.
 struct CommandRun {
     std::function<int()> run;
-    // The status when the run cannot start (the trace file cannot be
-    // written): diff, check and a dry run keep diff(1)'s "trouble".
-    int troubleStatus = static_cast<int>(ExitStatus::Failed);
 };
 
 // A CommandRun for a command with the tool's usual exit statuses.
@@ -54,5 +51,9 @@ class CommandSet {
 // --set FIELD=VALUE, one value per option, so a file name after it stays the
 // command's own.
 void addSetOption(CLI::App& command, std::vector<std::string>& settings);
+
+// --strict on a command that hands a record on: `what` it does (save, send)
+// nothing when the check finds an error.
+void addStrictOption(CLI::App& command, bool& strict, const std::string& what);
 
 }  // namespace qz5

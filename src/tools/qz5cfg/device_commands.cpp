@@ -8,7 +8,6 @@
 
 #include "common/outside_text.h"
 #include "config/check/config_check.h"
-#include "config/check/system_prefix_list.h"
 #include "config/config_file.h"
 #include "config/tracker_config.h"
 #include "tools/qz5cfg/check_command.h"
@@ -49,16 +48,12 @@ ExitStatus loadWritten(const std::string& inPath, const std::vector<std::string>
     return status == ExitStatus::Ok ? applySettings(settings, record, &image) : status;
 }
 
-ExitStatus statusOf(const std::optional<ConfigImage>& image) {
-    return image ? ExitStatus::Ok : ExitStatus::Failed;
-}
-
 }  // namespace
 
 ExitStatus runVersion(SerialLink& link, std::ostream& out) {
     CommandLine commandLine;
-    const auto reply = TrackerWorkflow(link, commandLine).readVersion();
-    if (!reply) {
+    const Outcome<std::string> reply = TrackerWorkflow(link, commandLine).readVersion();
+    if (showOutcome(reply) != ExitStatus::Ok) {
         return ExitStatus::Failed;
     }
     // The tracker ends its reply with a line break of its own; print one line.
@@ -73,24 +68,24 @@ ExitStatus runVersion(SerialLink& link, std::ostream& out) {
 ExitStatus readTrackerImage(SerialLink& link, ConfigImage& image) {
     CommandLine commandLine;
     TrackerConfig record;
-    const auto read = TrackerWorkflow(link, commandLine).readImage(record, "read");
+    const Outcome<ConfigImage> read = TrackerWorkflow(link, commandLine).readImage(record, "read");
     if (read) {
         image = *read;
     }
-    return statusOf(read);
+    return showOutcome(read);
 }
 
 ExitStatus runRead(SerialLink& link, const std::optional<std::string>& outPath, std::ostream& out) {
     CommandLine commandLine;
     TrackerConfig record;
-    const auto image =
+    const Outcome<ConfigImage> image =
         TrackerWorkflow(link, commandLine).readConfiguration(record, [](const ConfigImage&) {});
-    if (!image) {
+    if (showOutcome(image) != ExitStatus::Ok) {
         return ExitStatus::Failed;
     }
     if (outPath) {
         // The tracker's own bytes: decoding and encoding again would move a delay.
-        return writeConfigImage(*outPath, *image) ? ExitStatus::Failed : ExitStatus::Ok;
+        return showOutcome(writeConfigImage(*outPath, *image));
     }
     return printRecord(record, out);
 }
@@ -103,8 +98,9 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
         status != ExitStatus::Ok) {
         return status;
     }
-    printFindings(checkConfig(record, systemPrefixList()), findings);
-    findings << std::flush;
+    if (stopsStrictly(record, options.strict, "nothing written", findings)) {
+        return ExitStatus::Failed;
+    }
     CommandLine commandLine;
     if (options.emergencyOk) {
         commandLine.allowEmergency();
@@ -112,22 +108,34 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
     TrackerWorkflow tracker(link, commandLine);
     const auto backupFirst = [&]() -> std::optional<ConfigImage> {
         TrackerConfig current;
-        if (options.backup && !tracker.readImage(current, "backup")) {
+        if (options.backup && showOutcome(tracker.readImage(current, "backup")) != ExitStatus::Ok) {
             reportToolError(
                 "nothing written: the tracker's current configuration could not be read into "
                 "the history first; give --no-backup to write without that copy");
             return std::nullopt;
         }
+        // A write must never replace settings that are kept nowhere.
+        if (options.backup && !tracker.notKept().empty()) {
+            reportToolError(
+                "nothing written: the tracker's current configuration could not be "
+                "kept in the history (" +
+                tracker.notKept() + "); give --no-backup to write without that copy");
+            return std::nullopt;
+        }
         return image;
     };
-    switch (tracker.writeConfiguration(record, backupFirst, [](const ConfigImage&) {})) {
+    const Outcome<WriteOutcome> written =
+        tracker.writeConfiguration(record, backupFirst, [](const ConfigImage&) {});
+    if (showOutcome(written) != ExitStatus::Ok) {
+        return ExitStatus::Failed;
+    }
+    switch (*written) {
         case WriteOutcome::Written:
             return ExitStatus::Ok;
         case WriteOutcome::Declined:
             reportToolError("nothing written; give --emergency-ok to write an Emergency status");
             return ExitStatus::Usage;
         case WriteOutcome::Stopped:
-        case WriteOutcome::Failed:
             break;
     }
     return ExitStatus::Failed;
@@ -143,15 +151,22 @@ DiffStatus previewWrite(SerialLink& link, const std::string& inPath,
     }
     CommandLine commandLine;
     TrackerConfig current;
-    const auto backup = TrackerWorkflow(link, commandLine).readImage(current, "backup");
-    if (!backup) {
+    TrackerWorkflow tracker(link, commandLine);
+    const Outcome<ConfigImage> backup = tracker.readImage(current, "backup");
+    if (showOutcome(backup) != ExitStatus::Ok) {
         return DiffStatus::Trouble;
     }
     const DiffStatus compared = compareImages(*backup, image, out);
-    printFindings(checkConfig(record, systemPrefixList()), findings);
+    printFindings(checkConfig(record, prefixListForCheck()), findings);
     findings << std::flush;
     if (compared == DiffStatus::Trouble) {
         return compared;
+    }
+    // The write itself would be refused for it.
+    if (!tracker.notKept().empty()) {
+        reportToolError("the tracker's current configuration could not be kept in the history (" +
+                        tracker.notKept() + "); a write would be refused");
+        return DiffStatus::Trouble;
     }
     // Bytes the tracker would get anew count, even when they decode the same.
     return *backup == image ? DiffStatus::Same : DiffStatus::Different;
@@ -226,6 +241,7 @@ void addWriteCommand(CommandSet& commands) {
         bool emergencyOk = false;
         bool noBackup = false;
         bool dryRun = false;
+        bool strict = false;
         std::vector<std::string> settings;  // in the order given
     };
     auto o = std::make_shared<Options>();
@@ -239,27 +255,32 @@ void addWriteCommand(CommandSet& commands) {
                     "write: --dry-run compares with the backup read, which --no-backup leaves "
                     "out");
             }
+            if (o->dryRun && o->strict) {
+                throw CLI::ValidationError(
+                    "write: --dry-run sends nothing and prints every finding; --strict is for the "
+                    "write itself");
+            }
             if (!o->dryRun) {
                 return runs([o, &devices] {
                     return devices.onDevice(o->port, o->quiet, [o](SerialLink& link) {
                         return runWrite(link, o->file,
                                         {.emergencyOk = o->emergencyOk,
                                          .backup = !o->noBackup,
+                                         .strict = o->strict,
                                          .settings = o->settings},
                                         std::cerr);
                     });
                 });
             }
-            return {
-                [o, &devices] {
-                    DiffStatus status = DiffStatus::Trouble;
-                    static_cast<void>(devices.onDevice(o->port, o->quiet, [&](SerialLink& link) {
+            return {[o, &devices] {
+                DiffStatus status = DiffStatus::Trouble;
+                const ExitStatus talked =
+                    devices.onDevice(o->port, o->quiet, [&](SerialLink& link) {
                         status = previewWrite(link, o->file, o->settings, std::cout, std::cerr);
                         return ExitStatus::Ok;
-                    }));
-                    return static_cast<int>(status);
-                },
-                static_cast<int>(DiffStatus::Trouble)};
+                    });
+                return static_cast<int>(talked == ExitStatus::Ok ? status : DiffStatus::Trouble);
+            }};
         });
     addPortOptions(write, *o);
     write.add_option("IN", o->file, "configuration file or JSON record")->required();
@@ -271,6 +292,7 @@ void addWriteCommand(CommandSet& commands) {
                    "read the tracker's image into the history, print what the write would "
                    "change and the check's findings, and send nothing (exit status as diff)");
     addSetOption(write, o->settings);
+    addStrictOption(write, o->strict, "send");
     addQuietFlag(write, *o);
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "common/message_box.h"
+#include "common/outside_text.h"
 #include "link/exchange_log.h"
 #include "link/port_table.h"
 #include "link/serial_link.h"
@@ -32,13 +33,23 @@ bool isAutoPort(std::string_view port) {
 DeviceSession::DeviceSession() = default;
 DeviceSession::~DeviceSession() = default;
 
-bool DeviceSession::traceTo(const std::string& path, std::string& error) {
-    trace_ = ExchangeLog::toFile(path, error);
-    return trace_ != nullptr;
-}
-
 ExitStatus DeviceSession::onDevice(const std::string& port, bool quiet,
                                    const std::function<ExitStatus(SerialLink&)>& command) {
+    const bool automatic = isAutoPort(port);
+    auto choice = automatic ? std::nullopt : choosePort(port);
+    if (!automatic && !choice) {
+        reportToolError("--port " + printableText(port) +
+                        ": expected COM1..COM255, auto, or a device path starting with '/'");
+        return ExitStatus::Usage;
+    }
+    if (!tracePath_.empty() && !trace_) {
+        std::string error;
+        trace_ = ExchangeLog::toFile(tracePath_, error);
+        if (!trace_) {
+            reportToolError(error);
+            return ExitStatus::Failed;
+        }
+    }
     std::optional<TracedPortApi> traced;
     if (trace_) {
         traced.emplace(systemSerialPortApi(), *trace_);
@@ -46,26 +57,31 @@ ExitStatus DeviceSession::onDevice(const std::string& port, bool quiet,
     SerialPortApi& api = traced ? static_cast<SerialPortApi&>(*traced) : systemSerialPortApi();
     // Logs and pipes stay clean: the steps show only to a person watching.
     const bool showSteps = !quiet && stderrIsTerminal();
-    auto choice = isAutoPort(port) ? findAutoPort(api, PortTable::system(), std::cerr, showSteps)
-                                   : choosePort(port);
-    if (!choice) {
-        if (isAutoPort(port)) {
+    if (automatic) {
+        choice = findAutoPort(api, PortTable::system(), std::cerr, showSteps);
+        if (!choice) {
             return ExitStatus::Failed;
         }
-        reportToolError("--port " + port +
-                        ": expected COM1..COM255, auto, or a device path starting with '/'");
-        return ExitStatus::Usage;
     }
     SerialLink link(api, choice->table);
     link.setPortName(choice->name);
-    if (!showSteps) {
+    const auto talk = [&] {
+        if (!showSteps) {
+            return command(link);
+        }
+        StderrPresenter messages;
+        TerminalProgress progress(std::cerr, std::cout, messages);
+        ScopedMessagePresenter installed(progress);
+        link.setProgressCallback([&progress](const LinkProgress& step) { progress.show(step); });
         return command(link);
+    };
+    const ExitStatus status = talk();
+    // Said after the exchange, which a trace never stops half way.
+    if (const std::string failure = link.takeSideFailure(); !failure.empty()) {
+        reportToolError(failure);
+        return ExitStatus::Failed;
     }
-    StderrPresenter messages;
-    TerminalProgress progress(std::cerr, std::cout, messages);
-    ScopedMessagePresenter installed(progress);
-    link.setProgressCallback([&progress](const LinkProgress& step) { progress.show(step); });
-    return command(link);
+    return status;
 }
 
 TrackerImageReader DeviceSession::quietTrackerReader() {

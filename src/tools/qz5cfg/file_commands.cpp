@@ -9,6 +9,7 @@
 #include "config/config_file.h"
 #include "config/history.h"
 #include "config/tracker_config.h"
+#include "tools/qz5cfg/check_command.h"
 #include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/field_setting.h"
 #include "tools/qz5cfg/record_source.h"
@@ -19,23 +20,21 @@ ExitStatus runShow(const std::string& path, const std::vector<std::string>& sett
                    std::ostream& out) {
     TrackerConfig config;
     ConfigImage image{};
-    if (const ExitStatus status = loadFileRecord(path, config, &image); status != ExitStatus::Ok) {
+    ExitStatus status = loadImage(path, config, image);
+    if (status == ExitStatus::Ok) {
+        status = applySettings(settings, config, &image);
+    }
+    if (status != ExitStatus::Ok) {
         return status;
     }
-    if (settings.empty()) {
-        return printRecord(config, out);
-    }
-    if (const ExitStatus status = applySettings(settings, config, &image);
-        status != ExitStatus::Ok) {
-        return status;
-    }
+    // A JSON record shows as its file would hold it: texts cut, values clamped.
     TrackerConfig written;
     static_cast<void>(written.decodeImage(image));  // a whole image always decodes
     return printRecord(written, out);
 }
 
 ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>& settings,
-                    const std::string& outPath) {
+                    const std::string& outPath, bool strict, std::ostream& findings) {
     TrackerConfig config;
     ExitStatus status = loadJsonRecord(jsonPath, config);
     if (status == ExitStatus::Ok) {
@@ -44,11 +43,20 @@ ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>&
     if (status != ExitStatus::Ok) {
         return status;
     }
-    return writeConfigFile(outPath, config) ? ExitStatus::Failed : ExitStatus::Ok;
+    if (strict && stopsStrictly(config, true, "nothing saved", findings)) {
+        return ExitStatus::Failed;
+    }
+    return showOutcome(writeConfigFile(outPath, config));
 }
 
 ExitStatus runHistory(std::ostream& out) {
-    for (const HistoryEntry& entry : listHistory()) {
+    std::string problem;
+    const std::vector<HistoryEntry> entries = listHistory(historyDir(), problem);
+    if (!problem.empty()) {
+        reportToolError("the history is not listed: " + problem);
+        return ExitStatus::Failed;
+    }
+    for (const HistoryEntry& entry : entries) {
         // Anyone may have put a file of that shape into the folder.
         out << printableText(entry.time) << "  " << printableText(entry.direction) << "  "
             << printableText(entry.port) << "  " << printableText(entry.version) << "  "
@@ -63,10 +71,10 @@ void addShowCommand(CommandSet& commands) {
         std::vector<std::string> settings;
     };
     auto o = std::make_shared<Options>();
-    auto& show = commands.add("show", "Print a configuration file (.zb3) as JSON.", [o] {
-        return runs([o] { return runShow(o->file, o->settings, std::cout); });
-    });
-    show.add_option("FILE", o->file, "configuration file")->required();
+    auto& show = commands.add(
+        "show", "Print a configuration file (.zb3) or a JSON record as JSON.",
+        [o] { return runs([o] { return runShow(o->file, o->settings, std::cout); }); });
+    show.add_option("FILE", o->file, "configuration file or JSON record")->required();
     addSetOption(show, o->settings);
 }
 
@@ -75,14 +83,19 @@ void addBuildCommand(CommandSet& commands) {
         std::string jsonFile;
         std::string outFile;
         std::vector<std::string> settings;
+        bool strict = false;
     };
     auto o = std::make_shared<Options>();
     auto& build = commands.add(
-        "build", "Apply a JSON record to the defaults and save it as a configuration file.",
-        [o] { return runs([o] { return runBuild(o->jsonFile, o->settings, o->outFile); }); });
+        "build", "Apply a JSON record to the defaults and save it as a configuration file.", [o] {
+            return runs([o] {
+                return runBuild(o->jsonFile, o->settings, o->outFile, o->strict, std::cerr);
+            });
+        });
     build.add_option("JSON_FILE", o->jsonFile, "JSON record")->required();
     build.add_option("OUT_FILE", o->outFile, "configuration file to write")->required();
     addSetOption(build, o->settings);
+    addStrictOption(build, o->strict, "save");
 }
 
 void addHistoryCommand(CommandSet& commands) {

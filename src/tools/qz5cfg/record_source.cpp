@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "common/outside_text.h"
 #include "common/regular_file.h"
 #include "config/config_file.h"
 #include "tools/qz5cfg/config_json.h"
@@ -18,16 +19,11 @@ namespace {
 // A record is a few kilobytes; the cap keeps a huge log from being read whole.
 constexpr std::size_t kMaxJsonBytes = 1 << 20;
 
-ExitStatus configFileStatus(ConfigFileRead read) {
-    switch (read) {
-        case ConfigFileRead::Loaded:
-            return ExitStatus::Ok;
-        case ConfigFileRead::NotRegular:
-            return ExitStatus::Usage;
-        case ConfigFileRead::Failed:
-            break;
-    }
-    return ExitStatus::Failed;
+// A path of the wrong kind is the command line's fault, not the file's.
+ExitStatus configFileStatus(const Outcome<>& read) {
+    const ExitStatus status = showOutcome(read);
+    const Failure* failure = read.failure();
+    return failure && failure->kind == FailureKind::NotAFile ? ExitStatus::Usage : status;
 }
 
 bool hasJsonExtension(const std::string& path) {
@@ -45,11 +41,11 @@ bool hasJsonExtension(const std::string& path) {
 ExitStatus loadJsonRecord(const std::string& path, TrackerConfig& config) {
     const FileRead file = readRegularFile(path, kMaxJsonBytes + 1);
     if (file.status != FileReadStatus::Read) {
-        reportToolError(describeFailedRead(path, file));
+        reportToolError(describeFailedRead(printableText(path), file));
         return file.status == FileReadStatus::NotRegular ? ExitStatus::Usage : ExitStatus::Failed;
     }
     if (file.bytes.size() > kMaxJsonBytes) {
-        reportToolError(path + ": larger than 1 MiB, not a record");
+        reportToolError(printableText(path) + ": larger than 1 MiB, not a record");
         return ExitStatus::Failed;
     }
     const std::string_view text(reinterpret_cast<const char*>(file.bytes.data()),
@@ -57,14 +53,14 @@ ExitStatus loadJsonRecord(const std::string& path, TrackerConfig& config) {
     try {
         applyJson(parseJson(text), config);
     } catch (const JsonFormError& error) {
-        reportToolError(path + ": " + error.what());
+        reportToolError(printableText(path) + ": " + error.what());
         return ExitStatus::Usage;
     }
     return ExitStatus::Ok;
 }
 
 ExitStatus loadFileRecord(const std::string& path, TrackerConfig& config, ConfigImage* image) {
-    return configFileStatus(readConfigInput(path, config, image));
+    return configFileStatus(readConfigFile(path, config, image));
 }
 
 ExitStatus loadImage(const std::string& path, TrackerConfig& config, ConfigImage& image) {
@@ -72,7 +68,7 @@ ExitStatus loadImage(const std::string& path, TrackerConfig& config, ConfigImage
         const ExitStatus status = loadJsonRecord(path, config);
         if (status == ExitStatus::Ok) {
             std::array<std::uint8_t, kImageBufferSize> buffer{};
-            config.encodeImage(buffer);
+            showMessages(config.encodeImage(buffer).messages());
             std::copy_n(buffer.begin(), kImageSize, image.begin());
         }
         return status;
