@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/config_dlg.h"
+#include "app/controls/tool_commands.h"
 
 namespace qz5 {
 
@@ -119,6 +120,11 @@ void WindowMenu::addItems(QMenu& menu) {
         window_.setView(chosen);
         rememberView(chosen);
     });
+    menu.addSeparator();
+    for (const ToolCommand& tool : kToolCommands) {
+        connect(menu.addAction(QString::fromLatin1(tool.menuText)), &QAction::triggered, &window_,
+                [this, id = tool.id] { window_.runCommand(id); });
+    }
     menu.addSeparator();
     connect(menu.addAction(QString::fromLatin1(CConfigDlg::kAboutItemText)), &QAction::triggered,
             &window_, [this] { window_.OnSystemCommand(CConfigDlg::kAboutCommand); });

@@ -65,4 +65,10 @@ inline constexpr int kSpare1055 = 1055;
 inline constexpr int kFrequency = 1056;
 inline constexpr int kSymbol = 1057;
 
+// Commands beyond the tracker's own settings (tool_commands.h).
+inline constexpr int kFindTracker = 1058;
+
+// The highest id: every control's id lies from kExit to here.
+inline constexpr int kHighestId = kFindTracker;
+
 }  // namespace qz5::ids
