@@ -87,6 +87,10 @@ class CConfigDlg : public QDialog {
     void OnLoadFile();
     void OnSaveFile();
     void OnAbout();
+    // Asks every free port for the tracker and selects the one that answers.
+    void OnFindTracker();
+    // What the button with this id does, for the window menu's items.
+    void runCommand(int id);
     // For the profile shown: a symbol chosen by its picture, and when the
     // tracker will send its beacons.
     void OnChooseSymbol();

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/config_dlg.h"
+#include "app/controls/tool_commands.h"
 
 namespace qz5 {
 
@@ -18,8 +19,6 @@ namespace {
 
 constexpr const char* kCloseItemText = "&Close";
 constexpr const char* kAllSettingsItemText = "All &settings";
-constexpr const char* kChooseSymbolItemText = "Choose S&ymbol...";
-constexpr const char* kBeaconTimingItemText = "&Beacon Timing...";
 
 bool isMenuKey(const QKeyEvent& key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
@@ -122,10 +121,10 @@ void WindowMenu::addItems(QMenu& menu) {
         rememberView(chosen);
     });
     menu.addSeparator();
-    connect(menu.addAction(QString::fromLatin1(kChooseSymbolItemText)), &QAction::triggered,
-            &window_, [this] { window_.OnChooseSymbol(); });
-    connect(menu.addAction(QString::fromLatin1(kBeaconTimingItemText)), &QAction::triggered,
-            &window_, [this] { window_.OnBeaconTiming(); });
+    for (const ToolCommand& tool : kToolCommands) {
+        connect(menu.addAction(QString::fromLatin1(tool.menuText)), &QAction::triggered, &window_,
+                [this, id = tool.id] { window_.runCommand(id); });
+    }
     menu.addSeparator();
     connect(menu.addAction(QString::fromLatin1(CConfigDlg::kAboutItemText)), &QAction::triggered,
             &window_, [this] { window_.OnSystemCommand(CConfigDlg::kAboutCommand); });

@@ -49,8 +49,6 @@ class SymbolField::PictureDelegate : public QStyledItemDelegate {
     }
 };
 
-namespace {}  // namespace
-
 SymbolField::SymbolField(QComboBox& symbol, QLineEdit& table, SymbolLibrary& library)
     : symbol_(symbol),
       table_(table),
