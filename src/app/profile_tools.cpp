@@ -38,7 +38,10 @@ void CConfigDlg::OnChooseSymbol() {
     const TrackerConfig form = storedForm();
     const int p = config.activeProfile;
     SymbolPicker picker(*source, {form.symbolTable[p], form.symbolCode[p]}, this);
-    if (picker.exec() != QDialog::Accepted || !picker.chosen()) {
+    const bool chose = picker.exec() == QDialog::Accepted && picker.chosen();
+    // Without a window manager nothing hands the keys back to the window.
+    activateWindow();
+    if (!chose) {
         return;
     }
     const ChosenSymbol chosen = *picker.chosen();
@@ -51,6 +54,7 @@ void CConfigDlg::OnChooseSymbol() {
 void CConfigDlg::OnBeaconTiming() {
     TimingDialog dialog(beaconTiming(storedForm(), config.activeProfile), this);
     dialog.exec();
+    activateWindow();
 }
 
 }  // namespace qz5
