@@ -11,9 +11,11 @@
 #include <ostream>
 #include <utility>
 
+#include "common/message_box.h"
 #include "common/user_state_dir.h"
 #include "config/atomic_file.h"
 #include "config/config_file.h"
+#include "config/tracker_config.h"
 
 namespace qz5 {
 namespace {
@@ -122,7 +124,7 @@ std::optional<KeptName> parseName(const std::filesystem::path& file) {
         return std::nullopt;
     }
     return KeptName{sequence, std::string(parts[0].substr(0, kStampLength)),
-                    HistoryEntry{readableTime(parts[0]), std::string(parts[1]),
+                    HistoryEntry{sequence, readableTime(parts[0]), std::string(parts[1]),
                                  std::string(parts[2]), std::string(parts[3]), file}};
 }
 
@@ -138,10 +140,9 @@ bool storedBefore(const KeptName& a, const KeptName& b) {
 }
 
 // In the order they were stored, the last one last. A folder that cannot be
-// read to its end gives what could be read.
-std::vector<KeptName> keptImages(const std::filesystem::path& folder) {
+// read to its end gives what could be read, and `error` says why.
+std::vector<KeptName> keptImages(const std::filesystem::path& folder, std::error_code& error) {
     std::vector<KeptName> kept;
-    std::error_code error;
     for (std::filesystem::directory_iterator item(folder, error), end; !error && item != end;
          item.increment(error)) {
         std::error_code typeError;
@@ -154,6 +155,30 @@ std::vector<KeptName> keptImages(const std::filesystem::path& folder) {
     std::sort(kept.begin(), kept.end(), storedBefore);
     return kept;
 }
+
+std::vector<KeptName> keptImages(const std::filesystem::path& folder) {
+    std::error_code ignored;
+    return keptImages(folder, ignored);
+}
+
+// Keeps the first message a read raises, in place of its box.
+class FirstMessage final : public MessagePresenter {
+  public:
+    MessageAnswer present(const std::string& text, const std::string&, MessageButtons) override {
+        if (text_.empty()) {
+            text_ = text;
+        }
+        return MessageAnswer::Ok;
+    }
+    MessageAnswer presentWithDetail(const std::string& text, const std::string& caption,
+                                    MessageButtons buttons, const std::string& detail) override {
+        return present(detail.empty() ? text : text + ": " + detail, caption, buttons);
+    }
+    const std::string& text() const { return text_; }
+
+  private:
+    std::string text_;
+};
 
 // Missing folders are made for the user alone, as the base directory rules
 // ask: the images hold the owner's callsign and settings.
@@ -235,12 +260,31 @@ void keepInHistory(const HistoryImage& entry, HistoryWarnings& warnings,
 }
 
 std::vector<HistoryEntry> listHistory(const std::filesystem::path& folder) {
-    std::vector<HistoryEntry> entries;
-    const std::vector<KeptName> kept = keptImages(folder);
+    return readHistory(folder).entries;
+}
+
+HistoryListing readHistory(const std::filesystem::path& folder) {
+    HistoryListing listing;
+    std::error_code error;
+    const std::vector<KeptName> kept = keptImages(folder, error);
     for (auto name = kept.rbegin(); name != kept.rend(); ++name) {
-        entries.push_back(name->entry);
+        listing.entries.push_back(name->entry);
     }
-    return entries;
+    if (error && error != std::errc::no_such_file_or_directory) {
+        listing.problem = folder.string() + ": " + error.message();
+    }
+    return listing;
+}
+
+KeptImage readKeptImage(const std::filesystem::path& file) {
+    FirstMessage message;
+    const ScopedThreadMessagePresenter quiet(message);
+    TrackerConfig ignored;
+    ConfigImage image{};
+    if (readConfigFile(file.string(), ignored, &image)) {
+        return {std::nullopt, message.text()};
+    }
+    return {image, {}};
 }
 
 }  // namespace qz5
