@@ -9,7 +9,6 @@
 #include <string>
 
 #include "common/outside_text.h"
-#include "config/history.h"
 #include "config/record_fields.h"
 #include "support/recording_presenter.h"
 #include "tool_process.h"
@@ -248,19 +247,6 @@ TEST(FileCommands, HelpDescribesEveryCommandAndTheJsonForm) {
         }
         lines.push_back(line);
     }
-}
-
-TEST(FileCommands, HistoryShowsOddNamesEscaped) {
-    std::filesystem::remove_all(historyDir());
-    std::filesystem::create_directories(historyDir());
-    const std::string name = "000001_2026-01-01T000000.000Z_read_COM1_\x1b[31m\xff.zb3";
-    std::ofstream(historyDir() / name) << "kept";
-    std::ostringstream out;
-    EXPECT_EQ(runHistory(out), ExitStatus::Ok);
-    EXPECT_EQ(out.str(), "2026-01-01 00:00:00.000  read  COM1  \\x1b[31m\\xff  " +
-                             (historyDir() / "000001_2026-01-01T000000.000Z_read_COM1_").string() +
-                             "\\x1b[31m\\xff.zb3\n");
-    std::filesystem::remove_all(historyDir());
 }
 
 TEST(FileCommands, UnwritableOutputIsAFailure) {

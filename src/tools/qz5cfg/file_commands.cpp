@@ -2,9 +2,7 @@
 
 #include <ostream>
 
-#include "common/outside_text.h"
 #include "config/config_file.h"
-#include "config/history.h"
 #include "config/tracker_config.h"
 #include "tools/qz5cfg/field_setting.h"
 #include "tools/qz5cfg/record_source.h"
@@ -41,16 +39,6 @@ ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>&
         return status;
     }
     return writeConfigFile(outPath, config) ? ExitStatus::Failed : ExitStatus::Ok;
-}
-
-ExitStatus runHistory(std::ostream& out) {
-    for (const HistoryEntry& entry : listHistory()) {
-        // Anyone may have put a file of that shape into the folder.
-        out << printableText(entry.time) << "  " << printableText(entry.direction) << "  "
-            << printableText(entry.port) << "  " << printableText(entry.version) << "  "
-            << printableText(entry.file.string()) << '\n';
-    }
-    return finishOutput(out);
 }
 
 }  // namespace qz5

@@ -19,8 +19,4 @@ ExitStatus runShow(const std::string& path, const std::vector<std::string>& sett
 ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>& settings,
                     const std::string& outPath);
 
-// Lists the images kept in the history, the one stored last first: time
-// (UTC), direction, port, version and file, one line each.
-ExitStatus runHistory(std::ostream& out);
-
 }  // namespace qz5

@@ -19,6 +19,7 @@
 #include "tools/qz5cfg/exit_status.h"
 #include "tools/qz5cfg/file_commands.h"
 #include "tools/qz5cfg/help_text.h"
+#include "tools/qz5cfg/history_command.h"
 #include "tools/qz5cfg/platform_commands.h"
 #include "tools/qz5cfg/port_choice.h"
 #include "tools/qz5cfg/terminal_progress.h"
@@ -72,6 +73,7 @@ struct Options {
     bool noBackup = false;
     bool quiet = false;
     bool dryRun = false;
+    std::string sequence;  // history show N, read as decimal by the command
     std::vector<std::string> settings;  // --set FIELD=VALUE, in order
     CheckOptions check;
 };
@@ -163,10 +165,24 @@ void addKeepingCommands(CLI::App& app, Options& o, Chosen& chosen) {
             return static_cast<int>(runCheck(o.leftSide, o.check, readTrackerQuietly, std::cout));
         };
     });
-    addCommand(
-        app, "history",
-        "List the images kept from every read and write, the one stored last first.",
-        [] { return runHistory(std::cout); }, chosen);
+    auto* history = app.add_subcommand(
+        "history", "List the images kept from every read and write, the one stored last first.");
+    history->footer(kCommandFooter);
+    history->add_flag("--json", o.asJson,
+                      "print a JSON array: sequence, time, kind, port, version, callsigns, file");
+    auto* historyShow = history->add_subcommand(
+        "show", "Print the record of the kept image numbered N (its name's first part) as JSON.");
+    historyShow->footer(kCommandFooter);
+    historyShow->add_option("N", o.sequence, "the image's sequence number")->required();
+    history->callback([&o, &chosen, historyShow] {
+        if (historyShow->parsed()) {
+            chosen.run = [&o] { return static_cast<int>(runHistoryShow(o.sequence, std::cout)); };
+            return;
+        }
+        chosen.run = [&o] {
+            return static_cast<int>(o.asJson ? runHistoryJson(std::cout) : runHistory(std::cout));
+        };
+    });
 }
 
 void addDeviceCommands(CLI::App& app, Options& o, Chosen& chosen) {
