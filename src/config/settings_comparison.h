@@ -46,8 +46,7 @@ struct SettingDifference {
 // tracker would hold them (decoded from their images), so that values outside
 // the image (the shown tab, the calibration mark) never differ. Shared values
 // first, then Primary's and Secondary's, each in the record's order.
-std::vector<SettingDifference> compareSettings(const ConfigImage& before,
-                                               const ConfigImage& after);
+std::vector<SettingDifference> compareSettings(const ConfigImage& before, const ConfigImage& after);
 
 // How many of the two images' bytes differ; equal settings may still be held
 // in different bytes (rounded delays, the layout of the texts).

@@ -64,11 +64,12 @@ TEST(SettingsComparison, NamesEachSettingThatDiffersWithBothValues) {
 }
 
 TEST(SettingsComparison, OrderIsSharedThenPrimaryThenSecondary) {
-    const auto differences = compareSettings(imageOf([](TrackerConfig&) {}), imageOf([](TrackerConfig& c) {
-        c.transmitRate[1] = 600;
-        c.transmitRate[0] = 300;
-        c.calibration = 1;
-    }));
+    const auto differences =
+        compareSettings(imageOf([](TrackerConfig&) {}), imageOf([](TrackerConfig& c) {
+                            c.transmitRate[1] = 600;
+                            c.transmitRate[0] = 300;
+                            c.calibration = 1;
+                        }));
     std::vector<std::string> names;
     for (const SettingDifference& difference : differences) {
         names.push_back(nameOf(difference));

@@ -55,10 +55,14 @@ TEST_F(HistoryCommand, JsonListsEachImageWithItsNumberAndCallsigns) {
     EXPECT_EQ(list[0]["sequence"], 10);
     EXPECT_TRUE(list[0]["callsigns"].is_null());
     EXPECT_EQ(list[0]["problem"], "Invalid File Format");
-    EXPECT_EQ(list[1],
-              Json::parse(R"({"sequence": 9, "time": "2026-12-07T11:11:31.286Z", "kind": "backup",
+    EXPECT_EQ(
+        list[1],
+        Json::parse(
+            R"({"sequence": 9, "time": "2026-12-07T11:11:31.286Z", "kind": "backup",
                   "port": "COM1", "version": "OV-QZ5-1.4", "callsigns": ["K1ABC-9", "NOCALL"],
-                  "file": ")" + (historyDir() / "000009_2026-12-07T111131.286Z_backup_COM1_OV-QZ5-1.4.zb3").string() + R"("})"));
+                  "file": ")" +
+            (historyDir() / "000009_2026-12-07T111131.286Z_backup_COM1_OV-QZ5-1.4.zb3").string() +
+            R"("})"));
     EXPECT_EQ(list[2]["sequence"], 7);
 }
 

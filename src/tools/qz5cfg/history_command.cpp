@@ -93,21 +93,21 @@ ExitStatus runHistoryJson(std::ostream& out) {
 ExitStatus runHistoryShow(const std::string& number, std::ostream& out) {
     // Decimal, whatever the leading zeros: 000042 is image 42, never octal.
     std::uint64_t sequence = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), sequence);
+    const auto [end, error] =
+        std::from_chars(number.data(), number.data() + number.size(), sequence);
     if (number.empty() || error != std::errc() || end != number.data() + number.size()) {
         reportToolError("history show: N is the number that begins an image's name, not \"" +
                         printableText(number) + "\"");
         return ExitStatus::Usage;
     }
     const HistoryListing kept = listing();
-    const auto found = std::find_if(kept.entries.begin(), kept.entries.end(),
-                                    [&](const HistoryEntry& entry) {
-                                        return entry.sequence == sequence;
-                                    });
+    const auto found =
+        std::find_if(kept.entries.begin(), kept.entries.end(),
+                     [&](const HistoryEntry& entry) { return entry.sequence == sequence; });
     if (found == kept.entries.end()) {
         if (kept.problem.empty()) {
-            reportToolError("history show: no image numbered " + std::to_string(sequence) +
-                            " in " + printableText(historyDir().string()));
+            reportToolError("history show: no image numbered " + std::to_string(sequence) + " in " +
+                            printableText(historyDir().string()));
         }
         return ExitStatus::Failed;
     }

@@ -73,7 +73,7 @@ struct Options {
     bool noBackup = false;
     bool quiet = false;
     bool dryRun = false;
-    std::string sequence;  // history show N, read as decimal by the command
+    std::string sequence;               // history show N, read as decimal by the command
     std::vector<std::string> settings;  // --set FIELD=VALUE, in order
     CheckOptions check;
 };
