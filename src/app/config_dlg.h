@@ -87,6 +87,9 @@ class CConfigDlg : public QDialog {
     void OnLoadFile();
     void OnSaveFile();
     void OnAbout();
+    // The kept images beside the form, and the tracker's settings beside it.
+    void OnHistory();
+    void OnCompareWithTracker();
 
     // The whole record to and from a configuration file; outcomes are shown
     // in message boxes.
@@ -158,6 +161,8 @@ class CConfigDlg : public QDialog {
     void showField(const Finding& finding);
     // After a read or a write: the form shows the image the tracker holds.
     void showTrackerImage(const ConfigImage& image);
+    // The form as a Write would send it, its untouched delays at their counts.
+    ConfigImage formImage() const;
 
     QIcon windowIcon;
     TrackerConfig config;

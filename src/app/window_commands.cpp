@@ -17,14 +17,6 @@
 
 namespace qz5 {
 
-namespace {
-
-FileDialogRequest fileRequest(const char* title, const char* initialName) {
-    return {title, "zb3", initialName, "Zelbin3 Config files *.zb3", "*.zb3", {}};
-}
-
-}  // namespace
-
 void CConfigDlg::takeSelectedPort() {
     const int selected = controls.comboSelection(ids::kComPort);
     if (selected < 0) {
@@ -153,7 +145,7 @@ void CConfigDlg::OnProfileTabChange() {
 
 void CConfigDlg::OnLoadFile() {
     // The form is not stored first: a successful load replaces unsaved edits.
-    FileDialogRequest request = fileRequest("Load Config File", "");
+    FileDialogRequest request = configFileRequest("Load Config File", "");
     // Kept tracker images, so a backup can be loaded and written back.
     const std::filesystem::path history = historyDir();
     if (std::error_code unreadable; std::filesystem::is_directory(history, unreadable)) {
@@ -165,7 +157,7 @@ void CConfigDlg::OnLoadFile() {
 }
 
 void CConfigDlg::OnSaveFile() {
-    if (auto path = filePrompt_->savePath(fileRequest("Save Config File", "config1.zb3"))) {
+    if (auto path = filePrompt_->savePath(configFileRequest("Save Config File", "config1.zb3"))) {
         saveConfigFile(*path);
     }
 }
