@@ -17,6 +17,8 @@ namespace {
 
 constexpr const char* kCloseItemText = "&Close";
 constexpr const char* kAllSettingsItemText = "All &settings";
+constexpr const char* kHistoryItemText = "&History...";
+constexpr const char* kCompareItemText = "Co&mpare with Tracker...";
 
 bool isMenuKey(const QKeyEvent& key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
@@ -118,6 +120,10 @@ void WindowMenu::addItems(QMenu& menu) {
         window_.setView(chosen);
         rememberView(chosen);
     });
+    connect(menu.addAction(QString::fromLatin1(kHistoryItemText)), &QAction::triggered, &window_,
+            [this] { window_.OnHistory(); });
+    connect(menu.addAction(QString::fromLatin1(kCompareItemText)), &QAction::triggered, &window_,
+            [this] { window_.OnCompareWithTracker(); });
     menu.addSeparator();
     connect(menu.addAction(QString::fromLatin1(CConfigDlg::kAboutItemText)), &QAction::triggered,
             &window_, [this] { window_.OnSystemCommand(CConfigDlg::kAboutCommand); });
