@@ -165,7 +165,8 @@ TEST_F(StartupTest, ContextMenuOffersTheAboutItemAfterASeparator) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
                             window->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(window.get(), &event);
-    EXPECT_EQ(seen, (QStringList{"&Close", "All &settings", "-", "&About Zelbin3Config..."}));
+    EXPECT_EQ(seen, (QStringList{"&Close", "All &settings", "&History...",
+                                 "Co&mpare with Tracker...", "-", "&About Zelbin3Config..."}));
     EXPECT_TRUE(aboutShown);
     EXPECT_TRUE(window->isVisible());
 }
