@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up on a fresh machine: `make demo` to try the program, `make test` to run every test.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
@@ -34,7 +35,8 @@ build: configure
 test: build
 	$(call ctest-twice,QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS))
 
-# The same tests as an ordinary user (nobody, when run as root).
+# The same tests as an ordinary user (nobody, when run as root), in the same
+# build: as root, put it where nobody can read it (BUILD=/tmp/qz5-build).
 test-unprivileged: build
 	$(call ctest-twice,scripts/run-tests-unprivileged $(BUILD) -j $(JOBS))
 

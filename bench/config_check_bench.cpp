@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration check: one whole check of a record, with and without the
 // callsign-prefix list, and reading the list. Target: a check well under a
 // millisecond, so the window can run it as the user types; the list is read

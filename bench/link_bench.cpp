@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the tracker exchanges of SerialLink over the real serial back end
 // against the simulated tracker, and compares each with the least time the
 // protocol allows for it. Prints a Markdown table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the configuration window: the time from process start to the
 // window shown on the offscreen platform, with all twenty COM names present
 // and opening, and that process's peak memory. Targets: under 300 ms and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's responsiveness during Write Configuration against the simulated
 // tracker on a pseudo-terminal: the longest gap between two turns of the GUI
 // event loop from the click to the end of the command, over several writes.

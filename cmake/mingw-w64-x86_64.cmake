@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross build for 64-bit Windows with Debian's mingw-w64 (posix thread model,
 # for std::thread and std::mutex). Programs link statically, so that they run
 # from a folder with nothing else in it: with this thread model

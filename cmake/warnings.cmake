@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The warnings of every target of ours (qz5_warnings), also of the build
 # machine's tools in a cross build. Errors are off by default so that a
 # packager's newer compiler never stops the build on a new warning; our own

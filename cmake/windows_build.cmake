@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows build: the command-line tool, the window and the tests of both.
 # A cross build finds Qt 6 for Windows through the kit's own toolchain file
 # (scripts/build-qt-windows makes the kit; the Makefile passes it). The

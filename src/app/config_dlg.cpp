@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/config_dlg.h"
 
 #include <QAbstractButton>
@@ -31,27 +32,33 @@ CConfigDlg::CConfigDlg(QWidget* parent)
     : CConfigDlg(systemSerialPortApi(), SystemRoots{}, parent) {}
 
 CConfigDlg::CConfigDlg(SerialPortApi& api, const PortTable& ports, QWidget* parent)
-    : QDialog(parent), windowIcon(applicationIcon()), link(api, ports), ports_(&ports) {
+    : QDialog(parent),
+      windowIcon_(applicationIcon()),
+      link(api, ports),
+      portList_(controls_, link, ports) {
     initWindow();
 }
 
 CConfigDlg::CConfigDlg(SerialPortApi& api, const SystemRoots& roots, QWidget* parent)
-    : QDialog(parent), windowIcon(applicationIcon()), link(api, noPorts()), ports_(&noPorts()) {
-    watchPorts(roots);
+    : QDialog(parent),
+      windowIcon_(applicationIcon()),
+      link(api, noPorts()),
+      portList_(controls_, link, noPorts()) {
+    portList_.watch(roots, runner_, *this);
     initWindow();
 }
 
 void CConfigDlg::initWindow() {
     extendSystemMenu(*this, kAboutItemText, kAboutCommand);
-    setWindowIcon(windowIcon);
-    const std::vector<std::string> refused = fillPortList(PortScan::OpenEach);
-    if (portWatcher_) {
+    setWindowIcon(windowIcon_);
+    const std::vector<std::string> refused = portList_.fill(PortList::Scan::OpenEach);
+    if (portList_.watching()) {
         // Once the window is up, so the box has something to stand in front of.
-        QTimer::singleShot(0, this, [this, refused] { explainUnusablePorts(refused); });
+        QTimer::singleShot(0, this, [this, refused] { portList_.explainUnusable(refused); });
     }
-    controls.insertTab(ids::kProfileTabs, 0, "Primary");
-    controls.insertTab(ids::kProfileTabs, 1, "Secondary");
-    config.activeProfile = controls.currentTab(ids::kProfileTabs) & 1;
+    controls_.insertTab(ids::kProfileTabs, 0, "Primary");
+    controls_.insertTab(ids::kProfileTabs, 1, "Secondary");
+    config.activeProfile = controls_.currentTab(ids::kProfileTabs) & 1;
     loadForm();
     updateToneLabels();
     markUnedited();
@@ -60,14 +67,14 @@ void CConfigDlg::initWindow() {
     connectHandlers();
     new WindowMenu(*this);
     watchEdits();
-    if (QWidget* callsign = controls.control(ids::kCallsign)) {
+    if (QWidget* callsign = controls_.control(ids::kCallsign)) {
         callsign->setFocus();
     }
 }
 
 void CConfigDlg::connectHandlers() {
     const auto onClicked = [this](int id, void (CConfigDlg::*handler)()) {
-        if (auto* button = qobject_cast<QAbstractButton*>(controls.control(id))) {
+        if (auto* button = qobject_cast<QAbstractButton*>(controls_.control(id))) {
             connect(button, &QAbstractButton::clicked, this,
                     [this, handler] { (this->*handler)(); });
         }
@@ -90,7 +97,7 @@ void CConfigDlg::connectHandlers() {
     onClicked(ids::kSave, &CConfigDlg::OnSaveFile);
     onClicked(ids::kAbout, &CConfigDlg::OnAbout);
     onClicked(ids::kExit, &QDialog::accept);
-    if (auto* tabs = qobject_cast<QTabBar*>(controls.control(ids::kProfileTabs))) {
+    if (auto* tabs = qobject_cast<QTabBar*>(controls_.control(ids::kProfileTabs))) {
         connect(tabs, &QTabBar::currentChanged, this, [this] { OnProfileTabChange(); });
     }
 }

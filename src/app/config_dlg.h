@@ -1,13 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>
 #include <QIcon>
 #include <QTimer>
-#include <chrono>
 #include <cstdint>
-#include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,14 +17,14 @@
 #include "app/file_prompt.h"
 #include "app/findings_strip.h"
 #include "app/image_keeper.h"
+#include "app/port_list.h"
 #include "app/qt_file_prompt.h"
+#include "app/tone_keeper.h"
 #include "app/view_switcher.h"
 #include "config/check/finding.h"
 #include "config/tracker_config.h"
-#include "link/port_rescan.h"
 #include "link/serial_link.h"
 #include "link/system_roots.h"
-#include "link/tone_device.h"
 #include "workflow/tracker_workflow.h"
 
 class QKeyEvent;
@@ -34,7 +32,6 @@ class QKeyEvent;
 namespace qz5 {
 
 class PortTable;
-class PortWatcher;
 class SerialPortApi;
 
 struct WindowInspector;
@@ -134,15 +131,6 @@ class CConfigDlg : public QDialog {
     void leave(int result);
 
     void initWindow();
-    // Lists the ports that open; returns the devices that did not. At start
-    // every port is opened; a rescan opens only devices that are new, changed
-    // or refused before.
-    enum class PortScan { OpenEach, OpenChanged };
-    std::vector<std::string> fillPortList(PortScan scan);
-    void watchPorts(const SystemRoots& roots);
-    void onPortsChanged(const PortTable& before);
-    // When no port can be used, one box says why, once per device per run.
-    void explainUnusablePorts(const std::vector<std::string>& refused);
     void connectHandlers();
     void takeSelectedPort();
     void sendToneCommand(std::uint8_t code);
@@ -164,38 +152,24 @@ class CConfigDlg : public QDialog {
     // The form as a Write would send it, its untouched delays at their counts.
     ConfigImage formImage() const;
 
-    QIcon windowIcon;
+    QIcon windowIcon_;
     TrackerConfig config;
     SerialLink link;
-    ControlAccess controls;
+    ControlAccess controls_;
     DeviceCommandRunner runner_{*this, link};
     TrackerWorkflow tracker_{link, runner_};
 
-    const PortTable* ports_;
-    PortWatcher* portWatcher_ = nullptr;
-    // New devices refused so far, with when they appeared: looked at again
-    // before they count as unusable.
-    std::map<std::string, std::chrono::steady_clock::time_point> settling_;
-    std::set<std::string> explained_;            // devices and adapters already explained
-    std::vector<DeviceIdentity> listedDevices_;  // as they were when listed
-    void stopTonesOnLeaving();
+    PortList portList_;
+    ToneKeeper tones_{link, portList_};
 
-    // Where the last tone command that no Stop Sending followed went.
-    struct KeyedTone {
-        ToneDevice device;
-        std::int32_t baudRate = 0;
-    };
-    SystemRoots deviceRoots() const;
-
-    ViewSwitcher views_{*this, controls};
-    std::optional<KeyedTone> keyedTone_;
+    ViewSwitcher views_{*this, controls_};
     QtFilePrompt qtFilePrompt_;
     FilePrompt* filePrompt_ = &qtFilePrompt_;
     ImageKeeper images_;
     EditSnapshot edits_{[this] { return storedForm(); }};
     FindingsStrip* findings_ = new FindingsStrip(this);
     std::vector<Finding> findingList_;
-    FieldMarks marks_{controls};
+    FieldMarks marks_{controls_};
     QTimer checkPause_;
     bool commandRunning_ = false;
     std::optional<int> heldLeave_;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check of the form as the user edits it: the strip above the buttons and
 // the marks in the All settings view. Both are shown from a copy of the record
 // built from the form, so checking changes nothing the window keeps.
@@ -29,7 +30,7 @@ void CConfigDlg::watchEdits() {
     // Only the user's own changes: filling the form is no edit.
     const auto edited = [this] { checkPause_.start(); };
     forEachFieldControl([&](const auto& entry) {
-        QWidget* control = controls.control(entry.id);
+        QWidget* control = controls_.control(entry.id);
         if (auto* list = qobject_cast<QComboBox*>(control)) {
             connect(list, &QComboBox::activated, this, edited);
         }
@@ -70,11 +71,11 @@ void CConfigDlg::setView(WindowView view) {
 
 void CConfigDlg::showField(const Finding& finding) {
     // The field shows one profile at a time: the finding's own first.
-    auto* tabs = qobject_cast<QTabBar*>(controls.control(ids::kProfileTabs));
+    auto* tabs = qobject_cast<QTabBar*>(controls_.control(ids::kProfileTabs));
     if (finding.profile && *finding.profile != config.activeProfile && tabs != nullptr) {
         tabs->setCurrentIndex(*finding.profile);
     }
-    if (QWidget* control = controls.control(fieldControlId(finding.field));
+    if (QWidget* control = controls_.control(fieldControlId(finding.field));
         control && control->isVisible()) {
         control->setFocus(Qt::OtherFocusReason);
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copies between the window's controls and the shown profile of the record:
 // numbers and checkboxes as the table of field controls pairs them, and below,
 // written out, what needs more than a copy.
@@ -38,12 +39,12 @@ char firstCharacter(const std::string& text) {
 }  // namespace
 
 void CConfigDlg::selectComboPrefix(int id, std::string_view text) {
-    controls.setControlText(id, text);
-    const int count = controls.comboCount(id);
+    controls_.setControlText(id, text);
+    const int count = controls_.comboCount(id);
     // Every item is examined, so the last match wins.
     for (int index = 0; index < count; ++index) {
-        if (controls.comboItemText(id, index).starts_with(text)) {
-            controls.setComboSelection(id, index);
+        if (controls_.comboItemText(id, index).starts_with(text)) {
+            controls_.setComboSelection(id, index);
         }
     }
 }
@@ -54,57 +55,57 @@ void CConfigDlg::storeForm() {
 
 void CConfigDlg::storeFormInto(TrackerConfig& target) const {
     const int p = target.activeProfile;
-    target.setCallsign(controls.getControlText(ids::kCallsign));
-    target.setFrequency(parseLeadingFloat(controls.getControlText(ids::kFrequency)));
-    target.setDigiPath(controls.getControlText(ids::kDigiPath));
-    target.setStatusText(controls.getControlText(ids::kStatusText));
-    const std::int32_t calibration = controls.getControlInt(ids::kCalibration);
+    target.setCallsign(controls_.getControlText(ids::kCallsign));
+    target.setFrequency(parseLeadingFloat(controls_.getControlText(ids::kFrequency)));
+    target.setDigiPath(controls_.getControlText(ids::kDigiPath));
+    target.setStatusText(controls_.getControlText(ids::kStatusText));
+    const std::int32_t calibration = controls_.getControlInt(ids::kCalibration);
     if (calibration != target.calibration) {
         target.calibrationChanged = true;
     }
     target.calibration = calibration;
-    const int status = controls.comboSelection(ids::kMicEStatus);
+    const int status = controls_.comboSelection(ids::kMicEStatus);
     target.micEStatus[p] = status >= 0 && status < kMicEStatusCount ? status : 0;
-    target.micEPath[p] = controls.comboSelection(ids::kMicEPath);
-    target.symbolCode[p] = firstCharacter(controls.getControlText(ids::kSymbol));
-    target.symbolTable[p] = firstCharacter(controls.getControlText(ids::kSymbolTable));
-    target.transmitRate[p] = std::max(controls.getControlInt(ids::kTransmitRate), kMinimumRate);
-    target.altRateSeconds[p] = std::max(controls.getControlInt(ids::kAltRate), kMinimumRate);
-    const bool hms = controls.getControlCheck(ids::kTimestampHms);
-    target.timestamp[p] = controls.getControlCheck(ids::kTimestampDhm) || hms;
+    target.micEPath[p] = controls_.comboSelection(ids::kMicEPath);
+    target.symbolCode[p] = firstCharacter(controls_.getControlText(ids::kSymbol));
+    target.symbolTable[p] = firstCharacter(controls_.getControlText(ids::kSymbolTable));
+    target.transmitRate[p] = std::max(controls_.getControlInt(ids::kTransmitRate), kMinimumRate);
+    target.altRateSeconds[p] = std::max(controls_.getControlInt(ids::kAltRate), kMinimumRate);
+    const bool hms = controls_.getControlCheck(ids::kTimestampHms);
+    target.timestamp[p] = controls_.getControlCheck(ids::kTimestampDhm) || hms;
     target.timestampHms[p] = hms;
     forEachPlainField([&](auto member, int id) {
         auto& value = (target.*member)[p];
         if constexpr (std::is_same_v<std::decay_t<decltype(value)>, bool>) {
-            value = controls.getControlCheck(id);
+            value = controls_.getControlCheck(id);
         } else {
-            value = controls.getControlInt(id);
+            value = controls_.getControlInt(id);
         }
     });
 }
 
 void CConfigDlg::loadForm() {
     const int p = config.activeProfile;
-    controls.setControlText(ids::kCallsign, config.callsign[p].data());
+    controls_.setControlText(ids::kCallsign, config.callsign[p].data());
     selectComboPrefix(ids::kFrequency, formatFrequency(config.frequencyMHz[p]));
-    controls.setControlText(ids::kDigiPath, config.digiPath[p].data());
-    controls.setControlText(ids::kStatusText, config.statusText[p].data());
-    controls.setControlInt(ids::kCalibration, config.calibration);
-    controls.setComboSelection(ids::kMicEStatus, config.micEStatus[p]);
-    controls.setComboSelection(ids::kMicEPath, config.micEPath[p]);
+    controls_.setControlText(ids::kDigiPath, config.digiPath[p].data());
+    controls_.setControlText(ids::kStatusText, config.statusText[p].data());
+    controls_.setControlInt(ids::kCalibration, config.calibration);
+    controls_.setComboSelection(ids::kMicEStatus, config.micEStatus[p]);
+    controls_.setComboSelection(ids::kMicEPath, config.micEPath[p]);
     selectComboPrefix(ids::kSymbol, characterText(config.symbolCode[p]));
-    controls.setControlText(ids::kSymbolTable, characterText(config.symbolTable[p]));
-    controls.setControlInt(ids::kTransmitRate, config.transmitRate[p]);
-    controls.setControlInt(ids::kAltRate, config.altRateSeconds[p]);
+    controls_.setControlText(ids::kSymbolTable, characterText(config.symbolTable[p]));
+    controls_.setControlInt(ids::kTransmitRate, config.transmitRate[p]);
+    controls_.setControlInt(ids::kAltRate, config.altRateSeconds[p]);
     const bool timestamp = config.timestamp[p];
-    controls.setControlCheck(ids::kTimestampDhm, timestamp && !config.timestampHms[p] ? 1 : 0);
-    controls.setControlCheck(ids::kTimestampHms, timestamp && config.timestampHms[p] ? 1 : 0);
+    controls_.setControlCheck(ids::kTimestampDhm, timestamp && !config.timestampHms[p] ? 1 : 0);
+    controls_.setControlCheck(ids::kTimestampHms, timestamp && config.timestampHms[p] ? 1 : 0);
     forEachPlainField([&](auto member, int id) {
         const auto value = (config.*member)[p];
         if constexpr (std::is_same_v<decltype(value), const bool>) {
-            controls.setControlCheck(id, value ? 1 : 0);
+            controls_.setControlCheck(id, value ? 1 : 0);
         } else {
-            controls.setControlInt(id, value);
+            controls_.setControlInt(id, value);
         }
     });
     updateEnables();

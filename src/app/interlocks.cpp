@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps options that belong together consistent while the user edits. Works on
 // the controls' states; the record sees them at the next storeForm.
 #include <array>
@@ -28,8 +29,8 @@ constexpr std::array kSmartBeaconingEdits = {ids::kSbLowSpeed, ids::kSbSlowRate,
 void CConfigDlg::updateEnables() {
     // The governing box is read only when the governed control exists.
     const auto enableWhen = [this](int governed, int governing, bool whenChecked) {
-        if (controls.hasControl(governed)) {
-            controls.enableControl(governed, controls.getControlCheck(governing) == whenChecked);
+        if (controls_.hasControl(governed)) {
+            controls_.enableControl(governed, controls_.getControlCheck(governing) == whenChecked);
         }
     };
     for (int id : kSmartBeaconingEdits) {
@@ -42,42 +43,42 @@ void CConfigDlg::updateEnables() {
     enableWhen(ids::kMicEPath, ids::kMicEEnable, true);
     enableWhen(ids::kAuxValue, ids::kAuxEnable, true);
     for (int id : kAlwaysDisabled) {
-        controls.enableControl(id, false);
+        controls_.enableControl(id, false);
     }
 }
 
 void CConfigDlg::updateToneLabels() {
     // The stored profile decides, not an unsaved click on the checkbox.
     const bool packet300 = config.packet300Baud[config.activeProfile];
-    controls.setControlText(ids::kSendLowTone, packet300 ? "Send 1600 Hz" : "Send 1200 Hz");
-    controls.setControlText(ids::kSendHighTone, packet300 ? "Send 1800 Hz" : "Send 2200 Hz");
+    controls_.setControlText(ids::kSendLowTone, packet300 ? "Send 1600 Hz" : "Send 1200 Hz");
+    controls_.setControlText(ids::kSendHighTone, packet300 ? "Send 1800 Hz" : "Send 2200 Hz");
 }
 
 void CConfigDlg::updateDeviceEnables() {
     for (int id : kDeviceOptions) {
-        controls.enableControl(id, true);
+        controls_.enableControl(id, true);
     }
 }
 
 void CConfigDlg::OnSmartBeaconing() {
-    const bool on = controls.getControlCheck(ids::kSmartBeaconing);
+    const bool on = controls_.getControlCheck(ids::kSmartBeaconing);
     if (on) {
-        controls.setControlCheck(ids::kSlotEnable, 0);
+        controls_.setControlCheck(ids::kSlotEnable, 0);
     }
-    controls.setControlCheck(ids::kAuxEnable, on ? 0 : 1);
+    controls_.setControlCheck(ids::kAuxEnable, on ? 0 : 1);
     updateEnables();
 }
 
 void CConfigDlg::OnSlotEnable() {
-    if (controls.getControlCheck(ids::kSlotEnable)) {
-        controls.setControlCheck(ids::kSmartBeaconing, 0);
+    if (controls_.getControlCheck(ids::kSlotEnable)) {
+        controls_.setControlCheck(ids::kSmartBeaconing, 0);
     }
     updateEnables();
 }
 
 void CConfigDlg::OnMicEEnable() {
-    if (controls.getControlCheck(ids::kMicEEnable)) {
-        controls.setControlCheck(ids::kSendNmea, 0);
+    if (controls_.getControlCheck(ids::kMicEEnable)) {
+        controls_.setControlCheck(ids::kSendNmea, 0);
     }
     updateEnables();
 }
@@ -87,21 +88,21 @@ void CConfigDlg::OnAuxEnable() {
 }
 
 void CConfigDlg::OnTimestampDhm() {
-    if (controls.getControlCheck(ids::kTimestampDhm)) {
-        controls.setControlCheck(ids::kTimestampHms, 0);
+    if (controls_.getControlCheck(ids::kTimestampDhm)) {
+        controls_.setControlCheck(ids::kTimestampHms, 0);
     }
 }
 
 void CConfigDlg::OnTimestampHms() {
-    if (controls.getControlCheck(ids::kTimestampHms)) {
-        controls.setControlCheck(ids::kTimestampDhm, 0);
+    if (controls_.getControlCheck(ids::kTimestampHms)) {
+        controls_.setControlCheck(ids::kTimestampDhm, 0);
     }
 }
 
 void CConfigDlg::OnSendNmea() {
-    if (controls.getControlCheck(ids::kSendNmea)) {
-        controls.setControlCheck(ids::kMicEEnable, 0);
-        controls.setControlCheck(ids::kSendAltitude, 0);
+    if (controls_.getControlCheck(ids::kSendNmea)) {
+        controls_.setControlCheck(ids::kMicEEnable, 0);
+        controls_.setControlCheck(ids::kSendAltitude, 0);
     }
     updateEnables();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's way to what is kept: the history of images, and the tracker's
 // settings set beside the form.
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Leaving the window: edits that were neither written nor saved are not
 // dropped without asking.
 #include "app/config_dlg.h"
@@ -32,7 +33,7 @@ void CConfigDlg::leave(int result) {
     if (!confirmLeave()) {
         return;
     }
-    stopTonesOnLeaving();
+    tones_.stopTonesOnLeaving();
     QDialog::done(result);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qz5-config: the configuration window on the machine's serial devices, or
 // with --demo on a simulated tracker.
 #include <memory>

@@ -1,5 +1,6 @@
-// The window's COM port list: filled at start, following devices while the
-// window runs, and explaining ports that exist but cannot be opened.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/port_list.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -7,12 +8,14 @@
 #include <map>
 #include <set>
 
-#include "app/config_dlg.h"
+#include "app/controls/control_access.h"
 #include "app/controls/control_ids.h"
 #include "app/port_watcher.h"
 #include "common/message_box.h"
 #include "link/port_catalogue.h"
 #include "link/port_rescan.h"
+#include "link/port_table.h"
+#include "link/serial_link.h"
 
 namespace qz5 {
 
@@ -26,14 +29,22 @@ constexpr auto kSettle = std::chrono::seconds(2);
 
 }  // namespace
 
-void CConfigDlg::watchPorts(const SystemRoots& roots) {
-    portWatcher_ = new PortWatcher(
-        roots, runner_, [this](const PortTable& before) { onPortsChanged(before); }, this);
-    ports_ = &portWatcher_->table();
-    link.setPortTable(*ports_);
+PortList::PortList(ControlAccess& controls, SerialLink& link, const PortTable& ports)
+    : controls_(controls), link_(link), ports_(&ports) {}
+
+void PortList::watch(const SystemRoots& roots, const DeviceCommandRunner& commands,
+                     QObject& parent) {
+    watcher_ = new PortWatcher(
+        roots, commands, [this](const PortTable& before) { onChanged(before); }, &parent);
+    ports_ = &watcher_->table();
+    link_.setPortTable(*ports_);
 }
 
-std::vector<std::string> CConfigDlg::fillPortList(PortScan scan) {
+SystemRoots PortList::roots() const {
+    return watcher_ ? watcher_->roots() : SystemRoots{};
+}
+
+std::vector<std::string> PortList::fill(Scan scan) {
     // Identities are taken before the opens, so a change made meanwhile shows
     // at the next rescan.
     std::vector<DeviceIdentity> present;
@@ -42,10 +53,10 @@ std::vector<std::string> CConfigDlg::fillPortList(PortScan scan) {
             present.push_back(std::move(*identity));
         }
     }
-    const std::set<std::string> unchanged = scan == PortScan::OpenChanged
+    const std::set<std::string> unchanged = scan == Scan::OpenChanged
                                                 ? devicesListedAsBefore(listedDevices_, present)
                                                 : std::set<std::string>();
-    controls.resetComboContent(ids::kComPort);
+    controls_.resetComboContent(ids::kComPort);
     std::set<std::string> listed;
     std::vector<std::string> refused;
     for (int number = kFirstPort; number <= kLastPort; ++number) {
@@ -55,8 +66,8 @@ std::vector<std::string> CConfigDlg::fillPortList(PortScan scan) {
         if (!path) {
             continue;  // no device has that name
         }
-        if (unchanged.contains(*path) || link.portExists(name)) {
-            controls.addComboString(ids::kComPort, name);
+        if (unchanged.contains(*path) || link_.portExists(name)) {
+            controls_.addComboString(ids::kComPort, name);
             listed.insert(*path);
         } else {
             refused.push_back(*path);
@@ -65,35 +76,35 @@ std::vector<std::string> CConfigDlg::fillPortList(PortScan scan) {
     listedDevices_.clear();
     std::copy_if(present.begin(), present.end(), std::back_inserter(listedDevices_),
                  [&](const DeviceIdentity& device) { return listed.contains(device.path); });
-    if (controls.comboCount(ids::kComPort) == 0) {
-        controls.addComboString(ids::kComPort, kNoPortsItem);
+    if (controls_.comboCount(ids::kComPort) == 0) {
+        controls_.addComboString(ids::kComPort, kNoPortsItem);
     }
-    controls.setComboSelection(ids::kComPort, 0);
+    controls_.setComboSelection(ids::kComPort, 0);
     // COM names mean nothing on this platform by themselves: show the device.
-    for (int index = 0; index < controls.comboCount(ids::kComPort); ++index) {
-        if (auto path = ports_->devicePath(controls.comboItemText(ids::kComPort, index))) {
+    for (int index = 0; index < controls_.comboCount(ids::kComPort); ++index) {
+        if (auto path = ports_->devicePath(controls_.comboItemText(ids::kComPort, index))) {
             std::string tip = *path;
-            if (portWatcher_) {
+            if (watcher_) {
                 tip += '\n';
-                tip += describePort(*path, portWatcher_->roots()).description();
+                tip += describePort(*path, watcher_->roots()).description();
             }
-            controls.setComboItemToolTip(ids::kComPort, index, tip);
+            controls_.setComboItemToolTip(ids::kComPort, index, tip);
         }
     }
     return refused;
 }
 
-void CConfigDlg::onPortsChanged(const PortTable& before) {
-    const int selected = controls.comboSelection(ids::kComPort);
+void PortList::onChanged(const PortTable& before) {
+    const int selected = controls_.comboSelection(ids::kComPort);
     const auto selectedDevice =
         selected < 0 ? std::nullopt
-                     : before.devicePath(controls.comboItemText(ids::kComPort, selected));
-    const std::vector<std::string> refused = fillPortList(PortScan::OpenChanged);
+                     : before.devicePath(controls_.comboItemText(ids::kComPort, selected));
+    const std::vector<std::string> refused = fill(Scan::OpenChanged);
     // The selection stays on its device while that device is present.
     if (const auto name = selectedDevice ? ports_->nameOf(*selectedDevice) : std::nullopt) {
-        for (int index = 0; index < controls.comboCount(ids::kComPort); ++index) {
-            if (controls.comboItemText(ids::kComPort, index) == *name) {
-                controls.setComboSelection(ids::kComPort, index);
+        for (int index = 0; index < controls_.comboCount(ids::kComPort); ++index) {
+            if (controls_.comboItemText(ids::kComPort, index) == *name) {
+                controls_.setComboSelection(ids::kComPort, index);
             }
         }
     }
@@ -113,14 +124,14 @@ void CConfigDlg::onPortsChanged(const PortTable& before) {
     settling_ = std::move(stillSettling);
     for (const auto& [path, since] : settling_) {
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(kSettle - (now - since));
-        portWatcher_->lookAgainIn(static_cast<int>(left.count()));
+        watcher_->lookAgainIn(static_cast<int>(left.count()));
     }
-    explainUnusablePorts(refused);
+    explainUnusable(refused);
 }
 
-void CConfigDlg::explainUnusablePorts(const std::vector<std::string>& refused) {
+void PortList::explainUnusable(const std::vector<std::string>& refused) {
     // Only when nothing can be used: a user with one working port needs no lecture.
-    if (ports_->entries().size() > refused.size() || !portWatcher_) {
+    if (ports_->entries().size() > refused.size() || !watcher_) {
         return;
     }
     std::string text;
@@ -130,10 +141,10 @@ void CConfigDlg::explainUnusablePorts(const std::vector<std::string>& refused) {
         }
         const std::string name = ports_->nameOf(path).value_or(path);
         text += "\n\n" + name + " (" + path + ", " +
-                describePort(path, portWatcher_->roots()).description() + "):\n" +
-                link.portFailureReason(name);
+                describePort(path, watcher_->roots()).description() + "):\n" +
+                link_.portFailureReason(name);
     }
-    for (const std::string& adapter : adaptersWithoutPort(portWatcher_->roots())) {
+    for (const std::string& adapter : adaptersWithoutPort(watcher_->roots())) {
         if (explained_.insert(adapter).second) {
             text += "\n\n" + adapter;
         }

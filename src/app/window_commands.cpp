@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's commands: they order the form exchange, the device link, the
 // codec and the file functions, and report the outcome. The operations they
 // call show their own failures.
@@ -7,7 +8,6 @@
 #include "app/config_dlg.h"
 #include "app/controls/about_dialog.h"
 #include "app/controls/control_ids.h"
-#include "app/port_watcher.h"
 #include "common/message_box.h"
 #include "config/config_file.h"
 #include "config/config_image.h"
@@ -18,11 +18,11 @@
 namespace qz5 {
 
 void CConfigDlg::takeSelectedPort() {
-    const int selected = controls.comboSelection(ids::kComPort);
+    const int selected = controls_.comboSelection(ids::kComPort);
     if (selected < 0) {
         return;  // the link keeps the name it had
     }
-    link.setPortName(controls.comboItemText(ids::kComPort, selected));
+    link.setPortName(controls_.comboItemText(ids::kComPort, selected));
 }
 
 void CConfigDlg::OnReadVersion() {
@@ -86,38 +86,7 @@ void CConfigDlg::sendToneCommand(std::uint8_t code) {
         !link.toneSent()) {
         return;
     }
-    const auto path = ports_->devicePath(link.portName());
-    const auto device = path ? ToneDevice::at(*path, deviceRoots()) : std::nullopt;
-    if (code == kToneStop || !device) {
-        keyedTone_.reset();
-    } else {
-        keyedTone_ = KeyedTone{*device, link.baudRate()};
-    }
-}
-
-SystemRoots CConfigDlg::deviceRoots() const {
-    return portWatcher_ ? portWatcher_->roots() : SystemRoots{};
-}
-
-void CConfigDlg::stopTonesOnLeaving() {
-    if (!keyedTone_) {
-        return;
-    }
-    // The tone went out to that device at that rate; a failed probe, another
-    // selection or another device under its COM name since then must not send
-    // the stop elsewhere. A device that is gone cannot be stopped.
-    const auto name = keyedTone_->device.nameIn(*ports_, deviceRoots());
-    const std::int32_t rate = keyedTone_->baudRate;
-    keyedTone_.reset();
-    if (!name) {
-        return;
-    }
-    link.setPortName(*name);
-    link.setBaudRate(rate);
-    // The user is leaving, so no box.
-    SilentPresenter silent;
-    const ScopedMessagePresenter quiet(silent);
-    static_cast<void>(link.sendTone(kToneStop));
+    tones_.sent(code);
 }
 
 void CConfigDlg::OnSendLowTone() {
@@ -136,7 +105,7 @@ void CConfigDlg::OnStopTones() {
 void CConfigDlg::OnProfileTabChange() {
     edits_.leaving(config.activeProfile);
     storeForm();
-    config.activeProfile = controls.currentTab(ids::kProfileTabs) & 1;
+    config.activeProfile = controls_.currentTab(ids::kProfileTabs) & 1;
     loadForm();
     edits_.shown(config.activeProfile);
     updateToneLabels();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qz5-window-shot [--all-settings | --writing | --high-contrast | --history]
 // OUTPUT.png:
 // draws the demo window as it opens, in the Basic or the All settings view,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/regular_file_posix.h"
 
 #include <fcntl.h>

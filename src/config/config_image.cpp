@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tracker's configuration image: 128 bytes, a 42-byte header and a data
 // area (bytes 42..127) of blocks that header bytes locate by one-byte offsets.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/mic_e_status.h"
 
 namespace qz5 {

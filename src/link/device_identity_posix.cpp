@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <sys/stat.h>
 
-#include "link/port_rescan.h"
+#include "link/device_identity.h"
 
 namespace qz5 {
 

@@ -1,4 +1,5 @@
-#include "link/port_rescan.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "link/device_identity.h"
 
 namespace qz5 {
 

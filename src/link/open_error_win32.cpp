@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/open_error_win32.h"
 
 #include <windows.h>

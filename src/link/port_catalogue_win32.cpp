@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/port_catalogue_win32.h"
 
 // The Ports class's GUID is defined here, where devguid.h follows initguid.h.

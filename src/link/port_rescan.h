@@ -1,27 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstdint>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "link/device_identity.h"
+
 namespace qz5 {
-
-// What tells a device apart from another that later takes its name, and what
-// changes when someone changes who may use it. Where a system has no device
-// numbers, owners or modes, the path alone.
-struct DeviceIdentity {
-    std::string path;
-    std::uint64_t deviceNumber = 0;
-    std::uint32_t owner = 0;
-    std::uint32_t mode = 0;
-
-    bool operator==(const DeviceIdentity&) const = default;
-};
-
-// The device at `path` as it is now, behind any link; nothing when it is gone.
-std::optional<DeviceIdentity> deviceIdentity(const std::string& path);
 
 // A port list rescan after devices came or went. Opening a serial device
 // raises DTR and RTS, which keys the transmitter of some radio interfaces, so

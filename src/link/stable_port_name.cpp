@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/stable_port_name.h"
 
 namespace qz5 {

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/tone_device.h"
 
 #include <filesystem>
 
-#include "link/port_rescan.h"
+#include "link/device_identity.h"
 #include "link/port_table.h"
 #include "link/stable_port_name.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qz5-sim: a simulated tracker on a pseudo-terminal, for trying the program
 // and the command-line tool without hardware.
 #include <pthread.h>

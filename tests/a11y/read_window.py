@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the configuration window as a screen reader does, through AT-SPI, and
 drives it with the keyboard alone, as a blind operator would: every showing
 control must have a name; Read Configuration and Write Configuration are

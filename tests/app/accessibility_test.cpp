@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a screen reader reads it, through Qt's own accessibility
 // interfaces, and the keyboard's way through each view.
 #include <QAccessible>

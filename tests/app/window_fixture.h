@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ namespace qz5 {
 // What the tests see of the window's private state.
 struct WindowInspector {
     static TrackerConfig& config(CConfigDlg& window) { return window.config; }
-    static ControlAccess& controls(CConfigDlg& window) { return window.controls; }
+    static ControlAccess& controls(CConfigDlg& window) { return window.controls_; }
     static const SerialLink& link(const CConfigDlg& window) { return window.link; }
     static SerialLink& link(CConfigDlg& window) { return window.link; }
     static bool commandRunning(const CConfigDlg& window) { return window.commandRunning_; }
@@ -33,7 +34,7 @@ struct WindowInspector {
         return window.findingList_;
     }
     // The table the port list shows, which the watcher rewrites.
-    static const PortTable& ports(const CConfigDlg& window) { return *window.ports_; }
+    static const PortTable& ports(const CConfigDlg& window) { return window.portList_.table(); }
     static bool nativeEvent(CConfigDlg& window, const QByteArray& type, void* message) {
         qintptr result = 0;
         return window.nativeEvent(type, message, &result);

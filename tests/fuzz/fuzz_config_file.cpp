@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as the contents of a configuration file.
 #include <algorithm>
 #include <memory>

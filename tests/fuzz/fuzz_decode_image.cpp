@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a configuration image: the decoder must stay inside the
 // image and the fields, and re-encoding must stay inside the image.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary text as a callsign-prefix list, and every callsign-like piece of it
 // looked up: the reader must refuse or take it without reading out of bounds.
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What another user of the same machine can do to this program: write to the
 // lock folder, which every user may write to; name their own processes as
 // they like, which /proc shows to all; plant links in a sticky folder that

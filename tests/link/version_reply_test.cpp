@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/version_reply.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the qz5cfg completion as bash would, against the built program's --help.
 # Usage: completion_test.sh COMPLETION_FILE QZ5CFG_DIRECTORY
 set -uo pipefail

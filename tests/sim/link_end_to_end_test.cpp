@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real serial back end and SerialLink against the simulated tracker.
 #include <gtest/gtest.h>
 

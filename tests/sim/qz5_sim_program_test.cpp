@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The qz5-sim program as a user runs it: path on stdout, log on stderr,
 // stopped by a signal.
 #include <fcntl.h>

@@ -1,21 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into every test program: the program's state and settings folders
 // point at a temporary folder of its own before any test (or a child program
 // it starts) could write there, so no test touches the user's real history or
 // settings.
-#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
 
+#include "support/environment.h"
+
 namespace {
 
-void setVariable(const char* name, const std::string& value) {
-#ifdef _WIN32
-    _putenv_s(name, value.c_str());
-#else
-    setenv(name, value.c_str(), 1);
-#endif
-}
+using qz5::testing::setEnvironment;
 
 class IsolatedHome {
   public:
@@ -25,9 +21,9 @@ class IsolatedHome {
         do {
             root_ = base / ("qz5-test-home-" + std::to_string(random()));
         } while (!std::filesystem::create_directory(root_));
-        setVariable("XDG_STATE_HOME", (root_ / "state").string());
-        setVariable("XDG_CONFIG_HOME", (root_ / "config").string());
-        setVariable("LOCALAPPDATA", (root_ / "local").string());  // Windows' state and settings
+        setEnvironment("XDG_STATE_HOME", (root_ / "state").string());
+        setEnvironment("XDG_CONFIG_HOME", (root_ / "config").string());
+        setEnvironment("LOCALAPPDATA", (root_ / "local").string());  // Windows' state and settings
     }
     ~IsolatedHome() {
         std::error_code ignored;

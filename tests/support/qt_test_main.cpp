@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test runner for widget tests: one QApplication for the whole run, on the
 // offscreen platform unless the caller chose another. (The user's folders are
 // already moved aside by the isolated home that every test program links.)

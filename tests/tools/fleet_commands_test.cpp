@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // check, --set and write --dry-run as a club uses them: the built program
 // against the simulated tracker.
 #include <gtest/gtest.h>

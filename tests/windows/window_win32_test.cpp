@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's Windows halves: the system menu, hot-plug messages, the
 // console for printed answers, and file names outside the ANSI code page.
 #include <windows.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/controls/control_access.h"
 
 #include <algorithm>
@@ -15,7 +16,7 @@
 #include <QTextDocument>
 
 #include "app/controls/filtered_line_edit.h"
-#include "app/controls/latin1_text.h"
+#include "app/controls/lossy_latin1.h"
 
 namespace qz5 {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/controls/main_window_template.h"
 
 #include "app/controls/about_box_template.h"

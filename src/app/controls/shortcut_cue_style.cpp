@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/controls/shortcut_cue_style.h"
 
 #include <QApplication>

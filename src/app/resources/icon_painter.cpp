@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the application icon at one size and writes it as a PNG, as a
 // scalable SVG, or at every size Windows asks for as one .ico. Run by the
 // build, so the icon's one source is this drawing rather than binary files

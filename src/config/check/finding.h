@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>
@@ -40,6 +41,8 @@ enum class Rule {
     MicEEmergency,
     ValueKeptInPart,
 };
+// A new rule goes before it, or becomes it.
+constexpr Rule kLastRule = Rule::ValueKeptInPart;
 
 // One thing the check found in a configuration.
 struct Finding {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ITU Radio Regulations, Article 5 (Nos. 5.3 to 5.9), the region boundaries:
 // Region 1 is Europe, Africa, the Middle East west of Iran, the former Soviet
 // Union and Mongolia; Region 2 the Americas with Greenland and the eastern

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values the image keeps only in part, found by running the codec itself: the
 // check compares the record with what decoding its image gives back.
 #include <cmath>

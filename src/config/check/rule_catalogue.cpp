@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check's rules by name, each with the public document it comes from.
 #include <array>
+#include <cstddef>
 
 #include "config/check/finding.h"
 
@@ -11,7 +13,7 @@ struct RuleEntry {
     std::string_view name;
 };
 
-constexpr std::array<RuleEntry, 25> kRules = {{
+constexpr auto kRules = std::to_array<RuleEntry>({
     // APRS-IS server documentation: packets from placeholder callsigns are
     // not accepted onto the network.
     {Rule::CallsignPlaceholder, "callsign-placeholder"},
@@ -62,7 +64,23 @@ constexpr std::array<RuleEntry, 25> kRules = {{
     {Rule::MicEEmergency, "mic-e-emergency"},
     // The tracker's image: what it cannot hold is sent as something else.
     {Rule::ValueKeptInPart, "value-kept-in-part"},
-}};
+});
+
+// A rule without its entry would have no name and no source.
+constexpr bool eachRuleOnce() {
+    const auto count = static_cast<std::size_t>(kLastRule) + 1;
+    for (std::size_t rule = 0; rule < count; ++rule) {
+        std::size_t entries = 0;
+        for (const RuleEntry& entry : kRules) {
+            entries += static_cast<std::size_t>(entry.rule) == rule ? 1 : 0;
+        }
+        if (entries != 1) {
+            return false;
+        }
+    }
+    return kRules.size() == count;
+}
+static_assert(eachRuleOnce(), "every rule needs exactly one entry in kRules");
 
 }  // namespace
 

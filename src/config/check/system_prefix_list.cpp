@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/check/system_prefix_list.h"
 
 #include <cstdlib>

@@ -1,13 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/qz5cfg/check_command.h"
 
 #include <algorithm>
+#include <iostream>
+#include <memory>
 #include <optional>
 #include <ostream>
 
 #include "common/outside_text.h"
 #include "config/check/config_check.h"
 #include "config/check/system_prefix_list.h"
+#include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/config_json.h"
+#include "tools/qz5cfg/device_session.h"
+#include "tools/qz5cfg/help_text.h"
 
 namespace qz5 {
 
@@ -75,6 +81,35 @@ CheckStatus runCheck(const std::string& side, const CheckOptions& options,
         return finding.severity != Severity::Note;
     });
     return serious ? CheckStatus::Findings : CheckStatus::Clean;
+}
+
+void addCheckCommand(CommandSet& commands) {
+    struct Options {
+        std::string source;
+        CheckOptions check;
+    };
+    auto o = std::make_shared<Options>();
+    auto& check = commands.add(
+        "check",
+        "Check a configuration file, JSON record or tracker:PORT against APRS practice and "
+        "what the tracker keeps. Exit status: 0 nothing above a note, 1 a warning or an error, "
+        "2 trouble.",
+        [o, &devices = commands.devices()] {
+            return CommandRun{
+                [o, &devices] {
+                    return static_cast<int>(
+                        runCheck(o->source, o->check, devices.quietTrackerReader(), std::cout));
+                },
+                static_cast<int>(CheckStatus::Trouble)};
+        },
+        rulesHelp());
+    check.add_option("SOURCE", o->source, "file, JSON record or tracker:PORT")->required();
+    check.add_flag("--json", o->check.asJson, "print the findings as a JSON array");
+    check
+        .add_option("--ignore", o->check.ignored,
+                    "leave out the findings of this rule (repeatable)")
+        ->type_name("RULE")
+        ->allow_extra_args(false);
 }
 
 }  // namespace qz5

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <iosfwd>
@@ -8,6 +9,8 @@
 #include "tools/qz5cfg/record_source.h"
 
 namespace qz5 {
+
+class CommandSet;
 
 // 0 nothing above a note, 1 a warning or an error, 2 trouble.
 enum class CheckStatus { Clean = 0, Findings = 1, Trouble = 2 };
@@ -27,5 +30,8 @@ CheckStatus runCheck(const std::string& side, const CheckOptions& options,
 // "severity  rule  field  message", one line each; texts that came from the
 // record are shown escaped.
 void printFindings(const std::vector<Finding>& findings, std::ostream& out);
+
+// The sub-command check.
+void addCheckCommand(CommandSet& commands);
 
 }  // namespace qz5

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/qz5cfg/config_json.h"
 
 #include <charconv>
@@ -11,7 +12,7 @@
 
 #include "common/outside_text.h"
 #include "config/record_fields.h"
-#include "tools/qz5cfg/latin1_text.h"
+#include "tools/qz5cfg/strict_latin1.h"
 
 namespace qz5 {
 

@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/qz5cfg/device_commands.h"
 
+#include <iostream>
+#include <memory>
 #include <ostream>
 #include <string_view>
 
@@ -9,6 +12,8 @@
 #include "config/config_file.h"
 #include "config/tracker_config.h"
 #include "tools/qz5cfg/check_command.h"
+#include "tools/qz5cfg/command_set.h"
+#include "tools/qz5cfg/device_session.h"
 #include "tools/qz5cfg/field_setting.h"
 #include "tools/qz5cfg/record_source.h"
 #include "workflow/tracker_front_end.h"
@@ -150,6 +155,119 @@ DiffStatus previewWrite(SerialLink& link, const std::string& inPath,
     }
     // Bytes the tracker would get anew count, even when they decode the same.
     return *backup == image ? DiffStatus::Same : DiffStatus::Different;
+}
+
+namespace {
+
+// Every command that talks to a tracker names its port and may stay quiet.
+struct PortOptions {
+    std::string port;
+    bool quiet = false;
+};
+
+void addPortOptions(CLI::App& command, PortOptions& o) {
+    command.add_option("--port", o.port, "COM1..COM20 or a device path")->required();
+}
+
+void addQuietFlag(CLI::App& command, PortOptions& o) {
+    command.add_flag("--quiet,-q", o.quiet,
+                     "no progress line on a terminal (there is none in a pipe)");
+}
+
+}  // namespace
+
+void addVersionCommand(CommandSet& commands) {
+    auto o = std::make_shared<PortOptions>();
+    auto& version = commands.add(
+        "version", "Print the tracker's version reply.", [o, &devices = commands.devices()] {
+            return runs([o, &devices] {
+                return devices.onDevice(o->port, o->quiet, [](SerialLink& link) {
+                    return runVersion(link, std::cout);
+                });
+            });
+        });
+    addPortOptions(version, *o);
+    addQuietFlag(version, *o);
+}
+
+void addReadCommand(CommandSet& commands) {
+    struct Options : PortOptions {
+        std::string outFile;
+        bool asJson = false;
+    };
+    auto o = std::make_shared<Options>();
+    auto& read = commands.add(
+        "read", "Read the tracker's configuration and save it to OUT (or print it with --json).",
+        [o, &devices = commands.devices()] {
+            if (!o->asJson && o->outFile.empty()) {
+                throw CLI::ValidationError("read: give OUT or --json");
+            }
+            return runs([o, &devices] {
+                return devices.onDevice(o->port, o->quiet, [o](SerialLink& link) {
+                    return runRead(link, o->asJson ? std::nullopt : std::optional(o->outFile),
+                                   std::cout);
+                });
+            });
+        });
+    addPortOptions(read, *o);
+    auto* out = read.add_option("OUT", o->outFile, "configuration file to write");
+    read.add_flag("--json", o->asJson, "print the record as JSON instead of saving it")
+        ->excludes(out);
+    addQuietFlag(read, *o);
+}
+
+void addWriteCommand(CommandSet& commands) {
+    struct Options : PortOptions {
+        std::string file;
+        bool emergencyOk = false;
+        bool noBackup = false;
+        bool dryRun = false;
+        std::vector<std::string> settings;  // in the order given
+    };
+    auto o = std::make_shared<Options>();
+    auto& write = commands.add(
+        "write",
+        "Write a configuration file, or a JSON record (IN ending in .json), into the tracker "
+        "and verify it by reading it back.",
+        [o, &devices = commands.devices()]() -> CommandRun {
+            if (o->dryRun && o->noBackup) {
+                throw CLI::ValidationError(
+                    "write: --dry-run compares with the backup read, which --no-backup leaves "
+                    "out");
+            }
+            if (!o->dryRun) {
+                return runs([o, &devices] {
+                    return devices.onDevice(o->port, o->quiet, [o](SerialLink& link) {
+                        return runWrite(link, o->file,
+                                        {.emergencyOk = o->emergencyOk,
+                                         .backup = !o->noBackup,
+                                         .settings = o->settings},
+                                        std::cerr);
+                    });
+                });
+            }
+            return {
+                [o, &devices] {
+                    DiffStatus status = DiffStatus::Trouble;
+                    static_cast<void>(devices.onDevice(o->port, o->quiet, [&](SerialLink& link) {
+                        status = previewWrite(link, o->file, o->settings, std::cout, std::cerr);
+                        return ExitStatus::Ok;
+                    }));
+                    return static_cast<int>(status);
+                },
+                static_cast<int>(DiffStatus::Trouble)};
+        });
+    addPortOptions(write, *o);
+    write.add_option("IN", o->file, "configuration file or JSON record")->required();
+    write.add_flag("--emergency-ok", o->emergencyOk,
+                   "allow a profile whose Mic-E status is 7 (Emergency!)");
+    write.add_flag("--no-backup", o->noBackup,
+                   "do not read the tracker's current image into the history first");
+    write.add_flag("--dry-run", o->dryRun,
+                   "read the tracker's image into the history, print what the write would "
+                   "change and the check's findings, and send nothing (exit status as diff)");
+    addSetOption(write, o->settings);
+    addQuietFlag(write, *o);
 }
 
 }  // namespace qz5

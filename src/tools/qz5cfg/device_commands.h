@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <iosfwd>
@@ -11,6 +12,7 @@
 
 namespace qz5 {
 
+class CommandSet;
 class SerialLink;
 
 // Each command probes for the tracker first (4800, then 9600 bit/s) on the
@@ -50,5 +52,10 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
 DiffStatus previewWrite(SerialLink& link, const std::string& inPath,
                         const std::vector<std::string>& settings, std::ostream& out,
                         std::ostream& findings);
+
+// The sub-commands version, read and write, which talk to a tracker.
+void addVersionCommand(CommandSet& commands);
+void addReadCommand(CommandSet& commands);
+void addWriteCommand(CommandSet& commands);
 
 }  // namespace qz5

@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/qz5cfg/diff_command.h"
 
+#include <iostream>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <vector>
@@ -7,7 +10,9 @@
 #include "common/outside_text.h"
 #include "config/settings_comparison.h"
 #include "config/tracker_config.h"
+#include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/config_json.h"
+#include "tools/qz5cfg/device_session.h"
 #include "tools/qz5cfg/record_source.h"
 
 namespace qz5 {
@@ -57,6 +62,27 @@ DiffStatus compareImages(const ConfigImage& left, const ConfigImage& right, std:
         return DiffStatus::Trouble;
     }
     return differences.empty() ? DiffStatus::Same : DiffStatus::Different;
+}
+
+void addDiffCommand(CommandSet& commands) {
+    struct Options {
+        std::string left;
+        std::string right;
+    };
+    auto o = std::make_shared<Options>();
+    auto& diff = commands.add(
+        "diff",
+        "Compare the settings of two configuration files, JSON records or tracker:PORT. Exit "
+        "status as diff(1): 0 equal, 1 different, 2 trouble.",
+        [o, &devices = commands.devices()] {
+            return CommandRun{[o, &devices] {
+                                  return static_cast<int>(runDiff(
+                                      o->left, o->right, devices.quietTrackerReader(), std::cout));
+                              },
+                              static_cast<int>(DiffStatus::Trouble)};
+        });
+    diff.add_option("A", o->left, "file, JSON record or tracker:PORT")->required();
+    diff.add_option("B", o->right, "file, JSON record or tracker:PORT")->required();
 }
 
 }  // namespace qz5

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <iosfwd>
@@ -7,6 +8,8 @@
 #include "tools/qz5cfg/record_source.h"
 
 namespace qz5 {
+
+class CommandSet;
 
 // The exit statuses of diff(1), not the tool's usual ones.
 enum class DiffStatus { Same = 0, Different = 1, Trouble = 2 };
@@ -19,5 +22,8 @@ DiffStatus runDiff(const std::string& left, const std::string& right,
 
 // The same comparison of two images already at hand.
 DiffStatus compareImages(const ConfigImage& left, const ConfigImage& right, std::ostream& out);
+
+// The sub-command diff.
+void addDiffCommand(CommandSet& commands);
 
 }  // namespace qz5

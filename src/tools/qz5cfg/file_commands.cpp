@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/qz5cfg/file_commands.h"
 
+#include <iostream>
+#include <memory>
 #include <ostream>
 
 #include "config/config_file.h"
 #include "config/tracker_config.h"
+#include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/field_setting.h"
 #include "tools/qz5cfg/record_source.h"
 
@@ -39,6 +43,34 @@ ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>&
         return status;
     }
     return writeConfigFile(outPath, config) ? ExitStatus::Failed : ExitStatus::Ok;
+}
+
+void addShowCommand(CommandSet& commands) {
+    struct Options {
+        std::string file;
+        std::vector<std::string> settings;
+    };
+    auto o = std::make_shared<Options>();
+    auto& show = commands.add("show", "Print a configuration file (.zb3) as JSON.", [o] {
+        return runs([o] { return runShow(o->file, o->settings, std::cout); });
+    });
+    show.add_option("FILE", o->file, "configuration file")->required();
+    addSetOption(show, o->settings);
+}
+
+void addBuildCommand(CommandSet& commands) {
+    struct Options {
+        std::string jsonFile;
+        std::string outFile;
+        std::vector<std::string> settings;
+    };
+    auto o = std::make_shared<Options>();
+    auto& build = commands.add(
+        "build", "Apply a JSON record to the defaults and save it as a configuration file.",
+        [o] { return runs([o] { return runBuild(o->jsonFile, o->settings, o->outFile); }); });
+    build.add_option("JSON_FILE", o->jsonFile, "JSON record")->required();
+    build.add_option("OUT_FILE", o->outFile, "configuration file to write")->required();
+    addSetOption(build, o->settings);
 }
 
 }  // namespace qz5

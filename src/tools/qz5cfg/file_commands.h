@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <iosfwd>
@@ -7,6 +8,8 @@
 #include "tools/qz5cfg/exit_status.h"
 
 namespace qz5 {
+
+class CommandSet;
 
 // Reads a configuration file as Load does and prints the decoded record
 // (built with the defaults first) as JSON; with settings (applySettings), the
@@ -18,5 +21,9 @@ ExitStatus runShow(const std::string& path, const std::vector<std::string>& sett
 // Save does.
 ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>& settings,
                     const std::string& outPath);
+
+// The sub-commands show and build.
+void addShowCommand(CommandSet& commands);
+void addBuildCommand(CommandSet& commands);
 
 }  // namespace qz5

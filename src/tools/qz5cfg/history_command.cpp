@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/qz5cfg/history_command.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <iostream>
+#include <memory>
 #include <ostream>
 #include <string>
 
@@ -10,6 +13,7 @@
 #include "config/history.h"
 #include "config/settings_comparison.h"
 #include "config/tracker_config.h"
+#include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/config_json.h"
 #include "tools/qz5cfg/file_commands.h"
 
@@ -112,6 +116,31 @@ ExitStatus runHistoryShow(const std::string& number, std::ostream& out) {
         return ExitStatus::Failed;
     }
     return runShow(found->file.string(), {}, out);
+}
+
+void addHistoryCommand(CommandSet& commands) {
+    struct Options {
+        bool asJson = false;
+        std::string sequence;      // read as decimal by the command
+        CLI::App* show = nullptr;  // set once made, before any parsing
+    };
+    auto o = std::make_shared<Options>();
+    auto& history = commands.add(
+        "history", "List the images kept from every read and write, the one stored last first.",
+        [o] {
+            if (o->show->parsed()) {
+                return runs([o] { return runHistoryShow(o->sequence, std::cout); });
+            }
+            return runs(
+                [o] { return o->asJson ? runHistoryJson(std::cout) : runHistory(std::cout); });
+        });
+    history.add_flag("--json", o->asJson,
+                     "print a JSON array: sequence, time, kind, port, version, callsigns, file");
+    auto* show = history.add_subcommand(
+        "show", "Print the record of the kept image numbered N (its name's first part) as JSON.");
+    show->footer(history.get_footer());
+    show->add_option("N", o->sequence, "the image's sequence number")->required();
+    o->show = show;
 }
 
 }  // namespace qz5

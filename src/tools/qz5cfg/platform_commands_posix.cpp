@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <unistd.h>
 
 #include <iostream>
@@ -5,6 +6,7 @@
 
 #include "link/serial_port_api_posix.h"
 #include "link/system_roots.h"
+#include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/platform_commands.h"
 #include "tools/qz5cfg/port_listing_linux.h"
 
@@ -28,16 +30,16 @@ Ports (--port P):
 )";
 }
 
-std::vector<PlatformCommand> addPlatformCommands(CLI::App& app) {
-    auto* ports = app.add_subcommand(
-        "ports", "List the serial devices, what they are and whether they open.");
-    ports->footer("Run 'qz5cfg --help' for ports, messages, exit statuses and the JSON form.");
+void addPortsCommand(CommandSet& commands) {
     auto asJson = std::make_shared<bool>(false);
-    ports->add_flag("--json", *asJson, "print the list as JSON");
-    return {{ports, [asJson] {
-                 PosixSerialPortApi api;
-                 return runPorts(api, SystemRoots{}, *asJson, std::cout);
-             }}};
+    auto& ports = commands.add(
+        "ports", "List the serial devices, what they are and whether they open.", [asJson] {
+            return runs([asJson] {
+                PosixSerialPortApi api;
+                return runPorts(api, SystemRoots{}, *asJson, std::cout);
+            });
+        });
+    ports.add_flag("--json", *asJson, "print the list as JSON");
 }
 
 bool stderrIsTerminal() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <io.h>
 
 #include <cstdio>
@@ -7,6 +8,7 @@
 #include "link/com_ports_win32.h"
 #include "link/port_catalogue.h"
 #include "link/system_serial_port_api.h"
+#include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/platform_commands.h"
 #include "tools/qz5cfg/port_listing.h"
 
@@ -49,16 +51,17 @@ Ports (--port P):
 )";
 }
 
-std::vector<PlatformCommand> addPlatformCommands(CLI::App& app) {
-    auto* ports = app.add_subcommand(
-        "ports", "List the COM ports that Windows knows, what they are and whether they open.");
-    ports->footer("Run 'qz5cfg --help' for ports, messages, exit statuses and the JSON form.");
+void addPortsCommand(CommandSet& commands) {
     auto asJson = std::make_shared<bool>(false);
-    ports->add_flag("--json", *asJson, "print the list as JSON");
-    return {{ports, [asJson] {
-                 return printPorts(listPorts(systemSerialPortApi()),
-                                   adaptersWithoutPort(SystemRoots{}), *asJson, std::cout);
-             }}};
+    auto& ports = commands.add(
+        "ports", "List the COM ports that Windows knows, what they are and whether they open.",
+        [asJson] {
+            return runs([asJson] {
+                return printPorts(listPorts(systemSerialPortApi()),
+                                  adaptersWithoutPort(SystemRoots{}), *asJson, std::cout);
+            });
+        });
+    ports.add_flag("--json", *asJson, "print the list as JSON");
 }
 
 bool stderrIsTerminal() {

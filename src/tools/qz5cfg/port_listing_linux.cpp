@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/qz5cfg/port_listing_linux.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/qz5cfg/record_source.h"
 
 #include <algorithm>
@@ -60,13 +61,6 @@ ExitStatus loadJsonRecord(const std::string& path, TrackerConfig& config) {
         return ExitStatus::Usage;
     }
     return ExitStatus::Ok;
-}
-
-ExitStatus loadRecord(const std::string& path, TrackerConfig& config) {
-    if (hasJsonExtension(path)) {
-        return loadJsonRecord(path, config);
-    }
-    return loadFileRecord(path, config);
 }
 
 ExitStatus loadFileRecord(const std::string& path, TrackerConfig& config, ConfigImage* image) {

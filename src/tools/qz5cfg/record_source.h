@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>
@@ -14,10 +15,6 @@ namespace qz5 {
 // Usage when it is no regular file or its content is not a valid record (the
 // field is named).
 ExitStatus loadJsonRecord(const std::string& path, TrackerConfig& config);
-
-// A JSON record when the name ends in ".json", otherwise a configuration file
-// read as Load reads it (Failed after its message).
-ExitStatus loadRecord(const std::string& path, TrackerConfig& config);
 
 // A configuration file read as Load reads it: Failed after its message, Usage
 // when the path is no regular file.

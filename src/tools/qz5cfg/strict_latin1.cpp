@@ -1,4 +1,5 @@
-#include "tools/qz5cfg/latin1_text.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/qz5cfg/strict_latin1.h"
 
 namespace qz5 {
 

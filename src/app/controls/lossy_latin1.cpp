@@ -1,4 +1,5 @@
-#include "app/controls/latin1_text.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/controls/lossy_latin1.h"
 
 #include <QList>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <string>
 
 #include "link/com_ports_win32.h"

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/qz5cfg/device_session.h"
+
+#include <iostream>
+#include <optional>
+
+#include "common/message_box.h"
+#include "link/exchange_log.h"
+#include "link/serial_link.h"
+#include "link/system_serial_port_api.h"
+#include "link/traced_port_api.h"
+#include "tools/qz5cfg/device_commands.h"
+#include "tools/qz5cfg/platform_commands.h"
+#include "tools/qz5cfg/port_choice.h"
+#include "tools/qz5cfg/terminal_progress.h"
+
+namespace qz5 {
+
+DeviceSession::DeviceSession() = default;
+DeviceSession::~DeviceSession() = default;
+
+bool DeviceSession::traceTo(const std::string& path, std::string& error) {
+    trace_ = ExchangeLog::toFile(path, error);
+    return trace_ != nullptr;
+}
+
+ExitStatus DeviceSession::onDevice(const std::string& port, bool quiet,
+                                   const std::function<ExitStatus(SerialLink&)>& command) {
+    auto choice = choosePort(port);
+    if (!choice) {
+        reportToolError("--port " + port +
+                        ": expected COM1..COM20 or a device path starting with '/'");
+        return ExitStatus::Usage;
+    }
+    std::optional<TracedPortApi> traced;
+    if (trace_) {
+        traced.emplace(systemSerialPortApi(), *trace_);
+    }
+    SerialLink link(traced ? static_cast<SerialPortApi&>(*traced) : systemSerialPortApi(),
+                    choice->table);
+    link.setPortName(choice->name);
+    // Logs and pipes stay clean: the steps show only to a person watching.
+    if (quiet || !stderrIsTerminal()) {
+        return command(link);
+    }
+    StderrPresenter messages;
+    TerminalProgress progress(std::cerr, std::cout, messages);
+    ScopedMessagePresenter installed(progress);
+    link.setProgressCallback([&progress](const LinkProgress& step) { progress.show(step); });
+    return command(link);
+}
+
+TrackerImageReader DeviceSession::quietTrackerReader() {
+    return [this](const std::string& port, ConfigImage& image) {
+        return onDevice(port, true,
+                        [&image](SerialLink& link) { return readTrackerImage(link, image); });
+    };
+}
+
+}  // namespace qz5

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "tools/qz5cfg/exit_status.h"
+#include "tools/qz5cfg/record_source.h"
+
+namespace qz5 {
+
+class ExchangeLog;
+class SerialLink;
+
+// The serial port a device command talks on, with the run's trace when
+// --trace asked for one.
+class DeviceSession {
+  public:
+    DeviceSession();
+    ~DeviceSession();
+    DeviceSession(const DeviceSession&) = delete;
+    DeviceSession& operator=(const DeviceSession&) = delete;
+
+    // Opened before any command runs, so every device command is traced;
+    // false with the reason in `error`.
+    bool traceTo(const std::string& path, std::string& error);
+
+    // Runs `command` on a link to `port` (COM name or device path); the steps
+    // show on stderr unless `quiet` or nobody watches it.
+    ExitStatus onDevice(const std::string& port, bool quiet,
+                        const std::function<ExitStatus(SerialLink&)>& command);
+
+    // Reads a tracker:PORT side of diff or check; only version, read and
+    // write show their steps.
+    TrackerImageReader quietTrackerReader();
+
+  private:
+    std::unique_ptr<ExchangeLog> trace_;
+};
+
+}  // namespace qz5
