@@ -46,12 +46,12 @@ BENCHMARK(checkWithList)->Unit(benchmark::kMicrosecond);
 void readPrefixList(benchmark::State& state) {
     const std::filesystem::path file = installedPrefixListPath();
     for (auto _ : state) {
-        const std::optional<PrefixList> list = PrefixList::load(file);
-        if (!list) {
+        const PrefixListRead read = PrefixList::load(file);
+        if (!read.list) {
             state.SkipWithError("no prefix list on this system");
             return;
         }
-        benchmark::DoNotOptimize(list);
+        benchmark::DoNotOptimize(read.list);
     }
 }
 BENCHMARK(readPrefixList)->Unit(benchmark::kMillisecond);

@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "app/window_platform.h"
+#include "common/outside_text.h"
 #include "common/program_info.h"
 
 namespace qz5 {
@@ -104,7 +105,7 @@ AppCommandLine parseAppCommandLine(const std::vector<std::string>& arguments) {
     for (auto argument = arguments.begin(); argument != arguments.end(); ++argument) {
         if (optionsEnded || !argument->starts_with('-')) {
             if (!line.options.file.empty()) {
-                return usageError("unexpected argument '" + *argument + "'");
+                return usageError("unexpected argument '" + printableText(*argument) + "'");
             }
             line.options.file = *argument;
             continue;
@@ -123,7 +124,7 @@ AppCommandLine parseAppCommandLine(const std::vector<std::string>& arguments) {
         const auto* flag = std::find_if(kFlags.begin(), kFlags.end(),
                                         [&](const Flag& f) { return *argument == f.name; });
         if (flag == kFlags.end()) {
-            return usageError("unknown option '" + *argument + "'");
+            return usageError("unknown option '" + printableText(*argument) + "'");
         }
         line.options.*(flag->field) = true;
     }

@@ -111,6 +111,10 @@ void DeviceCommandRunner::talk(std::string_view title, const std::function<void(
         running_ = false;
     }
     messages.showAll();
+    // Never during the exchange: a trace is no reason to stop one half way.
+    if (const std::string failure = link_.takeSideFailure(); !failure.empty()) {
+        reportError(failure);
+    }
 }
 
 MessageAnswer DeviceCommandRunner::answerEmergency(std::string_view question,

@@ -10,6 +10,7 @@
 #include "app/controls/control_access.h"
 #include "app/controls/field_controls.h"
 #include "app/finding_text.h"
+#include "app/plain_text.h"
 
 namespace qz5 {
 
@@ -51,6 +52,12 @@ void hideIcon(QWidget* control, QAction* inEdit) {
     }
 }
 
+// The control's own help stays first; the findings' text, which may carry a
+// country's name, is shown as written.
+QString withOwnToolTip(const QString& own, const QString& lines) {
+    return own.isEmpty() ? asToolTip(lines) : asToolTip(own + QStringLiteral("\n\n") + lines);
+}
+
 }  // namespace
 
 void FieldMarks::mark(const std::vector<Finding>& findings, int profile) {
@@ -68,11 +75,11 @@ void FieldMarks::mark(const std::vector<Finding>& findings, int profile) {
                                    [&](const Mark& mark) { return mark.control == control; });
         if (marked != marks_.end()) {
             // Most severe first: the icon stays, the text grows.
-            control->setToolTip(control->toolTip() + QLatin1Char('\n') + line);
-            control->setAccessibleDescription(control->accessibleDescription() + QLatin1Char('\n') +
-                                              line);
+            const QString lines = control->accessibleDescription() + QLatin1Char('\n') + line;
+            control->setAccessibleDescription(lines);
+            control->setToolTip(withOwnToolTip(marked->toolTip, lines));
             if (marked->icon != nullptr) {
-                marked->icon->setToolTip(control->accessibleDescription());
+                marked->icon->setToolTip(asToolTip(lines));
             }
             continue;
         }
@@ -80,10 +87,9 @@ void FieldMarks::mark(const std::vector<Finding>& findings, int profile) {
         mark.icon = showIcon(control, severityIcon(finding.severity, *control->style()),
                              severityWord(finding.severity));
         if (mark.icon != nullptr) {
-            mark.icon->setToolTip(line);
+            mark.icon->setToolTip(asToolTip(line));
         }
-        control->setToolTip(mark.toolTip.isEmpty() ? line
-                                                   : mark.toolTip + QStringLiteral("\n\n") + line);
+        control->setToolTip(withOwnToolTip(mark.toolTip, line));
         control->setAccessibleDescription(line);
         marks_.push_back(mark);
     }

@@ -7,6 +7,7 @@
 #include <QStylePainter>
 
 #include "app/finding_text.h"
+#include "app/plain_text.h"
 
 namespace qz5 {
 
@@ -33,7 +34,7 @@ FindingsStrip::FindingsStrip(QWidget* parent) : QPushButton(parent) {
     connect(this, &QPushButton::clicked, this, [this] { openList(); });
 }
 
-void FindingsStrip::setFindings(const std::vector<Finding>& findings) {
+void FindingsStrip::setFindings(const std::vector<Finding>& findings, const QString& listProblem) {
     findings_ = findings;
     const QString before = sentence_;
     sentence_ = sentenceFor(findings_);
@@ -43,10 +44,13 @@ void FindingsStrip::setFindings(const std::vector<Finding>& findings) {
     for (const Finding& finding : findings_) {
         lines << findingLine(finding);
     }
-    const QString list = lines.isEmpty() ? sentence_ : lines.join(QLatin1Char('\n'));
-    setToolTip(list);
+    QString list = lines.isEmpty() ? sentence_ : lines.join(QLatin1Char('\n'));
+    if (!listProblem.isEmpty()) {
+        list += QStringLiteral("\n\n") + listProblem;
+    }
+    setToolTip(asToolTip(list));
     setAccessibleDescription(list);
-    setText(sentence_);
+    setText(asCaption(sentence_));
     update();
     if (sentence_ != before) {
         setAccessibleName(sentence_);
@@ -64,11 +68,11 @@ void FindingsStrip::openList() {
     list_ = new QMenu(this);
     list_->setAccessibleName(QStringLiteral("Findings"));
     if (findings_.empty()) {
-        list_->addAction(sentence_)->setEnabled(false);
+        list_->addAction(asCaption(sentence_))->setEnabled(false);
     }
     for (const Finding& finding : findings_) {
-        QAction* item =
-            list_->addAction(severityIcon(finding.severity, *style()), findingLine(finding));
+        QAction* item = list_->addAction(severityIcon(finding.severity, *style()),
+                                         asCaption(findingLine(finding)));
         connect(item, &QAction::triggered, this, [this, finding] {
             if (onChosen_) {
                 onChosen_(finding);

@@ -20,7 +20,8 @@ class FindingsStrip : public QPushButton {
   public:
     explicit FindingsStrip(QWidget* parent);
 
-    void setFindings(const std::vector<Finding>& findings);
+    // `listProblem` (why the callsign-prefix list is missing) ends the tool tip.
+    void setFindings(const std::vector<Finding>& findings, const QString& listProblem = {});
     void setOnChosen(std::function<void(const Finding&)> chosen) { onChosen_ = std::move(chosen); }
     // The sentence in full; the line shows what fits of it.
     const QString& sentence() const { return sentence_; }

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabBar>
+#include <iostream>
 
 #include "app/config_dlg.h"
 #include "app/controls/control_ids.h"
@@ -47,7 +48,15 @@ void CConfigDlg::watchEdits() {
 void CConfigDlg::checkForm() {
     checkPause_.stop();
     findingList_ = checkConfig(storedForm(), systemPrefixList());
-    findings_->setFindings(findingList_);
+    const std::string& listProblem = systemPrefixListProblem();
+    static const bool said = [&listProblem] {
+        if (!listProblem.empty()) {
+            std::cerr << "qz5-config: " << listProblem << '\n';
+        }
+        return true;
+    }();
+    static_cast<void>(said);
+    findings_->setFindings(findingList_, QString::fromStdString(listProblem));
     if (findings_->isHidden()) {
         views_.openLine(*findings_);
     }

@@ -12,6 +12,7 @@
 
 #include "app/difference_list.h"
 #include "app/file_prompt.h"
+#include "common/outside_text.h"
 #include "config/config_file.h"
 #include "config/tracker_config.h"
 
@@ -120,8 +121,8 @@ void HistoryDialog::fill(const std::filesystem::path& folder) {
         rows_.push_back({entry, readKeptImage(entry.file)});
         const Row& row = rows_.back();
         QString text = localTime(entry.time) + "   " + kindText(entry.direction) + "   " +
-                       QString::fromStdString(entry.port) + "   " +
-                       QString::fromStdString(entry.version) + "   ";
+                       QString::fromStdString(printableText(entry.port)) + "   " +
+                       QString::fromStdString(printableText(entry.version)) + "   ";
         text += row.kept.image ? callsignsOf(*row.kept.image)
                                : QStringLiteral("does not read as a configuration file");
         images_->addItem(text);

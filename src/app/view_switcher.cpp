@@ -3,15 +3,19 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileInfo>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStyle>
 #include <algorithm>
 #include <filesystem>
+#include <iostream>
+#include <utility>
 
 #include "app/controls/all_settings_template.h"
 #include "app/controls/main_window_template.h"
+#include "common/outside_text.h"
 #include "common/user_state_dir.h"
 
 namespace qz5 {
@@ -26,10 +30,25 @@ constexpr const char* kAllSettingsValue = "all-settings";
 constexpr const char* kBasicValue = "basic";
 
 // window.conf in the user's settings folder: a file on every system, never
-// Windows' registry.
+// Windows' registry. Only a regular file, or none yet, goes to QSettings: it
+// would wait in open() for ever on a FIFO. Anything else means the defaults,
+// said once.
 QString settingsFile() {
     const std::filesystem::path folder = userConfigDir();
-    return folder.empty() ? QString() : QString::fromStdString((folder / "window.conf").string());
+    if (folder.empty()) {
+        return {};
+    }
+    const QString file = QString::fromStdString((folder / "window.conf").string());
+    if (const QFileInfo info(file); info.exists() && !info.isFile()) {
+        static bool warned = false;
+        if (!std::exchange(warned, true)) {
+            std::cerr << "qz5-config: " << printableText(file.toStdString())
+                      << " is not a regular file; the window starts with its defaults and "
+                         "remembers nothing\n";
+        }
+        return {};
+    }
+    return file;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace qz5 {
@@ -14,6 +15,12 @@ namespace qz5 {
 inline std::filesystem::path pathFromText(std::string_view text) {
     return std::filesystem::path(
         std::u8string_view(reinterpret_cast<const char8_t*>(text.data()), text.size()));
+}
+
+// The way back: a path as such narrow text.
+inline std::string textFromPath(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
 }
 
 }  // namespace qz5

@@ -26,6 +26,10 @@ std::filesystem::path localAppData() {
 
 }  // namespace
 
+std::filesystem::path userStateBase() {
+    return localAppData();
+}
+
 std::filesystem::path userStateDir() {
     const std::filesystem::path base = localAppData();
     return base.empty() ? base : base / "qz5-config";

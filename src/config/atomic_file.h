@@ -60,11 +60,11 @@ using ContentsSource = std::function<std::vector<std::uint8_t>()>;
 // where the process may give them, its owner and group. A symbolic link at
 // `path` is followed: the file it points to is replaced and the link stays;
 // in a sticky folder that every user may write to, only the user's own links
-// and the folder owner's are followed (OpenFailed otherwise), as the kernel
-// has it. A target the user may not write is refused (OpenFailed), as opening
-// it for writing would be. A folder that takes no temporary file gets a
-// writable file overwritten in place, its old bytes put back on failure. On
-// failure whatever was at `path` is as it was, and no temporary file is left.
+// and the folder owner's are followed (OpenFailed otherwise), for the file's
+// own name and every folder on the way. A target the user may not write is refused (OpenFailed), as
+// opening it for writing would be. A folder that takes no temporary file gets a writable file
+// overwritten in place, its old bytes put back on failure. On failure whatever was at `path` is as
+// it was, no temporary file is left, and errno says why.
 ReplaceResult replaceFile(const std::string& path, const ContentsSource& contents, SaveCalls& calls,
                           NewFileAccess access = NewFileAccess::Umask);
 inline ReplaceResult replaceFile(const std::string& path, std::span<const std::uint8_t> contents,

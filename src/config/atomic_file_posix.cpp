@@ -10,8 +10,10 @@
 #include <optional>
 #include <string_view>
 
+#include "common/link_walk_posix.h"
 #include "common/regular_file.h"
 #include "config/atomic_file.h"
+#include "config/extended_attributes.h"
 
 namespace qz5 {
 namespace {
@@ -19,56 +21,25 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kNameAttempts = 100;
-// As many links as the kernel follows before it gives up with ELOOP.
-constexpr int kMaxLinkHops = 40;
 // The temporary file's name for a file whose own name leaves no room for more.
 constexpr std::string_view kShortStem = "qz5-save";
 // What an in-place save keeps in memory to put back: a configuration file is
 // 136 bytes, so a far larger file was surely picked by mistake.
 constexpr std::size_t kMaxInPlaceBytes = 1 << 20;
 
-// The kernel's rule for links (fs.protected_symlinks), kept also where the
-// kernel does not apply it, since this save follows links itself: in a sticky
-// folder that everyone may write to, only the user's own links and the
-// folder owner's are followed. Anyone else's link there may be a trap laid
-// for whoever saves, pointing at a file of theirs.
-bool mayFollow(const struct stat& link, const fs::path& linkPath) {
-    const fs::path parent = linkPath.parent_path();
-    struct stat folder {};
-    if (::stat(parent.empty() ? "." : parent.c_str(), &folder) != 0) {
-        return false;
-    }
-    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
-    return !shared || link.st_uid == ::geteuid() || link.st_uid == folder.st_uid;
-}
-
-// The file a save really lands in: a link is followed to its end, so that the
-// link itself survives and the file it names gets the new contents.
-std::optional<fs::path> followLinks(fs::path path) {
-    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
-        struct stat entry {};
-        if (::lstat(path.c_str(), &entry) != 0 || !S_ISLNK(entry.st_mode)) {
-            return path;
-        }
-        std::error_code error;
-        const fs::path next = fs::read_symlink(path, error);
-        if (error || !mayFollow(entry, path)) {
-            return std::nullopt;
-        }
-        path = next.is_absolute() ? next : path.parent_path() / next;
-    }
-    return std::nullopt;
-}
-
 // The rename needs only the folder's permission; an existing file must also
-// be writable, or the save would replace a file the user protected.
+// be writable, or the save would replace a file the user protected. errno
+// says why not.
 bool mayReplace(const fs::path& target) {
     struct stat existing {};
     if (::lstat(target.c_str(), &existing) != 0) {
         return errno == ENOENT;
     }
-    return S_ISREG(existing.st_mode) &&
-           ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
+    if (!S_ISREG(existing.st_mode)) {
+        errno = S_ISDIR(existing.st_mode) ? EISDIR : EINVAL;
+        return false;
+    }
+    return ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
 // Created readable by its owner alone: nobody may open it while it is
@@ -124,21 +95,23 @@ mode_t currentUmask() {
 // existing file keeps its owner and group where this process may give them
 // (root saving over a user's file), and its permission bits but never
 // set-user-id and the like; a group it cannot keep gets no rights, rather
-// than another group getting them.
-void settleAccess(int fd, const std::optional<struct stat>& old, NewFileAccess access) {
+// than another group getting them. Whether the group was kept.
+bool settleAccess(int fd, const std::optional<struct stat>& old, NewFileAccess access) {
     if (!old) {
         const mode_t mode = access == NewFileAccess::OwnerOnly ? 0600 : 0666 & ~currentUmask();
         ::fchmod(fd, mode);
-        return;
+        return true;
     }
     const bool groupKept = ::fchown(fd, old->st_uid, old->st_gid) == 0 ||
                            ::fchown(fd, static_cast<uid_t>(-1), old->st_gid) == 0;
     mode_t mode = old->st_mode & 0777;
     struct stat now {};
-    if (!groupKept || ::fstat(fd, &now) != 0 || now.st_gid != old->st_gid) {
+    const bool sameGroup = groupKept && ::fstat(fd, &now) == 0 && now.st_gid == old->st_gid;
+    if (!sameGroup) {
         mode &= ~static_cast<mode_t>(S_IRWXG);
     }
     ::fchmod(fd, mode);
+    return sameGroup;
 }
 
 // Durability of the rename itself; the new file is in place either way, so a
@@ -151,6 +124,13 @@ void syncDirectory(const fs::path& target) {
         ::fsync(fd);
         ::close(fd);
     }
+}
+
+// A failure, with errno set to what caused it, for the caller's message;
+// the clean-up after a failure would otherwise leave its own there.
+ReplaceResult failedWith(ReplaceResult result, int error) {
+    errno = error != 0 ? error : EIO;
+    return result;
 }
 
 bool readWhole(int fd, std::vector<std::uint8_t>& bytes) {
@@ -188,20 +168,21 @@ ReplaceResult overwriteInPlace(const fs::path& target, const ContentsSource& con
     std::vector<std::uint8_t> old(usable ? static_cast<std::size_t>(info.st_size) : 0);
     if (!usable || !readWhole(fd, old)) {
         ::close(fd);
-        return ReplaceResult::OpenFailed;
+        return failedWith(ReplaceResult::OpenFailed, usable ? EIO : EFBIG);
     }
     // Only the permission bits stay, as on a replaced file.
     if ((info.st_mode & 07000) != 0) {
         ::fchmod(fd, info.st_mode & 0777);
     }
     const bool written = writeFromStart(fd, contents(), calls);
+    const int error = errno;
     if (!written) {
         SystemSaveCalls plain;
         writeFromStart(fd, old, plain);
     }
     // After fsync the bytes are on the disk; close can tell nothing more.
     ::close(fd);
-    return written ? ReplaceResult::Replaced : ReplaceResult::WriteFailed;
+    return written ? ReplaceResult::Replaced : failedWith(ReplaceResult::WriteFailed, error);
 }
 
 }  // namespace
@@ -220,9 +201,14 @@ int SystemSaveCalls::rename(const std::string& from, const std::string& to) {
 
 ReplaceResult replaceFile(const std::string& path, const ContentsSource& contents, SaveCalls& calls,
                           NewFileAccess access) {
-    const auto target = followLinks(path);
-    if (!target || !mayReplace(*target)) {
-        return ReplaceResult::OpenFailed;
+    // Every link on the way is resolved once, here: the temporary file, the
+    // rename and the in-place fallback then use a path that holds none.
+    const std::optional<fs::path> target = followTrustedLinks(path);
+    if (!target) {
+        return failedWith(ReplaceResult::OpenFailed, EPERM);
+    }
+    if (!mayReplace(*target)) {
+        return failedWith(ReplaceResult::OpenFailed, errno);
     }
     std::optional<struct stat> old;
     if (struct stat existing{}; ::stat(target->c_str(), &existing) == 0) {
@@ -231,19 +217,30 @@ ReplaceResult replaceFile(const std::string& path, const ContentsSource& content
     std::string temporary;
     const int fd = createTemporary(*target, temporary);
     if (fd < 0) {
-        return old ? overwriteInPlace(*target, contents, calls) : ReplaceResult::OpenFailed;
+        return old ? overwriteInPlace(*target, contents, calls)
+                   : failedWith(ReplaceResult::OpenFailed, errno);
     }
     const std::vector<std::uint8_t> bytes = contents();
+    errno = 0;
     bool ok = calls.writeAll(fd, bytes);
     if (ok) {
-        settleAccess(fd, old, access);
+        const bool sameGroup = settleAccess(fd, old, access);
+        // Who may read the file must not change with the save: where the old
+        // file's ACL cannot go on the new one, the old file takes the bytes.
+        if (old && !copyAccessAttributes(*target, fd, sameGroup)) {
+            ::close(fd);
+            ::unlink(temporary.c_str());
+            return overwriteInPlace(
+                *target, [&bytes] { return bytes; }, calls);
+        }
         ok = calls.sync(fd) == 0;
     }
     ok = ::close(fd) == 0 && ok;
     ok = ok && calls.rename(temporary, target->string()) == 0;
     if (!ok) {
+        const int error = errno;
         ::unlink(temporary.c_str());
-        return ReplaceResult::WriteFailed;
+        return failedWith(ReplaceResult::WriteFailed, error);
     }
     syncDirectory(*target);
     return ReplaceResult::Replaced;

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,39 @@ int createTemporary(const std::string& path, std::wstring& temporary) {
     return -1;
 }
 
+// A configuration file is 136 bytes; a far larger file was surely picked by
+// mistake, and is not kept in memory to put back.
+constexpr long long kMaxInPlaceBytes = 1 << 20;
+
+bool writeFromStart(int fd, std::span<const std::uint8_t> bytes, SaveCalls& calls) {
+    return _lseeki64(fd, 0, SEEK_SET) == 0 && calls.writeAll(fd, bytes) &&
+           _chsize_s(fd, static_cast<long long>(bytes.size())) == 0 && calls.sync(fd) == 0;
+}
+
+// Where the old file could not be replaced: it is written where it stands,
+// keeping its permissions, and its old bytes go back when anything fails.
+ReplaceResult overwriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes,
+                               SaveCalls& calls) {
+    const int fd = _wopen(widePath(path).c_str(), _O_RDWR | _O_BINARY | _O_NOINHERIT);
+    if (fd < 0) {
+        return ReplaceResult::WriteFailed;
+    }
+    const long long size = _filelengthi64(fd);
+    std::vector<std::uint8_t> old(
+        size >= 0 && size <= kMaxInPlaceBytes ? static_cast<std::size_t>(size) : 0);
+    const bool usable = size >= 0 && size <= kMaxInPlaceBytes &&
+                        _read(fd, old.data(), static_cast<unsigned>(old.size())) == size;
+    const bool written = usable && writeFromStart(fd, bytes, calls);
+    const int error = usable ? errno : EFBIG;
+    if (usable && !written) {
+        SystemSaveCalls plain;
+        static_cast<void>(writeFromStart(fd, old, plain));
+    }
+    _close(fd);
+    errno = error;
+    return written ? ReplaceResult::Replaced : ReplaceResult::WriteFailed;
+}
+
 }  // namespace
 
 std::ptrdiff_t SystemSaveCalls::write(int fd, std::span<const std::uint8_t> bytes) {
@@ -62,9 +96,10 @@ int SystemSaveCalls::sync(int fd) {
 }
 
 // ReplaceFileW keeps the old file's attributes and security, as the POSIX
-// save keeps its mode; it needs a file to replace, and when it fails
-// without a backup name the old file keeps its name or is already gone, so
-// the plain move finishes the job either way.
+// save keeps its mode. The plain move would give the file the folder's
+// permissions instead, so it is only for a file that is not there (yet, or
+// any more: a failed ReplaceFileW may have removed it); where the old file
+// still stands, the failure is the caller's to handle.
 int SystemSaveCalls::rename(const std::string& from, const std::string& to) {
     const std::wstring source = widePath(from);
     const std::wstring target = widePath(to);
@@ -72,10 +107,14 @@ int SystemSaveCalls::rename(const std::string& from, const std::string& to) {
                      nullptr, nullptr)) {
         return 0;
     }
+    if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        errno = EACCES;
+        return -1;
+    }
     return MoveFileExW(source.c_str(), target.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                ? 0
-               : -1;
+               : (errno = EACCES, -1);
 }
 
 // The access asked for a new file is the folder's: what the program keeps for
@@ -86,6 +125,7 @@ ReplaceResult replaceFile(const std::string& path, const ContentsSource& content
     // rename alone would replace it.
     const DWORD attributes = GetFileAttributesW(widePath(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        errno = EACCES;
         return ReplaceResult::OpenFailed;
     }
     std::wstring temporary;
@@ -94,11 +134,25 @@ ReplaceResult replaceFile(const std::string& path, const ContentsSource& content
         return ReplaceResult::OpenFailed;
     }
     const std::vector<std::uint8_t> bytes = contents();
+    errno = 0;
     bool ok = calls.writeAll(fd, bytes) && calls.sync(fd) == 0;
     ok = _close(fd) == 0 && ok;
-    ok = ok && calls.rename(narrowPath(temporary), path) == 0;
     if (!ok) {
+        const int error = errno != 0 ? errno : EIO;
         _wunlink(temporary.c_str());
+        errno = error;
+        return ReplaceResult::WriteFailed;
+    }
+    if (calls.rename(narrowPath(temporary), path) != 0) {
+        const int error = errno != 0 ? errno : EIO;
+        _wunlink(temporary.c_str());
+        // The old file stands with its permissions: it takes the bytes where
+        // it is, rather than a new file taking the folder's.
+        if (attributes != INVALID_FILE_ATTRIBUTES &&
+            GetFileAttributesW(widePath(path).c_str()) != INVALID_FILE_ATTRIBUTES) {
+            return overwriteInPlace(path, bytes, calls);
+        }
+        errno = error;
         return ReplaceResult::WriteFailed;
     }
     return ReplaceResult::Replaced;

@@ -3,9 +3,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <vector>
 
 #include "common/message_box.h"
+#include "common/outside_text.h"
 #include "common/regular_file.h"
 #include "config/config_image.h"
 #include "config/kept_delays.h"
@@ -17,8 +20,10 @@ namespace {
 constexpr std::array<std::uint8_t, 4> kMagic = {'Z', 'B', '3', 'A'};
 constexpr std::size_t kHeaderSize = 8;
 
-bool saveFailed(const char* text) {
-    showMessage(text, "Save Failed");
+// The message stays as users know it; the detail names the file and why.
+bool saveFailed(const char* text, const std::string& path, int error) {
+    showMessageWithDetail(text, "Save Failed", MessageButtons::Ok,
+                          printableText(path) + ": " + std::strerror(error));
     return true;
 }
 
@@ -44,12 +49,13 @@ std::uint32_t littleEndian32(std::span<const std::uint8_t> bytes) {
     return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (std::uint32_t{bytes[3]} << 24);
 }
 
-[[nodiscard]] bool saveOutcome(ReplaceResult result) {
+[[nodiscard]] bool saveOutcome(ReplaceResult result, const std::string& path) {
+    const int error = errno;
     switch (result) {
         case ReplaceResult::OpenFailed:
-            return saveFailed("Failed to open file");
+            return saveFailed("Failed to open file", path, error);
         case ReplaceResult::WriteFailed:
-            return saveFailed("Failed to write data");
+            return saveFailed("Failed to write data", path, error);
         case ReplaceResult::Replaced:
             break;
     }
@@ -75,19 +81,21 @@ bool writeConfigFile(const std::string& path, TrackerConfig& config, const Confi
 
 bool writeConfigFile(const std::string& path, TrackerConfig& config, SaveCalls& calls,
                      const ConfigImage* kept) {
-    return saveOutcome(replaceFile(
-        path,
-        [&] {
-            std::array<std::uint8_t, kImageBufferSize> image{};
-            const int length = encodeKeepingDelays(config, image, kept);
-            return configFileContents(std::span(image).first(static_cast<std::size_t>(length)));
-        },
-        calls));
+    return saveOutcome(
+        replaceFile(
+            path,
+            [&] {
+                std::array<std::uint8_t, kImageBufferSize> image{};
+                const int length = encodeKeepingDelays(config, image, kept);
+                return configFileContents(std::span(image).first(static_cast<std::size_t>(length)));
+            },
+            calls),
+        path);
 }
 
 bool writeConfigImage(const std::string& path, const ConfigImage& image) {
     SystemSaveCalls calls;
-    return saveOutcome(replaceFile(path, configFileContents(image), calls));
+    return saveOutcome(replaceFile(path, configFileContents(image), calls), path);
 }
 
 bool readConfigFile(const std::string& path, TrackerConfig& config, ConfigImage* image) {
@@ -96,19 +104,13 @@ bool readConfigFile(const std::string& path, TrackerConfig& config, ConfigImage*
 
 ConfigFileRead readConfigInput(const std::string& path, TrackerConfig& config, ConfigImage* image) {
     const FileRead file = readRegularFile(path, kConfigFileSize);
-    switch (file.status) {
-        case FileReadStatus::OpenFailed:
-            loadFailed("Failed to open file");
-            return ConfigFileRead::Failed;
-        case FileReadStatus::NotRegular:
-            showMessageWithDetail("Failed to open file", "Load Failed", MessageButtons::Ok,
-                                  describeFailedRead(path, file));
-            return ConfigFileRead::NotRegular;
-        case FileReadStatus::ReadFailed:
-            loadFailed("Failed to read data");
-            return ConfigFileRead::Failed;
-        case FileReadStatus::Read:
-            break;
+    if (file.status != FileReadStatus::Read) {
+        showMessageWithDetail(file.status == FileReadStatus::ReadFailed ? "Failed to read data"
+                                                                        : "Failed to open file",
+                              "Load Failed", MessageButtons::Ok,
+                              describeFailedRead(printableText(path), file));
+        return file.status == FileReadStatus::NotRegular ? ConfigFileRead::NotRegular
+                                                         : ConfigFileRead::Failed;
     }
     return readConfigBytes(file.bytes, config, image) ? ConfigFileRead::Failed
                                                       : ConfigFileRead::Loaded;

@@ -13,6 +13,8 @@
 #include <utility>
 
 #include "common/message_box.h"
+#include "common/outside_text.h"
+#include "common/private_folder.h"
 #include "common/user_state_dir.h"
 #include "config/atomic_file.h"
 #include "config/config_file.h"
@@ -182,15 +184,64 @@ class FirstMessage final : public MessagePresenter {
 };
 
 // Missing folders are made for the user alone, as the base directory rules
-// ask: the images hold the owner's callsign and settings.
-void createPrivateFolders(const std::filesystem::path& folder, std::error_code& error) {
+// ask: the images hold the owner's callsign and settings. Empty, or what
+// stood in the way.
+std::string createPrivateFolders(const std::filesystem::path& folder) {
+    std::error_code error;
     if (std::filesystem::is_directory(folder, error) || folder.parent_path() == folder) {
-        return;
+        return {};
     }
-    createPrivateFolders(folder.parent_path(), error);
-    if (!error && std::filesystem::create_directory(folder, error)) {
+    if (std::string problem = createPrivateFolders(folder.parent_path()); !problem.empty()) {
+        return problem;
+    }
+    if (std::filesystem::create_directory(folder, error)) {
         std::filesystem::permissions(folder, std::filesystem::perms::owner_all, error);
+        return {};
     }
+    // "File exists" would hide what is wrong.
+    if (std::filesystem::exists(folder) && !std::filesystem::is_directory(folder)) {
+        return printableText(folder.string()) + " is not a folder";
+    }
+    return printableText(folder.string()) + ": " + error.message();
+}
+
+// Whether a reader or writer could be misled: every folder from the state
+// base down to the history must be the user's and closed to other writers.
+// Folders above the base, and those of a folder given elsewhere, are not
+// ours to judge. The history folder itself becomes the user's alone.
+std::string historyFolderProblem(const std::filesystem::path& folder) {
+    std::filesystem::path base = userStateBase().lexically_normal();
+    if (!base.has_filename()) {
+        base = base.parent_path();  // "/state/" names the same folder as "/state"
+    }
+    const std::filesystem::path normal = folder.lexically_normal();
+    const auto inside = normal.lexically_relative(base);
+    const bool underBase = !base.empty() && !inside.empty() && *inside.begin() != "..";
+    bool tightened = false;
+    if (std::string problem = privateFolderProblem(normal, true, &tightened); !problem.empty()) {
+        return problem;
+    }
+    if (tightened) {
+        // Images kept while the folder was open to others go private too.
+        std::error_code error;
+        for (std::filesystem::directory_iterator item(normal, error), end; !error && item != end;
+             item.increment(error)) {
+            if (item->path().extension() == kExtension) {
+                std::filesystem::permissions(
+                    item->path(),
+                    std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
+                    error);
+            }
+        }
+    }
+    for (std::filesystem::path above = normal;
+         underBase && above != base && above != above.parent_path();) {
+        above = above.parent_path();
+        if (std::string problem = privateFolderProblem(above); !problem.empty()) {
+            return problem;
+        }
+    }
+    return {};
 }
 
 std::string sequenceText(std::uint64_t sequence) {
@@ -219,18 +270,23 @@ std::filesystem::path historyDir() {
     return state.empty() ? state : state / "history";
 }
 
-void keepInHistory(const HistoryImage& entry, HistoryWarnings& warnings,
-                   const std::filesystem::path& folder, std::size_t limit) {
+std::string keepInHistory(const HistoryImage& entry, HistoryWarnings& warnings,
+                          const std::filesystem::path& folder, std::size_t limit) {
+    const auto notKept = [&warnings](std::string why) {
+        warnings.notKept(why);
+        return why;
+    };
     if (folder.empty()) {
-        warnings.notKept("no folder to keep it in (HOME and XDG_STATE_HOME are unset)");
-        return;
+        return notKept("no folder to keep it in (HOME and XDG_STATE_HOME are unset)");
+    }
+    std::string problem = historyFolderProblem(folder);
+    if (problem.empty()) {
+        problem = createPrivateFolders(folder);
+    }
+    if (!problem.empty()) {
+        return notKept(problem);
     }
     std::error_code error;
-    createPrivateFolders(folder, error);
-    if (error) {
-        warnings.notKept(folder.string() + ": " + error.message());
-        return;
-    }
     const std::vector<KeptName> before = keptImages(folder);
     const std::string stamp = timeStamp();
     std::uint64_t sequence = 1;
@@ -251,13 +307,13 @@ void keepInHistory(const HistoryImage& entry, HistoryWarnings& warnings,
     SystemSaveCalls calls;
     if (replaceFile(file.string(), configFileContents(entry.image), calls,
                     NewFileAccess::OwnerOnly) != ReplaceResult::Replaced) {
-        warnings.notKept("cannot write " + file.string());
-        return;
+        return notKept("cannot write " + printableText(file.string()));
     }
     const std::vector<KeptName> kept = keptImages(folder);
     for (std::size_t i = 0; i + limit < kept.size(); ++i) {
         std::filesystem::remove(kept[i].entry.file, error);
     }
+    return {};
 }
 
 std::vector<HistoryEntry> listHistory(const std::filesystem::path& folder) {
@@ -266,13 +322,17 @@ std::vector<HistoryEntry> listHistory(const std::filesystem::path& folder) {
 
 HistoryListing readHistory(const std::filesystem::path& folder) {
     HistoryListing listing;
+    listing.problem = historyFolderProblem(folder);
+    if (!listing.problem.empty()) {
+        return listing;
+    }
     std::error_code error;
     const std::vector<KeptName> kept = keptImages(folder, error);
     for (auto name = kept.rbegin(); name != kept.rend(); ++name) {
         listing.entries.push_back(name->entry);
     }
     if (error && error != std::errc::no_such_file_or_directory) {
-        listing.problem = folder.string() + ": " + error.message();
+        listing.problem = printableText(folder.string()) + ": " + error.message();
     }
     return listing;
 }

@@ -49,11 +49,13 @@ class HistoryWarnings {
 // Stores the image in `folder` (created for the user alone, as the image
 // holds the owner's callsign) and removes all but the `limit` images stored
 // last. The order is the order of storing, kept in the names, so a clock that
-// is behind never makes the image just taken the first to go. Never fails
-// the caller: a problem is one warning line.
-void keepInHistory(const HistoryImage& entry, HistoryWarnings& warnings,
-                   const std::filesystem::path& folder = historyDir(),
-                   std::size_t limit = kHistoryLimit);
+// is behind never makes the image just taken the first to go. A folder that
+// another user owns or may write to, or whose folders from the state base
+// down are so, is refused. A problem is one warning line, and comes back:
+// empty when the image was kept.
+std::string keepInHistory(const HistoryImage& entry, HistoryWarnings& warnings,
+                          const std::filesystem::path& folder = historyDir(),
+                          std::size_t limit = kHistoryLimit);
 
 struct HistoryEntry {
     // The number counting the images in the order they were stored; names
@@ -67,16 +69,17 @@ struct HistoryEntry {
 };
 
 // The kept images, the one stored last first; files of other names are passed
-// over. Never throws.
-std::vector<HistoryEntry> listHistory(const std::filesystem::path& folder = historyDir());
-
-// The same, saying why a folder could not be read (to its end); a folder that
-// does not exist yet holds no images and is no problem.
+// over. With `problem` saying why: none from a folder that keepInHistory
+// would refuse, what could be read from a folder that cannot be read to its
+// end. A folder that does not exist yet holds no images and is no problem.
+// Never throws.
 struct HistoryListing {
     std::vector<HistoryEntry> entries;
-    std::string problem;  // empty when the whole folder was read
+    std::string problem;  // printable; empty when the whole folder was read
 };
 HistoryListing readHistory(const std::filesystem::path& folder = historyDir());
+// The same, for a caller with no place to say the problem.
+std::vector<HistoryEntry> listHistory(const std::filesystem::path& folder = historyDir());
 
 // One kept image read back as Load reads a file, without a box: the image, or
 // why the file does not read as a configuration file.

@@ -6,8 +6,9 @@
 #include <cstdio>
 #include <cstring>
 #include <ostream>
+#include <utility>
 
-#include "common/path_text.h"
+#include "common/outside_text.h"
 
 namespace qz5 {
 
@@ -52,28 +53,39 @@ std::string formatWireEvent(const WireEvent& event, WireClock::time_point origin
     return line;
 }
 
-ExchangeLog::ExchangeLog(std::ostream& out) : out_(out) {}
+ExchangeLog::ExchangeLog(std::ostream& out) : out_(&out) {}
 
-ExchangeLog::ExchangeLog(std::unique_ptr<std::ofstream> file)
-    : file_(std::move(file)), out_(*file_) {}
+ExchangeLog::ExchangeLog(std::unique_ptr<PrivateOutputFile> file, std::string name)
+    : file_(std::move(file)), name_(std::move(name)) {}
 
 std::unique_ptr<ExchangeLog> ExchangeLog::toFile(const std::string& path, std::string& error) {
-    errno = 0;
-    auto file =
-        std::make_unique<std::ofstream>(pathFromText(path), std::ios::out | std::ios::trunc);
-    if (!*file) {
-        error = "cannot write the trace file " + path +
-                (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string());
+    std::string reason;
+    auto file = PrivateOutputFile::open(path, reason);
+    if (!file) {
+        error = "cannot write the trace file " + printableText(path) + ": " + reason;
         return nullptr;
     }
-    return std::unique_ptr<ExchangeLog>(new ExchangeLog(std::move(file)));
+    return std::make_unique<ExchangeLog>(std::move(file), path);
 }
 
 void ExchangeLog::record(WireEvent event) {
-    const std::string line = formatWireEvent(event, origin_);
+    std::string line = formatWireEvent(event, origin_);
+    line += '\n';
     const std::lock_guard lock(mutex_);
-    // Flushed at once: the trace matters most when the program then fails.
-    out_ << line << '\n' << std::flush;
+    // Written at once: the trace matters most when the program then fails.
+    std::string reason;
+    if (file_ ? file_->write(line, reason) : static_cast<bool>(*out_ << line << std::flush)) {
+        return;
+    }
+    if (failure_.empty()) {
+        failure_ = file_ ? "cannot write the trace file " + printableText(name_) + ": " + reason
+                         : std::string("cannot write the trace: the stream failed");
+    }
+}
+
+std::string ExchangeLog::takeWriteFailure() {
+    const std::lock_guard lock(mutex_);
+    return std::exchange(failure_, {});
 }
 
 void ExchangeLog::record(WireEvent::Kind kind, std::int32_t rate, std::vector<std::uint8_t> bytes,

@@ -3,12 +3,13 @@
 
 #include <chrono>
 #include <cstdint>
-#include <fstream>
 #include <iosfwd>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
+
+#include "common/private_output_file.h"
 
 namespace qz5 {
 
@@ -36,25 +37,34 @@ struct WireEvent {
 std::string formatWireEvent(const WireEvent& event, WireClock::time_point origin);
 
 // Writes one line per event, timed from its own creation, to a stream or a
-// file. Events may come from any thread.
+// file. Events may come from any thread. A write that fails never stops the
+// exchange being logged: it is kept, and said once the exchange is over.
 class ExchangeLog {
   public:
     explicit ExchangeLog(std::ostream& out);
-    // Null, with `error` saying why, when the file cannot be created.
+    // The trace file at `path` (see PrivateOutputFile); null, with `error`
+    // saying why, when it cannot be written.
     static std::unique_ptr<ExchangeLog> toFile(const std::string& path, std::string& error);
+    // The same, through a file opened elsewhere; `name` is the file's name
+    // for messages.
+    ExchangeLog(std::unique_ptr<PrivateOutputFile> file, std::string name);
 
     void record(WireEvent event);
     // The same, stamped now.
     void record(WireEvent::Kind kind, std::int32_t rate, std::vector<std::uint8_t> bytes = {},
                 std::string note = {});
 
-  private:
-    ExchangeLog(std::unique_ptr<std::ofstream> file);
+    // "cannot write the trace file PATH: reason" when a write failed since the
+    // last call, else empty.
+    std::string takeWriteFailure();
 
-    std::unique_ptr<std::ofstream> file_;
-    std::ostream& out_;
+  private:
+    std::unique_ptr<PrivateOutputFile> file_;
+    std::string name_;
+    std::ostream* out_ = nullptr;
     const WireClock::time_point origin_ = WireClock::now();
     std::mutex mutex_;
+    std::string failure_;
 };
 
 }  // namespace qz5

@@ -62,6 +62,9 @@ class SerialLink {
     std::int32_t baudRate() const { return baudRate_; }
     bool isOpen() const { return portHandle_ != kInvalidPortHandle; }
 
+    // See SerialPortApi::takeSideFailure.
+    std::string takeSideFailure() { return api_.takeSideFailure(); }
+
     // Told of every step of the tracker commands and of every byte written;
     // an empty callback silences it.
     void setProgressCallback(ProgressCallback callback) { onProgress_ = std::move(callback); }

@@ -65,6 +65,10 @@ class SerialPortApi {
         static_cast<void>(devicePath);
         return {};
     }
+    // What went wrong beside the exchange since the last call (a trace that
+    // could not be written), for the front end to say once the command is
+    // over; empty when nothing did.
+    virtual std::string takeSideFailure() { return {}; }
 };
 
 }  // namespace qz5

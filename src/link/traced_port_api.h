@@ -25,6 +25,7 @@ class TracedPortApi : public SerialPortApi {
     std::string openFailureReason(const std::string& devicePath) override {
         return inner_.openFailureReason(devicePath);
     }
+    std::string takeSideFailure() override { return log_.takeWriteFailure(); }
 
   private:
     SerialPortApi& inner_;

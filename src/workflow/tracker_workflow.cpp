@@ -77,7 +77,7 @@ std::optional<ConfigImage> TrackerWorkflow::readImage(TrackerConfig& record,
     }
     ConfigImage image{};
     std::copy(bytes.begin(), bytes.end(), image.begin());
-    keepInHistory({image, direction, port, reply.text()}, historyWarnings_);
+    notKept_ = keepInHistory({image, direction, port, reply.text()}, historyWarnings_);
     return image;
 }
 
@@ -109,7 +109,7 @@ WriteOutcome TrackerWorkflow::writeConfiguration(TrackerConfig& record, const Pr
         })) {
         return WriteOutcome::Failed;
     }
-    keepInHistory({*image, "write", port, reply.text()}, historyWarnings_);
+    notKept_ = keepInHistory({*image, "write", port, reply.text()}, historyWarnings_);
     // The record becomes exactly what the tracker now holds.
     if (record.decodeImage(*image)) {
         return WriteOutcome::Failed;

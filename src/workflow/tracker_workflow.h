@@ -60,11 +60,16 @@ class TrackerWorkflow {
     WriteOutcome writeConfiguration(TrackerConfig& record, const Prepare& prepare,
                                     const Shown& shown);
 
+    // Why the history did not keep the image of the last read or write;
+    // empty when it did.
+    const std::string& notKept() const { return notKept_; }
+
   private:
     SerialLink& link_;
     TrackerFrontEnd& frontEnd_;
     // History warnings go to stderr, never into a box; the clock's once.
     HistoryWarnings historyWarnings_{std::cerr};
+    std::string notKept_;
 };
 
 }  // namespace qz5

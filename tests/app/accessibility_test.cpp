@@ -253,7 +253,7 @@ TEST_P(AccessibilityTest, EachAltKeyIsOneControlsAndShowsOnlyWhileAltIsHeld) {
             EXPECT_FALSE(button->shortcut().isEmpty()) << button->text().toStdString();
         }
         if (button->isVisible() && !button->shortcut().isEmpty()) {
-            EXPECT_FALSE(button->text().contains('&')) << "the caption stays as specified";
+            EXPECT_FALSE(button->text().contains('&')) << "the caption stays unchanged";
             unique(button->shortcut(), button->text());
         }
     }

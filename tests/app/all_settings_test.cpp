@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <sys/stat.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <type_traits>
 
 #include "app/controls/all_settings_template.h"
+#include "common/user_state_dir.h"
 #include "config/history.h"
 #include "config/record_fields.h"
 #include "link/serial_port_api_posix.h"
@@ -161,6 +163,19 @@ TEST_F(AllSettingsTest, TheWindowMenuSwitchesTheViewAndTheChoiceIsRemembered) {
     EXPECT_EQ(window->view(), WindowView::Basic);
     EXPECT_EQ(startupView(false), WindowView::Basic);
     EXPECT_EQ(startupView(true), WindowView::AllSettings);
+}
+
+// QSettings would wait in open() for ever on a FIFO: the window starts with
+// its defaults and leaves the FIFO as it is.
+TEST_F(AllSettingsTest, ASettingsFileThatIsNoRegularFileMeansTheDefaults) {
+    const std::filesystem::path file = userConfigDir() / "window.conf";
+    std::filesystem::create_directories(file.parent_path());
+    std::filesystem::remove(file);
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    EXPECT_EQ(startupView(false), WindowView::Basic);
+    rememberView(WindowView::AllSettings);
+    EXPECT_TRUE(std::filesystem::is_fifo(file));
+    std::filesystem::remove(file);
 }
 
 TEST_F(AllSettingsTest, LoadOffersTheHistoryFolderOnceItExists) {

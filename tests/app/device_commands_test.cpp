@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <sstream>
 
 #include "app/progress_window.h"
 #include "common/message_box.h"
@@ -15,7 +16,9 @@
 #include "config/config_image.h"
 #include "config/history.h"
 #include "config/image_scaling.h"
+#include "link/exchange_log.h"
 #include "link/serial_port_api_posix.h"
+#include "link/traced_port_api.h"
 #include "sim/pty_tracker.h"
 #include "support/port_holder_process.h"
 #include "support/wait_until.h"
@@ -333,6 +336,23 @@ TEST_F(DeviceCommandsTest, ATrackerAt9600IsFoundAndTheNextToneTalksAt9600) {
         EXPECT_TRUE(b.heard);
     }
     EXPECT_TRUE(testing::waitUntil([&] { return tracker->tone() == Tone::High; }));
+}
+
+// A trace that cannot be written stops no exchange; one box says so once the
+// command is over.
+TEST_F(DeviceCommandsTest, ATraceThatCannotBeWrittenIsOneBoxAfterTheCommand) {
+    std::ostringstream full;
+    full.setstate(std::ios::badbit);
+    ExchangeLog log(full);
+    TracedPortApi traced(PosixSerialPortApi::instance(), log);
+    window.reset();
+    install(std::make_unique<CConfigDlg>(traced, ports));
+    click(ids::kSendHighTone);
+    EXPECT_TRUE(testing::waitUntil([&] { return tracker->tone() == Tone::High; }));
+    ASSERT_TRUE(testing::waitUntil([&] { return !presenter.texts().empty(); }));
+    EXPECT_EQ(presenter.texts(),
+              std::vector<std::string>{"cannot write the trace: the stream failed"});
+    window.reset();
 }
 
 TEST_F(DeviceCommandsTest, ToneCommandsSendStopThenTheirCodeAfterAPause) {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <algorithm>
 #include <functional>
 #include <optional>
@@ -35,6 +37,13 @@ class FormCheckTest : public WindowTest {
 
     QTemporaryDir dir;
 };
+
+// What a tool tip shows, without its markup.
+QString plainText(const QString& toolTip) {
+    QTextDocument document;
+    document.setHtml(toolTip);
+    return document.toPlainText().replace(QChar::LineSeparator, QLatin1Char('\n'));
+}
 
 struct Case {
     const char* name;
@@ -88,7 +97,7 @@ TEST_F(FormCheckTest, TheStripAndTheMarksFollowTheForm) {
         EXPECT_TRUE(strip().isVisible());
         EXPECT_GT(window->height(), startHeight);
         EXPECT_EQ(strip().accessibleName(), strip().sentence());
-        EXPECT_EQ(strip().toolTip().count(QLatin1Char('\n')) + 1,
+        EXPECT_EQ(strip().accessibleDescription().count(QLatin1Char('\n')) + 1,
                   static_cast<qsizetype>(WindowInspector::findingList(*window).size()));
         EXPECT_FALSE(strip().hasFocus());
         // Checking reads the form into a copy: the record is as it was.
@@ -101,7 +110,7 @@ TEST_F(FormCheckTest, TheStripAndTheMarksFollowTheForm) {
         const auto icons = window->findChildren<QAction*>().size();
         window->setView(WindowView::AllSettings);
         EXPECT_NE(marked->accessibleDescription(), described);
-        EXPECT_TRUE(marked->toolTip().contains(marked->accessibleDescription()));
+        EXPECT_TRUE(plainText(marked->toolTip()).contains(marked->accessibleDescription()));
         window->setView(WindowView::Basic);
         EXPECT_EQ(marked->accessibleDescription(), described);
         EXPECT_EQ(window->findChildren<QAction*>().size(), icons) << "an icon left in a field";
@@ -124,6 +133,29 @@ TEST_F(FormCheckTest, ActivatingTheStripListsEveryFindingWithoutABox) {
     shown.list()->actions().back()->trigger();
     EXPECT_EQ(config().activeProfile, 1);
     EXPECT_EQ(window->focusWidget(), controls().control(ids::kFrequency));
+    shown.list()->close();
+}
+
+// Country names from the prefix list hold "&" ("Trinidad & Tobago"), and the
+// list is anyone's file: its text makes no shortcut and no markup.
+TEST_F(FormCheckTest, OutsideTextInTheStripIsShownAsWritten) {
+    FindingsStrip shown(window.get());
+    const std::string country = "Trinidad & Tobago <b>9Y</b>";
+    shown.setFindings({{Severity::Warning, Rule::FrequencyChannel, "frequency", 0,
+                        "Use the channel of " + country + "."}},
+                      QStringLiteral("no callsign-prefix list: <i>list</i>"));
+    EXPECT_TRUE(QKeySequence::mnemonic(shown.text()).isEmpty()) << shown.text().toStdString();
+    const QString tip = plainText(shown.toolTip());
+    EXPECT_TRUE(tip.contains(QString::fromStdString(country))) << tip.toStdString();
+    EXPECT_TRUE(tip.endsWith(QStringLiteral("no callsign-prefix list: <i>list</i>")));
+    shown.setFocus();
+    QTest::keyClick(&shown, Qt::Key_Space);
+    ASSERT_NE(shown.list(), nullptr);
+    const QAction* item = shown.list()->actions().front();
+    EXPECT_TRUE(QKeySequence::mnemonic(item->text()).isEmpty());
+    EXPECT_TRUE(QString(item->text())
+                    .replace(QStringLiteral("&&"), QStringLiteral("&"))
+                    .contains(QString::fromStdString(country)));
     shown.list()->close();
 }
 

@@ -147,7 +147,7 @@ TEST_F(KeptImagesTest, SameSettingsAreSaidSo) {
 TEST(HistoryDialogTest, AFileThatDoesNotReadIsListedAndAKeptOneSavesByteForByte) {
     std::filesystem::remove_all(historyDir());
     std::filesystem::create_directories(historyDir());
-    std::ofstream(historyDir() / "000002_2026-12-07T101131.286Z_read_COM1_v.zb3") << "ZB3A";
+    std::ofstream(historyDir() / "000002_2026-12-07T101131.286Z_read_COM1_v\x1b[2J.zb3") << "ZB3A";
     const auto kept = configFileContents(imageWith("K1ABC-1", 300));
     const std::string keptBytes(kept.begin(), kept.end());
     std::ofstream(historyDir() / "000001_2026-12-07T091131.286Z_write_COM1_v.zb3", std::ios::binary)
@@ -159,6 +159,8 @@ TEST(HistoryDialogTest, AFileThatDoesNotReadIsListedAndAKeptOneSavesByteForByte)
 
     HistoryDialog history(historyDir(), imageWith("NOCALL", 120), files);
     EXPECT_TRUE(linesOf(*history.imageList())[0].endsWith("does not read as a configuration file"));
+    EXPECT_TRUE(linesOf(*history.imageList())[0].contains("COM1   v\\x1b[2J   "))
+        << "a name's odd bytes are shown, not acted on";
     EXPECT_FALSE(history.loadButton()->isEnabled());
     EXPECT_FALSE(history.saveAsButton()->isEnabled());
     EXPECT_EQ(linesOf(*history.differenceList()),
@@ -180,6 +182,15 @@ TEST(HistoryDialogTest, AHistoryThatCannotBeReadIsAnEmptyListWithTheReason) {
     EXPECT_EQ(missing.imageList()->count(), 0);
     EXPECT_TRUE(missing.statusLine()->text().startsWith("No images have been kept yet"));
     EXPECT_FALSE(missing.loadButton()->isEnabled());
+    std::filesystem::create_directories(historyDir());
+    std::filesystem::permissions(historyDir(), std::filesystem::perms::all);
+    std::ofstream(historyDir() / "000001_2026-12-07T091131.286Z_read_COM1_v.zb3") << "planted";
+    HistoryDialog open(historyDir(), imageWith("NOCALL", 120), files);
+    EXPECT_EQ(open.imageList()->count(), 0);
+    EXPECT_EQ(
+        open.statusLine()->text().toStdString(),
+        "The history cannot be read: " + historyDir().string() + " may be written by other users");
+    std::filesystem::remove_all(historyDir());
     if (::geteuid() == 0) {
         return;  // root reads any folder; the unprivileged run checks the rest
     }

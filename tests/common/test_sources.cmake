@@ -5,5 +5,6 @@ qz5_test_sources(common_tests
     message_box_test.cpp
     outside_text_test.cpp
     NATIVE
+    link_walk_posix_test.cpp
     regular_file_posix_test.cpp
     user_state_dir_posix_test.cpp)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -339,25 +340,88 @@ TEST(ConfigCheck, EveryRuleHasAStableName) {
     EXPECT_EQ(findRule("no-such-rule"), std::nullopt);
 }
 
-TEST(PrefixList, RefusesWhatIsNotAList) {
-    const std::vector<std::string_view> texts = {
-        "",
-        "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G,M\n",   // no ';'
-        "England: 14: 27: EU: 52.77: 1.47: 0.0\n G,M;\n",      // header cut short
-        "England: 14: 27: XX: 52.77: 1.47: 0.0: G:\n G,M;\n",  // no such continent
-        "England: 14: 91: EU: 52.77: 1.47: 0.0: G:\n G,M;\n",  // no such zone
-        "England: 14: 0: EU: 52.77: 1.47: 0.0: G:\n G,M;\n",
-        "England: 14: 2x: EU: 52.77: 1.47: 0.0: G:\n G,M;\n",
-        "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G[9,M;\n",  // unclosed override
-        "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G{XX},M;\n",
-        "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G!,M;\n",
-        "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G,=,M;\n",
-        "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n G,M; Wales: 14",
+// A list with a fault keeps everything else, and names the first bad line.
+TEST(PrefixList, LeavesOutWhatItCannotReadAndKeepsTheRest) {
+    struct Case {
+        std::string text;
+        std::vector<std::string_view> found;  // callsigns still placed
+        std::vector<std::string_view> lost;   // callsigns no longer placed
+        std::size_t badLine;
     };
-    for (std::string_view text : texts) {
-        EXPECT_FALSE(PrefixList::parse(text)) << text;
+    constexpr std::string_view kWales = "Wales: 14: 27: EU: 52.0: 3.0: 0.0: GW:\n GW,MW;\n";
+    const std::string england = "England: 14: 27: EU: 52.77: 1.47: 0.0: G:\n";
+    const std::vector<Case> cases = {
+        {"", {}, {"G4XYZ"}, 0},
+        {england + " G,M;\n" + std::string(kWales), {"G4XYZ", "MW1AB"}, {}, 0},
+        {"England: 14: 27: EU: 52.77: 1.47: 0.0\n G,M;\n" + std::string(kWales),
+         {"GW1AB"},
+         {"G4XYZ"},
+         1},
+        {"England: 14: 27: XX: 52.77: 1.47: 0.0: G:\n G,M;\n" + std::string(kWales),
+         {"GW1AB"},
+         {"G4XYZ"},
+         1},
+        {"England: 14: 91: EU: 52.77: 1.47: 0.0: G:\n G,M;\n" + std::string(kWales),
+         {"GW1AB"},
+         {"G4XYZ"},
+         1},
+        {"England: 14: 0: EU: 52.77: 1.47: 0.0: G:\n G;\n", {}, {"G4XYZ"}, 1},
+        {"England: 14: 2x: EU: 52.77: 1.47: 0.0: G:\n G;\n", {}, {"G4XYZ"}, 1},
+        {england + " G[9,M;\n", {"M0ABC"}, {"G4XYZ"}, 2},
+        {england + " G{XX},\n M;\n", {"M0ABC"}, {"G4XYZ"}, 2},
+        {england + " G,\n M!;\n", {"G4XYZ"}, {"M0ABC"}, 3},
+        {england + " G,=,M;\n", {"G4XYZ", "M0ABC"}, {}, 2},
+        {england + " G,M;\n" + std::string(kWales) + "Scotland: 14", {"G4XYZ", "GW1AB"}, {}, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        std::size_t badLine = 99;
+        const std::optional<PrefixList> list = PrefixList::parse(c.text, &badLine);
+        EXPECT_EQ(badLine, c.badLine);
+        ASSERT_EQ(list.has_value(), !c.found.empty());
+        for (std::string_view call : c.found) {
+            EXPECT_TRUE(list->find(call)) << call;
+        }
+        for (std::string_view call : c.lost) {
+            EXPECT_FALSE(list && list->find(call)) << call;
+        }
     }
-    EXPECT_FALSE(PrefixList::load("/nonexistent/cty.dat"));
+}
+
+// Whatever the variable names, the list is read at once or not at all, and
+// the reason is one line that names the file.
+TEST(PrefixList, ReadsOnlyARegularFileOfAFewMiB) {
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "lists";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const auto file = [&](const char* name) { return (folder / name).string(); };
+    ASSERT_EQ(::mkfifo(file("fifo").c_str(), 0600), 0);
+    std::ofstream(file("large"), std::ios::binary) << kPrefixes;
+    std::filesystem::resize_file(file("large"), std::size_t{9} << 20);
+    std::ofstream(file("part"), std::ios::binary) << kPrefixes << "Wales: 14;\n";
+    struct Case {
+        std::string path;
+        bool listed;
+        std::string problem;
+    };
+    const std::vector<Case> cases = {
+        {file(""), false, "no callsign-prefix list: " + file("") + " is not a regular file"},
+        {file("fifo"), false, "no callsign-prefix list: " + file("fifo") + " is not a regular"},
+        {"/dev/zero", false, "no callsign-prefix list: /dev/zero is not a regular file"},
+        {file("missing"), false, "no callsign-prefix list: cannot open " + file("missing")},
+        {file("large"), false,
+         "no callsign-prefix list: " + file("large") + " is larger than 8 MiB"},
+        {file("part"), true,
+         "the callsign-prefix list " + file("part") + " was read only in part: line 20 "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const PrefixListRead read = PrefixList::load(c.path);
+        EXPECT_EQ(read.list.has_value(), c.listed);
+        EXPECT_TRUE(read.problem.starts_with(c.problem)) << read.problem;
+        EXPECT_EQ(read.problem.find('\n'), std::string::npos);
+    }
+    std::filesystem::remove_all(folder);
 }
 
 TEST(PrefixList, FindsTheMatchingEntryWithItsOverrides) {

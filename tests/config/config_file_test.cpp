@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -104,6 +106,59 @@ TEST_F(ConfigFileTest, SaveReplacesAnExistingFileAndKeepsItsPermissions) {
     struct stat info {};
     ASSERT_EQ(::stat(path().c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+// What another user may do with the file must not change when it is saved
+// over: its ACL and extended attributes go to the new file, and a default
+// ACL of the folder does not come onto a file that had none.
+TEST_F(ConfigFileTest, SaveKeepsWhoMayReadTheFile) {
+    const auto attribute = [](const std::string& file, const char* name) {
+        std::string value(256, '\0');
+        const ssize_t size = ::getxattr(file.c_str(), name, value.data(), value.size());
+        value.resize(size < 0 ? 0 : static_cast<std::size_t>(size));
+        return size < 0 ? std::string("none") : value;
+    };
+    const auto shell = [](const std::string& command) { return std::system(command.c_str()) == 0; };
+    struct Case {
+        const char* name;
+        std::string before;  // run on the file (FILE) and its folder (DIR) before the save
+    };
+    const Case cases[] = {
+        {"a named user and no group", "setfacl -m u:65534:r,g::- FILE"},
+        {"a user attribute as well",
+         "setfacl -m u:65534:rw FILE && setfattr -n user.club -v QZ5 FILE"},
+        {"no ACL in a folder with a default one", "setfacl -d -m u:65534:rw DIR"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        shell("setfacl -b -k " + folder_.string());
+        fs::remove(path());
+        writeAll(path(), Bytes(136, 1));
+        ASSERT_EQ(::chmod(path().c_str(), 0640), 0);
+        std::string command = c.before;
+        for (const auto& [mark, value] :
+             {std::pair<std::string, std::string>{"FILE", path()}, {"DIR", folder_.string()}}) {
+            for (std::size_t at; (at = command.find(mark)) != std::string::npos;) {
+                command.replace(at, mark.size(), "'" + value + "'");
+            }
+        }
+        if (!shell(command + " 2>/dev/null")) {
+            GTEST_SKIP() << "this file system takes no ACLs or user attributes";
+        }
+        const std::string acl = attribute(path(), "system.posix_acl_access");
+        const std::string club = attribute(path(), "user.club");
+        struct stat before {};
+        ASSERT_EQ(::stat(path().c_str(), &before), 0);
+        TrackerConfig config;
+        EXPECT_FALSE(writeConfigFile(path(), config));
+        EXPECT_EQ(readAll(path()), defaultFile());
+        EXPECT_EQ(attribute(path(), "system.posix_acl_access"), acl);
+        EXPECT_EQ(attribute(path(), "user.club"), club);
+        struct stat info {};
+        ASSERT_EQ(::stat(path().c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, before.st_mode & 07777);
+    }
+    shell("setfacl -b -k " + folder_.string());
 }
 
 TEST_F(ConfigFileTest, SaveThatCannotOpenEncodesNothing) {
@@ -276,6 +331,8 @@ TEST_F(ConfigFileTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
                   (std::vector<testing::ShownMessage>{
                       {"Failed to write data", "Save Failed", MessageButtons::Ok}}))
             << i;
+        ASSERT_EQ(presenter.details.size(), 1u) << i;
+        EXPECT_TRUE(presenter.details[0].starts_with(path() + ": ")) << presenter.details[0];
         EXPECT_EQ(readAll(path()), old) << i;
         EXPECT_EQ(folderEntries(), std::vector<std::string>{"config.zb3"}) << i;
     }

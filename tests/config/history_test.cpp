@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "config/config_file.h"
@@ -135,6 +136,70 @@ TEST_F(HistoryTest, FoldersAndImagesAreTheUsersAlone) {
     ASSERT_EQ(listHistory(folder_).size(), 1u);
     EXPECT_EQ(mode(listHistory(folder_)[0].file), 0600u);
     folder_ = folder_.parent_path().parent_path();
+}
+
+// Nothing is kept where another user could plant or swap an image, nor read
+// out of such a place; the reason names the folder.
+TEST_F(HistoryTest, KeepsOnlyWhereNoOtherUserMayWrite) {
+    const std::string savedState = std::getenv("XDG_STATE_HOME");
+    struct Case {
+        const char* name;
+        std::function<fs::path()> prepare;  // gives the history folder
+        std::string problem;
+        std::string unlisted;  // why the listing is empty
+    };
+    const auto openFolder = [&](const fs::path& folder) {
+        fs::create_directories(folder);
+        fs::permissions(folder, fs::perms::all);
+        return folder;
+    };
+    const std::vector<Case> cases = {
+        {"a file where the folder should be",
+         [&] {
+             fs::create_directories(folder_);
+             std::ofstream(folder_ / "state");
+             return folder_ / "state/history";
+         },
+         (folder_ / "state").string() + " is not a folder",
+         (folder_ / "state/history").string() + ": Not a directory"},
+        {"a history folder others may write to", [&] { return openFolder(folder_ / "history"); },
+         (folder_ / "history").string() + " may be written by other users",
+         (folder_ / "history").string() + " may be written by other users"},
+        {"a state base others may write to",
+         [&] {
+             setenv("XDG_STATE_HOME", openFolder(folder_ / "base").c_str(), 1);
+             return historyDir();
+         },
+         (folder_ / "base").string() + " may be written by other users",
+         (folder_ / "base").string() + " may be written by other users"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(folder_);
+        const fs::path folder = c.prepare();
+        EXPECT_EQ(keepInHistory({imageWith(1), "backup", "COM1", "v"}, warnings, folder),
+                  c.problem);
+        const HistoryListing listing = readHistory(folder);
+        EXPECT_TRUE(listing.entries.empty());
+        EXPECT_EQ(listing.problem, c.unlisted);
+        setenv("XDG_STATE_HOME", savedState.c_str(), 1);
+    }
+    EXPECT_EQ(warningText.str().find("File exists"), std::string::npos) << warningText.str();
+}
+
+// Earlier releases made the folder with the umask's permissions.
+TEST_F(HistoryTest, AFolderOthersMayReadBecomesTheUsersAlone) {
+    fs::create_directories(folder_);
+    ::chmod(folder_.c_str(), 0755);
+    const fs::path old = folder_ / "000001_2026-01-01T000000.000Z_read_COM1_v.zb3";
+    std::ofstream(old) << "kept";
+    ::chmod(old.c_str(), 0644);
+    EXPECT_EQ(keepInHistory({imageWith(1), "read", "COM1", "v"}, warnings, folder_), "");
+    for (const auto& [path, mode] : {std::pair{folder_, 0700u}, std::pair{old, 0600u}}) {
+        struct stat info {};
+        ASSERT_EQ(::stat(path.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, mode) << path;
+    }
 }
 
 TEST_F(HistoryTest, FolderFollowsTheStateVariables) {

@@ -21,7 +21,10 @@
 #include <sstream>
 #include <string>
 
+#include "common/private_output_file.h"
+#include "common/user_state_dir.h"
 #include "config/config_file.h"
+#include "config/history.h"
 #include "config/tracker_config.h"
 #include "link/port_table.h"
 #include "link/pseudo_terminal.h"
@@ -285,6 +288,28 @@ TEST_F(AnotherUsersFiles, AreFollowedOnlyAsTheKernelWould) {
              return link;
          },
          true},
+        {"another user's link to a folder on the way",
+         [&] {
+             const fs::path shared = sharedFolder("tmp", 0);
+             plantLink(shared / "qz5", root_ / "private", kNobody);
+             return shared / "qz5/important.txt";
+         },
+         false},
+        {"the user's own link to a folder, then another user's",
+         [&] {
+             const fs::path shared = sharedFolder("tmp", 0);
+             plantLink(shared / "theirs", root_ / "private", kNobody);
+             plantLink(shared / "mine", "theirs/../tmp/theirs", 0);
+             return shared / "mine/important.txt";
+         },
+         false},
+        {"the user's own link to a folder on the way",
+         [&] {
+             const fs::path shared = sharedFolder("tmp", 0);
+             plantLink(shared / "qz5", root_ / "private", 0);
+             return shared / "qz5/important.txt";
+         },
+         true},
         {"another user's link in a folder that is not sticky",
          [&] {
              const fs::path link = sharedFolder("open", 0, false) / "backup.zb3";
@@ -302,8 +327,59 @@ TEST_F(AnotherUsersFiles, AreFollowedOnlyAsTheKernelWould) {
         const fs::path path = c.plant();
         EXPECT_EQ(save(path), c.followed);
         EXPECT_EQ(readText(important) == "secret", !c.followed);
-        EXPECT_TRUE(fs::is_symlink(path));
+        EXPECT_TRUE(fs::is_symlink(path) || fs::is_symlink(path.parent_path()));
     }
+}
+
+// A trace holds the callsign: it goes through no link another user planted,
+// whether on its own name or on a folder on the way.
+TEST_F(AnotherUsersFiles, ATraceGoesThroughNoLinkOfAnotherUser) {
+    const fs::path important = root_ / "private/important.txt";
+    const fs::path shared = sharedFolder("tmp", 0);
+    plantLink(shared / "trace", important, kNobody);
+    plantLink(shared / "qz5", root_ / "private", kNobody);
+    for (const fs::path& path : {shared / "trace", shared / "qz5/important.txt"}) {
+        SCOPED_TRACE(path);
+        std::string reason;
+        EXPECT_EQ(PrivateOutputFile::open(path.string(), reason), nullptr);
+        EXPECT_THAT(reason, HasSubstr("another user's"));
+        EXPECT_EQ(readText(important), "secret");
+    }
+}
+
+// Root with a user's HOME (sudo -E) makes nothing in that home, and a
+// history folder of another user's is neither written nor listed.
+TEST_F(AnotherUsersFiles, StateFoldersOfAnotherUserAreLeftAlone) {
+    const fs::path home = root_ / "home";
+    fs::create_directories(home);
+    ASSERT_EQ(::chown(home.c_str(), kNobody, static_cast<gid_t>(-1)), 0);
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved;
+    for (const char* name : {"HOME", "XDG_STATE_HOME", "XDG_CONFIG_HOME"}) {
+        const char* value = std::getenv(name);
+        saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+        ::unsetenv(name);
+    }
+    ::setenv("HOME", home.c_str(), 1);
+    for (const fs::path& folder : {userStateDir(), userConfigDir()}) {
+        EXPECT_FALSE(folder.string().starts_with(home.string())) << folder;
+    }
+    for (const auto& [name, value] : saved) {
+        value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
+    }
+    EXPECT_TRUE(fs::is_empty(home));
+
+    const fs::path history = root_ / "history";
+    fs::create_directories(history);
+    ::chmod(history.c_str(), 0700);
+    ASSERT_EQ(::chown(history.c_str(), kNobody, static_cast<gid_t>(-1)), 0);
+    std::ofstream(history / "000001_2026-01-01T000000.000Z_read_COM1_v.zb3") << "planted";
+    std::ostringstream warned;
+    HistoryWarnings warnings(warned);
+    const std::string refused = history.string() + " belongs to another user";
+    EXPECT_EQ(keepInHistory({ConfigImage{}, "backup", "COM1", "v"}, warnings, history), refused);
+    const HistoryListing listing = readHistory(history);
+    EXPECT_TRUE(listing.entries.empty());
+    EXPECT_EQ(listing.problem, refused);
 }
 
 // Root saving over a user's file: it stays theirs, and it never becomes a

@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/qz5cfg/device_commands.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <algorithm>
 #include <array>
@@ -331,6 +338,84 @@ TEST_F(DeviceCliTest, TraceOfVersionShowsTheProbeInOrderWithTimes) {
     EXPECT_EQ(tracker.received().size(), 6u);  // the first run's two version requests only
 }
 
+// The trace is the user's alone and opened only for a command that talks to
+// a tracker; what is no regular file is refused at once, before anything is
+// sent, with the command's own trouble status.
+TEST_F(DeviceCliTest, TheTraceIsOpenedOnlyToTalkAndNeverWaits) {
+    folder.write("kept", "keep me");
+    folder.write("a.json", "{}");
+    ASSERT_EQ(testing::runTool({"build", folder.path("a.json"), folder.path("a.zb3")}).status, 0);
+    ASSERT_EQ(::mkfifo(folder.path("fifo").c_str(), 0600), 0);
+    const std::string port = tracker.slavePath();
+    const std::string notRegular = ": it is not a regular file";
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string said;
+    };
+    const std::vector<Case> cases = {
+        {{"show", folder.path("a.zb3"), "--trace", folder.path("kept")}, 0, ""},
+        {{"version", "--port", port, "--trace", folder.path("fifo")}, 1, folder.path("fifo")},
+        {{"version", "--port", port, "--trace", "/dev/null"}, 1, "/dev/null"},
+        {{"diff", folder.path("a.zb3"), "tracker:" + port, "--trace", folder.path("fifo")},
+         2,
+         folder.path("fifo")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args.back());
+        const testing::ToolRun run = testing::runTool(c.args);
+        EXPECT_EQ(run.status, c.status);
+        if (!c.said.empty()) {
+            EXPECT_NE(run.err.find("cannot write the trace file " + c.said + notRegular),
+                      std::string::npos)
+                << run.err;
+        }
+    }
+    EXPECT_EQ(folder.read("kept"), "keep me");
+    EXPECT_TRUE(tracker.received().empty());
+
+    const mode_t umaskBefore = ::umask(022);
+    EXPECT_EQ(testing::runTool({"version", "--port", port, "--trace", folder.path("t")}).status, 0);
+    ::umask(umaskBefore);
+    struct stat info {};
+    ASSERT_EQ(::stat(folder.path("t").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+// A full disk, played by a file-size limit: the exchange runs to its end,
+// then the trace's failure is said and the status is 1.
+TEST_F(DeviceCliTest, ATraceThatCannotBeWrittenIsSaidAfterTheExchange) {
+    int err[2];
+    ASSERT_EQ(::pipe(err), 0);
+    const std::string trace = folder.path("t");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(err[1], 2);
+        ::close(err[0]);
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, 1);
+        const rlimit limit{64, 64};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::signal(SIGXFSZ, SIG_IGN);
+        ::execl(QZ5CFG_PATH, QZ5CFG_PATH, "version", "--port", tracker.slavePath().c_str(),
+                "--trace", trace.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(err[1]);
+    std::string said;
+    std::array<char, 512> buffer{};
+    for (ssize_t n; (n = ::read(err[0], buffer.data(), buffer.size())) > 0;) {
+        said.append(buffer.data(), static_cast<std::size_t>(n));
+    }
+    ::close(err[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(said, "qz5cfg: cannot write the trace file " + trace + ": File too large\n");
+    EXPECT_EQ(tracker.received().size(), 6u);  // both version requests, sent whole
+}
+
 TEST_F(DeviceCliTest, AnUnwritableHistoryWarnsOnceAndTheReadSucceeds) {
     // A file where the folder should be: nothing can be created under it.
     folder.write("state", "");
@@ -343,6 +428,51 @@ TEST_F(DeviceCliTest, AnUnwritableHistoryWarnsOnceAndTheReadSucceeds) {
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << run.err;
     EXPECT_NE(run.err.find("warning: the image was not kept in the history"), std::string::npos);
     EXPECT_TRUE(folder.exists("r.zb3"));
+}
+
+// A write never replaces settings that are kept nowhere: the dry run says so
+// too, and --no-backup is the one way past.
+TEST_F(DeviceCliTest, AWriteWhoseBackupCannotBeKeptSendsNothing) {
+    folder.write("record.json", R"({"profiles":[{"callsign":"K1ABC-7"}]})");
+    const std::string saved = std::getenv("XDG_STATE_HOME");
+    setenv("XDG_STATE_HOME", "/dev/null", 1);
+    const std::string reason = "(/dev/null is not a folder)";
+    struct Case {
+        std::vector<std::string> extra;
+        int status;
+        std::string said;
+        bool sent;
+    };
+    const std::vector<Case> cases = {
+        {{},
+         1,
+         "qz5cfg: nothing written: the tracker's current configuration could not be kept "
+         "in the history " +
+             reason,
+         false},
+        {{"--dry-run"},
+         2,
+         "could not be kept in the history " + reason + "; a write would be refused",
+         false},
+        {{"--no-backup"}, 0, "Write Successful", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.status);
+        std::vector<std::string> args = {"write", "--port", tracker.slavePath(),
+                                         folder.path("record.json")};
+        args.insert(args.end(), c.extra.begin(), c.extra.end());
+        const testing::ToolRun run = testing::runTool(args);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_NE(run.err.find(c.said), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find("File exists"), std::string::npos) << run.err;
+        EXPECT_EQ(run.out.empty(), c.extra.empty() || c.extra[0] != "--dry-run") << run.out;
+        const auto wire = tracker.received();
+        const bool sent = std::adjacent_find(wire.begin(), wire.end(), [](auto a, auto b) {
+                              return a.value == 0x1B && b.value == 0x44;
+                          }) != wire.end();
+        EXPECT_EQ(sent, c.sent);
+    }
+    setenv("XDG_STATE_HOME", saved.c_str(), 1);
 }
 
 }  // namespace

@@ -104,12 +104,22 @@ TEST(FileCommands, FileFailuresExitOneWithTheirMessages) {
         std::string err;
     };
     const std::vector<Case> cases = {
-        {{"show", folder.path("missing.zb3")}, "Load Failed: Failed to open file\n"},
+        {{"show", folder.path("missing.zb3")},
+         "Load Failed: Failed to open file\ncannot open " + folder.path("missing.zb3") +
+             ": No such file or directory\n"},
+        {{"show", folder.path("odd\x1b]0;\xff\n.zb3")},
+         "Load Failed: Failed to open file\ncannot open " +
+             folder.path("odd\\x1b]0;\\xff\\x0a.zb3") + ": No such file or directory\n"},
         {{"show", folder.path("magic.zb3")}, "Load Failed: Invalid File Format\n"},
         {{"show", folder.path("length.zb3")}, "Load Failed: Invalid File Format\n"},
         {{"show", folder.path("short.zb3")}, "Load Failed: Failed to read data\n"},
         {{"build", folder.path("empty.json"), folder.path("no/such/folder.zb3")},
-         "Save Failed: Failed to open file\n"},
+         "Save Failed: Failed to open file\n" + folder.path("no/such/folder.zb3") +
+             ": No such file or directory\n"},
+        {{"build", folder.path("empty.json"), folder.path("")},
+         "Save Failed: Failed to open file\n" + folder.path("") + ": Is a directory\n"},
+        {{"build", folder.path("\x1b[2J.json"), folder.path("out.zb3")},
+         "qz5cfg: cannot open " + folder.path("\\x1b[2J.json") + ": No such file or directory\n"},
         {{"build", folder.path("missing.json"), folder.path("out.zb3")},
          "qz5cfg: cannot open " + folder.path("missing.json") + ": No such file or directory\n"},
     };
@@ -247,6 +257,51 @@ TEST(FileCommands, HelpDescribesEveryCommandAndTheJsonForm) {
             EXPECT_GT(lines.back().size() + 1 + firstWord, 77u) << line;
         }
         lines.push_back(line);
+    }
+}
+
+// The check goes on without countries; the reason is said once, however
+// many checks the command makes.
+TEST(FileCommands, APrefixListThatCannotBeReadIsSaidOnce) {
+    TempFolder folder;
+    folder.write("a.json", "{}");
+    ASSERT_EQ(::mkfifo(folder.path("fifo").c_str(), 0600), 0);
+    for (const std::string& list :
+         {folder.path(""), folder.path("fifo"), std::string("/dev/zero")}) {
+        SCOPED_TRACE(list);
+        ::setenv("QZ5_PREFIX_LIST", list.c_str(), 1);
+        const testing::ToolRun run = runTool({"check", folder.path("a.json")});
+        ::unsetenv("QZ5_PREFIX_LIST");
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.out.find("callsign-placeholder"), std::string::npos);
+        const std::string said = "qz5cfg: no callsign-prefix list: " + list;
+        EXPECT_NE(run.err.find(said), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find(said), run.err.rfind(said));
+    }
+}
+
+// A full disk or a closed pipe on stdout is said, whichever command prints.
+TEST(FileCommands, OutputThatCannotBeWrittenIsSaid) {
+    TempFolder folder;
+    folder.write("a.json", "{}");
+    folder.write("b.json", R"({"profiles":[{"callsign":"K1ABC"}]})");
+    const std::vector<std::vector<std::string>> commands = {
+        {"show", "DIR/a.zb3"},
+        {"diff", "DIR/a.json", "DIR/b.json"},
+        {"check", "DIR/a.json"},
+        {"history", "--json"},
+    };
+    ASSERT_EQ(runTool({"build", folder.path("a.json"), folder.path("a.zb3")}).status, 0);
+    for (std::vector<std::string> args : commands) {
+        SCOPED_TRACE(args[0]);
+        for (std::string& arg : args) {
+            if (arg.starts_with("DIR/")) {
+                arg = folder.path(arg.substr(4));
+            }
+        }
+        const testing::ToolRun run = testing::runToolWithOutput(args, "/dev/full");
+        EXPECT_NE(run.status, 0);
+        EXPECT_NE(run.err.find("qz5cfg: cannot write the output"), std::string::npos) << run.err;
     }
 }
 

@@ -25,8 +25,12 @@ std::string slurp(const fs::path& path) {
 }  // namespace
 
 ToolRun runTool(const std::vector<std::string>& args) {
+    return runToolWithOutput(args, {});
+}
+
+ToolRun runToolWithOutput(const std::vector<std::string>& args, const std::string& output) {
     TempFolder capture;
-    const std::string outPath = capture.path("stdout");
+    const std::string outPath = output.empty() ? capture.path("stdout") : output;
     const std::string errPath = capture.path("stderr");
 
     std::vector<std::string> argvStrings{QZ5CFG_PATH};
@@ -56,7 +60,7 @@ ToolRun runTool(const std::vector<std::string>& args) {
     }
     ToolRun run;
     run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
-    run.out = slurp(outPath);
+    run.out = output.empty() ? slurp(outPath) : std::string();
     run.err = slurp(errPath);
     return run;
 }

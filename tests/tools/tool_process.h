@@ -16,6 +16,8 @@ struct ToolRun {
 
 // Runs qz5cfg with `args` (no shell), stdin from /dev/null.
 ToolRun runTool(const std::vector<std::string>& args);
+// The same with stdout going to `output` (such as /dev/full) instead.
+ToolRun runToolWithOutput(const std::vector<std::string>& args, const std::string& output);
 
 // A fresh folder, removed with everything in it at the end of the test.
 class TempFolder {

@@ -76,7 +76,6 @@ TEST_F(ReplaceFileTest, AFailedSaveKeepsTheOldFile) {
     const std::vector<std::function<void(FaultySaveCalls&)>> kFaults = {
         [](FaultySaveCalls& c) { c.failWrite = true; },
         [](FaultySaveCalls& c) { c.failSync = true; },
-        [](FaultySaveCalls& c) { c.failRename = true; },
     };
     for (std::size_t i = 0; i < kFaults.size(); ++i) {
         put(old_);
@@ -85,6 +84,34 @@ TEST_F(ReplaceFileTest, AFailedSaveKeepsTheOldFile) {
         EXPECT_EQ(replaceFile(target().string(), new_, calls), ReplaceResult::WriteFailed) << i;
         EXPECT_EQ(contents(), old_) << i;
         EXPECT_EQ(entries(), 1u) << i;
+    }
+}
+
+// The plain move that could stand in for a failed replace would give the
+// file the folder's permissions: an old file takes the bytes in place.
+TEST_F(ReplaceFileTest, AFileThatCannotBeReplacedIsWrittenInPlace) {
+    struct Case {
+        const char* name;
+        bool existed;
+        ReplaceResult result;
+    };
+    const Case cases[] = {
+        {"an old file", true, ReplaceResult::Replaced},
+        {"no file yet", false, ReplaceResult::WriteFailed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(target());
+        if (c.existed) {
+            put(old_);
+        }
+        FaultySaveCalls calls;
+        calls.failRename = true;
+        EXPECT_EQ(replaceFile(target().string(), new_, calls), c.result);
+        EXPECT_EQ(entries(), c.existed ? 1u : 0u);
+        if (c.existed) {
+            EXPECT_EQ(contents(), new_);
+        }
     }
 }
 

@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/check/prefix_list.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
-#include <fstream>
-#include <iterator>
+
+#include "common/outside_text.h"
+#include "common/path_text.h"
+#include "common/regular_file.h"
 
 namespace qz5 {
 namespace {
 
 constexpr std::string_view kBlank = " \t\r\n";
 constexpr int kHighestItuZone = 90;
+// The full list is well under 1 MiB; anything far larger is no such list, and
+// reading it would only cost time and memory.
+constexpr std::size_t kMaxListBytes = std::size_t{8} << 20;
 
 std::string_view trim(std::string_view text) {
     const std::size_t first = text.find_first_not_of(kBlank);
@@ -117,25 +123,37 @@ std::optional<Alias> parseAlias(std::string_view text) {
 
 }  // namespace
 
-std::optional<PrefixList> PrefixList::parse(std::string_view text) {
+std::optional<PrefixList> PrefixList::parse(std::string_view text, std::size_t* firstBadLine) {
+    const std::string_view whole = text;
+    std::size_t badAt = std::string_view::npos;
+    // The first bad piece is the one worth a line number: one fault in the
+    // list often spoils what follows it.
+    const auto bad = [&](std::string_view piece) {
+        badAt = std::min(badAt, static_cast<std::size_t>(piece.data() - whole.data()));
+    };
     PrefixList list;
     for (text = trim(text); !text.empty(); text = trim(text)) {
-        std::array<std::string_view, 8> header;
-        for (std::string_view& field : header) {
-            const std::size_t colon = text.find(':');
-            if (colon == std::string_view::npos) {
-                return std::nullopt;
-            }
-            field = trim(text.substr(0, colon));
-            text.remove_prefix(colon + 1);
-        }
+        // A bad header spoils its country up to the ';', and no further.
         const std::size_t end = text.find(';');
         if (end == std::string_view::npos) {
-            return std::nullopt;
+            bad(text);
+            break;
         }
-        std::string_view prefixes = text.substr(0, end);
+        std::string_view record = text.substr(0, end);
+        const std::string_view recordStart = text;
         text.remove_prefix(end + 1);
 
+        std::array<std::string_view, 8> header;
+        bool complete = true;
+        for (std::string_view& field : header) {
+            const std::size_t colon = record.find(':');
+            if (colon == std::string_view::npos) {
+                complete = false;
+                break;
+            }
+            field = trim(record.substr(0, colon));
+            record.remove_prefix(colon + 1);
+        }
         // A '*' before the primary prefix marks a country of one contest's
         // list only; it is a country all the same. Primary prefixes are names
         // ("3D2/c"), not callsigns.
@@ -143,24 +161,26 @@ std::optional<PrefixList> PrefixList::parse(std::string_view text) {
         if (!primary.empty() && primary.front() == '*') {
             primary.remove_prefix(1);
         }
-        const std::optional<int> zone = parseZone(header[2]);
-        if (header[0].empty() || !zone || !isContinent(header[3]) || primary.empty()) {
-            return std::nullopt;
+        const std::optional<int> zone = complete ? parseZone(header[2]) : std::nullopt;
+        if (!complete || header[0].empty() || !zone || !isContinent(header[3]) || primary.empty()) {
+            bad(recordStart);
+            continue;
         }
         list.countries_.push_back(
             {std::string(header[0]), std::string(primary), std::string(header[3]), *zone});
         const std::size_t country = list.countries_.size() - 1;
 
-        while (!prefixes.empty()) {
-            const std::size_t comma = std::min(prefixes.find(','), prefixes.size());
-            const std::string_view item = trim(prefixes.substr(0, comma));
-            prefixes.remove_prefix(std::min(comma + 1, prefixes.size()));
+        while (!record.empty()) {
+            const std::size_t comma = std::min(record.find(','), record.size());
+            const std::string_view item = trim(record.substr(0, comma));
+            record.remove_prefix(std::min(comma + 1, record.size()));
             if (item.empty()) {
                 continue;
             }
             const std::optional<Alias> alias = parseAlias(item);
             if (!alias) {
-                return std::nullopt;
+                bad(item);
+                continue;
             }
             Entry entry{country, std::string(alias->continent.value_or(header[3])),
                         alias->ituZone.value_or(*zone)};
@@ -168,22 +188,43 @@ std::optional<PrefixList> PrefixList::parse(std::string_view text) {
                 .emplace(alias->call, std::move(entry));
         }
     }
+    if (firstBadLine != nullptr) {
+        *firstBadLine =
+            badAt == std::string_view::npos
+                ? 0
+                : 1 + static_cast<std::size_t>(std::count(
+                          whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(badAt), '\n'));
+    }
     if (list.countries_.empty()) {
         return std::nullopt;
     }
     return list;
 }
 
-std::optional<PrefixList> PrefixList::load(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
+PrefixListRead PrefixList::load(const std::filesystem::path& file) {
+    const std::string name = printableText(textFromPath(file));
+    // One byte past the limit tells a file that is too large from one that
+    // fills it exactly.
+    const FileRead read = readRegularFile(textFromPath(file), kMaxListBytes + 1);
+    if (read.status != FileReadStatus::Read) {
+        return {std::nullopt, "no callsign-prefix list: " + describeFailedRead(name, read)};
     }
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        return std::nullopt;
+    if (read.bytes.size() > kMaxListBytes) {
+        return {std::nullopt, "no callsign-prefix list: " + name + " is larger than " +
+                                  std::to_string(kMaxListBytes >> 20) + " MiB"};
     }
-    return parse(text);
+    std::size_t badLine = 0;
+    PrefixListRead result;
+    result.list =
+        parse(std::string_view(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()),
+              &badLine);
+    if (!result.list) {
+        result.problem = "no callsign-prefix list: " + name + " holds no country that can be read";
+    } else if (badLine != 0) {
+        result.problem = "the callsign-prefix list " + name + " was read only in part: line " +
+                         std::to_string(badLine) + " cannot be read and was left out";
+    }
+    return result;
 }
 
 std::optional<CallsignPlace> PrefixList::find(std::string_view callsign) const {

@@ -32,12 +32,22 @@ struct CallsignPlace {
 // prefix written "=CALL" is one whole callsign; (n) [n] <lat/lon> {cc} ~n~
 // after a prefix override the CQ zone, ITU zone, position, continent and UTC
 // offset for it.
+class PrefixList;
+
+// What reading a list gave: the list, none when nothing of it can be used,
+// and when anything went wrong one line saying what, naming the file.
+struct PrefixListRead;
+
 class PrefixList {
   public:
-    // None when the text is not such a list.
-    static std::optional<PrefixList> parse(std::string_view text);
-    // None when the file cannot be read or is not such a list.
-    static std::optional<PrefixList> load(const std::filesystem::path& file);
+    // A country whose header cannot be read is left out up to its ';', a
+    // prefix that cannot be read is left out alone; `firstBadLine` receives
+    // the line of the first such piece (1 on), or 0. None when no country is
+    // left.
+    static std::optional<PrefixList> parse(std::string_view text,
+                                           std::size_t* firstBadLine = nullptr);
+    // Only a regular file of a few MiB is read, without ever waiting.
+    static PrefixListRead load(const std::filesystem::path& file);
 
     // Whole callsigns first, then the longest prefix; none when nothing
     // matches. `callsign` is upper case, without SSID.
@@ -54,6 +64,11 @@ class PrefixList {
     std::vector<Country> countries_;
     std::unordered_map<std::string, Entry> wholeCalls_;
     std::unordered_map<std::string, Entry> prefixes_;
+};
+
+struct PrefixListRead {
+    std::optional<PrefixList> list;
+    std::string problem;
 };
 
 }  // namespace qz5

@@ -2,18 +2,40 @@
 #include "config/check/system_prefix_list.h"
 
 #include <cstdlib>
+#include <system_error>
 
 namespace qz5 {
 
-const PrefixList* systemPrefixList() {
+namespace {
+
+const PrefixListRead& systemRead() {
     // A function-local static is built once, even with several threads asking.
-    static const std::optional<PrefixList> list = [] {
+    static const PrefixListRead read = [] {
         const char* chosen = std::getenv("QZ5_PREFIX_LIST");
-        return PrefixList::load(chosen != nullptr && chosen[0] != '\0'
-                                    ? std::filesystem::path(chosen)
-                                    : installedPrefixListPath());
+        if (chosen != nullptr && chosen[0] != '\0') {
+            return PrefixList::load(std::filesystem::path(chosen));
+        }
+        // A system without the list is no fault: the check then names no
+        // country, and says nothing about it.
+        const std::filesystem::path installed = installedPrefixListPath();
+        std::error_code error;
+        if (!std::filesystem::exists(installed, error)) {
+            return PrefixListRead{};
+        }
+        return PrefixList::load(installed);
     }();
-    return list ? &*list : nullptr;
+    return read;
+}
+
+}  // namespace
+
+const PrefixList* systemPrefixList() {
+    const PrefixListRead& read = systemRead();
+    return read.list ? &*read.list : nullptr;
+}
+
+const std::string& systemPrefixListProblem() {
+    return systemRead().problem;
 }
 
 }  // namespace qz5

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "config/check/prefix_list.h"
 
@@ -12,6 +13,9 @@ namespace qz5 {
 // the check names no country. The environment variable QZ5_PREFIX_LIST names
 // another file in its place.
 const PrefixList* systemPrefixList();
+// Why the list is missing or was read only in part, naming the file; empty
+// when it was read whole or the system has none at the usual place.
+const std::string& systemPrefixListProblem();
 
 // Where the list is when the variable names none: Debian's hamradio-files
 // package, or on Windows the program's own folder.

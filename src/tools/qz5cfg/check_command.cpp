@@ -41,6 +41,17 @@ Json findingsToJson(const std::vector<Finding>& findings) {
 
 }  // namespace
 
+const PrefixList* prefixListForCheck() {
+    static const bool said = [] {
+        if (!systemPrefixListProblem().empty()) {
+            reportToolError(systemPrefixListProblem());
+        }
+        return true;
+    }();
+    static_cast<void>(said);
+    return systemPrefixList();
+}
+
 void printFindings(const std::vector<Finding>& findings, std::ostream& out) {
     for (const Finding& finding : findings) {
         out << severityName(finding.severity) << "  " << ruleName(finding.rule) << "  "
@@ -65,7 +76,7 @@ CheckStatus runCheck(const std::string& side, const CheckOptions& options,
     if (loadSide(side, readTracker, config, image) != ExitStatus::Ok) {
         return CheckStatus::Trouble;
     }
-    std::vector<Finding> findings = checkConfig(config, systemPrefixList());
+    std::vector<Finding> findings = checkConfig(config, prefixListForCheck());
     std::erase_if(findings, [&](const Finding& finding) {
         return std::find(ignored.begin(), ignored.end(), finding.rule) != ignored.end();
     });
@@ -95,12 +106,10 @@ void addCheckCommand(CommandSet& commands) {
         "what the tracker keeps. Exit status: 0 nothing above a note, 1 a warning or an error, "
         "2 trouble.",
         [o, &devices = commands.devices()] {
-            return CommandRun{
-                [o, &devices] {
-                    return static_cast<int>(
-                        runCheck(o->source, o->check, devices.quietTrackerReader(), std::cout));
-                },
-                static_cast<int>(CheckStatus::Trouble)};
+            return CommandRun{[o, &devices] {
+                return static_cast<int>(
+                    runCheck(o->source, o->check, devices.quietTrackerReader(), std::cout));
+            }};
         },
         rulesHelp());
     check.add_option("SOURCE", o->source, "file, JSON record or tracker:PORT")->required();

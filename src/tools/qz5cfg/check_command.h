@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "config/check/finding.h"
+#include "config/check/prefix_list.h"
 #include "tools/qz5cfg/record_source.h"
 
 namespace qz5 {
@@ -26,6 +27,10 @@ struct CheckOptions {
 // trouble.
 CheckStatus runCheck(const std::string& side, const CheckOptions& options,
                      const TrackerImageReader& readTracker, std::ostream& out);
+
+// The system's callsign-prefix list for a check; the first call says on
+// stderr why it is missing or was read only in part.
+const PrefixList* prefixListForCheck();
 
 // "severity  rule  field  message", one line each; texts that came from the
 // record are shown escaped.

@@ -15,9 +15,6 @@ class DeviceSession;
 // What a command does once the whole command line is parsed.
 struct CommandRun {
     std::function<int()> run;
-    // The status when the run cannot start (the trace file cannot be
-    // written): diff, check and a dry run keep diff(1)'s "trouble".
-    int troubleStatus = static_cast<int>(ExitStatus::Failed);
 };
 
 // A CommandRun for a command with the tool's usual exit statuses.

@@ -8,7 +8,6 @@
 
 #include "common/outside_text.h"
 #include "config/check/config_check.h"
-#include "config/check/system_prefix_list.h"
 #include "config/config_file.h"
 #include "config/tracker_config.h"
 #include "tools/qz5cfg/check_command.h"
@@ -103,7 +102,7 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
         status != ExitStatus::Ok) {
         return status;
     }
-    printFindings(checkConfig(record, systemPrefixList()), findings);
+    printFindings(checkConfig(record, prefixListForCheck()), findings);
     findings << std::flush;
     CommandLine commandLine;
     if (options.emergencyOk) {
@@ -116,6 +115,14 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
             reportToolError(
                 "nothing written: the tracker's current configuration could not be read into "
                 "the history first; give --no-backup to write without that copy");
+            return std::nullopt;
+        }
+        // A write must never replace settings that are kept nowhere.
+        if (options.backup && !tracker.notKept().empty()) {
+            reportToolError(
+                "nothing written: the tracker's current configuration could not be "
+                "kept in the history (" +
+                tracker.notKept() + "); give --no-backup to write without that copy");
             return std::nullopt;
         }
         return image;
@@ -143,15 +150,22 @@ DiffStatus previewWrite(SerialLink& link, const std::string& inPath,
     }
     CommandLine commandLine;
     TrackerConfig current;
-    const auto backup = TrackerWorkflow(link, commandLine).readImage(current, "backup");
+    TrackerWorkflow tracker(link, commandLine);
+    const auto backup = tracker.readImage(current, "backup");
     if (!backup) {
         return DiffStatus::Trouble;
     }
     const DiffStatus compared = compareImages(*backup, image, out);
-    printFindings(checkConfig(record, systemPrefixList()), findings);
+    printFindings(checkConfig(record, prefixListForCheck()), findings);
     findings << std::flush;
     if (compared == DiffStatus::Trouble) {
         return compared;
+    }
+    // The write itself would be refused for it.
+    if (!tracker.notKept().empty()) {
+        reportToolError("the tracker's current configuration could not be kept in the history (" +
+                        tracker.notKept() + "); a write would be refused");
+        return DiffStatus::Trouble;
     }
     // Bytes the tracker would get anew count, even when they decode the same.
     return *backup == image ? DiffStatus::Same : DiffStatus::Different;
@@ -246,16 +260,15 @@ void addWriteCommand(CommandSet& commands) {
                     });
                 });
             }
-            return {
-                [o, &devices] {
-                    DiffStatus status = DiffStatus::Trouble;
-                    static_cast<void>(devices.onDevice(o->port, o->quiet, [&](SerialLink& link) {
+            return {[o, &devices] {
+                DiffStatus status = DiffStatus::Trouble;
+                const ExitStatus talked =
+                    devices.onDevice(o->port, o->quiet, [&](SerialLink& link) {
                         status = previewWrite(link, o->file, o->settings, std::cout, std::cerr);
                         return ExitStatus::Ok;
-                    }));
-                    return static_cast<int>(status);
-                },
-                static_cast<int>(DiffStatus::Trouble)};
+                    });
+                return static_cast<int>(talked == ExitStatus::Ok ? status : DiffStatus::Trouble);
+            }};
         });
     addPortOptions(write, *o);
     write.add_option("IN", o->file, "configuration file or JSON record")->required();

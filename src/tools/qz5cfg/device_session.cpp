@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "common/message_box.h"
+#include "common/outside_text.h"
 #include "link/exchange_log.h"
 #include "link/serial_link.h"
 #include "link/system_serial_port_api.h"
@@ -19,18 +20,21 @@ namespace qz5 {
 DeviceSession::DeviceSession() = default;
 DeviceSession::~DeviceSession() = default;
 
-bool DeviceSession::traceTo(const std::string& path, std::string& error) {
-    trace_ = ExchangeLog::toFile(path, error);
-    return trace_ != nullptr;
-}
-
 ExitStatus DeviceSession::onDevice(const std::string& port, bool quiet,
                                    const std::function<ExitStatus(SerialLink&)>& command) {
     auto choice = choosePort(port);
     if (!choice) {
-        reportToolError("--port " + port +
+        reportToolError("--port " + printableText(port) +
                         ": expected COM1..COM20 or a device path starting with '/'");
         return ExitStatus::Usage;
+    }
+    if (!tracePath_.empty() && !trace_) {
+        std::string error;
+        trace_ = ExchangeLog::toFile(tracePath_, error);
+        if (!trace_) {
+            reportToolError(error);
+            return ExitStatus::Failed;
+        }
     }
     std::optional<TracedPortApi> traced;
     if (trace_) {
@@ -39,15 +43,24 @@ ExitStatus DeviceSession::onDevice(const std::string& port, bool quiet,
     SerialLink link(traced ? static_cast<SerialPortApi&>(*traced) : systemSerialPortApi(),
                     choice->table);
     link.setPortName(choice->name);
-    // Logs and pipes stay clean: the steps show only to a person watching.
-    if (quiet || !stderrIsTerminal()) {
+    const auto talk = [&] {
+        // Logs and pipes stay clean: the steps show only to a person watching.
+        if (quiet || !stderrIsTerminal()) {
+            return command(link);
+        }
+        StderrPresenter messages;
+        TerminalProgress progress(std::cerr, std::cout, messages);
+        ScopedMessagePresenter installed(progress);
+        link.setProgressCallback([&progress](const LinkProgress& step) { progress.show(step); });
         return command(link);
+    };
+    const ExitStatus status = talk();
+    // Said after the exchange, which a trace never stops half way.
+    if (const std::string failure = link.takeSideFailure(); !failure.empty()) {
+        reportToolError(failure);
+        return ExitStatus::Failed;
     }
-    StderrPresenter messages;
-    TerminalProgress progress(std::cerr, std::cout, messages);
-    ScopedMessagePresenter installed(progress);
-    link.setProgressCallback([&progress](const LinkProgress& step) { progress.show(step); });
-    return command(link);
+    return status;
 }
 
 TrackerImageReader DeviceSession::quietTrackerReader() {

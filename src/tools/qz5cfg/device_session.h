@@ -22,9 +22,9 @@ class DeviceSession {
     DeviceSession(const DeviceSession&) = delete;
     DeviceSession& operator=(const DeviceSession&) = delete;
 
-    // Opened before any command runs, so every device command is traced;
-    // false with the reason in `error`.
-    bool traceTo(const std::string& path, std::string& error);
+    // The trace file, opened when a command first talks to a tracker (no
+    // other command touches it) and kept for the rest of the run.
+    void traceTo(const std::string& path) { tracePath_ = path; }
 
     // Runs `command` on a link to `port` (COM name or device path); the steps
     // show on stderr unless `quiet` or nobody watches it.
@@ -36,6 +36,7 @@ class DeviceSession {
     TrackerImageReader quietTrackerReader();
 
   private:
+    std::string tracePath_;
     std::unique_ptr<ExchangeLog> trace_;
 };
 

@@ -57,8 +57,7 @@ DiffStatus compareImages(const ConfigImage& left, const ConfigImage& right, std:
         out << "same settings; the images differ in " << differingBytes(left, right)
             << " byte(s) (rounded delays or the layout of the image)\n";
     }
-    out << std::flush;
-    if (!out) {
+    if (finishOutput(out) != ExitStatus::Ok) {
         return DiffStatus::Trouble;
     }
     return differences.empty() ? DiffStatus::Same : DiffStatus::Different;
@@ -76,10 +75,9 @@ void addDiffCommand(CommandSet& commands) {
         "status as diff(1): 0 equal, 1 different, 2 trouble.",
         [o, &devices = commands.devices()] {
             return CommandRun{[o, &devices] {
-                                  return static_cast<int>(runDiff(
-                                      o->left, o->right, devices.quietTrackerReader(), std::cout));
-                              },
-                              static_cast<int>(DiffStatus::Trouble)};
+                return static_cast<int>(
+                    runDiff(o->left, o->right, devices.quietTrackerReader(), std::cout));
+            }};
         });
     diff.add_option("A", o->left, "file, JSON record or tracker:PORT")->required();
     diff.add_option("B", o->right, "file, JSON record or tracker:PORT")->required();

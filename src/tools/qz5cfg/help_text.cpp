@@ -77,12 +77,17 @@ History: every image read from or written to a tracker (by qz5cfg or the
 window) is kept as a configuration file in $XDG_STATE_HOME/qz5-config/history
 (by default ~/.local/state/qz5-config/history); the 1000 stored last are kept,
 in the order of the sequence number that begins each name, whatever the clock
-says. If one cannot be stored, a warning goes to stderr and the command goes
-on.
+says. The folders from the state base down must be yours and closed to other
+writers. If an image cannot be stored, a warning goes to stderr and the
+command goes on; but a write whose backup cannot be kept sends nothing
+(--no-backup writes without it).
 
 Trace: --trace FILE (before or after the command) writes every open, close,
 rate change and byte on the line, timed in seconds since the start with
 millisecond resolution, "tx" sent to the tracker and "rx" received from it.
+The file is opened when a command first talks to a tracker; it must be a
+regular file (no terminal, pipe or device), and one it creates is readable by
+you alone. A trace that cannot be written is said after the exchange.
 
 Messages go to stderr as "Caption: text" (the text alone when it has no
 caption). The version reply and JSON records go to stdout. A successful read
@@ -150,7 +155,10 @@ std::string wrapped(const std::string& sentence) {
             text += line + '\n';
             line = kIndent;
         }
-        line += (line.size() > kIndent.size() ? " " : "") + std::string(word);
+        if (line.size() > kIndent.size()) {
+            line += ' ';
+        }
+        line += word;
         start = end + 1;
     }
     return text + line + '\n';

@@ -24,7 +24,7 @@ namespace {
 HistoryListing listing() {
     HistoryListing kept = readHistory();
     if (!kept.problem.empty()) {
-        reportToolError("cannot read the history: " + printableText(kept.problem));
+        reportToolError("cannot read the history: " + kept.problem);
     }
     return kept;
 }

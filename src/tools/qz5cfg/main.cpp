@@ -62,13 +62,7 @@ int run(int argc, char** argv) {
     } catch (const CLI::ParseError& error) {
         return app.exit(error) == 0 ? 0 : static_cast<int>(ExitStatus::Usage);
     }
-    if (!tracePath.empty()) {
-        std::string error;
-        if (!devices.traceTo(tracePath, error)) {
-            reportToolError(error);
-            return commands.chosen().troubleStatus;
-        }
-    }
+    devices.traceTo(tracePath);
     return commands.chosen().run();
 }
 

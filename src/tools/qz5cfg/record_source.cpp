@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "common/outside_text.h"
 #include "common/regular_file.h"
 #include "config/config_file.h"
 #include "tools/qz5cfg/config_json.h"
@@ -45,11 +46,11 @@ bool hasJsonExtension(const std::string& path) {
 ExitStatus loadJsonRecord(const std::string& path, TrackerConfig& config) {
     const FileRead file = readRegularFile(path, kMaxJsonBytes + 1);
     if (file.status != FileReadStatus::Read) {
-        reportToolError(describeFailedRead(path, file));
+        reportToolError(describeFailedRead(printableText(path), file));
         return file.status == FileReadStatus::NotRegular ? ExitStatus::Usage : ExitStatus::Failed;
     }
     if (file.bytes.size() > kMaxJsonBytes) {
-        reportToolError(path + ": larger than 1 MiB, not a record");
+        reportToolError(printableText(path) + ": larger than 1 MiB, not a record");
         return ExitStatus::Failed;
     }
     const std::string_view text(reinterpret_cast<const char*>(file.bytes.data()),
@@ -57,7 +58,7 @@ ExitStatus loadJsonRecord(const std::string& path, TrackerConfig& config) {
     try {
         applyJson(parseJson(text), config);
     } catch (const JsonFormError& error) {
-        reportToolError(path + ": " + error.what());
+        reportToolError(printableText(path) + ": " + error.what());
         return ExitStatus::Usage;
     }
     return ExitStatus::Ok;

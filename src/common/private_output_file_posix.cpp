@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "common/link_walk_posix.h"
+#include "common/private_output_file.h"
+
+namespace qz5 {
+
+namespace {
+
+class PosixOutputFile final : public PrivateOutputFile {
+  public:
+    explicit PosixOutputFile(int fd) : fd_(fd) {}
+    ~PosixOutputFile() override { ::close(fd_); }
+    PosixOutputFile(const PosixOutputFile&) = delete;
+    PosixOutputFile& operator=(const PosixOutputFile&) = delete;
+
+    bool write(std::string_view bytes, std::string& reason) override {
+        return writeThrough(bytes, reason, [this](const char* data, std::size_t size) {
+            return static_cast<std::ptrdiff_t>(::write(fd_, data, size));
+        });
+    }
+
+  private:
+    int fd_;
+};
+
+}  // namespace
+
+std::unique_ptr<PrivateOutputFile> PrivateOutputFile::open(const std::string& path,
+                                                           std::string& reason) {
+    const auto resolved = followTrustedLinks(path);
+    if (!resolved) {
+        reason = "a link on the way is another user's, in a folder every user may write to";
+        return nullptr;
+    }
+    // Non-blocking, so that a FIFO without a reader fails at once rather than
+    // holding the program; no terminal becomes the controlling one.
+    const int fd = ::open(resolved->c_str(),
+                          O_WRONLY | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
+                          S_IRUSR | S_IWUSR);
+    if (fd < 0) {
+        reason = errno == ENXIO ? "it is not a regular file (a terminal, a pipe or a device)"
+                                : std::strerror(errno);
+        return nullptr;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        reason = "it is not a regular file (a terminal, a pipe or a device)";
+        ::close(fd);
+        return nullptr;
+    }
+    // Emptied only now that it is known to be a regular file.
+    if (::ftruncate(fd, 0) != 0) {
+        reason = std::strerror(errno);
+        ::close(fd);
+        return nullptr;
+    }
+    return std::make_unique<PosixOutputFile>(fd);
+}
+
+}  // namespace qz5
