@@ -23,11 +23,14 @@ ctest-twice = $(1) -LE serial-timing $(CTEST_FLAGS) && $(1) -L serial-timing $(R
 
 all: build
 
+# Each target installs only the package groups it uses (scripts/install-deps
+# lists them); `make deps` installs every group.
 deps:
 	scripts/install-deps
 
-configure: deps
-	cmake -S . -B $(BUILD) -G Ninja -DQZ5_WERROR=ON $(CMAKE_FLAGS)
+configure:
+	scripts/install-deps build test
+	cmake -S . -B $(BUILD) -G Ninja -DQZ5_WERROR=ON -DQZ5_BUILD_TESTS=ON $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -40,31 +43,41 @@ test: build
 test-unprivileged: build
 	$(call ctest-twice,scripts/run-tests-unprivileged $(BUILD) -j $(JOBS))
 
-demo: build
+# Only the window: a fresh build folder leaves the tests out (a later
+# `make test` adds them), one already configured keeps its tests.
+demo:
+	scripts/install-deps build
+	cmake -S . -B $(BUILD) -G Ninja -DQZ5_WERROR=ON \
+		$(if $(wildcard $(BUILD)/CMakeCache.txt),,-DQZ5_BUILD_TESTS=OFF) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS) --target qz5-config
 	$(BUILD)/src/app/qz5-config --demo
 
 # The demo window read through the accessibility bus, as a screen reader
 # reads it, and driven with the keyboard alone.
 a11y-check: build
+	scripts/install-deps a11y
 	scripts/a11y-check $(BUILD)
 
 SANITIZE_ENV = QT_QPA_PLATFORM=offscreen \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-sanitize-test: deps
+sanitize-test:
+	scripts/install-deps build test
 	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ5_SANITIZE=ON -DQZ5_WERROR=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	$(call ctest-twice,$(SANITIZE_ENV) ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS))
 
-fuzz: deps
+fuzz:
+	scripts/install-deps build fuzz
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ5_FUZZ=ON -DQZ5_WERROR=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # The programs alone, as a package is built: optimised, with Debian's hardening
 # flags, installed under /usr.
-release: deps
+release:
+	scripts/install-deps build package
 	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
 	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
 	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQZ5_WERROR=ON \
@@ -82,10 +95,12 @@ bench: build
 	scripts/run-benchmarks $(BUILD)
 
 format:
+	scripts/install-deps format
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-# clang-format comes with the dependencies, so CI can run this first.
-format-check: deps
+# Only clang-format, so CI can run this first.
+format-check:
+	scripts/install-deps format
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 screenshot: build
@@ -102,7 +117,8 @@ QT_WINDOWS_KIT = $(shell scripts/build-qt-windows --print-dir)
 
 .PHONY: windows windows-test windows-package
 
-windows: deps
+windows:
+	scripts/install-deps build windows
 	scripts/build-qt-windows
 	@# CMake keeps the toolchain of its first configure: a folder that found no kit starts again.
 	@if [ -f $(WINDOWS_BUILD)/CMakeCache.txt ] && ! grep -q '^Qt6_DIR:PATH=$(QT_WINDOWS_KIT)' $(WINDOWS_BUILD)/CMakeCache.txt; then \

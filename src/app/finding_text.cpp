@@ -43,6 +43,12 @@ QString findingLine(const Finding& finding) {
            QString::fromStdString(finding.message);
 }
 
+QString findingHeadline(const Finding& finding) {
+    const std::string_view advice = ruleHeadline(finding.rule);
+    return fieldLabel(finding.field) + QStringLiteral(": ") +
+           QString::fromLatin1(advice.data(), static_cast<qsizetype>(advice.size()));
+}
+
 QIcon severityIcon(Severity severity, const QStyle& style) {
     switch (severity) {
         case Severity::Error:

@@ -14,6 +14,10 @@ namespace qz5 {
 // the window words it, with the field's label from the field table.
 QString findingLine(const Finding& finding);
 
+// "Callsign: enter your own": the field's label and what to do, short enough
+// for one line of the findings strip.
+QString findingHeadline(const Finding& finding);
+
 // "Error", "Warning" or "Note": what the icon of a severity says in words.
 QString severityWord(Severity severity);
 

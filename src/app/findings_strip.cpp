@@ -13,15 +13,19 @@ namespace qz5 {
 
 namespace {
 
-QString sentenceFor(const std::vector<Finding>& findings) {
+QString headlineFor(const std::vector<Finding>& findings) {
     if (findings.empty()) {
-        return QStringLiteral("No findings: the settings follow APRS practice.");
+        return QStringLiteral("No findings: APRS practice is kept");
     }
-    const QString first = findingLine(findings.front());
-    if (findings.size() == 1) {
-        return QStringLiteral("1 finding: ") + first;
+    return findingHeadline(findings.front());
+}
+
+QString countFor(const std::vector<Finding>& findings) {
+    if (findings.empty()) {
+        return {};
     }
-    return QStringLiteral("%1 findings, the most severe: ").arg(findings.size()) + first;
+    return findings.size() == 1 ? QStringLiteral(" (1 finding)")
+                                : QStringLiteral(" (%1 findings)").arg(findings.size());
 }
 
 }  // namespace
@@ -36,24 +40,25 @@ FindingsStrip::FindingsStrip(QWidget* parent) : QPushButton(parent) {
 
 void FindingsStrip::setFindings(const std::vector<Finding>& findings, const QString& listProblem) {
     findings_ = findings;
-    const QString before = sentence_;
-    sentence_ = sentenceFor(findings_);
+    const QString before = summary_;
+    headline_ = headlineFor(findings_);
+    summary_ = headline_ + countFor(findings_);
     setIcon(findings_.empty() ? style()->standardIcon(QStyle::SP_DialogApplyButton)
                               : severityIcon(findings_.front().severity, *style()));
     QStringList lines;
     for (const Finding& finding : findings_) {
         lines << findingLine(finding);
     }
-    QString list = lines.isEmpty() ? sentence_ : lines.join(QLatin1Char('\n'));
+    QString list = lines.isEmpty() ? summary_ : lines.join(QLatin1Char('\n'));
     if (!listProblem.isEmpty()) {
         list += QStringLiteral("\n\n") + listProblem;
     }
     setToolTip(asToolTip(list));
     setAccessibleDescription(list);
-    setText(asCaption(sentence_));
+    setText(asCaption(summary_));
     update();
-    if (sentence_ != before) {
-        setAccessibleName(sentence_);
+    if (summary_ != before) {
+        setAccessibleName(summary_);
         // A screen reader that follows the window hears the new sum without
         // the focus moving here.
         QAccessibleEvent changed(this, QAccessible::NameChanged);
@@ -68,7 +73,7 @@ void FindingsStrip::openList() {
     list_ = new QMenu(this);
     list_->setAccessibleName(QStringLiteral("Findings"));
     if (findings_.empty()) {
-        list_->addAction(asCaption(sentence_))->setEnabled(false);
+        list_->addAction(asCaption(summary_))->setEnabled(false);
     }
     for (const Finding& finding : findings_) {
         QAction* item = list_->addAction(severityIcon(finding.severity, *style()),
@@ -82,6 +87,27 @@ void FindingsStrip::openList() {
     list_->popup(mapToGlobal(QPoint(0, height())));
 }
 
+QString FindingsStrip::shownText() const {
+    return fontMetrics().horizontalAdvance(summary_) <= textRoom() ? summary_ : headline_;
+}
+
+FindingsStrip::Layout FindingsStrip::layout() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this);
+    const QSize iconSize = option.iconSize;
+    Layout parts;
+    parts.text = rect().adjusted(margin, 0, -margin, 0);
+    parts.icon = QRect(parts.text.left(), parts.text.center().y() - iconSize.height() / 2,
+                       iconSize.width(), iconSize.height());
+    parts.text.setLeft(parts.icon.right() + 1 + margin / 2);
+    return parts;
+}
+
+int FindingsStrip::textRoom() const {
+    return layout().text.width();
+}
+
 void FindingsStrip::paintEvent(QPaintEvent*) {
     // The style's flat button, but left-aligned and cut to the line: the
     // tool tip and the list carry the rest.
@@ -91,15 +117,11 @@ void FindingsStrip::paintEvent(QPaintEvent*) {
     option.text.clear();
     option.icon = QIcon();
     painter.drawControl(QStyle::CE_PushButton, option);
-    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this);
-    const QSize iconSize = option.iconSize;
-    QRect area = rect().adjusted(margin, 0, -margin, 0);
-    const QRect iconArea(area.left(), area.center().y() - iconSize.height() / 2, iconSize.width(),
-                         iconSize.height());
-    painter.drawPixmap(iconArea,
-                       icon().pixmap(iconSize, isEnabled() ? QIcon::Normal : QIcon::Disabled));
-    area.setLeft(iconArea.right() + 1 + margin / 2);
-    const QString shown = fontMetrics().elidedText(sentence_, Qt::ElideRight, area.width());
+    const Layout parts = layout();
+    painter.drawPixmap(parts.icon, icon().pixmap(parts.icon.size(),
+                                                 isEnabled() ? QIcon::Normal : QIcon::Disabled));
+    const QRect area = parts.text;
+    const QString shown = fontMetrics().elidedText(shownText(), Qt::ElideRight, area.width());
     painter.drawItemText(area, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), shown,
                          QPalette::ButtonText);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPushButton>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -12,10 +13,11 @@ class QMenu;
 
 namespace qz5 {
 
-// One line that sums up what the check found in the form: how many findings
-// and the most severe in a sentence, each finding in its tool tip, and the
-// whole list in a menu that clicking, Enter or Space opens. Choosing an item
-// hands its finding to `onChosen`.
+// One line that sums up what the check found in the form: the most severe
+// finding's headline and, where it fits, how many there are; each finding in
+// full in its tool tip and description, and the whole list in a menu that
+// clicking, Enter or Space opens. Choosing an item hands its finding to
+// `onChosen`.
 class FindingsStrip : public QPushButton {
   public:
     explicit FindingsStrip(QWidget* parent);
@@ -23,8 +25,13 @@ class FindingsStrip : public QPushButton {
     // `listProblem` (why the callsign-prefix list is missing) ends the tool tip.
     void setFindings(const std::vector<Finding>& findings, const QString& listProblem = {});
     void setOnChosen(std::function<void(const Finding&)> chosen) { onChosen_ = std::move(chosen); }
-    // The sentence in full; the line shows what fits of it.
-    const QString& sentence() const { return sentence_; }
+    // The headline with the count, as a screen reader names the strip.
+    const QString& summary() const { return summary_; }
+    // What the line shows: the summary, or the headline alone where the count
+    // does not fit.
+    QString shownText() const;
+    // The width the text has beside the icon.
+    int textRoom() const;
     // The list the last activation opened; null before the first.
     QMenu* list() const { return list_; }
 
@@ -32,10 +39,16 @@ class FindingsStrip : public QPushButton {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    struct Layout {
+        QRect icon;
+        QRect text;
+    };
+    Layout layout() const;
     void openList();
 
     std::vector<Finding> findings_;
-    QString sentence_;
+    QString headline_;
+    QString summary_;
     QMenu* list_ = nullptr;
     std::function<void(const Finding&)> onChosen_;
 };

@@ -55,8 +55,8 @@ QString settingsFile() {
 
 ViewSwitcher::ViewSwitcher(QDialog& dialog, ControlAccess& controls)
     : dialog_(dialog),
+      controls_(controls),
       basic_(buildDialog(dialog, mainWindowTemplate(), controls)),
-      all_(buildView(dialog, allSettingsTemplate(), controls)),
       across_(new QScrollBar(Qt::Horizontal, &dialog)),
       down_(new QScrollBar(Qt::Vertical, &dialog)) {
     across_->setAccessibleName(QStringLiteral("Scroll across"));
@@ -80,12 +80,25 @@ ViewSwitcher::~ViewSwitcher() {
 }
 
 const DialogView& ViewSwitcher::currentView() const {
-    return current_ == WindowView::Basic ? basic_ : all_;
+    return current_ == WindowView::Basic ? basic_ : *all_;
+}
+
+DialogView& ViewSwitcher::allSettings() {
+    if (!all_) {
+        all_ = buildView(dialog_, allSettingsTemplate(), controls_);
+        if (strip_ != nullptr) {
+            all_->openLine(*strip_);
+        }
+    }
+    return *all_;
 }
 
 void ViewSwitcher::show(WindowView view) {
     if (view == current_) {
         return;
+    }
+    if (view == WindowView::AllSettings) {
+        allSettings();
     }
     currentView().hide();
     current_ = view;
@@ -96,8 +109,10 @@ void ViewSwitcher::show(WindowView view) {
 
 void ViewSwitcher::openLine(QWidget& strip) {
     strip_ = &strip;
-    basic_.openLine();
-    all_.openLine();
+    basic_.openLine(strip);
+    if (all_) {
+        all_->openLine(strip);
+    }
     currentView().show(dialog_);
     fitToScreen();
     keepOnScreen();

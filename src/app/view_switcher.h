@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMetaObject>
+#include <optional>
 
 #include "app/controls/template_builder.h"
 
@@ -20,8 +21,9 @@ enum class WindowView { Basic, AllSettings };
 // A view larger than the screen gets scroll bars that move its controls.
 class ViewSwitcher {
   public:
-    // Builds the Basic view's controls and shows it, then the All settings
-    // view over the same controls.
+    // Builds the Basic view's controls and shows it. The All settings view
+    // lays out the same controls; it is built when first shown, as most runs
+    // never show it.
     ViewSwitcher(QDialog& dialog, ControlAccess& controls);
     // The dialog outlives this member and its widgets emit signals while it
     // is torn down; nothing may reach this object then.
@@ -32,20 +34,23 @@ class ViewSwitcher {
     void show(WindowView view);
     WindowView current() const { return current_; }
 
-    // Opens each view's added line and puts `strip` in it; the window grows
-    // by the line. The strip must outlive this object.
+    // Opens each view's added line and puts `strip` in it, and in the tab
+    // order where the line lies; the window grows by the line. The strip must
+    // outlive this object.
     void openLine(QWidget& strip);
 
   private:
     void scrollTo(QPoint offset) const;
     const DialogView& currentView() const;
+    DialogView& allSettings();
     void fitToScreen();
     void scrollInto(QWidget* focused);
     void keepOnScreen();
 
     QDialog& dialog_;
+    ControlAccess& controls_;
     DialogView basic_;
-    DialogView all_;
+    std::optional<DialogView> all_;
     WindowView current_ = WindowView::Basic;
     QScrollBar* across_;
     QScrollBar* down_;

@@ -249,7 +249,8 @@ TEST_P(AccessibilityTest, EachAltKeyIsOneControlsAndShowsOnlyWhileAltIsHeld) {
         }
     }
     for (const QPushButton* button : window->findChildren<QPushButton*>()) {
-        if (every && button->isVisible()) {
+        // Buttons choose first, so every one has a letter in either view.
+        if (button->isVisible()) {
             EXPECT_FALSE(button->shortcut().isEmpty()) << button->text().toStdString();
         }
         if (button->isVisible() && !button->shortcut().isEmpty()) {

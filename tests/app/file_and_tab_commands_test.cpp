@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -57,6 +58,28 @@ TEST_F(FileAndTabCommandsTest, TabSwitchSetsToneCaptionsAndReappliesInterlocks) 
     clickTab(0);
     EXPECT_EQ(button(ids::kSendLowTone)->text(), "Send 1200 Hz");
     EXPECT_NE(enableStates(), before);
+}
+
+TEST_F(FileAndTabCommandsTest, NewToneCaptionsKeepTheButtonsAltLetters) {
+    config().packet300Baud[1] = true;  // 300 baud packet has tones of its own
+    window->show();
+    window->setView(WindowView::AllSettings);
+    const QKeySequence letter = button(ids::kSendLowTone)->shortcut();
+    ASSERT_FALSE(letter.isEmpty());
+    clickTab(1);
+    ASSERT_EQ(button(ids::kSendLowTone)->text(), "Send 1600 Hz");
+    EXPECT_EQ(button(ids::kSendLowTone)->shortcut(), letter);
+}
+
+TEST_F(FileAndTabCommandsTest, TheWheelOverTheTabsLeavesTheProfileShown) {
+    window->show();
+    QWidget* tabs = controls().control(ids::kProfileTabs);
+    for (const int turn : {-120, 120, -120}) {
+        QWheelEvent wheel(QPointF(5, 5), tabs->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, turn), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(tabs, &wheel);
+        EXPECT_EQ(config().activeProfile, 0) << turn;
+    }
 }
 
 TEST_F(FileAndTabCommandsTest, SaveThenLoadReproducesBothProfiles) {

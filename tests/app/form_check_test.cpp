@@ -9,7 +9,9 @@
 #include <functional>
 #include <optional>
 
+#include "app/finding_text.h"
 #include "config/config_file.h"
+#include "config/record_fields.h"
 #include "window_fixture.h"
 
 namespace qz5::testing {
@@ -96,7 +98,7 @@ TEST_F(FormCheckTest, TheStripAndTheMarksFollowTheForm) {
         EXPECT_FALSE(c.gone && raised(*c.gone));
         EXPECT_TRUE(strip().isVisible());
         EXPECT_GT(window->height(), startHeight);
-        EXPECT_EQ(strip().accessibleName(), strip().sentence());
+        EXPECT_EQ(strip().accessibleName(), strip().summary());
         EXPECT_EQ(strip().accessibleDescription().count(QLatin1Char('\n')) + 1,
                   static_cast<qsizetype>(WindowInspector::findingList(*window).size()));
         EXPECT_FALSE(strip().hasFocus());
@@ -121,8 +123,9 @@ TEST_F(FormCheckTest, ActivatingTheStripListsEveryFindingWithoutABox) {
     window->show();
     loadDefaults();
     auto& shown = const_cast<FindingsStrip&>(strip());
-    EXPECT_TRUE(shown.sentence().startsWith(
-        "3 findings, the most severe: Error, Primary profile, Callsign: Enter your own"));
+    EXPECT_EQ(shown.shownText(), "Callsign: enter your own (3 findings)");
+    EXPECT_TRUE(
+        plainText(shown.toolTip()).startsWith("Error, Primary profile, Callsign: Enter your own"));
     shown.setFocus();
     QTest::keyClick(&shown, Qt::Key_Space);
     ASSERT_NE(shown.list(), nullptr);
@@ -134,6 +137,69 @@ TEST_F(FormCheckTest, ActivatingTheStripListsEveryFindingWithoutABox) {
     EXPECT_EQ(config().activeProfile, 1);
     EXPECT_EQ(window->focusWidget(), controls().control(ids::kFrequency));
     shown.list()->close();
+}
+
+// The strip takes its turn where it is drawn: in Basic above the Configure
+// group, before the COM port list; in All settings (first shown after the
+// strip appeared) below everything, last.
+TEST_F(FormCheckTest, TabReachesTheStripWhereItIsDrawn) {
+    window->show();
+    loadDefaults();
+    for (const WindowView view : {WindowView::AllSettings, WindowView::Basic}) {
+        window->setView(view);
+        ASSERT_TRUE(window->isVisible()) << "a view built late hid the window";
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        controls().control(ids::kSmartBeaconing)->setFocus();
+        std::vector<QWidget*> reached;
+        while (reached.size() < 100 && QApplication::focusWidget() != &strip()) {
+            reached.push_back(QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        EXPECT_EQ(QApplication::focusWidget(), &strip());
+        const bool comPortBefore =
+            std::count(reached.begin(), reached.end(), controls().control(ids::kComPort)) > 0;
+        EXPECT_EQ(comPortBefore, view == WindowView::AllSettings);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (view == WindowView::Basic) {
+            EXPECT_EQ(QApplication::focusWidget(), controls().control(ids::kComPort));
+        }
+    }
+}
+
+// The worst case for each rule: any field's label before its headline, the
+// most severe icon beside it, in each view.
+TEST_F(FormCheckTest, EveryHeadlineFitsTheStripWholeInBothViews) {
+    std::vector<const char*> fields;
+    const auto collect = [&](const FieldInfo& info, auto) { fields.push_back(info.name); };
+    forEachSharedField(collect);
+    forEachProfileField(collect);
+    window->show();
+    loadDefaults();
+    for (const WindowView view : {WindowView::Basic, WindowView::AllSettings}) {
+        window->setView(view);
+        const FindingsStrip& shown = strip();
+        ASSERT_TRUE(shown.isVisible());
+        ASSERT_GT(shown.textRoom(), 0);
+        for (const std::string_view name : ruleNames()) {
+            for (const char* field : fields) {
+                const Finding finding{Severity::Error, *findRule(name), field, 1, ""};
+                const QString headline = findingHeadline(finding);
+                EXPECT_LE(shown.fontMetrics().horizontalAdvance(headline), shown.textRoom())
+                    << headline.toStdString();
+            }
+        }
+        // A count that does not fit gives way to the headline.
+        auto& strip = const_cast<FindingsStrip&>(shown);
+        strip.setFindings({{Severity::Error, Rule::ValueKeptInPart, "alternateDigiPaths", 1, ""},
+                           {Severity::Note, Rule::FrequencyTesting, "frequencyMHz", 1, ""}});
+        const QString headline = strip.summary().section(QStringLiteral(" ("), 0, 0);
+        const bool countFits =
+            strip.fontMetrics().horizontalAdvance(strip.summary()) <= strip.textRoom();
+        EXPECT_EQ(strip.shownText(), countFits ? strip.summary() : headline);
+        strip.setFindings({});
+        EXPECT_LE(strip.fontMetrics().horizontalAdvance(strip.shownText()), strip.textRoom());
+    }
 }
 
 // Country names from the prefix list hold "&" ("Trinidad & Tobago"), and the

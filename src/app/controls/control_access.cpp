@@ -85,7 +85,10 @@ void setWidgetText(QWidget* widget, const QString& text) {
             combo->lineEdit()->setCursorPosition(0);
         }
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        // A caption without '&' would take the button's Alt letter with it.
+        const QKeySequence shortcut = button->shortcut();
         button->setText(text);
+        button->setShortcut(shortcut);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(text);
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {

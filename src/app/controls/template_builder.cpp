@@ -2,6 +2,7 @@
 #include "app/controls/template_builder.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTabBar>
+#include <QWheelEvent>
 
 #include "app/controls/accessible_controls.h"
 #include "app/controls/app_icon.h"
@@ -76,12 +78,13 @@ QPushButton* makePushButton(const ControlTemplate& item, QDialog& dialog) {
     return button;
 }
 
-// The height of a tab row in this dialog's font and style.
+// The height of a tab row in this dialog's font and style. A view built
+// late meets the profile tabs already there: the probe goes after them.
 int tabRowHeight(QTabBar& tabs) {
     const QSignalBlocker quiet(&tabs);
-    tabs.addTab(QStringLiteral("Tab1"));
+    const int probe = tabs.addTab(QStringLiteral("Tab1"));
     const int height = tabs.sizeHint().height();
-    tabs.removeTab(0);
+    tabs.removeTab(probe);
     return height;
 }
 
@@ -94,8 +97,18 @@ QFrame* makeTabPage(QDialog& dialog) {
     return page;
 }
 
+// The wheel scrolls past the profile tabs as past any other control: turned
+// over them on the way to a field, it must not change the profile shown.
+class WheelBlindTabBar : public QTabBar {
+  public:
+    using QTabBar::QTabBar;
+
+  protected:
+    void wheelEvent(QWheelEvent* event) override { event->ignore(); }
+};
+
 QTabBar* makeTabBar(QDialog& dialog) {
-    auto* tabs = new QTabBar(&dialog);
+    auto* tabs = new WheelBlindTabBar(&dialog);
     tabs->setDrawBase(false);
     tabs->setExpanding(false);
     tabs->lower();
@@ -140,6 +153,21 @@ void tieLabel(QLabel& label, QWidget* control, QChar key) {
     }
 }
 
+// A view that lays out buttons an earlier view made leaves their captions to
+// them; their Alt letters come from the captions they show.
+DialogTemplate withSharedCaptions(const DialogTemplate& tpl, const ControlAccess& controls) {
+    DialogTemplate captioned = tpl;
+    for (ControlTemplate& item : captioned.controls) {
+        const auto* button = item.kind == ControlKind::PushButton && item.caption.empty()
+                                 ? qobject_cast<const QPushButton*>(controls.control(item.id))
+                                 : nullptr;
+        if (button != nullptr) {
+            item.caption = button->text().toLatin1().toStdString();
+        }
+    }
+    return captioned;
+}
+
 QKeySequence altKey(QChar key) {
     return key.isNull() ? QKeySequence() : QKeySequence(QStringLiteral("Alt+") + key.toUpper());
 }
@@ -157,6 +185,13 @@ void DialogView::show(QDialog& dialog) const {
     dialog.setWindowTitle(title_);
     dialog.setFixedSize(size());
     QWidget* previous = nullptr;
+    QWidget* lineWidget = lineWidget_;
+    const auto chain = [&previous](QWidget* next) {
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, next);
+        }
+        previous = next;
+    };
     for (const Placement& place : placements_) {
         place.widget->setGeometry(placed(place));
         place.widget->setToolTip(place.toolTip);
@@ -176,11 +211,14 @@ void DialogView::show(QDialog& dialog) const {
             if (auto* button = qobject_cast<QPushButton*>(place.widget)) {
                 button->setShortcut(place.shortcut);
             }
-            if (previous != nullptr) {
-                QWidget::setTabOrder(previous, place.widget);
+            if (lineWidget != nullptr && place.geometry.top() >= line_.top()) {
+                chain(std::exchange(lineWidget, nullptr));
             }
-            previous = place.widget;
+            chain(place.widget);
         }
+    }
+    if (lineWidget != nullptr) {
+        chain(lineWidget);
     }
 }
 
@@ -191,7 +229,7 @@ void DialogView::scrollTo(QPoint offset) const {
 }
 
 QRect DialogView::placed(const Placement& place) const {
-    const bool below = lineOpen_ && place.geometry.top() >= line_.top();
+    const bool below = lineWidget_ != nullptr && place.geometry.top() >= line_.top();
     return place.geometry.translated(0, below ? line_.height() : 0);
 }
 
@@ -204,11 +242,18 @@ void DialogView::hide() const {
 DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& controls) {
     // Before any control exists: a screen reader must read the names given here.
     installAccessibleControls();
-    dialog.setFont(dialogFont(tpl.font));
+    // A view built while the window shows must leave it as it is: new flags
+    // would hide it, and a font set again repolishes every control.
+    if (const QFont font = dialogFont(tpl.font); dialog.font() != font) {
+        dialog.setFont(font);
+    }
     // A fixed frame with a caption and a close box; no minimise, maximise or
     // help buttons.
-    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    constexpr Qt::WindowFlags kFrame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (dialog.windowFlags() != kFrame) {
+        dialog.setWindowFlags(kFrame);
+    }
     const DialogUnits units(dialog.font());
     DialogView view;
     view.title_ = QString::fromLatin1(tpl.caption);
@@ -220,7 +265,7 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
         view.own_.push_back(widget);
         return widget;
     };
-    const std::vector<QChar> keys = accessKeys(tpl);
+    const std::vector<QChar> keys = accessKeys(withSharedCaptions(tpl, controls));
     const std::vector<ControlVoice> voices = controlVoices(tpl);
     std::vector<QWidget*> made;
     for (std::size_t i = 0; i < tpl.controls.size(); ++i) {

@@ -28,10 +28,11 @@ class DialogView {
     // Moves the view's widgets up and left by the offset, for a window smaller
     // than the view.
     void scrollTo(QPoint offset) const;
-    QSize size() const { return size_ + QSize(0, lineOpen_ ? line_.height() : 0); }
+    QSize size() const { return size_ + QSize(0, lineWidget_ != nullptr ? line_.height() : 0); }
     // Opens the template's added line (see DialogTemplate::addedLine) from
-    // the next show on.
-    void openLine() { lineOpen_ = true; }
+    // the next show on; `widget` fills it and takes its turn in the tab
+    // order before the first control below the line.
+    void openLine(QWidget& widget) { lineWidget_ = &widget; }
     // Where the added line lies, in pixels, before any scrolling.
     QRect line() const { return line_; }
 
@@ -58,7 +59,7 @@ class DialogView {
     QString title_;
     QSize size_;
     QRect line_;
-    bool lineOpen_ = false;
+    QWidget* lineWidget_ = nullptr;
     std::vector<Placement> placements_;
     std::vector<QWidget*> own_;
 };

@@ -56,6 +56,8 @@ struct Finding {
 std::string_view severityName(Severity severity);
 // "callsign-placeholder", "path-hops", ...
 std::string_view ruleName(Rule rule);
+// What to do in a few words, to follow the field's label: "enter your own".
+std::string_view ruleHeadline(Rule rule);
 // Every rule's name, in the order of the rules above.
 std::vector<std::string_view> ruleNames();
 // The rule with this name, if there is one.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <array>
+#include <string>
 
 #include "config/check/rule_groups.h"
 #include "config/text_field.h"
@@ -12,6 +13,23 @@ bool isStatusCharacter(unsigned char c) {
     return c >= 0x20 && c <= 0x7E && c != '|' && c != '~';
 }
 
+// The status texts come last in the image, the Primary's first: a text with
+// no room at all is worth naming apart, with what took its room.
+std::string cutAdvice(const CheckInput& input, int k, std::size_t kept) {
+    if (kept > 0) {
+        return "Shorten the status text, use fewer digipeaters or share settings between the "
+               "profiles: the tracker keeps only its first " +
+               std::to_string(kept) + " characters.";
+    }
+    if (k == 1 && !fieldText(input.sent.statusText[0]).empty()) {
+        return "Shorten the Primary profile's status text, use fewer digipeaters or share "
+               "settings between the profiles: the Primary profile's status text leaves no room "
+               "for this one.";
+    }
+    return "Use fewer digipeaters or share settings between the profiles: no room is left for "
+           "the status text.";
+}
+
 }  // namespace
 
 void checkStatusText(const CheckInput& input, int k, FindingList& findings) {
@@ -19,10 +37,7 @@ void checkStatusText(const CheckInput& input, int k, FindingList& findings) {
     const std::string_view entered = fieldText(input.entered.statusText[k]);
     const std::string_view sent = fieldText(input.sent.statusText[k]);
     if (sent != entered) {
-        findings.add(Severity::Error, Rule::StatusCut, field, k,
-                     "Shorten the status text, use fewer digipeaters or share settings between "
-                     "the profiles: the tracker keeps only its first " +
-                         std::to_string(sent.size()) + " characters.");
+        findings.add(Severity::Error, Rule::StatusCut, field, k, cutAdvice(input, k, sent.size()));
     }
 
     std::string found;

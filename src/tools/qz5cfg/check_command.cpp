@@ -59,6 +59,21 @@ void printFindings(const std::vector<Finding>& findings, std::ostream& out) {
     }
 }
 
+bool stopsStrictly(const TrackerConfig& config, bool strict, std::string_view nothingDone,
+                   std::ostream& findings) {
+    const std::vector<Finding> found = checkConfig(config, prefixListForCheck());
+    printFindings(found, findings);
+    findings << std::flush;
+    const bool error = std::any_of(found.begin(), found.end(), [](const Finding& finding) {
+        return finding.severity == Severity::Error;
+    });
+    if (strict && error) {
+        reportToolError(std::string(nothingDone) + ": --strict and the check found an error");
+        return true;
+    }
+    return false;
+}
+
 CheckStatus runCheck(const std::string& side, const CheckOptions& options,
                      const TrackerImageReader& readTracker, std::ostream& out) {
     std::vector<Rule> ignored;

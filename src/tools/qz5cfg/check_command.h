@@ -3,6 +3,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "config/check/finding.h"
@@ -35,6 +36,12 @@ const PrefixList* prefixListForCheck();
 // "severity  rule  field  message", one line each; texts that came from the
 // record are shown escaped.
 void printFindings(const std::vector<Finding>& findings, std::ostream& out);
+
+// Prints the findings of the record that a write or build is about to hand on;
+// true when `strict` and one of them is an error, after saying that nothing
+// goes further.
+bool stopsStrictly(const TrackerConfig& config, bool strict, std::string_view nothingDone,
+                   std::ostream& findings);
 
 // The sub-command check.
 void addCheckCommand(CommandSet& commands);

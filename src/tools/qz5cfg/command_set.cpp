@@ -35,4 +35,9 @@ void addSetOption(CLI::App& command, std::vector<std::string>& settings) {
         ->allow_extra_args(false);
 }
 
+void addStrictOption(CLI::App& command, bool& strict, const std::string& what) {
+    command.add_flag("--strict", strict,
+                     "check the record first and " + what + " nothing when a finding is an error");
+}
+
 }  // namespace qz5

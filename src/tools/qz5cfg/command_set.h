@@ -52,4 +52,8 @@ class CommandSet {
 // command's own.
 void addSetOption(CLI::App& command, std::vector<std::string>& settings);
 
+// --strict on a command that hands a record on: `what` it does (save, send)
+// nothing when the check finds an error.
+void addStrictOption(CLI::App& command, bool& strict, const std::string& what);
+
 }  // namespace qz5

@@ -102,8 +102,9 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
         status != ExitStatus::Ok) {
         return status;
     }
-    printFindings(checkConfig(record, prefixListForCheck()), findings);
-    findings << std::flush;
+    if (stopsStrictly(record, options.strict, "nothing written", findings)) {
+        return ExitStatus::Failed;
+    }
     CommandLine commandLine;
     if (options.emergencyOk) {
         commandLine.allowEmergency();
@@ -236,6 +237,7 @@ void addWriteCommand(CommandSet& commands) {
         bool emergencyOk = false;
         bool noBackup = false;
         bool dryRun = false;
+        bool strict = false;
         std::vector<std::string> settings;  // in the order given
     };
     auto o = std::make_shared<Options>();
@@ -249,12 +251,18 @@ void addWriteCommand(CommandSet& commands) {
                     "write: --dry-run compares with the backup read, which --no-backup leaves "
                     "out");
             }
+            if (o->dryRun && o->strict) {
+                throw CLI::ValidationError(
+                    "write: --dry-run sends nothing and prints every finding; --strict is for the "
+                    "write itself");
+            }
             if (!o->dryRun) {
                 return runs([o, &devices] {
                     return devices.onDevice(o->port, o->quiet, [o](SerialLink& link) {
                         return runWrite(link, o->file,
                                         {.emergencyOk = o->emergencyOk,
                                          .backup = !o->noBackup,
+                                         .strict = o->strict,
                                          .settings = o->settings},
                                         std::cerr);
                     });
@@ -280,6 +288,7 @@ void addWriteCommand(CommandSet& commands) {
                    "read the tracker's image into the history, print what the write would "
                    "change and the check's findings, and send nothing (exit status as diff)");
     addSetOption(write, o->settings);
+    addStrictOption(write, o->strict, "send");
     addQuietFlag(write, *o);
 }
 

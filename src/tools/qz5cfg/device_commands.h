@@ -33,6 +33,7 @@ ExitStatus runRead(SerialLink& link, const std::optional<std::string>& outPath, 
 struct WriteOptions {
     bool emergencyOk = false;                // an Emergency Mic-E status needs this
     bool backup = true;                      // read the tracker's image into the history first
+    bool strict = false;                     // a finding of severity error stops it
     std::vector<std::string> settings = {};  // FIELD=VALUE, applied as applySettings does
 };
 
@@ -41,7 +42,8 @@ struct WriteOptions {
 // encoded as Write does. The file is decoded first, to check it and to ask
 // about an Emergency status; unattended, the question is answered Cancel and
 // only `emergencyOk` says yes. The check's findings go to `findings` before
-// anything is sent; they never stop the write.
+// anything is sent; only with `strict` does an error among them stop the
+// write (Failed, nothing sent).
 ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOptions& options,
                     std::ostream& findings);
 

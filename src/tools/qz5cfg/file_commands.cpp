@@ -7,6 +7,7 @@
 
 #include "config/config_file.h"
 #include "config/tracker_config.h"
+#include "tools/qz5cfg/check_command.h"
 #include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/field_setting.h"
 #include "tools/qz5cfg/record_source.h"
@@ -17,23 +18,21 @@ ExitStatus runShow(const std::string& path, const std::vector<std::string>& sett
                    std::ostream& out) {
     TrackerConfig config;
     ConfigImage image{};
-    if (const ExitStatus status = loadFileRecord(path, config, &image); status != ExitStatus::Ok) {
+    ExitStatus status = loadImage(path, config, image);
+    if (status == ExitStatus::Ok) {
+        status = applySettings(settings, config, &image);
+    }
+    if (status != ExitStatus::Ok) {
         return status;
     }
-    if (settings.empty()) {
-        return printRecord(config, out);
-    }
-    if (const ExitStatus status = applySettings(settings, config, &image);
-        status != ExitStatus::Ok) {
-        return status;
-    }
+    // A JSON record shows as its file would hold it: texts cut, values clamped.
     TrackerConfig written;
     static_cast<void>(written.decodeImage(image));  // a whole image always decodes
     return printRecord(written, out);
 }
 
 ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>& settings,
-                    const std::string& outPath) {
+                    const std::string& outPath, bool strict, std::ostream& findings) {
     TrackerConfig config;
     ExitStatus status = loadJsonRecord(jsonPath, config);
     if (status == ExitStatus::Ok) {
@@ -41,6 +40,9 @@ ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>&
     }
     if (status != ExitStatus::Ok) {
         return status;
+    }
+    if (strict && stopsStrictly(config, true, "nothing saved", findings)) {
+        return ExitStatus::Failed;
     }
     return writeConfigFile(outPath, config) ? ExitStatus::Failed : ExitStatus::Ok;
 }
@@ -51,10 +53,10 @@ void addShowCommand(CommandSet& commands) {
         std::vector<std::string> settings;
     };
     auto o = std::make_shared<Options>();
-    auto& show = commands.add("show", "Print a configuration file (.zb3) as JSON.", [o] {
-        return runs([o] { return runShow(o->file, o->settings, std::cout); });
-    });
-    show.add_option("FILE", o->file, "configuration file")->required();
+    auto& show = commands.add(
+        "show", "Print a configuration file (.zb3) or a JSON record as JSON.",
+        [o] { return runs([o] { return runShow(o->file, o->settings, std::cout); }); });
+    show.add_option("FILE", o->file, "configuration file or JSON record")->required();
     addSetOption(show, o->settings);
 }
 
@@ -63,14 +65,19 @@ void addBuildCommand(CommandSet& commands) {
         std::string jsonFile;
         std::string outFile;
         std::vector<std::string> settings;
+        bool strict = false;
     };
     auto o = std::make_shared<Options>();
     auto& build = commands.add(
-        "build", "Apply a JSON record to the defaults and save it as a configuration file.",
-        [o] { return runs([o] { return runBuild(o->jsonFile, o->settings, o->outFile); }); });
+        "build", "Apply a JSON record to the defaults and save it as a configuration file.", [o] {
+            return runs([o] {
+                return runBuild(o->jsonFile, o->settings, o->outFile, o->strict, std::cerr);
+            });
+        });
     build.add_option("JSON_FILE", o->jsonFile, "JSON record")->required();
     build.add_option("OUT_FILE", o->outFile, "configuration file to write")->required();
     addSetOption(build, o->settings);
+    addStrictOption(build, o->strict, "save");
 }
 
 }  // namespace qz5

@@ -11,16 +11,18 @@ namespace qz5 {
 
 class CommandSet;
 
-// Reads a configuration file as Load does and prints the decoded record
-// (built with the defaults first) as JSON; with settings (applySettings), the
-// record the file would hold with them.
+// Reads a configuration file as Load does, or a JSON record as a file would
+// hold it, and prints the decoded record (built with the defaults first) as
+// JSON; with settings (applySettings), the record the file would hold with
+// them.
 ExitStatus runShow(const std::string& path, const std::vector<std::string>& settings,
                    std::ostream& out);
 
 // Applies a JSON record, then the settings, to the defaults and saves it as
-// Save does.
+// Save does. With `strict`, the check's findings go to `findings` first and
+// an error among them saves nothing (Failed).
 ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>& settings,
-                    const std::string& outPath);
+                    const std::string& outPath, bool strict, std::ostream& findings);
 
 // The sub-commands show and build.
 void addShowCommand(CommandSet& commands);

@@ -14,11 +14,15 @@ namespace {
 
 constexpr const char* kCommandsHelp = R"(Commands in detail:
   show FILE              reads FILE as the window's Load does and prints the
-                         record (defaults, then the file's image) as JSON
+                         record (defaults, then the file's image) as JSON; a
+                         JSON record (FILE ending in .json) is shown as a
+                         configuration file would hold it
   build JSON_FILE OUT    applies the JSON record to the defaults and saves it
                          as the window's Save does (136 bytes: "ZB3A", 128,
                          the image); a truncated status text is reported and
-                         the file is still written
+                         the file is still written. --strict checks the
+                         record first and saves nothing when a finding is an
+                         error (exit status 1)
   version --port P       prints the tracker's version reply
   read --port P OUT      reads the image twice, requires 128 equal bytes that
                          decode, and saves exactly the tracker's bytes to OUT
@@ -32,7 +36,9 @@ constexpr const char* kCommandsHelp = R"(Commands in detail:
                          unless --emergency-ok is given. Before sending, the
                          tracker's current image is read into the history
                          (about two seconds); if that read fails nothing is
-                         written. --no-backup skips it.
+                         written. --no-backup skips it. --strict sends
+                         nothing when a finding of the check is an error
+                         (exit status 1).
   diff A B               compares the settings of A and B, each a
                          configuration file, a JSON record (as it would be
                          written) or tracker:PORT (read from the tracker), and
@@ -56,7 +62,7 @@ constexpr const char* kCommandsHelp = R"(Commands in detail:
                          knowing). --json prints them as a JSON array;
                          --ignore RULE leaves a rule out. write prints the
                          same findings on stderr before it sends, and writes
-                         all the same.
+                         all the same unless --strict is given.
   --set FIELD=VALUE      (show, build, write; repeatable) sets a field by its
                          JSON name, "calibration" or "profiles[N].NAME", split
                          at the first '='; a text is taken as it stands, other
