@@ -9,7 +9,7 @@
 
 #include "app/progress_window.h"
 #include "app/wait_cursor.h"
-#include "common/deferred_messages.h"
+#include "common/message_box.h"
 #include "link/port_table.h"
 #include "link/serial_link.h"
 
@@ -81,39 +81,31 @@ class OwnPortTable {
 }  // namespace
 
 void DeviceCommandRunner::talk(std::string_view title, const std::function<void()>& steps) {
-    DeferredMessages messages;
-    {
-        const InputBlocker blocker;
-        const WaitCursor wait;
-        const OwnPortTable ports(link_);
-        running_ = true;
-        ProgressWindow progress(QString::fromUtf8(title.data(), static_cast<int>(title.size())),
-                                &owner_);
-        QTimer::singleShot(kShowProgressAfter, &progress, [&progress] { progress.show(); });
-        link_.setProgressCallback([&progress](const LinkProgress& step) {
-            // Queued to the GUI thread; calls still pending when the window
-            // goes are dropped with it.
-            QMetaObject::invokeMethod(
-                &progress, [&progress, step] { progress.showProgress(step); },
-                Qt::QueuedConnection);
-        });
-        QEventLoop loop;
-        std::thread worker([&] {
-            {
-                const ScopedThreadMessagePresenter kept(messages);
-                steps();
-            }
-            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-        });
-        loop.exec();
-        worker.join();
-        link_.setProgressCallback({});
-        running_ = false;
-    }
-    messages.showAll();
+    const InputBlocker blocker;
+    const WaitCursor wait;
+    const OwnPortTable ports(link_);
+    running_ = true;
+    ProgressWindow progress(QString::fromUtf8(title.data(), static_cast<int>(title.size())),
+                            &owner_);
+    QTimer::singleShot(kShowProgressAfter, &progress, [&progress] { progress.show(); });
+    link_.setProgressCallback([&progress](const LinkProgress& step) {
+        // Queued to the GUI thread; calls still pending when the window
+        // goes are dropped with it.
+        QMetaObject::invokeMethod(
+            &progress, [&progress, step] { progress.showProgress(step); }, Qt::QueuedConnection);
+    });
+    QEventLoop loop;
+    std::thread worker([&] {
+        steps();
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    worker.join();
+    link_.setProgressCallback({});
+    running_ = false;
     // Never during the exchange: a trace is no reason to stop one half way.
-    if (const std::string failure = link_.takeSideFailure(); !failure.empty()) {
-        reportError(failure);
+    if (std::string failure = link_.takeSideFailure(); !failure.empty()) {
+        showMessage(Message{std::move(failure)});
     }
 }
 

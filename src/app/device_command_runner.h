@@ -17,9 +17,10 @@ class SerialLink;
 // thread while the GUI thread keeps turning its event loop: it repaints, shows
 // the progress window with the link's steps and takes close requests, while no
 // user input reaches any widget, so no second command can start and the form
-// cannot change under the command. Whatever the link reports on the worker is
-// kept and shown from here, in order, once the worker has finished; the wait
-// cursor shows until then. Questions are application-modal boxes.
+// cannot change under the command. What the link reports on the worker comes
+// back in the steps' outcome, which the window shows once the worker has
+// finished; the wait cursor shows until then. Questions are
+// application-modal boxes.
 //
 // The rule between the worker and the port list: while the worker runs, the
 // link resolves port names through the runner's own copy of the port table,

@@ -12,6 +12,7 @@
 
 #include "app/difference_list.h"
 #include "app/file_prompt.h"
+#include "common/message_box.h"
 #include "common/outside_text.h"
 #include "config/config_file.h"
 #include "config/tracker_config.h"
@@ -175,8 +176,7 @@ void HistoryDialog::saveCurrent() {
     }
     if (const auto path = prompt_.savePath(
             configFileRequest("Save Config File", row->entry.file.filename().string()))) {
-        // The save shows its own failure.
-        static_cast<void>(writeConfigImage(*path, *row->kept.image));
+        showMessages(writeConfigImage(*path, *row->kept.image).messages());
     }
 }
 

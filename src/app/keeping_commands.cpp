@@ -6,6 +6,7 @@
 #include "app/compare_dialog.h"
 #include "app/config_dlg.h"
 #include "app/history_dialog.h"
+#include "common/message_box.h"
 #include "config/history.h"
 #include "config/kept_delays.h"
 #include "config/settings_comparison.h"
@@ -15,7 +16,8 @@ namespace qz5 {
 ConfigImage CConfigDlg::formImage() const {
     TrackerConfig form = storedForm();
     ConfigImage image{};
-    encodeKeepingDelays(form, image, images_.image());
+    // A whole image always encodes; its warnings are the Write's to show.
+    static_cast<void>(encodeKeepingDelays(form, image, images_.image()));
     return image;
 }
 
@@ -28,7 +30,9 @@ void CConfigDlg::OnHistory() {
     // As a loaded file, but what the form now holds is on neither the
     // tracker nor a file of the user's: leaving asks first.
     const ConfigImage& image = *history.chosen();
-    if (!config.decodeImage(image)) {
+    const Outcome<> decoded = config.decodeImage(image);
+    showMessages(decoded.messages());
+    if (decoded) {
         images_.keep(image);
         loadForm();
         updateToneLabels();
@@ -39,16 +43,20 @@ void CConfigDlg::OnHistory() {
 }
 
 void CConfigDlg::OnCompareWithTracker() {
-    std::optional<ConfigImage> image;
     TrackerConfig tracker = config;
+    std::optional<ConfigImage> image;
     {
         const CommandScope command(*this);
         takeSelectedPort();
-        image = tracker_.readImage(tracker, "read");
+        const Outcome<ConfigImage> read = tracker_.readImage(tracker, "read");
+        showMessages(read.messages());
+        if (read) {
+            image = *read;
+        }
         updateDeviceEnables();
     }
     if (!image) {
-        return;  // the read has said why
+        return;
     }
     CompareDialog compare(compareSettings(formImage(), *image), this);
     if (compare.exec() == QDialog::Accepted) {

@@ -2,7 +2,6 @@
 #include "app/tone_keeper.h"
 
 #include "app/port_list.h"
-#include "common/message_box.h"
 #include "link/port_table.h"
 #include "link/serial_link.h"
 
@@ -33,8 +32,7 @@ void ToneKeeper::stopTonesOnLeaving() {
     }
     link_.setPortName(*name);
     link_.setBaudRate(rate);
-    SilentPresenter silent;
-    const ScopedMessagePresenter quiet(silent);
+    // The user is leaving: nothing to tell.
     static_cast<void>(link_.sendTone(kToneStop));
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's commands: they order the form exchange, the device link, the
-// codec and the file functions, and report the outcome. The operations they
-// call show their own failures.
+// codec and the file functions, and show what each outcome raised, in order,
+// as soon as it is back on this thread.
 #include <filesystem>
 #include <optional>
 
@@ -28,7 +28,9 @@ void CConfigDlg::takeSelectedPort() {
 void CConfigDlg::OnReadVersion() {
     const CommandScope command(*this);
     takeSelectedPort();
-    if (const auto reply = tracker_.readVersion()) {
+    const Outcome<std::string> reply = tracker_.readVersion();
+    showMessages(reply.messages());
+    if (reply) {
         showMessage(*reply, kVersionCaption);
     }
     updateDeviceEnables();
@@ -38,8 +40,10 @@ void CConfigDlg::OnReadConfiguration() {
     // The form is not stored first: a successful read replaces unsaved edits.
     const CommandScope command(*this);
     takeSelectedPort();
-    if (tracker_.readConfiguration(config,
-                                   [this](const ConfigImage& image) { showTrackerImage(image); })) {
+    const Outcome<ConfigImage> read = tracker_.readConfiguration(
+        config, [this](const ConfigImage& image) { showTrackerImage(image); });
+    showMessages(read.messages());
+    if (read) {
         updateToneLabels();
     }
     updateDeviceEnables();
@@ -52,12 +56,14 @@ void CConfigDlg::OnWriteConfiguration() {
     storeForm();
     const auto encode = [this] {
         ConfigImage image{};
-        encodeKeepingDelays(config, image, images_.image());
+        // A whole image always encodes; its warnings show before the worker starts.
+        showMessages(encodeKeepingDelays(config, image, images_.image()).messages());
         return std::optional(image);
     };
-    if (tracker_.writeConfiguration(config, encode, [this](const ConfigImage& image) {
-            showTrackerImage(image);
-        }) == WriteOutcome::Written) {
+    const Outcome<WriteOutcome> written = tracker_.writeConfiguration(
+        config, encode, [this](const ConfigImage& image) { showTrackerImage(image); });
+    showMessages(written.messages());
+    if (written && *written == WriteOutcome::Written) {
         updateToneLabels();
         updateDeviceEnables();
     }
@@ -82,8 +88,9 @@ void CConfigDlg::sendToneCommand(std::uint8_t code) {
     // A command that failed before its code went out (a failed Stop Sending
     // may have left the tone on) changes nothing; one that failed after it,
     // on the close, does.
-    if (talkThrough(runner_, "Test Tones", [&] { return link.sendTone(code); }) &&
-        !link.toneSent()) {
+    const Outcome<> sent = talkThrough(runner_, "Test Tones", [&] { return link.sendTone(code); });
+    showMessages(sent.messages());
+    if (!sent && !link.toneSent()) {
         return;
     }
     tones_.sent(code);
@@ -141,14 +148,18 @@ void CConfigDlg::OnAbout() {
 
 void CConfigDlg::saveConfigFile(const std::string& path) {
     storeForm();
-    if (!writeConfigFile(path, config, images_.image())) {
+    const Outcome<> saved = writeConfigFile(path, config, images_.image());
+    showMessages(saved.messages());
+    if (saved) {
         markUnedited();
     }
 }
 
 void CConfigDlg::loadConfigFile(const std::string& path) {
     ConfigImage image{};
-    if (!readConfigFile(path, config, &image)) {
+    const Outcome<> loaded = readConfigFile(path, config, &image);
+    showMessages(loaded.messages());
+    if (loaded) {
         images_.keep(image);
         loadForm();
         markUnedited();

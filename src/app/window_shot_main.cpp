@@ -60,8 +60,8 @@ qz5::ProgressWindow* progressWindow() {
 // window with the progress window centred on it.
 QPixmap writingShot(qz5::CConfigDlg& window) {
     // The boxes at the end of the write are not part of the picture.
-    qz5::SilentPresenter silent;
-    qz5::ScopedMessagePresenter installed(silent);
+    qz5::StderrPresenter aside;
+    qz5::ScopedMessagePresenter installed(aside);
     const QRegularExpression halfWay(QStringLiteral("^Writing .*: (\\d+) of (\\d+) bytes$"));
     QPixmap picture;
     QTimer poll;
@@ -89,14 +89,14 @@ QPixmap writingShot(qz5::CConfigDlg& window) {
 // Two reads of different settings, as an owner would have them, and the
 // History dialog with the older read chosen.
 QPixmap historyShot(qz5::CConfigDlg& window, qz5::PtyTracker& tracker) {
-    qz5::SilentPresenter silent;
-    qz5::ScopedMessagePresenter installed(silent);
+    qz5::StderrPresenter aside;
+    qz5::ScopedMessagePresenter installed(aside);
     const auto keep = [&](const char* callsign, std::int32_t rate) {
         qz5::TrackerConfig settings;
         settings.setCallsign(callsign);
         settings.transmitRate[0] = rate;
         qz5::ConfigImage image{};
-        settings.encodeImage(image);
+        static_cast<void>(settings.encodeImage(image));  // a whole image always encodes
         tracker.setMemory(image);
         window.OnReadConfiguration();
     };

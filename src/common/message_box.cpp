@@ -13,12 +13,8 @@ StderrPresenter& stderrPresenter() {
 }
 
 MessagePresenter* currentPresenter = nullptr;
-thread_local MessagePresenter* threadPresenter = nullptr;
 
 MessagePresenter& activePresenter() {
-    if (threadPresenter) {
-        return *threadPresenter;
-    }
     return currentPresenter ? *currentPresenter : stderrPresenter();
 }
 
@@ -52,15 +48,6 @@ MessagePresenter* setMessagePresenter(MessagePresenter* presenter) {
     return previous;
 }
 
-ScopedThreadMessagePresenter::ScopedThreadMessagePresenter(MessagePresenter& presenter)
-    : previous_(threadPresenter) {
-    threadPresenter = &presenter;
-}
-
-ScopedThreadMessagePresenter::~ScopedThreadMessagePresenter() {
-    threadPresenter = previous_;
-}
-
 MessageAnswer showMessage(std::string_view text, std::string_view caption, MessageButtons buttons) {
     return activePresenter().present(std::string(text), std::string(caption), buttons);
 }
@@ -74,14 +61,14 @@ MessageAnswer showMessageWithDetail(std::string_view text, std::string_view capt
                                                std::string(detail));
 }
 
-bool reportError(std::string_view text) {
-    showMessage(text, {}, MessageButtons::Ok);
-    return true;
+MessageAnswer showMessage(const Message& message) {
+    return showMessageWithDetail(message.text, message.caption, MessageButtons::Ok, message.detail);
 }
 
-bool reportError(std::string_view text, std::string_view detail) {
-    showMessageWithDetail(text, {}, MessageButtons::Ok, detail);
-    return true;
+void showMessages(const Notices& messages) {
+    for (const Message& message : messages) {
+        showMessage(message);
+    }
 }
 
 }  // namespace qz5

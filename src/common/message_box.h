@@ -4,15 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "common/message_answer.h"
+#include "common/outcome.h"
+
 namespace qz5 {
 
-// The button sets the program asks for. OkCancel and DiscardCancel make Cancel
-// the default, so a careless Enter never confirms.
-enum class MessageButtons { Ok, OkCancel, DiscardCancel };
-enum class MessageAnswer { Ok, Cancel, Discard };
-
-// Shows a message and waits for the user's answer. The window installs a Qt
-// box, the command-line tool writes to stderr, tests record and script answers.
+// Shows a message and waits for the user's answer: only the front ends do.
+// The window installs a Qt box, the command-line tool writes to stderr, tests
+// record and script answers.
 class MessagePresenter {
   public:
     virtual ~MessagePresenter() = default;
@@ -39,14 +38,6 @@ class StderrPresenter final : public MessagePresenter {
                                     MessageButtons buttons, const std::string& detail) override;
 };
 
-// Shows nothing and answers Ok, for work whose boxes nobody is to see.
-class SilentPresenter final : public MessagePresenter {
-  public:
-    MessageAnswer present(const std::string&, const std::string&, MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-};
-
 // Installs the process-wide presenter; nullptr restores the stderr presenter.
 // Returns the one that was installed before.
 MessagePresenter* setMessagePresenter(MessagePresenter* presenter);
@@ -64,30 +55,16 @@ class ScopedMessagePresenter {
     MessagePresenter* previous_;
 };
 
-// Installs a presenter for the calling thread only, for the life of a scope; on
-// that thread it takes the place of the process-wide one. Work moved off the
-// GUI thread uses it, so that no box ever opens there.
-class ScopedThreadMessagePresenter {
-  public:
-    explicit ScopedThreadMessagePresenter(MessagePresenter& presenter);
-    ~ScopedThreadMessagePresenter();
-    ScopedThreadMessagePresenter(const ScopedThreadMessagePresenter&) = delete;
-    ScopedThreadMessagePresenter& operator=(const ScopedThreadMessagePresenter&) = delete;
-
-  private:
-    MessagePresenter* previous_;
-};
-
 MessageAnswer showMessage(std::string_view text, std::string_view caption,
                           MessageButtons buttons = MessageButtons::Ok);
 // A message with the reason behind it; an empty detail is none.
 MessageAnswer showMessageWithDetail(std::string_view text, std::string_view caption,
                                     MessageButtons buttons, std::string_view detail);
 
-// The shared error box: no caption, one OK button. Always true, so a failing
-// operation can return it as its own failure result.
-bool reportError(std::string_view text);
-// The same box, carrying the reason behind the failure; an empty detail is none.
-bool reportError(std::string_view text, std::string_view detail);
+// A message that an outcome carries, with its reason when it has one; one
+// without a caption is the shared error box (OK only).
+MessageAnswer showMessage(const Message& message);
+// Everything an outcome raised, in order.
+void showMessages(const Notices& messages);
 
 }  // namespace qz5

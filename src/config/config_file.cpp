@@ -7,7 +7,6 @@
 #include <cstring>
 #include <vector>
 
-#include "common/message_box.h"
 #include "common/outside_text.h"
 #include "common/regular_file.h"
 #include "config/config_image.h"
@@ -21,15 +20,13 @@ constexpr std::array<std::uint8_t, 4> kMagic = {'Z', 'B', '3', 'A'};
 constexpr std::size_t kHeaderSize = 8;
 
 // The message stays as users know it; the detail names the file and why.
-bool saveFailed(const char* text, const std::string& path, int error) {
-    showMessageWithDetail(text, "Save Failed", MessageButtons::Ok,
-                          printableText(path) + ": " + std::strerror(error));
-    return true;
+Failure saveFailed(const char* text, const std::string& path, int error) {
+    return {FailureKind::CannotSave,
+            {text, "Save Failed", printableText(path) + ": " + std::strerror(error)}};
 }
 
-bool loadFailed(const char* text) {
-    showMessage(text, "Load Failed");
-    return true;
+Failure loadFailed(FailureKind kind, const char* text) {
+    return {kind, {text, "Load Failed"}};
 }
 
 std::uint8_t lowerAscii(std::uint8_t c) {
@@ -49,17 +46,20 @@ std::uint32_t littleEndian32(std::span<const std::uint8_t> bytes) {
     return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (std::uint32_t{bytes[3]} << 24);
 }
 
-[[nodiscard]] bool saveOutcome(ReplaceResult result, const std::string& path) {
+// What the encoder raised comes first: it runs once the file is open.
+Outcome<> saveOutcome(ReplaceResult result, const std::string& path, Notices encoded = {}) {
     const int error = errno;
     switch (result) {
         case ReplaceResult::OpenFailed:
-            return saveFailed("Failed to open file", path, error);
+            return Outcome<>(saveFailed("Failed to open file", path, error))
+                .after(std::move(encoded));
         case ReplaceResult::WriteFailed:
-            return saveFailed("Failed to write data", path, error);
+            return Outcome<>(saveFailed("Failed to write data", path, error))
+                .after(std::move(encoded));
         case ReplaceResult::Replaced:
             break;
     }
-    return false;
+    return Outcome<>().after(std::move(encoded));
 }
 
 }  // namespace
@@ -74,67 +74,64 @@ std::vector<std::uint8_t> configFileContents(std::span<const std::uint8_t> image
     return contents;
 }
 
-bool writeConfigFile(const std::string& path, TrackerConfig& config, const ConfigImage* kept) {
+Outcome<> writeConfigFile(const std::string& path, TrackerConfig& config, const ConfigImage* kept) {
     SystemSaveCalls calls;
     return writeConfigFile(path, config, calls, kept);
 }
 
-bool writeConfigFile(const std::string& path, TrackerConfig& config, SaveCalls& calls,
-                     const ConfigImage* kept) {
-    return saveOutcome(
-        replaceFile(
-            path,
-            [&] {
-                std::array<std::uint8_t, kImageBufferSize> image{};
-                const int length = encodeKeepingDelays(config, image, kept);
-                return configFileContents(std::span(image).first(static_cast<std::size_t>(length)));
-            },
-            calls),
-        path);
+Outcome<> writeConfigFile(const std::string& path, TrackerConfig& config, SaveCalls& calls,
+                          const ConfigImage* kept) {
+    Notices encoded;
+    const ReplaceResult result = replaceFile(
+        path,
+        [&] {
+            std::array<std::uint8_t, kImageBufferSize> image{};
+            // A whole buffer always encodes; only its notices are news.
+            collect(encoded, encodeKeepingDelays(config, image, kept));
+            return configFileContents(std::span(image).first(kImageSize));
+        },
+        calls);
+    return saveOutcome(result, path, std::move(encoded));
 }
 
-bool writeConfigImage(const std::string& path, const ConfigImage& image) {
+Outcome<> writeConfigImage(const std::string& path, const ConfigImage& image) {
     SystemSaveCalls calls;
     return saveOutcome(replaceFile(path, configFileContents(image), calls), path);
 }
 
-bool readConfigFile(const std::string& path, TrackerConfig& config, ConfigImage* image) {
-    return readConfigInput(path, config, image) != ConfigFileRead::Loaded;
-}
-
-ConfigFileRead readConfigInput(const std::string& path, TrackerConfig& config, ConfigImage* image) {
+Outcome<> readConfigFile(const std::string& path, TrackerConfig& config, ConfigImage* image) {
     const FileRead file = readRegularFile(path, kConfigFileSize);
     if (file.status != FileReadStatus::Read) {
-        showMessageWithDetail(file.status == FileReadStatus::ReadFailed ? "Failed to read data"
-                                                                        : "Failed to open file",
-                              "Load Failed", MessageButtons::Ok,
-                              describeFailedRead(printableText(path), file));
-        return file.status == FileReadStatus::NotRegular ? ConfigFileRead::NotRegular
-                                                         : ConfigFileRead::Failed;
+        return Failure{file.status == FileReadStatus::NotRegular ? FailureKind::NotAFile
+                                                                 : FailureKind::CannotLoad,
+                       {file.status == FileReadStatus::ReadFailed ? "Failed to read data"
+                                                                  : "Failed to open file",
+                        "Load Failed", describeFailedRead(printableText(path), file)}};
     }
-    return readConfigBytes(file.bytes, config, image) ? ConfigFileRead::Failed
-                                                      : ConfigFileRead::Loaded;
+    return readConfigBytes(file.bytes, config, image);
 }
 
-bool readConfigBytes(std::span<const std::uint8_t> contents, TrackerConfig& config,
-                     ConfigImage* image) {
+Outcome<> readConfigBytes(std::span<const std::uint8_t> contents, TrackerConfig& config,
+                          ConfigImage* image) {
     if (contents.size() < kMagic.size() || !magicMatches(contents)) {
-        return loadFailed("Invalid File Format");
+        return loadFailed(FailureKind::BadFile, "Invalid File Format");
     }
     if (contents.size() < kHeaderSize ||
         littleEndian32(contents.subspan(kMagic.size())) != kImageSize) {
-        return loadFailed("Invalid File Format");
+        return loadFailed(FailureKind::BadFile, "Invalid File Format");
     }
     if (contents.size() < kHeaderSize + kImageSize) {
-        return loadFailed("Failed to read data");
+        return loadFailed(FailureKind::BadFile, "Failed to read data");
     }
-    if (config.decodeImage(contents.subspan(kHeaderSize, kImageSize))) {
-        return loadFailed("Import Failed");
+    if (Outcome<> decoded = config.decodeImage(contents.subspan(kHeaderSize, kImageSize));
+        !decoded) {
+        return Outcome<>(loadFailed(FailureKind::BadFile, "Import Failed"))
+            .after(std::move(decoded).takeMessages());
     }
     if (image) {
         std::copy_n(contents.begin() + kHeaderSize, kImageSize, image->begin());
     }
-    return false;
+    return {};
 }
 
 }  // namespace qz5

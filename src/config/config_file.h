@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/outcome.h"
 #include "config/atomic_file.h"
 #include "config/config_image.h"
 
@@ -14,8 +15,7 @@ namespace qz5 {
 class TrackerConfig;
 
 // A configuration file: "ZB3A", the image length 128 (little-endian 32-bit)
-// and the 128-byte image; 136 bytes. The reads and saves below return true
-// when they failed, after their message.
+// and the 128-byte image; 136 bytes.
 inline constexpr int kConfigFileSize = 136;
 
 // The whole file for an image.
@@ -23,31 +23,27 @@ std::vector<std::uint8_t> configFileContents(std::span<const std::uint8_t> image
 
 // Encodes the record and saves it; with a kept image, unchanged delays keep
 // its counts (encodeKeepingDelays). The record is encoded only once the file
-// is open. The previous file at `path` is replaced atomically: a failed save
-// leaves it byte for byte as it was. True when it failed, after "Failed to
-// open file" or "Failed to write data" ("Save Failed").
-[[nodiscard]] bool writeConfigFile(const std::string& path, TrackerConfig& config,
-                                   const ConfigImage* kept = nullptr);
+// is open, and the encoder's notices come first. The previous file at `path`
+// is replaced atomically: a failed save leaves it byte for byte as it was.
+// Fails with "Failed to open file" or "Failed to write data" ("Save Failed").
+Outcome<> writeConfigFile(const std::string& path, TrackerConfig& config,
+                          const ConfigImage* kept = nullptr);
 // The same through the given system calls, so a test can make them fail.
-[[nodiscard]] bool writeConfigFile(const std::string& path, TrackerConfig& config, SaveCalls& calls,
-                                   const ConfigImage* kept = nullptr);
+Outcome<> writeConfigFile(const std::string& path, TrackerConfig& config, SaveCalls& calls,
+                          const ConfigImage* kept = nullptr);
 // Saves an image exactly as given, with the same messages.
-[[nodiscard]] bool writeConfigImage(const std::string& path, const ConfigImage& image);
+Outcome<> writeConfigImage(const std::string& path, const ConfigImage& image);
 
-// Reads, checks and decodes a file into the record. True when it failed, after
-// its message ("Load Failed"); the record is then unchanged. A path that is no
-// regular file (a folder, a FIFO, a device) is not read: "Failed to open file".
-// `image`, when given, receives the file's image bytes on success.
-[[nodiscard]] bool readConfigFile(const std::string& path, TrackerConfig& config,
-                                  ConfigImage* image = nullptr);
-
-// The same, telling a path of the wrong kind from a file that failed.
-enum class ConfigFileRead { Loaded, NotRegular, Failed };
-[[nodiscard]] ConfigFileRead readConfigInput(const std::string& path, TrackerConfig& config,
-                                             ConfigImage* image = nullptr);
+// Reads, checks and decodes a file into the record; on failure ("Load
+// Failed") the record is unchanged. A path that is no regular file (a folder,
+// a FIFO, a device) is not read: "Failed to open file", kind NotAFile, with
+// what the path is as its detail. `image`, when given, receives the file's
+// image bytes on success.
+Outcome<> readConfigFile(const std::string& path, TrackerConfig& config,
+                         ConfigImage* image = nullptr);
 // The checks and decoding of readConfigFile on the bytes of a file already
 // read (at least its first kConfigFileSize bytes, when it has that many).
-[[nodiscard]] bool readConfigBytes(std::span<const std::uint8_t> contents, TrackerConfig& config,
-                                   ConfigImage* image = nullptr);
+Outcome<> readConfigBytes(std::span<const std::uint8_t> contents, TrackerConfig& config,
+                          ConfigImage* image = nullptr);
 
 }  // namespace qz5

@@ -79,7 +79,6 @@
 #include <string>
 #include <vector>
 
-#include "common/message_box.h"
 #include "config/address_codec.h"
 #include "config/config_image.h"
 #include "config/image_scaling.h"
@@ -254,11 +253,23 @@ void fitPaths(const TrackerConfig& config, ImagePlan& plan) {
 
 }  // namespace
 
-int TrackerConfig::encodeImage(std::span<std::uint8_t> out) {
+Outcome<> TrackerConfig::encodeImage(std::span<std::uint8_t> out) {
     if (out.size() < kImageSize) {
-        reportError("Bad EE Size");
-        return 1;
+        return Failure{FailureKind::BadSize, {"Bad EE Size"}};
     }
+    const EncodedImage encoded = encodeRecord();
+    std::copy(encoded.image.begin(), encoded.image.end(), out.begin());
+    Outcome<> done;
+    if (encoded.pathsCut) {
+        done.notice({kPathWarning, kPathWarningCaption});
+    }
+    if (encoded.statusCut) {
+        done.notice({kStatusWarning, kStatusWarningCaption});
+    }
+    return done;
+}
+
+EncodedImage TrackerConfig::encodeRecord() {
     ImagePlan plan{
         .shareAddress = fieldText(callsign[0]) == fieldText(callsign[1]) &&
                         fieldText(digiPath[0]) == fieldText(digiPath[1]),
@@ -346,19 +357,13 @@ int TrackerConfig::encodeImage(std::span<std::uint8_t> out) {
         statusCut = data.putStatus(fieldText(statusText[k])) || statusCut;
     }
 
-    std::copy(image.begin(), image.end(), out.begin());
-    if (plan.pathsCut) {
-        showMessage(kPathWarning, kPathWarningCaption);
-    }
-    if (statusCut) {
-        showMessage(kStatusWarning, kStatusWarningCaption);
-    }
-    return kImageSize;
+    return {image, plan.pathsCut, statusCut};
 }
 
-bool TrackerConfig::decodeImage(std::span<const std::uint8_t> image) {
+Outcome<> TrackerConfig::decodeImage(std::span<const std::uint8_t> image) {
     if (image.size() != kImageSize) {
-        return reportError("Bad EE Size " + std::to_string(image.size()) + "\n");
+        return Failure{FailureKind::BadSize,
+                       {"Bad EE Size " + std::to_string(image.size()) + "\n"}};
     }
     auto at = [&](std::size_t pos) -> std::uint8_t { return pos < kImageSize ? image[pos] : 0; };
     auto addressAt = [&](std::size_t pos) {
@@ -429,7 +434,7 @@ bool TrackerConfig::decodeImage(std::span<const std::uint8_t> image) {
         }
     }
     calibrationChanged = false;
-    return false;
+    return {};
 }
 
 }  // namespace qz5

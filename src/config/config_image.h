@@ -10,6 +10,14 @@ namespace qz5 {
 inline constexpr int kImageSize = 128;
 using ConfigImage = std::array<std::uint8_t, kImageSize>;
 
+// An encoded record, and whether a digipeater path or a status text had to be
+// cut to fit.
+struct EncodedImage {
+    ConfigImage image;
+    bool pathsCut = false;
+    bool statusCut = false;
+};
+
 // Callers encode into, and read into, buffers of this size.
 inline constexpr int kImageBufferSize = 200;
 

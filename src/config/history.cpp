@@ -12,7 +12,7 @@
 #include <ostream>
 #include <utility>
 
-#include "common/message_box.h"
+#include "common/outcome.h"
 #include "common/outside_text.h"
 #include "common/private_folder.h"
 #include "common/user_state_dir.h"
@@ -163,25 +163,6 @@ std::vector<KeptName> keptImages(const std::filesystem::path& folder) {
     std::error_code ignored;
     return keptImages(folder, ignored);
 }
-
-// Keeps the first message a read raises, in place of its box.
-class FirstMessage final : public MessagePresenter {
-  public:
-    MessageAnswer present(const std::string& text, const std::string&, MessageButtons) override {
-        if (text_.empty()) {
-            text_ = text;
-        }
-        return MessageAnswer::Ok;
-    }
-    MessageAnswer presentWithDetail(const std::string& text, const std::string& caption,
-                                    MessageButtons buttons, const std::string& detail) override {
-        return present(detail.empty() ? text : text + ": " + detail, caption, buttons);
-    }
-    const std::string& text() const { return text_; }
-
-  private:
-    std::string text_;
-};
 
 // Missing folders are made for the user alone, as the base directory rules
 // ask: the images hold the owner's callsign and settings. Empty, or what
@@ -338,12 +319,12 @@ HistoryListing readHistory(const std::filesystem::path& folder) {
 }
 
 KeptImage readKeptImage(const std::filesystem::path& file) {
-    FirstMessage message;
-    const ScopedThreadMessagePresenter quiet(message);
     TrackerConfig ignored;
     ConfigImage image{};
-    if (readConfigFile(file.string(), ignored, &image)) {
-        return {std::nullopt, message.text()};
+    const Outcome<> read = readConfigFile(file.string(), ignored, &image);
+    if (const Failure* failed = read.failure()) {
+        const Message& why = failed->message;
+        return {std::nullopt, why.detail.empty() ? why.text : why.text + ": " + why.detail};
     }
     return {image, {}};
 }

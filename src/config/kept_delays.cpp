@@ -6,11 +6,11 @@
 
 namespace qz5 {
 
-int encodeKeepingDelays(TrackerConfig& config, std::span<std::uint8_t> buffer,
-                        const ConfigImage* kept) {
-    const int size = config.encodeImage(buffer);
-    if (!kept || size != kImageSize) {
-        return size;
+Outcome<> encodeKeepingDelays(TrackerConfig& config, std::span<std::uint8_t> buffer,
+                              const ConfigImage* kept) {
+    Outcome<> encoded = config.encodeImage(buffer);
+    if (!kept || !encoded) {
+        return encoded;
     }
     const ConfigImage& old = *kept;
     for (int k = 0; k < kProfileCount; ++k) {
@@ -29,7 +29,7 @@ int encodeKeepingDelays(TrackerConfig& config, std::span<std::uint8_t> buffer,
              delayFromCount(old[kDelay2CountEntry + k], slow));
         keep(kDelay3CountEntry, config.delay3Ms[k], delay3FromCount(old[kDelay3CountEntry + k]));
     }
-    return size;
+    return encoded;
 }
 
 }  // namespace qz5

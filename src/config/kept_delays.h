@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 
+#include "common/outcome.h"
 #include "config/config_image.h"
 
 namespace qz5 {
@@ -14,7 +15,7 @@ class TrackerConfig;
 // still the one `kept` decodes to keeps `kept`'s count byte: the delay
 // formulas do not round-trip, and writing back what was read must not change
 // the tracker. Without a kept image this is encodeImage.
-int encodeKeepingDelays(TrackerConfig& config, std::span<std::uint8_t> buffer,
-                        const ConfigImage* kept);
+Outcome<> encodeKeepingDelays(TrackerConfig& config, std::span<std::uint8_t> buffer,
+                              const ConfigImage* kept);
 
 }  // namespace qz5

@@ -7,6 +7,9 @@
 #include <span>
 #include <string_view>
 
+#include "common/outcome.h"
+#include "config/config_image.h"
+
 namespace qz5 {
 
 inline constexpr int kProfileCount = 2;  // 0 Primary, 1 Secondary
@@ -32,13 +35,15 @@ class TrackerConfig {
     // Keeps 144.0..148.0 inclusive; anything else, NaN included, becomes 144.39.
     void setFrequency(float mhz);
 
-    // Record -> 128-byte image in image[0..127]. Returns 128, or 1 after
-    // "Bad EE Size" when the buffer is smaller (the buffer is then untouched).
-    // Updates the derived slot flags and may show a truncation warning.
-    int encodeImage(std::span<std::uint8_t> image);
-    // Image -> record. False on success; true after "Bad EE Size %d\n" when the
-    // size is not 128, leaving the record unchanged. Clears calibrationChanged.
-    [[nodiscard]] bool decodeImage(std::span<const std::uint8_t> image);
+    // Record -> 128-byte image in image[0..127]; fails with "Bad EE Size" when
+    // the buffer is smaller (the buffer is then untouched). Updates the derived
+    // slot flags; a path or status text cut to fit comes back as a notice.
+    Outcome<> encodeImage(std::span<std::uint8_t> image);
+    // The encoding itself, telling which texts were cut instead of warning.
+    EncodedImage encodeRecord();
+    // Image -> record. Fails with "Bad EE Size %d\n" when the size is not 128,
+    // leaving the record unchanged. Clears calibrationChanged.
+    Outcome<> decodeImage(std::span<const std::uint8_t> image);
 
     std::int32_t activeProfile;
     PerProfile<std::array<char, kCallsignSize>> callsign;

@@ -33,6 +33,19 @@ std::string explainOpenError(unsigned long error, const std::string& portName,
     }
 }
 
+FailureKind openErrorKind(unsigned long error) {
+    switch (error) {
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+            return FailureKind::PortBusy;  // Windows' word for a port another program has open
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            return FailureKind::PortMissing;
+        default:
+            return FailureKind::PortFailed;
+    }
+}
+
 std::string systemErrorText(unsigned long error) {
     wchar_t* text = nullptr;
     const DWORD length = FormatMessageW(

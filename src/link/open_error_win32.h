@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "common/outcome.h"
+
 namespace qz5 {
 
 // Why Windows refused to open a COM port, from the error CreateFileA left
@@ -10,6 +12,9 @@ namespace qz5 {
 // message for the error, used for errors without words of ours.
 std::string explainOpenError(unsigned long error, const std::string& portName,
                              const std::string& systemText);
+
+// The kind of refusal behind that error.
+FailureKind openErrorKind(unsigned long error);
 
 // Windows' own message for an error, without its line break.
 std::string systemErrorText(unsigned long error);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/outcome.h"
 #include "link/open_refusal.h"
 #include "link/system_roots.h"
 
@@ -33,5 +34,7 @@ struct DeviceAccess {
 std::string explainPermission(const std::string& devicePath, const DeviceAccess& access);
 std::string explainRefusal(const std::string& devicePath, const OpenRefusal& refusal,
                            const SystemRoots& roots);
+// The kind of failure the refusal stands for, told apart as explainRefusal does.
+FailureKind refusalKind(const OpenRefusal& refusal);
 
 }  // namespace qz5

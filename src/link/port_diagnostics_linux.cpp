@@ -223,6 +223,22 @@ std::string explainPermission(const std::string& devicePath, const DeviceAccess&
            " \"$USER\"\nthen log out and in again.";
 }
 
+FailureKind refusalKind(const OpenRefusal& refusal) {
+    using Kind = OpenRefusal::Kind;
+    if (refusal.kind != Kind::System || refusal.error == EBUSY) {
+        return FailureKind::PortBusy;
+    }
+    switch (refusal.error) {
+        case EACCES:
+        case EPERM:
+            return FailureKind::PortDenied;
+        case ENOENT:
+            return FailureKind::PortMissing;
+        default:
+            return FailureKind::PortFailed;
+    }
+}
+
 std::string explainRefusal(const std::string& devicePath, const OpenRefusal& refusal,
                            const SystemRoots& roots) {
     using Kind = OpenRefusal::Kind;

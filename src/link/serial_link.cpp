@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <string>
 
-#include "common/message_box.h"
 #include "link/port_table.h"
 #include "link/system_serial_port_api.h"
 
@@ -83,19 +82,23 @@ bool SerialLink::portExists(std::string_view name) const {
 
 std::string SerialLink::portFailureReason(std::string_view name) const {
     const auto path = ports_->devicePath(name);
-    return path ? api_.openFailureReason(*path) : unknownPortReason(name);
+    return path ? api_.openFailure(*path).reason : unknownPortReason(name);
 }
 
-bool SerialLink::openPort() {
+Outcome<> SerialLink::openPort() {
+    Notices raised;
     if (isOpen()) {
-        static_cast<void>(
-            closePort());  // on failure the old handle is given up and the open goes on
+        // On failure the old handle is given up and the open goes on.
+        collect(raised, closePort());
     }
     const auto path = ports_->devicePath(portName_.data());
     portHandle_ = path ? api_.open(*path) : kInvalidPortHandle;
     if (!isOpen()) {
-        return reportError("Could not aquire Com Port", path ? api_.openFailureReason(*path)
-                                                             : unknownPortReason(portName_.data()));
+        const OpenFailure refusal =
+            path ? api_.openFailure(*path)
+                 : OpenFailure{FailureKind::PortMissing, unknownPortReason(portName_.data())};
+        return Outcome<>(Failure{refusal.kind, {"Could not aquire Com Port", {}, refusal.reason}})
+            .after(std::move(raised));
     }
     const char* failure = nullptr;
     LineSettings settings;
@@ -110,22 +113,22 @@ bool SerialLink::openPort() {
         }
     }
     if (failure == nullptr) {
-        return false;
+        return Outcome<>().after(std::move(raised));
     }
     // A port that cannot be set up is of no use, to us or to anyone we keep out.
     releasePort();
-    return reportError(failure);
+    return Outcome<>(Failure{FailureKind::PortFailed, {failure}}).after(std::move(raised));
 }
 
-bool SerialLink::writeBytes(std::span<const std::uint8_t> data) {
+Outcome<> SerialLink::writeBytes(std::span<const std::uint8_t> data) {
     if (!isOpen()) {
-        return reportError("ComPort Invalid");
+        return Failure{FailureKind::WriteFailed, {"ComPort Invalid"}};
     }
     std::size_t total = 0;
     for (const std::uint8_t byte : data) {
         int written = 0;
         if (!api_.writeByte(portHandle_, byte, written)) {
-            return reportError("ComPort write failed");
+            return Failure{FailureKind::WriteFailed, {"ComPort write failed"}};
         }
         api_.sleep(kPauseAfterByteMs);
         // A byte that timed out shows only in the count at the end.
@@ -136,20 +139,18 @@ bool SerialLink::writeBytes(std::span<const std::uint8_t> data) {
         }
     }
     if (total != data.size()) {
-        return reportError("ComPort write mismatch");
+        return Failure{FailureKind::WriteFailed, {"ComPort write mismatch"}};
     }
-    return false;
+    return {};
 }
 
-std::int32_t SerialLink::readBytes(std::span<std::uint8_t> buffer) {
+Outcome<std::int32_t> SerialLink::readBytes(std::span<std::uint8_t> buffer) {
     if (!isOpen()) {
-        reportError("ComPort Invalid");
-        return 0;
+        return Failure{FailureKind::ReadFailed, {"ComPort Invalid"}};
     }
     int received = 0;
     if (!api_.read(portHandle_, buffer, received)) {
-        reportError("ComPort read failed");
-        return 0;
+        return Failure{FailureKind::ReadFailed, {"ComPort read failed"}};
     }
     return received;
 }
@@ -161,15 +162,15 @@ void SerialLink::beginStep(const LinkProgress& step) {
     }
 }
 
-bool SerialLink::closePort() {
+Outcome<> SerialLink::closePort() {
     if (!isOpen()) {
-        return reportError("ComPort Invalid");
+        return Failure{FailureKind::PortFailed, {"ComPort Invalid"}};
     }
     if (!api_.close(portHandle_)) {
-        return reportError("ComPort Close failed");
+        return Failure{FailureKind::PortFailed, {"ComPort Close failed"}};
     }
     portHandle_ = kInvalidPortHandle;
-    return false;
+    return {};
 }
 
 void SerialLink::releasePort() {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <utility>
 
+#include "common/outcome.h"
 #include "link/link_progress.h"
 #include "link/serial_port_api.h"
 
@@ -17,8 +18,8 @@ class PortTable;
 
 // The one object through which the program talks to the tracker: the port
 // layer (open, paced writes, timed reads, close) and the tracker's commands.
-// Every failure is shown through reportError; operations that can fail return
-// true when they failed, operations that move data return a byte count.
+// Nothing here shows a message: each operation returns its outcome, with the
+// messages for the user in the order they arose.
 class SerialLink {
   public:
     // Real serial devices, names resolved through the system's port table.
@@ -34,23 +35,29 @@ class SerialLink {
     bool portExists(std::string_view name) const;
     // Why a port cannot be opened now, for a person; no message is shown.
     std::string portFailureReason(std::string_view name) const;
-    [[nodiscard]] bool openPort();
-    [[nodiscard]] bool writeBytes(std::span<const std::uint8_t> data);
-    std::int32_t readBytes(std::span<std::uint8_t> buffer);
-    [[nodiscard]] bool closePort();
+    Outcome<> openPort();
+    Outcome<> writeBytes(std::span<const std::uint8_t> data);
+    // The bytes received; none on a silent line.
+    Outcome<std::int32_t> readBytes(std::span<std::uint8_t> buffer);
+    Outcome<> closePort();
     // Lets go of a port that a failed step left open, without a message; the
     // link counts as closed afterwards. While this program holds a port, no
     // other program can use the device.
     void releasePort();
 
     // Tracker commands. One that fails leaves no port open.
-    [[nodiscard]] bool probeDevice(std::span<char> reply);
-    [[nodiscard]] bool queryVersion(std::span<char> reply);
-    [[nodiscard]] bool sendImage(std::span<const std::uint8_t> data);
-    std::int32_t fetchImage(std::span<std::uint8_t> buffer);
-    [[nodiscard]] bool writeImageVerified(std::span<const std::uint8_t> data);
-    std::int32_t readImageVerified(std::span<std::uint8_t> buffer);
-    [[nodiscard]] bool sendTone(std::uint8_t code);
+    // Fails with "Zelbin3 Not Found" after the messages of both rates; its kind
+    // is that of the last rate's failure, NotFound when the tracker was silent.
+    Outcome<> probeDevice(std::span<char> reply);
+    // A reply that is no version reply fails quietly, as NotFound.
+    Outcome<> queryVersion(std::span<char> reply);
+    Outcome<> sendImage(std::span<const std::uint8_t> data);
+    // The bytes of the reply; none when the tracker kept silent.
+    Outcome<std::int32_t> fetchImage(std::span<std::uint8_t> buffer);
+    Outcome<> writeImageVerified(std::span<const std::uint8_t> data);
+    // The image read twice; two reads that differ, or none, fail quietly.
+    Outcome<std::int32_t> readImageVerified(std::span<std::uint8_t> buffer);
+    Outcome<> sendTone(std::uint8_t code);
     // Whether the last sendTone put its code on the line, whatever failed after.
     bool toneSent() const { return toneSent_; }
 

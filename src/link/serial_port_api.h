@@ -5,6 +5,8 @@
 #include <span>
 #include <string>
 
+#include "common/outcome.h"
+
 namespace qz5 {
 
 // Wide enough for a file descriptor and for a Windows HANDLE; -1 is closed on
@@ -40,6 +42,12 @@ struct PortTimeouts {
     int writeTotalConstant = 0;
 };
 
+// Why a port did not open.
+struct OpenFailure {
+    FailureKind kind = FailureKind::PortFailed;
+    std::string reason;
+};
+
 // The operating system's serial calls, as the port layer needs them. Results
 // follow the platform: true means the call succeeded. Tests replace this to
 // provoke failures a real device cannot.
@@ -59,9 +67,9 @@ class SerialPortApi {
                                     int& received) = 0;
     [[nodiscard]] virtual bool close(PortHandle handle) = 0;
     virtual void sleep(int milliseconds) = 0;
-    // After a refused open: why, in words a user can act on; empty when the
-    // platform cannot tell.
-    virtual std::string openFailureReason(const std::string& devicePath) {
+    // After a refused open: what kind of refusal it was, and why, in words a
+    // user can act on (empty when the platform cannot tell).
+    virtual OpenFailure openFailure(const std::string& devicePath) {
         static_cast<void>(devicePath);
         return {};
     }

@@ -142,13 +142,14 @@ PortHandle PosixSerialPortApi::open(const std::string& devicePath) {
     return tryOpen(devicePath).handle;
 }
 
-std::string PosixSerialPortApi::openFailureReason(const std::string& devicePath) {
+OpenFailure PosixSerialPortApi::openFailure(const std::string& devicePath) {
     const OpenAttempt attempt = tryOpen(devicePath);
     if (attempt.handle != kInvalidPortHandle) {
         static_cast<void>(close(attempt.handle));
-        return "The device was busy for a moment and is free now: try again.";
+        return {FailureKind::PortBusy,
+                "The device was busy for a moment and is free now: try again."};
     }
-    return explainRefusal(devicePath, attempt.refusal, roots_);
+    return {refusalKind(attempt.refusal), explainRefusal(devicePath, attempt.refusal, roots_)};
 }
 
 bool PosixSerialPortApi::getLineSettings(PortHandle handle, LineSettings& settings) {

@@ -40,7 +40,7 @@ class PosixSerialPortApi final : public SerialPortApi {
     // even when close() reports an error, and the number may be reused.
     [[nodiscard]] bool close(PortHandle handle) override;
     void sleep(int milliseconds) override;
-    std::string openFailureReason(const std::string& devicePath) override;
+    OpenFailure openFailure(const std::string& devicePath) override;
 
   private:
     struct OpenPort {

@@ -127,15 +127,16 @@ void Win32SerialPortApi::sleep(int milliseconds) {
     Sleep(static_cast<DWORD>(milliseconds > 0 ? milliseconds : 0));
 }
 
-std::string Win32SerialPortApi::openFailureReason(const std::string& devicePath) {
+OpenFailure Win32SerialPortApi::openFailure(const std::string& devicePath) {
     const PortHandle handle = open(devicePath);
     if (handle != kInvalidPortHandle) {
         static_cast<void>(close(handle));  // it opened: that is all we asked
-        return "The port was busy for a moment and is free now: try again.";
+        return {FailureKind::PortBusy,
+                "The port was busy for a moment and is free now: try again."};
     }
     const DWORD error = GetLastError();
     const std::string name = devicePath.substr(devicePath.find_last_of('\\') + 1);
-    return explainOpenError(error, name, systemErrorText(error));
+    return {openErrorKind(error), explainOpenError(error, name, systemErrorText(error))};
 }
 
 }  // namespace qz5

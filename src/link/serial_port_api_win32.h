@@ -31,7 +31,7 @@ class Win32SerialPortApi final : public SerialPortApi {
     [[nodiscard]] bool close(PortHandle handle) override;
     void sleep(int milliseconds) override;
     // Tries the open again and puts the error Windows gives into words.
-    std::string openFailureReason(const std::string& devicePath) override;
+    OpenFailure openFailure(const std::string& devicePath) override;
 
   private:
     struct CommState;  // the DCB, kept out of this header with <windows.h>

@@ -22,8 +22,8 @@ class TracedPortApi : public SerialPortApi {
                             int& received) override;
     [[nodiscard]] bool close(PortHandle handle) override;
     void sleep(int milliseconds) override;
-    std::string openFailureReason(const std::string& devicePath) override {
-        return inner_.openFailureReason(devicePath);
+    OpenFailure openFailure(const std::string& devicePath) override {
+        return inner_.openFailure(devicePath);
     }
     std::string takeSideFailure() override { return log_.takeWriteFailure(); }
 

@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdio>
 
-#include "common/message_box.h"
 #include "link/serial_link.h"
 #include "link/version_reply.h"
 
@@ -39,132 +38,165 @@ class PortRelease {
     SerialLink& link_;
 };
 
+// A failed step ends the command: the port is closed after it, and what the
+// close raises follows the step's own message.
+Outcome<> endAfter(Outcome<> failed, SerialLink& link, Notices raised) {
+    return std::move(failed).after(std::move(raised)).also(link.closePort());
+}
+
 }  // namespace
 
-bool SerialLink::queryVersion(std::span<char> reply) {
+Outcome<> SerialLink::queryVersion(std::span<char> reply) {
     const PortRelease release(*this);
-    if (openPort()) {
-        return true;
+    Outcome<> opened = openPort();
+    if (!opened) {
+        return opened;
     }
+    Notices raised = std::move(opened).takeMessages();
     // One byte stays free for the terminator; a buffer with no room at all
     // reads nothing and so is rejected like an empty reply.
     const auto text = asBytes(reply.first(reply.empty() ? 0 : reply.size() - 1));
-    readBytes(text);  // whatever the line held before the request is stale
-    if (writeBytes(kVersionRequest)) {
-        static_cast<void>(closePort());  // the command has failed already
-        return true;
+    collect(raised, readBytes(text));  // whatever the line held before the request is stale
+    if (Outcome<> sent = writeBytes(kVersionRequest); !sent) {
+        return endAfter(std::move(sent), *this, std::move(raised));
     }
-    const auto count = static_cast<std::size_t>(readBytes(text));
+    const Outcome<std::int32_t> received = collect(raised, readBytes(text));
+    const auto count = received ? static_cast<std::size_t>(*received) : std::size_t{0};
     if (!reply.empty()) {
         reply[count] = '\0';
     }
     if (!isAcceptedVersionReply({reply.data(), count})) {
-        return true;  // silent
+        return Outcome<>(Failure{FailureKind::NotFound, {}}).after(std::move(raised));
     }
-    return closePort();
+    return closePort().after(std::move(raised));
 }
 
-bool SerialLink::probeDevice(std::span<char> reply) {
+Outcome<> SerialLink::probeDevice(std::span<char> reply) {
+    Notices raised;
+    FailureKind kind = FailureKind::NotFound;
     for (const std::int32_t rate : {kFirstRate, kSecondRate}) {
         setBaudRate(rate);
         beginStep({.step = LinkProgress::Step::Probing, .baudRate = rate});
-        if (!queryVersion(reply)) {
-            return false;
+        Outcome<> answered = queryVersion(reply);
+        if (answered) {
+            return std::move(answered).after(std::move(raised));
         }
+        kind = answered.failure()->kind;
+        collect(raised, answered);
     }
-    return reportError("Zelbin3 Not Found");
+    return Outcome<>(Failure{kind, {"Zelbin3 Not Found"}}).after(std::move(raised));
 }
 
-bool SerialLink::sendImage(std::span<const std::uint8_t> data) {
+Outcome<> SerialLink::sendImage(std::span<const std::uint8_t> data) {
     const PortRelease release(*this);
-    if (openPort()) {
-        return true;
+    Outcome<> opened = openPort();
+    if (!opened) {
+        return opened;
     }
+    Notices raised = std::move(opened).takeMessages();
     std::array<std::uint8_t, kDrainBeforeWrite> scratch{};
-    readBytes(scratch);
+    collect(raised, readBytes(scratch));
     beginStep({.step = LinkProgress::Step::Writing,
                .total = static_cast<std::int32_t>(kWriteImage.size() + data.size())});
-    if (writeBytes(kWriteImage) || writeBytes(data)) {
-        static_cast<void>(closePort());  // the command has failed already
-        return true;
+    Outcome<> sent = writeBytes(kWriteImage);
+    if (sent) {
+        sent = writeBytes(data);
     }
-    return closePort();
+    if (!sent) {
+        return endAfter(std::move(sent), *this, std::move(raised));
+    }
+    return closePort().after(std::move(raised));
 }
 
-std::int32_t SerialLink::fetchImage(std::span<std::uint8_t> buffer) {
+Outcome<std::int32_t> SerialLink::fetchImage(std::span<std::uint8_t> buffer) {
     const PortRelease release(*this);
-    if (openPort()) {
-        return 0;
+    Outcome<> opened = openPort();
+    if (!opened) {
+        return Outcome<std::int32_t>(std::move(opened));
     }
-    readBytes(buffer);  // drained bytes are overwritten by the reply
-    if (writeBytes(kReadImage)) {
-        static_cast<void>(closePort());  // the command has failed already
-        return 0;
+    Notices raised = std::move(opened).takeMessages();
+    collect(raised, readBytes(buffer));  // drained bytes are overwritten by the reply
+    if (Outcome<> sent = writeBytes(kReadImage); !sent) {
+        return Outcome<std::int32_t>(endAfter(std::move(sent), *this, std::move(raised)));
     }
-    const std::int32_t count = readBytes(buffer);
-    if (closePort()) {
-        return 0;
+    Outcome<std::int32_t> received = readBytes(buffer);
+    Outcome<> closed = closePort();
+    if (received && !closed) {
+        return Outcome<std::int32_t>(std::move(closed)).after(std::move(raised));
     }
-    return count;
+    return std::move(received).after(std::move(raised)).also(closed);
 }
 
-bool SerialLink::writeImageVerified(std::span<const std::uint8_t> data) {
-    if (sendImage(data)) {
-        return true;
+Outcome<> SerialLink::writeImageVerified(std::span<const std::uint8_t> data) {
+    Outcome<> sent = sendImage(data);
+    if (!sent) {
+        return sent;
     }
+    Notices raised = std::move(sent).takeMessages();
     beginStep({.step = LinkProgress::Step::ReadingBack});
     std::array<std::uint8_t, kReadBackCapacity> readBack{};
-    const std::int32_t back = fetchImage(readBack);
-    const auto sent = static_cast<std::int32_t>(data.size());
-    if (back != sent) {
+    const Outcome<std::int32_t> fetched = collect(raised, fetchImage(readBack));
+    const std::int32_t back = fetched ? *fetched : 0;
+    const auto sentCount = static_cast<std::int32_t>(data.size());
+    if (back != sentCount) {
         std::array<char, 100> message{};
-        std::snprintf(message.data(), message.size(), "Write Failed (code %d %d)", sent, back);
-        return reportError(message.data());
+        std::snprintf(message.data(), message.size(), "Write Failed (code %d %d)", sentCount, back);
+        return Outcome<>(Failure{FailureKind::VerifyFailed, {message.data()}})
+            .after(std::move(raised));
     }
     if (!std::equal(data.begin(), data.end(), readBack.begin())) {
-        return reportError("Write Failed");
+        return Outcome<>(Failure{FailureKind::VerifyFailed, {"Write Failed"}})
+            .after(std::move(raised));
     }
-    return false;
+    return Outcome<>().after(std::move(raised));
 }
 
-std::int32_t SerialLink::readImageVerified(std::span<std::uint8_t> buffer) {
+Outcome<std::int32_t> SerialLink::readImageVerified(std::span<std::uint8_t> buffer) {
     beginStep({.step = LinkProgress::Step::Reading});
-    const std::int32_t first = fetchImage(buffer);
-    if (first == 0) {
-        return 0;
+    Outcome<std::int32_t> first = fetchImage(buffer);
+    if (!first) {
+        return first;
+    }
+    const std::int32_t size = *first;
+    Notices raised = std::move(first).takeMessages();
+    if (size == 0) {
+        return Outcome<std::int32_t>(Failure{FailureKind::ReadFailed, {}}).after(std::move(raised));
     }
     beginStep({.step = LinkProgress::Step::ReadingAgain});
     std::array<std::uint8_t, kReadBackCapacity> second{};
-    if (fetchImage(second) != first) {
-        return 0;
+    Outcome<std::int32_t> again = fetchImage(second);
+    if (!again) {
+        return std::move(again).after(std::move(raised));
     }
-    if (!std::equal(second.begin(), second.begin() + first, buffer.begin())) {
-        return 0;
+    collect(raised, again);
+    if (*again != size || !std::equal(second.begin(), second.begin() + size, buffer.begin())) {
+        return Outcome<std::int32_t>(Failure{FailureKind::VerifyFailed, {}})
+            .after(std::move(raised));
     }
-    return first;
+    return Outcome<std::int32_t>(size).after(std::move(raised));
 }
 
-bool SerialLink::sendTone(std::uint8_t code) {
+Outcome<> SerialLink::sendTone(std::uint8_t code) {
     beginStep({.step = code == kToneStop ? LinkProgress::Step::StoppingTone
                                          : LinkProgress::Step::StartingTone});
     const PortRelease release(*this);
     toneSent_ = false;
-    if (openPort()) {
-        return true;
+    Outcome<> opened = openPort();
+    if (!opened) {
+        return opened;
     }
+    Notices raised = std::move(opened).takeMessages();
     const std::array<std::uint8_t, 3> stop{kEsc, kEsc, kToneStop};
     const std::array<std::uint8_t, 3> start{kEsc, kEsc, code};
-    if (writeBytes(stop)) {
-        static_cast<void>(closePort());  // the command has failed already
-        return true;
+    if (Outcome<> sent = writeBytes(stop); !sent) {
+        return endAfter(std::move(sent), *this, std::move(raised));
     }
     api_.sleep(kPauseBetweenTonesMs);
-    if (writeBytes(start)) {
-        static_cast<void>(closePort());  // the command has failed already
-        return true;
+    if (Outcome<> sent = writeBytes(start); !sent) {
+        return endAfter(std::move(sent), *this, std::move(raised));
     }
     toneSent_ = true;
-    return closePort();
+    return closePort().after(std::move(raised));
 }
 
 }  // namespace qz5

@@ -6,13 +6,13 @@
 #include <string_view>
 #include <type_traits>
 
-#include "common/message_box.h"
+#include "common/message_answer.h"
 
 namespace qz5 {
 
 // What the window and qz5cfg each do their own way in a device command: where
 // the steps that talk to the tracker run, and how a question is answered.
-// Messages go through the message presenter either way.
+// Messages come back to the front end in the commands' outcomes.
 class TrackerFrontEnd {
   public:
     virtual ~TrackerFrontEnd() = default;

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <span>
 
-#include "common/message_box.h"
 #include "config/history.h"
 #include "config/mic_e_status.h"
 #include "config/tracker_config.h"
@@ -28,9 +27,7 @@ constexpr const char* kEmergencyQuestion =
 // The probe is offered 30 bytes of a 32-byte area; the reply stays terminated.
 class VersionArea {
   public:
-    [[nodiscard]] bool probe(SerialLink& link) {
-        return link.probeDevice(std::span(area_).first(kOffered));
-    }
+    Outcome<> probe(SerialLink& link) { return link.probeDevice(std::span(area_).first(kOffered)); }
     const char* text() const { return area_.data(); }
 
   private:
@@ -47,52 +44,59 @@ std::string historyPort(const SerialLink& link) {
 
 }  // namespace
 
-std::optional<std::string> TrackerWorkflow::readVersion() {
+Outcome<std::string> TrackerWorkflow::readVersion() {
     VersionArea reply;
-    if (talkThrough(frontEnd_, kVersionCaption, [&] { return reply.probe(link_); })) {
-        return std::nullopt;
+    Outcome<> found = talkThrough(frontEnd_, kVersionCaption, [&] { return reply.probe(link_); });
+    if (!found) {
+        return Outcome<std::string>(std::move(found));
     }
-    return std::string(reply.text());
+    return Outcome<std::string>(reply.text()).after(std::move(found).takeMessages());
 }
 
-std::optional<ConfigImage> TrackerWorkflow::readImage(TrackerConfig& record,
-                                                      std::string_view direction) {
+Outcome<ConfigImage> TrackerWorkflow::readImage(TrackerConfig& record, std::string_view direction) {
     VersionArea reply;
     std::array<std::uint8_t, kImageBufferSize> buffer{};
     std::string port;
-    const auto size = talkThrough(frontEnd_, kReadCaption, [&]() -> std::optional<std::int32_t> {
-        port = historyPort(link_);
-        if (reply.probe(link_)) {
-            return std::nullopt;
-        }
-        return link_.readImageVerified(buffer);
-    });
-    if (!size) {
-        return std::nullopt;  // not found; the link has said so
+    bool found = false;
+    Outcome<std::int32_t> read =
+        talkThrough(frontEnd_, kReadCaption, [&]() -> Outcome<std::int32_t> {
+            port = historyPort(link_);
+            Outcome<> probe = reply.probe(link_);
+            if (!probe) {
+                return Outcome<std::int32_t>(std::move(probe));
+            }
+            found = true;
+            return link_.readImageVerified(buffer).after(std::move(probe).takeMessages());
+        });
+    if (!found) {
+        return Outcome<ConfigImage>(std::move(read));  // "Zelbin3 Not Found" says it all
     }
+    const FailureKind kind = read ? FailureKind::ReadFailed : read.failure()->kind;
+    const bool whole = read && *read == kImageSize;
+    Notices raised = std::move(read).takeMessages();
     const auto bytes = std::span(buffer).first<kImageSize>();
-    if (*size != kImageSize || record.decodeImage(bytes)) {
-        showMessage("Read Failed", kReadCaption);
-        return std::nullopt;
+    if (!whole || !collect(raised, record.decodeImage(bytes))) {
+        return Outcome<ConfigImage>(Failure{kind, {"Read Failed", kReadCaption}})
+            .after(std::move(raised));
     }
     ConfigImage image{};
     std::copy(bytes.begin(), bytes.end(), image.begin());
     notKept_ = keepInHistory({image, direction, port, reply.text()}, historyWarnings_);
-    return image;
+    return Outcome<ConfigImage>(image).after(std::move(raised));
 }
 
-std::optional<ConfigImage> TrackerWorkflow::readConfiguration(TrackerConfig& record,
-                                                              const Shown& shown) {
-    auto image = readImage(record, "read");
+Outcome<ConfigImage> TrackerWorkflow::readConfiguration(TrackerConfig& record, const Shown& shown) {
+    Outcome<ConfigImage> image = readImage(record, "read");
     if (image) {
         shown(*image);
-        showMessage("Read Successful", kReadCaption);
+        image.notice({"Read Successful", kReadCaption});
     }
     return image;
 }
 
-WriteOutcome TrackerWorkflow::writeConfiguration(TrackerConfig& record, const Prepare& prepare,
-                                                 const Shown& shown) {
+Outcome<WriteOutcome> TrackerWorkflow::writeConfiguration(TrackerConfig& record,
+                                                          const Prepare& prepare,
+                                                          const Shown& shown) {
     if (sendsEmergency(record) &&
         frontEnd_.answerEmergency(kEmergencyQuestion, kWriteCaption) != MessageAnswer::Ok) {
         return WriteOutcome::Declined;
@@ -103,20 +107,27 @@ WriteOutcome TrackerWorkflow::writeConfiguration(TrackerConfig& record, const Pr
     }
     VersionArea reply;
     std::string port;
-    if (talkThrough(frontEnd_, kWriteCaption, [&] {
-            port = historyPort(link_);
-            return reply.probe(link_) || link_.writeImageVerified(*image);
-        })) {
-        return WriteOutcome::Failed;
+    Outcome<> written = talkThrough(frontEnd_, kWriteCaption, [&] {
+        port = historyPort(link_);
+        Outcome<> probe = reply.probe(link_);
+        if (!probe) {
+            return probe;
+        }
+        return link_.writeImageVerified(*image).after(std::move(probe).takeMessages());
+    });
+    if (!written) {
+        return Outcome<WriteOutcome>(std::move(written));
     }
     notKept_ = keepInHistory({*image, "write", port, reply.text()}, historyWarnings_);
+    Notices raised = std::move(written).takeMessages();
     // The record becomes exactly what the tracker now holds.
-    if (record.decodeImage(*image)) {
-        return WriteOutcome::Failed;
+    if (Outcome<> decoded = record.decodeImage(*image); !decoded) {
+        return Outcome<WriteOutcome>(std::move(decoded)).after(std::move(raised));
     }
     shown(*image);
-    showMessage("Write Successful", kWriteCaption);
-    return WriteOutcome::Written;
+    return Outcome<WriteOutcome>(WriteOutcome::Written)
+        .after(std::move(raised))
+        .notice({"Write Successful", kWriteCaption});
 }
 
 }  // namespace qz5

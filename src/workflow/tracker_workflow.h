@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/outcome.h"
 #include "config/config_image.h"
 #include "config/history.h"
 
@@ -18,19 +19,20 @@ class TrackerFrontEnd;
 
 inline constexpr const char* kVersionCaption = "Zelbin3 Version";
 
-// How a write ended.
+// How a write that did not fail ended.
 enum class WriteOutcome {
     Written,
     Declined,  // the Emergency question was not answered Ok; nothing was sent
     Stopped,   // the front end had no image to send; nothing was sent
-    Failed,    // the link or the codec said why
 };
 
 // The steps of every device command, once for the window and qz5cfg: the probe
 // at 4800 then 9600 bit/s, the image read twice, the checks on what came back,
 // the history, the Emergency question, the verified write and the messages.
 // Each command talks to the tracker through the front end in one go; the rest,
-// boxes, decoding and history included, runs on the calling thread.
+// decoding and history included, runs on the calling thread. Every message a
+// command raises comes back in its outcome, in order, for the front end to
+// show; the Emergency question alone is asked through the front end.
 class TrackerWorkflow {
   public:
     // Shows what a command put into the record before its success message.
@@ -43,22 +45,23 @@ class TrackerWorkflow {
         : link_(link), frontEnd_(frontEnd) {}
 
     // The tracker's version reply, at most 29 characters.
-    std::optional<std::string> readVersion();
+    Outcome<std::string> readVersion();
 
     // Reads the image twice, requires 128 equal bytes and decodes them into
     // `record`; "Read Failed" otherwise, the record left as it was. The image
-    // is kept in the history under `direction`. No message on success.
-    std::optional<ConfigImage> readImage(TrackerConfig& record, std::string_view direction);
+    // is kept in the history under `direction`. No message of its own on
+    // success.
+    Outcome<ConfigImage> readImage(TrackerConfig& record, std::string_view direction);
 
-    // readImage as a read, then `shown`, then "Read Successful".
-    std::optional<ConfigImage> readConfiguration(TrackerConfig& record, const Shown& shown);
+    // readImage as a read, then `shown`; "Read Successful" ends its messages.
+    Outcome<ConfigImage> readConfiguration(TrackerConfig& record, const Shown& shown);
 
     // Asks before a record that sends an Emergency message, takes the image
     // from `prepare`, writes it and reads it back; the image goes into the
-    // history, the record becomes its decoding, then `shown`, then "Write
-    // Successful".
-    WriteOutcome writeConfiguration(TrackerConfig& record, const Prepare& prepare,
-                                    const Shown& shown);
+    // history, the record becomes its decoding, then `shown`; "Write
+    // Successful" ends its messages.
+    Outcome<WriteOutcome> writeConfiguration(TrackerConfig& record, const Prepare& prepare,
+                                             const Shown& shown);
 
     // Why the history did not keep the image of the last read or write;
     // empty when it did.

@@ -442,7 +442,7 @@ TEST_F(DeviceCommandsTest, ReadsAndWritesAreKeptInTheHistory) {
         EXPECT_EQ(entry.version, "OV-QZ5-1.4");
         TrackerConfig ignored;
         ConfigImage image{};
-        ASSERT_FALSE(readConfigFile(entry.file.string(), ignored, &image));
+        ASSERT_TRUE(readConfigFile(entry.file.string(), ignored, &image));
         EXPECT_EQ(image, tracker->memory());
     }
     EXPECT_EQ(directions, (std::vector<std::string>{"write", "read"}));

@@ -33,7 +33,7 @@ class FormCheckTest : public WindowTest {
     void loadDefaults() {
         TrackerConfig defaults;
         const std::string path = dir.filePath("defaults.zb3").toStdString();
-        ASSERT_FALSE(writeConfigFile(path, defaults));
+        ASSERT_TRUE(writeConfigFile(path, defaults));
         window->loadConfigFile(path);
     }
 

@@ -98,8 +98,8 @@ TEST_F(PortHotplugTest, TheListFollowsDevicesAndTheSelectionStaysOnItsDevice) {
     EXPECT_EQ(selected(), "COM3");
     SerialLink& link = WindowInspector::link(*window);
     link.setPortName("COM3");
-    EXPECT_FALSE(link.openPort());  // the link resolves names as the list shows them
-    EXPECT_FALSE(link.closePort());
+    EXPECT_TRUE(link.openPort());  // the link resolves names as the list shows them
+    EXPECT_TRUE(link.closePort());
 
     unplug("ttyUSB1");
     ASSERT_TRUE(listBecomes({"No COM Ports Found"}));

@@ -52,7 +52,8 @@ TEST(QtMessagePresenterTest, AReasonGoesIntoTheDetailsAndLeavesTheTextAlone) {
         EXPECT_EQ(box.detailedText(), "In use by term (pid 42).");
         box.button(QMessageBox::Ok)->click();
     });
-    EXPECT_TRUE(reportError("Could not aquire Com Port", "In use by term (pid 42)."));
+    EXPECT_EQ(showMessage(Message{"Could not aquire Com Port", {}, "In use by term (pid 42)."}),
+              MessageAnswer::Ok);
 }
 
 TEST(QtMessagePresenterTest, QuestionsDefaultToCancel) {

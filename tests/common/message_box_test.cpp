@@ -3,19 +3,24 @@
 
 #include <gtest/gtest.h>
 
-#include "common/deferred_messages.h"
 #include "support/recording_presenter.h"
 
 namespace qz5 {
 namespace {
 
-TEST(MessageBox, ReportErrorShowsTextWithoutCaptionAndAlwaysReturnsTrue) {
+// An outcome's messages show in order; one without a caption is the shared
+// error box, and a reason travels with its message only.
+TEST(MessageBox, AnOutcomesMessagesShowInOrderWithTheirReasons) {
     testing::RecordingPresenter presenter;
     presenter.answers.push_back(MessageAnswer::Cancel);  // closing the box counts the same
-    EXPECT_TRUE(reportError("ComPort Invalid"));
-    ASSERT_EQ(presenter.shown.size(), 1u);
-    EXPECT_EQ(presenter.shown[0],
-              (testing::ShownMessage{"ComPort Invalid", "", MessageButtons::Ok}));
+    showMessages({{"Could not aquire Com Port", "", "In use by term (pid 42)."},
+                  {"Status Beacon Text Truncated", "Too long", ""},
+                  {"Zelbin3 Not Found", "", ""}});
+    EXPECT_EQ(presenter.shown, (std::vector<testing::ShownMessage>{
+                                   {"Could not aquire Com Port", "", MessageButtons::Ok},
+                                   {"Status Beacon Text Truncated", "Too long", MessageButtons::Ok},
+                                   {"Zelbin3 Not Found", "", MessageButtons::Ok}}));
+    EXPECT_EQ(presenter.details, (std::vector<std::string>{"In use by term (pid 42).", "", ""}));
 }
 
 TEST(MessageBox, ScopedPresentersNestAndRestore) {
@@ -38,29 +43,6 @@ TEST(MessageBox, StderrPresenterPrefixesCaptionAndNeverConfirms) {
               MessageAnswer::Cancel);
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
               "Load Failed: Failed to open file\nBad EE Size 5\n");
-}
-
-// Work off the GUI thread reports through a thread's own presenter; the boxes,
-// reasons included, show later where the process-wide presenter lives.
-TEST(MessageBox, DeferredMessagesKeepOrderAndReasonsUntilShown) {
-    testing::RecordingPresenter boxes;
-    DeferredMessages kept;
-    {
-        const ScopedThreadMessagePresenter worker(kept);
-        EXPECT_TRUE(reportError("Could not aquire Com Port", "In use by term (pid 42)."));
-        EXPECT_EQ(showMessage("Sure?", "Zelbin3 Write", MessageButtons::OkCancel),
-                  MessageAnswer::Cancel);
-        EXPECT_TRUE(reportError("Zelbin3 Not Found"));
-    }
-    EXPECT_TRUE(boxes.shown.empty());
-    kept.showAll();
-    EXPECT_EQ(boxes.shown, (std::vector<testing::ShownMessage>{
-                               {"Could not aquire Com Port", "", MessageButtons::Ok},
-                               {"Sure?", "Zelbin3 Write", MessageButtons::OkCancel},
-                               {"Zelbin3 Not Found", "", MessageButtons::Ok}}));
-    EXPECT_EQ(boxes.details, (std::vector<std::string>{"In use by term (pid 42).", "", ""}));
-    kept.showAll();
-    EXPECT_EQ(boxes.shown.size(), 3u);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 
 #include "config/image_test_support.h"
 #include "support/record_fields.h"
-#include "support/recording_presenter.h"
+#include "support/seen_messages.h"
 
 namespace qz5 {
 namespace {
@@ -72,12 +72,12 @@ class ConfigFileTest : public ::testing::Test {
     // Loading must fail with exactly this message and leave the record alone.
     void expectLoadRejected(const Bytes& contents, const std::string& message) {
         writeAll(path(), contents);
-        testing::RecordingPresenter presenter;
+        testing::SeenMessages presenter;
         TrackerConfig config;
         config.calibration = 7;
         config.calibrationChanged = true;
         const TrackerConfig before = config;
-        EXPECT_TRUE(readConfigFile(path(), config)) << contents.size();
+        EXPECT_FALSE(presenter(readConfigFile(path(), config))) << contents.size();
         ASSERT_EQ(presenter.shown.size(), 1u) << contents.size();
         EXPECT_EQ(presenter.shown[0].text, message) << contents.size();
         EXPECT_EQ(presenter.shown[0].caption, "Load Failed");
@@ -88,9 +88,9 @@ class ConfigFileTest : public ::testing::Test {
 };
 
 TEST_F(ConfigFileTest, SavingTheDefaultsWritesMagicLengthAndImage) {
-    testing::RecordingPresenter presenter;
+    testing::SeenMessages presenter;
     TrackerConfig config;
-    EXPECT_FALSE(writeConfigFile(path(), config));
+    EXPECT_TRUE(presenter(writeConfigFile(path(), config)));
     EXPECT_EQ(readAll(path()), defaultFile());
     EXPECT_EQ(readAll(path()).size(), static_cast<std::size_t>(kConfigFileSize));
     EXPECT_TRUE(presenter.shown.empty());
@@ -101,7 +101,7 @@ TEST_F(ConfigFileTest, SaveReplacesAnExistingFileAndKeepsItsPermissions) {
     writeAll(path(), Bytes(500, 0x55));
     ASSERT_EQ(::chmod(path().c_str(), 0640), 0);
     TrackerConfig config;
-    EXPECT_FALSE(writeConfigFile(path(), config));
+    EXPECT_TRUE(writeConfigFile(path(), config));
     EXPECT_EQ(readAll(path()), defaultFile());
     struct stat info {};
     ASSERT_EQ(::stat(path().c_str(), &info), 0);
@@ -150,7 +150,7 @@ TEST_F(ConfigFileTest, SaveKeepsWhoMayReadTheFile) {
         struct stat before {};
         ASSERT_EQ(::stat(path().c_str(), &before), 0);
         TrackerConfig config;
-        EXPECT_FALSE(writeConfigFile(path(), config));
+        EXPECT_TRUE(writeConfigFile(path(), config));
         EXPECT_EQ(readAll(path()), defaultFile());
         EXPECT_EQ(attribute(path(), "system.posix_acl_access"), acl);
         EXPECT_EQ(attribute(path(), "user.club"), club);
@@ -164,15 +164,14 @@ TEST_F(ConfigFileTest, SaveKeepsWhoMayReadTheFile) {
 TEST_F(ConfigFileTest, SaveThatCannotOpenEncodesNothing) {
     // A record whose encoding would warn and set the derived slot flags: a
     // save that cannot open must do neither.
-    testing::RecordingPresenter presenter;
+    testing::SeenMessages presenter;
     TrackerConfig config;
     config.setStatusText(std::string(100, 's'));
     config.slotEnable[0] = true;
     config.slotSeconds[0] = 15;
     const TrackerConfig before = config;
-    EXPECT_TRUE(writeConfigFile(path("missing/config.zb3"), config));
-    EXPECT_EQ(presenter.shown, (std::vector<testing::ShownMessage>{
-                                   {"Failed to open file", "Save Failed", MessageButtons::Ok}}));
+    EXPECT_FALSE(presenter(writeConfigFile(path("missing/config.zb3"), config)));
+    EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Failed to open file"});
     EXPECT_EQ(testing::differingFields(config, before), std::vector<std::string>{});
 }
 
@@ -183,9 +182,9 @@ TEST_F(ConfigFileTest, SaveRefusesAFileTheUserMayNotWrite) {
     const Bytes old = {'k', 'e', 'e', 'p'};
     writeAll(path(), old);
     ASSERT_EQ(::chmod(path().c_str(), 0444), 0);
-    testing::RecordingPresenter presenter;
+    testing::SeenMessages presenter;
     TrackerConfig config;
-    EXPECT_TRUE(writeConfigFile(path(), config));
+    EXPECT_FALSE(presenter(writeConfigFile(path(), config)));
     EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Failed to open file"});
     EXPECT_EQ(readAll(path()), old);
     EXPECT_EQ(folderEntries(), std::vector<std::string>{"config.zb3"});
@@ -202,7 +201,7 @@ TEST_F(ConfigFileTest, SaveThroughALinkReplacesTheFileItNamesAndKeepsTheLink) {
         }
         fs::create_symlink(fs::path("real") / "target.zb3", folder_ / "link.zb3");
         TrackerConfig config;
-        EXPECT_FALSE(writeConfigFile(path("link.zb3"), config));
+        EXPECT_TRUE(writeConfigFile(path("link.zb3"), config));
         EXPECT_TRUE(fs::is_symlink(folder_ / "link.zb3"));
         EXPECT_EQ(readAll(path("real/target.zb3")), defaultFile());
         EXPECT_EQ(folderEntries(), (std::vector<std::string>{"link.zb3", "real"}));
@@ -250,7 +249,7 @@ TEST_F(ConfigFileTest, TheNewFileIsPrivateUntilItTakesItsPermissions) {
         }
         FaultySaveCalls calls;
         TrackerConfig config;
-        EXPECT_FALSE(writeConfigFile(path(), config, calls)) << old;
+        EXPECT_TRUE(writeConfigFile(path(), config, calls)) << old;
         EXPECT_EQ(calls.modeWhileWritten, 0600u) << old;
         struct stat info {};
         ASSERT_EQ(::stat(path().c_str(), &info), 0);
@@ -265,7 +264,7 @@ TEST_F(ConfigFileTest, ANameTooLongForATemporaryNameIsStillSavedAtomically) {
     struct stat before {};
     ASSERT_EQ(::stat(path(name).c_str(), &before), 0);
     TrackerConfig config;
-    EXPECT_FALSE(writeConfigFile(path(name), config));
+    EXPECT_TRUE(writeConfigFile(path(name), config));
     EXPECT_EQ(readAll(path(name)), defaultFile());
     EXPECT_EQ(folderEntries(), std::vector<std::string>{name});
     struct stat after {};
@@ -286,24 +285,24 @@ TEST_F(ConfigFileTest, AWritableFileInAReadOnlyFolderIsWrittenInPlace) {
     for (const std::size_t budget : {std::size_t{0}, std::size_t{70}}) {
         FaultySaveCalls calls;
         calls.budget = budget;
-        testing::RecordingPresenter presenter;
+        testing::SeenMessages presenter;
         TrackerConfig config;
-        EXPECT_TRUE(writeConfigFile(path(), config, calls)) << budget;
+        EXPECT_FALSE(presenter(writeConfigFile(path(), config, calls))) << budget;
         EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Failed to write data"});
         EXPECT_EQ(readAll(path()), old) << budget;
     }
     // Only its permission bits stay, as on a replaced file.
     ASSERT_EQ(::chmod(path().c_str(), 04755), 0);
-    testing::RecordingPresenter presenter;
+    testing::SeenMessages presenter;
     TrackerConfig config;
-    EXPECT_FALSE(writeConfigFile(path(), config));
+    EXPECT_TRUE(presenter(writeConfigFile(path(), config)));
     EXPECT_EQ(readAll(path()), defaultFile());
     struct stat info {};
     ASSERT_EQ(::stat(path().c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0755u);
     // No new file, and no old one too large to keep in memory for putting back.
-    EXPECT_TRUE(writeConfigFile(path("new.zb3"), config));
-    EXPECT_TRUE(writeConfigFile(path("huge.zb3"), config));
+    EXPECT_FALSE(presenter(writeConfigFile(path("new.zb3"), config)));
+    EXPECT_FALSE(presenter(writeConfigFile(path("huge.zb3"), config)));
     EXPECT_EQ(presenter.texts(),
               (std::vector<std::string>{"Failed to open file", "Failed to open file"}));
     EXPECT_EQ(readAll(path("huge.zb3")).size(), std::size_t{2 << 20});
@@ -324,15 +323,13 @@ TEST_F(ConfigFileTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
         writeAll(path(), old);
         FaultySaveCalls calls;
         failures[i](calls);
-        testing::RecordingPresenter presenter;
+        testing::SeenMessages presenter;
         TrackerConfig config;
-        EXPECT_TRUE(writeConfigFile(path(), config, calls)) << i;
-        EXPECT_EQ(presenter.shown,
-                  (std::vector<testing::ShownMessage>{
-                      {"Failed to write data", "Save Failed", MessageButtons::Ok}}))
-            << i;
-        ASSERT_EQ(presenter.details.size(), 1u) << i;
-        EXPECT_TRUE(presenter.details[0].starts_with(path() + ": ")) << presenter.details[0];
+        EXPECT_FALSE(presenter(writeConfigFile(path(), config, calls))) << i;
+        ASSERT_EQ(presenter.shown.size(), 1u) << i;
+        const Message& shown = presenter.shown[0];
+        EXPECT_EQ(shown.text + "|" + shown.caption, "Failed to write data|Save Failed") << i;
+        EXPECT_TRUE(shown.detail.starts_with(path() + ": ")) << shown.detail;
         EXPECT_EQ(readAll(path()), old) << i;
         EXPECT_EQ(folderEntries(), std::vector<std::string>{"config.zb3"}) << i;
     }
@@ -346,15 +343,15 @@ TEST_F(ConfigFileTest, ShortWritesAreContinued) {
         }
     } calls;
     TrackerConfig config;
-    EXPECT_FALSE(writeConfigFile(path(), config, calls));
+    EXPECT_TRUE(writeConfigFile(path(), config, calls));
     EXPECT_EQ(readAll(path()), defaultFile());
 }
 
 TEST_F(ConfigFileTest, SaveShowsTheEncodersWarningAndStillWrites) {
-    testing::RecordingPresenter presenter;
+    testing::SeenMessages presenter;
     TrackerConfig config;
     config.setStatusText(std::string(100, 's'));
-    EXPECT_FALSE(writeConfigFile(path(), config));
+    EXPECT_TRUE(presenter(writeConfigFile(path(), config)));
     ASSERT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(presenter.shown[0].caption, "Status Beacon Text Truncated");
     EXPECT_EQ(readAll(path()).size(), static_cast<std::size_t>(kConfigFileSize));
@@ -366,7 +363,7 @@ TEST_F(ConfigFileTest, LoadDecodesAFileWhoseMagicIsInAnyCase) {
     source.setCallsign("N0CALL-9");
     source.smartBeaconing[1] = true;
     source.sbTurnAngle[1] = 31;
-    ASSERT_FALSE(writeConfigFile(path(), source));
+    ASSERT_TRUE(writeConfigFile(path(), source));
     Bytes contents = readAll(path());
     contents[0] = 'z';
     contents[2] = '3';
@@ -374,10 +371,10 @@ TEST_F(ConfigFileTest, LoadDecodesAFileWhoseMagicIsInAnyCase) {
     contents.insert(contents.end(), 40, 0xAB);  // anything after the image is ignored
     writeAll(path(), contents);
 
-    testing::RecordingPresenter presenter;
+    testing::SeenMessages presenter;
     TrackerConfig config;
     config.calibrationChanged = true;
-    EXPECT_FALSE(readConfigFile(path(), config));
+    EXPECT_TRUE(presenter(readConfigFile(path(), config)));
     EXPECT_TRUE(presenter.shown.empty());
     EXPECT_EQ(testing::text(config.callsign[1]), "N0CALL-9");
     EXPECT_EQ(config.sbTurnAngle[1], 31);
@@ -389,13 +386,12 @@ TEST_F(ConfigFileTest, LoadRejectsWhatIsNoRegularFileWithoutWaiting) {
     ASSERT_EQ(::mkfifo(path("fifo.zb3").c_str(), 0600), 0);
     fs::create_directories(folder_ / "folder.zb3");
     for (const char* name : {"absent.zb3", "fifo.zb3", "folder.zb3"}) {
-        testing::RecordingPresenter presenter;
+        testing::SeenMessages presenter;
         TrackerConfig config;
         config.calibration = 7;
-        EXPECT_TRUE(readConfigFile(path(name), config)) << name;
-        EXPECT_EQ(presenter.shown, (std::vector<testing::ShownMessage>{
-                                       {"Failed to open file", "Load Failed", MessageButtons::Ok}}))
-            << name;
+        EXPECT_FALSE(presenter(readConfigFile(path(name), config))) << name;
+        EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Failed to open file"}) << name;
+        EXPECT_EQ(presenter.shown[0].caption, "Load Failed") << name;
         EXPECT_EQ(config.calibration, 7) << name;
     }
 }

@@ -7,16 +7,23 @@
 
 #include "config/config_image.h"
 #include "config/tracker_config.h"
+#include "support/seen_messages.h"
 
 namespace qz5::testing {
 
-// Encodes into the 200-byte buffer every caller uses.
-inline ConfigImage encode(TrackerConfig& config) {
+// Encodes into the 200-byte buffer every caller uses; what the encoder
+// raised goes to `seen`.
+inline ConfigImage encode(TrackerConfig& config, SeenMessages& seen) {
     std::array<std::uint8_t, kImageBufferSize> buffer{};
-    config.encodeImage(buffer);
+    static_cast<void>(seen(config.encodeImage(buffer)));
     ConfigImage image;
     std::copy_n(buffer.begin(), kImageSize, image.begin());
     return image;
+}
+
+inline ConfigImage encode(TrackerConfig& config) {
+    SeenMessages ignored;
+    return encode(config, ignored);
 }
 
 inline std::string text(const auto& field) {

@@ -14,7 +14,7 @@ namespace {
 
 ConfigImage encodeKeeping(TrackerConfig config, const ConfigImage* kept) {
     std::array<std::uint8_t, kImageBufferSize> buffer{};
-    EXPECT_EQ(encodeKeepingDelays(config, buffer, kept), kImageSize);
+    EXPECT_TRUE(encodeKeepingDelays(config, buffer, kept));
     ConfigImage image{};
     std::copy_n(buffer.begin(), kImageSize, image.begin());
     return image;
@@ -34,7 +34,7 @@ TEST(KeptDelays, AnUneditedRecordEncodesBackToItsImage) {
         ConfigImage image = testing::encode(defaults);
         images[i](image);
         TrackerConfig read;
-        ASSERT_FALSE(read.decodeImage(image));
+        ASSERT_TRUE(read.decodeImage(image));
         EXPECT_EQ(encodeKeeping(read, &image), image) << i;
     }
 }
@@ -43,7 +43,7 @@ TEST(KeptDelays, EditedOrRescaledDelaysFollowTheFormula) {
     TrackerConfig defaults;
     const ConfigImage image = testing::encode(defaults);
     TrackerConfig read;
-    ASSERT_FALSE(read.decodeImage(image));
+    ASSERT_TRUE(read.decodeImage(image));
 
     TrackerConfig edited = read;
     edited.delay2Ms[1] = 200;

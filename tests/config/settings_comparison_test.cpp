@@ -14,7 +14,7 @@ ConfigImage imageOf(const std::function<void(TrackerConfig&)>& edit) {
     TrackerConfig config;
     edit(config);
     ConfigImage image{};
-    config.encodeImage(image);
+    EXPECT_TRUE(config.encodeImage(image));
     return image;
 }
 

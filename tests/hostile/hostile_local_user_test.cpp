@@ -32,7 +32,7 @@
 #include "link/serial_port_api_posix.h"
 #include "support/fake_system_tree.h"
 #include "support/port_holder_process.h"
-#include "support/recording_presenter.h"
+#include "support/seen_messages.h"
 #include "tools/qz5cfg/port_listing_linux.h"
 
 namespace qz5 {
@@ -198,13 +198,13 @@ TEST_F(HostileLocalUser, AProcessNameOfAnyBytesReachesNeitherTheTerminalNorBreak
     ASSERT_EQ(listed.size(), 1u);
     EXPECT_THAT(listed[0].at("reason").get<std::string>(), HasSubstr("In use by " + escaped));
 
-    testing::RecordingPresenter presenter;
+    testing::SeenMessages presenter;
     const PortTable ports({{"COM1", device()}});
     SerialLink link(*api, ports);
     link.setPortName("COM1");
-    EXPECT_TRUE(link.openPort());
-    ASSERT_EQ(presenter.details.size(), 1u);
-    EXPECT_THAT(presenter.details[0], HasSubstr(escaped));
+    EXPECT_FALSE(presenter(link.openPort()));
+    ASSERT_EQ(presenter.details().size(), 1u);
+    EXPECT_THAT(presenter.details()[0], HasSubstr(escaped));
 }
 
 // Saving where another user may have left a link: /tmp and the like.
@@ -240,9 +240,9 @@ class AnotherUsersFiles : public ::testing::Test {
         ASSERT_EQ(::lchown(link.c_str(), owner, static_cast<gid_t>(-1)), 0);
     }
     bool save(const fs::path& path) {
-        testing::RecordingPresenter presenter;
+        testing::SeenMessages presenter;
         TrackerConfig config;
-        const bool failed = writeConfigFile(path.string(), config);
+        const bool failed = !presenter(writeConfigFile(path.string(), config));
         EXPECT_EQ(presenter.texts(), failed ? std::vector<std::string>{"Failed to open file"}
                                             : std::vector<std::string>{});
         return !failed;
@@ -434,7 +434,7 @@ TEST_F(AnotherUsersFiles, AGroupThatCannotBeKeptGetsNoRights) {
             const bool dropped =
                 ::setgroups(1, groups) == 0 && ::setgid(kDaemon) == 0 && ::setuid(kNobody) == 0;
             TrackerConfig config;
-            _exit(dropped && !writeConfigFile(file.string(), config) ? 0 : 1);
+            _exit(dropped && writeConfigFile(file.string(), config) ? 0 : 1);
         }
         int status = 0;
         ::waitpid(child, &status, 0);

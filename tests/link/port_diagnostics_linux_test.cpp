@@ -68,8 +68,9 @@ TEST(PortDiagnosticsTest, AnUnreadableDeviceIsExplainedByItsOwnerOrGroup) {
     const auto attempt = api.tryOpen(device);
     ASSERT_EQ(attempt.handle, kInvalidPortHandle);
     EXPECT_EQ(attempt.refusal.error, EACCES);
-    EXPECT_THAT(api.openFailureReason(device),
-                AllOf(HasSubstr("Permission denied"), HasSubstr("only its owner")));
+    const OpenFailure failure = api.openFailure(device);
+    EXPECT_EQ(failure.kind, FailureKind::PortDenied);
+    EXPECT_THAT(failure.reason, AllOf(HasSubstr("Permission denied"), HasSubstr("only its owner")));
 }
 
 TEST(PortDiagnosticsTest, SandboxesAndVanishedDevicesAreSaidPlainly) {

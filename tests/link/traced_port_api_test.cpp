@@ -13,7 +13,7 @@
 #include "link/serial_link.h"
 #include "link/stable_port_name.h"
 #include "support/fake_serial_port_api.h"
-#include "support/recording_presenter.h"
+#include "support/seen_messages.h"
 
 namespace qz5 {
 namespace {
@@ -42,14 +42,14 @@ TEST(TracedPortApi, LogsOpensRatesBytesAndClosesOfAnExchange) {
     TracedPortApi traced(fake, log);
     const PortTable ports({{"COM1", "/dev/fake"}, {"COM2", "/dev/none"}});
     SerialLink link(traced, ports);
-    testing::RecordingPresenter presenter;
+    testing::SeenMessages presenter;
     std::array<char, 30> reply{};
 
     link.setPortName("COM1");
     link.setBaudRate(9600);
-    EXPECT_FALSE(link.queryVersion(reply));
+    EXPECT_TRUE(presenter(link.queryVersion(reply)));
     link.setPortName("COM2");
-    EXPECT_TRUE(link.openPort());
+    EXPECT_FALSE(presenter(link.openPort()));
 
     EXPECT_EQ(untimed(out.str()),
               (std::vector<std::string>{"open /dev/fake", "rate 9600", "9600 tx 1B", "9600 tx 1B",

@@ -4,11 +4,12 @@
 #include <array>
 #include <functional>
 #include <numeric>
+#include <optional>
 
 #include "link/port_table.h"
 #include "link/serial_link.h"
 #include "support/fake_serial_port_api.h"
-#include "support/recording_presenter.h"
+#include "support/seen_messages.h"
 
 namespace qz5 {
 namespace {
@@ -68,7 +69,7 @@ class TrackerCommandsTest : public ::testing::Test {
 
     std::string replyText() const { return reply.data(); }
 
-    testing::RecordingPresenter presenter;
+    testing::SeenMessages seen;
     testing::FakeSerialPortApi api;
     PortTable ports{{{"COM1", kDevice}}};
     SerialLink link{api, ports};
@@ -78,36 +79,53 @@ class TrackerCommandsTest : public ::testing::Test {
 
 TEST_F(TrackerCommandsTest, VersionQueryDrainsAsksAndCloses) {
     api.replies = {text("stale"), text("OV-QZ5 v2.1")};
-    EXPECT_FALSE(link.queryVersion(reply30));
+    EXPECT_TRUE(seen(link.queryVersion(reply30)));
     EXPECT_EQ(replyText(), "OV-QZ5 v2.1");
     EXPECT_EQ(api.calls,
               Exchange().open(4800).read(29).write(kVersionRequest).read(29).close().calls());
-    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_TRUE(seen.shown.empty());
 }
 
 TEST_F(TrackerCommandsTest, VersionReplyIsCutToCapacityAndTerminated) {
     reply.fill('#');
     api.replies = {{}, text("OV4600KR 0123456789012345678901234567890")};
-    EXPECT_FALSE(link.queryVersion(reply30));
+    EXPECT_TRUE(seen(link.queryVersion(reply30)));
     EXPECT_EQ(replyText(), "OV4600KR 01234567890123456789");
     EXPECT_EQ(reply[30], '#');  // nothing written past the capacity given
 }
 
 TEST_F(TrackerCommandsTest, RejectedReplyIsSilentAndLetsThePortGo) {
     api.replies = {{}, text("HELLO")};
-    EXPECT_TRUE(link.queryVersion(reply30));
-    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_FALSE(seen(link.queryVersion(reply30)));
+    EXPECT_TRUE(seen.shown.empty());
     EXPECT_EQ(replyText(), "HELLO");
     EXPECT_EQ(api.calls.back(), "close");
     EXPECT_FALSE(link.isOpen());
     EXPECT_TRUE(api.openHandles.empty());
 }
 
+// How a command ended, whatever its value.
+struct Ended {
+    Texts messages;
+    std::optional<FailureKind> kind;  // none after a success
+};
+
+template <typename T>
+Ended ended(const Outcome<T>& outcome) {
+    Texts texts;
+    for (const Message& message : outcome.messages()) {
+        texts.push_back(message.text);
+    }
+    const Failure* failure = outcome.failure();
+    return {texts, failure ? std::optional(failure->kind) : std::nullopt};
+}
+
 struct FailedCommand {
     const char* name;
     std::function<void(testing::FakeSerialPortApi&)> fault;
-    std::function<bool(SerialLink&)> command;  // true when it failed
+    std::function<Ended(SerialLink&)> command;
     Texts messages;
+    FailureKind kind;
 };
 
 // Whichever step fails, the device is free for other programs afterwards.
@@ -119,32 +137,54 @@ TEST_F(TrackerCommandsTest, ACommandThatFailedHoldsNoPort) {
     const FailedCommand cases[] = {
         {"unusable line",
          [](auto& fake) { fake.failSetLineSettings = true; },
-         [&](SerialLink& l) { return l.probeDevice(reply); },
-         {"SetCommState failed", "SetCommState failed", "Zelbin3 Not Found"}},
-        {"write refused",
-         [](auto& fake) { fake.writesBeforeFailure = 0; },
-         [&](SerialLink& l) { return l.queryVersion(reply); },
-         {"ComPort write failed"}},
-        {"no device",
-         [](auto& fake) { fake.devices.clear(); },
-         [&](SerialLink& l) { return l.writeImageVerified(testImage()); },
-         {"Could not aquire Com Port"}},
+         [&](SerialLink& l) { return ended(l.probeDevice(reply)); },
+         {"SetCommState failed", "SetCommState failed", "Zelbin3 Not Found"},
+         FailureKind::PortFailed},
+        {"silent tracker",
+         [](auto&) {},
+         [&](SerialLink& l) { return ended(l.probeDevice(reply)); },
+         {"Zelbin3 Not Found"},
+         FailureKind::NotFound},
+        {"write refused, then the close",
+         [](auto& fake) {
+             fake.writesBeforeFailure = 0;
+             fake.failingCloses = 1;
+         },
+         [&](SerialLink& l) { return ended(l.queryVersion(reply)); },
+         {"ComPort write failed", "ComPort Close failed"},
+         FailureKind::WriteFailed},
+        {"read refused",
+         [](auto& fake) { fake.failRead = true; },
+         [&](SerialLink& l) { return ended(l.readImageVerified(buffer)); },
+         {"ComPort read failed", "ComPort read failed"},
+         FailureKind::ReadFailed},
+        {"device held elsewhere",
+         [](auto& fake) {
+             fake.devices.clear();
+             fake.refusal = {FailureKind::PortBusy, "In use by term (pid 42)."};
+         },
+         [&](SerialLink& l) { return ended(l.writeImageVerified(testImage())); },
+         {"Could not aquire Com Port"},
+         FailureKind::PortBusy},
         {"close refused after the image", [](auto& fake) { fake.failingCloses = 1; },
-         [&](SerialLink& l) { return l.writeImageVerified(testImage()); }, closeFailed},
+         [&](SerialLink& l) { return ended(l.writeImageVerified(testImage())); }, closeFailed,
+         FailureKind::PortFailed},
         {"close refused after the read", [](auto& fake) { fake.failingCloses = 1; },
-         [&](SerialLink& l) { return l.fetchImage(buffer) == 0; }, closeFailed},
+         [&](SerialLink& l) { return ended(l.fetchImage(buffer)); }, closeFailed,
+         FailureKind::PortFailed},
         {"close refused after the tone", [](auto& fake) { fake.failingCloses = 1; },
-         [&](SerialLink& l) { return l.sendTone(kToneLow); }, closeFailed},
+         [&](SerialLink& l) { return ended(l.sendTone(kToneLow)); }, closeFailed,
+         FailureKind::PortFailed},
     };
     for (const FailedCommand& c : cases) {
-        testing::RecordingPresenter shown;
         testing::FakeSerialPortApi fake;
         fake.devices.insert(kDevice);
         SerialLink failing{fake, ports};
         failing.setPortName("COM1");
         c.fault(fake);
-        EXPECT_TRUE(c.command(failing)) << c.name;
-        EXPECT_EQ(shown.texts(), c.messages) << c.name;
+        const Ended end = c.command(failing);
+        EXPECT_EQ(end.kind, c.kind) << c.name;
+        EXPECT_EQ(end.messages, c.messages) << c.name;
         EXPECT_FALSE(failing.isOpen()) << c.name;
         EXPECT_TRUE(fake.openHandles.empty()) << c.name;
     }
@@ -169,11 +209,11 @@ TEST_F(TrackerCommandsTest, ToneSentSaysWhetherTheCodeWentOut) {
         fake.devices.insert(kDevice);
         SerialLink toning{fake, ports};
         toning.setPortName("COM1");
-        ASSERT_FALSE(toning.sendTone(kToneHigh));  // what an earlier tone left must not count
+        ASSERT_TRUE(seen(toning.sendTone(kToneHigh)));  // what an earlier tone left must not count
         c.fault(fake);
         std::vector<LinkProgress::Step> steps;
         toning.setProgressCallback([&](const LinkProgress& p) { steps.push_back(p.step); });
-        EXPECT_EQ(toning.sendTone(kToneStop), c.failed) << c.name;
+        EXPECT_EQ(!toning.sendTone(kToneStop), c.failed) << c.name;
         EXPECT_EQ(toning.toneSent(), c.sent) << c.name;
         EXPECT_EQ(steps, std::vector{LinkProgress::Step::StoppingTone}) << c.name;
     }
@@ -181,17 +221,17 @@ TEST_F(TrackerCommandsTest, ToneSentSaysWhetherTheCodeWentOut) {
 
 TEST_F(TrackerCommandsTest, ReplyBuffersTooSmallForTextAreRejectedSafely) {
     api.replies = {{}, text("OV-QZ5 ")};
-    EXPECT_TRUE(link.queryVersion({}));
+    EXPECT_FALSE(seen(link.queryVersion({})));
     std::array<char, 1> oneByte{'#'};
     api.replies = {{}, text("OV-QZ5 ")};
-    EXPECT_TRUE(link.queryVersion(oneByte));
+    EXPECT_FALSE(seen(link.queryVersion(oneByte)));
     EXPECT_EQ(oneByte[0], '\0');
-    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_TRUE(seen.shown.empty());
 }
 
 TEST_F(TrackerCommandsTest, ProbeFindsTheTrackerAt4800First) {
     api.replies = {{}, text("OV-QZ5 ")};
-    EXPECT_FALSE(link.probeDevice(reply30));
+    EXPECT_TRUE(seen(link.probeDevice(reply30)));
     EXPECT_EQ(link.baudRate(), 4800);
     EXPECT_EQ(api.calls,
               Exchange().open(4800).read(29).write(kVersionRequest).read(29).close().calls());
@@ -200,7 +240,7 @@ TEST_F(TrackerCommandsTest, ProbeFindsTheTrackerAt4800First) {
 TEST_F(TrackerCommandsTest, ProbeFallsBackTo9600AndKeepsIt) {
     link.setBaudRate(9600);  // the probe starts at 4800 whatever was found before
     api.replies = {{}, text("\xF0\x0F"), text("garbage"), text("OV-QZ5 at 9600")};
-    EXPECT_FALSE(link.probeDevice(reply30));
+    EXPECT_TRUE(seen(link.probeDevice(reply30)));
     EXPECT_EQ(link.baudRate(), 9600);
     EXPECT_EQ(replyText(), "OV-QZ5 at 9600");
     const Calls expected = Exchange()
@@ -216,32 +256,32 @@ TEST_F(TrackerCommandsTest, ProbeFallsBackTo9600AndKeepsIt) {
                                .close()
                                .calls();
     EXPECT_EQ(api.calls, expected);
-    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_TRUE(seen.shown.empty());
     EXPECT_TRUE(api.openHandles.empty());
 }
 
 TEST_F(TrackerCommandsTest, SilentLineIsNotFoundAndLeaves9600ForTheTones) {
-    EXPECT_TRUE(link.probeDevice(reply30));
-    EXPECT_EQ(presenter.texts(), Texts{"Zelbin3 Not Found"});
+    EXPECT_FALSE(seen(link.probeDevice(reply30)));
+    EXPECT_EQ(seen.texts(), Texts{"Zelbin3 Not Found"});
     EXPECT_EQ(link.baudRate(), 9600);
 
     api.calls.clear();
-    EXPECT_FALSE(link.sendTone(kToneLow));
+    EXPECT_TRUE(seen(link.sendTone(kToneLow)));
     EXPECT_EQ(api.calls[2], "set 9600");
 }
 
 TEST_F(TrackerCommandsTest, MissingPortShowsOneMessagePerRateThenNotFound) {
     api.devices.clear();
-    EXPECT_TRUE(link.probeDevice(reply30));
-    EXPECT_EQ(presenter.texts(), (Texts{"Could not aquire Com Port", "Could not aquire Com Port",
-                                        "Zelbin3 Not Found"}));
+    EXPECT_FALSE(seen(link.probeDevice(reply30)));
+    EXPECT_EQ(seen.texts(), (Texts{"Could not aquire Com Port", "Could not aquire Com Port",
+                                   "Zelbin3 Not Found"}));
     EXPECT_EQ(link.baudRate(), 9600);
 }
 
 TEST_F(TrackerCommandsTest, VerifiedWriteSendsPacedImageAndReadsItBack) {
     const Bytes image = testImage();
     api.replies = {{}, {}, image};
-    EXPECT_FALSE(link.writeImageVerified(image));
+    EXPECT_TRUE(seen(link.writeImageVerified(image)));
     Bytes onWire = kWriteCommand;
     onWire.insert(onWire.end(), image.begin(), image.end());
     const Calls expected = Exchange()
@@ -256,7 +296,7 @@ TEST_F(TrackerCommandsTest, VerifiedWriteSendsPacedImageAndReadsItBack) {
                                .close()
                                .calls();
     EXPECT_EQ(api.calls, expected);
-    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_TRUE(seen.shown.empty());
 }
 
 struct ReadBackCase {
@@ -281,8 +321,8 @@ TEST_P(VerifiedWriteReadBackTest, ReportsTheMismatch) {
         back[GetParam().changedByte] ^= 0x01;
     }
     api.replies = {{}, {}, back};
-    EXPECT_TRUE(link.writeImageVerified(image));
-    EXPECT_EQ(presenter.texts(), Texts{GetParam().message});
+    EXPECT_FALSE(seen(link.writeImageVerified(image)));
+    EXPECT_EQ(seen.texts(), Texts{GetParam().message});
     EXPECT_TRUE(api.openHandles.empty());
 }
 
@@ -297,8 +337,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TrackerCommandsTest, FailedImageSendStopsBeforeTheReadBack) {
     api.writesBeforeFailure = 6;  // the command and two image bytes
-    EXPECT_TRUE(link.writeImageVerified(testImage()));
-    EXPECT_EQ(presenter.texts(), Texts{"ComPort write failed"});
+    EXPECT_FALSE(seen(link.writeImageVerified(testImage())));
+    EXPECT_EQ(seen.texts(), Texts{"ComPort write failed"});
     EXPECT_EQ(api.calls.back(), "close");
     EXPECT_EQ(std::count(api.calls.begin(), api.calls.end(), "open /dev/ttyFAKE0"), 1);
     EXPECT_TRUE(api.openHandles.empty());
@@ -306,8 +346,8 @@ TEST_F(TrackerCommandsTest, FailedImageSendStopsBeforeTheReadBack) {
 
 TEST_F(TrackerCommandsTest, LineThatTakesNoBytesFailsTheWriteCommand) {
     api.writesTimeOut = true;
-    EXPECT_TRUE(link.writeImageVerified(testImage()));
-    EXPECT_EQ(presenter.texts(), Texts{"ComPort write mismatch"});
+    EXPECT_FALSE(seen(link.writeImageVerified(testImage())));
+    EXPECT_EQ(seen.texts(), Texts{"ComPort write mismatch"});
     // Every command byte was tried; the image itself never followed.
     EXPECT_EQ(std::count_if(api.calls.begin(), api.calls.end(),
                             [](const std::string& call) { return call.ends_with("timeout"); }),
@@ -319,7 +359,7 @@ TEST_F(TrackerCommandsTest, VerifiedReadReadsTwiceAndReturnsAgreeingCount) {
     const Bytes image = testImage();
     api.replies = {{}, image, {}, image};
     Bytes buffer(200);
-    EXPECT_EQ(link.readImageVerified(buffer), 128);
+    EXPECT_EQ(testing::countOf(seen(link.readImageVerified(buffer))), 128);
     EXPECT_TRUE(std::equal(image.begin(), image.end(), buffer.begin()));
     const auto fetch = [](Exchange& exchange) -> Exchange& {
         return exchange.open(4800).read(200).write(kReadCommand).read(200).close();
@@ -332,8 +372,8 @@ TEST_F(TrackerCommandsTest, VerifiedReadReadsTwiceAndReturnsAgreeingCount) {
     // A count other than 128 is the caller's to judge.
     const Bytes shortImage(image.begin(), image.end() - 1);
     api.replies = {{}, shortImage, {}, shortImage};
-    EXPECT_EQ(link.readImageVerified(buffer), 127);
-    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_EQ(testing::countOf(seen(link.readImageVerified(buffer))), 127);
+    EXPECT_TRUE(seen.shown.empty());
 }
 
 TEST_F(TrackerCommandsTest, VerifiedReadGivesNothingWhenTheReadsDisagree) {
@@ -343,27 +383,28 @@ TEST_F(TrackerCommandsTest, VerifiedReadGivesNothingWhenTheReadsDisagree) {
     Bytes buffer(200);
 
     api.replies = {{}, image, {}, Bytes(image.begin(), image.end() - 1)};
-    EXPECT_EQ(link.readImageVerified(buffer), 0);
+    EXPECT_EQ(testing::countOf(seen(link.readImageVerified(buffer))), 0);
     api.replies = {{}, image, {}, changed};
-    EXPECT_EQ(link.readImageVerified(buffer), 0);
+    EXPECT_EQ(testing::countOf(seen(link.readImageVerified(buffer))), 0);
 
     api.calls.clear();
     api.replies = {};
-    EXPECT_EQ(link.readImageVerified(buffer), 0);  // nothing came: no second read
+    EXPECT_EQ(testing::countOf(seen(link.readImageVerified(buffer))),
+              0);  // nothing came: no second read
     EXPECT_EQ(std::count(api.calls.begin(), api.calls.end(), "close"), 1);
-    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_TRUE(seen.shown.empty());
 }
 
 TEST_F(TrackerCommandsTest, FetchCountsNothingWhenThePortWillNotClose) {
     api.replies = {{}, testImage()};
     api.failingCloses = 1;
     Bytes buffer(200);
-    EXPECT_EQ(link.fetchImage(buffer), 0);
-    EXPECT_EQ(presenter.texts(), Texts{"ComPort Close failed"});
+    EXPECT_EQ(testing::countOf(seen(link.fetchImage(buffer))), 0);
+    EXPECT_EQ(seen.texts(), Texts{"ComPort Close failed"});
 }
 
 TEST_F(TrackerCommandsTest, ToneStopsTheCurrentToneFirstAt4800BeforeAnyProbe) {
-    EXPECT_FALSE(link.sendTone(kToneBoth));
+    EXPECT_TRUE(seen(link.sendTone(kToneBoth)));
     EXPECT_EQ(api.calls, Exchange()
                              .open(4800)
                              .write({0x1B, 0x1B, 0x78})
@@ -373,17 +414,17 @@ TEST_F(TrackerCommandsTest, ToneStopsTheCurrentToneFirstAt4800BeforeAnyProbe) {
                              .calls());
 
     api.calls.clear();
-    EXPECT_FALSE(link.sendTone(kToneStop));
+    EXPECT_TRUE(seen(link.sendTone(kToneStop)));
     EXPECT_EQ(api.sent,
               (Bytes{0x1B, 0x1B, 0x78, 0x1B, 0x1B, 0x33, 0x1B, 0x1B, 0x78, 0x1B, 0x1B, 0x78}));
-    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_TRUE(seen.shown.empty());
 }
 
 TEST_F(TrackerCommandsTest, ToneStopsAfterAFailedWrite) {
     api.writesBeforeFailure = 0;
-    EXPECT_TRUE(link.sendTone(kToneHigh));
+    EXPECT_FALSE(seen(link.sendTone(kToneHigh)));
     EXPECT_EQ(api.calls.back(), "close");
-    EXPECT_EQ(presenter.texts(), Texts{"ComPort write failed"});
+    EXPECT_EQ(seen.texts(), Texts{"ComPort write failed"});
     EXPECT_TRUE(api.openHandles.empty());
 }
 

@@ -20,7 +20,7 @@
 #include "link/port_table.h"
 #include "link/serial_link.h"
 #include "link/serial_port_api_posix.h"
-#include "support/recording_presenter.h"
+#include "support/seen_messages.h"
 
 extern char** environ;
 
@@ -109,7 +109,7 @@ struct Host {
         link.setPortName("COM5");
     }
 
-    testing::RecordingPresenter presenter;
+    testing::SeenMessages presenter;
     PosixSerialPortApi api;
     PortTable ports;
     SerialLink link;
@@ -142,10 +142,10 @@ TEST(Qz5SimProgram, ServesItsImageUntilTerminatedAndLogsEachExchange) {
     ASSERT_EQ(slave.rfind("/dev/pts/", 0), 0u) << slave;
     {
         Host host(slave);
-        EXPECT_FALSE(host.link.probeDevice(host.reply));
+        EXPECT_TRUE(host.presenter(host.link.probeDevice(host.reply)));
         EXPECT_EQ(host.link.baudRate(), 9600);
         std::array<std::uint8_t, 200> buffer{};
-        ASSERT_EQ(host.link.readImageVerified(buffer), 128);
+        ASSERT_EQ(testing::countOf(host.presenter(host.link.readImageVerified(buffer))), 128);
         EXPECT_EQ(std::vector<std::uint8_t>(buffer.begin(), buffer.begin() + 128), countingImage());
         EXPECT_TRUE(host.presenter.shown.empty());
     }
@@ -166,7 +166,7 @@ TEST(Qz5SimProgram, AppliesFaultsAndStopsOnInterrupt) {
     SimProcess sim({"--silent"});
     {
         Host host(sim.firstLine());
-        EXPECT_TRUE(host.link.probeDevice(host.reply));
+        EXPECT_FALSE(host.presenter(host.link.probeDevice(host.reply)));
         EXPECT_EQ(host.presenter.texts(), std::vector<std::string>{"Zelbin3 Not Found"});
     }
     const int status = sim.stop(SIGINT);

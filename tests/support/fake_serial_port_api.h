@@ -42,6 +42,9 @@ class FakeSerialPortApi final : public SerialPortApi {
     std::optional<LineSettings> appliedSettings;
     std::optional<PortTimeouts> appliedTimeouts;
     std::set<PortHandle> openHandles;
+    OpenFailure refusal;  // why a refused open was refused
+
+    OpenFailure openFailure(const std::string& /*devicePath*/) override { return refusal; }
 
     PortHandle open(const std::string& devicePath) override {
         if (!devices.contains(devicePath)) {

@@ -39,7 +39,7 @@ constexpr const char* kEmergencyQuestion =
 
 ConfigImage imageOf(TrackerConfig config) {
     std::array<std::uint8_t, kImageBufferSize> buffer{};
-    EXPECT_EQ(config.encodeImage(buffer), kImageSize);
+    EXPECT_TRUE(config.encodeImage(buffer));
     ConfigImage image{};
     std::copy_n(buffer.begin(), kImageSize, image.begin());
     return image;
@@ -113,7 +113,7 @@ TEST_F(DeviceCommandsTest, ReadSavesTheTrackersOwnBytes) {
     const ConfigImage image = imageOf(TrackerConfig());
     tracker.setMemory(image);
     TrackerConfig decoded;
-    ASSERT_FALSE(decoded.decodeImage(image));
+    ASSERT_TRUE(decoded.decodeImage(image));
     ASSERT_NE(imageOf(decoded), image);
 
     EXPECT_EQ(runRead(link, folder.path("read.zb3"), out), ExitStatus::Ok);
@@ -146,7 +146,7 @@ TEST_F(DeviceCommandsTest, WriteSendsAFilesBytesAfterABackupRead) {
     ASSERT_EQ(directions(), (std::vector<std::string>{"write", "backup"}));
     TrackerConfig ignored;
     ConfigImage backup{};
-    ASSERT_FALSE(readConfigFile(kept[1].file.string(), ignored, &backup));
+    ASSERT_TRUE(readConfigFile(kept[1].file.string(), ignored, &backup));
     EXPECT_EQ(backup, before);
     // The device behind COM3 (a pseudo-terminal has no by-id name).
     const std::string device = tracker.slavePath();
@@ -303,6 +303,32 @@ TEST_F(DeviceCliTest, WriteFindsTheTrackerAt9600AndReadGivesTheImageBack) {
     EXPECT_EQ(
         testing::runTool({"write", "--port", tracker.slavePath(), folder.path("f.zb3")}).status, 0);
     EXPECT_EQ(directions(), (std::vector<std::string>{"write", "backup"}));
+}
+
+// Each rate's refusal, with its reason after it, then the verdict.
+TEST_F(DeviceCliTest, APortThatWillNotOpenIsReportedForEachRateBeforeNotFound) {
+    const auto run = testing::runTool({"version", "--port", folder.path("no-such-device")});
+    EXPECT_EQ(run.status, 1);
+    const std::string refused = "Could not aquire Com Port\n";
+    ASSERT_TRUE(run.err.starts_with(refused)) << run.err;
+    const auto second = run.err.find(refused, refused.size());
+    ASSERT_NE(second, std::string::npos) << run.err;
+    const std::string reason = run.err.substr(refused.size(), second - refused.size());
+    EXPECT_NE(reason, "");
+    EXPECT_EQ(run.err.substr(second), refused + reason + "Zelbin3 Not Found\n");
+}
+
+// The encoder's warning belongs to the image, so it comes before the result.
+TEST_F(DeviceCliTest, AnEncodersWarningComesBeforeTheWritesResult) {
+    folder.write("long.json", R"({"profiles":[{"statusText":")" + std::string(100, 'a') +
+                                  R"("},{"statusText":")" + std::string(100, 'b') + R"("}]})");
+    const auto run = testing::runTool(
+        {"write", "--no-backup", "--port", tracker.slavePath(), folder.path("long.json")});
+    EXPECT_EQ(run.status, 0);
+    const auto warning = run.err.find("Status Beacon Text Truncated: ");
+    ASSERT_NE(warning, std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("Status Beacon Text Truncated: ", warning + 1), std::string::npos);
+    EXPECT_TRUE(run.err.ends_with("\nZelbin3 Write: Write Successful\n")) << run.err;
 }
 
 TEST_F(DeviceCliTest, EmergencyIsRefusedWithoutTheFlag) {

@@ -21,7 +21,7 @@ std::string fileOf(const ConfigImage& image) {
 
 ConfigImage imageOf(TrackerConfig config) {
     std::array<std::uint8_t, kImageBufferSize> buffer{};
-    config.encodeImage(buffer);
+    static_cast<void>(config.encodeImage(buffer));
     ConfigImage image{};
     std::copy_n(buffer.begin(), kImageSize, image.begin());
     return image;

@@ -40,7 +40,7 @@ class HistoryCommand : public ::testing::Test {
         TrackerConfig config;
         config.setCallsign(callsign);
         ConfigImage image{};
-        config.encodeImage(image);
+        EXPECT_TRUE(config.encodeImage(image));
         const auto bytes = configFileContents(image);
         std::ofstream(historyDir() / name, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()),

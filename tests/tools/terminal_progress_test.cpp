@@ -34,7 +34,7 @@ TEST(TerminalProgressTest, OneLineRewrittenInPlaceAndWipedBeforeAnythingElse) {
         terminal.str("");
         progress.show({.step = LinkProgress::Step::Probing, .baudRate = 9600});
         terminal.str("");
-        reportError("Could not aquire Com Port", "In use by term (pid 42).");
+        showMessage(Message{"Could not aquire Com Port", {}, "In use by term (pid 42)."});
         EXPECT_EQ(terminal.str(), "\r\x1b[K");
         EXPECT_EQ(messages.details.back(), "In use by term (pid 42).");
 

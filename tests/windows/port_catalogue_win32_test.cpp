@@ -119,7 +119,7 @@ TEST(OpenErrorWin32, SaysWhyAPortDidNotOpen) {
 
 TEST(OpenErrorWin32, TheSerialCallsSayWhyTheirOpenFailed) {
     Win32SerialPortApi api;
-    EXPECT_THAT(api.openFailureReason("\\\\.\\COM99"), HasSubstr("Windows has no port COM99 now"));
+    EXPECT_THAT(api.openFailure("\\\\.\\COM99").reason, HasSubstr("Windows has no port COM99 now"));
 }
 
 }  // namespace

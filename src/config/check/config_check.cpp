@@ -5,25 +5,18 @@
 #include <array>
 #include <span>
 
-#include "common/message_box.h"
 #include "config/check/rule_groups.h"
 #include "config/config_image.h"
 
 namespace qz5 {
 
 std::vector<Finding> checkConfig(const TrackerConfig& config, const PrefixList* prefixes) {
-    // The encoder sets derived flags and may warn about a cut text; the check
-    // runs it on a copy, with its boxes kept from the screen.
+    // The encoder sets derived flags, so it runs on a copy. Its core tells
+    // nothing to anyone: the rules below say per profile what was cut.
     TrackerConfig entered = config;
-    std::array<std::uint8_t, kImageBufferSize> image{};
-    {
-        SilentPresenter silent;
-        ScopedThreadMessagePresenter quiet(silent);
-        entered.encodeImage(image);
-    }
+    const EncodedImage encoded = entered.encodeRecord();
     TrackerConfig sent = entered;
-    // A whole image always decodes.
-    static_cast<void>(sent.decodeImage(std::span(image.data(), kImageSize)));
+    static_cast<void>(sent.decodeImage(encoded.image));  // a whole image always decodes
 
     const check::CheckInput input{entered, sent, prefixes};
     check::FindingList findings;

@@ -48,16 +48,12 @@ ExitStatus loadWritten(const std::string& inPath, const std::vector<std::string>
     return status == ExitStatus::Ok ? applySettings(settings, record, &image) : status;
 }
 
-ExitStatus statusOf(const std::optional<ConfigImage>& image) {
-    return image ? ExitStatus::Ok : ExitStatus::Failed;
-}
-
 }  // namespace
 
 ExitStatus runVersion(SerialLink& link, std::ostream& out) {
     CommandLine commandLine;
-    const auto reply = TrackerWorkflow(link, commandLine).readVersion();
-    if (!reply) {
+    const Outcome<std::string> reply = TrackerWorkflow(link, commandLine).readVersion();
+    if (showOutcome(reply) != ExitStatus::Ok) {
         return ExitStatus::Failed;
     }
     // The tracker ends its reply with a line break of its own; print one line.
@@ -72,24 +68,24 @@ ExitStatus runVersion(SerialLink& link, std::ostream& out) {
 ExitStatus readTrackerImage(SerialLink& link, ConfigImage& image) {
     CommandLine commandLine;
     TrackerConfig record;
-    const auto read = TrackerWorkflow(link, commandLine).readImage(record, "read");
+    const Outcome<ConfigImage> read = TrackerWorkflow(link, commandLine).readImage(record, "read");
     if (read) {
         image = *read;
     }
-    return statusOf(read);
+    return showOutcome(read);
 }
 
 ExitStatus runRead(SerialLink& link, const std::optional<std::string>& outPath, std::ostream& out) {
     CommandLine commandLine;
     TrackerConfig record;
-    const auto image =
+    const Outcome<ConfigImage> image =
         TrackerWorkflow(link, commandLine).readConfiguration(record, [](const ConfigImage&) {});
-    if (!image) {
+    if (showOutcome(image) != ExitStatus::Ok) {
         return ExitStatus::Failed;
     }
     if (outPath) {
         // The tracker's own bytes: decoding and encoding again would move a delay.
-        return writeConfigImage(*outPath, *image) ? ExitStatus::Failed : ExitStatus::Ok;
+        return showOutcome(writeConfigImage(*outPath, *image));
     }
     return printRecord(record, out);
 }
@@ -112,7 +108,7 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
     TrackerWorkflow tracker(link, commandLine);
     const auto backupFirst = [&]() -> std::optional<ConfigImage> {
         TrackerConfig current;
-        if (options.backup && !tracker.readImage(current, "backup")) {
+        if (options.backup && showOutcome(tracker.readImage(current, "backup")) != ExitStatus::Ok) {
             reportToolError(
                 "nothing written: the tracker's current configuration could not be read into "
                 "the history first; give --no-backup to write without that copy");
@@ -128,14 +124,18 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
         }
         return image;
     };
-    switch (tracker.writeConfiguration(record, backupFirst, [](const ConfigImage&) {})) {
+    const Outcome<WriteOutcome> written =
+        tracker.writeConfiguration(record, backupFirst, [](const ConfigImage&) {});
+    if (showOutcome(written) != ExitStatus::Ok) {
+        return ExitStatus::Failed;
+    }
+    switch (*written) {
         case WriteOutcome::Written:
             return ExitStatus::Ok;
         case WriteOutcome::Declined:
             reportToolError("nothing written; give --emergency-ok to write an Emergency status");
             return ExitStatus::Usage;
         case WriteOutcome::Stopped:
-        case WriteOutcome::Failed:
             break;
     }
     return ExitStatus::Failed;
@@ -152,8 +152,8 @@ DiffStatus previewWrite(SerialLink& link, const std::string& inPath,
     CommandLine commandLine;
     TrackerConfig current;
     TrackerWorkflow tracker(link, commandLine);
-    const auto backup = tracker.readImage(current, "backup");
-    if (!backup) {
+    const Outcome<ConfigImage> backup = tracker.readImage(current, "backup");
+    if (showOutcome(backup) != ExitStatus::Ok) {
         return DiffStatus::Trouble;
     }
     const DiffStatus compared = compareImages(*backup, image, out);

@@ -3,8 +3,6 @@
 
 #include <ostream>
 
-#include "common/message_box.h"
-
 namespace qz5 {
 
 void reportToolError(std::string_view text) {

@@ -4,6 +4,9 @@
 #include <iosfwd>
 #include <string_view>
 
+#include "common/message_box.h"
+#include "common/outcome.h"
+
 namespace qz5 {
 
 // What scripts can rely on: 0 done, 1 the file or device operation failed,
@@ -12,6 +15,14 @@ enum class ExitStatus { Ok = 0, Failed = 1, Usage = 2 };
 
 // The tool's own complaints, shown like the model's and the link's messages.
 void reportToolError(std::string_view text);
+
+// Shows what an outcome raised, in order: Ok after a success, Failed after a
+// failure.
+template <typename T>
+ExitStatus showOutcome(const Outcome<T>& outcome) {
+    showMessages(outcome.messages());
+    return outcome ? ExitStatus::Ok : ExitStatus::Failed;
+}
 
 // Flushes what a command printed: Failed, after saying so, when it could not
 // all be written (a full disk, a closed pipe).

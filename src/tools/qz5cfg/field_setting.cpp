@@ -116,7 +116,7 @@ ExitStatus applySettings(const std::vector<std::string>& settings, TrackerConfig
     }
     if (image) {
         std::array<std::uint8_t, kImageBufferSize> buffer{};
-        encodeKeepingDelays(result, buffer, image);
+        showMessages(encodeKeepingDelays(result, buffer, image).messages());
         std::copy_n(buffer.begin(), kImageSize, image->begin());
     }
     config = result;

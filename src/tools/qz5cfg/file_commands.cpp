@@ -44,7 +44,7 @@ ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>&
     if (strict && stopsStrictly(config, true, "nothing saved", findings)) {
         return ExitStatus::Failed;
     }
-    return writeConfigFile(outPath, config) ? ExitStatus::Failed : ExitStatus::Ok;
+    return showOutcome(writeConfigFile(outPath, config));
 }
 
 void addShowCommand(CommandSet& commands) {

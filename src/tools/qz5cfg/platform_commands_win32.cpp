@@ -26,7 +26,7 @@ std::vector<ListedPort> listPorts(SerialPortApi& api) {
             port.device.devicePath = info.device;
         }
         if (!info.opens) {
-            port.reason = api.openFailureReason(path);
+            port.reason = api.openFailure(path).reason;
         }
         ports.push_back(std::move(port));
     }

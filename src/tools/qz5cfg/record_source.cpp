@@ -19,16 +19,11 @@ namespace {
 // A record is a few kilobytes; the cap keeps a huge log from being read whole.
 constexpr std::size_t kMaxJsonBytes = 1 << 20;
 
-ExitStatus configFileStatus(ConfigFileRead read) {
-    switch (read) {
-        case ConfigFileRead::Loaded:
-            return ExitStatus::Ok;
-        case ConfigFileRead::NotRegular:
-            return ExitStatus::Usage;
-        case ConfigFileRead::Failed:
-            break;
-    }
-    return ExitStatus::Failed;
+// A path of the wrong kind is the command line's fault, not the file's.
+ExitStatus configFileStatus(const Outcome<>& read) {
+    const ExitStatus status = showOutcome(read);
+    const Failure* failure = read.failure();
+    return failure && failure->kind == FailureKind::NotAFile ? ExitStatus::Usage : status;
 }
 
 bool hasJsonExtension(const std::string& path) {
@@ -65,7 +60,7 @@ ExitStatus loadJsonRecord(const std::string& path, TrackerConfig& config) {
 }
 
 ExitStatus loadFileRecord(const std::string& path, TrackerConfig& config, ConfigImage* image) {
-    return configFileStatus(readConfigInput(path, config, image));
+    return configFileStatus(readConfigFile(path, config, image));
 }
 
 ExitStatus loadImage(const std::string& path, TrackerConfig& config, ConfigImage& image) {
@@ -73,7 +68,7 @@ ExitStatus loadImage(const std::string& path, TrackerConfig& config, ConfigImage
         const ExitStatus status = loadJsonRecord(path, config);
         if (status == ExitStatus::Ok) {
             std::array<std::uint8_t, kImageBufferSize> buffer{};
-            config.encodeImage(buffer);
+            showMessages(config.encodeImage(buffer).messages());
             std::copy_n(buffer.begin(), kImageSize, image.begin());
         }
         return status;
