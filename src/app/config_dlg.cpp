@@ -96,9 +96,19 @@ void CConfigDlg::connectHandlers() {
     onClicked(ids::kLoad, &CConfigDlg::OnLoadFile);
     onClicked(ids::kSave, &CConfigDlg::OnSaveFile);
     onClicked(ids::kAbout, &CConfigDlg::OnAbout);
+    onClicked(ids::kFindTracker, &CConfigDlg::OnFindTracker);
+    onClicked(ids::kHistory, &CConfigDlg::OnHistory);
+    onClicked(ids::kCompareWithTracker, &CConfigDlg::OnCompareWithTracker);
     onClicked(ids::kExit, &QDialog::accept);
     if (auto* tabs = qobject_cast<QTabBar*>(controls_.control(ids::kProfileTabs))) {
         connect(tabs, &QTabBar::currentChanged, this, [this] { OnProfileTabChange(); });
+    }
+}
+
+void CConfigDlg::runCommand(int id) {
+    // As a dialog's menu command with a button's id: the button's own click.
+    if (auto* button = qobject_cast<QAbstractButton*>(controls_.control(id))) {
+        button->click();
     }
 }
 

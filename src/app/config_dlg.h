@@ -87,6 +87,10 @@ class CConfigDlg : public QDialog {
     // The kept images beside the form, and the tracker's settings beside it.
     void OnHistory();
     void OnCompareWithTracker();
+    // Asks every free port for the tracker and selects the one that answers.
+    void OnFindTracker();
+    // What the button with this id does, for the window menu's items.
+    void runCommand(int id);
 
     // The whole record to and from a configuration file; outcomes are shown
     // in message boxes.

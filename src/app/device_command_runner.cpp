@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QTimer>
+#include <atomic>
 #include <thread>
 
 #include "app/progress_window.h"
@@ -22,18 +23,25 @@ using namespace std::chrono_literals;
 // Short commands (a tone) end before this, so their window never flashes up.
 constexpr auto kShowProgressAfter = 200ms;
 
-// Swallows user input everywhere while it lives. The progress window is not
-// modal in Qt's sense on purpose: Qt drops a close request to a window under a
-// modal one, and a close request during a command must be held, not lost.
+// Swallows user input everywhere while it lives, but in `open` when given.
+// The progress window is not modal in Qt's sense on purpose: Qt drops a close
+// request to a window under a modal one, and a close request during a command
+// must be held, not lost.
 class InputBlocker : public QObject {
   public:
-    InputBlocker() { qApp->installEventFilter(this); }
+    explicit InputBlocker(const QWidget* open = nullptr) : open_(open) {
+        qApp->installEventFilter(this);
+    }
     ~InputBlocker() override { qApp->removeEventFilter(this); }
     InputBlocker(const InputBlocker&) = delete;
     InputBlocker& operator=(const InputBlocker&) = delete;
 
   protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (const auto* widget = qobject_cast<const QWidget*>(watched);
+            open_ != nullptr && widget != nullptr && widget->window() == open_) {
+            return false;
+        }
         switch (event->type()) {
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonRelease:
@@ -58,6 +66,9 @@ class InputBlocker : public QObject {
                 return false;
         }
     }
+
+  private:
+    const QWidget* open_;
 };
 
 // The worker's own copy of the port table, in the link's hands while it lives:
@@ -81,28 +92,57 @@ class OwnPortTable {
 }  // namespace
 
 void DeviceCommandRunner::talk(std::string_view title, const std::function<void()>& steps) {
-    const InputBlocker blocker;
-    const WaitCursor wait;
-    const OwnPortTable ports(link_);
-    running_ = true;
-    ProgressWindow progress(QString::fromUtf8(title.data(), static_cast<int>(title.size())),
-                            &owner_);
-    QTimer::singleShot(kShowProgressAfter, &progress, [&progress] { progress.show(); });
-    link_.setProgressCallback([&progress](const LinkProgress& step) {
-        // Queued to the GUI thread; calls still pending when the window
-        // goes are dropped with it.
-        QMetaObject::invokeMethod(
-            &progress, [&progress, step] { progress.showProgress(step); }, Qt::QueuedConnection);
-    });
-    QEventLoop loop;
-    std::thread worker([&] {
-        steps();
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-    loop.exec();
-    worker.join();
-    link_.setProgressCallback({});
-    running_ = false;
+    run(
+        title, [&steps](const StepReport&) { steps(); }, false);
+}
+
+void DeviceCommandRunner::talkCancellable(std::string_view title,
+                                          const std::function<void(const StepReport&)>& steps) {
+    run(title, steps, true);
+}
+
+void DeviceCommandRunner::run(std::string_view title,
+                              const std::function<void(const StepReport&)>& steps,
+                              bool cancellable) {
+    {
+        const WaitCursor wait;
+        const OwnPortTable ports(link_);
+        running_ = true;
+        ProgressWindow progress(QString::fromUtf8(title.data(), static_cast<int>(title.size())),
+                                &owner_);
+        std::atomic<bool> cancelled = false;
+        if (cancellable) {
+            progress.offerCancel([&cancelled] { cancelled = true; });
+        }
+        const InputBlocker blocker(cancellable ? &progress : nullptr);
+        QTimer::singleShot(kShowProgressAfter, &progress, [&progress] { progress.show(); });
+        // Queued to the GUI thread; calls still pending when the window goes
+        // are dropped with it.
+        link_.setProgressCallback([&progress](const LinkProgress& step) {
+            QMetaObject::invokeMethod(
+                &progress, [&progress, step] { progress.showProgress(step); },
+                Qt::QueuedConnection);
+        });
+        const StepReport report{.show =
+                                    [&progress](const std::string& text) {
+                                        QMetaObject::invokeMethod(
+                                            &progress,
+                                            [&progress, text = QString::fromStdString(text)] {
+                                                progress.showPhase(text);
+                                            },
+                                            Qt::QueuedConnection);
+                                    },
+                                .cancelled = [&cancelled] { return cancelled.load(); }};
+        QEventLoop loop;
+        std::thread worker([&] {
+            steps(report);
+            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+        loop.exec();
+        worker.join();
+        link_.setProgressCallback({});
+        running_ = false;
+    }
     // Never during the exchange: a trace is no reason to stop one half way.
     if (std::string failure = link_.takeSideFailure(); !failure.empty()) {
         showMessage(Message{std::move(failure)});

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "workflow/tracker_front_end.h"
@@ -31,12 +32,26 @@ class DeviceCommandRunner final : public TrackerFrontEnd {
     DeviceCommandRunner(QWidget& owner, SerialLink& link) : owner_(owner), link_(link) {}
 
     void talk(std::string_view title, const std::function<void()>& steps) override;
+
+    // What the steps of a command that may be cancelled get, for use on the
+    // worker: a text for the progress window, and whether Cancel was pressed.
+    struct StepReport {
+        std::function<void(const std::string& text)> show;
+        std::function<bool()> cancelled;
+    };
+    // As talk, with a Cancel button on the progress window; the steps look at
+    // it only where stopping leaves nothing half done.
+    void talkCancellable(std::string_view title,
+                         const std::function<void(const StepReport&)>& steps);
     MessageAnswer answerEmergency(std::string_view question, std::string_view caption) override;
 
     // Whether a worker is using the link.
     bool running() const { return running_; }
 
   private:
+    void run(std::string_view title, const std::function<void(const StepReport&)>& steps,
+             bool cancellable);
+
     QWidget& owner_;
     SerialLink& link_;
     bool running_ = false;

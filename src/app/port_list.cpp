@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <iterator>
 #include <map>
 #include <set>
@@ -21,8 +20,6 @@ namespace qz5 {
 
 namespace {
 
-constexpr int kFirstPort = 1;
-constexpr int kLastPort = 20;
 constexpr const char* kNoPortsItem = "No COM Ports Found";
 // Time for udev to set a new node's permissions and a modem manager to let go.
 constexpr auto kSettle = std::chrono::seconds(2);
@@ -59,9 +56,9 @@ std::vector<std::string> PortList::fill(Scan scan) {
     controls_.resetComboContent(ids::kComPort);
     std::set<std::string> listed;
     std::vector<std::string> refused;
-    for (int number = kFirstPort; number <= kLastPort; ++number) {
-        char name[16];
-        std::snprintf(name, sizeof name, "COM%d", number);
+    // The list sorts itself as text (COM1, COM10, COM100, COM2, ...).
+    for (int number = 1; number <= kHighestComNumber; ++number) {
+        const std::string name = "COM" + std::to_string(number);
         const auto path = ports_->devicePath(name);
         if (!path) {
             continue;  // no device has that name
@@ -127,6 +124,22 @@ void PortList::onChanged(const PortTable& before) {
         watcher_->lookAgainIn(static_cast<int>(left.count()));
     }
     explainUnusable(refused);
+}
+
+void PortList::select(const std::string& name) {
+    const auto indexOf = [this, &name] {
+        for (int index = 0; index < controls_.comboCount(ids::kComPort); ++index) {
+            if (controls_.comboItemText(ids::kComPort, index) == name) {
+                return index;
+            }
+        }
+        return -1;
+    };
+    // A port that was held when the list was filled is free now.
+    if (indexOf() < 0) {
+        static_cast<void>(fill(Scan::OpenEach));
+    }
+    controls_.setComboSelection(ids::kComPort, indexOf());
 }
 
 void PortList::explainUnusable(const std::vector<std::string>& refused) {

@@ -40,6 +40,8 @@ class PortList {
     std::vector<std::string> fill(Scan scan);
     // When no port can be used, one box says why, once per device per run.
     void explainUnusable(const std::vector<std::string>& refused);
+    // Selects the port of that name, listing it first if it is not listed.
+    void select(const std::string& name);
 
     const PortTable& table() const { return *ports_; }
     // Where the devices are looked for: the watched folders, else the system's.

@@ -2,10 +2,13 @@
 #include "app/progress_window.h"
 
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace qz5 {
 
@@ -32,16 +35,35 @@ ProgressWindow::ProgressWindow(const QString& title, QWidget* owner)
 }
 
 void ProgressWindow::showProgress(const LinkProgress& progress) {
-    const QString step = QString::fromStdString(describeProgress(progress));
-    phase_->setText(step);
-    // A screen reader hears the bar by its name: the step it counts.
-    bar_->setAccessibleName(step);
+    showPhase(QString::fromStdString(describeProgress(progress)));
     if (progress.total > 0) {
         bar_->setRange(0, progress.total);
         bar_->setValue(progress.done);
-    } else {
-        bar_->setRange(0, 0);
     }
+}
+
+void ProgressWindow::showPhase(const QString& text) {
+    phase_->setText(text);
+    // A screen reader hears the bar by its name: the step it counts.
+    bar_->setAccessibleName(text);
+    bar_->setRange(0, 0);
+}
+
+void ProgressWindow::offerCancel(std::function<void()> cancel) {
+    onCancel_ = std::move(cancel);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    cancel_ = buttons->button(QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::rejected, this, [this] { this->cancel(); });
+    layout()->addWidget(buttons);
+    setFixedSize(sizeHint());
+}
+
+void ProgressWindow::cancel() {
+    if (!onCancel_) {
+        return;
+    }
+    std::exchange(onCancel_, nullptr)();
+    cancel_->setEnabled(false);
 }
 
 QString ProgressWindow::phase() const {
@@ -54,7 +76,10 @@ void ProgressWindow::closeEvent(QCloseEvent* event) {
 }
 
 void ProgressWindow::keyPressEvent(QKeyEvent* event) {
-    // Esc would reject the dialog; there is nothing to cancel.
+    // Esc would reject the dialog, which goes only when the command has ended.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cancel();
+    }
     event->accept();
 }
 

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/config_dlg.h"
+#include "app/controls/tool_commands.h"
 
 namespace qz5 {
 
@@ -18,8 +19,6 @@ namespace {
 
 constexpr const char* kCloseItemText = "&Close";
 constexpr const char* kAllSettingsItemText = "All &settings";
-constexpr const char* kHistoryItemText = "&History...";
-constexpr const char* kCompareItemText = "Co&mpare with Tracker...";
 
 bool isMenuKey(const QKeyEvent& key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
@@ -121,10 +120,11 @@ void WindowMenu::addItems(QMenu& menu) {
         window_.setView(chosen);
         rememberView(chosen);
     });
-    connect(menu.addAction(QString::fromLatin1(kHistoryItemText)), &QAction::triggered, &window_,
-            [this] { window_.OnHistory(); });
-    connect(menu.addAction(QString::fromLatin1(kCompareItemText)), &QAction::triggered, &window_,
-            [this] { window_.OnCompareWithTracker(); });
+    menu.addSeparator();
+    for (const ToolCommand& tool : kToolCommands) {
+        connect(menu.addAction(QString::fromLatin1(tool.menuText)), &QAction::triggered, &window_,
+                [this, id = tool.id] { window_.runCommand(id); });
+    }
     menu.addSeparator();
     connect(menu.addAction(QString::fromLatin1(CConfigDlg::kAboutItemText)), &QAction::triggered,
             &window_, [this] { window_.OnSystemCommand(CConfigDlg::kAboutCommand); });

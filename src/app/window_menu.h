@@ -11,12 +11,11 @@ namespace qz5 {
 
 class CConfigDlg;
 
-// The window menu (Close, All settings, History, Compare with Tracker,
-// About), which no window manager here lets a program extend: on a right
-// click, and on Shift+F10 or the Menu key at the focused control. The window
-// takes both keys itself, whatever the platform makes of them, and in a text
-// field the menu is the field's own edit menu with the window's items below,
-// so one key never opens two menus.
+// The window menu (Close, All settings, the tool commands, About), which no
+// window manager here lets a program extend: on a right click, and on
+// Shift+F10 or the Menu key at the focused control. The window takes both keys itself, whatever the
+// platform makes of them, and in a text field the menu is the field's own edit
+// menu with the window's items below, so one key never opens two menus.
 class WindowMenu : public QObject {
   public:
     explicit WindowMenu(CConfigDlg& window);

@@ -11,9 +11,10 @@ std::vector<std::string> programArguments(int argc, char** argv) {
 void attachParentConsole() {}
 
 const char* portListHelp() {
-    return "The port list offers COM1 to COM20 for the serial devices found in /dev at\n"
+    return "The port list offers COM1, COM2, ... for the serial devices found in /dev at\n"
            "start-up, in the order ttyUSB*, ttyACM*, ttyS*, ttyAMA*, rfcomm*; hover over\n"
-           "a name to see its device. Serial devices usually belong to the group dialout.\n";
+           "a name to see its device. Serial devices usually belong to the group dialout.\n"
+           "Find Tracker on the window menu (right click, Shift+F10) asks each free port.\n";
 }
 
 // Window managers offer programs no menu of their own to extend: the window's

@@ -48,10 +48,11 @@ void attachParentConsole() {
 }
 
 const char* portListHelp() {
-    return "The port list offers those of COM1 to COM20 that Windows knows and that can\n"
+    return "The port list offers those of COM1 to COM255 that Windows knows and that can\n"
            "be opened now, under the names Device Manager shows (Ports (COM & LPT)); hover\n"
            "over a name to see the adapter. A port that another program has open is not\n"
-           "listed. The list follows adapters plugged in and removed while it is open.\n";
+           "listed. The list follows adapters plugged in and removed while it is open.\n"
+           "Find Tracker on the window menu (right click, Shift+F10) asks each free port.\n";
 }
 
 bool extendSystemMenu(QWidget& window, const char* text, int commandId) {

@@ -16,7 +16,6 @@ namespace {
 // Adapters first, since a machine's built-in ports rarely reach a tracker.
 constexpr std::array<std::string_view, 5> kDeviceGroups{"ttyUSB", "ttyACM", "ttyS", "ttyAMA",
                                                         "rfcomm"};
-constexpr int kComNames = 20;
 
 // The number after the group's prefix, as text: digits only, at least one.
 std::optional<std::string_view> deviceNumber(std::string_view name, std::string_view prefix) {
@@ -121,10 +120,10 @@ void PortTable::follow(const std::vector<std::string>& presentDevices) {
         if (nameOf(device)) {
             continue;
         }
-        while (number <= kComNames && devicesByName_.contains(comName(number))) {
+        while (number <= kHighestComNumber && devicesByName_.contains(comName(number))) {
             ++number;
         }
-        if (number > kComNames) {
+        if (number > kHighestComNumber) {
             return;
         }
         assign(comName(number), device);

@@ -12,7 +12,10 @@
 
 namespace qz5 {
 
-// Maps the names the user picks ("COM1" to "COM20") to device paths.
+// The highest COM port number Windows gives, and so the last name a port gets.
+inline constexpr int kHighestComNumber = 255;
+
+// Maps the names the user picks ("COM1" to "COM255") to device paths.
 class PortTable {
   public:
     using Entries = std::map<std::string, std::string, std::less<>>;
@@ -24,9 +27,9 @@ class PortTable {
     // ttyACM*, ttyS*, ttyAMA*, rfcomm* (each group numerically). A built-in
     // UART node with no hardware behind it is none.
     static std::vector<std::string> serialDevices(const SystemRoots& roots);
-    // The system's ports now. On POSIX systems the first twenty serial
-    // devices become COM1, COM2, ... COM20; on Windows each of COM1..COM20
-    // that the system knows keeps its own name, opened as \\.\COMn.
+    // The system's ports now. On POSIX systems the serial devices become
+    // COM1, COM2, ... up to COM255; on Windows each of COM1..COM255 that the
+    // system knows keeps its own name, opened as \\.\COMn.
     static PortTable scanSystem(const SystemRoots& roots = {});
     // The system's ports as they were when first asked for in this process.
     static const PortTable& system();

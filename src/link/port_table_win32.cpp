@@ -6,17 +6,14 @@
 
 namespace qz5 {
 
-namespace {
-constexpr int kComNames = 20;
-}  // namespace
-
 // Windows names its ports itself, so a port keeps its name whatever else
 // comes or goes. Only the device namespace reaches COM10 and above, so every
 // name goes through it.
 void PortTable::followSystem(const SystemRoots&) {
     devicesByName_.clear();
     for (const std::string& name : systemComPortNames()) {
-        if (std::stoi(name.substr(3)) <= kComNames) {
+        // Up to three digits, so a driver's odd long name cannot overflow.
+        if (name.size() <= 6 && std::stoi(name.substr(3)) <= kHighestComNumber) {
             assign(name, "\\\\.\\" + name);
         }
     }

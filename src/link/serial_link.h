@@ -89,6 +89,9 @@ class SerialLink {
     const PortTable* ports_;
 };
 
+// The rates the probe asks at, in order.
+inline constexpr std::array<std::int32_t, 2> kProbeRates{4800, 9600};
+
 // Tone command codes, as the window's buttons send them.
 inline constexpr std::uint8_t kToneLow = 0x31;
 inline constexpr std::uint8_t kToneHigh = 0x32;

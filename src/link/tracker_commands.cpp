@@ -15,8 +15,6 @@ constexpr std::array<std::uint8_t, 3> kVersionRequest{kEsc, kEsc, 'V'};
 constexpr std::array<std::uint8_t, 4> kWriteImage{kEsc, 'D', 0xAA, 0x55};
 constexpr std::array<std::uint8_t, 2> kReadImage{kEsc, 'U'};
 
-constexpr std::int32_t kFirstRate = 4800;
-constexpr std::int32_t kSecondRate = 9600;
 constexpr std::size_t kDrainBeforeWrite = 100;
 constexpr std::size_t kReadBackCapacity = 200;
 constexpr int kPauseBetweenTonesMs = 50;
@@ -74,7 +72,7 @@ Outcome<> SerialLink::queryVersion(std::span<char> reply) {
 Outcome<> SerialLink::probeDevice(std::span<char> reply) {
     Notices raised;
     FailureKind kind = FailureKind::NotFound;
-    for (const std::int32_t rate : {kFirstRate, kSecondRate}) {
+    for (const std::int32_t rate : kProbeRates) {
         setBaudRate(rate);
         beginStep({.step = LinkProgress::Step::Probing, .baudRate = rate});
         Outcome<> answered = queryVersion(reply);

@@ -40,19 +40,27 @@ std::string lockName(const fs::path& device) {
     return "LCK.." + name;
 }
 
-// Lock files hold the id as text ("      1234\n"); very old ones as a binary int.
+}  // namespace
+
+// Text is believed only when nothing but blanks follows the number: a binary
+// id of a real process ends in a zero byte, which may follow digit bytes.
 int lockOwner(std::string_view content) {
     int pid = 0;
     const std::string_view text =
         content.substr(std::min(content.find_first_not_of(" \t"), content.size()));
-    if (std::from_chars(text.data(), text.data() + text.size(), pid).ec == std::errc()) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), pid);
+    const std::string_view rest(end, static_cast<std::size_t>(text.data() + text.size() - end));
+    if (error == std::errc() && rest.find_first_not_of(" \t\r\n") == std::string_view::npos) {
         return pid;
     }
+    pid = 0;
     if (content.size() == sizeof(int)) {
         std::memcpy(&pid, content.data(), sizeof pid);
     }
     return pid;
 }
+
+namespace {
 
 std::string_view asText(const std::vector<std::uint8_t>& bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "link/ignored_lock.h"
@@ -27,6 +28,10 @@ struct UucpLockCheck {
 // file owned by root or by the user who runs the process it names (the real
 // uid in /proc/PID/status; where that is hidden, only root's files count).
 UucpLockCheck checkUucpLocks(const std::string& devicePath, const SystemRoots& roots);
+
+// The process id a lock file's contents name: "      1234\n" as most programs
+// write it, or a binary int as very old ones did; 0 when neither.
+int lockOwner(std::string_view content);
 
 // Whether a process with that id exists (also one of another user).
 bool processExists(int pid);

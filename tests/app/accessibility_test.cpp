@@ -17,6 +17,7 @@
 
 #include "app/controls/field_controls.h"
 #include "app/controls/main_window_template.h"
+#include "app/controls/tool_commands.h"
 #include "window_fixture.h"
 
 namespace qz5::testing {
@@ -96,7 +97,7 @@ QString expectedName(QWidget* control, ControlAccess& controls) {
 
 // The id of a control, or of the list whose edit field it is.
 int idOf(QWidget* control, ControlAccess& controls) {
-    for (int id = ids::kExit; id <= ids::kSymbol; ++id) {
+    for (int id = ids::kExit; id <= ids::kHighestId; ++id) {
         if (QWidget* widget = controls.control(id);
             widget != nullptr && (widget == control || widget->isAncestorOf(control))) {
             return id;
@@ -143,7 +144,7 @@ class AccessibilityTest : public WindowTest, public ::testing::WithParamInterfac
     // The controls that should be reached: shown, enabled, taking Tab.
     std::vector<QWidget*> reachable() {
         std::vector<QWidget*> found;
-        for (int id = ids::kExit; id <= ids::kSymbol; ++id) {
+        for (int id = ids::kExit; id <= ids::kHighestId; ++id) {
             QWidget* widget = controls().control(id);
             if (widget != nullptr && widget->isVisible() && widget->isEnabled() &&
                 (widget->focusPolicy() & Qt::TabFocus)) {
@@ -213,15 +214,18 @@ TEST_P(AccessibilityTest, TabVisitsEveryEnabledControlOnceInTheViewsOrder) {
         EXPECT_EQ(visited, inTemplateOrder);
         return;
     }
-    // Down each column, left to right; the profile tabs before, About and Exit
-    // after.
+    // Down each column, left to right; the profile tabs before, the Tools row
+    // beneath every column and then About and Exit after.
     std::sort(expected.begin(), expected.end());
     std::vector<QWidget*> sortedVisits = visited;
     std::sort(sortedVisits.begin(), sortedVisits.end());
     EXPECT_EQ(sortedVisits, expected) << "each reachable control once";
     const auto key = [&](QWidget* widget) {
         const bool tabs = widget == controls().control(ids::kProfileTabs);
-        const int column = tabs ? -2 : columnOf(widget);
+        const bool tool =
+            std::any_of(kToolCommands.begin(), kToolCommands.end(),
+                        [&](const ToolCommand& c) { return controls().control(c.id) == widget; });
+        const int column = tabs ? -2 : tool ? INT_MAX - 1 : columnOf(widget);
         return std::tuple(column < 0 && !tabs ? INT_MAX : column, widget->y(), widget->x());
     };
     for (std::size_t i = 1; i < visited.size(); ++i) {

@@ -26,7 +26,7 @@ namespace {
 
 // The control that shows a field: the one that carries the field's help.
 int controlShowing(ControlAccess& controls, const FieldInfo& field) {
-    for (int id = ids::kExit; id <= ids::kSymbol; ++id) {
+    for (int id = ids::kExit; id <= ids::kHighestId; ++id) {
         QWidget* widget = controls.control(id);
         if (widget != nullptr && widget->toolTip() == QString::fromLatin1(field.help)) {
             return id;
@@ -42,7 +42,7 @@ bool derived(const FieldInfo& field) {
 // Where each control sits and whether it shows.
 std::map<int, std::pair<QRect, bool>> placements(ControlAccess& controls) {
     std::map<int, std::pair<QRect, bool>> result;
-    for (int id = ids::kExit; id <= ids::kSymbol; ++id) {
+    for (int id = ids::kExit; id <= ids::kHighestId; ++id) {
         if (QWidget* widget = controls.control(id)) {
             result[id] = {widget->geometry(), widget->isVisibleTo(widget->parentWidget())};
         }

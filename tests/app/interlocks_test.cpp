@@ -119,7 +119,7 @@ TEST_F(InterlocksTest, TimestampFormatsExcludeEachOtherWithoutTouchingEnables) {
 TEST_F(InterlocksTest, OtherBoxesChangeNothingButThemselves) {
     const auto snapshot = [this] {
         std::vector<bool> states;
-        for (int id = ids::kReadConfiguration; id <= ids::kSymbol; ++id) {
+        for (int id = ids::kReadConfiguration; id <= ids::kHighestId; ++id) {
             if (QWidget* widget = controls().control(id)) {
                 states.push_back(widget->isEnabled());
                 states.push_back(checked(id));

@@ -95,7 +95,7 @@ TEST_F(KeptImagesTest, AnOlderReadLoadedFromTheHistoryAndWrittenPutsItsBytesBack
                                "Primary, Transmit rate: 600 s -> 300 s"}));
         history.loadButton()->click();
     });
-    window->OnHistory();
+    window->runCommand(ids::kHistory);
     EXPECT_EQ(text(ids::kCallsign), "K1ABC-1");
 
     // Loaded, not written: leaving asks.
@@ -120,13 +120,13 @@ TEST_F(KeptImagesTest, CompareShowsTheEditedFieldAloneAndLeavesTheFormAsItWas) {
                   QStringList{"Primary, Callsign: \"K1XYZ\" -> \"K1ABC-1\""});
         compare.reject();
     });
-    window->OnCompareWithTracker();
+    window->runCommand(ids::kCompareWithTracker);
     EXPECT_EQ(text(ids::kCallsign), "K1XYZ");
     EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Read Successful"});
     EXPECT_EQ(listHistory().size(), 2u);
 
     whenShown<CompareDialog>([](CompareDialog& compare) { compare.loadButton()->click(); });
-    window->OnCompareWithTracker();
+    window->runCommand(ids::kCompareWithTracker);
     EXPECT_EQ(text(ids::kCallsign), "K1ABC-1");
     window->show();
     window->close();
@@ -141,7 +141,7 @@ TEST_F(KeptImagesTest, SameSettingsAreSaidSo) {
                   QStringList{"The tracker holds the same settings as the form."});
         compare.reject();
     });
-    window->OnCompareWithTracker();
+    window->runCommand(ids::kCompareWithTracker);
 }
 
 TEST(HistoryDialogTest, AFileThatDoesNotReadIsListedAndAKeptOneSavesByteForByte) {

@@ -94,7 +94,7 @@ class WindowDriver : public ::testing::Test {
     // The enabled state of every control, in id order.
     std::vector<bool> enableStates() {
         std::vector<bool> states;
-        for (int id = ids::kReadConfiguration; id <= ids::kSymbol; ++id) {
+        for (int id = ids::kReadConfiguration; id <= ids::kHighestId; ++id) {
             if (QWidget* widget = controls().control(id)) {
                 states.push_back(widget->isEnabled());
             }

@@ -12,6 +12,7 @@ namespace qz5::testing {
 namespace {
 
 const QStringList kWindowItems{"&Close",      "All &settings",
+                               "-",           "&Find Tracker",
                                "&History...", "Co&mpare with Tracker...",
                                "-",           "&About Zelbin3Config..."};
 
@@ -106,6 +107,36 @@ TEST_F(WindowMenuTest, TheMenuCommandsTakeNoOtherKeysAndLeaveTheKeyboardRequestT
     ASSERT_EQ(watcher.menus.size(), 1u);
     EXPECT_GT(watcher.menus.front().items.size(), kWindowItems.size());
     EXPECT_EQ(watcher.menus.front().at, at);
+}
+
+}  // namespace
+}  // namespace qz5::testing
+
+namespace qz5::testing {
+namespace {
+
+TEST_F(WindowMenuTest, AToolItemDoesWhatItsButtonDoes) {
+    window->show();
+    presenter.answers = {MessageAnswer::Cancel};
+    QTimer chooser;
+    chooser.setInterval(5);
+    QObject::connect(&chooser, &QTimer::timeout, [] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : menu->actions()) {
+                if (action->text() == "&Find Tracker") {
+                    menu->close();
+                    action->trigger();
+                }
+            }
+        }
+    });
+    chooser.start();
+    QWidget* exitButton = controls().control(ids::kExit);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                            exitButton->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(exitButton, &click);
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(presenter.shown[0].caption, "Find Tracker");
 }
 
 }  // namespace

@@ -49,15 +49,16 @@ TEST_F(PortTableScanTest, NumbersDevicesByGroupThenByNumber) {
     EXPECT_EQ(table.entries(), expected);
 }
 
-TEST_F(PortTableScanTest, StopsAtTwentyNames) {
-    for (int i = 0; i < 30; ++i) {
+TEST_F(PortTableScanTest, NamesUpToCom255) {
+    for (int i = 0; i < 260; ++i) {
         device("ttyS" + std::to_string(i));
     }
     const PortTable table =
         PortTable::scanSystem({.devDir = dir.string(), .sysRoot = dir.string()});
-    EXPECT_EQ(table.entries().size(), 20u);
-    EXPECT_EQ(table.devicePath("COM20"), path("ttyS19"));
-    EXPECT_FALSE(table.devicePath("COM21"));
+    EXPECT_EQ(table.entries().size(), 255u);
+    EXPECT_EQ(table.devicePath("COM21"), path("ttyS20"));
+    EXPECT_EQ(table.devicePath("COM255"), path("ttyS254"));
+    EXPECT_FALSE(table.devicePath("COM256"));
 }
 
 TEST_F(PortTableScanTest, NumbersTooLongForAnyIntegerStillSort) {
@@ -101,13 +102,13 @@ TEST(PortTableFollowTest, PresentDevicesKeepTheirNamesAndNewOnesTakeTheLowestFre
         EXPECT_EQ(table.entries(), step.expected);
     }
     std::vector<std::string> many;
-    for (int i = 0; i < 25; ++i) {
+    for (int i = 0; i < 257; ++i) {
         many.push_back("/dev/ttyUSB" + std::to_string(i));
     }
     table.follow(many);
-    EXPECT_EQ(table.entries().size(), 20u);
-    EXPECT_EQ(table.nameOf("/dev/ttyUSB19"), "COM20");
-    EXPECT_EQ(table.nameOf("/dev/ttyUSB20"), std::nullopt);
+    EXPECT_EQ(table.entries().size(), 255u);
+    EXPECT_EQ(table.nameOf("/dev/ttyUSB254"), "COM255");
+    EXPECT_EQ(table.nameOf("/dev/ttyUSB255"), std::nullopt);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "link/port_diagnostics.h"
 #include "link/port_table.h"
 #include "link/serial_link.h"
+#include "link/uucp_lock_linux.h"
 #include "pseudo_terminal.h"
 #include "support/fake_system_tree.h"
 #include "support/port_holder_process.h"
@@ -201,6 +202,23 @@ TEST_F(PosixSerialPortTest, ALiveLockFileRefusesThePortAndAStaleOneIsIgnored) {
     EXPECT_NE(handle, kInvalidPortHandle);
     ASSERT_TRUE(lockAware.close(handle));
     handle = kInvalidPortHandle;
+}
+
+TEST(UucpLockFile, NamesItsProcessInEitherForm) {
+    const auto binary = [](int pid) { return std::string(reinterpret_cast<char*>(&pid), 4); };
+    const std::pair<std::string, int> forms[] = {
+        {"      1234\n", 1234},
+        {"1234", 1234},
+        {binary(1234), 1234},
+        // A binary id whose first bytes are digits and a line break.
+        {binary('4' | '2' << 8 | '\n' << 16), '4' | '2' << 8 | '\n' << 16},
+        {"12 x\n", 0},
+        {"none\n", 0},
+        {"", 0},
+    };
+    for (const auto& [content, pid] : forms) {
+        EXPECT_EQ(lockOwner(content), pid) << content;
+    }
 }
 
 TEST_F(PosixSerialPortTest, SomethingThatIsNoTerminalHasNoLineSettings) {

@@ -14,15 +14,23 @@ TEST(PortChoice, DevicePathsGetATableOfTheirOwn) {
     EXPECT_EQ(choice->table.devicePath(choice->name), "/dev/serial/by-id/usb-tracker-if00");
 }
 
-TEST(PortChoice, ComNamesGoThroughTheSystemTable) {
-    for (const char* name : {"COM1", "COM9", "COM20"}) {
-        const auto choice = choosePort(name);
-        ASSERT_TRUE(choice) << name;
+TEST(PortChoice, ComNamesInAnyCaseAndTheDeviceNamespaceGoThroughTheSystemTable) {
+    for (const auto& [given, name] :
+         std::initializer_list<std::pair<const char*, const char*>>{{"COM1", "COM1"},
+                                                                    {"COM20", "COM20"},
+                                                                    {"COM21", "COM21"},
+                                                                    {"com5", "COM5"},
+                                                                    {"cOm255", "COM255"},
+                                                                    {"\\\\.\\COM23", "COM23"},
+                                                                    {"\\\\.\\com100", "COM100"}}) {
+        const auto choice = choosePort(given);
+        ASSERT_TRUE(choice) << given;
         EXPECT_EQ(choice->name, name);
         EXPECT_EQ(choice->table.entries(), PortTable::system().entries());
     }
-    for (const char* name : {"", "COM", "COM0", "COM21", "COM03", "COM3x", "COM-1", "com3",
-                             "ttyUSB0", "dev/ttyUSB0", " COM3"}) {
+    for (const char* name : {"", "COM", "COM0", "COM256", "COM03", "COM3x", "COM-1", "COM+3",
+                             "ttyUSB0", "dev/ttyUSB0", " COM3", "\\\\.\\", "\\\\.\\COM0",
+                             "\\\\?\\COM3", "\\COM3", "CON3", "COM99999999999", "auto"}) {
         EXPECT_FALSE(choosePort(name)) << '"' << name << '"';
     }
 }

@@ -9,6 +9,7 @@ qz5_test_sources(tools_tests
     device_commands_test.cpp
     diff_command_test.cpp
     file_commands_test.cpp
+    find_command_test.cpp
     fleet_commands_test.cpp
     history_command_test.cpp
     port_listing_linux_test.cpp

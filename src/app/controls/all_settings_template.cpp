@@ -10,6 +10,7 @@
 #include "app/controls/control_ids.h"
 #include "app/controls/field_controls.h"
 #include "app/controls/template_style.h"
+#include "app/controls/tool_commands.h"
 #include "config/record_fields.h"
 
 namespace qz5 {
@@ -123,6 +124,22 @@ class Layout {
         y_ += advance(ControlKind::PushButton);
     }
 
+    // The tool commands' buttons from the left, each in one of kToolRoom
+    // equal places across the column's inside, so a new tool takes the next
+    // place and moves nothing else.
+    void tools() {
+        const int width = (width_ - 2 * kInset - (kToolRoom - 1) * kGap) / kToolRoom;
+        int x = x_ + kInset;
+        for (const ToolCommand& tool : kToolCommands) {
+            controls_.push_back({.id = tool.id,
+                                 .kind = ControlKind::PushButton,
+                                 .caption = toolCaption(tool),
+                                 .rect = {x, y_, width, kFieldHeight}});
+            x += width + kGap;
+        }
+        y_ += advance(ControlKind::PushButton);
+    }
+
     // A list no label names, across the column's inside.
     void list(int id, const char* name, int listHeight) {
         controls_.push_back({.id = id,
@@ -191,8 +208,9 @@ class Layout {
     std::vector<ControlTemplate> labels_;
 };
 
-// Four columns of profile settings on the tab page, and beside it a column of
-// what belongs to the tracker rather than to a profile.
+// Four columns of profile settings on the tab page, beside it a column of
+// what belongs to the tracker rather than to a profile, and below both the
+// tools.
 DialogTemplate build() {
     using namespace ids;
     using K = ControlKind;
@@ -297,17 +315,23 @@ DialogTemplate build() {
     layout.buttons({kSave, kLoad});
     layout.endGroup();
     const int buttonTop = layout.bottom() + 4;
+    const int sideBottom = buttonTop + 12;
+
+    // Commands beyond the tracker's settings, across the whole window; in
+    // the tab order after the columns, before About and Exit.
+    layout.column(kTop, std::max(pageBottom, sideBottom) + 2, kSideX + kSideWidth - kTop, 0, 0);
+    layout.group("Tools");
+    layout.tools();
+    layout.endGroup();
     layout.place(kAbout, K::PushButton, {kSideX, buttonTop, 35, 12});
     layout.place(kExit, K::PushButton, {kSideX + kSideWidth - 35, buttonTop, 35, 12});
 
-    const int sideBottom = buttonTop + 12;
-    DialogTemplate tpl{
-        .resourceId = 0,
-        .caption = "Orvane QZ5 Config - All settings",
-        .width = kSideX + kSideWidth + kTop,
-        .height = std::max(pageBottom, sideBottom) + kTop,
-        .font = kDialogFont,
-        .addedLine = {kTop, std::max(pageBottom, sideBottom) + 2, kSideX + kSideWidth - kTop, 12}};
+    DialogTemplate tpl{.resourceId = 0,
+                       .caption = "Orvane QZ5 Config - All settings",
+                       .width = kSideX + kSideWidth + kTop,
+                       .height = layout.bottom() + kTop,
+                       .font = kDialogFont,
+                       .addedLine = {kTop, layout.bottom() + 2, kSideX + kSideWidth - kTop, 12}};
     tpl.controls = layout.take({.id = kProfileTabs,
                                 .kind = K::TabControl,
                                 .rect = {kTop, kTop, kSideX - 2 * kTop + 2, pageBottom - kTop},

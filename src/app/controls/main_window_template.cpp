@@ -4,6 +4,7 @@
 #include "app/controls/about_box_template.h"
 #include "app/controls/control_ids.h"
 #include "app/controls/template_style.h"
+#include "app/controls/tool_commands.h"
 
 namespace qz5 {
 
@@ -165,6 +166,10 @@ DialogTemplate build() {
         button(kExit, "Exit", {159, 150, 40, 12}),
         button(kAbout, "About", {161, 134, 35, 12}),
     };
+    // Tools have no room here; their commands are on the window menu.
+    for (const ToolCommand& tool : kToolCommands) {
+        tpl.controls.push_back(hiddenButton(tool.id, toolCaption(tool).c_str()));
+    }
     tpl.initialItems = {
         {kSymbol, {"[ (Pedestrian)", "> (Car)", "' (Airplane)"}},
         {kFrequency,

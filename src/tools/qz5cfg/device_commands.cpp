@@ -181,7 +181,11 @@ struct PortOptions {
 };
 
 void addPortOptions(CLI::App& command, PortOptions& o) {
-    command.add_option("--port", o.port, "COM1..COM20 or a device path")->required();
+    command
+        .add_option("--port", o.port,
+                    "COM1..COM255, a device path, or auto to look for the tracker on every free "
+                    "port")
+        ->required();
 }
 
 void addQuietFlag(CLI::App& command, PortOptions& o) {

@@ -1,31 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/qz5cfg/device_session.h"
 
+#include <algorithm>
 #include <iostream>
 #include <optional>
 
 #include "common/message_box.h"
 #include "common/outside_text.h"
 #include "link/exchange_log.h"
+#include "link/port_table.h"
 #include "link/serial_link.h"
 #include "link/system_serial_port_api.h"
 #include "link/traced_port_api.h"
 #include "tools/qz5cfg/device_commands.h"
+#include "tools/qz5cfg/find_command.h"
 #include "tools/qz5cfg/platform_commands.h"
 #include "tools/qz5cfg/port_choice.h"
 #include "tools/qz5cfg/terminal_progress.h"
 
 namespace qz5 {
 
+namespace {
+
+bool isAutoPort(std::string_view port) {
+    return port.size() == kAutoPort.size() &&
+           std::equal(port.begin(), port.end(), kAutoPort.begin(),
+                      [](char a, char b) { return (a | 0x20) == b; });
+}
+
+}  // namespace
+
 DeviceSession::DeviceSession() = default;
 DeviceSession::~DeviceSession() = default;
 
 ExitStatus DeviceSession::onDevice(const std::string& port, bool quiet,
                                    const std::function<ExitStatus(SerialLink&)>& command) {
-    auto choice = choosePort(port);
-    if (!choice) {
+    const bool automatic = isAutoPort(port);
+    auto choice = automatic ? std::nullopt : choosePort(port);
+    if (!automatic && !choice) {
         reportToolError("--port " + printableText(port) +
-                        ": expected COM1..COM20 or a device path starting with '/'");
+                        ": expected COM1..COM255, auto, or a device path starting with '/'");
         return ExitStatus::Usage;
     }
     if (!tracePath_.empty() && !trace_) {
@@ -40,12 +54,19 @@ ExitStatus DeviceSession::onDevice(const std::string& port, bool quiet,
     if (trace_) {
         traced.emplace(systemSerialPortApi(), *trace_);
     }
-    SerialLink link(traced ? static_cast<SerialPortApi&>(*traced) : systemSerialPortApi(),
-                    choice->table);
+    SerialPortApi& api = traced ? static_cast<SerialPortApi&>(*traced) : systemSerialPortApi();
+    // Logs and pipes stay clean: the steps show only to a person watching.
+    const bool showSteps = !quiet && stderrIsTerminal();
+    if (automatic) {
+        choice = findAutoPort(api, PortTable::system(), std::cerr, showSteps);
+        if (!choice) {
+            return ExitStatus::Failed;
+        }
+    }
+    SerialLink link(api, choice->table);
     link.setPortName(choice->name);
     const auto talk = [&] {
-        // Logs and pipes stay clean: the steps show only to a person watching.
-        if (quiet || !stderrIsTerminal()) {
+        if (!showSteps) {
             return command(link);
         }
         StderrPresenter messages;

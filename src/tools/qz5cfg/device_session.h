@@ -26,8 +26,9 @@ class DeviceSession {
     // other command touches it) and kept for the rest of the run.
     void traceTo(const std::string& path) { tracePath_ = path; }
 
-    // Runs `command` on a link to `port` (COM name or device path); the steps
-    // show on stderr unless `quiet` or nobody watches it.
+    // Runs `command` on a link to `port` (COM name, device path, or auto for
+    // the one port where the tracker answers); the steps show on stderr
+    // unless `quiet` or nobody watches it.
     ExitStatus onDevice(const std::string& port, bool quiet,
                         const std::function<ExitStatus(SerialLink&)>& command);
 

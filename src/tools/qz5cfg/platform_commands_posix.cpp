@@ -4,10 +4,13 @@
 #include <iostream>
 #include <memory>
 
+#include "link/port_table.h"
 #include "link/serial_port_api_posix.h"
 #include "link/system_roots.h"
 #include "tools/qz5cfg/command_set.h"
+#include "tools/qz5cfg/find_command.h"
 #include "tools/qz5cfg/platform_commands.h"
+#include "tools/qz5cfg/port_listing.h"
 #include "tools/qz5cfg/port_listing_linux.h"
 
 namespace qz5 {
@@ -19,27 +22,38 @@ const char* portsHelp() {
                          when it cannot be opened, why and what to do; then
                          USB serial adapters that are plugged in but have no
                          port. Exit 0 when the listing worked, also if empty.
+  ports --find           asks every port that no other program holds for the
+                         tracker's version, at 4800 then 9600 bit/s: this
+                         sends the version request and raises DTR and RTS on
+                         each. One line per port; exit 0 when a tracker
+                         answered, 1 when none did.
 
 Ports (--port P):
-  COM1..COM20 name the serial devices found in /dev, in the order ttyUSB*,
+  COM1..COM255 name the serial devices found in /dev, in the order ttyUSB*,
   ttyACM*, ttyS*, ttyAMA*, rfcomm*; a path starting with '/' (for example
-  /dev/ttyUSB0 or /dev/pts/4) is used as it is. The tracker is looked for at
-  4800 bit/s, then at 9600. When a port cannot be opened, the line after
-  "Could not aquire Com Port" says why (permission and the group to join, the
-  program that holds it, ...).
+  /dev/ttyUSB0 or /dev/pts/4) is used as it is; auto looks for the tracker as
+  ports --find does and uses the one port where it answered (exit 1 when
+  none or more than one did). com5 and \\.\COM5 are COM5. The tracker is
+  looked for at 4800 bit/s, then at 9600. When a port cannot be opened, the
+  line after "Could not aquire Com Port" says why (permission and the group
+  to join, the program that holds it, ...).
 )";
 }
 
 void addPortsCommand(CommandSet& commands) {
-    auto asJson = std::make_shared<bool>(false);
+    auto options = std::make_shared<PortsOptions>();
     auto& ports = commands.add(
-        "ports", "List the serial devices, what they are and whether they open.", [asJson] {
-            return runs([asJson] {
+        "ports", "List the serial devices, what they are and whether they open.", [options] {
+            return runs([options] {
                 PosixSerialPortApi api;
-                return runPorts(api, SystemRoots{}, *asJson, std::cout);
+                if (options->find) {
+                    return runFindTracker(api, PortTable::scanSystem(), std::cout, std::cerr,
+                                          stderrIsTerminal());
+                }
+                return runPorts(api, SystemRoots{}, options->asJson, std::cout);
             });
         });
-    ports.add_flag("--json", *asJson, "print the list as JSON");
+    addPortsOptions(ports, *options);
 }
 
 bool stderrIsTerminal() {

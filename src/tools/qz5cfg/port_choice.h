@@ -16,7 +16,11 @@ struct PortChoice {
     std::string name;
 };
 
-// "COM1".."COM20" go through the system's table; a device path (anything
+// What --port says in place of a port to have the tracker looked for.
+inline constexpr std::string_view kAutoPort = "auto";
+
+// "COM1".."COM255", in any case and also as "\\.\COM23", go through the
+// system's table under their plain upper-case name; a device path (anything
 // starting with '/') gets a table of its own. Anything else: nothing.
 std::optional<PortChoice> choosePort(std::string_view port);
 

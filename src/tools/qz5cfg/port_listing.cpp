@@ -82,6 +82,15 @@ void printText(const std::vector<ListedPort>& ports, const std::vector<std::stri
 
 }  // namespace
 
+void addPortsOptions(CLI::App& ports, PortsOptions& options) {
+    auto* json = ports.add_flag("--json", options.asJson, "print the list as JSON");
+    ports
+        .add_flag("--find", options.find,
+                  "ask every free port for the tracker's version (sends the version request "
+                  "and raises DTR and RTS on each) and say which answered")
+        ->excludes(json);
+}
+
 ExitStatus printPorts(const std::vector<ListedPort>& ports,
                       const std::vector<std::string>& adapters, bool asJson, std::ostream& out) {
     if (asJson) {

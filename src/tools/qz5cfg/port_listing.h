@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <CLI/CLI.hpp>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -25,5 +26,13 @@ struct ListedPort {
 // when the listing could be written, also when it is empty.
 ExitStatus printPorts(const std::vector<ListedPort>& ports,
                       const std::vector<std::string>& adapters, bool asJson, std::ostream& out);
+
+// What `ports` was asked for, on every system.
+struct PortsOptions {
+    bool asJson = false;
+    bool find = false;
+};
+// Adds --json and --find, which exclude each other, to the ports command.
+void addPortsOptions(CLI::App& ports, PortsOptions& options);
 
 }  // namespace qz5

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <set>
 #include <string_view>
@@ -12,6 +13,7 @@
 #include "app/controls/control_ids.h"
 #include "app/controls/main_window_template.h"
 #include "app/controls/template_builder.h"
+#include "app/controls/tool_commands.h"
 
 namespace qz5::testing {
 namespace {
@@ -83,6 +85,22 @@ TEST_F(AllSettingsLayoutTest, NothingOverlapsAndEveryCaptionFits) {
                 << ' ' << widgets[j]->toolTip().toStdString();
         }
     }
+}
+
+// Commands still to come get the next places in the Tools group; the
+// longest caption planned among them must fit one.
+TEST_F(AllSettingsLayoutTest, TheToolsGroupHasRoomForEveryPlannedTool) {
+    auto* first = controls.control(kToolCommands.front().id);
+    ASSERT_TRUE(first->isVisible());
+    const QGroupBox* tools = nullptr;
+    for (auto* group : dialog.findChildren<QGroupBox*>()) {
+        if (group->title() == "Tools") {
+            tools = group;
+        }
+    }
+    ASSERT_NE(tools, nullptr);
+    EXPECT_LE(first->x() + kToolRoom * first->width(), tools->geometry().right());
+    EXPECT_LE(first->fontMetrics().horizontalAdvance("Compare with Tracker"), first->width());
 }
 
 TEST_F(AllSettingsLayoutTest, FitsACommonLaptopScreen) {

@@ -7,6 +7,7 @@
 
 #include "app/controls/about_box_template.h"
 #include "app/controls/main_window_template.h"
+#include "app/controls/tool_commands.h"
 
 namespace qz5::testing {
 namespace {
@@ -98,8 +99,13 @@ TEST(MainWindowTemplate, HasEveryControlInTemplateOrder) {
     EXPECT_EQ(tpl.caption, "Orvane QZ5 Config Basic");
     EXPECT_EQ(tpl.width, 206);
     EXPECT_EQ(tpl.height, 169);
-    ASSERT_EQ(tpl.controls.size(), 67u);
+    // The tool commands' buttons follow, hidden: their commands are on the menu.
+    ASSERT_EQ(tpl.controls.size(), 67u + kToolCommands.size());
     ASSERT_EQ(kMainRows.size(), 67u);
+    for (std::size_t i = 67; i < tpl.controls.size(); ++i) {
+        EXPECT_EQ(tpl.controls[i].kind, K::PushButton);
+        EXPECT_FALSE(tpl.controls[i].shown);
+    }
     for (std::size_t i = 0; i < kMainRows.size(); ++i) {
         const ControlTemplate& control = tpl.controls[i];
         const Row& row = kMainRows[i];
@@ -127,7 +133,8 @@ TEST(MainWindowTemplate, IdsAreUnique) {
             EXPECT_TRUE(seen.insert(control.id).second) << control.id;
         }
     }
-    EXPECT_EQ(seen.size(), 59u);  // all but the six labels, the address and the group box
+    // All but the six labels, the address and the group box, and the tools.
+    EXPECT_EQ(seen.size(), 59u + kToolCommands.size());
 }
 
 TEST(MainWindowTemplate, EditAndListStyles) {

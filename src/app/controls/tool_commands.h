@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "app/controls/control_ids.h"
+
+namespace qz5 {
+
+// A command beyond the tracker's own settings. Each has an item on the window
+// menu and a button in the All settings view's Tools group, in table order;
+// in the Basic view its button is hidden, as the tone buttons are, so the
+// command has a control in every view. The window connects the button to its
+// handler as it does every button, and the menu item clicks the button.
+struct ToolCommand {
+    int id;
+    // The menu item's text; '&' marks its Alt letter.
+    const char* menuText;
+};
+
+inline constexpr std::array kToolCommands{
+    ToolCommand{ids::kFindTracker, "&Find Tracker"},
+    ToolCommand{ids::kHistory, "&History..."},
+    ToolCommand{ids::kCompareWithTracker, "Co&mpare with Tracker..."},
+};
+
+// How many buttons the Tools group has room for.
+inline constexpr int kToolRoom = 5;
+static_assert(kToolCommands.size() <= kToolRoom, "the Tools group needs more room");
+
+// The button's caption: the menu text without its Alt marker.
+inline std::string toolCaption(const ToolCommand& tool) {
+    std::string caption;
+    for (const char* c = tool.menuText; *c != '\0'; ++c) {
+        if (*c != '&') {
+            caption += *c;
+        }
+    }
+    return caption;
+}
+
+}  // namespace qz5

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "link/tracker_search.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+
+#include "common/outside_text.h"
+#include "link/serial_link.h"
+
+namespace qz5 {
+
+namespace {
+
+// The reply as one line: the tracker ends it with a line break of its own.
+std::string oneLine(const char* reply) {
+    std::string text(reply);
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) {
+        text.pop_back();
+    }
+    return text;
+}
+
+PortAnswer ask(SerialLink& link, const std::string& port, const SearchStep& step,
+               const SearchHooks& hooks) {
+    if (!link.portExists(port)) {
+        return {.port = port,
+                .outcome = PortAnswer::Outcome::NotAsked,
+                .reason = link.portFailureReason(port)};
+    }
+    link.setPortName(port);
+    std::array<char, 32> reply{};
+    for (const std::int32_t rate : kProbeRates) {
+        if (hooks.asking) {
+            SearchStep at = step;
+            at.baudRate = rate;
+            hooks.asking(at);
+        }
+        link.setBaudRate(rate);
+        // A silent port is what a search expects: its messages say nothing new.
+        if (link.queryVersion(std::span(reply).first(30))) {
+            return {.port = port,
+                    .outcome = PortAnswer::Outcome::Answered,
+                    .version = oneLine(reply.data()),
+                    .baudRate = rate};
+        }
+    }
+    return {.port = port, .outcome = PortAnswer::Outcome::Silent};
+}
+
+}  // namespace
+
+std::vector<PortAnswer> TrackerSearch::answered() const {
+    std::vector<PortAnswer> found;
+    std::copy_if(ports.begin(), ports.end(), std::back_inserter(found),
+                 [](const PortAnswer& p) { return p.outcome == PortAnswer::Outcome::Answered; });
+    return found;
+}
+
+TrackerSearch findTracker(SerialLink& link, const std::vector<std::string>& ports,
+                          const SearchHooks& hooks) {
+    const std::string previousPort = link.portName();
+    const std::int32_t previousRate = link.baudRate();
+    TrackerSearch search;
+    const int count = static_cast<int>(ports.size());
+    for (int index = 0; index < count; ++index) {
+        if (hooks.cancelled && hooks.cancelled()) {
+            search.cancelled = true;
+            break;
+        }
+        const SearchStep step{.port = ports[index], .index = index + 1, .count = count};
+        search.ports.push_back(ask(link, ports[index], step, hooks));
+    }
+    const std::vector<PortAnswer> found = search.answered();
+    if (found.size() == 1) {
+        link.setPortName(found.front().port);
+        link.setBaudRate(found.front().baudRate);
+    } else {
+        link.setPortName(previousPort);
+        link.setBaudRate(previousRate);
+    }
+    return search;
+}
+
+std::string describeAnswer(const PortAnswer& answer) {
+    switch (answer.outcome) {
+        case PortAnswer::Outcome::Answered:
+            return answer.port + " at " + std::to_string(answer.baudRate) +
+                   " bit/s: " + printableText(answer.version);
+        case PortAnswer::Outcome::Silent:
+            return answer.port + ": no answer";
+        case PortAnswer::Outcome::NotAsked:
+            return answer.port + ": not asked" +
+                   (answer.reason.empty() ? std::string() : ", " + answer.reason);
+    }
+    return {};
+}
+
+}  // namespace qz5
