@@ -13,11 +13,15 @@
 #include "config/config_image.h"
 #include "config/history.h"
 #include "config/kept_delays.h"
+#include "workflow/failure_advice.h"
 #include "workflow/tracker_workflow.h"
 
 namespace qz5 {
 
 namespace {
+
+// The window's write reads no backup first, so its advice never points to one.
+constexpr AdviceContext kWindowAdvice{.frontEnd = AdviceContext::FrontEnd::Window};
 
 FileDialogRequest fileRequest(const char* title, const char* initialName) {
     return {title, "zb3", initialName, "Zelbin3 Config files *.zb3", "*.zb3", {}};
@@ -37,7 +41,7 @@ void CConfigDlg::OnReadVersion() {
     const CommandScope command(*this);
     takeSelectedPort();
     const Outcome<std::string> reply = tracker_.readVersion();
-    showMessages(reply.messages());
+    showMessages(advisedMessages(reply, kWindowAdvice));
     if (reply) {
         showMessage(*reply, kVersionCaption);
     }
@@ -50,7 +54,7 @@ void CConfigDlg::OnReadConfiguration() {
     takeSelectedPort();
     const Outcome<ConfigImage> read = tracker_.readConfiguration(
         config, [this](const ConfigImage& image) { showTrackerImage(image); });
-    showMessages(read.messages());
+    showMessages(advisedMessages(read, kWindowAdvice));
     if (read) {
         updateToneLabels();
     }
@@ -70,7 +74,7 @@ void CConfigDlg::OnWriteConfiguration() {
     };
     const Outcome<WriteOutcome> written = tracker_.writeConfiguration(
         config, encode, [this](const ConfigImage& image) { showTrackerImage(image); });
-    showMessages(written.messages());
+    showMessages(advisedMessages(written, kWindowAdvice));
     if (written && *written == WriteOutcome::Written) {
         updateToneLabels();
         updateDeviceEnables();
@@ -97,7 +101,7 @@ void CConfigDlg::sendToneCommand(std::uint8_t code) {
     // may have left the tone on) changes nothing; one that failed after it,
     // on the close, does.
     const Outcome<> sent = talkThrough(runner_, "Test Tones", [&] { return link.sendTone(code); });
-    showMessages(sent.messages());
+    showMessages(advisedMessages(sent, kWindowAdvice));
     if (!sent && !link.toneSent()) {
         return;
     }
