@@ -11,10 +11,12 @@ std::string notFound(FrontEnd frontEnd) {
     const std::string check =
         "Check that the tracker is switched on and that its cable is in this port. ";
     return frontEnd == FrontEnd::Window
-               ? check + "If it may be on another port, choose that one, or let Find Tracker on "
-                         "the window menu ask each port."
-               : check + "'qz5cfg ports' lists the ports; 'qz5cfg ports --find' asks each one "
-                         "for the tracker.";
+               ? check +
+                     "If it may be on another port, choose that one, or let Find Tracker on "
+                     "the window menu ask each port."
+               : check +
+                     "'qz5cfg ports' lists the ports; 'qz5cfg ports --find' asks each one "
+                     "for the tracker.";
 }
 
 std::string verifyFailed(const AdviceContext& context) {
