@@ -6,6 +6,7 @@
 #include "app/compare_dialog.h"
 #include "app/config_dlg.h"
 #include "app/history_dialog.h"
+#include "app/window_advice.h"
 #include "common/message_box.h"
 #include "config/history.h"
 #include "config/kept_delays.h"
@@ -49,7 +50,7 @@ void CConfigDlg::OnCompareWithTracker() {
         const CommandScope command(*this);
         takeSelectedPort();
         const Outcome<ConfigImage> read = tracker_.readImage(tracker, "read");
-        showMessages(read.messages());
+        showMessages(advisedMessages(read, kWindowAdvice));
         if (read) {
             image = *read;
         }

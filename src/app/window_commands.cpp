@@ -8,6 +8,7 @@
 #include "app/config_dlg.h"
 #include "app/controls/about_dialog.h"
 #include "app/controls/control_ids.h"
+#include "app/window_advice.h"
 #include "common/message_box.h"
 #include "config/config_file.h"
 #include "config/config_image.h"
@@ -29,7 +30,7 @@ void CConfigDlg::OnReadVersion() {
     const CommandScope command(*this);
     takeSelectedPort();
     const Outcome<std::string> reply = tracker_.readVersion();
-    showMessages(reply.messages());
+    showMessages(advisedMessages(reply, kWindowAdvice));
     if (reply) {
         showMessage(*reply, kVersionCaption);
     }
@@ -42,7 +43,7 @@ void CConfigDlg::OnReadConfiguration() {
     takeSelectedPort();
     const Outcome<ConfigImage> read = tracker_.readConfiguration(
         config, [this](const ConfigImage& image) { showTrackerImage(image); });
-    showMessages(read.messages());
+    showMessages(advisedMessages(read, kWindowAdvice));
     if (read) {
         updateToneLabels();
     }
@@ -62,7 +63,7 @@ void CConfigDlg::OnWriteConfiguration() {
     };
     const Outcome<WriteOutcome> written = tracker_.writeConfiguration(
         config, encode, [this](const ConfigImage& image) { showTrackerImage(image); });
-    showMessages(written.messages());
+    showMessages(advisedMessages(written, kWindowAdvice));
     if (written && *written == WriteOutcome::Written) {
         updateToneLabels();
         updateDeviceEnables();
@@ -89,7 +90,7 @@ void CConfigDlg::sendToneCommand(std::uint8_t code) {
     // may have left the tone on) changes nothing; one that failed after it,
     // on the close, does.
     const Outcome<> sent = talkThrough(runner_, "Test Tones", [&] { return link.sendTone(code); });
-    showMessages(sent.messages());
+    showMessages(advisedMessages(sent, kWindowAdvice));
     if (!sent && !link.toneSent()) {
         return;
     }

@@ -5,7 +5,9 @@
 
 namespace qz5 {
 
-// The templates' font: each system's own face for dialogs, at 8 points.
-extern const DialogFont kDialogFont;
+// The templates' font. The classic 8-point dialog face does not exist here;
+// DejaVu Sans is always installed, and at this size its dialog units come
+// close to the classic ones, so every caption fits its control.
+inline constexpr DialogFont kDialogFont{"DejaVu Sans", 8};
 
 }  // namespace qz5
