@@ -97,6 +97,8 @@ void CConfigDlg::connectHandlers() {
     onClicked(ids::kSave, &CConfigDlg::OnSaveFile);
     onClicked(ids::kAbout, &CConfigDlg::OnAbout);
     onClicked(ids::kFindTracker, &CConfigDlg::OnFindTracker);
+    onClicked(ids::kHistory, &CConfigDlg::OnHistory);
+    onClicked(ids::kCompareWithTracker, &CConfigDlg::OnCompareWithTracker);
     onClicked(ids::kExit, &QDialog::accept);
     if (auto* tabs = qobject_cast<QTabBar*>(controls_.control(ids::kProfileTabs))) {
         connect(tabs, &QTabBar::currentChanged, this, [this] { OnProfileTabChange(); });

@@ -8,26 +8,15 @@
 #include "app/config_dlg.h"
 #include "app/controls/about_dialog.h"
 #include "app/controls/control_ids.h"
+#include "app/window_advice.h"
 #include "common/message_box.h"
 #include "config/config_file.h"
 #include "config/config_image.h"
 #include "config/history.h"
 #include "config/kept_delays.h"
-#include "workflow/failure_advice.h"
 #include "workflow/tracker_workflow.h"
 
 namespace qz5 {
-
-namespace {
-
-// The window's write reads no backup first, so its advice never points to one.
-constexpr AdviceContext kWindowAdvice{.frontEnd = AdviceContext::FrontEnd::Window};
-
-FileDialogRequest fileRequest(const char* title, const char* initialName) {
-    return {title, "zb3", initialName, "Zelbin3 Config files *.zb3", "*.zb3", {}};
-}
-
-}  // namespace
 
 void CConfigDlg::takeSelectedPort() {
     const int selected = controls_.comboSelection(ids::kComPort);
@@ -133,7 +122,7 @@ void CConfigDlg::OnProfileTabChange() {
 
 void CConfigDlg::OnLoadFile() {
     // The form is not stored first: a successful load replaces unsaved edits.
-    FileDialogRequest request = fileRequest("Load Config File", "");
+    FileDialogRequest request = configFileRequest("Load Config File", "");
     // Kept tracker images, so a backup can be loaded and written back.
     const std::filesystem::path history = historyDir();
     if (std::error_code unreadable; std::filesystem::is_directory(history, unreadable)) {
@@ -145,7 +134,7 @@ void CConfigDlg::OnLoadFile() {
 }
 
 void CConfigDlg::OnSaveFile() {
-    if (auto path = filePrompt_->savePath(fileRequest("Save Config File", "config1.zb3"))) {
+    if (auto path = filePrompt_->savePath(configFileRequest("Save Config File", "config1.zb3"))) {
         saveConfigFile(*path);
     }
 }

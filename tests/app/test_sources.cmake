@@ -15,4 +15,5 @@ qz5_test_sources(window_tests
     find_tracker_test.cpp
     form_check_test.cpp
     form_exchange_test.cpp
+    kept_images_test.cpp
     port_hotplug_test.cpp)

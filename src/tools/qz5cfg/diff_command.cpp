@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/qz5cfg/diff_command.h"
 
-#include <algorithm>
-#include <functional>
 #include <iostream>
 #include <memory>
-#include <numeric>
 #include <optional>
 #include <ostream>
-#include <string_view>
+#include <vector>
 
 #include "common/outside_text.h"
+#include "config/settings_comparison.h"
 #include "config/tracker_config.h"
 #include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/config_json.h"
@@ -29,31 +27,10 @@ std::optional<ConfigImage> imageOf(const std::string& side, const TrackerImageRe
     return image;
 }
 
-// Both sides are compared as the tracker would hold them, so a JSON record
-// counts with what its encoding keeps, and values outside the image (the
-// shown tab, the calibration mark) never differ.
-Json settingsOf(const ConfigImage& image) {
-    TrackerConfig settings;
-    static_cast<void>(settings.decodeImage(image));  // a whole image always decodes
-    return configToJson(settings);
-}
-
-bool printDifferences(const Json& left, const Json& right, const std::string& prefix,
-                      std::ostream& out) {
-    bool differ = false;
-    for (const auto& [name, value] : left.items()) {
-        if (value.is_structured()) {
-            continue;
-        }
-        const Json& other = right.at(name);
-        if (value != other) {
-            // dump() leaves DEL and the C1 controls of a text as they are.
-            out << prefix << name << ": " << printableText(value.dump()) << " -> "
-                << printableText(other.dump()) << '\n';
-            differ = true;
-        }
-    }
-    return differ;
+std::string jsonName(const SettingDifference& difference) {
+    const std::string name = difference.field.name;
+    return difference.profile ? "profiles[" + std::to_string(*difference.profile) + "]." + name
+                              : name;
 }
 
 }  // namespace
@@ -69,25 +46,21 @@ DiffStatus runDiff(const std::string& left, const std::string& right,
 }
 
 DiffStatus compareImages(const ConfigImage& left, const ConfigImage& right, std::ostream& out) {
-    const Json a = settingsOf(left);
-    const Json b = settingsOf(right);
-    bool differ = printDifferences(a, b, "", out);
-    const Json& profilesA = a.at("profiles");
-    const Json& profilesB = b.at("profiles");
-    for (std::size_t k = 0; k < profilesA.size(); ++k) {
-        const std::string prefix = "profiles[" + std::to_string(k) + "].";
-        differ = printDifferences(profilesA[k], profilesB[k], prefix, out) || differ;
+    const std::vector<SettingDifference> differences = compareSettings(left, right);
+    for (const SettingDifference& difference : differences) {
+        // dump() leaves DEL and the C1 controls of a text as they are.
+        out << jsonName(difference) << ": "
+            << printableText(settingToJson(difference.before).dump()) << " -> "
+            << printableText(settingToJson(difference.after).dump()) << '\n';
     }
-    if (!differ && left != right) {
-        const auto bytes = std::inner_product(left.begin(), left.end(), right.begin(), 0,
-                                              std::plus<>(), std::not_equal_to<>());
-        out << "same settings; the images differ in " << bytes
+    if (differences.empty() && left != right) {
+        out << "same settings; the images differ in " << differingBytes(left, right)
             << " byte(s) (rounded delays or the layout of the image)\n";
     }
     if (finishOutput(out) != ExitStatus::Ok) {
         return DiffStatus::Trouble;
     }
-    return differ ? DiffStatus::Different : DiffStatus::Same;
+    return differences.empty() ? DiffStatus::Same : DiffStatus::Different;
 }
 
 void addDiffCommand(CommandSet& commands) {
