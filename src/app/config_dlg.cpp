@@ -98,6 +98,8 @@ void CConfigDlg::connectHandlers() {
     onClicked(ids::kSave, &CConfigDlg::OnSaveFile);
     onClicked(ids::kAbout, &CConfigDlg::OnAbout);
     onClicked(ids::kFindTracker, &CConfigDlg::OnFindTracker);
+    onClicked(ids::kHistory, &CConfigDlg::OnHistory);
+    onClicked(ids::kCompareWithTracker, &CConfigDlg::OnCompareWithTracker);
     onClicked(ids::kChooseSymbol, &CConfigDlg::OnChooseSymbol);
     onClicked(ids::kBeaconTiming, &CConfigDlg::OnBeaconTiming);
     onClicked(ids::kExit, &QDialog::accept);

@@ -32,6 +32,7 @@ bool sameForm(const TrackerConfig& a, const TrackerConfig& b, int profile) {
 }  // namespace
 
 void EditSnapshot::mark(int profile) {
+    changed_ = false;
     baseline_ = {};
     left_ = {};
     baseline_[profile & 1] = readForm_();
@@ -48,6 +49,9 @@ void EditSnapshot::shown(int profile) {
 }
 
 bool EditSnapshot::edited(int shownProfile) const {
+    if (changed_) {
+        return true;
+    }
     const int shown = shownProfile & 1;
     const int other = 1 - shown;
     if (baseline_[shown] && !sameForm(readForm_(), *baseline_[shown], shown)) {

@@ -25,6 +25,10 @@ class EditSnapshot {
 
     // The form, showing `profile`, now holds what a tracker or a file holds.
     void mark(int profile);
+    // The form holds settings that neither the tracker nor a file holds (an
+    // image loaded from the history): edited until the next mark, whatever
+    // the user does.
+    void markChanged() { changed_ = true; }
     // Before a tab change stores the profile that was shown.
     void leaving(int profile);
     // After a tab change shows `profile`.
@@ -37,6 +41,7 @@ class EditSnapshot {
     // edited.
     std::array<std::optional<TrackerConfig>, kProfileCount> baseline_;
     std::array<std::optional<TrackerConfig>, kProfileCount> left_;
+    bool changed_ = false;
 };
 
 }  // namespace qz5

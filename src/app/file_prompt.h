@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qz5 {
@@ -16,6 +17,12 @@ struct FileDialogRequest {
     std::string filterPattern;
     std::vector<std::string> places;  // folders offered beside the usual ones
 };
+
+// A request for a configuration file.
+inline FileDialogRequest configFileRequest(std::string title, std::string initialName) {
+    return {std::move(title), "zb3", std::move(initialName), "Zelbin3 Config files *.zb3",
+            "*.zb3",          {}};
+}
 
 // Asks the user for a file path. The window talks to this seam only, so tests
 // can script the answers.

@@ -8,22 +8,23 @@ namespace qz5 {
 
 MessageAnswer QtMessagePresenter::present(const std::string& text, const std::string& caption,
                                           MessageButtons buttons) {
-    return presentWithDetail(text, caption, buttons, {});
+    return presentMessage(Message{text, caption}, buttons);
 }
 
-MessageAnswer QtMessagePresenter::presentWithDetail(const std::string& text,
-                                                    const std::string& caption,
-                                                    MessageButtons buttons,
-                                                    const std::string& detail) {
+MessageAnswer QtMessagePresenter::presentMessage(const Message& message, MessageButtons buttons) {
     QMessageBox box;
     box.setWindowModality(Qt::ApplicationModal);
     // Without a title Qt would show the program's file name; a caption-less box
     // reads "Error" as users of such boxes expect.
-    box.setWindowTitle(caption.empty() ? QStringLiteral("Error") : QString::fromLatin1(caption));
-    box.setText(QString::fromLatin1(text));
+    box.setWindowTitle(message.caption.empty() ? QStringLiteral("Error")
+                                               : QString::fromLatin1(message.caption));
+    box.setText(QString::fromLatin1(message.text));
     box.setTextFormat(Qt::PlainText);
-    if (!detail.empty()) {
-        box.setDetailedText(QString::fromLocal8Bit(detail));
+    if (!message.hint.empty()) {
+        box.setInformativeText(QString::fromUtf8(message.hint));
+    }
+    if (!message.detail.empty()) {
+        box.setDetailedText(QString::fromLocal8Bit(message.detail));
     }
     if (buttons == MessageButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);

@@ -11,9 +11,9 @@ class QtMessagePresenter final : public MessagePresenter {
   public:
     MessageAnswer present(const std::string& text, const std::string& caption,
                           MessageButtons buttons) override;
-    // The reason goes into the box's details, so its text stays as it is.
-    MessageAnswer presentWithDetail(const std::string& text, const std::string& caption,
-                                    MessageButtons buttons, const std::string& detail) override;
+    // The reason goes into the box's details, so its text stays as it is;
+    // what to try next is the box's informative text.
+    MessageAnswer presentMessage(const Message& message, MessageButtons buttons) override;
 };
 
 }  // namespace qz5

@@ -8,6 +8,7 @@
 #include "app/config_dlg.h"
 #include "app/controls/about_dialog.h"
 #include "app/controls/control_ids.h"
+#include "app/window_advice.h"
 #include "common/message_box.h"
 #include "config/config_file.h"
 #include "config/config_image.h"
@@ -16,14 +17,6 @@
 #include "workflow/tracker_workflow.h"
 
 namespace qz5 {
-
-namespace {
-
-FileDialogRequest fileRequest(const char* title, const char* initialName) {
-    return {title, "zb3", initialName, "Zelbin3 Config files *.zb3", "*.zb3", {}};
-}
-
-}  // namespace
 
 void CConfigDlg::takeSelectedPort() {
     const int selected = controls_.comboSelection(ids::kComPort);
@@ -37,7 +30,7 @@ void CConfigDlg::OnReadVersion() {
     const CommandScope command(*this);
     takeSelectedPort();
     const Outcome<std::string> reply = tracker_.readVersion();
-    showMessages(reply.messages());
+    showMessages(advisedMessages(reply, kWindowAdvice));
     if (reply) {
         showMessage(*reply, kVersionCaption);
     }
@@ -50,7 +43,7 @@ void CConfigDlg::OnReadConfiguration() {
     takeSelectedPort();
     const Outcome<ConfigImage> read = tracker_.readConfiguration(
         config, [this](const ConfigImage& image) { showTrackerImage(image); });
-    showMessages(read.messages());
+    showMessages(advisedMessages(read, kWindowAdvice));
     if (read) {
         updateToneLabels();
     }
@@ -70,7 +63,7 @@ void CConfigDlg::OnWriteConfiguration() {
     };
     const Outcome<WriteOutcome> written = tracker_.writeConfiguration(
         config, encode, [this](const ConfigImage& image) { showTrackerImage(image); });
-    showMessages(written.messages());
+    showMessages(advisedMessages(written, kWindowAdvice));
     if (written && *written == WriteOutcome::Written) {
         updateToneLabels();
         updateDeviceEnables();
@@ -97,7 +90,7 @@ void CConfigDlg::sendToneCommand(std::uint8_t code) {
     // may have left the tone on) changes nothing; one that failed after it,
     // on the close, does.
     const Outcome<> sent = talkThrough(runner_, "Test Tones", [&] { return link.sendTone(code); });
-    showMessages(sent.messages());
+    showMessages(advisedMessages(sent, kWindowAdvice));
     if (!sent && !link.toneSent()) {
         return;
     }
@@ -129,7 +122,7 @@ void CConfigDlg::OnProfileTabChange() {
 
 void CConfigDlg::OnLoadFile() {
     // The form is not stored first: a successful load replaces unsaved edits.
-    FileDialogRequest request = fileRequest("Load Config File", "");
+    FileDialogRequest request = configFileRequest("Load Config File", "");
     // Kept tracker images, so a backup can be loaded and written back.
     const std::filesystem::path history = historyDir();
     if (std::error_code unreadable; std::filesystem::is_directory(history, unreadable)) {
@@ -141,7 +134,7 @@ void CConfigDlg::OnLoadFile() {
 }
 
 void CConfigDlg::OnSaveFile() {
-    if (auto path = filePrompt_->savePath(fileRequest("Save Config File", "config1.zb3"))) {
+    if (auto path = filePrompt_->savePath(configFileRequest("Save Config File", "config1.zb3"))) {
         saveConfigFile(*path);
     }
 }

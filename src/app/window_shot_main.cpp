@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// qz5-window-shot [--all-settings | --writing | --high-contrast | --symbols |
-// --timing] OUTPUT.png:
+// qz5-window-shot [--all-settings | --writing | --high-contrast | --history |
+// --symbols | --timing] OUTPUT.png:
 // draws the demo window as it opens, in the Basic or the All settings view,
 // under a plain title bar, for the documentation; with --writing, the window
 // half way through Write Configuration, its progress window on top; with
 // --high-contrast, both views one above the other under a high-contrast
-// palette such as a desktop's accessibility theme gives; with --symbols, the
-// symbol picker on the car; with --timing, the beacon timing of the default
-// profile with SmartBeaconing on. Meant for the
+// palette such as a desktop's accessibility theme gives; with --history, the
+// History dialog after two reads of different settings, the older read
+// chosen; with --symbols, the symbol picker on the car; with --timing, the
+// beacon timing of the default profile with SmartBeaconing on. Meant for the
 // offscreen platform, where no window manager draws the frame.
 #include <QApplication>
+#include <QListWidget>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
@@ -21,10 +23,12 @@
 
 #include "app/config_dlg.h"
 #include "app/demo_tracker.h"
+#include "app/history_dialog.h"
 #include "app/progress_window.h"
 #include "app/symbols/symbol_picker.h"
 #include "app/timing/timing_dialog.h"
 #include "common/message_box.h"
+#include "config/tracker_config.h"
 #include "link/serial_port_api_posix.h"
 
 namespace {
@@ -85,6 +89,41 @@ QPixmap writingShot(qz5::CConfigDlg& window) {
     return picture;
 }
 
+// Two reads of different settings, as an owner would have them, and the
+// History dialog with the older read chosen.
+QPixmap historyShot(qz5::CConfigDlg& window, qz5::PtyTracker& tracker) {
+    qz5::StderrPresenter aside;
+    qz5::ScopedMessagePresenter installed(aside);
+    const auto keep = [&](const char* callsign, std::int32_t rate) {
+        qz5::TrackerConfig settings;
+        settings.setCallsign(callsign);
+        settings.transmitRate[0] = rate;
+        qz5::ConfigImage image{};
+        static_cast<void>(settings.encodeImage(image));  // a whole image always encodes
+        tracker.setMemory(image);
+        window.OnReadConfiguration();
+    };
+    keep("MYCALL-9", 300);
+    keep("MYCALL-7", 600);
+    QPixmap picture;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* history = dynamic_cast<qz5::HistoryDialog*>(widget);
+            if (picture.isNull() && history && history->isVisible()) {
+                history->imageList()->setCurrentRow(1);
+                QApplication::processEvents();
+                picture = framed(*history);
+                history->reject();
+            }
+        }
+    });
+    poll.start();
+    window.OnHistory();
+    return picture;
+}
+
 // Black on white with a deep selection colour, as the high-contrast themes of
 // desktops have it.
 QPalette highContrast() {
@@ -142,12 +181,13 @@ int main(int argc, char** argv) {
     const bool allSettings = argc == 3 && std::strcmp(argv[1], "--all-settings") == 0;
     const bool writing = argc == 3 && std::strcmp(argv[1], "--writing") == 0;
     const bool contrast = argc == 3 && std::strcmp(argv[1], "--high-contrast") == 0;
+    const bool history = argc == 3 && std::strcmp(argv[1], "--history") == 0;
     const bool symbols = argc == 3 && std::strcmp(argv[1], "--symbols") == 0;
     const bool timing = argc == 3 && std::strcmp(argv[1], "--timing") == 0;
-    if (argc != 2 && !allSettings && !writing && !contrast && !symbols && !timing) {
+    if (argc != 2 && !allSettings && !writing && !contrast && !history && !symbols && !timing) {
         std::fprintf(stderr,
                      "usage: qz5-window-shot [--all-settings | --writing | --high-contrast | "
-                     "--symbols | --timing] OUTPUT.png\n");
+                     "--history | --symbols | --timing] OUTPUT.png\n");
         return 2;
     }
     if (contrast) {
@@ -162,6 +202,7 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     const QPixmap picture = writing    ? writingShot(window)
                             : contrast ? bothViews(window)
+                            : history  ? historyShot(window, demo.tracker())
                             : symbols  ? pickerShot()
                             : timing   ? timingShot()
                                        : framed(window);

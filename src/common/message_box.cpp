@@ -32,12 +32,13 @@ MessageAnswer StderrPresenter::present(const std::string& text, const std::strin
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 
-MessageAnswer StderrPresenter::presentWithDetail(const std::string& text,
-                                                 const std::string& caption, MessageButtons buttons,
-                                                 const std::string& detail) {
-    const MessageAnswer answer = present(text, caption, buttons);
-    if (!detail.empty()) {
-        present(detail, {}, MessageButtons::Ok);
+MessageAnswer StderrPresenter::presentMessage(const Message& message, MessageButtons buttons) {
+    const MessageAnswer answer = present(message.text, message.caption, buttons);
+    if (!message.detail.empty()) {
+        present(message.detail, {}, MessageButtons::Ok);
+    }
+    if (!message.hint.empty()) {
+        present("hint: " + message.hint, {}, MessageButtons::Ok);
     }
     return answer;
 }
@@ -54,15 +55,15 @@ MessageAnswer showMessage(std::string_view text, std::string_view caption, Messa
 
 MessageAnswer showMessageWithDetail(std::string_view text, std::string_view caption,
                                     MessageButtons buttons, std::string_view detail) {
-    if (detail.empty()) {
-        return showMessage(text, caption, buttons);
-    }
-    return activePresenter().presentWithDetail(std::string(text), std::string(caption), buttons,
-                                               std::string(detail));
+    return showMessage(Message{std::string(text), std::string(caption), std::string(detail)},
+                       buttons);
 }
 
-MessageAnswer showMessage(const Message& message) {
-    return showMessageWithDetail(message.text, message.caption, MessageButtons::Ok, message.detail);
+MessageAnswer showMessage(const Message& message, MessageButtons buttons) {
+    if (message.detail.empty() && message.hint.empty()) {
+        return activePresenter().present(message.text, message.caption, buttons);
+    }
+    return activePresenter().presentMessage(message, buttons);
 }
 
 void showMessages(const Notices& messages) {

@@ -18,12 +18,10 @@ class MessagePresenter {
     // An empty caption means the box has no caption of its own.
     virtual MessageAnswer present(const std::string& text, const std::string& caption,
                                   MessageButtons buttons) = 0;
-    // A message with the reason behind it. A presenter with no place for a
-    // reason shows the message alone.
-    virtual MessageAnswer presentWithDetail(const std::string& text, const std::string& caption,
-                                            MessageButtons buttons, const std::string& detail) {
-        static_cast<void>(detail);
-        return present(text, caption, buttons);
+    // A message with the reason behind it and what to try next. A presenter
+    // with no place for those shows the message alone.
+    virtual MessageAnswer presentMessage(const Message& message, MessageButtons buttons) {
+        return present(message.text, message.caption, buttons);
     }
 };
 
@@ -33,9 +31,9 @@ class StderrPresenter final : public MessagePresenter {
   public:
     MessageAnswer present(const std::string& text, const std::string& caption,
                           MessageButtons buttons) override;
-    // The reason goes on the lines after the message.
-    MessageAnswer presentWithDetail(const std::string& text, const std::string& caption,
-                                    MessageButtons buttons, const std::string& detail) override;
+    // The reason goes on the lines after the message, then "hint: " and what
+    // to try next.
+    MessageAnswer presentMessage(const Message& message, MessageButtons buttons) override;
 };
 
 // Installs the process-wide presenter; nullptr restores the stderr presenter.
@@ -61,9 +59,9 @@ MessageAnswer showMessage(std::string_view text, std::string_view caption,
 MessageAnswer showMessageWithDetail(std::string_view text, std::string_view caption,
                                     MessageButtons buttons, std::string_view detail);
 
-// A message that an outcome carries, with its reason when it has one; one
-// without a caption is the shared error box (OK only).
-MessageAnswer showMessage(const Message& message);
+// A message that an outcome carries, with its reason and advice when it has
+// them; one without a caption is the shared error box (OK only).
+MessageAnswer showMessage(const Message& message, MessageButtons buttons = MessageButtons::Ok);
 // Everything an outcome raised, in order.
 void showMessages(const Notices& messages);
 

@@ -26,12 +26,13 @@ enum class FailureKind {
     CannotSave,    // a file that cannot be written
 };
 
-// Words for a person: the text, its caption (empty: none of its own) and the
-// reason behind it (empty: none).
+// Words for a person: the text, its caption (empty: none of its own), the
+// reason behind it and what to try next (empty: none).
 struct Message {
     std::string text{};
     std::string caption{};
     std::string detail{};
+    std::string hint{};
 
     bool operator==(const Message&) const = default;
 };

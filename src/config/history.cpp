@@ -12,11 +12,13 @@
 #include <ostream>
 #include <utility>
 
+#include "common/outcome.h"
 #include "common/outside_text.h"
 #include "common/private_folder.h"
 #include "common/user_state_dir.h"
 #include "config/atomic_file.h"
 #include "config/config_file.h"
+#include "config/tracker_config.h"
 
 namespace qz5 {
 namespace {
@@ -125,7 +127,7 @@ std::optional<KeptName> parseName(const std::filesystem::path& file) {
         return std::nullopt;
     }
     return KeptName{sequence, std::string(parts[0].substr(0, kStampLength)),
-                    HistoryEntry{readableTime(parts[0]), std::string(parts[1]),
+                    HistoryEntry{sequence, readableTime(parts[0]), std::string(parts[1]),
                                  std::string(parts[2]), std::string(parts[3]), file}};
 }
 
@@ -141,10 +143,9 @@ bool storedBefore(const KeptName& a, const KeptName& b) {
 }
 
 // In the order they were stored, the last one last. A folder that cannot be
-// read to its end gives what could be read.
-std::vector<KeptName> keptImages(const std::filesystem::path& folder) {
+// read to its end gives what could be read, and `error` says why.
+std::vector<KeptName> keptImages(const std::filesystem::path& folder, std::error_code& error) {
     std::vector<KeptName> kept;
-    std::error_code error;
     for (std::filesystem::directory_iterator item(folder, error), end; !error && item != end;
          item.increment(error)) {
         std::error_code typeError;
@@ -156,6 +157,11 @@ std::vector<KeptName> keptImages(const std::filesystem::path& folder) {
     }
     std::sort(kept.begin(), kept.end(), storedBefore);
     return kept;
+}
+
+std::vector<KeptName> keptImages(const std::filesystem::path& folder) {
+    std::error_code ignored;
+    return keptImages(folder, ignored);
 }
 
 // Missing folders are made for the user alone, as the base directory rules
@@ -291,22 +297,36 @@ std::string keepInHistory(const HistoryImage& entry, HistoryWarnings& warnings,
     return {};
 }
 
-std::vector<HistoryEntry> listHistory(const std::filesystem::path& folder, std::string& problem) {
-    std::vector<HistoryEntry> entries;
-    problem = historyFolderProblem(folder);
-    if (!problem.empty()) {
-        return entries;
-    }
-    const std::vector<KeptName> kept = keptImages(folder);
-    for (auto name = kept.rbegin(); name != kept.rend(); ++name) {
-        entries.push_back(name->entry);
-    }
-    return entries;
+std::vector<HistoryEntry> listHistory(const std::filesystem::path& folder) {
+    return readHistory(folder).entries;
 }
 
-std::vector<HistoryEntry> listHistory(const std::filesystem::path& folder) {
-    std::string problem;
-    return listHistory(folder, problem);
+HistoryListing readHistory(const std::filesystem::path& folder) {
+    HistoryListing listing;
+    listing.problem = historyFolderProblem(folder);
+    if (!listing.problem.empty()) {
+        return listing;
+    }
+    std::error_code error;
+    const std::vector<KeptName> kept = keptImages(folder, error);
+    for (auto name = kept.rbegin(); name != kept.rend(); ++name) {
+        listing.entries.push_back(name->entry);
+    }
+    if (error && error != std::errc::no_such_file_or_directory) {
+        listing.problem = printableText(folder.string()) + ": " + error.message();
+    }
+    return listing;
+}
+
+KeptImage readKeptImage(const std::filesystem::path& file) {
+    TrackerConfig ignored;
+    ConfigImage image{};
+    const Outcome<> read = readConfigFile(file.string(), ignored, &image);
+    if (const Failure* failed = read.failure()) {
+        const Message& why = failed->message;
+        return {std::nullopt, why.detail.empty() ? why.text : why.text + ": " + why.detail};
+    }
+    return {image, {}};
 }
 
 }  // namespace qz5

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <iosfwd>
 #include <optional>
@@ -57,6 +58,9 @@ std::string keepInHistory(const HistoryImage& entry, HistoryWarnings& warnings,
                           std::size_t limit = kHistoryLimit);
 
 struct HistoryEntry {
+    // The number counting the images in the order they were stored; names
+    // kept before there were numbers have none.
+    std::optional<std::uint64_t> sequence;
     std::string time;  // UTC, "2026-12-07 10:01:32.123"
     std::string direction;
     std::string port;
@@ -65,10 +69,24 @@ struct HistoryEntry {
 };
 
 // The kept images, the one stored last first; files of other names are passed
-// over. None, with `problem` saying why, from a folder that keepInHistory
-// would refuse. Never throws.
-std::vector<HistoryEntry> listHistory(const std::filesystem::path& folder, std::string& problem);
+// over. With `problem` saying why: none from a folder that keepInHistory
+// would refuse, what could be read from a folder that cannot be read to its
+// end. A folder that does not exist yet holds no images and is no problem.
+// Never throws.
+struct HistoryListing {
+    std::vector<HistoryEntry> entries;
+    std::string problem;  // printable; empty when the whole folder was read
+};
+HistoryListing readHistory(const std::filesystem::path& folder = historyDir());
 // The same, for a caller with no place to say the problem.
 std::vector<HistoryEntry> listHistory(const std::filesystem::path& folder = historyDir());
+
+// One kept image read back as Load reads a file, without a box: the image, or
+// why the file does not read as a configuration file.
+struct KeptImage {
+    std::optional<ConfigImage> image;
+    std::string problem;
+};
+KeptImage readKeptImage(const std::filesystem::path& file);
 
 }  // namespace qz5

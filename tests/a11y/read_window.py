@@ -4,8 +4,8 @@
 drives it with the keyboard alone, as a blind operator would: every showing
 control must have a name; Read Configuration and Write Configuration are
 reached with Tab and pressed with Space, and their result box must take the
-focus; the window menu (Shift+F10) reaches All settings and About; Escape
-closes the window.
+focus; the window menu (Shift+F10) reaches History, whose kept images are
+read, Compare with Tracker, All settings and About; Escape closes the window.
 
 Run by scripts/a11y-check beside `qz5-config --demo`, on an X display, inside
 a D-Bus session with the accessibility bus. With --list it only prints what a
@@ -23,6 +23,8 @@ APPLICATION = "qz5-config"
 BASIC = "Orvane QZ5 Config Basic"
 ALL_SETTINGS = "Orvane QZ5 Config - All settings"
 ABOUT = "About Orvane QZ5 Config Basic"
+HISTORY = "History"
+COMPARE = "Compare with Tracker"
 # Long enough for a write (about three seconds) on a busy machine.
 TIMEOUT = 30.0
 
@@ -251,6 +253,40 @@ def check_findings_strip(reader, window, since, failures):
         failures.append("the findings strip took the focus")
 
 
+def check_history(reader, window, failures):
+    """The window menu opens the History dialog; the focus is on the list of
+    kept images, whose entries a screen reader reads, the Read and the Write
+    just made among them. Escape goes back to the window."""
+    open_window_menu(reader, "History")
+    history = reader.active_window(HISTORY)
+    census("History", history, failures)
+    focused = reader.focused_in(history)
+    entries = [node.name for node in showing(history)
+               if node.getRole() in (pyatspi.ROLE_LIST_ITEM, pyatspi.ROLE_TABLE_CELL)]
+    print(f"History: the focus is on {say(focused)}; {len(entries)} entries, "
+          f"the first {entries[:1]}")
+    if focused.name != "Kept images":
+        failures.append(f"History: the focus is on {say(focused)}, not the kept images")
+    if not any("Read" in entry for entry in entries):
+        failures.append("History: no entry of the Read is heard")
+    reader.focus = None
+    key("Escape")
+    reader.active_window(window.name)
+
+
+def check_compare(reader, window, failures):
+    """Compare with Tracker reads the tracker, with its progress heard, and
+    shows the differences with no Read Successful box."""
+    open_window_menu(reader, "Compare with Tracker")
+    compare = reader.active_window(COMPARE)
+    census("Compare with Tracker", compare, failures)
+    focused = reader.focused_in(compare)
+    print(f"Compare with Tracker: the focus is on {say(focused)}")
+    reader.focus = None
+    key("Escape")
+    reader.active_window(window.name)
+
+
 def check_profile_tools(reader, failures):
     """The symbol picker opens on a cell that says its name, table and code;
     the timing window reads as a table. Escape closes each."""
@@ -291,6 +327,9 @@ def check(failures):
     check_findings_strip(reader, basic, since, failures)
     run_command(reader, basic, "Write Configuration", "Zelbin3 Write", "Write Successful",
                 failures, counted=True)
+
+    check_history(reader, basic, failures)
+    check_compare(reader, basic, failures)
 
     open_window_menu(reader, "All settings")
     census("All settings", reader.active_window(ALL_SETTINGS), failures)

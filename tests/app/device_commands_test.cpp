@@ -285,6 +285,7 @@ TEST_F(DeviceCommandsTest, ASilentTrackerIsReportedByTheLinkAlone) {
 
     click(ids::kReadVersion);
     EXPECT_EQ(presenter.texts(), (std::vector<std::string>{"Zelbin3 Not Found"}));
+    EXPECT_NE(presenter.hints.back().find("Find Tracker on the window menu"), std::string::npos);
     EXPECT_TRUE(deviceOptionsEnabled());
 
     start(TrackerModel());
@@ -315,6 +316,10 @@ TEST_F(DeviceCommandsTest, APortHeldElsewhereIsReportedWithItsHolder) {
               std::string::npos)
         << presenter.details[0];
     EXPECT_EQ(presenter.details[2], "");
+    // What to do comes with the verdict, not with each refusal.
+    EXPECT_EQ(presenter.hints[0], "");
+    EXPECT_TRUE(presenter.hints[2].starts_with("Another program holds this port"))
+        << presenter.hints[2];
 }
 
 TEST_F(DeviceCommandsTest, ATrackerAt9600IsFoundAndTheNextToneTalksAt9600) {

@@ -15,5 +15,6 @@ qz5_test_sources(window_tests
     find_tracker_test.cpp
     form_check_test.cpp
     form_exchange_test.cpp
+    kept_images_test.cpp
     port_hotplug_test.cpp
     profile_tools_test.cpp)

@@ -6,6 +6,7 @@ qz5_test_sources(config_tests
     config_image_test.cpp
     image_property_test.cpp
     image_scaling_test.cpp
+    settings_comparison_test.cpp
     tracker_config_test.cpp
     NATIVE
     config_check_test.cpp

@@ -377,9 +377,9 @@ TEST_F(AnotherUsersFiles, StateFoldersOfAnotherUserAreLeftAlone) {
     HistoryWarnings warnings(warned);
     const std::string refused = history.string() + " belongs to another user";
     EXPECT_EQ(keepInHistory({ConfigImage{}, "backup", "COM1", "v"}, warnings, history), refused);
-    std::string problem;
-    EXPECT_TRUE(listHistory(history, problem).empty());
-    EXPECT_EQ(problem, refused);
+    const HistoryListing listing = readHistory(history);
+    EXPECT_TRUE(listing.entries.empty());
+    EXPECT_EQ(listing.problem, refused);
 }
 
 // Root saving over a user's file: it stays theirs, and it never becomes a

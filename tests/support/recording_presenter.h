@@ -44,14 +44,14 @@ class RecordingPresenter final : public MessagePresenter {
 
     MessageAnswer present(const std::string& text, const std::string& caption,
                           MessageButtons buttons) override {
-        return presentWithDetail(text, caption, buttons, {});
+        return presentMessage(Message{text, caption}, buttons);
     }
 
-    MessageAnswer presentWithDetail(const std::string& text, const std::string& caption,
-                                    MessageButtons buttons, const std::string& detail) override {
-        EXPECT_EQ(std::this_thread::get_id(), owner_) << "box off its thread: " << text;
-        shown.push_back({text, caption, buttons});
-        details.push_back(detail);
+    MessageAnswer presentMessage(const Message& message, MessageButtons buttons) override {
+        EXPECT_EQ(std::this_thread::get_id(), owner_) << "box off its thread: " << message.text;
+        shown.push_back({message.text, message.caption, buttons});
+        details.push_back(message.detail);
+        hints.push_back(message.hint);
         if (answers.empty()) {
             return MessageAnswer::Ok;
         }
@@ -71,6 +71,7 @@ class RecordingPresenter final : public MessagePresenter {
 
     std::vector<ShownMessage> shown;
     std::vector<std::string> details;  // one per box, empty for none
+    std::vector<std::string> hints;    // one per box, empty for none
     std::deque<MessageAnswer> answers;
 
   private:

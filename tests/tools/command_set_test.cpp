@@ -35,6 +35,7 @@ TEST(CommandSet, EachCommandHasTheFooterOnceAndItsTraceStatus) {
         {{"diff", "a.zb3", "b.zb3"}, 0},
         {{"check", "a.zb3"}, 0},
         {{"history"}, 0},
+        {{"history", "show", "1"}, 0},
         {{"ports"}, 0},
     };
     const std::string footer =

@@ -204,12 +204,20 @@ TEST_F(DeviceCommandsTest, WriteStoresTheRecordAndVerifiesIt) {
     EXPECT_EQ(tracker.memory(), imageOf(expected));
 }
 
-TEST_F(DeviceCommandsTest, WriteThatReadsBackWrongFails) {
+// The advice names the history only when this run kept the tracker's image there.
+TEST_F(DeviceCommandsTest, WriteThatReadsBackWrongFailsWithAdviceTrueForTheRun) {
     folder.write("record.json", "{}");
     tracker.setFaults({.corruptReadBack = true});
-    EXPECT_EQ(runWrite(link, folder.path("record.json"), {.backup = false}, findings),
-              ExitStatus::Failed);
-    EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Write Failed"});
+    for (const bool backup : {false, true}) {
+        SCOPED_TRACE(backup ? "backup kept" : "no backup");
+        presenter.shown.clear();
+        EXPECT_EQ(runWrite(link, folder.path("record.json"), {.backup = backup}, findings),
+                  ExitStatus::Failed);
+        EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Write Failed"});
+        const std::string& hint = presenter.hints.back();
+        EXPECT_TRUE(hint.starts_with("Write the configuration again.")) << hint;
+        EXPECT_EQ(hint.find("qz5cfg history") != std::string::npos, backup) << hint;
+    }
 }
 
 TEST_F(DeviceCommandsTest, EmergencyWithoutConsentSendsNothing) {
@@ -319,7 +327,10 @@ TEST_F(DeviceCliTest, APortThatWillNotOpenIsReportedForEachRateBeforeNotFound) {
     ASSERT_NE(second, std::string::npos) << run.err;
     const std::string reason = run.err.substr(refused.size(), second - refused.size());
     EXPECT_NE(reason, "");
-    EXPECT_EQ(run.err.substr(second), refused + reason + "Zelbin3 Not Found\n");
+    const std::string verdict = run.err.substr(second + refused.size() + reason.size());
+    EXPECT_TRUE(verdict.starts_with("Zelbin3 Not Found\nhint: The device is not there")) << verdict;
+    EXPECT_NE(verdict.find("'qz5cfg ports'"), std::string::npos) << verdict;
+    EXPECT_EQ(run.err.substr(second, refused.size() + reason.size()), refused + reason);
 }
 
 // The encoder's warning belongs to the image, so it comes before the result.

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "common/outside_text.h"
-#include "config/history.h"
 #include "config/record_fields.h"
 #include "config/symbols/system_symbol_list.h"
 #include "support/recording_presenter.h"
@@ -318,19 +317,6 @@ TEST(FileCommands, HelpDescribesEveryCommandAndTheJsonForm) {
     }
 }
 
-TEST(FileCommands, HistoryShowsOddNamesEscaped) {
-    std::filesystem::remove_all(historyDir());
-    std::filesystem::create_directories(historyDir());
-    const std::string name = "000001_2026-01-01T000000.000Z_read_COM1_\x1b[31m\xff.zb3";
-    std::ofstream(historyDir() / name) << "kept";
-    std::ostringstream out;
-    EXPECT_EQ(runHistory(out), ExitStatus::Ok);
-    EXPECT_EQ(out.str(), "2026-01-01 00:00:00.000  read  COM1  \\x1b[31m\\xff  " +
-                             (historyDir() / "000001_2026-01-01T000000.000Z_read_COM1_").string() +
-                             "\\x1b[31m\\xff.zb3\n");
-    std::filesystem::remove_all(historyDir());
-}
-
 // The check goes on without countries; the reason is said once, however
 // many checks the command makes.
 TEST(FileCommands, APrefixListThatCannotBeReadIsSaidOnce) {
@@ -360,6 +346,7 @@ TEST(FileCommands, OutputThatCannotBeWrittenIsSaid) {
         {"show", "DIR/a.zb3"},
         {"diff", "DIR/a.json", "DIR/b.json"},
         {"check", "DIR/a.json"},
+        {"history", "--json"},
     };
     ASSERT_EQ(runTool({"build", folder.path("a.json"), folder.path("a.zb3")}).status, 0);
     for (std::vector<std::string> args : commands) {

@@ -11,6 +11,7 @@ qz5_test_sources(tools_tests
     file_commands_test.cpp
     find_command_test.cpp
     fleet_commands_test.cpp
+    history_command_test.cpp
     port_listing_linux_test.cpp
     timing_command_test.cpp
     tool_process.cpp)

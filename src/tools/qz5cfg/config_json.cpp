@@ -7,6 +7,8 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <type_traits>
+#include <variant>
 
 #include "common/outside_text.h"
 #include "config/record_fields.h"
@@ -38,15 +40,6 @@ std::string profilePath(int profile, std::string_view name) {
 }
 
 // --- record -> JSON -------------------------------------------------------
-
-template <std::size_t N>
-Json toJsonValue(const std::array<char, N>& text) {
-    return latin1ToUtf8(std::string_view(text.data(), strnlen(text.data(), N)));
-}
-
-Json toJsonValue(char symbol) {
-    return symbol == '\0' ? std::string() : latin1ToUtf8(std::string_view(&symbol, 1));
-}
 
 Json toJsonValue(std::int32_t value) {
     return value;
@@ -191,6 +184,18 @@ void applyProfiles(const Json& form, TrackerConfig& config) {
 
 }  // namespace
 
+Json settingToJson(const SettingValue& value) {
+    return std::visit(
+        [](const auto& setting) -> Json {
+            if constexpr (std::is_same_v<std::decay_t<decltype(setting)>, std::string>) {
+                return latin1ToUtf8(setting);
+            } else {
+                return toJsonValue(setting);
+            }
+        },
+        value);
+}
+
 Json configToJson(const TrackerConfig& config) {
     Json form;
     forEachSharedField(
@@ -199,7 +204,7 @@ Json configToJson(const TrackerConfig& config) {
     for (int profile = 0; profile < kProfileCount; ++profile) {
         Json fields = Json::object();
         forEachProfileField([&](const FieldInfo& field, auto member) {
-            fields[field.name] = toJsonValue((config.*member)[profile]);
+            fields[field.name] = settingToJson(settingValue((config.*member)[profile]));
         });
         profiles.push_back(std::move(fields));
     }

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "config/settings_comparison.h"
 #include "config/tracker_config.h"
 
 namespace qz5 {
@@ -26,6 +27,9 @@ inline constexpr const char* kSymbolNameField = "symbolName";
 // The whole record: activeProfile, calibration, calibrationChanged and the two
 // profiles (Primary, Secondary), each field under its own name.
 Json configToJson(const TrackerConfig& config);
+
+// One setting as the whole record's JSON form gives it.
+Json settingToJson(const SettingValue& value);
 
 // Sets the fields present in `form`; absent ones keep their values. Throws
 // JsonFormError on the first bad field, leaving `config` untouched.

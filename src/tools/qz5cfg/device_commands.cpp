@@ -106,6 +106,7 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
         commandLine.allowEmergency();
     }
     TrackerWorkflow tracker(link, commandLine);
+    AdviceContext advice = kCommandLineAdvice;
     const auto backupFirst = [&]() -> std::optional<ConfigImage> {
         TrackerConfig current;
         if (options.backup && showOutcome(tracker.readImage(current, "backup")) != ExitStatus::Ok) {
@@ -122,11 +123,12 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
                 tracker.notKept() + "); give --no-backup to write without that copy");
             return std::nullopt;
         }
+        advice.backupKept = options.backup;
         return image;
     };
     const Outcome<WriteOutcome> written =
         tracker.writeConfiguration(record, backupFirst, [](const ConfigImage&) {});
-    if (showOutcome(written) != ExitStatus::Ok) {
+    if (showOutcome(written, advice) != ExitStatus::Ok) {
         return ExitStatus::Failed;
     }
     switch (*written) {

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/qz5cfg/diff_command.h"
 
-#include <algorithm>
-#include <functional>
 #include <iostream>
 #include <memory>
-#include <numeric>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/outside_text.h"
+#include "config/settings_comparison.h"
 #include "config/tracker_config.h"
 #include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/config_json.h"
@@ -30,9 +30,7 @@ std::optional<ConfigImage> imageOf(const std::string& side, const TrackerImageRe
     return image;
 }
 
-// Both sides are compared as the tracker would hold them, so a JSON record
-// counts with what its encoding keeps, and values outside the image (the
-// shown tab, the calibration mark) never differ.
+// Symbol names come from the decoded settings, as the tracker would hold them.
 TrackerConfig settingsOf(const ConfigImage& image) {
     TrackerConfig settings;
     static_cast<void>(settings.decodeImage(image));  // a whole image always decodes
@@ -57,23 +55,10 @@ bool isSymbolField(std::string_view name) {
     return name == "symbolCode" || name == "symbolTable";
 }
 
-// `symbols` is added to the lines of the symbol's fields, when one differs.
-bool printDifferences(const Json& left, const Json& right, const std::string& prefix,
-                      const std::function<std::string()>& symbols, std::ostream& out) {
-    bool differ = false;
-    for (const auto& [name, value] : left.items()) {
-        if (value.is_structured()) {
-            continue;
-        }
-        const Json& other = right.at(name);
-        if (value != other) {
-            // dump() leaves DEL and the C1 controls of a text as they are.
-            out << prefix << name << ": " << printableText(value.dump()) << " -> "
-                << printableText(other.dump()) << (isSymbolField(name) ? symbols() : "") << '\n';
-            differ = true;
-        }
-    }
-    return differ;
+std::string jsonName(const SettingDifference& difference) {
+    const std::string name = difference.field.name;
+    return difference.profile ? "profiles[" + std::to_string(*difference.profile) + "]." + name
+                              : name;
 }
 
 }  // namespace
@@ -89,29 +74,27 @@ DiffStatus runDiff(const std::string& left, const std::string& right,
 }
 
 DiffStatus compareImages(const ConfigImage& left, const ConfigImage& right, std::ostream& out) {
+    const std::vector<SettingDifference> differences = compareSettings(left, right);
     const TrackerConfig leftSettings = settingsOf(left);
     const TrackerConfig rightSettings = settingsOf(right);
-    const Json a = configToJson(leftSettings);
-    const Json b = configToJson(rightSettings);
-    bool differ = printDifferences(
-        a, b, "", [] { return std::string(); }, out);
-    const Json& profilesA = a.at("profiles");
-    const Json& profilesB = b.at("profiles");
-    for (int k = 0; k < kProfileCount; ++k) {
-        const std::string prefix = "profiles[" + std::to_string(k) + "].";
-        const auto symbols = [&, k] { return symbolNames(leftSettings, rightSettings, k); };
-        differ = printDifferences(profilesA[k], profilesB[k], prefix, symbols, out) || differ;
+    for (const SettingDifference& difference : differences) {
+        // dump() leaves DEL and the C1 controls of a text as they are.
+        out << jsonName(difference) << ": "
+            << printableText(settingToJson(difference.before).dump()) << " -> "
+            << printableText(settingToJson(difference.after).dump());
+        if (difference.profile && isSymbolField(difference.field.name)) {
+            out << symbolNames(leftSettings, rightSettings, *difference.profile);
+        }
+        out << '\n';
     }
-    if (!differ && left != right) {
-        const auto bytes = std::inner_product(left.begin(), left.end(), right.begin(), 0,
-                                              std::plus<>(), std::not_equal_to<>());
-        out << "same settings; the images differ in " << bytes
+    if (differences.empty() && left != right) {
+        out << "same settings; the images differ in " << differingBytes(left, right)
             << " byte(s) (rounded delays or the layout of the image)\n";
     }
     if (finishOutput(out) != ExitStatus::Ok) {
         return DiffStatus::Trouble;
     }
-    return differ ? DiffStatus::Different : DiffStatus::Same;
+    return differences.empty() ? DiffStatus::Same : DiffStatus::Different;
 }
 
 void addDiffCommand(CommandSet& commands) {

@@ -6,6 +6,7 @@
 
 #include "common/message_box.h"
 #include "common/outcome.h"
+#include "workflow/failure_advice.h"
 
 namespace qz5 {
 
@@ -16,11 +17,14 @@ enum class ExitStatus { Ok = 0, Failed = 1, Usage = 2 };
 // The tool's own complaints, shown like the model's and the link's messages.
 void reportToolError(std::string_view text);
 
-// Shows what an outcome raised, in order: Ok after a success, Failed after a
-// failure.
+constexpr AdviceContext kCommandLineAdvice{.frontEnd = AdviceContext::FrontEnd::CommandLine};
+
+// Shows what an outcome raised, in order, with advice after a failure: Ok
+// after a success, Failed after a failure.
 template <typename T>
-ExitStatus showOutcome(const Outcome<T>& outcome) {
-    showMessages(outcome.messages());
+ExitStatus showOutcome(const Outcome<T>& outcome,
+                       const AdviceContext& advice = kCommandLineAdvice) {
+    showMessages(advisedMessages(outcome, advice));
     return outcome ? ExitStatus::Ok : ExitStatus::Failed;
 }
 

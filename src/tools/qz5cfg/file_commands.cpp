@@ -5,9 +5,7 @@
 #include <memory>
 #include <ostream>
 
-#include "common/outside_text.h"
 #include "config/config_file.h"
-#include "config/history.h"
 #include "config/tracker_config.h"
 #include "tools/qz5cfg/check_command.h"
 #include "tools/qz5cfg/command_set.h"
@@ -49,22 +47,6 @@ ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>&
     return showOutcome(writeConfigFile(outPath, config));
 }
 
-ExitStatus runHistory(std::ostream& out) {
-    std::string problem;
-    const std::vector<HistoryEntry> entries = listHistory(historyDir(), problem);
-    if (!problem.empty()) {
-        reportToolError("the history is not listed: " + problem);
-        return ExitStatus::Failed;
-    }
-    for (const HistoryEntry& entry : entries) {
-        // Anyone may have put a file of that shape into the folder.
-        out << printableText(entry.time) << "  " << printableText(entry.direction) << "  "
-            << printableText(entry.port) << "  " << printableText(entry.version) << "  "
-            << printableText(entry.file.string()) << '\n';
-    }
-    return finishOutput(out);
-}
-
 void addShowCommand(CommandSet& commands) {
     struct Options {
         std::string file;
@@ -96,12 +78,6 @@ void addBuildCommand(CommandSet& commands) {
     build.add_option("OUT_FILE", o->outFile, "configuration file to write")->required();
     addSetOption(build, o->settings);
     addStrictOption(build, o->strict, "save");
-}
-
-void addHistoryCommand(CommandSet& commands) {
-    commands.add("history",
-                 "List the images kept from every read and write, the one stored last first.",
-                 [] { return runs([] { return runHistory(std::cout); }); });
 }
 
 }  // namespace qz5

@@ -24,13 +24,8 @@ ExitStatus runShow(const std::string& path, const std::vector<std::string>& sett
 ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>& settings,
                     const std::string& outPath, bool strict, std::ostream& findings);
 
-// Lists the images kept in the history, the one stored last first: time
-// (UTC), direction, port, version and file, one line each.
-ExitStatus runHistory(std::ostream& out);
-
-// The sub-commands show, build and history.
+// The sub-commands show and build.
 void addShowCommand(CommandSet& commands);
 void addBuildCommand(CommandSet& commands);
-void addHistoryCommand(CommandSet& commands);
 
 }  // namespace qz5

@@ -49,7 +49,12 @@ constexpr const char* kCommandsHelp = R"(Commands in detail:
                          line.
   history                lists the images kept in the history, the one stored
                          last first: time (UTC), direction, port, version,
-                         file
+                         file. --json prints a JSON array: sequence, time,
+                         kind, port, version, callsigns and file (a file that
+                         does not read has "problem" in place of callsigns)
+  history show N         prints the record of the image whose name begins
+                         with the sequence number N as JSON, as show does;
+                         write --port P FILE puts it back on a tracker
   check SOURCE           checks a configuration file, a JSON record or
                          tracker:PORT against APRS practice and against what
                          the tracker keeps, and prints one line per finding,

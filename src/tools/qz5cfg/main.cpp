@@ -14,6 +14,7 @@
 #include "tools/qz5cfg/exit_status.h"
 #include "tools/qz5cfg/file_commands.h"
 #include "tools/qz5cfg/help_text.h"
+#include "tools/qz5cfg/history_command.h"
 #include "tools/qz5cfg/platform_commands.h"
 #include "tools/qz5cfg/timing_command.h"
 

@@ -34,12 +34,9 @@ MessageAnswer TerminalProgress::present(const std::string& text, const std::stri
     return messages_.present(text, caption, buttons);
 }
 
-MessageAnswer TerminalProgress::presentWithDetail(const std::string& text,
-                                                  const std::string& caption,
-                                                  MessageButtons buttons,
-                                                  const std::string& detail) {
+MessageAnswer TerminalProgress::presentMessage(const Message& message, MessageButtons buttons) {
     wipe();
-    return messages_.presentWithDetail(text, caption, buttons, detail);
+    return messages_.presentMessage(message, buttons);
 }
 
 void TerminalProgress::wipe() {

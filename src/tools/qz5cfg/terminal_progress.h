@@ -24,8 +24,7 @@ class TerminalProgress final : public MessagePresenter {
     void show(const LinkProgress& progress);
     MessageAnswer present(const std::string& text, const std::string& caption,
                           MessageButtons buttons) override;
-    MessageAnswer presentWithDetail(const std::string& text, const std::string& caption,
-                                    MessageButtons buttons, const std::string& detail) override;
+    MessageAnswer presentMessage(const Message& message, MessageButtons buttons) override;
 
   private:
     // Flushed by `output` before each write to it, through its tie.

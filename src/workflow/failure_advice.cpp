@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "workflow/failure_advice.h"
+
+namespace qz5 {
+
+namespace {
+
+using FrontEnd = AdviceContext::FrontEnd;
+
+std::string notFound(FrontEnd frontEnd) {
+    const std::string check =
+        "Check that the tracker is switched on and that its cable is in this port. ";
+    return frontEnd == FrontEnd::Window
+               ? check +
+                     "If it may be on another port, choose that one, or let Find Tracker on "
+                     "the window menu ask each port."
+               : check +
+                     "'qz5cfg ports' lists the ports; 'qz5cfg ports --find' asks each one "
+                     "for the tracker.";
+}
+
+std::string verifyFailed(const AdviceContext& context) {
+    std::string advice = "Write the configuration again.";
+    if (context.backupKept) {
+        advice += context.frontEnd == FrontEnd::Window
+                      ? " The tracker's settings from before this write are in the history."
+                      : " The tracker's settings from before this write are in the history: "
+                        "'qz5cfg history' lists them, 'qz5cfg history show 1' prints them.";
+    }
+    return advice;
+}
+
+}  // namespace
+
+std::string adviceFor(FailureKind kind, const AdviceContext& context) {
+    const bool window = context.frontEnd == FrontEnd::Window;
+    switch (kind) {
+        case FailureKind::NotFound:
+            return notFound(context.frontEnd);
+        case FailureKind::PortBusy:
+            return "Another program holds this port: close it and try again, or choose another "
+                   "port.";
+        case FailureKind::PortDenied:
+            return "The system does not let you open this port: the reason given with \"Could "
+                   "not aquire Com Port\" says what gives you the right to use it.";
+        case FailureKind::PortMissing:
+            return window ? "The device is not there: plug the adapter in again, or choose a "
+                            "port from the list."
+                          : "The device is not there: plug the adapter in again, or choose a "
+                            "port that 'qz5cfg ports' lists.";
+        case FailureKind::PortFailed:
+            return "Unplug the adapter, plug it in again, and try again.";
+        case FailureKind::WriteFailed:
+        case FailureKind::ReadFailed:
+            return "Check the cable and that the tracker is switched on, then try again.";
+        case FailureKind::VerifyFailed:
+            return verifyFailed(context);
+        case FailureKind::BadSize:
+        case FailureKind::NotAFile:
+        case FailureKind::CannotLoad:
+        case FailureKind::BadFile:
+        case FailureKind::CannotSave:
+            break;
+    }
+    return {};
+}
+
+}  // namespace qz5
