@@ -24,7 +24,7 @@ TrackerConfig onTheAir() {
 void checkWithoutList(benchmark::State& state) {
     const TrackerConfig config = onTheAir();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(checkConfig(config, nullptr));
+        benchmark::DoNotOptimize(checkConfig(config, nullptr, nullptr));
     }
 }
 BENCHMARK(checkWithoutList)->Unit(benchmark::kMicrosecond);
@@ -37,7 +37,7 @@ void checkWithList(benchmark::State& state) {
     }
     const TrackerConfig config = onTheAir();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(checkConfig(config, list));
+        benchmark::DoNotOptimize(checkConfig(config, list, nullptr));
     }
 }
 BENCHMARK(checkWithList)->Unit(benchmark::kMicrosecond);

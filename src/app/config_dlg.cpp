@@ -67,6 +67,7 @@ void CConfigDlg::initWindow() {
     connectHandlers();
     new WindowMenu(*this);
     watchEdits();
+    watchSymbol();
     if (QWidget* callsign = controls_.control(ids::kCallsign)) {
         callsign->setFocus();
     }
@@ -99,6 +100,8 @@ void CConfigDlg::connectHandlers() {
     onClicked(ids::kFindTracker, &CConfigDlg::OnFindTracker);
     onClicked(ids::kHistory, &CConfigDlg::OnHistory);
     onClicked(ids::kCompareWithTracker, &CConfigDlg::OnCompareWithTracker);
+    onClicked(ids::kChooseSymbol, &CConfigDlg::OnChooseSymbol);
+    onClicked(ids::kBeaconTiming, &CConfigDlg::OnBeaconTiming);
     onClicked(ids::kExit, &QDialog::accept);
     if (auto* tabs = qobject_cast<QTabBar*>(controls_.control(ids::kProfileTabs))) {
         connect(tabs, &QTabBar::currentChanged, this, [this] { OnProfileTabChange(); });

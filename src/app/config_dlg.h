@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QTimer>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,8 @@
 #include "app/image_keeper.h"
 #include "app/port_list.h"
 #include "app/qt_file_prompt.h"
+#include "app/symbols/symbol_field.h"
+#include "app/symbols/symbol_library.h"
 #include "app/tone_keeper.h"
 #include "app/view_switcher.h"
 #include "config/check/finding.h"
@@ -91,6 +94,10 @@ class CConfigDlg : public QDialog {
     void OnFindTracker();
     // What the button with this id does, for the window menu's items.
     void runCommand(int id);
+    // For the profile shown: a symbol chosen by its picture, and when the
+    // tracker will send its beacons.
+    void OnChooseSymbol();
+    void OnBeaconTiming();
 
     // The whole record to and from a configuration file; outcomes are shown
     // in message boxes.
@@ -148,6 +155,7 @@ class CConfigDlg : public QDialog {
     // The check of the form: held back while the user types, shown in the
     // strip from the first read, load or edit on, and as marks in All settings.
     void watchEdits();
+    void watchSymbol();
     void checkForm();
     void showMarks();
     void showField(const Finding& finding);
@@ -175,6 +183,8 @@ class CConfigDlg : public QDialog {
     std::vector<Finding> findingList_;
     FieldMarks marks_{controls_};
     QTimer checkPause_;
+    SymbolLibrary symbols_;
+    std::unique_ptr<SymbolField> symbolField_;
     bool commandRunning_ = false;
     std::optional<int> heldLeave_;
 };

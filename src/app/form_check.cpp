@@ -47,7 +47,8 @@ void CConfigDlg::watchEdits() {
 
 void CConfigDlg::checkForm() {
     checkPause_.stop();
-    findingList_ = checkConfig(storedForm(), systemPrefixList());
+    // Without the symbol list until its reader is done; the check runs again then.
+    findingList_ = checkConfig(storedForm(), systemPrefixList(), symbols_.ready());
     const std::string& listProblem = systemPrefixListProblem();
     static const bool said = [&listProblem] {
         if (!listProblem.empty()) {
@@ -68,6 +69,11 @@ void CConfigDlg::showMarks() {
     if (view() == WindowView::AllSettings) {
         marks_.mark(findingList_, config.activeProfile);
     }
+    // The marks put back the descriptions they replaced, names of symbols
+    // since changed among them.
+    if (symbolField_) {
+        symbolField_->refresh();
+    }
 }
 
 void CConfigDlg::setView(WindowView view) {
@@ -75,6 +81,9 @@ void CConfigDlg::setView(WindowView view) {
     // new view sets its own.
     marks_.clear();
     views_.show(view);
+    if (symbolField_) {
+        symbolField_->showPicture(view == WindowView::AllSettings);
+    }
     showMarks();
 }
 

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// qz5-window-shot [--all-settings | --writing | --high-contrast | --history]
-// OUTPUT.png:
+// qz5-window-shot [--all-settings | --writing | --high-contrast | --history |
+// --symbols | --timing] OUTPUT.png:
 // draws the demo window as it opens, in the Basic or the All settings view,
 // under a plain title bar, for the documentation; with --writing, the window
 // half way through Write Configuration, its progress window on top; with
 // --high-contrast, both views one above the other under a high-contrast
 // palette such as a desktop's accessibility theme gives; with --history, the
-// History dialog after two reads of different settings, the older
-// read chosen. Meant for the
+// History dialog after two reads of different settings, the older read
+// chosen; with --symbols, the symbol picker on the car; with --timing, the
+// beacon timing of the default profile with SmartBeaconing on. Meant for the
 // offscreen platform, where no window manager draws the frame.
 #include <QApplication>
 #include <QListWidget>
@@ -24,6 +25,8 @@
 #include "app/demo_tracker.h"
 #include "app/history_dialog.h"
 #include "app/progress_window.h"
+#include "app/symbols/symbol_picker.h"
+#include "app/timing/timing_dialog.h"
 #include "common/message_box.h"
 #include "config/tracker_config.h"
 #include "link/serial_port_api_posix.h"
@@ -155,6 +158,22 @@ QPixmap bothViews(qz5::CConfigDlg& window) {
     return picture;
 }
 
+QPixmap pickerShot() {
+    qz5::SymbolPicker picker(qz5::systemSymbols(), {'/', '>'}, nullptr);
+    picker.show();
+    QApplication::processEvents();
+    return framed(picker);
+}
+
+QPixmap timingShot() {
+    qz5::TrackerConfig config;
+    config.smartBeaconing[0] = true;
+    qz5::TimingDialog dialog(qz5::beaconTiming(config, 0), nullptr);
+    dialog.show();
+    QApplication::processEvents();
+    return framed(dialog);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -163,10 +182,12 @@ int main(int argc, char** argv) {
     const bool writing = argc == 3 && std::strcmp(argv[1], "--writing") == 0;
     const bool contrast = argc == 3 && std::strcmp(argv[1], "--high-contrast") == 0;
     const bool history = argc == 3 && std::strcmp(argv[1], "--history") == 0;
-    if (argc != 2 && !allSettings && !writing && !contrast && !history) {
+    const bool symbols = argc == 3 && std::strcmp(argv[1], "--symbols") == 0;
+    const bool timing = argc == 3 && std::strcmp(argv[1], "--timing") == 0;
+    if (argc != 2 && !allSettings && !writing && !contrast && !history && !symbols && !timing) {
         std::fprintf(stderr,
                      "usage: qz5-window-shot [--all-settings | --writing | --high-contrast | "
-                     "--history] OUTPUT.png\n");
+                     "--history | --symbols | --timing] OUTPUT.png\n");
         return 2;
     }
     if (contrast) {
@@ -182,6 +203,8 @@ int main(int argc, char** argv) {
     const QPixmap picture = writing    ? writingShot(window)
                             : contrast ? bothViews(window)
                             : history  ? historyShot(window, demo.tracker())
+                            : symbols  ? pickerShot()
+                            : timing   ? timingShot()
                                        : framed(window);
     if (picture.isNull() || !picture.save(QString::fromLocal8Bit(output), "PNG")) {
         std::fprintf(stderr, "qz5-window-shot: cannot write %s\n", output);

@@ -42,4 +42,17 @@ std::string describeFailedRead(const std::string& path, const FileRead& read) {
     return {};
 }
 
+ListText readListText(const std::string& path, const std::string& name, std::size_t limit) {
+    // One byte past the limit tells a file that is too large from one that
+    // fills it exactly.
+    const FileRead read = readRegularFile(path, limit + 1);
+    if (read.status != FileReadStatus::Read) {
+        return {std::nullopt, describeFailedRead(name, read)};
+    }
+    if (read.bytes.size() > limit) {
+        return {std::nullopt, name + " is larger than " + std::to_string(limit >> 20) + " MiB"};
+    }
+    return {std::string(read.bytes.begin(), read.bytes.end()), {}};
+}
+
 }  // namespace qz5

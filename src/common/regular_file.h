@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,5 +29,13 @@ void readOpenedFile(FileRead& result, std::size_t limit,
 
 // "PATH is not a regular file ..." or "cannot open PATH: reason", for a person.
 std::string describeFailedRead(const std::string& path, const FileRead& read);
+
+// A data list that has no business being larger than `limit` bytes (whole
+// MiB): its text, or why there is none, naming the file as `name`.
+struct ListText {
+    std::optional<std::string> text;
+    std::string problem;
+};
+ListText readListText(const std::string& path, const std::string& name, std::size_t limit);
 
 }  // namespace qz5

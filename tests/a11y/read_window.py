@@ -287,6 +287,28 @@ def check_compare(reader, window, failures):
     reader.active_window(window.name)
 
 
+def check_profile_tools(reader, failures):
+    """The symbol picker opens on a cell that says its name, table and code;
+    the timing window reads as a table. Escape closes each."""
+    open_window_menu(reader, "Choose Symbol")
+    picker = reader.active_window("Choose Symbol")
+    census("Choose Symbol", picker, failures)
+    cells = [node for node in showing(picker) if node.getRole() == pyatspi.ROLE_LIST_ITEM]
+    print(f"Choose Symbol: {len(cells)} cells showing, the first {say(cells[0]) if cells else None}")
+    if not cells or "table, " not in cells[0].name:
+        failures.append("Choose Symbol: no cell says its name, table and code")
+    reader.focus = None
+    key("Escape")
+    reader.active_window(ALL_SETTINGS)
+
+    open_window_menu(reader, "Beacon Timing")
+    timing = reader.active_window("Beacon Timing")
+    census("Beacon Timing", timing, failures)
+    reader.focus = None
+    key("Escape")
+    reader.active_window(ALL_SETTINGS)
+
+
 def check(failures):
     # Out of the way: without a window manager, X gives the keys of a closed
     # window to whatever lies under the pointer, and a blind user does not know
@@ -311,6 +333,7 @@ def check(failures):
 
     open_window_menu(reader, "All settings")
     census("All settings", reader.active_window(ALL_SETTINGS), failures)
+    check_profile_tools(reader, failures)
 
     open_window_menu(reader, "About")
     about = reader.active_window(ABOUT)

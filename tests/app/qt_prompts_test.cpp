@@ -13,19 +13,10 @@
 #include "app/qt_file_prompt.h"
 #include "app/qt_message_presenter.h"
 #include "app/wait_cursor.h"
+#include "when_shown.h"
 
 namespace qz5::testing {
 namespace {
-
-// Runs `inspect` on the modal widget that the next call opens.
-template <typename Widget>
-void whenShown(std::function<void(Widget&)> inspect) {
-    QTimer::singleShot(0, [inspect] {
-        auto* widget = qobject_cast<Widget*>(QApplication::activeModalWidget());
-        ASSERT_NE(widget, nullptr);
-        inspect(*widget);
-    });
-}
 
 TEST(QtMessagePresenterTest, CaptionlessBoxesReadErrorAndBlockTheWholeApplication) {
     QtMessagePresenter presenter;

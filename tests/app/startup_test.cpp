@@ -171,7 +171,8 @@ TEST_F(StartupTest, ContextMenuOffersTheAboutItemAfterASeparator) {
                             window->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(window.get(), &event);
     EXPECT_EQ(seen, (QStringList{"&Close", "All &settings", "-", "&Find Tracker", "&History...",
-                                 "Co&mpare with Tracker...", "-", "&About Zelbin3Config..."}));
+                                 "Co&mpare with Tracker...", "Choose S&ymbol...",
+                                 "&Beacon Timing...", "-", "&About Zelbin3Config..."}));
     EXPECT_TRUE(aboutShown);
     EXPECT_TRUE(window->isVisible());
 }

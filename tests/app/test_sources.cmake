@@ -16,4 +16,5 @@ qz5_test_sources(window_tests
     form_check_test.cpp
     form_exchange_test.cpp
     kept_images_test.cpp
-    port_hotplug_test.cpp)
+    port_hotplug_test.cpp
+    profile_tools_test.cpp)

@@ -11,10 +11,16 @@
 namespace qz5::testing {
 namespace {
 
-const QStringList kWindowItems{"&Close",      "All &settings",
-                               "-",           "&Find Tracker",
-                               "&History...", "Co&mpare with Tracker...",
-                               "-",           "&About Zelbin3Config..."};
+const QStringList kWindowItems{"&Close",
+                               "All &settings",
+                               "-",
+                               "&Find Tracker",
+                               "&History...",
+                               "Co&mpare with Tracker...",
+                               "Choose S&ymbol...",
+                               "&Beacon Timing...",
+                               "-",
+                               "&About Zelbin3Config..."};
 
 // Every menu that opens while it lives: its items, where it stood and the item
 // it started on. Each is closed as soon as it is seen.

@@ -18,6 +18,7 @@
 #include "config/text_field.h"
 #include "support/record_fields.h"
 #include "support/recording_presenter.h"
+#include "support/symbol_text.h"
 
 namespace qz5 {
 namespace {
@@ -77,7 +78,14 @@ struct Case {
     std::vector<std::string> expected;         // severity rule field [profile], in order
     std::string mentioned = {};                // in the first finding's message
     const PrefixList* list = &prefixes();
+    const SymbolSource* symbols = nullptr;
 };
+
+const SymbolSource* symbols() {
+    static const SymbolSource source{"symbols.dat",
+                                     SymbolList::parse(testing::smallSymbolList()).list, ""};
+    return &source;
+}
 
 void callsign(TrackerConfig& c, const char* text) {
     storeText(c.callsign[0], text);
@@ -303,6 +311,34 @@ TEST(ConfigCheck, RaisesEachRuleWhereItApplies) {
              c.delay1Ms[1] = 6826;
          },
          {}},
+        {"a table character that is none",
+         [](TrackerConfig& c) { c.symbolTable[1] = 'a'; },
+         {"warning symbol-placeholder symbolTable 1"},
+         "with 'a' maps may show a placeholder."},
+        {"the same with a list says which",
+         [](TrackerConfig& c) { c.symbolTable[1] = '~'; },
+         {"warning symbol-placeholder symbolTable 1"},
+         "(symbol list symbols.dat)",
+         &prefixes(),
+         symbols()},
+        {"a code the list has no picture for",
+         [](TrackerConfig& c) { c.symbolCode[0] = '>'; },
+         {"warning symbol-placeholder symbolCode 0"},
+         "for '>' on the primary table (symbol list symbols.dat).",
+         &prefixes(),
+         symbols()},
+        {"an overlay on an alternate symbol, and what a control character becomes",
+         [](TrackerConfig& c) {
+             c.symbolTable[0] = '5';
+             c.symbolCode[0] = '>';
+             c.symbolCode[1] = '\x05';
+             c.symbolTable[1] = '\x05';
+         },
+         {"error value-kept-in-part symbolCode 1", "error value-kept-in-part symbolTable 1"},
+         "",
+         &prefixes(),
+         symbols()},
+        {"without a list any code passes", [](TrackerConfig& c) { c.symbolCode[0] = '>'; }, {}},
         {"no room left for the Secondary's status text",
          [](TrackerConfig& c) {
              storeText(c.statusText[0], std::string(80, 'p'));
@@ -329,7 +365,7 @@ TEST(ConfigCheck, RaisesEachRuleWhereItApplies) {
         SCOPED_TRACE(test.name);
         TrackerConfig config = usRecord();
         test.edit(config);
-        const std::vector<Finding> findings = checkConfig(config, test.list);
+        const std::vector<Finding> findings = checkConfig(config, test.list, test.symbols);
         EXPECT_EQ(described(findings), test.expected);
         if (!test.mentioned.empty()) {
             EXPECT_TRUE(std::any_of(findings.begin(), findings.end(), [&](const Finding& f) {
@@ -346,7 +382,7 @@ TEST(ConfigCheck, WorksOnACopyAndShowsNothing) {
     config.slotEnable[0] = true;
     config.transmitRate[0] = 60;
     const TrackerConfig before = config;
-    EXPECT_FALSE(checkConfig(config, nullptr).empty());
+    EXPECT_FALSE(checkConfig(config, nullptr, nullptr).empty());
     EXPECT_TRUE(testing::differingFields(config, before).empty());
     EXPECT_TRUE(boxes.shown.empty());
 }

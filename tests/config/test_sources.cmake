@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 qz5_test_sources(config_tests
     PORTABLE
+    beacon_timing_test.cpp
     callsign_test.cpp
     config_image_test.cpp
     image_property_test.cpp
@@ -11,4 +12,5 @@ qz5_test_sources(config_tests
     config_check_test.cpp
     config_file_test.cpp
     history_test.cpp
-    kept_delays_test.cpp)
+    kept_delays_test.cpp
+    symbol_list_test.cpp)

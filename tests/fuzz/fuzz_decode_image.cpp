@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      "decode succeeds");
     fuzzing::requireSoundTexts(config);
     const TrackerConfig decoded = config;
-    static_cast<void>(checkConfig(config, nullptr));
+    static_cast<void>(checkConfig(config, nullptr, nullptr));
     fuzzing::require(testing::differingFields(config, decoded).empty(), "a check changes nothing");
     fuzzing::requireEncodeInBounds(config);
     return 0;

@@ -27,6 +27,7 @@ TEST(CommandSet, EachCommandHasTheFooterOnceAndItsTraceStatus) {
     const std::vector<CommandCase> cases = {
         {{"show", "a.zb3"}, 0},
         {{"build", "a.json", "b.zb3"}, 0},
+        {{"timing", "a.zb3"}, 0},
         {{"version", "--port", "/dev/null"}, 1},
         {{"read", "--port", "/dev/null", "--json"}, 1},
         {{"write", "--port", "/dev/null", "a.zb3"}, 1},

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "config/config_file.h"
+#include "config/symbols/system_symbol_list.h"
 #include "config/tracker_config.h"
 #include "support/recording_presenter.h"
 #include "tool_process.h"
@@ -84,6 +85,23 @@ TEST(Diff, EqualSettingsInDifferentBytesSayOneLine) {
     EXPECT_TRUE(run.out.starts_with("same settings; the images differ in ")) << run.out;
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1);
     EXPECT_EQ(testing::runTool({"diff", folder.path("a.zb3"), folder.path("none.zb3")}).status, 2);
+}
+
+TEST(Diff, NamesBothSidesSymbolsOnTheirLines) {
+    // The list the tests pin; the names are the list's own.
+    const SymbolList* list = systemSymbols().get();
+    ASSERT_NE(list, nullptr) << systemSymbols().notice;
+    TrackerConfig edited;
+    edited.symbolCode[0] = '>';
+    edited.symbolTable[1] = '~';
+    std::ostringstream out;
+    EXPECT_EQ(compareImages(imageOf(TrackerConfig()), imageOf(edited), out), DiffStatus::Different);
+    const std::string jogger = list->find('/', '[')->name;
+    EXPECT_EQ(out.str(), "profiles[0].symbolCode: \"[\" -> \">\" (" + jogger + " -> " +
+                             list->find('/', '>')->name +
+                             ")\n"
+                             "profiles[1].symbolTable: \"/\" -> \"~\" (" +
+                             jogger + " -> no picture)\n");
 }
 
 }  // namespace

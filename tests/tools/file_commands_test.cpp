@@ -11,7 +11,9 @@
 
 #include "common/outside_text.h"
 #include "config/record_fields.h"
+#include "config/symbols/system_symbol_list.h"
 #include "support/recording_presenter.h"
+#include "support/symbol_text.h"
 #include "tool_process.h"
 #include "tools/qz5cfg/config_json.h"
 #include "tools/qz5cfg/file_commands.h"
@@ -54,20 +56,74 @@ TEST(FileCommands, BuildOfAnEmptyRecordWritesTheDefaultImage) {
     EXPECT_EQ(folder.read("out.zb3"), std::string("ZB3A\x80\0\0\0", 8) + defaultImage());
 }
 
+// The symbol list the tool reads while it lives.
+class PinnedSymbols {
+  public:
+    explicit PinnedSymbols(const std::string& path) { setenv("QZ5_SYMBOLS", path.c_str(), 1); }
+    ~PinnedSymbols() { unsetenv("QZ5_SYMBOLS"); }
+    PinnedSymbols(const PinnedSymbols&) = delete;
+    PinnedSymbols& operator=(const PinnedSymbols&) = delete;
+};
+
+constexpr const char* kInstalledSymbols = "/usr/share/xastir/symbols/symbols.dat";
+
 TEST(FileCommands, ShowPrintsTheDecodedDefaults) {
     TempFolder folder;
     folder.write("defaults.zb3", std::string("ZB3A\x80\0\0\0", 8) + defaultImage());
+    folder.write("symbols.dat", testing::smallSymbolList());
+    const PinnedSymbols pinned(folder.path("symbols.dat"));
     const auto run = runTool({"show", folder.path("defaults.zb3")});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
 
-    // Decoding the default image changes only the two quantised delays.
+    // Decoding the default image changes only the two quantised delays; the
+    // symbol's name follows its table.
     Json expected = configToJson(TrackerConfig());
     for (auto& profile : expected["profiles"]) {
         profile["delay2Ms"] = 127;
         profile["delay3Ms"] = 526;
     }
-    EXPECT_EQ(parseJson(run.out), expected) << run.out;
+    Json shown = parseJson(run.out);
+    for (auto& profile : shown["profiles"]) {
+        const auto table = profile.find("symbolTable");
+        ASSERT_NE(std::next(table), profile.end());
+        EXPECT_EQ(std::next(table).key(), "symbolName");
+        EXPECT_EQ(profile["symbolName"], "Jogger");
+        profile.erase("symbolName");
+    }
+    EXPECT_EQ(shown, expected) << run.out;
+}
+
+TEST(FileCommands, ShowNamesSymbolsFromTheListOrSaysOnceThatThereIsNone) {
+    TempFolder folder;
+    folder.write("empty.json", "{}");
+    ASSERT_EQ(runTool({"build", folder.path("empty.json"), folder.path("car.zb3"), "--set",
+                       "profiles[0].symbolCode=>", "--set", "profiles[1].symbolTable=5", "--set",
+                       "profiles[1].symbolCode=>"})
+                  .status,
+              0);
+    {
+        const SymbolSource installed = readSymbolList(kInstalledSymbols);
+        ASSERT_NE(installed.get(), nullptr) << installed.notice;
+        const PinnedSymbols pinned(kInstalledSymbols);
+        const auto run = runTool({"show", folder.path("car.zb3")});
+        ASSERT_EQ(run.status, 0) << run.err;
+        const Json shown = parseJson(run.out);
+        const std::string car = installed.get()->find('/', '>')->name;
+        EXPECT_TRUE(car.starts_with("Car")) << car;
+        EXPECT_EQ(shown["profiles"][0]["symbolName"], car);
+        EXPECT_EQ(shown["profiles"][1]["symbolName"],
+                  installed.get()->find('\\', '>')->name + ", overlay 5");
+    }
+    const PinnedSymbols missing(folder.path("none.dat"));
+    const auto run = runTool({"show", folder.path("car.zb3")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(parseJson(run.out)["profiles"][0]["symbolName"].is_null());
+    EXPECT_EQ(run.err, "qz5cfg: No symbol list: cannot open " + folder.path("none.dat") +
+                           ": No such file or directory; symbols are shown without names or "
+                           "pictures.\n");
+    EXPECT_EQ(runTool({"show", folder.path("car.zb3"), "--set", "profiles[0].symbolName=x"}).status,
+              2);
 }
 
 TEST(FileCommands, ShowOutputBuildsTheSameFile) {

@@ -13,4 +13,5 @@ qz5_test_sources(tools_tests
     fleet_commands_test.cpp
     history_command_test.cpp
     port_listing_linux_test.cpp
+    timing_command_test.cpp
     tool_process.cpp)

@@ -69,8 +69,10 @@ inline constexpr int kSymbol = 1057;
 inline constexpr int kFindTracker = 1058;
 inline constexpr int kHistory = 1059;
 inline constexpr int kCompareWithTracker = 1060;
+inline constexpr int kChooseSymbol = 1061;
+inline constexpr int kBeaconTiming = 1062;
 
 // The highest id: every control's id lies from kExit to here.
-inline constexpr int kHighestId = kCompareWithTracker;
+inline constexpr int kHighestId = kBeaconTiming;
 
 }  // namespace qz5::ids

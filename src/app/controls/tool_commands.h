@@ -23,6 +23,8 @@ inline constexpr std::array kToolCommands{
     ToolCommand{ids::kFindTracker, "&Find Tracker"},
     ToolCommand{ids::kHistory, "&History..."},
     ToolCommand{ids::kCompareWithTracker, "Co&mpare with Tracker..."},
+    ToolCommand{ids::kChooseSymbol, "Choose S&ymbol..."},
+    ToolCommand{ids::kBeaconTiming, "&Beacon Timing..."},
 };
 
 // How many buttons the Tools group has room for.

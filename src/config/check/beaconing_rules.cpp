@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/check/rule_groups.h"
 #include "config/mic_e_status.h"
+#include "config/timing/beacon_timing.h"
 
 namespace qz5::check {
 namespace {
-
-// Seconds: one minute is for special events; routine mobiles take two or more.
-constexpr std::int32_t kShortestRate = 60;
 
 std::string seconds(std::int32_t value) {
     return std::to_string(value) + " s";
@@ -14,10 +12,10 @@ std::string seconds(std::int32_t value) {
 
 void checkRate(std::int32_t rate, PerProfile<std::int32_t> TrackerConfig::*field, int k,
                FindingList& findings) {
-    if (rate < kShortestRate) {
+    if (rate < kShortestRoutineInterval) {
         findings.add(Severity::Warning, Rule::RateTooFast, field, k,
-                     "Beacon every " + seconds(kShortestRate) + " or slower instead of every " +
-                         seconds(rate) +
+                     "Beacon every " + seconds(kShortestRoutineInterval) +
+                         " or slower instead of every " + seconds(rate) +
                          ": one minute is for special events, two or more for routine use.");
     }
 }

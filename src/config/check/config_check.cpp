@@ -10,7 +10,8 @@
 
 namespace qz5 {
 
-std::vector<Finding> checkConfig(const TrackerConfig& config, const PrefixList* prefixes) {
+std::vector<Finding> checkConfig(const TrackerConfig& config, const PrefixList* prefixes,
+                                 const SymbolSource* symbols) {
     // The encoder sets derived flags, so it runs on a copy. Its core tells
     // nothing to anyone: the rules below say per profile what was cut.
     TrackerConfig entered = config;
@@ -18,7 +19,7 @@ std::vector<Finding> checkConfig(const TrackerConfig& config, const PrefixList* 
     TrackerConfig sent = entered;
     static_cast<void>(sent.decodeImage(encoded.image));  // a whole image always decodes
 
-    const check::CheckInput input{entered, sent, prefixes};
+    const check::CheckInput input{entered, sent, prefixes, symbols};
     check::FindingList findings;
     for (int k = 0; k < kProfileCount; ++k) {
         check::checkCallsign(input, k, findings);
@@ -26,6 +27,7 @@ std::vector<Finding> checkConfig(const TrackerConfig& config, const PrefixList* 
         check::checkBeaconing(input, k, findings);
         check::checkStatusText(input, k, findings);
         check::checkFrequency(input, k, findings);
+        check::checkSymbol(input, k, findings);
     }
     check::checkKeptValues(input, findings);
 

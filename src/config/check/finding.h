@@ -39,6 +39,7 @@ enum class Rule {
     FrequencyChannel,
     FrequencyTesting,
     MicEEmergency,
+    SymbolPlaceholder,
     ValueKeptInPart,
 };
 // A new rule goes before it, or becomes it.

@@ -203,21 +203,13 @@ std::optional<PrefixList> PrefixList::parse(std::string_view text, std::size_t* 
 
 PrefixListRead PrefixList::load(const std::filesystem::path& file) {
     const std::string name = printableText(textFromPath(file));
-    // One byte past the limit tells a file that is too large from one that
-    // fills it exactly.
-    const FileRead read = readRegularFile(textFromPath(file), kMaxListBytes + 1);
-    if (read.status != FileReadStatus::Read) {
-        return {std::nullopt, "no callsign-prefix list: " + describeFailedRead(name, read)};
-    }
-    if (read.bytes.size() > kMaxListBytes) {
-        return {std::nullopt, "no callsign-prefix list: " + name + " is larger than " +
-                                  std::to_string(kMaxListBytes >> 20) + " MiB"};
+    const ListText read = readListText(textFromPath(file), name, kMaxListBytes);
+    if (!read.text) {
+        return {std::nullopt, "no callsign-prefix list: " + read.problem};
     }
     std::size_t badLine = 0;
     PrefixListRead result;
-    result.list =
-        parse(std::string_view(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()),
-              &badLine);
+    result.list = parse(*read.text, &badLine);
     if (!result.list) {
         result.problem = "no callsign-prefix list: " + name + " holds no country that can be read";
     } else if (badLine != 0) {

@@ -65,6 +65,10 @@ constexpr auto kRules = std::to_array<RuleEntry>({
     // APRS Protocol Reference 1.0.1, "Mic-E Message Codes": Emergency sets
     // off alarms at every station that hears it.
     {Rule::MicEEmergency, "mic-e-emergency", "choose another"},
+    // APRS Protocol Reference 1.0.1, "APRS Symbols": the table is / or \\,
+    // or an overlay 0-9 or A-Z on an alternate symbol; a map draws what it
+    // has no picture for as a placeholder.
+    {Rule::SymbolPlaceholder, "symbol-placeholder", "choose one a map can draw"},
     // The tracker's image: what it cannot hold is sent as something else.
     {Rule::ValueKeptInPart, "value-kept-in-part", "enter a value it keeps"},
 });

@@ -13,6 +13,7 @@
 #include "config/check/finding.h"
 #include "config/check/prefix_list.h"
 #include "config/record_fields.h"
+#include "config/symbols/system_symbol_list.h"
 #include "config/tracker_config.h"
 
 namespace qz5::check {
@@ -21,6 +22,7 @@ struct CheckInput {
     const TrackerConfig& entered;  // as given, with the encoder's derived flags
     const TrackerConfig& sent;     // as the tracker will read its image back
     const PrefixList* prefixes;    // null: no country is known
+    const SymbolSource* symbols;   // null: no symbol list was asked for
 };
 
 class FindingList {
@@ -70,6 +72,7 @@ void checkPath(const CheckInput& input, int profile, FindingList& findings);
 void checkBeaconing(const CheckInput& input, int profile, FindingList& findings);
 void checkStatusText(const CheckInput& input, int profile, FindingList& findings);
 void checkFrequency(const CheckInput& input, int profile, FindingList& findings);
+void checkSymbol(const CheckInput& input, int profile, FindingList& findings);
 // Every other field whose value the image does not hold; runs last, and says
 // nothing more of a field that already has an error.
 void checkKeptValues(const CheckInput& input, FindingList& findings);

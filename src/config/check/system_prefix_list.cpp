@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "config/data_file_path.h"
+
 namespace qz5 {
 
 namespace {
@@ -36,6 +38,10 @@ const PrefixList* systemPrefixList() {
 
 const std::string& systemPrefixListProblem() {
     return systemRead().problem;
+}
+
+std::filesystem::path installedPrefixListPath() {
+    return installedDataFile("/usr/share/hamradio-files/cty.dat", L"cty.dat");
 }
 
 }  // namespace qz5

@@ -27,6 +27,8 @@ std::string fieldPath(const Finding& finding) {
     return "profiles[" + std::to_string(*finding.profile) + "]." + finding.field;
 }
 
+}  // namespace
+
 Json findingsToJson(const std::vector<Finding>& findings) {
     Json list = Json::array();
     for (const Finding& finding : findings) {
@@ -38,8 +40,6 @@ Json findingsToJson(const std::vector<Finding>& findings) {
     }
     return list;
 }
-
-}  // namespace
 
 const PrefixList* prefixListForCheck() {
     static const bool said = [] {
@@ -61,7 +61,7 @@ void printFindings(const std::vector<Finding>& findings, std::ostream& out) {
 
 bool stopsStrictly(const TrackerConfig& config, bool strict, std::string_view nothingDone,
                    std::ostream& findings) {
-    const std::vector<Finding> found = checkConfig(config, prefixListForCheck());
+    const std::vector<Finding> found = checkConfig(config, prefixListForCheck(), &systemSymbols());
     printFindings(found, findings);
     findings << std::flush;
     const bool error = std::any_of(found.begin(), found.end(), [](const Finding& finding) {
@@ -91,7 +91,7 @@ CheckStatus runCheck(const std::string& side, const CheckOptions& options,
     if (loadSide(side, readTracker, config, image) != ExitStatus::Ok) {
         return CheckStatus::Trouble;
     }
-    std::vector<Finding> findings = checkConfig(config, prefixListForCheck());
+    std::vector<Finding> findings = checkConfig(config, prefixListForCheck(), &systemSymbols());
     std::erase_if(findings, [&](const Finding& finding) {
         return std::find(ignored.begin(), ignored.end(), finding.rule) != ignored.end();
     });

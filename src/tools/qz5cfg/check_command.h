@@ -8,6 +8,7 @@
 
 #include "config/check/finding.h"
 #include "config/check/prefix_list.h"
+#include "tools/qz5cfg/config_json.h"
 #include "tools/qz5cfg/record_source.h"
 
 namespace qz5 {
@@ -28,6 +29,9 @@ struct CheckOptions {
 // trouble.
 CheckStatus runCheck(const std::string& side, const CheckOptions& options,
                      const TrackerImageReader& readTracker, std::ostream& out);
+
+// Severity, rule, field, profile and message of each, as check --json prints.
+Json findingsToJson(const std::vector<Finding>& findings);
 
 // The system's callsign-prefix list for a check; the first call says on
 // stderr why it is missing or was read only in part.

@@ -156,6 +156,9 @@ void applyProfile(const Json& form, int profile, TrackerConfig& config) {
     for (const auto& item : form.items()) {
         const std::string& key = item.key();
         const Json& value = item.value();
+        if (key == kSymbolNameField) {
+            continue;
+        }
         const std::string path = profilePath(profile, key);
         bool known = false;
         forEachProfileField([&](const FieldInfo& field, auto member) {

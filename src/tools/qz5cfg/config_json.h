@@ -20,6 +20,10 @@ class JsonFormError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Shown with each profile for people (the symbol list's name for its symbol);
+// every reader of the form passes over it.
+inline constexpr const char* kSymbolNameField = "symbolName";
+
 // The whole record: activeProfile, calibration, calibrationChanged and the two
 // profiles (Primary, Secondary), each field under its own name.
 Json configToJson(const TrackerConfig& config);

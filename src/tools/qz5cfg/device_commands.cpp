@@ -159,7 +159,7 @@ DiffStatus previewWrite(SerialLink& link, const std::string& inPath,
         return DiffStatus::Trouble;
     }
     const DiffStatus compared = compareImages(*backup, image, out);
-    printFindings(checkConfig(record, prefixListForCheck()), findings);
+    printFindings(checkConfig(record, prefixListForCheck(), &systemSymbols()), findings);
     findings << std::flush;
     if (compared == DiffStatus::Trouble) {
         return compared;

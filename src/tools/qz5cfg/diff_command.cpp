@@ -5,6 +5,8 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/outside_text.h"
@@ -14,6 +16,7 @@
 #include "tools/qz5cfg/config_json.h"
 #include "tools/qz5cfg/device_session.h"
 #include "tools/qz5cfg/record_source.h"
+#include "tools/qz5cfg/symbol_names.h"
 
 namespace qz5 {
 namespace {
@@ -25,6 +28,31 @@ std::optional<ConfigImage> imageOf(const std::string& side, const TrackerImageRe
         return std::nullopt;
     }
     return image;
+}
+
+// Symbol names come from the decoded settings, as the tracker would hold them.
+TrackerConfig settingsOf(const ConfigImage& image) {
+    TrackerConfig settings;
+    static_cast<void>(settings.decodeImage(image));  // a whole image always decodes
+    return settings;
+}
+
+// " (Jogger -> Car)": what maps draw for each side's symbol of profile k;
+// nothing without a symbol list.
+std::string symbolNames(const TrackerConfig& left, const TrackerConfig& right, int k) {
+    const SymbolSource& symbols = systemSymbols();
+    const auto a = nameSymbol(symbols, left.symbolTable[k], left.symbolCode[k]);
+    const auto b = nameSymbol(symbols, right.symbolTable[k], right.symbolCode[k]);
+    if (symbols.get() == nullptr) {
+        return {};
+    }
+    constexpr const char* kNone = "no picture";
+    return " (" + printableText(a.value_or(kNone)) + " -> " + printableText(b.value_or(kNone)) +
+           ")";
+}
+
+bool isSymbolField(std::string_view name) {
+    return name == "symbolCode" || name == "symbolTable";
 }
 
 std::string jsonName(const SettingDifference& difference) {
@@ -47,11 +75,17 @@ DiffStatus runDiff(const std::string& left, const std::string& right,
 
 DiffStatus compareImages(const ConfigImage& left, const ConfigImage& right, std::ostream& out) {
     const std::vector<SettingDifference> differences = compareSettings(left, right);
+    const TrackerConfig leftSettings = settingsOf(left);
+    const TrackerConfig rightSettings = settingsOf(right);
     for (const SettingDifference& difference : differences) {
         // dump() leaves DEL and the C1 controls of a text as they are.
         out << jsonName(difference) << ": "
             << printableText(settingToJson(difference.before).dump()) << " -> "
-            << printableText(settingToJson(difference.after).dump()) << '\n';
+            << printableText(settingToJson(difference.after).dump());
+        if (difference.profile && isSymbolField(difference.field.name)) {
+            out << symbolNames(leftSettings, rightSettings, *difference.profile);
+        }
+        out << '\n';
     }
     if (differences.empty() && left != right) {
         out << "same settings; the images differ in " << differingBytes(left, right)

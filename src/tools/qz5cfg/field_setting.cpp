@@ -16,9 +16,10 @@ namespace qz5 {
 
 namespace {
 
-// The window's tab and the marks the program keeps for itself.
-constexpr std::array<std::string_view, 4> kUnsettable = {"activeProfile", "calibrationChanged",
-                                                         "slotDivides60", "slotDivides600"};
+// The window's tab, the marks the program keeps for itself and the name
+// shown for the symbol.
+constexpr std::array<std::string_view, 5> kUnsettable = {
+    "activeProfile", "calibrationChanged", "slotDivides60", "slotDivides600", kSymbolNameField};
 
 template <typename T>
 constexpr bool kIsText = std::is_same_v<T, char>;

@@ -43,8 +43,10 @@ constexpr const char* kCommandsHelp = R"(Commands in detail:
                          configuration file, a JSON record (as it would be
                          written) or tracker:PORT (read from the tracker), and
                          prints every field that differs by its JSON name:
-                         "profiles[1].statusText: "a" -> "b"". When only the
-                         image bytes differ, it says so in one line.
+                         "profiles[1].statusText: "a" -> "b""; a symbol's
+                         line adds the symbol list's names for both sides.
+                         When only the image bytes differ, it says so in one
+                         line.
   history                lists the images kept in the history, the one stored
                          last first: time (UTC), direction, port, version,
                          file. --json prints a JSON array: sequence, time,
@@ -59,7 +61,10 @@ constexpr const char* kCommandsHelp = R"(Commands in detail:
                          most severe first: "severity  rule  field  message"
                          (error: it cannot work or harms the network;
                          warning: it goes against practice; note: worth
-                         knowing). --json prints them as a JSON array;
+                         knowing). A symbol table that is not /, \ or an
+                         overlay character, or a symbol the symbol list has
+                         no picture for, is a warning naming the list.
+                         --json prints them as a JSON array;
                          --ignore RULE leaves a rule out. write prints the
                          same findings on stderr before it sends, and writes
                          all the same unless --strict is given.
@@ -69,8 +74,25 @@ constexpr const char* kCommandsHelp = R"(Commands in detail:
                          values as JSON (true, 5, 144.8). The record is then
                          encoded as the window's Write does, so every other
                          setting stays as it was. activeProfile,
-                         calibrationChanged and slotDivides60/600 cannot be
-                         set.
+                         calibrationChanged, slotDivides60/600 and
+                         symbolName cannot be set.
+  timing FILE            prints when the tracker sends its beacons, for each
+                         profile of a configuration file or JSON record, or
+                         for --profile N (0 Primary, 1 Secondary): with
+                         SmartBeaconing off the transmit rate (in its time
+                         slot when one is on); with it on a row of speeds
+                         from standing still to above the high speed, each
+                         with its interval, beacons per hour and turn
+                         threshold, by the published SmartBeaconing rules
+                         (at or below the low speed the slow rate and no turn
+                         beacons, at or above the high speed the fast rate,
+                         between them fast rate x high speed / speed; turn
+                         angle + turn slope / speed, no sooner than the turn
+                         time). Seconds and degrees are rounded, halves up;
+                         speeds are in the tracker's own unit. A
+                         SmartBeaconing speeds or rates finding of check is
+                         shown instead of rows. --json prints an array of
+                         one object a profile.
   write --dry-run        reads the tracker's image into the history as the
                          backup, prints on stdout every setting the write
                          would change (as diff) and the findings on stderr,
@@ -123,6 +145,11 @@ amateur loggers use, cty.dat (/usr/share/hamradio-files/cty.dat, or beside
 the program on Windows; QZ5_PREFIX_LIST names another file). Without it, no
 finding depends on the country.
 
+Symbols: show, diff and check name a symbol from the list of symbol pictures
+of an APRS client's data (/usr/share/xastir/symbols/symbols.dat from
+xastir-data, or beside the program on Windows; QZ5_SYMBOLS names another
+file). Without it, names are null and a line on stderr says so once.
+
 JSON form (show and read --json print it; build and write accept it):
   {
     "activeProfile": 0,            0 or 1
@@ -137,6 +164,8 @@ constexpr const char* kFooterAfterFields =
   Texts are strings in which each character U+0000..U+00FF stands for one
   byte: callsign up to 19 characters, digiPath up to 99, statusText up to 199.
   symbolCode and symbolTable are one-character strings ("" for a zero byte).
+  symbolName, printed after symbolTable, is the symbol list's name for the
+  symbol, or null; it is for people: build and write pass over it.
   frequencyMHz is a number in MHz (at most 10000000 either side of 0),
   printed as the shortest decimal that gives back the same 32-bit float
   (144.39).

@@ -16,6 +16,7 @@
 #include "tools/qz5cfg/help_text.h"
 #include "tools/qz5cfg/history_command.h"
 #include "tools/qz5cfg/platform_commands.h"
+#include "tools/qz5cfg/timing_command.h"
 
 namespace qz5 {
 namespace {
@@ -24,6 +25,7 @@ namespace {
 void addCommands(CommandSet& commands) {
     addShowCommand(commands);
     addBuildCommand(commands);
+    addTimingCommand(commands);
     addVersionCommand(commands);
     addReadCommand(commands);
     addWriteCommand(commands);

@@ -11,6 +11,7 @@
 #include "common/regular_file.h"
 #include "config/config_file.h"
 #include "tools/qz5cfg/config_json.h"
+#include "tools/qz5cfg/symbol_names.h"
 
 namespace qz5 {
 
@@ -59,6 +60,13 @@ ExitStatus loadJsonRecord(const std::string& path, TrackerConfig& config) {
     return ExitStatus::Ok;
 }
 
+ExitStatus loadRecord(const std::string& path, TrackerConfig& config) {
+    if (hasJsonExtension(path)) {
+        return loadJsonRecord(path, config);
+    }
+    return loadFileRecord(path, config);
+}
+
 ExitStatus loadFileRecord(const std::string& path, TrackerConfig& config, ConfigImage* image) {
     return configFileStatus(readConfigFile(path, config, image));
 }
@@ -90,7 +98,9 @@ ExitStatus loadSide(const std::string& side, const TrackerImageReader& readTrack
 }
 
 ExitStatus printRecord(const TrackerConfig& config, std::ostream& out) {
-    out << configToJson(config).dump(2) << '\n';
+    Json form = configToJson(config);
+    addSymbolNames(form, config, systemSymbols());
+    out << form.dump(2) << '\n';
     return finishOutput(out);
 }
 

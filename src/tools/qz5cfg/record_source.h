@@ -16,6 +16,10 @@ namespace qz5 {
 // field is named).
 ExitStatus loadJsonRecord(const std::string& path, TrackerConfig& config);
 
+// A JSON record when the name ends in ".json", otherwise a configuration file
+// read as Load reads it (Failed after its message).
+ExitStatus loadRecord(const std::string& path, TrackerConfig& config);
+
 // A configuration file read as Load reads it: Failed after its message, Usage
 // when the path is no regular file.
 ExitStatus loadFileRecord(const std::string& path, TrackerConfig& config,

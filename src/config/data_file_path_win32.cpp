@@ -3,12 +3,11 @@
 
 #include <vector>
 
-#include "config/check/system_prefix_list.h"
+#include "config/data_file_path.h"
 
 namespace qz5 {
 
-// The zip and the installer put cty.dat beside the programs.
-std::filesystem::path installedPrefixListPath() {
+std::filesystem::path installedDataFile(const char* /*debianPath*/, const wchar_t* fileName) {
     std::vector<wchar_t> name(MAX_PATH);
     for (;;) {
         const DWORD length =
@@ -18,7 +17,7 @@ std::filesystem::path installedPrefixListPath() {
         }
         if (length < name.size()) {
             return std::filesystem::path(std::wstring(name.data(), length)).parent_path() /
-                   L"cty.dat";
+                   fileName;
         }
         name.resize(name.size() * 2);
     }

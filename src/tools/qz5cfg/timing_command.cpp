@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/qz5cfg/timing_command.h"
+
+#include <algorithm>
+#include <iostream>
+#include <memory>
+#include <ostream>
+#include <vector>
+
+#include "config/timing/timing_table.h"
+#include "tools/qz5cfg/check_command.h"
+#include "tools/qz5cfg/command_set.h"
+#include "tools/qz5cfg/config_json.h"
+#include "tools/qz5cfg/record_source.h"
+
+namespace qz5 {
+namespace {
+
+Json perHourJson(std::int32_t interval) {
+    const std::optional<double> rate = beaconsPerHour(interval);
+    return rate ? Json(*rate) : Json();
+}
+
+Json timingToJson(const BeaconTiming& t) {
+    Json profile = {{"profile", t.profile}, {"smartBeaconing", t.smartBeaconing}};
+    if (!t.smartBeaconing) {
+        profile["intervalSeconds"] = t.intervalSeconds;
+        profile["slotSecond"] = t.slotSecond ? Json(*t.slotSecond) : Json();
+        profile["beaconsPerHour"] = perHourJson(t.intervalSeconds);
+        return profile;
+    }
+    profile["lowSpeed"] = t.lowSpeed;
+    profile["highSpeed"] = t.highSpeed;
+    profile["turnTimeSeconds"] = t.turnTimeSeconds;
+    Json rows = Json::array();
+    for (const SpeedRow& row : t.rows) {
+        rows.push_back({{"speed", row.speed},
+                        {"intervalSeconds", row.intervalSeconds},
+                        {"beaconsPerHour", perHourJson(row.intervalSeconds)},
+                        {"turnDegrees", row.turnDegrees ? Json(*row.turnDegrees) : Json()}});
+    }
+    profile["rows"] = std::move(rows);
+    profile["findings"] = findingsToJson(t.findings);
+    return profile;
+}
+
+// Columns as wide as their widest cell, two spaces apart.
+void printTable(const TimingTable& table, std::ostream& out) {
+    std::vector<const std::vector<std::string>*> lines = {&table.header};
+    for (const std::vector<std::string>& row : table.rows) {
+        lines.push_back(&row);
+    }
+    std::vector<std::size_t> widths(table.header.size());
+    for (const std::vector<std::string>* line : lines) {
+        for (std::size_t c = 0; c < line->size(); ++c) {
+            widths[c] = std::max(widths[c], (*line)[c].size());
+        }
+    }
+    const auto printRow = [&](const std::vector<std::string>& row) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            line += row[c] + std::string(widths[c] - row[c].size() + 2, ' ');
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        out << line << '\n';
+    };
+    out << table.title << '\n';
+    if (!table.rows.empty()) {
+        for (const std::vector<std::string>* line : lines) {
+            printRow(*line);
+        }
+    }
+    for (const std::string& note : table.notes) {
+        out << note << '\n';
+    }
+}
+
+}  // namespace
+
+ExitStatus runTiming(const std::string& path, std::optional<int> profile, bool asJson,
+                     std::ostream& out) {
+    TrackerConfig config;
+    if (const ExitStatus status = loadRecord(path, config); status != ExitStatus::Ok) {
+        return status;
+    }
+    std::vector<int> shown = {0, 1};
+    if (profile) {
+        shown = {*profile};
+    }
+    Json list = Json::array();
+    for (int k : shown) {
+        const BeaconTiming timing = beaconTiming(config, k);
+        if (asJson) {
+            list.push_back(timingToJson(timing));
+            continue;
+        }
+        if (k != shown.front()) {
+            out << '\n';
+        }
+        printTable(timingTable(timing), out);
+    }
+    if (asJson) {
+        out << list.dump(2) << '\n';
+    }
+    return finishOutput(out);
+}
+
+void addTimingCommand(CommandSet& commands) {
+    struct Options {
+        std::string file;
+        std::optional<int> profile;
+        bool asJson = false;
+    };
+    auto o = std::make_shared<Options>();
+    auto& timing = commands.add(
+        "timing",
+        "Print when the tracker sends its beacons: the interval, or with SmartBeaconing the "
+        "interval and turn threshold at a row of speeds, and the beacons per hour.",
+        [o] { return runs([o] { return runTiming(o->file, o->profile, o->asJson, std::cout); }); });
+    timing.add_option("FILE", o->file, "configuration file or JSON record")->required();
+    timing.add_option("--profile", o->profile, "0 (Primary) or 1 (Secondary); both without it")
+        ->check(CLI::Range(0, 1));
+    timing.add_flag("--json", o->asJson, "print the timing as a JSON array, one object a profile");
+}
+
+}  // namespace qz5
