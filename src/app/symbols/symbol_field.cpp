@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
+#include <QToolButton>
 
 #include "app/symbols/symbol_library.h"
 #include "app/symbols/symbol_pictures.h"
@@ -100,6 +101,14 @@ void SymbolField::refresh() {
         }
         control->setAccessibleDescription(said.isEmpty() ? description
                                                          : description + kNameLine + said);
+    }
+
+    // The picture's button is part of the field, so a screen reader hears it
+    // as the field, not only by the symbol's name.
+    for (QObject* shown : picture_->associatedObjects()) {
+        if (auto* button = qobject_cast<QToolButton*>(shown)) {
+            button->setAccessibleDescription(symbol_.lineEdit()->accessibleDescription());
+        }
     }
 
     const SymbolSource* source = library_.ready();
