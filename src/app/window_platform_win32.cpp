@@ -3,11 +3,13 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QStringList>
 #include <QWidget>
 #include <cstdio>
 
 #include "app/window_platform.h"
+#include "config/data_file_path.h"
 
 namespace qz5 {
 
@@ -30,6 +32,18 @@ std::vector<std::string> programArguments(int, char**) {
         arguments.push_back(all[i].toStdString());
     }
     return arguments;
+}
+
+bool addFontFile(const std::filesystem::path& file) {
+    return QFontDatabase::addApplicationFont(QString::fromStdWString(file.wstring())) != -1;
+}
+
+// Windows has no DejaVu Sans: without the file the zip and the installer put
+// beside the program, Qt would draw in the first face it lists, and captions
+// would no longer fit their controls.
+void provideWindowFont() {
+    addFontFile(installedDataFile("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+                                  L"DejaVuSans.ttf"));
 }
 
 void attachParentConsole() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's Windows halves: the system menu, hot-plug messages, the
-// console for printed answers, and file names outside the ANSI code page.
+// The window's Windows halves: the font it carries, the system menu,
+// hot-plug messages, the console for printed answers, and file names outside
+// the ANSI code page.
 #include <windows.h>
 // After windows.h, which they need.
 #include <dbt.h>
@@ -8,6 +9,7 @@
 #include <QAbstractEventDispatcher>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -15,17 +17,28 @@
 #include "../app/window_fixture.h"
 #include "app/app_options.h"
 #include "app/controls/about_dialog.h"
+#include "app/controls/template_style.h"
 #include "app/device_command_runner.h"
 #include "app/port_watcher.h"
 #include "app/qt_file_prompt.h"
+#include "app/window_platform.h"
 #include "app/window_platform_win32.h"
 #include "common/path_text.h"
+#include "config/data_file_path.h"
 #include "link/serial_link.h"
 
 namespace qz5::testing {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Every window of the run draws in the face the program carries, provided
+// as the program provides it, once the application exists.
+class CarriedFont : public ::testing::Environment {
+    void SetUp() override { provideWindowFont(); }
+};
+[[maybe_unused]] const auto* const carriedFont =
+    ::testing::AddGlobalTestEnvironment(new CarriedFont);
 
 bool aboutBoxOpensDuring(const std::function<void()>& action) {
     bool shown = false;
@@ -57,6 +70,20 @@ TEST_F(WindowWin32Test, TheSystemMenusAboutItemOpensTheBoxAndOtherCommandsStayWi
     MSG paint{nullptr, WM_PAINT, 0, 0, 0, {}};
     EXPECT_FALSE(WindowInspector::nativeEvent(*window, "windows_generic_MSG", &paint));
     EXPECT_TRUE(window->isVisible());
+}
+
+// Windows has no DejaVu Sans of its own: without the file beside the
+// program, Qt would silently draw in the first face it lists. A file that is
+// missing or no font costs only the face.
+TEST_F(WindowWin32Test, DrawsInTheFontItCarriesAndAFontFileGoneMissingIsNoFault) {
+    EXPECT_FALSE(addFontFile(fs::temp_directory_path() / "no such font.ttf"));
+    EXPECT_FALSE(addFontFile(installedDataFile("", L"window_tests.exe")));
+    window->show();
+    for (int id : {ids::kReadConfiguration, ids::kCallsign}) {
+        EXPECT_EQ(QFontInfo(controls().control(id)->font()).family().toStdString(),
+                  kDialogFont.family)
+            << id;
+    }
 }
 
 TEST(PortEventsWin32, APortThatArrivesOrLeavesStartsALookAtThePorts) {
