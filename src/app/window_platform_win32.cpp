@@ -42,8 +42,8 @@ bool addFontFile(const std::filesystem::path& file) {
 // beside the program, Qt would draw in the first face it lists, and captions
 // would no longer fit their controls.
 void provideWindowFont() {
-    addFontFile(installedDataFile("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
-                                  L"DejaVuSans.ttf"));
+    addFontFile(
+        installedDataFile("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", L"DejaVuSans.ttf"));
 }
 
 void attachParentConsole() {
