@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/regular_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -8,10 +9,15 @@ namespace qz5 {
 
 void readOpenedFile(FileRead& result, std::size_t limit,
                     const std::function<std::ptrdiff_t(std::uint8_t*, std::size_t)>& readSome) {
-    result.bytes.resize(limit);
+    // The buffer grows with what the file holds: a 100 kB list read under a
+    // cap of megabytes must not cost the cap in memory.
+    constexpr std::size_t kFirstPiece = std::size_t{64} << 10;
     std::size_t got = 0;
     while (got < limit) {
-        const std::ptrdiff_t n = readSome(result.bytes.data() + got, limit - got);
+        if (got == result.bytes.size()) {
+            result.bytes.resize(std::min(limit, std::max(kFirstPiece, 2 * got)));
+        }
+        const std::ptrdiff_t n = readSome(result.bytes.data() + got, result.bytes.size() - got);
         if (n < 0) {
             result.status = FileReadStatus::ReadFailed;
             result.error = errno;
