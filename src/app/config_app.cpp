@@ -15,6 +15,7 @@ CConfigApp::CConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationVersion(QString::fromLatin1(kProgramVersion));
     setDesktopFileName(QString::fromLatin1(kApplicationId));
     provideWindowFont();
+    letCaptionsFillTheirButtons();
 }
 
 // The presenter is in place before the window exists, so every box of the run

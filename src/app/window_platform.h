@@ -22,6 +22,10 @@ std::vector<std::string> programArguments(int argc, char** argv);
 // to choose another; the window opens all the same.
 void provideWindowFont();
 
+// Before any window is built: a button's caption may take the whole button
+// inside its frame, as the dialog units leave it room for.
+void letCaptionsFillTheirButtons();
+
 // Before the program prints: a window program started from a Command Prompt
 // has no console of its own, so it takes its parent's.
 void attachParentConsole();

@@ -10,7 +10,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontInfo>
+#include <QImage>
+#include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -32,10 +35,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Every window of the run draws in the face the program carries, provided
-// as the program provides it, once the application exists.
+// Every window of the run draws in the face the program carries and the
+// style the program sets, as the program does, once the application exists.
 class CarriedFont : public ::testing::Environment {
-    void SetUp() override { provideWindowFont(); }
+    void SetUp() override {
+        provideWindowFont();
+        letCaptionsFillTheirButtons();
+    }
 };
 [[maybe_unused]] const auto* const carriedFont =
     ::testing::AddGlobalTestEnvironment(new CarriedFont);
@@ -83,6 +89,42 @@ TEST_F(WindowWin32Test, DrawsInTheFontItCarriesAndAFontFileGoneMissingIsNoFault)
         EXPECT_EQ(QFontInfo(controls().control(id)->font()).family().toStdString(),
                   kDialogFont.family)
             << id;
+    }
+}
+
+// How wide a button's caption comes out: the columns in which the button
+// drawn with it differs from the button drawn without it.
+int drawnCaptionWidth(QPushButton& button) {
+    const QImage with = button.grab().toImage();
+    const QString caption = button.text();
+    button.setText(QString());
+    const QImage without = button.grab().toImage();
+    button.setText(caption);
+    int first = with.width();
+    int last = -1;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            if (with.pixel(x, y) != without.pixel(x, y)) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return last - first + 1;
+}
+
+// The dialog units leave the longest captions only just room inside their
+// buttons; the system's own style would cut letters off them.
+TEST_F(WindowWin32Test, EveryButtonShowsItsWholeCaption) {
+    window->show();
+    for (auto* button : window->findChildren<QPushButton*>()) {
+        if (button->isVisible()) {
+            const QString caption = QString(button->text()).remove(QLatin1Char('&'));
+            // Less the blank edges of the first and last letters.
+            EXPECT_GE(drawnCaptionWidth(*button),
+                      button->fontMetrics().horizontalAdvance(caption) - 2)
+                << caption.toStdString();
+        }
     }
 }
 
