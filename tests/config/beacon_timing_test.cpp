@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,11 @@ TEST(BeaconTiming, RowsStepFromStandingToAboveHighAndRoundHalvesUp) {
     // 63 x 50 / 20 = 157.5 and 20 + 100 / 40 = 22.5 both round up.
     EXPECT_EQ(rows, (std::vector<std::string>{"0:1800:-", "10:1800:-", "20:158:25", "30:105:23",
                                               "40:79:23", "50:63:22", "60:63:22"}));
+    // A step above the highest speed a record holds is left out, not wrapped.
+    c.sbHighSpeed[0] = std::numeric_limits<std::int32_t>::max();
+    const std::vector<SpeedRow> wide = beaconTiming(c, 0).rows;
+    EXPECT_EQ(wide.front().speed, 0);
+    EXPECT_EQ(wide.back().speed, c.sbHighSpeed[0]);
 }
 
 TEST(BeaconTiming, TheTooFastRuleFiresExactlyWhenTheShortestIntervalIsUnderItsLimit) {

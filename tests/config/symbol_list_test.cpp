@@ -58,6 +58,12 @@ TEST(SymbolList, ReadsEntriesAndSkipsTheBadOnes) {
          {"/>Car (SSID -9)"},
          0},
         {"no code", "TABLE /\nAPRS \n" + symbolEntryText('x', "X").substr(23), {}, 1, 2},
+        {"a blank or DEL is no code; the printable ends are",
+         "TABLE /\n" + symbolEntryText(' ', "Blank") + symbolEntryText('\x7f', "Del") +
+             symbolEntryText('!', "Bang") + symbolEntryText('~', "Tilde"),
+         {"/!Bang", "/~Tilde"},
+         2,
+         2},
         {"the overlay and special tables are no symbols",
          "TABLE #\n" + symbolEntryText('5', "") + "TABLE ~\n" + symbolEntryText('1', ""),
          {},
@@ -103,6 +109,7 @@ TEST(SymbolList, FindsWhatAMapDrawsForTableAndCode) {
     for (const Case& test : std::vector<Case>{{'/', '[', "Jogger"},
                                               {'\\', '>', "Car (w overlay)"},
                                               {'5', '>', "Car (w overlay)"},
+                                              {'0', '>', "Car (w overlay)"},
                                               {'Z', '>', "Car (w overlay)"},
                                               {'/', '>', nullptr},
                                               {'#', '5', nullptr},
@@ -120,6 +127,8 @@ TEST(SymbolList, FindsWhatAMapDrawsForTableAndCode) {
     EXPECT_TRUE(takesOverlay(*list.find('\\', '>')));
     EXPECT_TRUE(list.find('\\', '>')->facesLeft);
     EXPECT_FALSE(takesOverlay(*list.find('/', '[')));
+    EXPECT_EQ(describeSymbol(list, '5', '>'), "Car (w overlay), overlay 5");
+    EXPECT_EQ(tableName('\\'), "alternate table");
 }
 
 TEST(SymbolList, TakesOverlayAndNames) {
