@@ -5,6 +5,7 @@
 
 #include "app/config_dlg.h"
 #include "app/qt_message_presenter.h"
+#include "app/window_platform.h"
 #include "common/program_info.h"
 #include "link/system_roots.h"
 
@@ -13,6 +14,8 @@ namespace qz5 {
 CConfigApp::CConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationVersion(QString::fromLatin1(kProgramVersion));
     setDesktopFileName(QString::fromLatin1(kApplicationId));
+    provideWindowFont();
+    letCaptionsFillTheirButtons();
 }
 
 // The presenter is in place before the window exists, so every box of the run

@@ -17,6 +17,15 @@ namespace qz5 {
 // Windows from its UTF-16 command line, never through the ANSI code page).
 std::vector<std::string> programArguments(int argc, char** argv);
 
+// Before any window is built: makes the face the window is laid out in
+// available where the system has none. A face that cannot be had leaves Qt
+// to choose another; the window opens all the same.
+void provideWindowFont();
+
+// Before any window is built: a button's caption may take the whole button
+// inside its frame, as the dialog units leave it room for.
+void letCaptionsFillTheirButtons();
+
 // Before the program prints: a window program started from a Command Prompt
 // has no console of its own, so it takes its parent's.
 void attachParentConsole();

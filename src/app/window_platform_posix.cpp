@@ -7,6 +7,12 @@ std::vector<std::string> programArguments(int argc, char** argv) {
     return std::vector<std::string>(argv + 1, argv + argc);
 }
 
+// DejaVu Sans comes with the system, through fontconfig.
+void provideWindowFont() {}
+
+// Fusion already draws a caption across the button inside its frame.
+void letCaptionsFillTheirButtons() {}
+
 // The program keeps the terminal it was started from.
 void attachParentConsole() {}
 

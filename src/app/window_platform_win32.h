@@ -3,10 +3,16 @@
 
 #include <windows.h>
 
+#include <filesystem>
+
 namespace qz5 {
 
 // The call through which the program takes its parent's console; tests put
 // a recorder in its place.
 extern BOOL(WINAPI* attachConsoleCall)(DWORD processId);
+
+// Lets this process draw in the faces of the font file `file`; false when
+// the file is missing or holds no face Qt can use.
+bool addFontFile(const std::filesystem::path& file);
 
 }  // namespace qz5

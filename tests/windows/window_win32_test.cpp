@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's Windows halves: the system menu, hot-plug messages, the
-// console for printed answers, and file names outside the ANSI code page.
+// The window's Windows halves: the font it carries, the system menu,
+// hot-plug messages, the console for printed answers, and file names outside
+// the ANSI code page.
 #include <windows.h>
 // After windows.h, which they need.
 #include <dbt.h>
@@ -8,24 +9,42 @@
 #include <QAbstractEventDispatcher>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontInfo>
+#include <QImage>
+#include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "../app/window_fixture.h"
 #include "app/app_options.h"
 #include "app/controls/about_dialog.h"
+#include "app/controls/template_style.h"
 #include "app/device_command_runner.h"
 #include "app/port_watcher.h"
 #include "app/qt_file_prompt.h"
+#include "app/window_platform.h"
 #include "app/window_platform_win32.h"
 #include "common/path_text.h"
+#include "config/data_file_path.h"
 #include "link/serial_link.h"
 
 namespace qz5::testing {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Every window of the run draws in the face the program carries and the
+// style the program sets, as the program does, once the application exists.
+class CarriedFont : public ::testing::Environment {
+    void SetUp() override {
+        provideWindowFont();
+        letCaptionsFillTheirButtons();
+    }
+};
+[[maybe_unused]] const auto* const carriedFont =
+    ::testing::AddGlobalTestEnvironment(new CarriedFont);
 
 bool aboutBoxOpensDuring(const std::function<void()>& action) {
     bool shown = false;
@@ -57,6 +76,56 @@ TEST_F(WindowWin32Test, TheSystemMenusAboutItemOpensTheBoxAndOtherCommandsStayWi
     MSG paint{nullptr, WM_PAINT, 0, 0, 0, {}};
     EXPECT_FALSE(WindowInspector::nativeEvent(*window, "windows_generic_MSG", &paint));
     EXPECT_TRUE(window->isVisible());
+}
+
+// Windows has no DejaVu Sans of its own: without the file beside the
+// program, Qt would silently draw in the first face it lists. A file that is
+// missing or no font costs only the face.
+TEST_F(WindowWin32Test, DrawsInTheFontItCarriesAndAFontFileGoneMissingIsNoFault) {
+    EXPECT_FALSE(addFontFile(fs::temp_directory_path() / "no such font.ttf"));
+    EXPECT_FALSE(addFontFile(installedDataFile("", L"window_tests.exe")));
+    window->show();
+    for (int id : {ids::kReadConfiguration, ids::kCallsign}) {
+        EXPECT_EQ(QFontInfo(controls().control(id)->font()).family().toStdString(),
+                  kDialogFont.family)
+            << id;
+    }
+}
+
+// How wide a button's caption comes out: the columns in which the button
+// drawn with it differs from the button drawn without it.
+int drawnCaptionWidth(QPushButton& button) {
+    const QImage with = button.grab().toImage();
+    const QString caption = button.text();
+    button.setText(QString());
+    const QImage without = button.grab().toImage();
+    button.setText(caption);
+    int first = with.width();
+    int last = -1;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            if (with.pixel(x, y) != without.pixel(x, y)) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return last - first + 1;
+}
+
+// The dialog units leave the longest captions only just room inside their
+// buttons; the system's own style would cut letters off them.
+TEST_F(WindowWin32Test, EveryButtonShowsItsWholeCaption) {
+    window->show();
+    for (auto* button : window->findChildren<QPushButton*>()) {
+        if (button->isVisible()) {
+            const QString caption = QString(button->text()).remove(QLatin1Char('&'));
+            // Less the blank edges of the first and last letters.
+            EXPECT_GE(drawnCaptionWidth(*button),
+                      button->fontMetrics().horizontalAdvance(caption) - 2)
+                << caption.toStdString();
+        }
+    }
 }
 
 TEST(PortEventsWin32, APortThatArrivesOrLeavesStartsALookAtThePorts) {

@@ -5,9 +5,10 @@
 
 namespace qz5 {
 
-// The templates' font. The classic 8-point dialog face does not exist here;
-// DejaVu Sans is always installed, and at this size its dialog units come
-// close to the classic ones, so every caption fits its control.
+// The templates' font, the same on every system: Linux has DejaVu Sans and
+// the Windows program carries it, so both draw the same pixels. At this size
+// its dialog units come close to the classic 8-point dialog face's, and
+// every caption fits its control.
 inline constexpr DialogFont kDialogFont{"DejaVu Sans", 8};
 
 }  // namespace qz5
