@@ -8,6 +8,13 @@ FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 CTEST_FLAGS ?=
+# UNITY=1 compiles each program's sources joined into a few files (CMake's
+# unity build), so shared headers are read once a batch: a clean build of the
+# tests takes about a third less time. CI uses it for the builds that only run
+# tests. Everyday builds and the release build compile file by file, as a
+# packager's plain build does, which also finds a file missing an include.
+UNITY ?= 0
+UNITY_FLAGS = -DCMAKE_UNITY_BUILD=$(if $(filter 1,$(UNITY)),ON,OFF)
 # The tests labelled serial-timing run real exchanges on pseudo-terminals,
 # timed to the millisecond; a machine busy elsewhere can starve the simulated
 # tracker past the link's 50 ms gap. Such a test runs again after a failure, up
@@ -30,7 +37,7 @@ deps:
 
 configure:
 	scripts/install-deps build test
-	cmake -S . -B $(BUILD) -G Ninja -DQZ5_WERROR=ON -DQZ5_BUILD_TESTS=ON $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja -DQZ5_WERROR=ON -DQZ5_BUILD_TESTS=ON $(UNITY_FLAGS) $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -64,7 +71,8 @@ SANITIZE_ENV = QT_QPA_PLATFORM=offscreen \
 
 sanitize-test:
 	scripts/install-deps build test
-	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ5_SANITIZE=ON -DQZ5_WERROR=ON
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ5_SANITIZE=ON -DQZ5_WERROR=ON \
+		$(UNITY_FLAGS)
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	$(call ctest-twice,$(SANITIZE_ENV) ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS))
 
@@ -72,7 +80,7 @@ fuzz:
 	scripts/install-deps build fuzz
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ5_FUZZ=ON -DQZ5_WERROR=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
+	scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS) $(JOBS)
 
 # The programs alone, as a package is built: optimised, with Debian's hardening
 # flags, installed under /usr.

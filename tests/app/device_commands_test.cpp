@@ -29,10 +29,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr std::array kDeviceOptions = {ids::kSendNmea,        ids::kPacket300Baud,
-                                       ids::kNoGreaterThan,   ids::kSerialOutHigh,
-                                       ids::kSkipStartPacket, ids::kGps9600};
-
 std::vector<std::uint8_t> bytesOf(const std::vector<WireByte>& wire) {
     std::vector<std::uint8_t> bytes;
     for (const WireByte& b : wire) {

@@ -11,10 +11,6 @@ using InterlocksTest = WindowTest;
 constexpr std::array kSmartBeaconingEdits = {ids::kSbLowSpeed, ids::kSbSlowRate,  ids::kSbHighSpeed,
                                              ids::kSbFastRate, ids::kSbTurnAngle, ids::kSbTurnSlope,
                                              ids::kSbTurnTime};
-constexpr std::array kDeviceOptions = {ids::kSendNmea,        ids::kPacket300Baud,
-                                       ids::kNoGreaterThan,   ids::kSerialOutHigh,
-                                       ids::kSkipStartPacket, ids::kGps9600};
-
 void expectSmartBeaconingEdits(InterlocksTest& test, bool enabled) {
     for (int id : kSmartBeaconingEdits) {
         EXPECT_EQ(test.controls().control(id)->isEnabled(), enabled) << id;

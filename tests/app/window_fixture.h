@@ -8,6 +8,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTextDocument>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "app/config_dlg.h"
 #include "app/controls/control_ids.h"
 #include "config/config_image.h"
+#include "config/image_test_support.h"
 #include "link/port_table.h"
 #include "scripted_file_prompt.h"
 #include "support/fake_serial_port_api.h"
@@ -45,18 +47,16 @@ struct WindowInspector {
 
 namespace qz5::testing {
 
+// The options that only a read of the tracker's version enables.
+inline constexpr std::array kDeviceOptions = {ids::kSendNmea,        ids::kPacket300Baud,
+                                              ids::kNoGreaterThan,   ids::kSerialOutHigh,
+                                              ids::kSkipStartPacket, ids::kGps9600};
+
 // A list item's tool tip as it shows: its rich text, rendered.
 inline std::string shownToolTip(const QComboBox& list, int index) {
     QTextDocument shown;
     shown.setHtml(list.itemData(index, Qt::ToolTipRole).toString());
     return shown.toPlainText().toStdString();
-}
-
-// The image a record encodes to; the copy keeps the record's derived flags.
-inline ConfigImage imageOf(TrackerConfig config) {
-    ConfigImage image{};
-    static_cast<void>(config.encodeImage(image));  // a whole image always encodes
-    return image;
 }
 
 // Drives a window the way a user does, and records its message boxes and file

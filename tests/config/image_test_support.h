@@ -26,6 +26,13 @@ inline ConfigImage encode(TrackerConfig& config) {
     return encode(config, ignored);
 }
 
+// The image a record encodes to; the copy keeps the record's derived flags.
+inline ConfigImage imageOf(TrackerConfig config) {
+    ConfigImage image{};
+    static_cast<void>(config.encodeImage(image));  // a whole image always encodes
+    return image;
+}
+
 inline std::string text(const auto& field) {
     return field.data();
 }

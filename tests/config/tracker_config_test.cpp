@@ -8,14 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "config/image_test_support.h"
 #include "support/record_fields.h"
 
 namespace qz5 {
 namespace {
 
-std::string text(const auto& field) {
-    return field.data();
-}
+using testing::text;
 
 TEST(TrackerConfigTest, DefaultsGiveBothProfilesTheSameSettingsButTheFrequency) {
     const TrackerConfig config;

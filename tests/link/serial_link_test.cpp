@@ -13,12 +13,12 @@ namespace {
 using Calls = std::vector<std::string>;
 using Texts = std::vector<std::string>;
 
-constexpr const char* kDevice = "/dev/ttyFAKE0";
+using testing::kFakeDevice;
 
 class SerialLinkPortTest : public ::testing::Test {
   protected:
     SerialLinkPortTest() {
-        api.devices.insert(kDevice);
+        api.devices.insert(kFakeDevice);
         link.setPortName("COM3");
     }
 
@@ -31,7 +31,7 @@ class SerialLinkPortTest : public ::testing::Test {
 
     testing::SeenMessages seen;
     testing::FakeSerialPortApi api;
-    PortTable ports{{{"COM3", kDevice}}};
+    PortTable ports{{{"COM3", kFakeDevice}}};
     SerialLink link{api, ports};
 };
 

@@ -18,7 +18,7 @@ using Bytes = std::vector<std::uint8_t>;
 using Calls = std::vector<std::string>;
 using Texts = std::vector<std::string>;
 
-constexpr const char* kDevice = "/dev/ttyFAKE0";
+using testing::kFakeDevice;
 
 Bytes text(std::string_view s) {
     return {s.begin(), s.end()};
@@ -35,7 +35,7 @@ class Exchange {
   public:
     Exchange& open(int rate) {
         return add(
-            {std::string("open ") + kDevice, "get", "set " + std::to_string(rate), "timeouts"});
+            {std::string("open ") + kFakeDevice, "get", "set " + std::to_string(rate), "timeouts"});
     }
     Exchange& read(int capacity) { return add({"read " + std::to_string(capacity)}); }
     Exchange& write(const Bytes& bytes) {
@@ -63,7 +63,7 @@ const Bytes kReadCommand{0x1B, 0x55};
 class TrackerCommandsTest : public ::testing::Test {
   protected:
     TrackerCommandsTest() {
-        api.devices.insert(kDevice);
+        api.devices.insert(kFakeDevice);
         link.setPortName("COM1");
     }
 
@@ -71,7 +71,7 @@ class TrackerCommandsTest : public ::testing::Test {
 
     testing::SeenMessages seen;
     testing::FakeSerialPortApi api;
-    PortTable ports{{{"COM1", kDevice}}};
+    PortTable ports{{{"COM1", kFakeDevice}}};
     SerialLink link{api, ports};
     std::array<char, 32> reply{};
     std::span<char> reply30{reply.data(), 30};
@@ -178,7 +178,7 @@ TEST_F(TrackerCommandsTest, ACommandThatFailedHoldsNoPort) {
     };
     for (const FailedCommand& c : cases) {
         testing::FakeSerialPortApi fake;
-        fake.devices.insert(kDevice);
+        fake.devices.insert(kFakeDevice);
         SerialLink failing{fake, ports};
         failing.setPortName("COM1");
         c.fault(fake);
@@ -206,7 +206,7 @@ TEST_F(TrackerCommandsTest, ToneSentSaysWhetherTheCodeWentOut) {
     };
     for (const ToneCase& c : cases) {
         testing::FakeSerialPortApi fake;
-        fake.devices.insert(kDevice);
+        fake.devices.insert(kFakeDevice);
         SerialLink toning{fake, ports};
         toning.setPortName("COM1");
         ASSERT_TRUE(seen(toning.sendTone(kToneHigh)));  // what an earlier tone left must not count

@@ -5,7 +5,6 @@
 #include <array>
 #include <chrono>
 #include <memory>
-#include <numeric>
 #include <string>
 #include <vector>
 
@@ -13,16 +12,17 @@
 #include "link/serial_link.h"
 #include "sim/pty_tracker.h"
 #include "sim/timed_port_api.h"
+#include "sim/tracker_bytes.h"
 #include "support/seen_messages.h"
 #include "support/wait_until.h"
 
 namespace qz5 {
 namespace {
 
+using testing::countingImage;
+using testing::kVersionRequest;
 using namespace std::chrono_literals;
 using Bytes = std::vector<std::uint8_t>;
-
-const Bytes kVersionRequest{0x1B, 0x1B, 0x56};
 
 Bytes values(const std::vector<WireByte>& wire) {
     Bytes result;
@@ -38,12 +38,6 @@ Bytes concat(std::initializer_list<Bytes> parts) {
         result.insert(result.end(), part.begin(), part.end());
     }
     return result;
-}
-
-ConfigImage countingImage() {
-    ConfigImage image{};
-    std::iota(image.begin(), image.end(), std::uint8_t{7});
-    return image;
 }
 
 class LinkAgainstTracker : public ::testing::Test {
@@ -124,7 +118,7 @@ TEST_F(LinkAgainstTracker, ReportsNotFoundWhenNoReplyIsAccepted) {
 
 TEST_F(LinkAgainstTracker, ReadsTheSameImageTwice) {
     start(TrackerModel(9600));
-    const auto image = countingImage();
+    const auto image = countingImage(7);
     tracker->setMemory(image);
     link->setBaudRate(9600);
     std::array<std::uint8_t, 200> buffer{};
@@ -162,7 +156,7 @@ TEST_F(LinkAgainstTracker, AGapInTheReplyEndsTheRead) {
 TEST_F(LinkAgainstTracker, WritesPacedAndVerifiesTheImage) {
     start(TrackerModel(9600));
     link->setBaudRate(9600);
-    const auto image = countingImage();
+    const auto image = countingImage(7);
     EXPECT_TRUE(presenter(link->writeImageVerified(image)));
     EXPECT_TRUE(presenter.shown.empty());
     EXPECT_EQ(tracker->memory(), image);
@@ -183,7 +177,7 @@ TEST_F(LinkAgainstTracker, AWriteReadBackShortOrWrongFails) {
         start(TrackerModel(9600));
         tracker->setFaults(faults);
         link->setBaudRate(9600);
-        EXPECT_FALSE(presenter(link->writeImageVerified(countingImage())));
+        EXPECT_FALSE(presenter(link->writeImageVerified(countingImage(7))));
         EXPECT_EQ(presenter.texts(), std::vector<std::string>{message});
     }
 }

@@ -11,22 +11,20 @@
 #include <vector>
 
 #include "sim/raw_host.h"
+#include "sim/tracker_bytes.h"
 #include "support/wait_until.h"
 
 namespace qz5 {
 namespace {
 
+using testing::kReadRequest;
+using testing::kVersionRequest;
+using testing::textBytes;
 using namespace std::chrono_literals;
 using testing::RawHost;
 using testing::valuesOf;
 using Bytes = std::vector<std::uint8_t>;
 
-const Bytes kVersionRequest{0x1B, 0x1B, 0x56};
-const Bytes kReadRequest{0x1B, 0x55};
-
-Bytes textBytes(const std::string& text) {
-    return {text.begin(), text.end()};
-}
 const Bytes kVersionReply = textBytes(TrackerModel::kDefaultVersionText);
 
 // Lets a test wait for what the serving thread reports.

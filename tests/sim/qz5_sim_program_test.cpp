@@ -10,22 +10,26 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
-#include <numeric>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "link/port_table.h"
 #include "link/serial_link.h"
 #include "link/serial_port_api_posix.h"
+#include "sim/tracker_bytes.h"
 #include "support/seen_messages.h"
 
 extern char** environ;
 
 namespace qz5 {
 namespace {
+
+using testing::countingImage;
 
 // qz5-sim running with its stdout and stderr on pipes.
 class SimProcess {
@@ -116,19 +120,13 @@ struct Host {
     std::array<char, 30> reply{};
 };
 
-std::vector<std::uint8_t> countingImage() {
-    std::vector<std::uint8_t> image(128);
-    std::iota(image.begin(), image.end(), std::uint8_t{3});
-    return image;
-}
-
 std::string imageFile() {
     const auto path = (std::filesystem::temp_directory_path() /
                        ("qz5-sim-test-" + std::to_string(getpid()) + ".zb3"))
                           .string();
     std::ofstream file(path, std::ios::binary);
     file.write("ZB3A\x80\0\0\0", 8);
-    const auto image = countingImage();
+    const auto image = countingImage(3);
     file.write(reinterpret_cast<const char*>(image.data()),
                static_cast<std::streamsize>(image.size()));
     return path;
@@ -146,7 +144,7 @@ TEST(Qz5SimProgram, ServesItsImageUntilTerminatedAndLogsEachExchange) {
         EXPECT_EQ(host.link.baudRate(), 9600);
         std::array<std::uint8_t, 200> buffer{};
         ASSERT_EQ(testing::countOf(host.presenter(host.link.readImageVerified(buffer))), 128);
-        EXPECT_EQ(std::vector<std::uint8_t>(buffer.begin(), buffer.begin() + 128), countingImage());
+        EXPECT_TRUE(std::ranges::equal(std::span(buffer).first(kImageSize), countingImage(3)));
         EXPECT_TRUE(host.presenter.shown.empty());
     }
     const int status = sim.stop(SIGTERM);

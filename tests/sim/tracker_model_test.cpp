@@ -3,21 +3,23 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "config/tracker_config.h"
 #include "link/version_reply.h"
+#include "sim/tracker_bytes.h"
 
 namespace qz5 {
 namespace {
 
+using testing::countingImage;
+using testing::kReadRequest;
+using testing::kVersionRequest;
+using testing::textBytes;
 using Bytes = std::vector<std::uint8_t>;
 
-const Bytes kVersionRequest{0x1B, 0x1B, 0x56};
-const Bytes kReadRequest{0x1B, 0x55};
 const Bytes kWriteRequest{0x1B, 0x44, 0xAA, 0x55};
 
 // Feeds bytes and returns the replies of the commands they completed.
@@ -29,16 +31,6 @@ std::vector<Reply> feed(TrackerModel& model, const Bytes& bytes) {
         }
     }
     return replies;
-}
-
-Bytes textBytes(const std::string& text) {
-    return {text.begin(), text.end()};
-}
-
-ConfigImage countingImage() {
-    ConfigImage image{};
-    std::iota(image.begin(), image.end(), std::uint8_t{100});
-    return image;
 }
 
 Bytes writeCommand(const ConfigImage& image) {
@@ -77,7 +69,7 @@ TEST(TrackerModel, AnswersTheVersionRequestWithATextTheHostAccepts) {
 
 TEST(TrackerModel, StoresAWrittenImageAndReadsItBack) {
     TrackerModel model;
-    const auto image = countingImage();
+    const auto image = countingImage(100);
     const auto replies = feed(model, writeCommand(image));
     ASSERT_EQ(replies.size(), 1u);
     EXPECT_TRUE(replies[0].bytes.empty());
@@ -88,7 +80,7 @@ TEST(TrackerModel, StoresAWrittenImageAndReadsItBack) {
 TEST(TrackerModel, ForgetsAnImageCutShortAndUnderstandsTheNextCommand) {
     TrackerModel model;
     const auto before = model.memory();
-    Bytes partial = writeCommand(countingImage());
+    Bytes partial = writeCommand(countingImage(100));
     partial.resize(60);
     EXPECT_TRUE(feed(model, partial).empty());
     model.interrupt();

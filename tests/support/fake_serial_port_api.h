@@ -14,6 +14,9 @@
 
 namespace qz5::testing {
 
+// The device the link tests open through the fake.
+inline constexpr const char* kFakeDevice = "/dev/ttyFAKE0";
+
 // A serial layer that a test scripts: which devices open, which calls fail,
 // what each read returns. It logs every call in order, so a test can check
 // the exact conversation, and never waits.

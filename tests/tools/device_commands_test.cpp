@@ -20,6 +20,7 @@
 
 #include "config/config_file.h"
 #include "config/history.h"
+#include "config/image_test_support.h"
 #include "link/port_table.h"
 #include "link/serial_link.h"
 #include "link/serial_port_api_posix.h"
@@ -32,19 +33,12 @@
 namespace qz5 {
 namespace {
 
+using testing::imageOf;
 using testing::ShownMessage;
 
 constexpr const char* kEmergencyQuestion =
     "You are about to configure your Zelbin with the ability to send an EMERGENCY beacon.  "
     "Are you sure you want to do this?";
-
-ConfigImage imageOf(TrackerConfig config) {
-    std::array<std::uint8_t, kImageBufferSize> buffer{};
-    EXPECT_TRUE(config.encodeImage(buffer));
-    ConfigImage image{};
-    std::copy_n(buffer.begin(), kImageSize, image.begin());
-    return image;
-}
 
 std::string fileImage(const std::string& file) {
     return file.substr(8);

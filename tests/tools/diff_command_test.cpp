@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "config/config_file.h"
+#include "config/image_test_support.h"
 #include "config/symbols/system_symbol_list.h"
 #include "config/tracker_config.h"
 #include "support/recording_presenter.h"
@@ -15,17 +16,10 @@
 namespace qz5 {
 namespace {
 
+using testing::imageOf;
 std::string fileOf(const ConfigImage& image) {
     const auto bytes = configFileContents(image);
     return {bytes.begin(), bytes.end()};
-}
-
-ConfigImage imageOf(TrackerConfig config) {
-    std::array<std::uint8_t, kImageBufferSize> buffer{};
-    static_cast<void>(config.encodeImage(buffer));
-    ConfigImage image{};
-    std::copy_n(buffer.begin(), kImageSize, image.begin());
-    return image;
 }
 
 TEST(Diff, NamesEveryDifferingFieldAndFollowsDiffsExitStatus) {

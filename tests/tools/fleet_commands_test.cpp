@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "config/history.h"
+#include "config/image_test_support.h"
 #include "config/tracker_config.h"
 #include "sim/pty_tracker.h"
 #include "tool_process.h"
@@ -19,15 +20,7 @@
 namespace qz5 {
 namespace {
 
-ConfigImage defaultImage() {
-    TrackerConfig config;
-    std::array<std::uint8_t, kImageBufferSize> buffer{};
-    static_cast<void>(config.encodeImage(buffer));
-    ConfigImage image{};
-    std::copy_n(buffer.begin(), kImageSize, image.begin());
-    return image;
-}
-
+using testing::imageOf;
 class FleetCliTest : public ::testing::Test {
   protected:
     FleetCliTest() {
@@ -142,12 +135,12 @@ TEST_F(FleetCliTest, CommandsGiveTheirStatusOutputAndLeaveTheTrackerAsTheySay) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.args));
-        tracker.setMemory(defaultImage());
+        tracker.setMemory(imageOf(TrackerConfig()));
         const testing::ToolRun result = run(c.args);
         EXPECT_EQ(result.status, c.status) << result.err;
         EXPECT_NE(result.out.find(c.out), std::string::npos) << result.out;
         EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
-        EXPECT_EQ(tracker.memory() != defaultImage(), c.sends);
+        EXPECT_EQ(tracker.memory() != imageOf(TrackerConfig()), c.sends);
     }
     EXPECT_FALSE(folder.exists("unit.zb3"));
 }
@@ -159,7 +152,7 @@ TEST_F(FleetCliTest, ASetChangesItsFieldAndEveryOtherSettingDecodesUnchanged) {
                   .status,
               0);
     TrackerConfig expected;
-    static_cast<void>(expected.decodeImage(defaultImage()));
+    static_cast<void>(expected.decodeImage(imageOf(TrackerConfig())));
     expected.setCallsign("K1ABC-7");
     expected.transmitRate[0] = 300;
     TrackerConfig written;

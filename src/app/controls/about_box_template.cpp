@@ -7,7 +7,7 @@ namespace qz5 {
 
 namespace {
 
-DialogTemplate build() {
+DialogTemplate buildAboutBox() {
     DialogTemplate tpl{.resourceId = 100,
                        .caption = "About Orvane QZ5 Config Basic",
                        .width = 217,
@@ -37,7 +37,7 @@ DialogTemplate build() {
 }  // namespace
 
 const DialogTemplate& aboutBoxTemplate() {
-    static const DialogTemplate tpl = build();
+    static const DialogTemplate tpl = buildAboutBox();
     return tpl;
 }
 

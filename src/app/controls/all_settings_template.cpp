@@ -211,7 +211,7 @@ class Layout {
 // Four columns of profile settings on the tab page, beside it a column of
 // what belongs to the tracker rather than to a profile, and below both the
 // tools.
-DialogTemplate build() {
+DialogTemplate buildAllSettings() {
     using namespace ids;
     using K = ControlKind;
     using T = TrackerConfig;
@@ -342,7 +342,7 @@ DialogTemplate build() {
 }  // namespace
 
 const DialogTemplate& allSettingsTemplate() {
-    static const DialogTemplate tpl = build();
+    static const DialogTemplate tpl = buildAllSettings();
     return tpl;
 }
 

@@ -59,7 +59,7 @@ ControlTemplate button(int id, const char* caption, DluRect rect) {
     return {.id = id, .kind = ControlKind::PushButton, .caption = caption, .rect = rect};
 }
 
-DialogTemplate build() {
+DialogTemplate buildMainWindow() {
     using namespace ids;
     DialogTemplate tpl{.resourceId = 102,
                        .caption = "Orvane QZ5 Config Basic",
@@ -190,7 +190,7 @@ DialogTemplate build() {
 }  // namespace
 
 const DialogTemplate& mainWindowTemplate() {
-    static const DialogTemplate tpl = build();
+    static const DialogTemplate tpl = buildMainWindow();
     return tpl;
 }
 
