@@ -10,7 +10,7 @@ CMAKE_FLAGS ?=
 CTEST_FLAGS ?=
 # UNITY=1 compiles each program's sources joined into a few files (CMake's
 # unity build), so shared headers are read once a batch: a clean build of the
-# tests takes about a third less time. CI uses it for the builds that only run
+# tests takes less than half the time. CI uses it for the builds that only run
 # tests. Everyday builds and the release build compile file by file, as a
 # packager's plain build does, which also finds a file missing an include.
 UNITY ?= 0
