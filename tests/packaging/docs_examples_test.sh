@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The examples a reader copies into a shell: each --set argument quoted (zsh
 # takes unquoted brackets for a file pattern), and the firmware's name explained.
-# Usage: docs_examples_test.sh README MAN_SOURCE...
+# Usage: docs_examples_test.sh README PAGE...
 set -uo pipefail
 readme=$1
 failures=0
