@@ -41,8 +41,10 @@ void CConfigDlg::OnReadConfiguration() {
     // The form is not stored first: a successful read replaces unsaved edits.
     const CommandScope command(*this);
     takeSelectedPort();
-    const Outcome<ConfigImage> read = tracker_.readConfiguration(
-        config, [this](const ConfigImage& image) { showTrackerImage(image); });
+    const Outcome<ConfigImage> read = tracker_.readConfiguration(config);
+    if (read) {
+        showTrackerImage(*read);
+    }
     showMessages(advisedMessages(read, kWindowAdvice));
     if (read) {
         updateToneLabels();
@@ -61,10 +63,12 @@ void CConfigDlg::OnWriteConfiguration() {
         showMessages(encodeKeepingDelays(config, image, images_.image()).messages());
         return std::optional(image);
     };
-    const Outcome<WriteOutcome> written = tracker_.writeConfiguration(
-        config, encode, [this](const ConfigImage& image) { showTrackerImage(image); });
+    const Outcome<WriteResult> written = tracker_.writeConfiguration(config, encode);
+    if (written && written->image) {
+        showTrackerImage(*written->image);
+    }
     showMessages(advisedMessages(written, kWindowAdvice));
-    if (written && *written == WriteOutcome::Written) {
+    if (written && written->ended == WriteOutcome::Written) {
         updateToneLabels();
         updateDeviceEnables();
     }
