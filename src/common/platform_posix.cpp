@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The POSIX side of this room's smaller system seams.
 #include "common/command_line.h"
 
 namespace qz5 {
