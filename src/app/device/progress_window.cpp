@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/progress_window.h"
+#include "app/device/progress_window.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>

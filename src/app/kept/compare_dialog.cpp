@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/compare_dialog.h"
+#include "app/kept/compare_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/difference_list.h"
+#include "app/kept/difference_list.h"
 
 namespace qz5 {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/field_marks.h"
+#include "app/form/field_marks.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -9,7 +9,7 @@
 
 #include "app/controls/control_access.h"
 #include "app/controls/field_controls.h"
-#include "app/finding_text.h"
+#include "app/form/finding_text.h"
 #include "app/plain_text.h"
 
 namespace qz5 {

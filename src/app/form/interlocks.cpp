@@ -3,8 +3,9 @@
 // the controls' states; the record sees them at the next storeForm.
 #include <array>
 
-#include "app/config_dlg.h"
+#include "app/controls/control_access.h"
 #include "app/controls/control_ids.h"
+#include "app/form/form_controller.h"
 
 namespace qz5 {
 
@@ -26,7 +27,7 @@ constexpr std::array kSmartBeaconingEdits = {ids::kSbLowSpeed, ids::kSbSlowRate,
 
 }  // namespace
 
-void CConfigDlg::updateEnables() {
+void FormController::updateEnables() {
     // The governing box is read only when the governed control exists.
     const auto enableWhen = [this](int governed, int governing, bool whenChecked) {
         if (controls_.hasControl(governed)) {
@@ -47,20 +48,20 @@ void CConfigDlg::updateEnables() {
     }
 }
 
-void CConfigDlg::updateToneLabels() {
+void FormController::updateToneLabels() {
     // The stored profile decides, not an unsaved click on the checkbox.
-    const bool packet300 = config.packet300Baud[config.activeProfile];
+    const bool packet300 = config_.packet300Baud[config_.activeProfile];
     controls_.setControlText(ids::kSendLowTone, packet300 ? "Send 1600 Hz" : "Send 1200 Hz");
     controls_.setControlText(ids::kSendHighTone, packet300 ? "Send 1800 Hz" : "Send 2200 Hz");
 }
 
-void CConfigDlg::updateDeviceEnables() {
+void FormController::updateDeviceEnables() {
     for (int id : kDeviceOptions) {
         controls_.enableControl(id, true);
     }
 }
 
-void CConfigDlg::OnSmartBeaconing() {
+void FormController::smartBeaconingClicked() {
     const bool on = controls_.getControlCheck(ids::kSmartBeaconing);
     if (on) {
         controls_.setControlCheck(ids::kSlotEnable, 0);
@@ -69,37 +70,37 @@ void CConfigDlg::OnSmartBeaconing() {
     updateEnables();
 }
 
-void CConfigDlg::OnSlotEnable() {
+void FormController::slotEnableClicked() {
     if (controls_.getControlCheck(ids::kSlotEnable)) {
         controls_.setControlCheck(ids::kSmartBeaconing, 0);
     }
     updateEnables();
 }
 
-void CConfigDlg::OnMicEEnable() {
+void FormController::micEEnableClicked() {
     if (controls_.getControlCheck(ids::kMicEEnable)) {
         controls_.setControlCheck(ids::kSendNmea, 0);
     }
     updateEnables();
 }
 
-void CConfigDlg::OnAuxEnable() {
+void FormController::auxEnableClicked() {
     updateEnables();
 }
 
-void CConfigDlg::OnTimestampDhm() {
+void FormController::timestampDhmClicked() {
     if (controls_.getControlCheck(ids::kTimestampDhm)) {
         controls_.setControlCheck(ids::kTimestampHms, 0);
     }
 }
 
-void CConfigDlg::OnTimestampHms() {
+void FormController::timestampHmsClicked() {
     if (controls_.getControlCheck(ids::kTimestampHms)) {
         controls_.setControlCheck(ids::kTimestampDhm, 0);
     }
 }
 
-void CConfigDlg::OnSendNmea() {
+void FormController::sendNmeaClicked() {
     if (controls_.getControlCheck(ids::kSendNmea)) {
         controls_.setControlCheck(ids::kMicEEnable, 0);
         controls_.setControlCheck(ids::kSendAltitude, 0);

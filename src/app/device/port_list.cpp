@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/port_list.h"
+#include "app/device/port_list.h"
 
 #include <algorithm>
 #include <chrono>
@@ -9,7 +9,7 @@
 
 #include "app/controls/control_access.h"
 #include "app/controls/control_ids.h"
-#include "app/port_watcher.h"
+#include "app/device/port_watcher.h"
 #include "common/message_box.h"
 #include "link/port_catalogue.h"
 #include "link/port_rescan.h"

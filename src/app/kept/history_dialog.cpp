@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/history_dialog.h"
+#include "app/kept/history_dialog.h"
 
 #include <QDateTime>
 #include <QDialogButtonBox>
@@ -10,8 +10,8 @@
 #include <QTimeZone>
 #include <QVBoxLayout>
 
-#include "app/difference_list.h"
 #include "app/file_prompt.h"
+#include "app/kept/difference_list.h"
 #include "common/message_box.h"
 #include "common/outside_text.h"
 #include "config/config_file.h"

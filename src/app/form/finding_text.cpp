@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/finding_text.h"
+#include "app/form/finding_text.h"
 
 #include <QStyle>
 #include <string_view>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/tone_keeper.h"
+#include "app/device/tone_keeper.h"
 
-#include "app/port_list.h"
+#include "app/device/port_list.h"
 #include "link/port_table.h"
 #include "link/serial_link.h"
 

@@ -7,10 +7,12 @@
 #include <string>
 #include <type_traits>
 
-#include "app/config_dlg.h"
+#include "app/controls/control_access.h"
 #include "app/controls/control_ids.h"
 #include "app/controls/field_controls.h"
+#include "app/form/form_controller.h"
 #include "common/leading_number.h"
+#include "config/kept_delays.h"
 
 namespace qz5 {
 
@@ -38,7 +40,7 @@ char firstCharacter(const std::string& text) {
 
 }  // namespace
 
-void CConfigDlg::selectComboPrefix(int id, std::string_view text) {
+void FormController::selectComboPrefix(int id, std::string_view text) {
     controls_.setControlText(id, text);
     const int count = controls_.comboCount(id);
     // Every item is examined, so the last match wins.
@@ -49,11 +51,25 @@ void CConfigDlg::selectComboPrefix(int id, std::string_view text) {
     }
 }
 
-void CConfigDlg::storeForm() {
-    storeFormInto(config);
+void FormController::storeForm() {
+    storeFormInto(config_);
 }
 
-void CConfigDlg::storeFormInto(TrackerConfig& target) const {
+TrackerConfig FormController::storedForm() const {
+    TrackerConfig stored = config_;
+    storeFormInto(stored);
+    return stored;
+}
+
+ConfigImage FormController::formImage() const {
+    TrackerConfig form = storedForm();
+    ConfigImage image{};
+    // A whole image always encodes; its warnings are the Write's to show.
+    static_cast<void>(encodeKeepingDelays(form, image, images_.image()));
+    return image;
+}
+
+void FormController::storeFormInto(TrackerConfig& target) const {
     const int p = target.activeProfile;
     target.setCallsign(controls_.getControlText(ids::kCallsign));
     target.setFrequency(parseLeadingFloat(controls_.getControlText(ids::kFrequency)));
@@ -84,24 +100,24 @@ void CConfigDlg::storeFormInto(TrackerConfig& target) const {
     });
 }
 
-void CConfigDlg::loadForm() {
-    const int p = config.activeProfile;
-    controls_.setControlText(ids::kCallsign, config.callsign[p].data());
-    selectComboPrefix(ids::kFrequency, formatFrequency(config.frequencyMHz[p]));
-    controls_.setControlText(ids::kDigiPath, config.digiPath[p].data());
-    controls_.setControlText(ids::kStatusText, config.statusText[p].data());
-    controls_.setControlInt(ids::kCalibration, config.calibration);
-    controls_.setComboSelection(ids::kMicEStatus, config.micEStatus[p]);
-    controls_.setComboSelection(ids::kMicEPath, config.micEPath[p]);
-    selectComboPrefix(ids::kSymbol, characterText(config.symbolCode[p]));
-    controls_.setControlText(ids::kSymbolTable, characterText(config.symbolTable[p]));
-    controls_.setControlInt(ids::kTransmitRate, config.transmitRate[p]);
-    controls_.setControlInt(ids::kAltRate, config.altRateSeconds[p]);
-    const bool timestamp = config.timestamp[p];
-    controls_.setControlCheck(ids::kTimestampDhm, timestamp && !config.timestampHms[p] ? 1 : 0);
-    controls_.setControlCheck(ids::kTimestampHms, timestamp && config.timestampHms[p] ? 1 : 0);
+void FormController::loadForm() {
+    const int p = config_.activeProfile;
+    controls_.setControlText(ids::kCallsign, config_.callsign[p].data());
+    selectComboPrefix(ids::kFrequency, formatFrequency(config_.frequencyMHz[p]));
+    controls_.setControlText(ids::kDigiPath, config_.digiPath[p].data());
+    controls_.setControlText(ids::kStatusText, config_.statusText[p].data());
+    controls_.setControlInt(ids::kCalibration, config_.calibration);
+    controls_.setComboSelection(ids::kMicEStatus, config_.micEStatus[p]);
+    controls_.setComboSelection(ids::kMicEPath, config_.micEPath[p]);
+    selectComboPrefix(ids::kSymbol, characterText(config_.symbolCode[p]));
+    controls_.setControlText(ids::kSymbolTable, characterText(config_.symbolTable[p]));
+    controls_.setControlInt(ids::kTransmitRate, config_.transmitRate[p]);
+    controls_.setControlInt(ids::kAltRate, config_.altRateSeconds[p]);
+    const bool timestamp = config_.timestamp[p];
+    controls_.setControlCheck(ids::kTimestampDhm, timestamp && !config_.timestampHms[p] ? 1 : 0);
+    controls_.setControlCheck(ids::kTimestampHms, timestamp && config_.timestampHms[p] ? 1 : 0);
     forEachPlainField([&](auto member, int id) {
-        const auto value = (config.*member)[p];
+        const auto value = (config_.*member)[p];
         if constexpr (std::is_same_v<decltype(value), const bool>) {
             controls_.setControlCheck(id, value ? 1 : 0);
         } else {

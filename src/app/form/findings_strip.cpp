@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/findings_strip.h"
+#include "app/form/findings_strip.h"
 
 #include <QAccessible>
 #include <QMenu>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include "app/finding_text.h"
+#include "app/form/finding_text.h"
 #include "app/plain_text.h"
 
 namespace qz5 {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/config_dlg.h"
+#include "app/device/device_commands.h"
 #include "common/message_box.h"
 #include "link/port_table.h"
 #include "link/tracker_search.h"
@@ -41,7 +41,7 @@ std::string searchDetail(const TrackerSearch& search) {
 
 }  // namespace
 
-void CConfigDlg::OnFindTracker() {
+void DeviceCommands::findTracker() {
     if (showMessage(kQuestion, kCaption, MessageButtons::OkCancel) != MessageAnswer::Ok) {
         return;
     }
@@ -52,10 +52,10 @@ void CConfigDlg::OnFindTracker() {
     }
     TrackerSearch search;
     runner_.talkCancellable(kCaption, [&](const DeviceCommandRunner::StepReport& report) {
-        search =
-            findTracker(link, names,
-                        {.asking = [&](const SearchStep& step) { report.show(describeStep(step)); },
-                         .cancelled = report.cancelled});
+        search = qz5::findTracker(
+            link_, names,
+            {.asking = [&](const SearchStep& step) { report.show(describeStep(step)); },
+             .cancelled = report.cancelled});
     });
     const std::vector<PortAnswer> found = search.answered();
     const std::string detail = searchDetail(search);

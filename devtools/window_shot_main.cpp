@@ -22,9 +22,10 @@
 #include <cstring>
 
 #include "app/config_dlg.h"
+#include "app/controls/control_ids.h"
 #include "app/demo_tracker.h"
-#include "app/history_dialog.h"
-#include "app/progress_window.h"
+#include "app/device/progress_window.h"
+#include "app/kept/history_dialog.h"
 #include "app/symbols/symbol_picker.h"
 #include "app/timing/timing_dialog.h"
 #include "common/message_box.h"
@@ -62,9 +63,8 @@ qz5::ProgressWindow* progressWindow() {
 // Waits inside the write until it has sent half of its bytes, then draws the
 // window with the progress window centred on it.
 QPixmap writingShot(qz5::CConfigDlg& window) {
-    // The boxes at the end of the write are not part of the picture.
-    qz5::StderrPresenter aside;
-    qz5::ScopedMessagePresenter installed(aside);
+    // The boxes at the end of the write are not part of the picture: no
+    // presenter is installed, so they are answered unseen.
     const QRegularExpression halfWay(QStringLiteral("^Writing .*: (\\d+) of (\\d+) bytes$"));
     QPixmap picture;
     QTimer poll;
@@ -85,15 +85,13 @@ QPixmap writingShot(qz5::CConfigDlg& window) {
                            (picture.height() - top.height()) / 2, top);
     });
     poll.start();
-    window.OnWriteConfiguration();
+    window.commands().writeConfiguration();
     return picture;
 }
 
 // Two reads of different settings, as an owner would have them, and the
 // History dialog with the older read chosen.
 QPixmap historyShot(qz5::CConfigDlg& window, qz5::PtyTracker& tracker) {
-    qz5::StderrPresenter aside;
-    qz5::ScopedMessagePresenter installed(aside);
     const auto keep = [&](const char* callsign, std::int32_t rate) {
         qz5::TrackerConfig settings;
         settings.setCallsign(callsign);
@@ -101,7 +99,7 @@ QPixmap historyShot(qz5::CConfigDlg& window, qz5::PtyTracker& tracker) {
         qz5::ConfigImage image{};
         static_cast<void>(settings.encodeImage(image));  // a whole image always encodes
         tracker.setMemory(image);
-        window.OnReadConfiguration();
+        window.commands().readConfiguration();
     };
     keep("MYCALL-9", 300);
     keep("MYCALL-7", 600);
@@ -120,7 +118,7 @@ QPixmap historyShot(qz5::CConfigDlg& window, qz5::PtyTracker& tracker) {
         }
     });
     poll.start();
-    window.OnHistory();
+    window.runCommand(qz5::ids::kHistory);
     return picture;
 }
 

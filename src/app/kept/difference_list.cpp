@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/difference_list.h"
+#include "app/kept/difference_list.h"
 
 #include <QScrollBar>
 #include <variant>

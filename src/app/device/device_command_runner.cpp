@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/device_command_runner.h"
+#include "app/device/device_command_runner.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -8,8 +8,8 @@
 #include <atomic>
 #include <thread>
 
-#include "app/progress_window.h"
-#include "app/wait_cursor.h"
+#include "app/device/progress_window.h"
+#include "app/device/wait_cursor.h"
 #include "common/message_box.h"
 #include "link/port_table.h"
 #include "link/serial_link.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QSocketNotifier>
 
-#include "app/port_events.h"
+#include "app/device/port_events.h"
 #include "link/device_events.h"
 
 namespace qz5 {

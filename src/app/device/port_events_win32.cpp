@@ -7,7 +7,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 
-#include "app/port_events.h"
+#include "app/device/port_events.h"
 
 namespace qz5 {
 

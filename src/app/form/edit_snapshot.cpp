@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/edit_snapshot.h"
+#include "app/form/edit_snapshot.h"
 
 #include <bit>
 #include <cstdint>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/port_watcher.h"
+#include "app/device/port_watcher.h"
 
 #include <QApplication>
 #include <QWidget>
 
 #include <utility>
 
-#include "app/device_command_runner.h"
-#include "app/port_events.h"
+#include "app/device/device_command_runner.h"
+#include "app/device/port_events.h"
 
 namespace qz5 {
 
