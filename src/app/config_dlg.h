@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QIcon>
 #include <optional>
-#include <string>
 
 #include "app/controls/control_access.h"
 #include "app/device/device_commands.h"

@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <QWidget>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "app/controls/control_access.h"
 #include "app/controls/control_ids.h"

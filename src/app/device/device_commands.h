@@ -3,8 +3,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "app/device/device_command_runner.h"
 #include "app/device/port_list.h"

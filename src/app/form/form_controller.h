@@ -64,7 +64,8 @@ class FormController {
 
     // The profile tab now chosen: the one shown is stored first.
     void profileTabChanged();
-    // After a read or a write: the form shows the image the tracker holds.
+    // After a read, a write or a load: the form shows the image that the
+    // tracker or the file holds, unedited, and checked.
     void showTrackerImage(const ConfigImage& image);
     // An image from the history: shown as loaded, but kept nowhere else, so
     // leaving asks first.
