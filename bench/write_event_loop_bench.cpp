@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
         last = Clock::now();
         measuring = true;
         const Clock::time_point start = last;
-        window.OnWriteConfiguration();
+        window.commands().writeConfiguration();
         longest = std::max(longest, Clock::now() - last);
         measuring = false;
         const double took = milliseconds(Clock::now() - start);

@@ -6,7 +6,9 @@
 #include "app/config_dlg.h"
 #include "app/qt_message_presenter.h"
 #include "app/window_platform.h"
+#include "common/message_box.h"
 #include "common/program_info.h"
+#include "common/user_state_dir.h"
 #include "link/system_roots.h"
 
 namespace qz5 {
@@ -26,9 +28,12 @@ bool CConfigApp::runWindow(Ports&... ports) {
     ScopedMessagePresenter installed(presenter);
     CConfigDlg window(ports...);
     window.setView(startupView(allSettingsAsked_));
+    // The view's settings file is the first of the user's folders asked for.
+    showMessages(takeUserFolderNotices());
     if (!startFile_.empty()) {
         // Queued, so that its boxes stand in front of the window.
-        QTimer::singleShot(0, &window, [this, &window] { window.loadConfigFile(startFile_); });
+        QTimer::singleShot(0, &window,
+                           [this, &window] { window.form().loadConfigFile(startFile_); });
     }
     if (quitAfterStart_) {
         // Queued before exec() shows the window, so it runs once the window is up.

@@ -5,15 +5,18 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTimer>
-#include <cstdio>
+#include <filesystem>
 #include <utility>
 
+#include "app/controls/about_dialog.h"
 #include "app/controls/app_icon.h"
 #include "app/controls/control_ids.h"
 #include "app/window_menu.h"
 #include "app/window_platform.h"
+#include "config/config_file.h"
+#include "config/history.h"
 #include "link/port_table.h"
+#include "link/system_roots.h"
 #include "link/system_serial_port_api.h"
 
 namespace qz5 {
@@ -34,81 +37,93 @@ CConfigDlg::CConfigDlg(QWidget* parent)
 CConfigDlg::CConfigDlg(SerialPortApi& api, const PortTable& ports, QWidget* parent)
     : QDialog(parent),
       windowIcon_(applicationIcon()),
-      link(api, ports),
-      portList_(controls_, link, ports) {
+      commands_(*this, controls_, form_, api, ports) {
     initWindow();
 }
 
 CConfigDlg::CConfigDlg(SerialPortApi& api, const SystemRoots& roots, QWidget* parent)
     : QDialog(parent),
       windowIcon_(applicationIcon()),
-      link(api, noPorts()),
-      portList_(controls_, link, noPorts()) {
-    portList_.watch(roots, runner_, *this);
+      commands_(*this, controls_, form_, api, noPorts()) {
+    commands_.watch(roots);
     initWindow();
 }
 
 void CConfigDlg::initWindow() {
     extendSystemMenu(*this, kAboutItemText, kAboutCommand);
     setWindowIcon(windowIcon_);
-    const std::vector<std::string> refused = portList_.fill(PortList::Scan::OpenEach);
-    if (portList_.watching()) {
-        // Once the window is up, so the box has something to stand in front of.
-        QTimer::singleShot(0, this, [this, refused] { portList_.explainUnusable(refused); });
-    }
+    commands_.listPorts();
     controls_.insertTab(ids::kProfileTabs, 0, "Primary");
     controls_.insertTab(ids::kProfileTabs, 1, "Secondary");
-    config.activeProfile = controls_.currentTab(ids::kProfileTabs) & 1;
-    loadForm();
-    updateToneLabels();
-    markUnedited();
+    form_.record().activeProfile = controls_.currentTab(ids::kProfileTabs) & 1;
+    form_.loadForm();
+    form_.updateToneLabels();
+    form_.markUnedited();
     // Connected only now: filling the tabs and lists must not look like a user's
     // change.
     connectHandlers();
-    new WindowMenu(*this);
-    watchEdits();
-    watchSymbol();
+    commands_.whenEnded([this] {
+        if (const std::optional<int> held = std::exchange(heldLeave_, std::nullopt)) {
+            done(*held);
+        }
+    });
+    new WindowMenu(*this, {.command = [this](int id) { runCommand(id); },
+                           .view = [this] { return view(); },
+                           .showView = [this](WindowView shown) { setView(shown); }});
+    form_.watchEdits();
+    form_.watchSymbol();
     if (QWidget* callsign = controls_.control(ids::kCallsign)) {
         callsign->setFocus();
     }
 }
 
 void CConfigDlg::connectHandlers() {
-    const auto onClicked = [this](int id, void (CConfigDlg::*handler)()) {
+    const auto onClicked = [this](int id, auto handler) {
         if (auto* button = qobject_cast<QAbstractButton*>(controls_.control(id))) {
-            connect(button, &QAbstractButton::clicked, this,
-                    [this, handler] { (this->*handler)(); });
+            connect(button, &QAbstractButton::clicked, this, handler);
         }
     };
-    onClicked(ids::kSmartBeaconing, &CConfigDlg::OnSmartBeaconing);
-    onClicked(ids::kSlotEnable, &CConfigDlg::OnSlotEnable);
-    onClicked(ids::kMicEEnable, &CConfigDlg::OnMicEEnable);
-    onClicked(ids::kAuxEnable, &CConfigDlg::OnAuxEnable);
-    onClicked(ids::kTimestampDhm, &CConfigDlg::OnTimestampDhm);
-    onClicked(ids::kTimestampHms, &CConfigDlg::OnTimestampHms);
-    onClicked(ids::kSendNmea, &CConfigDlg::OnSendNmea);
-    onClicked(ids::kReadConfiguration, &CConfigDlg::OnReadConfiguration);
-    onClicked(ids::kWriteConfiguration, &CConfigDlg::OnWriteConfiguration);
-    onClicked(ids::kReadVersion, &CConfigDlg::OnReadVersion);
-    onClicked(ids::kSendLowTone, &CConfigDlg::OnSendLowTone);
-    onClicked(ids::kSendHighTone, &CConfigDlg::OnSendHighTone);
-    onClicked(ids::kSendBothTones, &CConfigDlg::OnSendBothTones);
-    onClicked(ids::kStopTones, &CConfigDlg::OnStopTones);
-    onClicked(ids::kLoad, &CConfigDlg::OnLoadFile);
-    onClicked(ids::kSave, &CConfigDlg::OnSaveFile);
-    onClicked(ids::kAbout, &CConfigDlg::OnAbout);
-    onClicked(ids::kFindTracker, &CConfigDlg::OnFindTracker);
-    onClicked(ids::kHistory, &CConfigDlg::OnHistory);
-    onClicked(ids::kCompareWithTracker, &CConfigDlg::OnCompareWithTracker);
-    onClicked(ids::kChooseSymbol, &CConfigDlg::OnChooseSymbol);
-    onClicked(ids::kBeaconTiming, &CConfigDlg::OnBeaconTiming);
-    onClicked(ids::kExit, &QDialog::accept);
+    // The interlocks are the form's own.
+    const auto onFormClicked = [&](int id, void (FormController::*interlock)()) {
+        onClicked(id, [this, interlock] { (form_.*interlock)(); });
+    };
+    onFormClicked(ids::kSmartBeaconing, &FormController::smartBeaconingClicked);
+    onFormClicked(ids::kSlotEnable, &FormController::slotEnableClicked);
+    onFormClicked(ids::kMicEEnable, &FormController::micEEnableClicked);
+    onFormClicked(ids::kAuxEnable, &FormController::auxEnableClicked);
+    onFormClicked(ids::kTimestampDhm, &FormController::timestampDhmClicked);
+    onFormClicked(ids::kTimestampHms, &FormController::timestampHmsClicked);
+    onFormClicked(ids::kSendNmea, &FormController::sendNmeaClicked);
+    const auto onWindowClicked = [&](int id, void (CConfigDlg::*handler)()) {
+        onClicked(id, [this, handler] { (this->*handler)(); });
+    };
+    onWindowClicked(ids::kReadConfiguration, &CConfigDlg::OnReadConfiguration);
+    onWindowClicked(ids::kWriteConfiguration, &CConfigDlg::OnWriteConfiguration);
+    onWindowClicked(ids::kReadVersion, &CConfigDlg::OnReadVersion);
+    onWindowClicked(ids::kSendLowTone, &CConfigDlg::OnSendLowTone);
+    onWindowClicked(ids::kSendHighTone, &CConfigDlg::OnSendHighTone);
+    onWindowClicked(ids::kSendBothTones, &CConfigDlg::OnSendBothTones);
+    onWindowClicked(ids::kStopTones, &CConfigDlg::OnStopTones);
+    onWindowClicked(ids::kLoad, &CConfigDlg::OnLoadFile);
+    onWindowClicked(ids::kSave, &CConfigDlg::OnSaveFile);
+    onWindowClicked(ids::kAbout, &CConfigDlg::OnAbout);
+    onWindowClicked(ids::kFindTracker, &CConfigDlg::OnFindTracker);
+    onWindowClicked(ids::kHistory, &CConfigDlg::OnHistory);
+    onWindowClicked(ids::kCompareWithTracker, &CConfigDlg::OnCompareWithTracker);
+    onWindowClicked(ids::kChooseSymbol, &CConfigDlg::OnChooseSymbol);
+    onWindowClicked(ids::kBeaconTiming, &CConfigDlg::OnBeaconTiming);
+    onClicked(ids::kExit, [this] { accept(); });
     if (auto* tabs = qobject_cast<QTabBar*>(controls_.control(ids::kProfileTabs))) {
         connect(tabs, &QTabBar::currentChanged, this, [this] { OnProfileTabChange(); });
     }
 }
 
 void CConfigDlg::runCommand(int id) {
+    // The system menu's numbers lie below every control's id.
+    if ((id & 0xFFF0) == kAboutCommand || id == kCloseCommand) {
+        OnSystemCommand(id);
+        return;
+    }
     // As a dialog's menu command with a button's id: the button's own click.
     if (auto* button = qobject_cast<QAbstractButton*>(controls_.control(id))) {
         button->click();
@@ -136,22 +151,11 @@ bool CConfigDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr
 }
 
 void CConfigDlg::done(int result) {
-    if (commandRunning_) {
+    if (commands_.running()) {
         heldLeave_ = result;
         return;
     }
     leave(result);
-}
-
-CConfigDlg::CommandScope::CommandScope(CConfigDlg& window) : window_(window) {
-    window_.commandRunning_ = true;
-}
-
-CConfigDlg::CommandScope::~CommandScope() {
-    window_.commandRunning_ = false;
-    if (const std::optional<int> held = std::exchange(window_.heldLeave_, std::nullopt)) {
-        window_.done(*held);
-    }
 }
 
 void CConfigDlg::keyPressEvent(QKeyEvent* event) {
@@ -167,6 +171,46 @@ void CConfigDlg::keyPressEvent(QKeyEvent* event) {
     } else {
         accept();
     }
+}
+
+void CConfigDlg::OnSendLowTone() {
+    commands_.sendTone(kToneLow);
+}
+void CConfigDlg::OnSendHighTone() {
+    commands_.sendTone(kToneHigh);
+}
+void CConfigDlg::OnSendBothTones() {
+    commands_.sendTone(kToneBoth);
+}
+void CConfigDlg::OnStopTones() {
+    commands_.sendTone(kToneStop);
+}
+
+void CConfigDlg::OnLoadFile() {
+    // The form is not stored first: a successful load replaces unsaved edits.
+    FileDialogRequest request = configFileRequest("Load Config File", "");
+    // Kept tracker images, so a backup can be loaded and written back.
+    const std::filesystem::path history = historyDir();
+    if (std::error_code unreadable; std::filesystem::is_directory(history, unreadable)) {
+        request.places.push_back(history.string());
+    }
+    if (auto path = filePrompt_->openPath(request)) {
+        form_.loadConfigFile(*path);
+    }
+}
+
+void CConfigDlg::OnSaveFile() {
+    if (auto path = filePrompt_->savePath(configFileRequest("Save Config File", "config1.zb3"))) {
+        form_.saveConfigFile(*path);
+    }
+}
+
+void CConfigDlg::OnAbout() {
+    CAboutDlg about(this);
+    about.exec();
+    // Without a window manager nobody hands the keyboard back to the window
+    // the box stood over.
+    activateWindow();
 }
 
 }  // namespace qz5

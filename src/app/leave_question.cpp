@@ -15,14 +15,8 @@ constexpr const char* kLeaveCaption = "Unsaved Changes";
 
 }  // namespace
 
-TrackerConfig CConfigDlg::storedForm() const {
-    TrackerConfig stored = config;
-    storeFormInto(stored);
-    return stored;
-}
-
 bool CConfigDlg::confirmLeave() {
-    if (!edits_.edited(config.activeProfile)) {
+    if (!form_.edited()) {
         return true;
     }
     return showMessage(kLeaveQuestion, kLeaveCaption, MessageButtons::DiscardCancel) ==
@@ -33,7 +27,7 @@ void CConfigDlg::leave(int result) {
     if (!confirmLeave()) {
         return;
     }
-    tones_.stopTonesOnLeaving();
+    commands_.stopTonesOnLeaving();
     QDialog::done(result);
 }
 

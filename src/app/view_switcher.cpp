@@ -10,11 +10,11 @@
 #include <QStyle>
 #include <algorithm>
 #include <filesystem>
-#include <iostream>
 #include <utility>
 
 #include "app/controls/all_settings_template.h"
 #include "app/controls/main_window_template.h"
+#include "common/message_box.h"
 #include "common/outside_text.h"
 #include "common/user_state_dir.h"
 
@@ -42,9 +42,10 @@ QString settingsFile() {
     if (const QFileInfo info(file); info.exists() && !info.isFile()) {
         static bool warned = false;
         if (!std::exchange(warned, true)) {
-            std::cerr << "qz5-config: " << printableText(file.toStdString())
-                      << " is not a regular file; the window starts with its defaults and "
-                         "remembers nothing\n";
+            showMessage(printableText(file.toStdString()) +
+                            " is not a regular file; the window starts with its defaults and "
+                            "remembers nothing",
+                        "");
         }
         return {};
     }

@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <memory>
+#include <utility>
 
-#include "app/config_dlg.h"
 #include "app/controls/tool_commands.h"
 
 namespace qz5 {
@@ -49,7 +49,8 @@ QPoint placeFor(QWidget* focused) {
 
 }  // namespace
 
-WindowMenu::WindowMenu(CConfigDlg& window) : QObject(&window), window_(window) {
+WindowMenu::WindowMenu(QWidget& window, WindowMenuActions actions)
+    : QObject(&window), window_(window), actions_(std::move(actions)) {
     // On the application: a key press goes to the focused control first, and
     // some controls keep the keys they know.
     qApp->installEventFilter(this);
@@ -111,23 +112,23 @@ void WindowMenu::open(QWidget* target, QPoint at, bool byKeyboard) {
 void WindowMenu::addItems(QMenu& menu) {
     menu.setSeparatorsCollapsible(false);
     connect(menu.addAction(QString::fromLatin1(kCloseItemText)), &QAction::triggered, &window_,
-            [this] { window_.OnSystemCommand(CConfigDlg::kCloseCommand); });
+            [this] { actions_.command(kCloseCommand); });
     QAction* allSettings = menu.addAction(QString::fromLatin1(kAllSettingsItemText));
     allSettings->setCheckable(true);
-    allSettings->setChecked(window_.view() == WindowView::AllSettings);
+    allSettings->setChecked(actions_.view() == WindowView::AllSettings);
     connect(allSettings, &QAction::toggled, &window_, [this](bool on) {
         const WindowView chosen = on ? WindowView::AllSettings : WindowView::Basic;
-        window_.setView(chosen);
+        actions_.showView(chosen);
         rememberView(chosen);
     });
     menu.addSeparator();
     for (const ToolCommand& tool : kToolCommands) {
         connect(menu.addAction(QString::fromLatin1(tool.menuText)), &QAction::triggered, &window_,
-                [this, id = tool.id] { window_.runCommand(id); });
+                [this, id = tool.id] { actions_.command(id); });
     }
     menu.addSeparator();
-    connect(menu.addAction(QString::fromLatin1(CConfigDlg::kAboutItemText)), &QAction::triggered,
-            &window_, [this] { window_.OnSystemCommand(CConfigDlg::kAboutCommand); });
+    connect(menu.addAction(QString::fromLatin1(kAboutItemText)), &QAction::triggered, &window_,
+            [this] { actions_.command(kAboutCommand); });
 }
 
 }  // namespace qz5

@@ -3,13 +3,28 @@
 
 #include <QObject>
 #include <QPoint>
+#include <functional>
+
+#include "app/view_switcher.h"
 
 class QMenu;
 class QWidget;
 
 namespace qz5 {
 
-class CConfigDlg;
+// The system commands of the window menu, as a dialog's system menu numbers
+// them; the About item is 0x0010.
+inline constexpr int kAboutCommand = 0x0010;
+inline constexpr int kCloseCommand = 0xF060;
+inline constexpr const char* kAboutItemText = "&About Zelbin3Config...";
+
+// What the menu's items do.
+struct WindowMenuActions {
+    // A tool command by its id (the tool table's), or kCloseCommand or kAboutCommand.
+    std::function<void(int id)> command;
+    std::function<WindowView()> view;
+    std::function<void(WindowView view)> showView;
+};
 
 // The window menu (Close, All settings, the tool commands, About), which no
 // window manager here lets a program extend: on a right click, and on
@@ -18,7 +33,7 @@ class CConfigDlg;
 // menu with the window's items below, so one key never opens two menus.
 class WindowMenu : public QObject {
   public:
-    explicit WindowMenu(CConfigDlg& window);
+    WindowMenu(QWidget& window, WindowMenuActions actions);
     ~WindowMenu() override;
     WindowMenu(const WindowMenu&) = delete;
     WindowMenu& operator=(const WindowMenu&) = delete;
@@ -31,7 +46,8 @@ class WindowMenu : public QObject {
     void open(QWidget* target, QPoint at, bool byKeyboard);
     void addItems(QMenu& menu);
 
-    CConfigDlg& window_;
+    QWidget& window_;
+    WindowMenuActions actions_;
 };
 
 }  // namespace qz5

@@ -1,47 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/message_box.h"
 
-#include <iostream>
-
 namespace qz5 {
 
 namespace {
 
-StderrPresenter& stderrPresenter() {
-    static StderrPresenter presenter;
-    return presenter;
-}
+class SilentPresenter final : public MessagePresenter {
+  public:
+    MessageAnswer present(const std::string&, const std::string&, MessageButtons buttons) override {
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    }
+};
 
 MessagePresenter* currentPresenter = nullptr;
 
 MessagePresenter& activePresenter() {
-    return currentPresenter ? *currentPresenter : stderrPresenter();
+    static SilentPresenter silent;
+    return currentPresenter ? *currentPresenter : silent;
 }
 
 }  // namespace
-
-MessageAnswer StderrPresenter::present(const std::string& text, const std::string& caption,
-                                       MessageButtons buttons) {
-    if (!caption.empty()) {
-        std::cerr << caption << ": ";
-    }
-    std::cerr << text;
-    if (text.empty() || text.back() != '\n') {
-        std::cerr << '\n';
-    }
-    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
-}
-
-MessageAnswer StderrPresenter::presentMessage(const Message& message, MessageButtons buttons) {
-    const MessageAnswer answer = present(message.text, message.caption, buttons);
-    if (!message.detail.empty()) {
-        present(message.detail, {}, MessageButtons::Ok);
-    }
-    if (!message.hint.empty()) {
-        present("hint: " + message.hint, {}, MessageButtons::Ok);
-    }
-    return answer;
-}
 
 MessagePresenter* setMessagePresenter(MessagePresenter* presenter) {
     MessagePresenter* previous = currentPresenter;

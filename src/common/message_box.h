@@ -11,7 +11,8 @@ namespace qz5 {
 
 // Shows a message and waits for the user's answer: only the front ends do.
 // The window installs a Qt box, the command-line tool writes to stderr, tests
-// record and script answers.
+// record and script answers. Without one, nothing is shown, Ok boxes answer Ok
+// and questions Cancel, so nothing risky is ever confirmed unattended.
 class MessagePresenter {
   public:
     virtual ~MessagePresenter() = default;
@@ -25,18 +26,7 @@ class MessagePresenter {
     }
 };
 
-// Writes "caption: text" (or the text alone) to stderr and answers Ok to Ok
-// boxes and Cancel to questions, so nothing risky is ever confirmed unattended.
-class StderrPresenter final : public MessagePresenter {
-  public:
-    MessageAnswer present(const std::string& text, const std::string& caption,
-                          MessageButtons buttons) override;
-    // The reason goes on the lines after the message, then "hint: " and what
-    // to try next.
-    MessageAnswer presentMessage(const Message& message, MessageButtons buttons) override;
-};
-
-// Installs the process-wide presenter; nullptr restores the stderr presenter.
+// Installs the process-wide presenter; nullptr restores the silent one.
 // Returns the one that was installed before.
 MessagePresenter* setMessagePresenter(MessagePresenter* presenter);
 

@@ -3,6 +3,8 @@
 
 #include <filesystem>
 
+#include "common/outcome.h"
+
 namespace qz5 {
 
 // The folder where this program keeps what it records for the user (the
@@ -11,7 +13,7 @@ namespace qz5 {
 // Empty when the system names no such place; the folder may not exist yet.
 // Where the folders that would be made on the way belong to another user
 // (or, for root, to anyone but root), the effective user's own home is used
-// instead, with a warning once on stderr.
+// instead, with a warning once (takeUserFolderNotices).
 std::filesystem::path userStateDir();
 
 // The base that userStateDir lies in ($XDG_STATE_HOME, ~/.local/state;
@@ -24,5 +26,9 @@ std::filesystem::path userStateBase();
 // Windows the same folder as the state, never the registry. Empty and
 // possibly missing as above.
 std::filesystem::path userConfigDir();
+
+// What choosing the folders above had to tell the user and no front end has
+// shown yet; each notice is handed out once.
+Notices takeUserFolderNotices();
 
 }  // namespace qz5

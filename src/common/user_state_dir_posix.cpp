@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <iostream>
 #include <optional>
 #include <utility>
 
@@ -14,6 +13,11 @@
 namespace qz5 {
 
 namespace {
+
+Notices& untoldNotices() {
+    static Notices untold;
+    return untold;
+}
 
 // A relative or empty value is to be ignored, as the base directory rules say.
 std::filesystem::path absoluteFromEnvironment(const char* name) {
@@ -81,8 +85,9 @@ std::filesystem::path ownFolder(const char* name, const char* underHome) {
     const std::filesystem::path own = inBase(ownHome().empty() ? ownHome() : ownHome() / underHome);
     static bool warned = false;
     if (!std::exchange(warned, true)) {
-        std::cerr << "warning: " << printableText(chosen.string()) << " is another user's; using "
-                  << printableText(own.string()) << " instead\n";
+        untoldNotices().push_back({printableText(chosen.string()) + " is another user's; using " +
+                                       printableText(own.string()) + " instead",
+                                   "warning"});
     }
     return own;
 }
@@ -99,6 +104,10 @@ std::filesystem::path userStateDir() {
 
 std::filesystem::path userConfigDir() {
     return ownFolder("XDG_CONFIG_HOME", ".config");
+}
+
+Notices takeUserFolderNotices() {
+    return std::exchange(untoldNotices(), {});
 }
 
 }  // namespace qz5

@@ -39,4 +39,9 @@ std::filesystem::path userConfigDir() {
     return userStateDir();
 }
 
+// The folder is the user's own by the system's say: there is nothing to tell.
+Notices takeUserFolderNotices() {
+    return {};
+}
+
 }  // namespace qz5

@@ -85,25 +85,23 @@ Outcome<ConfigImage> TrackerWorkflow::readImage(TrackerConfig& record, std::stri
     return Outcome<ConfigImage>(image).after(std::move(raised));
 }
 
-Outcome<ConfigImage> TrackerWorkflow::readConfiguration(TrackerConfig& record, const Shown& shown) {
+Outcome<ConfigImage> TrackerWorkflow::readConfiguration(TrackerConfig& record) {
     Outcome<ConfigImage> image = readImage(record, "read");
     if (image) {
-        shown(*image);
         image.notice({"Read Successful", kReadCaption});
     }
     return image;
 }
 
-Outcome<WriteOutcome> TrackerWorkflow::writeConfiguration(TrackerConfig& record,
-                                                          const Prepare& prepare,
-                                                          const Shown& shown) {
+Outcome<WriteResult> TrackerWorkflow::writeConfiguration(TrackerConfig& record,
+                                                         const Prepare& prepare) {
     if (sendsEmergency(record) &&
         frontEnd_.answerEmergency(kEmergencyQuestion, kWriteCaption) != MessageAnswer::Ok) {
-        return WriteOutcome::Declined;
+        return WriteResult{WriteOutcome::Declined, std::nullopt};
     }
     const std::optional<ConfigImage> image = prepare();
     if (!image) {
-        return WriteOutcome::Stopped;
+        return WriteResult{WriteOutcome::Stopped, std::nullopt};
     }
     VersionArea reply;
     std::string port;
@@ -116,16 +114,15 @@ Outcome<WriteOutcome> TrackerWorkflow::writeConfiguration(TrackerConfig& record,
         return link_.writeImageVerified(*image).after(std::move(probe).takeMessages());
     });
     if (!written) {
-        return Outcome<WriteOutcome>(std::move(written));
+        return Outcome<WriteResult>(std::move(written));
     }
     notKept_ = keepInHistory({*image, "write", port, reply.text()}, historyWarnings_);
     Notices raised = std::move(written).takeMessages();
     // The record becomes exactly what the tracker now holds.
     if (Outcome<> decoded = record.decodeImage(*image); !decoded) {
-        return Outcome<WriteOutcome>(std::move(decoded)).after(std::move(raised));
+        return Outcome<WriteResult>(std::move(decoded)).after(std::move(raised));
     }
-    shown(*image);
-    return Outcome<WriteOutcome>(WriteOutcome::Written)
+    return Outcome<WriteResult>(WriteResult{WriteOutcome::Written, image})
         .after(std::move(raised))
         .notice({"Write Successful", kWriteCaption});
 }

@@ -26,17 +26,22 @@ enum class WriteOutcome {
     Stopped,   // the front end had no image to send; nothing was sent
 };
 
+// A write that did not fail, and once Written the image the tracker holds.
+struct WriteResult {
+    WriteOutcome ended = WriteOutcome::Written;
+    std::optional<ConfigImage> image;
+};
+
 // The steps of every device command, once for the window and qz5cfg: the probe
 // at 4800 then 9600 bit/s, the image read twice, the checks on what came back,
 // the history, the Emergency question, the verified write and the messages.
 // Each command talks to the tracker through the front end in one go; the rest,
 // decoding and history included, runs on the calling thread. Every message a
 // command raises comes back in its outcome, in order, for the front end to
-// show; the Emergency question alone is asked through the front end.
+// show, beside what the command produced; the Emergency question, the image to
+// send and the talk on the link are the calls it makes to the front end.
 class TrackerWorkflow {
   public:
-    // Shows what a command put into the record before its success message.
-    using Shown = std::function<void(const ConfigImage& image)>;
     // The image to write, asked once the Emergency question is answered;
     // nothing stops the write before anything is sent.
     using Prepare = std::function<std::optional<ConfigImage>()>;
@@ -53,15 +58,14 @@ class TrackerWorkflow {
     // success.
     Outcome<ConfigImage> readImage(TrackerConfig& record, std::string_view direction);
 
-    // readImage as a read, then `shown`; "Read Successful" ends its messages.
-    Outcome<ConfigImage> readConfiguration(TrackerConfig& record, const Shown& shown);
+    // readImage as a read; "Read Successful" ends its messages.
+    Outcome<ConfigImage> readConfiguration(TrackerConfig& record);
 
     // Asks before a record that sends an Emergency message, takes the image
     // from `prepare`, writes it and reads it back; the image goes into the
-    // history, the record becomes its decoding, then `shown`; "Write
-    // Successful" ends its messages.
-    Outcome<WriteOutcome> writeConfiguration(TrackerConfig& record, const Prepare& prepare,
-                                             const Shown& shown);
+    // history and the record becomes its decoding; "Write Successful" ends
+    // its messages.
+    Outcome<WriteResult> writeConfiguration(TrackerConfig& record, const Prepare& prepare);
 
     // Why the history did not keep the image of the last read or write;
     // empty when it did.

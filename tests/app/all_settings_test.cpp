@@ -266,7 +266,7 @@ TEST_F(AllSettingsDeviceTest, TypedValuesSurviveAWriteAndAReadAsTheCodecKeepsThe
         presenter.shown.clear();
         click(governing);
         const std::vector<std::string> filled = fillEveryField();
-        window->storeForm();
+        window->form().storeForm();
         const TrackerConfig stored = config();
         for (const std::string& name : filled) {
             EXPECT_TRUE(std::ranges::count(differingFields(TrackerConfig(), stored), name))
@@ -279,7 +279,7 @@ TEST_F(AllSettingsDeviceTest, TypedValuesSurviveAWriteAndAReadAsTheCodecKeepsThe
         clickUntilShown(ids::kWriteConfiguration, "Write Successful");
         ASSERT_EQ(presenter.texts(), std::vector<std::string>{"Write Successful"});
         config() = TrackerConfig();
-        window->loadForm();
+        window->form().loadForm();
         clickUntilShown(ids::kReadConfiguration, "Read Successful");
         ASSERT_EQ(presenter.texts(), std::vector<std::string>{"Read Successful"});
         EXPECT_EQ(differingFields(config(), expected), std::vector<std::string>{});

@@ -10,7 +10,8 @@
 #include <functional>
 #include <sstream>
 
-#include "app/progress_window.h"
+#include "app/device/progress_window.h"
+#include "app/form/findings_strip.h"
 #include "common/message_box.h"
 #include "config/config_file.h"
 #include "config/config_image.h"
@@ -71,7 +72,7 @@ class DeviceCommandsTest : public WindowDriver {
         ticker.start();
     }
 
-    bool commandRunning() { return WindowInspector::commandRunning(*window); }
+    bool commandRunning() { return window->commands().running(); }
 
     static ProgressWindow* progressWindow() {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -173,10 +174,10 @@ TEST_F(DeviceCommandsTest, ATrackerUnpluggedDuringAWriteEndsItWithItsMessage) {
 
 TEST_F(DeviceCommandsTest, WritePutsTheEncodedImageIntoTheTrackerAndShowsItsDecoding) {
     config().setCallsign("w1aw-9");
-    window->loadForm();
+    window->form().loadForm();
     const std::string longStatus(60, 's');
     type(ids::kStatusText, QString::fromStdString(longStatus));
-    window->storeForm();
+    window->form().storeForm();
     const ConfigImage expected = imageOf(config());
     presenter.shown.clear();
 
@@ -217,7 +218,7 @@ TEST_F(DeviceCommandsTest, EmergencyWriteNeedsConfirmationEvenFromTheHiddenProfi
     EXPECT_FALSE(deviceOptionsEnabled());
 
     presenter.answers = {MessageAnswer::Ok};
-    window->storeForm();
+    window->form().storeForm();
     const ConfigImage expected = imageOf(config());
     presenter.shown.clear();
     click(ids::kWriteConfiguration);
@@ -239,7 +240,7 @@ TEST_F(DeviceCommandsTest, ReadReplacesEditsWithTheTrackersValues) {
     EXPECT_STREQ(config().statusText[0].data(), "From the tracker");
     EXPECT_EQ(button(ids::kSendLowTone)->text(), "Send 1600 Hz");
     EXPECT_TRUE(deviceOptionsEnabled());
-    EXPECT_FALSE(WindowInspector::findings(*window).isHidden()) << "the check of what was read";
+    EXPECT_FALSE(window->form().findings().isHidden()) << "the check of what was read";
 }
 
 TEST_F(DeviceCommandsTest, ABadReadBackLeavesRecordAndFormAlone) {
@@ -419,7 +420,7 @@ TEST_F(DeviceCommandsTest, WritingBackWhatWasReadOrLoadedLeavesTheTrackerAsItWas
         other.setCallsign("K1ABC");
         return other;
     }()));
-    window->loadConfigFile(file);
+    window->form().loadConfigFile(file);
     click(ids::kWriteConfiguration);
     EXPECT_EQ(tracker->memory(), original);
 

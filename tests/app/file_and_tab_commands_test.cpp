@@ -50,7 +50,7 @@ TEST_F(FileAndTabCommandsTest, SwitchingTabsKeepsEachProfilesEdits) {
 
 TEST_F(FileAndTabCommandsTest, TabSwitchSetsToneCaptionsAndReappliesInterlocks) {
     config().packet300Baud[1] = true;
-    window->updateDeviceEnables();
+    window->form().updateDeviceEnables();
     const std::vector<bool> before = enableStates();
     clickTab(1);
     EXPECT_EQ(button(ids::kSendLowTone)->text(), "Send 1600 Hz");
@@ -120,7 +120,7 @@ TEST_F(FileAndTabCommandsTest, LoadClearsAChangedCalibration) {
     files.answers = {path("saved.zb3")};
     click(ids::kSave);
     controls().setControlText(ids::kCalibration, "150");
-    window->storeForm();
+    window->form().storeForm();
     ASSERT_TRUE(config().calibrationChanged);
     files.answers = {path("saved.zb3")};
     click(ids::kLoad);
@@ -207,7 +207,7 @@ TEST_F(FileAndTabCommandsTest, FileAndTabCommandsLeaveTheDeviceOptionsAlone) {
     click(ids::kSave);
     click(ids::kLoad);
     EXPECT_FALSE(enabled(ids::kPacket300Baud));
-    window->updateDeviceEnables();
+    window->form().updateDeviceEnables();
     files.answers = {path("a.zb3")};
     click(ids::kSave);
     EXPECT_TRUE(enabled(ids::kPacket300Baud));  // save never reloads the form

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/progress_window.h"
+#include "app/device/progress_window.h"
 #include "link/serial_port_api_posix.h"
 #include "sim/pty_tracker.h"
 #include "support/port_holder_process.h"
@@ -46,7 +46,7 @@ TEST_F(FindTrackerTest, AsksEveryFreePortAfterAskingTheUserAndSelectsTheOneThatA
     PortHolderProcess holder(trackers[2]->slavePath());
     ASSERT_EQ(selectedPort(), "COM1");
 
-    window->OnFindTracker();
+    window->commands().findTracker();
 
     ASSERT_EQ(presenter.shown.size(), 2u);
     EXPECT_EQ(presenter.shown[0].caption, "Find Tracker");
@@ -66,7 +66,7 @@ TEST_F(FindTrackerTest, AsksEveryFreePortAfterAskingTheUserAndSelectsTheOneThatA
 TEST_F(FindTrackerTest, CancelOnTheQuestionSendsNothing) {
     start({TrackerModel(), TrackerModel(), TrackerModel()}, {false, false, false});
     presenter.answers = {MessageAnswer::Cancel};
-    window->OnFindTracker();
+    window->commands().findTracker();
     EXPECT_EQ(presenter.shown.size(), 1u);
     for (auto& tracker : trackers) {
         EXPECT_TRUE(tracker->received().empty());
@@ -88,7 +88,7 @@ TEST_F(FindTrackerTest, CancelWhileAskingStopsBeforeTheNextPort) {
         }
     });
     ticker.start();
-    window->OnFindTracker();
+    window->commands().findTracker();
 
     ASSERT_EQ(presenter.shown.size(), 2u);
     EXPECT_EQ(presenter.shown[1].text, "Cancelled: no tracker answered on the ports asked.");

@@ -9,7 +9,8 @@
 #include <functional>
 #include <optional>
 
-#include "app/finding_text.h"
+#include "app/form/finding_text.h"
+#include "app/form/findings_strip.h"
 #include "config/config_file.h"
 #include "config/record_fields.h"
 #include "window_fixture.h"
@@ -19,10 +20,10 @@ namespace {
 
 class FormCheckTest : public WindowTest {
   public:
-    const FindingsStrip& strip() { return WindowInspector::findings(*window); }
+    const FindingsStrip& strip() { return window->form().findings(); }
 
     bool raised(Rule rule) {
-        const auto& found = WindowInspector::findingList(*window);
+        const auto& found = window->form().findingList();
         return std::any_of(found.begin(), found.end(),
                            [rule](const Finding& finding) { return finding.rule == rule; });
     }
@@ -34,7 +35,7 @@ class FormCheckTest : public WindowTest {
         TrackerConfig defaults;
         const std::string path = dir.filePath("defaults.zb3").toStdString();
         ASSERT_TRUE(writeConfigFile(path, defaults));
-        window->loadConfigFile(path);
+        window->form().loadConfigFile(path);
     }
 
     QTemporaryDir dir;
@@ -100,7 +101,7 @@ TEST_F(FormCheckTest, TheStripAndTheMarksFollowTheForm) {
         EXPECT_GT(window->height(), startHeight);
         EXPECT_EQ(strip().accessibleName(), strip().summary());
         EXPECT_EQ(strip().accessibleDescription().count(QLatin1Char('\n')) + 1,
-                  static_cast<qsizetype>(WindowInspector::findingList(*window).size()));
+                  static_cast<qsizetype>(window->form().findingList().size()));
         EXPECT_FALSE(strip().hasFocus());
         // Checking reads the form into a copy: the record is as it was.
         EXPECT_EQ(config().transmitRate[0], record.transmitRate[0]);
@@ -130,7 +131,7 @@ TEST_F(FormCheckTest, ActivatingTheStripListsEveryFindingWithoutABox) {
     QTest::keyClick(&shown, Qt::Key_Space);
     ASSERT_NE(shown.list(), nullptr);
     EXPECT_EQ(shown.list()->actions().size(),
-              static_cast<qsizetype>(WindowInspector::findingList(*window).size()));
+              static_cast<qsizetype>(window->form().findingList().size()));
     EXPECT_TRUE(presenter.texts().empty());
     // The last, the Secondary profile's testing frequency, leads to its field.
     shown.list()->actions().back()->trigger();

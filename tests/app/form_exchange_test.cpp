@@ -48,19 +48,19 @@ TEST_F(FormExchangeTest, EveryFieldTravelsThroughTheForm) {
     source.slotDivides600[0] = TrackerConfig().slotDivides600[0];
 
     config() = source;
-    window->loadForm();
+    window->form().loadForm();
     config() = TrackerConfig();
     config().calibration = source.calibration;
-    window->storeForm();
+    window->form().storeForm();
     EXPECT_EQ(differingFields(config(), source), std::vector<std::string>{});
     EXPECT_FALSE(config().calibrationChanged);
 }
 
 TEST_F(FormExchangeTest, StoringTwiceGivesTheSameRecord) {
     type(ids::kStatusText, "Twice");
-    window->storeForm();
+    window->form().storeForm();
     const TrackerConfig first = config();
-    window->storeForm();
+    window->form().storeForm();
     EXPECT_EQ(imageOf(config()), imageOf(first));
     EXPECT_EQ(config().calibrationChanged, first.calibrationChanged);
 }
@@ -71,7 +71,7 @@ TEST_F(FormExchangeTest, RatesBelowThreeStoreAsThree) {
     for (const auto& [text, stored] : cases) {
         type(ids::kTransmitRate, text);
         controls().setControlText(ids::kAltRate, text.toStdString());
-        window->storeForm();
+        window->form().storeForm();
         EXPECT_EQ(config().transmitRate[0], stored) << text.toStdString();
         EXPECT_EQ(config().altRateSeconds[0], stored) << text.toStdString();
     }
@@ -83,7 +83,7 @@ TEST_F(FormExchangeTest, NumbersFollowTheLeadingDigits) {
     for (const auto& [text, stored] : cases) {
         controls().setControlText(ids::kDelay1, text);
         controls().setControlText(ids::kSbTurnSlope, text);
-        window->storeForm();
+        window->form().storeForm();
         EXPECT_EQ(config().delay1Ms[0], stored) << text;
         EXPECT_EQ(config().sbTurnSlope[0], stored) << text;
     }
@@ -92,7 +92,7 @@ TEST_F(FormExchangeTest, NumbersFollowTheLeadingDigits) {
 TEST_F(FormExchangeTest, LongTextsAreCutToWhatTheFieldsTake) {
     type(ids::kStatusText, QString(150, 'a'));
     type(ids::kCallsign, "w1aw-abcdefghijklmnopqrstuvwxyz");
-    window->storeForm();
+    window->form().storeForm();
     EXPECT_EQ(std::string(config().statusText[0].data()), std::string(78, 'a'));
     // The callsign field forces capitals as the user types.
     EXPECT_STREQ(config().callsign[0].data(), "W1AW-ABCDEFGHIJKLMN");
@@ -100,11 +100,11 @@ TEST_F(FormExchangeTest, LongTextsAreCutToWhatTheFieldsTake) {
 
 TEST_F(FormExchangeTest, TextsCrossAsOneBytePerCharacter) {
     config().setStatusText("\xE9t\xE9 \xB0");
-    window->loadForm();
+    window->form().loadForm();
     EXPECT_EQ(qobject_cast<QLineEdit*>(controls().control(ids::kStatusText))->text(),
               QString::fromUtf8("\u00E9t\u00E9 \u00B0"));
     type(ids::kStatusText, QString::fromUtf8("caf\u00E9"));
-    window->storeForm();
+    window->form().storeForm();
     EXPECT_STREQ(config().statusText[0].data(), "caf\xE9");
 }
 
@@ -113,18 +113,18 @@ TEST_F(FormExchangeTest, FrequencyIsReadByItsLeadingNumber) {
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);  // the user picks "144.800 MHz - Europe"
     ASSERT_EQ(list->currentText(), "144.800 MHz - Europe");
-    window->storeForm();
+    window->form().storeForm();
     EXPECT_FLOAT_EQ(config().frequencyMHz[0], 144.8f);
 
     type(ids::kFrequency, "145.5");
-    window->storeForm();
+    window->form().storeForm();
     EXPECT_FLOAT_EQ(config().frequencyMHz[0], 145.5f);
-    window->loadForm();
+    window->form().loadForm();
     EXPECT_EQ(controls().getControlText(ids::kFrequency), "145.500");
 
     for (const QString& text : {QString("not a number"), QString("1e999"), QString("150")}) {
         type(ids::kFrequency, text);
-        window->storeForm();
+        window->form().storeForm();
         EXPECT_FLOAT_EQ(config().frequencyMHz[0], 144.39f) << text.toStdString();
     }
 }
@@ -147,10 +147,10 @@ TEST_F(FormExchangeTest, FrequenciesIgnoreTheUsersDecimalComma) {
     EXPECT_STREQ(sample, "1,5");
 
     config().frequencyMHz[0] = 144.8f;
-    window->loadForm();
+    window->form().loadForm();
     const std::string shown = text(ids::kFrequency);
     type(ids::kFrequency, "145.5");
-    window->storeForm();
+    window->form().storeForm();
     const float stored = config().frequencyMHz[0];
     std::setlocale(LC_NUMERIC, "C");
     unsetenv("LOCPATH");
@@ -164,7 +164,7 @@ TEST_F(FormExchangeTest, ListFrequenciesSelectTheirItem) {
         {144.34f, 3}, {145.175f, 2}, {144.8f, 1}, {144.39f, 0}};
     for (const auto& [mhz, item] : cases) {
         config().frequencyMHz[0] = mhz;
-        window->loadForm();
+        window->form().loadForm();
         EXPECT_EQ(controls().comboSelection(ids::kFrequency), item) << mhz;
         EXPECT_EQ(controls().getControlText(ids::kFrequency),
                   controls().comboItemText(ids::kFrequency, item));
@@ -173,47 +173,47 @@ TEST_F(FormExchangeTest, ListFrequenciesSelectTheirItem) {
 
 TEST_F(FormExchangeTest, SymbolIsShownByPrefixAndStoredByFirstCharacter) {
     config().symbolCode[0] = '\'';
-    window->loadForm();
+    window->form().loadForm();
     EXPECT_EQ(controls().getControlText(ids::kSymbol), "' (Airplane)");
 
     // An unknown code shows alone; the list keeps its earlier selection.
     config().symbolCode[0] = '-';
-    window->loadForm();
+    window->form().loadForm();
     EXPECT_EQ(controls().getControlText(ids::kSymbol), "-");
     EXPECT_EQ(controls().comboSelection(ids::kSymbol), 2);
-    window->storeForm();
+    window->form().storeForm();
     EXPECT_EQ(config().symbolCode[0], '-');
 
     // No code matches every item, so the last one ends selected.
     config().symbolCode[0] = '\0';
     controls().setComboSelection(ids::kSymbol, 0);
-    window->loadForm();
+    window->form().loadForm();
     EXPECT_EQ(controls().comboSelection(ids::kSymbol), 2);
-    window->storeForm();
+    window->form().storeForm();
     EXPECT_EQ(config().symbolCode[0], '\'');
 
     type(ids::kSymbol, "/ (House)");
-    window->storeForm();
+    window->form().storeForm();
     EXPECT_EQ(config().symbolCode[0], '/');
     controls().setControlText(ids::kSymbolTable, "");
-    window->storeForm();
+    window->form().storeForm();
     EXPECT_EQ(config().symbolTable[0], '\0');
 }
 
 TEST_F(FormExchangeTest, MicEIndexesOutsideTheirListsClearTheSelection) {
     config().micEStatus[0] = 9;
     config().micEPath[0] = 20;
-    window->loadForm();
+    window->form().loadForm();
     EXPECT_EQ(controls().comboSelection(ids::kMicEStatus), -1);
     EXPECT_EQ(controls().comboSelection(ids::kMicEPath), -1);
-    window->storeForm();
+    window->form().storeForm();
     EXPECT_EQ(config().micEStatus[0], 0);
     EXPECT_EQ(config().micEPath[0], -1);
 
     config().micEStatus[0] = 7;
     config().micEPath[0] = 15;
-    window->loadForm();
-    window->storeForm();
+    window->form().loadForm();
+    window->form().storeForm();
     EXPECT_EQ(config().micEStatus[0], 7);
     EXPECT_EQ(config().micEPath[0], 15);
 }
@@ -229,24 +229,24 @@ TEST_F(FormExchangeTest, TimestampPairsMapToTheTwoBoxes) {
     for (const Case& c : cases) {
         config().timestamp[0] = c.timestamp;
         config().timestampHms[0] = c.hms;
-        window->loadForm();
+        window->form().loadForm();
         EXPECT_EQ(checked(ids::kTimestampDhm), c.dhmShown);
         EXPECT_EQ(checked(ids::kTimestampHms), c.hmsShown);
-        window->storeForm();
+        window->form().storeForm();
         EXPECT_EQ(config().timestamp[0], c.storedTimestamp);
         EXPECT_EQ(config().timestampHms[0], c.storedHms);
     }
 }
 
 TEST_F(FormExchangeTest, OnlyADifferentCalibrationMarksItChanged) {
-    window->storeForm();
+    window->form().storeForm();
     EXPECT_FALSE(config().calibrationChanged);
     controls().setControlText(ids::kCalibration, "131");
-    window->storeForm();
+    window->form().storeForm();
     EXPECT_TRUE(config().calibrationChanged);
     EXPECT_EQ(config().calibration, 131);
     // Equal again later: the mark stays until the tracker has the value.
-    window->storeForm();
+    window->form().storeForm();
     EXPECT_TRUE(config().calibrationChanged);
 }
 
@@ -254,11 +254,11 @@ TEST_F(FormExchangeTest, OnlyTheActiveProfileIsShownAndStored) {
     config().setStatusText("first");
     config().activeProfile = 1;
     config().setStatusText("second");
-    window->loadForm();
+    window->form().loadForm();
     EXPECT_EQ(controls().getControlText(ids::kStatusText), "second");
     EXPECT_EQ(controls().getControlText(ids::kFrequency), "144.340 MHz - Testing");
     type(ids::kStatusText, "edited");
-    window->storeForm();
+    window->form().storeForm();
     EXPECT_STREQ(config().statusText[1].data(), "edited");
     EXPECT_STREQ(config().statusText[0].data(), "first");
 }

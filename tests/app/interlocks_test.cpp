@@ -65,7 +65,7 @@ TEST_F(InterlocksTest, TimeSlotAndSmartBeaconingExcludeEachOther) {
 TEST_F(InterlocksTest, ARecordWithBothOptionsLoadsWithBothChecked) {
     config().smartBeaconing[0] = true;
     config().slotEnable[0] = true;
-    window->loadForm();
+    window->form().loadForm();
     EXPECT_TRUE(checked(ids::kSmartBeaconing));
     EXPECT_TRUE(checked(ids::kSlotEnable));
     EXPECT_TRUE(enabled(ids::kSlotSeconds));
@@ -141,12 +141,12 @@ TEST_F(InterlocksTest, SomeOptionsAreAlwaysDisabledYetKeepTheirValues) {
     }
     EXPECT_TRUE(checked(ids::kOnlySendValid));
     controls().setControlText(ids::kDelay3, "250");
-    window->storeForm();
+    window->form().storeForm();
     EXPECT_EQ(config().delay3Ms[0], 250);
 }
 
 TEST_F(InterlocksTest, DeviceOptionsAreEnabledUntilTheNextInterlockPass) {
-    window->updateDeviceEnables();
+    window->form().updateDeviceEnables();
     for (int id : kDeviceOptions) {
         EXPECT_TRUE(enabled(id)) << id;
     }
@@ -159,16 +159,16 @@ TEST_F(InterlocksTest, DeviceOptionsAreEnabledUntilTheNextInterlockPass) {
 
 TEST_F(InterlocksTest, ToneCaptionsFollowTheStoredProfileNotTheBox) {
     config().packet300Baud[1] = true;
-    window->loadForm();
-    window->updateToneLabels();
+    window->form().loadForm();
+    window->form().updateToneLabels();
     EXPECT_EQ(button(ids::kSendLowTone)->text(), "Send 1200 Hz");
-    window->updateDeviceEnables();
+    window->form().updateDeviceEnables();
     click(ids::kPacket300Baud);
     ASSERT_TRUE(checked(ids::kPacket300Baud));
     EXPECT_EQ(button(ids::kSendLowTone)->text(), "Send 1200 Hz");
 
     config().activeProfile = 1;
-    window->updateToneLabels();
+    window->form().updateToneLabels();
     EXPECT_EQ(button(ids::kSendLowTone)->text(), "Send 1600 Hz");
     EXPECT_EQ(button(ids::kSendHighTone)->text(), "Send 1800 Hz");
     EXPECT_EQ(button(ids::kSendBothTones)->text(), "Send Both");

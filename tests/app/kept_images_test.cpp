@@ -9,9 +9,9 @@
 #include <fstream>
 #include <functional>
 
-#include "app/compare_dialog.h"
-#include "app/difference_list.h"
-#include "app/history_dialog.h"
+#include "app/kept/compare_dialog.h"
+#include "app/kept/difference_list.h"
+#include "app/kept/history_dialog.h"
 #include "config/config_file.h"
 #include "config/history.h"
 #include "link/serial_port_api_posix.h"

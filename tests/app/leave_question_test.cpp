@@ -27,8 +27,7 @@ const std::vector<LeavePath>& leavePaths() {
              QTest::keyClick(t.controls().control(ids::kCallsign), Qt::Key_Escape);
          }},
         {"close box", [](WindowTest& t) { t.window->close(); }},
-        {"Close on the window menu",
-         [](WindowTest& t) { t.window->OnSystemCommand(kCloseCommand); }},
+        {"Close on the window menu", [](WindowTest& t) { t.window->runCommand(kCloseCommand); }},
     };
     return paths;
 }
@@ -98,7 +97,7 @@ TEST_F(LeaveQuestionTest, WhatLoadingAndStoringChangeIsNoEdit) {
     QTemporaryDir dir;
     const std::string file = (dir.path() + "/odd.zb3").toStdString();
     ASSERT_TRUE(writeConfigFile(file, odd));
-    window->loadConfigFile(file);
+    window->form().loadConfigFile(file);
     ASSERT_EQ(text(ids::kDigiPath).size(), 78u);  // the field's read limit, not the path
     ASSERT_STREQ(config().digiPath[0].data(), path.c_str());
     clickTab(1);
@@ -112,7 +111,7 @@ TEST_F(LeaveQuestionTest, WhatLoadingAndStoringChangeIsNoEdit) {
 TEST_F(LeaveQuestionTest, AToneWhoseCloseFailedIsStillStoppedOnLeaving) {
     openWindow({{"COM1", "/dev/null"}});  // a device that is there to be told apart
     api.failingCloses = 1;
-    window->OnSendHighTone();
+    window->commands().sendTone(kToneHigh);
     EXPECT_EQ(presenter.texts(), std::vector<std::string>{"ComPort Close failed"});
     api.sent.clear();
     EXPECT_TRUE(leaves(leavePaths()[0]));

@@ -50,7 +50,7 @@ class PortHotplugTest : public ::testing::Test {
     void unplug(const std::string& name) { std::filesystem::remove(tree.path("dev/" + name)); }
 
     QComboBox* list() {
-        return qobject_cast<QComboBox*>(WindowInspector::controls(*window).control(ids::kComPort));
+        return qobject_cast<QComboBox*>(window->controls().control(ids::kComPort));
     }
     Items items() {
         Items texts;
@@ -96,7 +96,7 @@ TEST_F(PortHotplugTest, TheListFollowsDevicesAndTheSelectionStaysOnItsDevice) {
     unplug("ttyUSB0");
     ASSERT_TRUE(listBecomes({"COM3"}));
     EXPECT_EQ(selected(), "COM3");
-    SerialLink& link = WindowInspector::link(*window);
+    SerialLink& link = window->commands().link();
     link.setPortName("COM3");
     EXPECT_TRUE(link.openPort());  // the link resolves names as the list shows them
     EXPECT_TRUE(link.closePort());
@@ -139,17 +139,15 @@ TEST_F(PortHotplugTest, TheListWaitsForADeviceCommandToEndAndTheCommandKeepsItsT
     PortTable::Entries watched;
     PortTable::Entries commands;
     int refillsDuringCommand = 0;
-    QObject::connect(list()->model(), &QAbstractItemModel::rowsInserted, [&] {
-        refillsDuringCommand += WindowInspector::commandRunning(*window) ? 1 : 0;
-    });
+    QObject::connect(list()->model(), &QAbstractItemModel::rowsInserted,
+                     [&] { refillsDuringCommand += window->commands().running() ? 1 : 0; });
     QTimer::singleShot(100, [&] { plug("ttyACM0", b.slavePath()); });
     QTimer::singleShot(600, [&] {
         duringCommand = items();
-        watched = WindowInspector::ports(*window).entries();
-        commands = WindowInspector::link(*window).portTable().entries();
+        watched = window->commands().ports().entries();
+        commands = window->commands().link().portTable().entries();
     });
-    QTest::mouseClick(qobject_cast<QAbstractButton*>(
-                          WindowInspector::controls(*window).control(ids::kReadVersion)),
+    QTest::mouseClick(qobject_cast<QAbstractButton*>(window->controls().control(ids::kReadVersion)),
                       Qt::LeftButton);
     EXPECT_EQ(duringCommand, Items{"COM1"});
     EXPECT_EQ(refillsDuringCommand, 0);
@@ -191,7 +189,7 @@ TEST_F(PortHotplugTest, ARescanOpensOnlyNewChangedOrRefusedDevices) {
 TEST_F(PortHotplugTest, StopSendingOnLeavingReachesOnlyTheDeviceOfTheTone) {
     plug("ttyUSB0", a.slavePath());
     start();
-    window->OnSendLowTone();
+    window->commands().sendTone(kToneLow);
     EXPECT_EQ(a.receive().size(), 6u);
     unplug("ttyUSB0");
     ASSERT_TRUE(listBecomes({"No COM Ports Found"}));
@@ -202,7 +200,7 @@ TEST_F(PortHotplugTest, StopSendingOnLeavingReachesOnlyTheDeviceOfTheTone) {
 
     // The same device, still there, is stopped.
     start();
-    window->OnSendLowTone();
+    window->commands().sendTone(kToneLow);
     EXPECT_EQ(b.receive().size(), 6u);
     window->reject();
     EXPECT_EQ(b.receive(), (std::vector<std::uint8_t>{0x1B, 0x1B, 0x78, 0x1B, 0x1B, 0x78}));

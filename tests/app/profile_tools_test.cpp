@@ -128,8 +128,8 @@ TEST_F(ProfileToolsTest, AChosenSymbolGoesIntoTheProfileShownAndItsNameIntoTheDe
         QTest::keyClicks(find, "car (ssid");
         QTest::keyClick(picker.findChild<QListWidget*>(), Qt::Key_Space);
     });
-    window->OnChooseSymbol();
-    window->storeForm();
+    window->runCommand(ids::kChooseSymbol);
+    window->form().storeForm();
     EXPECT_EQ(config().symbolCode[1], '>');
     EXPECT_EQ(config().symbolTable[1], '/');
     EXPECT_EQ(config().symbolCode[0], '[');
@@ -154,7 +154,7 @@ TEST_F(ProfileToolsTest, AChosenSymbolGoesIntoTheProfileShownAndItsNameIntoTheDe
 
 TEST_F(ProfileToolsTest, TheTimingWindowShowsTheTableOfTheProfileShown) {
     config().smartBeaconing[1] = true;
-    window->loadForm();
+    window->form().loadForm();
     clickTab(1);
     const TimingTable expected = timingTable(beaconTiming(config(), 1));
     whenShown<TimingDialog>([&expected](TimingDialog& dialog) {
@@ -169,7 +169,7 @@ TEST_F(ProfileToolsTest, TheTimingWindowShowsTheTableOfTheProfileShown) {
         }
         dialog.reject();
     });
-    window->OnBeaconTiming();
+    window->runCommand(ids::kBeaconTiming);
 }
 
 }  // namespace

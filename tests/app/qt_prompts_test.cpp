@@ -10,9 +10,9 @@
 #include <QUrl>
 #include <functional>
 
+#include "app/device/wait_cursor.h"
 #include "app/qt_file_prompt.h"
 #include "app/qt_message_presenter.h"
-#include "app/wait_cursor.h"
 #include "when_shown.h"
 
 namespace qz5::testing {

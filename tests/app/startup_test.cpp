@@ -188,12 +188,12 @@ TEST_F(StartupTest, SystemCommandsOpenAboutByTheirHighBits) {
                 box->close();
             }
         });
-        window->OnSystemCommand(command);
+        window->runCommand(command);
         EXPECT_TRUE(aboutShown) << command;
     }
-    window->OnSystemCommand(0x0020);  // not ours: nothing opens, nothing closes
+    window->runCommand(0x0020);  // not ours: nothing opens, nothing closes
     EXPECT_TRUE(window->isVisible());
-    window->OnSystemCommand(0xF060);  // Close, as from the window menu
+    window->runCommand(0xF060);  // Close, as from the window menu
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Rejected);
 }

@@ -22,29 +22,6 @@
 #include "support/fake_serial_port_api.h"
 #include "support/recording_presenter.h"
 
-namespace qz5 {
-
-// What the tests see of the window's private state.
-struct WindowInspector {
-    static TrackerConfig& config(CConfigDlg& window) { return window.config; }
-    static ControlAccess& controls(CConfigDlg& window) { return window.controls_; }
-    static const SerialLink& link(const CConfigDlg& window) { return window.link; }
-    static SerialLink& link(CConfigDlg& window) { return window.link; }
-    static bool commandRunning(const CConfigDlg& window) { return window.commandRunning_; }
-    static const FindingsStrip& findings(const CConfigDlg& window) { return *window.findings_; }
-    static const std::vector<Finding>& findingList(const CConfigDlg& window) {
-        return window.findingList_;
-    }
-    // The table the port list shows, which the watcher rewrites.
-    static const PortTable& ports(const CConfigDlg& window) { return window.portList_.table(); }
-    static bool nativeEvent(CConfigDlg& window, const QByteArray& type, void* message) {
-        qintptr result = 0;
-        return window.nativeEvent(type, message, &result);
-    }
-};
-
-}  // namespace qz5
-
 namespace qz5::testing {
 
 // The options that only a read of the tracker's version enables.
@@ -68,9 +45,9 @@ class WindowDriver : public ::testing::Test {
         window->setFilePrompt(files);
     }
 
-    ControlAccess& controls() { return WindowInspector::controls(*window); }
-    TrackerConfig& config() { return WindowInspector::config(*window); }
-    const SerialLink& link() { return WindowInspector::link(*window); }
+    ControlAccess& controls() { return window->controls(); }
+    TrackerConfig& config() { return window->form().record(); }
+    const SerialLink& link() { return window->commands().link(); }
 
     QAbstractButton* button(int id) {
         auto* widget = qobject_cast<QAbstractButton*>(controls().control(id));

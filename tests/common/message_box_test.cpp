@@ -34,15 +34,15 @@ TEST(MessageBox, ScopedPresentersNestAndRestore) {
     EXPECT_EQ(outer.texts(), std::vector<std::string>{"outer"});
 }
 
-TEST(MessageBox, StderrPresenterPrefixesCaptionAndNeverConfirms) {
-    StderrPresenter presenter;
+// Without a front end's presenter nothing is printed and nothing risky confirmed.
+TEST(MessageBox, WithoutAPresenterNothingShowsAndQuestionsAreCancelled) {
     ::testing::internal::CaptureStderr();
-    EXPECT_EQ(presenter.present("Failed to open file", "Load Failed", MessageButtons::Ok),
-              MessageAnswer::Ok);
-    EXPECT_EQ(presenter.present("Bad EE Size 5\n", "", MessageButtons::OkCancel),
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(showMessage("Read Successful", "Read"), MessageAnswer::Ok);
+    EXPECT_EQ(showMessage("Discard?", "Unsaved Changes", MessageButtons::DiscardCancel),
               MessageAnswer::Cancel);
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-              "Load Failed: Failed to open file\nBad EE Size 5\n");
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
 }
 
 }  // namespace

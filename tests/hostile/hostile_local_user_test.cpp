@@ -363,6 +363,9 @@ TEST_F(AnotherUsersFiles, StateFoldersOfAnotherUserAreLeftAlone) {
     for (const fs::path& folder : {userStateDir(), userConfigDir()}) {
         EXPECT_FALSE(folder.string().starts_with(home.string())) << folder;
     }
+    // Said once, to whichever front end shows it first.
+    EXPECT_EQ(takeUserFolderNotices().size(), 1u);
+    EXPECT_TRUE(takeUserFolderNotices().empty());
     for (const auto& [name, value] : saved) {
         value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
     }

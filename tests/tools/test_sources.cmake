@@ -3,6 +3,7 @@ qz5_test_sources(tools_tests
     PORTABLE
     config_json_test.cpp
     port_choice_test.cpp
+    stderr_presenter_test.cpp
     terminal_progress_test.cpp
     NATIVE
     command_set_test.cpp

@@ -21,8 +21,8 @@
 #include "app/app_options.h"
 #include "app/controls/about_dialog.h"
 #include "app/controls/template_style.h"
-#include "app/device_command_runner.h"
-#include "app/port_watcher.h"
+#include "app/device/device_command_runner.h"
+#include "app/device/port_watcher.h"
 #include "app/qt_file_prompt.h"
 #include "app/window_platform.h"
 #include "app/window_platform_win32.h"
@@ -34,6 +34,11 @@ namespace qz5::testing {
 namespace {
 
 namespace fs = std::filesystem;
+
+bool nativeEvent(CConfigDlg& window, const QByteArray& type, void* message) {
+    qintptr result = 0;
+    return window.nativeEvent(type, message, &result);
+}
 
 // Every window of the run draws in the face the program carries and the
 // style the program sets, as the program does, once the application exists.
@@ -67,14 +72,14 @@ TEST_F(WindowWin32Test, TheSystemMenusAboutItemOpensTheBoxAndOtherCommandsStayWi
         MSG message{nullptr, WM_SYSCOMMAND, command, 0, 0, {}};
         bool handled = false;
         EXPECT_TRUE(aboutBoxOpensDuring([&] {
-            handled = WindowInspector::nativeEvent(*window, "windows_generic_MSG", &message);
+            handled = nativeEvent(*window, "windows_generic_MSG", &message);
         })) << command;
         EXPECT_TRUE(handled);
     }
     MSG close{nullptr, WM_SYSCOMMAND, SC_CLOSE, 0, 0, {}};
-    EXPECT_FALSE(WindowInspector::nativeEvent(*window, "windows_generic_MSG", &close));
+    EXPECT_FALSE(nativeEvent(*window, "windows_generic_MSG", &close));
     MSG paint{nullptr, WM_PAINT, 0, 0, 0, {}};
-    EXPECT_FALSE(WindowInspector::nativeEvent(*window, "windows_generic_MSG", &paint));
+    EXPECT_FALSE(nativeEvent(*window, "windows_generic_MSG", &paint));
     EXPECT_TRUE(window->isVisible());
 }
 
@@ -185,13 +190,13 @@ TEST_F(WindowWin32Test, SavesAndLoadsInAFolderWithACyrillicName) {
         static_cast<QDialog*>(dialog)->accept();
     });
     type(ids::kCallsign, "R1ABC-7");
-    window->OnSaveFile();
+    window->runCommand(ids::kSave);
     EXPECT_TRUE(presenter.shown.empty());
     EXPECT_TRUE(fs::exists(folder / u8"Маяк.zb3"));
     EXPECT_EQ(fs::file_size(folder / u8"Маяк.zb3"), 136u);
 
     type(ids::kCallsign, "N0CALL");
-    window->loadConfigFile((folder / u8"Маяк.zb3").string());
+    window->form().loadConfigFile((folder / u8"Маяк.zb3").string());
     EXPECT_TRUE(presenter.shown.empty());
     EXPECT_EQ(text(ids::kCallsign), "R1ABC-7");
     fs::remove_all(folder);

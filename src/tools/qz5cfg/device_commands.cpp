@@ -78,8 +78,7 @@ ExitStatus readTrackerImage(SerialLink& link, ConfigImage& image) {
 ExitStatus runRead(SerialLink& link, const std::optional<std::string>& outPath, std::ostream& out) {
     CommandLine commandLine;
     TrackerConfig record;
-    const Outcome<ConfigImage> image =
-        TrackerWorkflow(link, commandLine).readConfiguration(record, [](const ConfigImage&) {});
+    const Outcome<ConfigImage> image = TrackerWorkflow(link, commandLine).readConfiguration(record);
     if (showOutcome(image) != ExitStatus::Ok) {
         return ExitStatus::Failed;
     }
@@ -126,12 +125,11 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
         advice.backupKept = options.backup;
         return image;
     };
-    const Outcome<WriteOutcome> written =
-        tracker.writeConfiguration(record, backupFirst, [](const ConfigImage&) {});
+    const Outcome<WriteResult> written = tracker.writeConfiguration(record, backupFirst);
     if (showOutcome(written, advice) != ExitStatus::Ok) {
         return ExitStatus::Failed;
     }
-    switch (*written) {
+    switch (written->ended) {
         case WriteOutcome::Written:
             return ExitStatus::Ok;
         case WriteOutcome::Declined:

@@ -16,6 +16,7 @@
 #include "tools/qz5cfg/find_command.h"
 #include "tools/qz5cfg/platform_commands.h"
 #include "tools/qz5cfg/port_choice.h"
+#include "tools/qz5cfg/stderr_presenter.h"
 #include "tools/qz5cfg/terminal_progress.h"
 
 namespace qz5 {

@@ -6,6 +6,7 @@
 
 #include "common/message_box.h"
 #include "common/outcome.h"
+#include "common/user_state_dir.h"
 #include "workflow/failure_advice.h"
 
 namespace qz5 {
@@ -20,10 +21,12 @@ void reportToolError(std::string_view text);
 constexpr AdviceContext kCommandLineAdvice{.frontEnd = AdviceContext::FrontEnd::CommandLine};
 
 // Shows what an outcome raised, in order, with advice after a failure: Ok
-// after a success, Failed after a failure.
+// after a success, Failed after a failure. What choosing the user's folders
+// raised on the way comes first.
 template <typename T>
 ExitStatus showOutcome(const Outcome<T>& outcome,
                        const AdviceContext& advice = kCommandLineAdvice) {
+    showMessages(takeUserFolderNotices());
     showMessages(advisedMessages(outcome, advice));
     return outcome ? ExitStatus::Ok : ExitStatus::Failed;
 }

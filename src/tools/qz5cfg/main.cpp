@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "common/command_line.h"
-#include "common/message_box.h"
 #include "common/program_info.h"
 #include "tools/qz5cfg/check_command.h"
 #include "tools/qz5cfg/command_set.h"
@@ -16,6 +15,7 @@
 #include "tools/qz5cfg/help_text.h"
 #include "tools/qz5cfg/history_command.h"
 #include "tools/qz5cfg/platform_commands.h"
+#include "tools/qz5cfg/stderr_presenter.h"
 #include "tools/qz5cfg/timing_command.h"
 
 namespace qz5 {

@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/device/port_list.h"
+
+#include <algorithm>
+#include <chrono>
+#include <iterator>
+#include <map>
+#include <set>
+
+#include "app/controls/control_access.h"
+#include "app/controls/control_ids.h"
+#include "app/device/port_watcher.h"
+#include "common/message_box.h"
+#include "link/port_catalogue.h"
+#include "link/port_rescan.h"
+#include "link/port_table.h"
+#include "link/serial_link.h"
+
+namespace qz5 {
+
+namespace {
+
+constexpr const char* kNoPortsItem = "No COM Ports Found";
+// Time for udev to set a new node's permissions and a modem manager to let go.
+constexpr auto kSettle = std::chrono::seconds(2);
+
+}  // namespace
+
+PortList::PortList(ControlAccess& controls, SerialLink& link, const PortTable& ports)
+    : controls_(controls), link_(link), ports_(&ports) {}
+
+void PortList::watch(const SystemRoots& roots, const DeviceCommandRunner& commands,
+                     QObject& parent) {
+    watcher_ = new PortWatcher(
+        roots, commands, [this](const PortTable& before) { onChanged(before); }, &parent);
+    ports_ = &watcher_->table();
+    link_.setPortTable(*ports_);
+}
+
+SystemRoots PortList::roots() const {
+    return watcher_ ? watcher_->roots() : SystemRoots{};
+}
+
+std::vector<std::string> PortList::fill(Scan scan) {
+    // Identities are taken before the opens, so a change made meanwhile shows
+    // at the next rescan.
+    std::vector<DeviceIdentity> present;
+    for (const auto& [name, path] : ports_->entries()) {
+        if (auto identity = deviceIdentity(path)) {
+            present.push_back(std::move(*identity));
+        }
+    }
+    const std::set<std::string> unchanged = scan == Scan::OpenChanged
+                                                ? devicesListedAsBefore(listedDevices_, present)
+                                                : std::set<std::string>();
+    controls_.resetComboContent(ids::kComPort);
+    std::set<std::string> listed;
+    std::vector<std::string> refused;
+    // The list sorts itself as text (COM1, COM10, COM100, COM2, ...).
+    for (int number = 1; number <= kHighestComNumber; ++number) {
+        const std::string name = "COM" + std::to_string(number);
+        const auto path = ports_->devicePath(name);
+        if (!path) {
+            continue;  // no device has that name
+        }
+        if (unchanged.contains(*path) || link_.portExists(name)) {
+            controls_.addComboString(ids::kComPort, name);
+            listed.insert(*path);
+        } else {
+            refused.push_back(*path);
+        }
+    }
+    listedDevices_.clear();
+    std::copy_if(present.begin(), present.end(), std::back_inserter(listedDevices_),
+                 [&](const DeviceIdentity& device) { return listed.contains(device.path); });
+    if (controls_.comboCount(ids::kComPort) == 0) {
+        controls_.addComboString(ids::kComPort, kNoPortsItem);
+    }
+    controls_.setComboSelection(ids::kComPort, 0);
+    // COM names mean nothing on this platform by themselves: show the device.
+    for (int index = 0; index < controls_.comboCount(ids::kComPort); ++index) {
+        if (auto path = ports_->devicePath(controls_.comboItemText(ids::kComPort, index))) {
+            std::string tip = *path;
+            if (watcher_) {
+                tip += '\n';
+                tip += describePort(*path, watcher_->roots()).description();
+            }
+            controls_.setComboItemToolTip(ids::kComPort, index, tip);
+        }
+    }
+    return refused;
+}
+
+void PortList::onChanged(const PortTable& before) {
+    const int selected = controls_.comboSelection(ids::kComPort);
+    const auto selectedDevice =
+        selected < 0 ? std::nullopt
+                     : before.devicePath(controls_.comboItemText(ids::kComPort, selected));
+    const std::vector<std::string> refused = fill(Scan::OpenChanged);
+    // The selection stays on its device while that device is present.
+    if (const auto name = selectedDevice ? ports_->nameOf(*selectedDevice) : std::nullopt) {
+        for (int index = 0; index < controls_.comboCount(ids::kComPort); ++index) {
+            if (controls_.comboItemText(ids::kComPort, index) == *name) {
+                controls_.setComboSelection(ids::kComPort, index);
+            }
+        }
+    }
+    // A refused new node gets its time before it counts as unusable; other
+    // events in between (udev setting its mode) do not cut that short.
+    const auto now = std::chrono::steady_clock::now();
+    std::map<std::string, std::chrono::steady_clock::time_point> stillSettling;
+    for (const std::string& path : refused) {
+        if (const auto found = settling_.find(path); found != settling_.end()) {
+            if (now - found->second < kSettle) {
+                stillSettling.insert(*found);
+            }
+        } else if (!before.nameOf(path)) {
+            stillSettling.emplace(path, now);
+        }
+    }
+    settling_ = std::move(stillSettling);
+    for (const auto& [path, since] : settling_) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(kSettle - (now - since));
+        watcher_->lookAgainIn(static_cast<int>(left.count()));
+    }
+    explainUnusable(refused);
+}
+
+void PortList::select(const std::string& name) {
+    const auto indexOf = [this, &name] {
+        for (int index = 0; index < controls_.comboCount(ids::kComPort); ++index) {
+            if (controls_.comboItemText(ids::kComPort, index) == name) {
+                return index;
+            }
+        }
+        return -1;
+    };
+    // A port that was held when the list was filled is free now.
+    if (indexOf() < 0) {
+        static_cast<void>(fill(Scan::OpenEach));
+    }
+    controls_.setComboSelection(ids::kComPort, indexOf());
+}
+
+void PortList::explainUnusable(const std::vector<std::string>& refused) {
+    // Only when nothing can be used: a user with one working port needs no lecture.
+    if (ports_->entries().size() > refused.size() || !watcher_) {
+        return;
+    }
+    std::string text;
+    for (const std::string& path : refused) {
+        if (settling_.contains(path) || !explained_.insert(path).second) {
+            continue;
+        }
+        const std::string name = ports_->nameOf(path).value_or(path);
+        text += "\n\n" + name + " (" + path + ", " +
+                describePort(path, watcher_->roots()).description() + "):\n" +
+                link_.portFailureReason(name);
+    }
+    for (const std::string& adapter : adaptersWithoutPort(watcher_->roots())) {
+        if (explained_.insert(adapter).second) {
+            text += "\n\n" + adapter;
+        }
+    }
+    if (!text.empty()) {
+        showMessage("No COM port can be used." + text, "COM Ports");
+    }
+}
+
+}  // namespace qz5
