@@ -62,13 +62,14 @@ std::string helpText() {
         "Qt's own options, such as -platform NAME, are accepted as well.\n"
         "\n";
     text += portListHelp();
+    text += windowFontHelp();
     text +=
         "\n"
         "Exit status:\n"
         "  0  the window was closed, or help or the version was printed\n"
         "  1  the demo's simulated tracker could not be started, the trace file\n"
-        "     could not be written, or with --quit-after-start the window could\n"
-        "     not be shown\n"
+        "     could not be written, the help or the version could not be\n"
+        "     written, or with --quit-after-start the window could not be shown\n"
         "  2  usage error\n";
     return text;
 }
@@ -131,11 +132,11 @@ AppCommandLine parseAppCommandLine(const std::vector<std::string>& arguments) {
     return line;
 }
 
-void printForUser(const std::string& text, bool error) {
+bool printForUser(const std::string& text, bool error) {
     attachParentConsole();
     std::FILE* stream = error ? stderr : stdout;
-    std::fputs(text.c_str(), stream);
-    std::fflush(stream);
+    const bool written = std::fputs(text.c_str(), stream) >= 0;
+    return std::fflush(stream) == 0 && written;
 }
 
 }  // namespace qz5

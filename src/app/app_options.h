@@ -35,7 +35,8 @@ struct AppCommandLine {
 AppCommandLine parseAppCommandLine(const std::vector<std::string>& arguments);
 
 // Prints a message of the program before or instead of its window, where the
-// user who started it can see it; `error` puts it on stderr.
-void printForUser(const std::string& text, bool error);
+// user who started it can see it; `error` puts it on stderr. False when it
+// could not be written.
+bool printForUser(const std::string& text, bool error);
 
 }  // namespace qz5

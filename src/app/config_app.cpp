@@ -3,6 +3,7 @@
 
 #include <QTimer>
 
+#include "app/app_options.h"
 #include "app/config_dlg.h"
 #include "app/qt_message_presenter.h"
 #include "app/window_platform.h"
@@ -16,7 +17,7 @@ namespace qz5 {
 CConfigApp::CConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationVersion(QString::fromLatin1(kProgramVersion));
     setDesktopFileName(QString::fromLatin1(kApplicationId));
-    provideWindowFont();
+    fontProblem_ = provideWindowFont();
     letCaptionsFillTheirButtons();
 }
 
@@ -34,6 +35,17 @@ bool CConfigApp::runWindow(Ports&... ports) {
         // Queued, so that its boxes stand in front of the window.
         QTimer::singleShot(0, &window,
                            [this, &window] { window.form().loadConfigFile(startFile_); });
+    }
+    if (!fontProblem_.empty()) {
+        // A run that only checks the window has no one to click a box away.
+        if (quitAfterStart_) {
+            static_cast<void>(printForUser("qz5-config: " + fontProblem_ + "\n", true));
+        } else {
+            QTimer::singleShot(0, &window, [text = fontProblem_] {
+                showMessage(text, "Font Missing", MessageButtons::Ok);
+            });
+        }
+        fontProblem_.clear();
     }
     if (quitAfterStart_) {
         // Queued before exec() shows the window, so it runs once the window is up.

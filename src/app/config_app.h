@@ -37,6 +37,7 @@ class CConfigApp : public QApplication {
     bool windowWasShown_ = false;
     bool allSettingsAsked_ = false;
     std::string startFile_;
+    std::string fontProblem_;  // said once, when the window is up
 };
 
 }  // namespace qz5

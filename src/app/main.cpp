@@ -17,7 +17,12 @@
 namespace {
 
 int answer(const qz5::AppCommandLine& line) {
-    qz5::printForUser(line.output, *line.exitStatus != 0);
+    const bool error = *line.exitStatus != 0;
+    // A help or a version that could not be written is a failure like any other.
+    if (!qz5::printForUser(line.output, error) && !error) {
+        static_cast<void>(qz5::printForUser("qz5-config: cannot write the output\n", true));
+        return 1;
+    }
     return *line.exitStatus;
 }
 
@@ -46,12 +51,13 @@ int main(int argc, char** argv) {
     }
 
     // Checked before the window opens, so a trace the user asked for is never
-    // silently missing.
+    // silently missing; the last run's trace stays until this one talks.
     std::unique_ptr<qz5::ExchangeLog> log;
     std::optional<qz5::TracedPortApi> traced;
     if (!line.options.traceFile.empty()) {
         std::string error;
-        log = qz5::ExchangeLog::toFile(line.options.traceFile, error);
+        log = qz5::ExchangeLog::toFile(line.options.traceFile, error,
+                                       qz5::PrivateOutputFile::Emptying::AtFirstWrite);
         if (!log) {
             qz5::printForUser("qz5-config: " + error + "\n", true);
             return 1;

@@ -19,8 +19,9 @@ std::vector<std::string> programArguments(int argc, char** argv);
 
 // Before any window is built: makes the face the window is laid out in
 // available where the system has none. A face that cannot be had leaves Qt
-// to choose another; the window opens all the same.
-void provideWindowFont();
+// to choose another, and what the user should know of it comes back; the
+// window opens all the same.
+std::string provideWindowFont();
 
 // Before any window is built: a button's caption may take the whole button
 // inside its frame, as the dialog units leave it room for.
@@ -32,6 +33,8 @@ void attachParentConsole();
 
 // The help's paragraph on what the port list offers here.
 const char* portListHelp();
+// The help's paragraph on the font the window carries, where it carries one.
+const char* windowFontHelp();
 
 // Appends a separator and the item `text` with `commandId` to the window's
 // system menu, where the system gives windows one to extend; false where it

@@ -8,7 +8,9 @@ std::vector<std::string> programArguments(int argc, char** argv) {
 }
 
 // DejaVu Sans comes with the system, through fontconfig.
-void provideWindowFont() {}
+std::string provideWindowFont() {
+    return {};
+}
 
 // Fusion already draws a caption across the button inside its frame.
 void letCaptionsFillTheirButtons() {}
@@ -21,6 +23,10 @@ const char* portListHelp() {
            "start-up, in the order ttyUSB*, ttyACM*, ttyS*, ttyAMA*, rfcomm*; hover over\n"
            "a name to see its device. Serial devices usually belong to the group dialout.\n"
            "Find Tracker on the window menu (right click, Shift+F10) asks each free port.\n";
+}
+
+const char* windowFontHelp() {
+    return "";
 }
 
 // Window managers offer programs no menu of their own to extend: the window's

@@ -12,6 +12,7 @@
 #include <cstdio>
 
 #include "app/window_platform.h"
+#include "common/path_text.h"
 #include "config/data_file_path.h"
 
 namespace qz5 {
@@ -57,15 +58,20 @@ std::vector<std::string> programArguments(int, char**) {
     return arguments;
 }
 
-bool addFontFile(const std::filesystem::path& file) {
-    return QFontDatabase::addApplicationFont(QString::fromStdWString(file.wstring())) != -1;
+std::string lendFont(const std::filesystem::path& file) {
+    if (QFontDatabase::addApplicationFont(QString::fromStdWString(file.wstring())) != -1) {
+        return {};
+    }
+    return "The window's font could not be loaded from " + textFromPath(file) +
+           ", so its captions are drawn in another face and some may be cut off. Installing "
+           "the program again puts the file back.";
 }
 
 // Windows has no DejaVu Sans: without the file the zip and the installer put
 // beside the program, Qt would draw in the first face it lists, and captions
 // would no longer fit their controls.
-void provideWindowFont() {
-    addFontFile(
+std::string provideWindowFont() {
+    return lendFont(
         installedDataFile("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", L"DejaVuSans.ttf"));
 }
 
@@ -94,6 +100,12 @@ const char* portListHelp() {
            "over a name to see the adapter. A port that another program has open is not\n"
            "listed. The list follows adapters plugged in and removed while it is open.\n"
            "Find Tracker on the window menu (right click, Shift+F10) asks each free port.\n";
+}
+
+const char* windowFontHelp() {
+    return "The window draws its captions in DejaVuSans.ttf from the program's folder;\n"
+           "when that file is missing or broken it says so once and uses another face,\n"
+           "in which some captions may be cut off.\n";
 }
 
 bool extendSystemMenu(QWidget& window, const char* text, int commandId) {

@@ -11,8 +11,9 @@ namespace qz5 {
 // a recorder in its place.
 extern BOOL(WINAPI* attachConsoleCall)(DWORD processId);
 
-// Lets this process draw in the faces of the font file `file`; false when
-// the file is missing or holds no face Qt can use.
-bool addFontFile(const std::filesystem::path& file);
+// Lets this process draw in the faces of the font file `file`. What the user
+// should know when the file is missing or holds no face Qt can use, else
+// nothing.
+std::string lendFont(const std::filesystem::path& file);
 
 }  // namespace qz5

@@ -18,9 +18,14 @@ class PrivateOutputFile {
   public:
     virtual ~PrivateOutputFile() = default;
 
-    // Opens `path` and empties it. Null, with `reason` saying why, when it
-    // cannot be written.
-    static std::unique_ptr<PrivateOutputFile> open(const std::string& path, std::string& reason);
+    // When the old contents go: at once, or with the first write, so that a
+    // file checked long before anything is written keeps them until then.
+    enum class Emptying { AtOpen, AtFirstWrite };
+
+    // Opens `path` for writing from its start. Null, with `reason` saying why,
+    // when it cannot be written.
+    static std::unique_ptr<PrivateOutputFile> open(const std::string& path, std::string& reason,
+                                                   Emptying emptying = Emptying::AtOpen);
 
     // All of `bytes`; false, with the system's reason, when a write fails.
     [[nodiscard]] virtual bool write(std::string_view bytes, std::string& reason) = 0;

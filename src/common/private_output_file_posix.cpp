@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "common/link_refusal.h"
 #include "common/link_walk_posix.h"
 #include "common/private_output_file.h"
 
@@ -15,12 +16,19 @@ namespace {
 
 class PosixOutputFile final : public PrivateOutputFile {
   public:
-    explicit PosixOutputFile(int fd) : fd_(fd) {}
+    PosixOutputFile(int fd, bool emptyFirst) : fd_(fd), emptyFirst_(emptyFirst) {}
     ~PosixOutputFile() override { ::close(fd_); }
     PosixOutputFile(const PosixOutputFile&) = delete;
     PosixOutputFile& operator=(const PosixOutputFile&) = delete;
 
     bool write(std::string_view bytes, std::string& reason) override {
+        if (emptyFirst_) {
+            if (::ftruncate(fd_, 0) != 0) {
+                reason = std::strerror(errno);
+                return false;
+            }
+            emptyFirst_ = false;
+        }
         return writeThrough(bytes, reason, [this](const char* data, std::size_t size) {
             return static_cast<std::ptrdiff_t>(::write(fd_, data, size));
         });
@@ -28,15 +36,16 @@ class PosixOutputFile final : public PrivateOutputFile {
 
   private:
     int fd_;
+    bool emptyFirst_;
 };
 
 }  // namespace
 
 std::unique_ptr<PrivateOutputFile> PrivateOutputFile::open(const std::string& path,
-                                                           std::string& reason) {
+                                                           std::string& reason, Emptying emptying) {
     const auto resolved = followTrustedLinks(path);
     if (!resolved) {
-        reason = "a link on the way is another user's, in a folder every user may write to";
+        reason = kUntrustedLinkReason;
         return nullptr;
     }
     // Non-blocking, so that a FIFO without a reader fails at once rather than
@@ -56,12 +65,12 @@ std::unique_ptr<PrivateOutputFile> PrivateOutputFile::open(const std::string& pa
         return nullptr;
     }
     // Emptied only now that it is known to be a regular file.
-    if (::ftruncate(fd, 0) != 0) {
+    if (emptying == Emptying::AtOpen && ::ftruncate(fd, 0) != 0) {
         reason = std::strerror(errno);
         ::close(fd);
         return nullptr;
     }
-    return std::make_unique<PosixOutputFile>(fd);
+    return std::make_unique<PosixOutputFile>(fd, emptying == Emptying::AtFirstWrite);
 }
 
 }  // namespace qz5

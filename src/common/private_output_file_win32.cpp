@@ -17,13 +17,20 @@ namespace {
 
 class WindowsOutputFile final : public PrivateOutputFile {
   public:
-    explicit WindowsOutputFile(int fd) : fd_(fd) {}
+    WindowsOutputFile(int fd, bool emptyFirst) : fd_(fd), emptyFirst_(emptyFirst) {}
     ~WindowsOutputFile() override { _close(fd_); }
     WindowsOutputFile(const WindowsOutputFile&) = delete;
     WindowsOutputFile& operator=(const WindowsOutputFile&) = delete;
 
     bool write(std::string_view bytes, std::string& reason) override {
         static constexpr std::size_t kLargestWrite = 1u << 30;  // _write takes an unsigned int
+        if (emptyFirst_) {
+            if (_chsize_s(fd_, 0) != 0) {
+                reason = std::strerror(errno);
+                return false;
+            }
+            emptyFirst_ = false;
+        }
         return writeThrough(bytes, reason, [this](const char* data, std::size_t size) {
             return static_cast<std::ptrdiff_t>(
                 _write(fd_, data, static_cast<unsigned>(std::min(size, kLargestWrite))));
@@ -32,12 +39,13 @@ class WindowsOutputFile final : public PrivateOutputFile {
 
   private:
     int fd_;
+    bool emptyFirst_;
 };
 
 }  // namespace
 
 std::unique_ptr<PrivateOutputFile> PrivateOutputFile::open(const std::string& path,
-                                                           std::string& reason) {
+                                                           std::string& reason, Emptying emptying) {
     // Paths travel as UTF-8 text (common/path_text.h).
     const int fd = _wopen(wideText(path, CP_UTF8).c_str(),
                           _O_WRONLY | _O_CREAT | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
@@ -51,12 +59,12 @@ std::unique_ptr<PrivateOutputFile> PrivateOutputFile::open(const std::string& pa
         _close(fd);
         return nullptr;
     }
-    if (_chsize_s(fd, 0) != 0) {
+    if (emptying == Emptying::AtOpen && _chsize_s(fd, 0) != 0) {
         reason = std::strerror(errno);
         _close(fd);
         return nullptr;
     }
-    return std::make_unique<WindowsOutputFile>(fd);
+    return std::make_unique<WindowsOutputFile>(fd, emptying == Emptying::AtFirstWrite);
 }
 
 }  // namespace qz5

@@ -45,7 +45,8 @@ class SystemSaveCalls : public SaveCalls {
     int rename(const std::string& from, const std::string& to) override;
 };
 
-enum class ReplaceResult { Replaced, OpenFailed, WriteFailed };
+// UntrustedLink: OpenFailed for a link on the way that is another user's.
+enum class ReplaceResult { Replaced, OpenFailed, UntrustedLink, WriteFailed };
 
 // Who may read a file that a save creates: whom the umask lets, or its owner
 // alone. A replaced file keeps the permissions it had.
@@ -60,7 +61,7 @@ using ContentsSource = std::function<std::vector<std::uint8_t>()>;
 // where the process may give them, its owner and group. A symbolic link at
 // `path` is followed: the file it points to is replaced and the link stays;
 // in a sticky folder that every user may write to, only the user's own links
-// and the folder owner's are followed (OpenFailed otherwise), for the file's
+// and the folder owner's are followed (UntrustedLink otherwise), for the file's
 // own name and every folder on the way. A target the user may not write is refused (OpenFailed), as
 // opening it for writing would be. A folder that takes no temporary file gets a writable file
 // overwritten in place, its old bytes put back on failure. On failure whatever was at `path` is as

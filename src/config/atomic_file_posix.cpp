@@ -205,7 +205,7 @@ ReplaceResult replaceFile(const std::string& path, const ContentsSource& content
     // rename and the in-place fallback then use a path that holds none.
     const std::optional<fs::path> target = followTrustedLinks(path);
     if (!target) {
-        return failedWith(ReplaceResult::OpenFailed, EPERM);
+        return failedWith(ReplaceResult::UntrustedLink, EPERM);
     }
     if (!mayReplace(*target)) {
         return failedWith(ReplaceResult::OpenFailed, errno);

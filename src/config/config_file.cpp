@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "common/link_refusal.h"
 #include "common/outside_text.h"
 #include "common/regular_file.h"
 #include "config/config_image.h"
@@ -20,9 +21,8 @@ constexpr std::array<std::uint8_t, 4> kMagic = {'Z', 'B', '3', 'A'};
 constexpr std::size_t kHeaderSize = 8;
 
 // The message stays as users know it; the detail names the file and why.
-Failure saveFailed(const char* text, const std::string& path, int error) {
-    return {FailureKind::CannotSave,
-            {text, "Save Failed", printableText(path) + ": " + std::strerror(error)}};
+Failure saveFailed(const char* text, const std::string& path, const std::string& why) {
+    return {FailureKind::CannotSave, {text, "Save Failed", printableText(path) + ": " + why}};
 }
 
 Failure loadFailed(FailureKind kind, const char* text) {
@@ -51,10 +51,13 @@ Outcome<> saveOutcome(ReplaceResult result, const std::string& path, Notices enc
     const int error = errno;
     switch (result) {
         case ReplaceResult::OpenFailed:
-            return Outcome<>(saveFailed("Failed to open file", path, error))
+            return Outcome<>(saveFailed("Failed to open file", path, std::strerror(error)))
+                .after(std::move(encoded));
+        case ReplaceResult::UntrustedLink:
+            return Outcome<>(saveFailed("Failed to open file", path, kUntrustedLinkReason))
                 .after(std::move(encoded));
         case ReplaceResult::WriteFailed:
-            return Outcome<>(saveFailed("Failed to write data", path, error))
+            return Outcome<>(saveFailed("Failed to write data", path, std::strerror(error)))
                 .after(std::move(encoded));
         case ReplaceResult::Replaced:
             break;

@@ -58,9 +58,10 @@ ExchangeLog::ExchangeLog(std::ostream& out) : out_(&out) {}
 ExchangeLog::ExchangeLog(std::unique_ptr<PrivateOutputFile> file, std::string name)
     : file_(std::move(file)), name_(std::move(name)) {}
 
-std::unique_ptr<ExchangeLog> ExchangeLog::toFile(const std::string& path, std::string& error) {
+std::unique_ptr<ExchangeLog> ExchangeLog::toFile(const std::string& path, std::string& error,
+                                                 PrivateOutputFile::Emptying emptying) {
     std::string reason;
-    auto file = PrivateOutputFile::open(path, reason);
+    auto file = PrivateOutputFile::open(path, reason, emptying);
     if (!file) {
         error = "cannot write the trace file " + printableText(path) + ": " + reason;
         return nullptr;

@@ -44,7 +44,9 @@ class ExchangeLog {
     explicit ExchangeLog(std::ostream& out);
     // The trace file at `path` (see PrivateOutputFile); null, with `error`
     // saying why, when it cannot be written.
-    static std::unique_ptr<ExchangeLog> toFile(const std::string& path, std::string& error);
+    static std::unique_ptr<ExchangeLog> toFile(
+        const std::string& path, std::string& error,
+        PrivateOutputFile::Emptying emptying = PrivateOutputFile::Emptying::AtOpen);
     // The same, through a file opened elsewhere; `name` is the file's name
     // for messages.
     ExchangeLog(std::unique_ptr<PrivateOutputFile> file, std::string name);

@@ -4,6 +4,7 @@
 
 #include "link/com_ports_win32.h"
 #include "link/device_identity.h"
+#include "link/port_holders.h"
 #include "link/port_table.h"
 #include "link/serial_port_api_win32.h"
 #include "link/system_serial_port_api.h"
@@ -33,6 +34,15 @@ void PortTable::followSystem(const SystemRoots&) {
 SerialPortApi& systemSerialPortApi() {
     static Win32SerialPortApi api;
     return api;
+}
+
+// A port that another program has open refuses the exclusive open already.
+OtherHolders OtherHolders::look(const SystemRoots&) {
+    return {};
+}
+
+bool OtherHolders::hold(const std::string&) const {
+    return false;
 }
 
 }  // namespace qz5

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <sys/stat.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +22,11 @@ struct PortHolder {
 // Processes that hold the device: its flock holder (/proc/locks) and any
 // process with it open (/proc/*/fd), as far as this user may look.
 std::vector<PortHolder> findHolders(const std::string& devicePath, const SystemRoots& roots);
+
+// Calls `seen` with each file that a visible process has open, as stat()
+// finds it; `seen` returns false to skip the rest of that process's files.
+void forEachOpenFile(const SystemRoots& roots,
+                     const std::function<bool(int pid, const struct stat& file)>& seen);
 
 // What a permission refusal depends on, gathered from the device and the user.
 struct DeviceAccess {

@@ -174,13 +174,8 @@ std::string sandboxHint(const SystemRoots& roots) {
 
 }  // namespace
 
-std::vector<PortHolder> findHolders(const std::string& devicePath, const SystemRoots& roots) {
-    std::vector<PortHolder> holders;
-    struct stat device {};
-    if (stat(devicePath.c_str(), &device) != 0) {
-        return holders;
-    }
-    addFlockHolders(holders, device, roots);
+void forEachOpenFile(const SystemRoots& roots,
+                     const std::function<bool(int pid, const struct stat& file)>& seen) {
     std::error_code error;
     for (fs::directory_iterator process(roots.procRoot, error), end; !error && process != end;
          process.increment(error)) {
@@ -188,17 +183,33 @@ std::vector<PortHolder> findHolders(const std::string& devicePath, const SystemR
         if (name.empty() || !std::all_of(name.begin(), name.end(), ::isdigit)) {
             continue;
         }
+        const int pid = std::atoi(name.c_str());
         // Other users' descriptors are closed to us; that is why a service hides.
         std::error_code fdError;
         for (fs::directory_iterator fd(process->path() / "fd", fdError), last;
              !fdError && fd != last; fd.increment(fdError)) {
             struct stat open {};
-            if (stat(fd->path().c_str(), &open) == 0 && sameFile(open, device)) {
-                addHolder(holders, std::atoi(name.c_str()), roots);
+            if (stat(fd->path().c_str(), &open) == 0 && !seen(pid, open)) {
                 break;
             }
         }
     }
+}
+
+std::vector<PortHolder> findHolders(const std::string& devicePath, const SystemRoots& roots) {
+    std::vector<PortHolder> holders;
+    struct stat device {};
+    if (stat(devicePath.c_str(), &device) != 0) {
+        return holders;
+    }
+    addFlockHolders(holders, device, roots);
+    forEachOpenFile(roots, [&](int pid, const struct stat& open) {
+        if (!sameFile(open, device)) {
+            return true;
+        }
+        addHolder(holders, pid, roots);
+        return false;
+    });
     return holders;
 }
 

@@ -66,6 +66,30 @@ PosixSerialPortApi::OpenAttempt refused(OpenRefusal::Kind kind, int error,
     return attempt;
 }
 
+// The line time of one character as the settings frame it: start bit, data
+// bits, parity, stop bits. An unnamed rate is taken as the slowest named one.
+std::chrono::microseconds characterTime(const termios& tio) {
+    const auto* size =
+        std::ranges::find(kCharacterSizes, tio.c_cflag & CSIZE, &std::pair<int, tcflag_t>::second);
+    const int bits = 1 + (size == std::end(kCharacterSizes) ? 8 : size->first) +
+                     ((tio.c_cflag & PARENB) != 0 ? 1 : 0) + ((tio.c_cflag & CSTOPB) != 0 ? 2 : 1);
+    const std::int32_t named = rateOf(cfgetospeed(&tio));
+    const std::int32_t rate = named > 0 ? named : std::begin(kKnownRates)->first;
+    return std::chrono::microseconds((bits * 1'000'000 + rate - 1) / rate);
+}
+
+// A byte still in the UART when the rate changes would go out garbled: the
+// queue drains, then the one in the shift register gets its line time.
+void giveBack(int fd, const termios& found) {
+    termios now{};
+    if (tcgetattr(fd, &now) == 0) {
+        while (tcdrain(fd) != 0 && errno == EINTR) {
+        }
+        std::this_thread::sleep_for(characterTime(now));
+    }
+    static_cast<void>(tcsetattr(fd, TCSANOW, &found));
+}
+
 [[nodiscard]] bool setModemLine(int fd, int line, bool raised) {
     if (ioctl(fd, raised ? TIOCMBIS : TIOCMBIC, &line) == 0) {
         return true;
@@ -100,6 +124,7 @@ PosixSerialPortApi::OpenAttempt PosixSerialPortApi::tryOpen(const std::string& d
         return refused(Kind::Locked, error);
     }
     bool weSetExclusive = false;
+    std::optional<termios> found;
     // Something that is no terminal gets through here and fails when its line
     // settings are read, as a device that is not a serial port would.
     if (isatty(fd)) {
@@ -115,13 +140,16 @@ PosixSerialPortApi::OpenAttempt PosixSerialPortApi::tryOpen(const std::string& d
             return refused(Kind::System, error);
         }
         weSetExclusive = true;
+        if (termios settings{}; tcgetattr(fd, &settings) == 0) {
+            found = settings;
+        }
     }
     std::lock_guard lock(mutex_);
     fd = avoidReleasedNumbers(fd);
     if (fd < 0) {
         return refused(Kind::System, EMFILE);
     }
-    open_[fd] = OpenPort{{}, weSetExclusive};
+    open_[fd] = OpenPort{{}, weSetExclusive, found};
     return {fd, {}};
 }
 
@@ -331,6 +359,9 @@ bool PosixSerialPortApi::close(PortHandle handle) {
         open_.erase(found);
         // Claimed before close() so that no open in between can take the number.
         released_.insert(handle);
+    }
+    if (port.found) {
+        giveBack(static_cast<int>(handle), *port.found);
     }
     // The flag can outlive this descriptor on a pseudo-terminal whose master
     // stays open; a flag that another program set is not ours to clear.

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <termios.h>
+
 #include <map>
 #include <mutex>
+#include <optional>
 #include <set>
 
 #include "link/open_refusal.h"
@@ -46,6 +49,7 @@ class PosixSerialPortApi final : public SerialPortApi {
     struct OpenPort {
         PortTimeouts timeouts;  // none set yet: calls only move what can move at once
         bool weSetExclusive = false;
+        std::optional<termios> found;  // the settings before ours
     };
 
     // Moves a new descriptor off numbers that a failed close left to a link,

@@ -37,6 +37,14 @@ HANDLE toHandle(PortHandle handle) {
     return reinterpret_cast<HANDLE>(handle);
 }
 
+// Start bit, data bits, parity and stop bits (one and a half counted as two),
+// in whole milliseconds rounded up.
+DWORD characterTimeMs(const DCB& dcb) {
+    const DWORD bits =
+        1 + dcb.ByteSize + (dcb.Parity != NOPARITY ? 1 : 0) + (dcb.StopBits == ONESTOPBIT ? 1 : 2);
+    return dcb.BaudRate == 0 ? 0 : (bits * 1000 + dcb.BaudRate - 1) / dcb.BaudRate;
+}
+
 }  // namespace
 
 Win32SerialPortApi::Win32SerialPortApi() = default;
@@ -45,6 +53,12 @@ Win32SerialPortApi::~Win32SerialPortApi() = default;
 PortHandle Win32SerialPortApi::open(const std::string& devicePath) {
     const HANDLE handle = CreateFileA(devicePath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                       OPEN_EXISTING, 0, nullptr);
+    auto found = std::make_unique<CommState>();
+    found->dcb.DCBlength = sizeof(DCB);
+    if (handle != INVALID_HANDLE_VALUE && GetCommState(handle, &found->dcb)) {
+        std::lock_guard lock(mutex_);
+        found_.insert_or_assign(reinterpret_cast<PortHandle>(handle), std::move(found));
+    }
     return reinterpret_cast<PortHandle>(handle);
 }
 
@@ -116,9 +130,24 @@ bool Win32SerialPortApi::read(PortHandle handle, std::span<std::uint8_t> buffer,
 }
 
 bool Win32SerialPortApi::close(PortHandle handle) {
+    std::unique_ptr<CommState> found;
     {
         std::lock_guard lock(mutex_);
         lastRead_.erase(handle);
+        if (const auto it = found_.find(handle); it != found_.end()) {
+            found = std::move(it->second);
+            found_.erase(it);
+        }
+    }
+    if (found) {
+        // A byte still in the UART when the rate changes would go out garbled:
+        // the queue drains, then the one in the shift register gets its time.
+        DCB now{};
+        now.DCBlength = sizeof(DCB);
+        if (FlushFileBuffers(toHandle(handle)) && GetCommState(toHandle(handle), &now)) {
+            Sleep(characterTimeMs(now));
+        }
+        static_cast<void>(SetCommState(toHandle(handle), &found->dcb));
     }
     return CloseHandle(toHandle(handle)) != 0;
 }

@@ -11,7 +11,8 @@ namespace qz5 {
 
 // Serial ports through the Win32 communications calls, synchronously: no
 // overlapped I/O, exclusive access by share mode 0, and the driver's own
-// read and write time-outs.
+// read and write time-outs. Closing gives a port back the settings it had
+// when it was opened.
 class Win32SerialPortApi final : public SerialPortApi {
   public:
     Win32SerialPortApi();
@@ -38,6 +39,7 @@ class Win32SerialPortApi final : public SerialPortApi {
 
     std::mutex mutex_;
     std::map<PortHandle, std::unique_ptr<CommState>> lastRead_;
+    std::map<PortHandle, std::unique_ptr<CommState>> found_;  // the settings before ours
 };
 
 }  // namespace qz5

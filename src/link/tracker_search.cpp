@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "common/outside_text.h"
+#include "link/port_holders.h"
 #include "link/serial_link.h"
 
 namespace qz5 {
@@ -22,7 +23,12 @@ std::string oneLine(const char* reply) {
 }
 
 PortAnswer ask(SerialLink& link, const std::string& port, const SearchStep& step,
-               const SearchHooks& hooks) {
+               const OtherHolders& holders, const SearchHooks& hooks) {
+    // A terminal program that holds a port without a lock would hear the
+    // request, and have its line's rate switched under it.
+    if (const auto path = link.portTable().devicePath(port); path && holders.hold(*path)) {
+        return {.port = port, .outcome = PortAnswer::Outcome::HeldElsewhere};
+    }
     if (!link.portExists(port)) {
         return {.port = port,
                 .outcome = PortAnswer::Outcome::NotAsked,
@@ -61,6 +67,7 @@ TrackerSearch findTracker(SerialLink& link, const std::vector<std::string>& port
                           const SearchHooks& hooks) {
     const std::string previousPort = link.portName();
     const std::int32_t previousRate = link.baudRate();
+    const OtherHolders holders = OtherHolders::look();
     TrackerSearch search;
     const int count = static_cast<int>(ports.size());
     for (int index = 0; index < count; ++index) {
@@ -69,7 +76,7 @@ TrackerSearch findTracker(SerialLink& link, const std::vector<std::string>& port
             break;
         }
         const SearchStep step{.port = ports[index], .index = index + 1, .count = count};
-        search.ports.push_back(ask(link, ports[index], step, hooks));
+        search.ports.push_back(ask(link, ports[index], step, holders, hooks));
     }
     const std::vector<PortAnswer> found = search.answered();
     if (found.size() == 1) {
@@ -89,6 +96,8 @@ std::string describeAnswer(const PortAnswer& answer) {
                    " bit/s: " + printableText(answer.version);
         case PortAnswer::Outcome::Silent:
             return answer.port + ": no answer";
+        case PortAnswer::Outcome::HeldElsewhere:
+            return answer.port + ": held by another program: passed over";
         case PortAnswer::Outcome::NotAsked:
             return answer.port + ": not asked" +
                    (answer.reason.empty() ? std::string() : ", " + answer.reason);

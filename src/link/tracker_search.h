@@ -13,9 +13,10 @@ class SerialLink;
 // What one port said when the tracker was looked for there.
 struct PortAnswer {
     enum class Outcome {
-        Answered,  // an accepted version reply
-        Silent,    // opened, but no accepted reply at either rate
-        NotAsked,  // held by another program or refused: nothing was sent
+        Answered,       // an accepted version reply
+        Silent,         // opened, but no accepted reply at either rate
+        HeldElsewhere,  // another process has it open: nothing was sent
+        NotAsked,       // locked or refused: nothing was sent
     };
     std::string port{};
     Outcome outcome = Outcome::Silent;
@@ -46,7 +47,8 @@ struct SearchHooks {
 
 // Asks each of the ports that opens for the tracker's version, at each probe
 // rate in turn as the probe does, and shows no message: a port that another
-// program holds or the system refuses is passed over unasked. The probe sends
+// process has open (as far as this user can see), locks or the system refuses
+// is passed over unasked, so no program's line is changed under it. The probe sends
 // the version request and raises DTR and RTS on every port it asks.
 // Afterwards the link names the one port that answered, at the rate it
 // answered at; when none or several did, it keeps its port and rate.

@@ -188,8 +188,15 @@ void PtyTracker::readMaster(WireClock::time_point now) {
             // On Linux the master reads back the slave's settings, where the
             // host set its rate.
             termios settings{};
-            const std::int32_t rate =
+            std::int32_t rate =
                 tcgetattr(master_.get(), &settings) == 0 ? lineRate(cfgetospeed(&settings)) : 0;
+            // A host gives the line its old settings back just before it
+            // closes: what it sent before then came at its session's rate.
+            if (closing_ && sessionRate_ != 0) {
+                rate = sessionRate_;
+            } else {
+                sessionRate_ = rate;
+            }
             take(buffer.data(), static_cast<int>(count), rate, now);
             continue;
         }
@@ -289,6 +296,7 @@ void PtyTracker::readNotifications(WireClock::time_point now) {
             if ((event.mask & IN_OPEN) != 0) {
                 flushReceived();
                 ++openCount_;
+                sessionRate_ = 0;
                 hungUp_ = false;
                 dropLogged_ = false;
                 notify({WireEvent::Kind::Opened, now, 0, true, {}, {}});
@@ -296,7 +304,9 @@ void PtyTracker::readNotifications(WireClock::time_point now) {
             if ((event.mask & IN_CLOSE) != 0) {
                 // What the host wrote before closing belongs to that session.
                 if (!hungUp_) {
+                    closing_ = true;
                     readMaster(now);
+                    closing_ = false;
                 }
                 flushReceived();
                 openCount_ = std::max(0, openCount_ - 1);

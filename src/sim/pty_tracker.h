@@ -92,6 +92,8 @@ class PtyTracker {
     std::deque<Outgoing> outgoing_;
     WireClock::time_point lastDue_;
     int openCount_ = 0;
+    std::int32_t sessionRate_ = 0;  // the host's rate since it opened, once seen
+    bool closing_ = false;          // reading what the host sent before it closed
     bool hungUp_ = false;
     bool dropLogged_ = false;
 

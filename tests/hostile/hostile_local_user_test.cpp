@@ -39,6 +39,7 @@ namespace qz5 {
 namespace {
 
 namespace fs = std::filesystem;
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
@@ -245,6 +246,10 @@ class AnotherUsersFiles : public ::testing::Test {
         const bool failed = !presenter(writeConfigFile(path.string(), config));
         EXPECT_EQ(presenter.texts(), failed ? std::vector<std::string>{"Failed to open file"}
                                             : std::vector<std::string>{});
+        if (failed) {
+            EXPECT_THAT(presenter.details(), ElementsAre(HasSubstr("a link on the way is another "
+                                                                   "user's")));
+        }
         return !failed;
     }
 

@@ -6,8 +6,10 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <regex>
 #include <sstream>
+#include <utility>
 
 #include "link/port_table.h"
 #include "link/serial_link.h"
@@ -63,6 +65,28 @@ TEST(ExchangeLogFile, AFileThatCannotBeCreatedIsAnError) {
     EXPECT_EQ(error,
               "cannot write the trace file /nonexistent-folder/trace.txt: No such file or "
               "directory");
+}
+
+// The window checks its trace file at start-up, long before it talks: the
+// last run's trace stays until then.
+TEST(ExchangeLogFile, IsEmptiedAtOpenOrAtTheFirstEvent) {
+    using Emptying = PrivateOutputFile::Emptying;
+    const fs::path file = fs::temp_directory_path() / "qz5-trace-emptying-test.txt";
+    const auto contents = [&file] {
+        std::ifstream in(file);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    for (const auto& [emptying, untouched] :
+         {std::pair{Emptying::AtOpen, ""}, std::pair{Emptying::AtFirstWrite, "old trace\n"}}) {
+        std::ofstream(file) << "old trace\n";
+        std::string error;
+        const auto log = ExchangeLog::toFile(file.string(), error, emptying);
+        ASSERT_NE(log, nullptr) << error;
+        EXPECT_EQ(contents(), untouched);
+        log->record(WireEvent::Kind::Closed, 0);
+        EXPECT_EQ(untimed(contents()), std::vector<std::string>{"close"});
+    }
+    fs::remove(file);
 }
 
 TEST(StablePortName, PrefersTheByIdLinkToTheDevice) {

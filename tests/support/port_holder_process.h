@@ -13,10 +13,13 @@
 namespace qz5::testing {
 
 // Another program holding a device: a child process that opens it, takes its
-// flock and waits until it is let go. With no device it merely runs.
+// flock (or, as many terminal programs, takes none) and waits until it is let
+// go. With no device it merely runs.
 class PortHolderProcess {
   public:
-    explicit PortHolderProcess(const std::string& devicePath = {}) {
+    enum class Hold { Locked, OpenOnly };
+
+    explicit PortHolderProcess(const std::string& devicePath = {}, Hold hold = Hold::Locked) {
         int ready[2];
         if (pipe(ready) != 0) {
             throw std::runtime_error("no pipe");
@@ -26,7 +29,9 @@ class PortHolderProcess {
             const int fd = devicePath.empty()
                                ? -1
                                : ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-            const bool held = devicePath.empty() || (fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0);
+            const bool held =
+                devicePath.empty() ||
+                (fd >= 0 && (hold == Hold::OpenOnly || flock(fd, LOCK_EX | LOCK_NB) == 0));
             const char ok = held ? '1' : '0';
             static_cast<void>(::write(ready[1], &ok, 1));
             pause();

@@ -347,6 +347,8 @@ TEST(FileCommands, OutputThatCannotBeWrittenIsSaid) {
         {"diff", "DIR/a.json", "DIR/b.json"},
         {"check", "DIR/a.json"},
         {"history", "--json"},
+        {"--help"},
+        {"--version"},
     };
     ASSERT_EQ(runTool({"build", folder.path("a.json"), folder.path("a.zb3")}).status, 0);
     for (std::vector<std::string> args : commands) {

@@ -6,6 +6,8 @@
 // After windows.h, which they need.
 #include <dbt.h>
 
+#include <gmock/gmock.h>
+
 #include <QAbstractEventDispatcher>
 #include <QDir>
 #include <QFileDialog>
@@ -64,6 +66,7 @@ bool aboutBoxOpensDuring(const std::function<void()>& action) {
     return shown;
 }
 
+using ::testing::HasSubstr;
 using WindowWin32Test = WindowTest;
 
 TEST_F(WindowWin32Test, TheSystemMenusAboutItemOpensTheBoxAndOtherCommandsStayWindows) {
@@ -85,10 +88,13 @@ TEST_F(WindowWin32Test, TheSystemMenusAboutItemOpensTheBoxAndOtherCommandsStayWi
 
 // Windows has no DejaVu Sans of its own: without the file beside the
 // program, Qt would silently draw in the first face it lists. A file that is
-// missing or no font costs only the face.
-TEST_F(WindowWin32Test, DrawsInTheFontItCarriesAndAFontFileGoneMissingIsNoFault) {
-    EXPECT_FALSE(addFontFile(fs::temp_directory_path() / "no such font.ttf"));
-    EXPECT_FALSE(addFontFile(installedDataFile("", L"window_tests.exe")));
+// missing or no font costs only the face, and is said.
+TEST_F(WindowWin32Test, DrawsInTheFontItCarriesAndAFontFileGoneMissingIsSaid) {
+    for (const fs::path& file : {fs::temp_directory_path() / "no such font.ttf",
+                                 installedDataFile("", L"window_tests.exe")}) {
+        EXPECT_THAT(lendFont(file), HasSubstr("could not be loaded from " + textFromPath(file)));
+    }
+    EXPECT_EQ(provideWindowFont(), "");
     window->show();
     for (int id : {ids::kReadConfiguration, ids::kCallsign}) {
         EXPECT_EQ(QFontInfo(controls().control(id)->font()).family().toStdString(),

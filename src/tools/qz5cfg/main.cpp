@@ -62,7 +62,12 @@ int run(int argc, char** argv) {
         }
         app.parse(static_cast<int>(words.size()), words.data());
     } catch (const CLI::ParseError& error) {
-        return app.exit(error) == 0 ? 0 : static_cast<int>(ExitStatus::Usage);
+        if (app.exit(error) != 0) {
+            return static_cast<int>(ExitStatus::Usage);
+        }
+        // The help and the version are output like any other: one that is
+        // lost (a full disk, a closed pipe) is a failure.
+        return static_cast<int>(finishOutput(std::cout));
     }
     devices.traceTo(tracePath);
     return commands.chosen().run();

@@ -26,7 +26,10 @@ const char* portsHelp() {
                          tracker's version, at 4800 then 9600 bit/s: this
                          sends the version request and raises DTR and RTS on
                          each. One line per port; exit 0 when a tracker
-                         answered, 1 when none did.
+                         answered, 1 when none did. A port that another
+                         process has open is passed over; only root sees
+                         other users' processes, so a port that another
+                         user's program holds without a lock is asked.
 
 Ports (--port P):
   COM1..COM255 name the serial devices found in /dev, in the order ttyUSB*,

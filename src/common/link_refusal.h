@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace qz5 {
+
+// Why a file is not written when a link on its path may be a trap that
+// another user laid for whoever writes there.
+inline constexpr const char* kUntrustedLinkReason =
+    "a link on the way is another user's, in a folder every user may write to";
+
+}  // namespace qz5
