@@ -102,6 +102,7 @@ void CConfigDlg::connectHandlers() {
     onClicked(ids::kCompareWithTracker, &CConfigDlg::OnCompareWithTracker);
     onClicked(ids::kChooseSymbol, &CConfigDlg::OnChooseSymbol);
     onClicked(ids::kBeaconTiming, &CConfigDlg::OnBeaconTiming);
+    onClicked(ids::kApplyPreset, &CConfigDlg::OnApplyPreset);
     onClicked(ids::kExit, &QDialog::accept);
     if (auto* tabs = qobject_cast<QTabBar*>(controls_.control(ids::kProfileTabs))) {
         connect(tabs, &QTabBar::currentChanged, this, [this] { OnProfileTabChange(); });

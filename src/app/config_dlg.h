@@ -25,6 +25,7 @@
 #include "app/tone_keeper.h"
 #include "app/view_switcher.h"
 #include "config/check/finding.h"
+#include "config/timing/smart_beaconing_presets.h"
 #include "config/tracker_config.h"
 #include "link/serial_link.h"
 #include "link/system_roots.h"
@@ -98,6 +99,10 @@ class CConfigDlg : public QDialog {
     // tracker will send its beacons.
     void OnChooseSymbol();
     void OnBeaconTiming();
+    // The SmartBeaconing values of a preset into the profile shown, turned on
+    // as a click on its box turns it on; the list's preset, for its button.
+    void applyPreset(const SmartBeaconingPreset& preset);
+    void OnApplyPreset();
 
     // The whole record to and from a configuration file; outcomes are shown
     // in message boxes.

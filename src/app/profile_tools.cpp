@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's tools for the profile shown: choosing its symbol by picture
-// and name, and seeing when it will beacon.
+// and name, seeing when it will beacon, and starting its SmartBeaconing from
+// a preset.
 #include <QComboBox>
 #include <QLineEdit>
+#include <utility>
 
 #include "app/config_dlg.h"
 #include "app/controls/control_ids.h"
@@ -52,9 +54,34 @@ void CConfigDlg::OnChooseSymbol() {
 }
 
 void CConfigDlg::OnBeaconTiming() {
-    TimingDialog dialog(beaconTiming(storedForm(), config.activeProfile), this);
+    const auto apply = [this](const SmartBeaconingPreset& preset) {
+        applyPreset(preset);
+        return beaconTiming(storedForm(), config.activeProfile);
+    };
+    TimingDialog dialog(beaconTiming(storedForm(), config.activeProfile), apply, this);
     dialog.exec();
     activateWindow();
+}
+
+void CConfigDlg::applyPreset(const SmartBeaconingPreset& preset) {
+    const std::pair<int, std::int32_t> values[] = {
+        {ids::kSbLowSpeed, preset.lowSpeed},   {ids::kSbHighSpeed, preset.highSpeed},
+        {ids::kSbSlowRate, preset.slowRate},   {ids::kSbFastRate, preset.fastRate},
+        {ids::kSbTurnAngle, preset.turnAngle}, {ids::kSbTurnSlope, preset.turnSlope}};
+    for (const auto& [id, value] : values) {
+        controls_.setControlInt(id, value);
+    }
+    controls_.setControlCheck(ids::kSmartBeaconing, 1);
+    OnSmartBeaconing();
+    // An edit like a typed one.
+    checkPause_.start();
+}
+
+void CConfigDlg::OnApplyPreset() {
+    const int chosen = controls_.comboSelection(ids::kSmartBeaconingPreset);
+    if (chosen >= 0 && chosen < static_cast<int>(kSmartBeaconingPresets.size())) {
+        applyPreset(kSmartBeaconingPresets[static_cast<std::size_t>(chosen)]);
+    }
 }
 
 }  // namespace qz5

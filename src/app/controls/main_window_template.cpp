@@ -5,6 +5,7 @@
 #include "app/controls/control_ids.h"
 #include "app/controls/template_style.h"
 #include "app/controls/tool_commands.h"
+#include "config/timing/smart_beaconing_presets.h"
 
 namespace qz5 {
 
@@ -146,6 +147,8 @@ DialogTemplate buildMainWindow() {
         hiddenNumber(kSbSlowRate),
         hiddenNumber(kSbHighSpeed),
         hiddenNumber(kSbFastRate),
+        hiddenList(kSmartBeaconingPreset),
+        hiddenButton(kApplyPreset, "Apply to Profile"),
         hiddenCheck(kAuxEnable, "Enable"),
         hiddenNumber(kAuxValue),
         {.id = kComPort,
@@ -184,6 +187,9 @@ DialogTemplate buildMainWindow() {
           "West + WIDE"}},
         {kComPort, {"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8"}},
     };
+    for (const SmartBeaconingPreset& preset : kSmartBeaconingPresets) {
+        tpl.initialItems[kSmartBeaconingPreset].push_back(describePreset(preset));
+    }
     return tpl;
 }
 
