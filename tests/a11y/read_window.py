@@ -6,7 +6,8 @@ control must have a name; Read Configuration and Write Configuration are
 reached with Tab and pressed with Space, and their result box must take the
 focus; the window menu (Shift+F10) reaches History, whose kept images are
 read, Compare with Tracker, All settings, Beacon Timing, where a preset is
-applied by keys, and About; Escape closes the window.
+applied by keys, and About; Escape closes the window, whose question about
+the preset's unsaved edit Discard answers.
 
 Run by scripts/a11y-check beside `qz5-config --demo`, on an X display, inside
 a D-Bus session with the accessibility bus. With --list it only prints what a
@@ -26,6 +27,7 @@ ALL_SETTINGS = "Orvane QZ5 Config - All settings"
 ABOUT = "About Orvane QZ5 Config Basic"
 HISTORY = "History"
 COMPARE = "Compare with Tracker"
+UNSAVED = "Unsaved Changes"
 # Long enough for a write (about three seconds) on a busy machine.
 TIMEOUT = 30.0
 
@@ -361,7 +363,17 @@ def check(failures):
     reader.focus = None
     key("Escape")
     reader.active_window(ALL_SETTINGS)
+    leave(reader)
+
+
+def leave(reader):
+    """Escape leaves; the preset applied above is an edit, so the window asks
+    first, and Discard, reached with Tab, lets it go."""
+    reader.focus = None
     key("Escape")
+    box = reader.active_window(UNSAVED)
+    reader.tab_to(box, "Discard")
+    key("space")
 
 
 def main():
