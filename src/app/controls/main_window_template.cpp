@@ -147,8 +147,6 @@ DialogTemplate buildMainWindow() {
         hiddenNumber(kSbSlowRate),
         hiddenNumber(kSbHighSpeed),
         hiddenNumber(kSbFastRate),
-        hiddenList(kSmartBeaconingPreset),
-        hiddenButton(kApplyPreset, "Apply to Profile"),
         hiddenCheck(kAuxEnable, "Enable"),
         hiddenNumber(kAuxValue),
         {.id = kComPort,
@@ -173,6 +171,9 @@ DialogTemplate buildMainWindow() {
     for (const ToolCommand& tool : kToolCommands) {
         tpl.controls.push_back(hiddenButton(tool.id, toolCaption(tool).c_str()));
     }
+    // So has the SmartBeaconing preset list that All settings shows.
+    tpl.controls.push_back(hiddenList(kSmartBeaconingPreset));
+    tpl.controls.push_back(hiddenButton(kApplyPreset, "Apply to Profile"));
     tpl.initialItems = {
         {kSymbol, {"[ (Pedestrian)", "> (Car)", "' (Airplane)"}},
         {kFrequency,
