@@ -166,7 +166,11 @@ QPixmap pickerShot() {
 QPixmap timingShot() {
     qz5::TrackerConfig config;
     config.smartBeaconing[0] = true;
-    qz5::TimingDialog dialog(qz5::beaconTiming(config, 0), nullptr);
+    const auto apply = [&config](const qz5::SmartBeaconingPreset& preset) {
+        qz5::applySmartBeaconingPreset(preset, config, 0);
+        return qz5::beaconTiming(config, 0);
+    };
+    qz5::TimingDialog dialog(qz5::beaconTiming(config, 0), apply, nullptr);
     dialog.show();
     QApplication::processEvents();
     return framed(dialog);

@@ -112,6 +112,7 @@ void CConfigDlg::connectHandlers() {
     onWindowClicked(ids::kCompareWithTracker, &CConfigDlg::OnCompareWithTracker);
     onWindowClicked(ids::kChooseSymbol, &CConfigDlg::OnChooseSymbol);
     onWindowClicked(ids::kBeaconTiming, &CConfigDlg::OnBeaconTiming);
+    onWindowClicked(ids::kApplyPreset, &CConfigDlg::OnApplyPreset);
     onClicked(ids::kExit, [this] { accept(); });
     if (auto* tabs = qobject_cast<QTabBar*>(controls_.control(ids::kProfileTabs))) {
         connect(tabs, &QTabBar::currentChanged, this, [this] { OnProfileTabChange(); });

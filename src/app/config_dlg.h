@@ -81,6 +81,8 @@ class CConfigDlg : public QDialog {
     // tracker will send its beacons.
     void OnChooseSymbol();
     void OnBeaconTiming();
+    // The preset chosen in All settings' list, for its button.
+    void OnApplyPreset();
     void OnSystemCommand(int commandId);
 
     // The steps before the window goes: with unsaved edits, the user is asked

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's tools for the profile shown: choosing its symbol by picture
-// and name, and seeing when it will beacon.
+// and name, seeing when it will beacon, and starting its SmartBeaconing from
+// a preset.
 #include "app/config_dlg.h"
 #include "app/controls/control_ids.h"
 #include "app/symbols/symbol_picker.h"
 #include "app/timing/timing_dialog.h"
 #include "config/timing/beacon_timing.h"
+#include "config/timing/smart_beaconing_presets.h"
 
 namespace qz5 {
 
@@ -33,10 +35,22 @@ void CConfigDlg::OnChooseSymbol() {
 }
 
 void CConfigDlg::OnBeaconTiming() {
+    const auto apply = [this](const SmartBeaconingPreset& preset) {
+        form_.applyPreset(preset);
+        const TrackerConfig form = form_.storedForm();
+        return beaconTiming(form, form.activeProfile);
+    };
     const TrackerConfig form = form_.storedForm();
-    TimingDialog dialog(beaconTiming(form, form.activeProfile), this);
+    TimingDialog dialog(beaconTiming(form, form.activeProfile), apply, this);
     dialog.exec();
     activateWindow();
+}
+
+void CConfigDlg::OnApplyPreset() {
+    const int chosen = controls_.comboSelection(ids::kSmartBeaconingPreset);
+    if (chosen >= 0 && chosen < static_cast<int>(kSmartBeaconingPresets.size())) {
+        form_.applyPreset(kSmartBeaconingPresets[static_cast<std::size_t>(chosen)]);
+    }
 }
 
 }  // namespace qz5

@@ -5,7 +5,9 @@ drives it with the keyboard alone, as a blind operator would: every showing
 control must have a name; Read Configuration and Write Configuration are
 reached with Tab and pressed with Space, and their result box must take the
 focus; the window menu (Shift+F10) reaches History, whose kept images are
-read, Compare with Tracker, All settings and About; Escape closes the window.
+read, Compare with Tracker, All settings, Beacon Timing, where a preset is
+applied by keys, and About; Escape closes the window, whose question about
+the preset's unsaved edit Discard answers.
 
 Run by scripts/a11y-check beside `qz5-config --demo`, on an X display, inside
 a D-Bus session with the accessibility bus. With --list it only prints what a
@@ -25,6 +27,7 @@ ALL_SETTINGS = "Orvane QZ5 Config - All settings"
 ABOUT = "About Orvane QZ5 Config Basic"
 HISTORY = "History"
 COMPARE = "Compare with Tracker"
+UNSAVED = "Unsaved Changes"
 # Long enough for a write (about three seconds) on a busy machine.
 TIMEOUT = 30.0
 
@@ -304,9 +307,28 @@ def check_profile_tools(reader, failures):
     open_window_menu(reader, "Beacon Timing")
     timing = reader.active_window("Beacon Timing")
     census("Beacon Timing", timing, failures)
+    apply_preset(reader, timing)
     reader.focus = None
     key("Escape")
     reader.active_window(ALL_SETTINGS)
+
+
+def apply_preset(reader, timing):
+    """Down on the preset list picks the next preset, whose values it says;
+    Alt+A applies it, and a screen reader hears the timing's notes change."""
+    first = reader.tab_to(timing, "SmartBeaconing preset").description
+    reader.focus = None
+    key("Down")
+    chosen = reader.wait_for("a preset chosen with Down", lambda: next(
+        (node for node in showing(timing) if node.name == "SmartBeaconing preset"
+         and "mph" in node.description and node.description != first), None), timeout=5)
+    since = len(reader.events)
+    key("alt+a")
+    heard = reader.wait_for("the timing's notes changing", lambda: [
+        name for name in reader.changes(since, "accessible-name", pyatspi.ROLE_LABEL)
+        if "low speed" in name], timeout=5)
+    print(f"Beacon Timing: {say(chosen)}; applied, heard {heard[-1][:70]!r}")
+    reader.focused_in(timing)
 
 
 def check(failures):
@@ -341,7 +363,17 @@ def check(failures):
     reader.focus = None
     key("Escape")
     reader.active_window(ALL_SETTINGS)
+    leave(reader)
+
+
+def leave(reader):
+    """Escape leaves; the preset applied above is an edit, so the window asks
+    first, and Discard, reached with Tab, lets it go."""
+    reader.focus = None
     key("Escape")
+    box = reader.active_window(UNSAVED)
+    reader.tab_to(box, "Discard")
+    key("space")
 
 
 def main():

@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "config/check/config_check.h"
+#include "config/timing/smart_beaconing_presets.h"
 #include "config/timing/timing_table.h"
 
 namespace qz5 {
@@ -181,6 +183,44 @@ TEST(BeaconTiming, TheTableSaysWhatTheProfileDoes) {
     EXPECT_EQ(timingTable(beaconTiming(c, 0)).rows.front().at(2), "-");
     c.transmitRate[0] = 1170;
     EXPECT_EQ(timingTable(beaconTiming(c, 0)).rows.front().at(2), "3.1");
+}
+
+TEST(SmartBeaconingPresets, EachIsKeptByTheTrackerAndFindsNothingAboveANote) {
+    for (const SmartBeaconingPreset& preset : kSmartBeaconingPresets) {
+        for (int k = 0; k < kProfileCount; ++k) {
+            SCOPED_TRACE(std::string(preset.name) + " in profile " + std::to_string(k));
+            // An owner's record: the default's placeholder callsign is an error of its own.
+            TrackerConfig c;
+            for (c.activeProfile = 0; c.activeProfile < kProfileCount; ++c.activeProfile) {
+                c.setCallsign("K1ABC-7");
+            }
+            c.slotEnable[k] = true;
+            c.auxEnable[k] = true;
+            applySmartBeaconingPreset(preset, c, k);
+            EXPECT_TRUE(c.smartBeaconing[k] && !c.slotEnable[k] && !c.auxEnable[k]);
+            // The image holds every value as the preset gives it.
+            const ConfigImage image = TrackerConfig(c).encodeRecord().image;
+            TrackerConfig read;
+            ASSERT_TRUE(read.decodeImage(image));
+            EXPECT_EQ(std::vector({read.sbLowSpeed[k], read.sbHighSpeed[k], read.sbSlowRate[k],
+                                   read.sbFastRate[k], read.sbTurnAngle[k], read.sbTurnSlope[k]}),
+                      std::vector({preset.lowSpeed, preset.highSpeed, preset.slowRate,
+                                   preset.fastRate, preset.turnAngle, preset.turnSlope}));
+            for (const Finding& finding : checkConfig(c, nullptr, nullptr)) {
+                EXPECT_TRUE(finding.profile != k || finding.severity == Severity::Note)
+                    << finding.message;
+            }
+            EXPECT_FALSE(beaconTiming(c, k).rows.empty());
+        }
+        std::string lower = preset.name;
+        for (char& letter : lower) {
+            letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+        }
+        EXPECT_EQ(findSmartBeaconingPreset(lower), &preset);
+        EXPECT_NE(describePreset(preset).find(" mph,"), std::string::npos);
+    }
+    EXPECT_EQ(findSmartBeaconingPreset("Car "), nullptr);
+    EXPECT_EQ(findSmartBeaconingPreset(""), nullptr);
 }
 
 }  // namespace

@@ -136,7 +136,7 @@ TEST_F(DeviceCommandsTest, WriteSendsAFilesBytesAfterABackupRead) {
     const ConfigImage before = imageOf(TrackerConfig());
     tracker.setMemory(before);
 
-    EXPECT_EQ(runWrite(link, folder.path("in.zb3"), {}, findings), ExitStatus::Ok)
+    EXPECT_EQ(runWrite(link, folder.path("in.zb3"), {}, out, findings), ExitStatus::Ok)
         << ::testing::PrintToString(presenter.texts());
     EXPECT_EQ(tracker.memory(), image);
     // Newest first: what was written, then the tracker's image before it.
@@ -152,20 +152,23 @@ TEST_F(DeviceCommandsTest, WriteSendsAFilesBytesAfterABackupRead) {
     EXPECT_EQ(kept[0].version, "OV-QZ5-1.4");
     // Three image reads: the backup twice, the write's read-back once.
     EXPECT_EQ(imageReads(), 3);
+    // What the write changed, as the dry run would have said it.
+    EXPECT_EQ(out.str(), "profiles[0].callsign: \"NOCALL\" -> \"K1ABC-7\"\n");
 }
 
 TEST_F(DeviceCommandsTest, WithoutBackupNoExtraReadHappens) {
     folder.write("record.json", "{}");
-    EXPECT_EQ(runWrite(link, folder.path("record.json"), {.backup = false}, findings),
+    EXPECT_EQ(runWrite(link, folder.path("record.json"), {.backup = false}, out, findings),
               ExitStatus::Ok);
     EXPECT_EQ(imageReads(), 1);
     EXPECT_EQ(directions(), std::vector<std::string>{"write"});
+    EXPECT_EQ(out.str(), "");
 }
 
 TEST_F(DeviceCommandsTest, AFailedBackupReadWritesNothing) {
     folder.write("record.json", R"({"calibration":5})");
     tracker.setFaults({.shortReadBack = true});
-    EXPECT_EQ(runWrite(link, folder.path("record.json"), {}, findings), ExitStatus::Failed);
+    EXPECT_EQ(runWrite(link, folder.path("record.json"), {}, out, findings), ExitStatus::Failed);
     ASSERT_EQ(presenter.texts().size(), 2u);
     EXPECT_EQ(presenter.texts()[0], "Read Failed");
     EXPECT_NE(presenter.texts()[1].find("--no-backup"), std::string::npos);
@@ -189,7 +192,7 @@ TEST_F(DeviceCommandsTest, WriteStoresTheRecordAndVerifiesIt) {
     applyJson(parseJson(folder.read("record.json")), expected);
 
     EXPECT_EQ(runWrite(link, folder.path("record.json"), {.emergencyOk = true, .backup = false},
-                       findings),
+                       out, findings),
               ExitStatus::Ok)
         << ::testing::PrintToString(presenter.texts());
     EXPECT_EQ(
@@ -205,7 +208,7 @@ TEST_F(DeviceCommandsTest, WriteThatReadsBackWrongFailsWithAdviceTrueForTheRun) 
     for (const bool backup : {false, true}) {
         SCOPED_TRACE(backup ? "backup kept" : "no backup");
         presenter.shown.clear();
-        EXPECT_EQ(runWrite(link, folder.path("record.json"), {.backup = backup}, findings),
+        EXPECT_EQ(runWrite(link, folder.path("record.json"), {.backup = backup}, out, findings),
                   ExitStatus::Failed);
         EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Write Failed"});
         const std::string& hint = presenter.hints.back();
@@ -222,7 +225,7 @@ TEST_F(DeviceCommandsTest, EmergencyWithoutConsentSendsNothing) {
                      R"({"profiles":[{},{"micEStatus":)" + std::string(status) + "}]}");
         presenter.shown.clear();
         presenter.answers = {MessageAnswer::Cancel};
-        EXPECT_EQ(runWrite(link, folder.path("record.json"), {}, findings), ExitStatus::Usage);
+        EXPECT_EQ(runWrite(link, folder.path("record.json"), {}, out, findings), ExitStatus::Usage);
         ASSERT_EQ(presenter.shown.size(), 2u);
         EXPECT_EQ(presenter.shown[0],
                   (ShownMessage{kEmergencyQuestion, "Zelbin3 Write", MessageButtons::OkCancel}));
@@ -234,9 +237,9 @@ TEST_F(DeviceCommandsTest, EmergencyWithoutConsentSendsNothing) {
 }
 
 TEST_F(DeviceCommandsTest, UnreadableInputSendsNothing) {
-    EXPECT_EQ(runWrite(link, folder.path("missing.zb3"), {}, findings), ExitStatus::Failed);
+    EXPECT_EQ(runWrite(link, folder.path("missing.zb3"), {}, out, findings), ExitStatus::Failed);
     folder.write("bad.json", R"({"profiles":[{"micEStatus":"7"}]})");
-    EXPECT_EQ(runWrite(link, folder.path("bad.json"), {}, findings), ExitStatus::Usage);
+    EXPECT_EQ(runWrite(link, folder.path("bad.json"), {}, out, findings), ExitStatus::Usage);
     EXPECT_EQ(presenter.texts(),
               (std::vector<std::string>{"Failed to open file", folder.path("bad.json") +
                                                                    ": profiles[0].micEStatus: "

@@ -42,6 +42,13 @@ TEST(TimingCommand, PrintsEachProfileAsATableOrAsJson) {
     EXPECT_EQ(timing[0]["findings"], Json::array());
 
     const auto fixed = parseJson(runTool({"timing", folder.path("record.json"), "--json"}).out);
+    // A preset over the file, and only the profile it sets.
+    const Json walking = parseJson(
+        runTool({"timing", folder.path("record.json"), "--preset", "2=walking", "--json"}).out);
+    ASSERT_EQ(walking.size(), 1u);
+    EXPECT_EQ(std::vector({walking[0]["profile"], walking[0]["lowSpeed"], walking[0]["highSpeed"]}),
+              std::vector<Json>({1, 1, 4}));
+
     EXPECT_EQ(fixed[0], Json({{"profile", 0},
                               {"smartBeaconing", false},
                               {"intervalSeconds", 90},
@@ -75,6 +82,9 @@ TEST(TimingCommand, BadInputsAreRefused) {
         {{"timing", folder.path("bad.json")}, 2},
         {{"timing", folder.path("bad.json"), "--profile", "2"}, 2},
         {{"timing", folder.path("bad.json"), "--profile", "x"}, 2},
+        {{"timing", "--preset", "3=car"}, 2},
+        {{"timing", "--preset", "car"}, 2},
+        {{"timing", "--preset", "1=bus"}, 2},
     };
     for (const auto& [args, status] : cases) {
         SCOPED_TRACE(::testing::PrintToString(args));

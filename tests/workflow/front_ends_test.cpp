@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <fstream>
@@ -6,9 +8,14 @@
 #include <sstream>
 #include <string>
 
+#include "app/form/findings_strip.h"
+#include "app/timing/timing_dialog.h"
+#include "app/when_shown.h"
 #include "app/window_fixture.h"
 #include "link/serial_link.h"
+#include "tools/qz5cfg/config_json.h"
 #include "tools/qz5cfg/device_commands.h"
+#include "tools/qz5cfg/field_setting.h"
 
 namespace qz5::testing {
 namespace {
@@ -56,9 +63,10 @@ class FrontEndsTest : public WindowTest {
                               << R"({"micEStatus":)" << c.status << "}]}";
         SerialLink link(api, ports);
         link.setPortName("COM1");
+        std::ostringstream out;
         std::ostringstream findings;
         return asksBefore(
-            [&] { static_cast<void>(runWrite(link, record, {.backup = false}, findings)); });
+            [&] { static_cast<void>(runWrite(link, record, {.backup = false}, out, findings)); });
     }
 
     QTemporaryDir folder;
@@ -73,6 +81,51 @@ TEST_F(FrontEndsTest, BothAskBeforeAWriteThatLetsTheTrackerSendAnEmergency) {
         SCOPED_TRACE(::testing::Message() << c.status << " in profile " << c.profile);
         EXPECT_EQ(windowAsks(c), c.asks);
         EXPECT_EQ(toolAsks(c), c.asks);
+    }
+}
+
+// From the timing window or from All settings, a preset leaves the window's
+// record as qz5cfg's --preset leaves a file's: the slot and the sent value
+// give way in both.
+TEST_F(FrontEndsTest, APresetGivesTheSameRecordInTheWindowAndOnTheCommandLine) {
+    for (const bool fromTiming : {true, false}) {
+        for (std::size_t p = 0; p < kSmartBeaconingPresets.size(); ++p) {
+            const SmartBeaconingPreset& preset = kSmartBeaconingPresets[p];
+            SCOPED_TRACE(std::string(preset.name) + (fromTiming ? " in Beacon Timing" : ""));
+            openWindow({{"COM1", "/dev/fake1"}});
+            config().slotEnable[1] = true;
+            config().auxEnable[1] = true;
+            TrackerConfig expected = config();
+            window->loadForm();
+            clickTab(1);
+            if (fromTiming) {
+                whenShown<TimingDialog>([p](TimingDialog& dialog) {
+                    auto* list = dialog.findChild<QComboBox*>();
+                    list->setCurrentIndex(static_cast<int>(p));
+                    EXPECT_EQ(dialog.findChildren<QTableWidget*>().front()->rowCount(), 1);
+                    dialog.findChild<QPushButton*>("applyPreset")->click();
+                    // The table follows: a row of speeds, the low one first.
+                    auto* table = dialog.findChild<QTableWidget*>();
+                    EXPECT_GT(table->rowCount(), 3);
+                    EXPECT_EQ(table->item(1, 0)->text().toInt(),
+                              kSmartBeaconingPresets[p].lowSpeed);
+                    dialog.reject();
+                });
+                window->OnBeaconTiming();
+            } else {
+                window->setView(WindowView::AllSettings);
+                controls().setComboSelection(ids::kSmartBeaconingPreset, static_cast<int>(p));
+                click(ids::kApplyPreset);
+            }
+            EXPECT_TRUE(
+                QTest::qWaitFor([&] { return !window->form().findings().isHidden(); }));
+            window->storeForm();
+            ASSERT_EQ(
+                applySettings({.presets = {"2=" + std::string(preset.name)}}, expected, nullptr),
+                ExitStatus::Ok);
+            expected.activeProfile = 1;
+            EXPECT_EQ(configToJson(config()).dump(1), configToJson(expected).dump(1));
+        }
     }
 }
 

@@ -266,6 +266,8 @@ DialogTemplate buildAllSettings() {
     layout.field(&T::sbTurnAngle, K::Edit);
     layout.field(&T::sbTurnSlope, K::Edit);
     layout.field(&T::sbTurnTime, K::Edit);
+    layout.list(kSmartBeaconingPreset, "SmartBeaconing preset", 70);
+    layout.buttons({kApplyPreset});
     layout.endGroup();
     pageBottom = std::max(pageBottom, layout.bottom());
 

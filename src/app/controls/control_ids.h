@@ -72,7 +72,11 @@ inline constexpr int kCompareWithTracker = 1060;
 inline constexpr int kChooseSymbol = 1061;
 inline constexpr int kBeaconTiming = 1062;
 
+// A SmartBeaconing preset for the profile shown, and its button.
+inline constexpr int kSmartBeaconingPreset = 1063;
+inline constexpr int kApplyPreset = 1064;
+
 // The highest id: every control's id lies from kExit to here.
-inline constexpr int kHighestId = kBeaconTiming;
+inline constexpr int kHighestId = kApplyPreset;
 
 }  // namespace qz5::ids

@@ -5,6 +5,7 @@
 #include "app/controls/control_ids.h"
 #include "app/controls/template_style.h"
 #include "app/controls/tool_commands.h"
+#include "config/timing/smart_beaconing_presets.h"
 
 namespace qz5 {
 
@@ -170,6 +171,9 @@ DialogTemplate buildMainWindow() {
     for (const ToolCommand& tool : kToolCommands) {
         tpl.controls.push_back(hiddenButton(tool.id, toolCaption(tool).c_str()));
     }
+    // So has the SmartBeaconing preset list that All settings shows.
+    tpl.controls.push_back(hiddenList(kSmartBeaconingPreset));
+    tpl.controls.push_back(hiddenButton(kApplyPreset, "Apply to Profile"));
     tpl.initialItems = {
         {kSymbol, {"[ (Pedestrian)", "> (Car)", "' (Airplane)"}},
         {kFrequency,
@@ -184,6 +188,9 @@ DialogTemplate buildMainWindow() {
           "West + WIDE"}},
         {kComPort, {"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8"}},
     };
+    for (const SmartBeaconingPreset& preset : kSmartBeaconingPresets) {
+        tpl.initialItems[kSmartBeaconingPreset].push_back(describePreset(preset));
+    }
     return tpl;
 }
 

@@ -23,6 +23,7 @@ namespace qz5 {
 
 class ControlAccess;
 class FindingsStrip;
+struct SmartBeaconingPreset;
 
 // The form: the one configuration record, shown one profile at a time in the
 // window's controls, the options kept consistent while the user edits, and
@@ -61,6 +62,9 @@ class FormController {
     void timestampDhmClicked();
     void timestampHmsClicked();
     void sendNmeaClicked();
+    // The SmartBeaconing values of a preset into the profile shown, turned on
+    // as a click on its box turns it on; an edit like a typed one.
+    void applyPreset(const SmartBeaconingPreset& preset);
 
     // The profile tab now chosen: the one shown is stored first.
     void profileTabChanged();

@@ -2,10 +2,13 @@
 // Keeps options that belong together consistent while the user edits. Works on
 // the controls' states; the record sees them at the next storeForm.
 #include <array>
+#include <cstdint>
+#include <utility>
 
 #include "app/controls/control_access.h"
 #include "app/controls/control_ids.h"
 #include "app/form/form_controller.h"
+#include "config/timing/smart_beaconing_presets.h"
 
 namespace qz5 {
 
@@ -106,6 +109,19 @@ void FormController::sendNmeaClicked() {
         controls_.setControlCheck(ids::kSendAltitude, 0);
     }
     updateEnables();
+}
+
+void FormController::applyPreset(const SmartBeaconingPreset& preset) {
+    const std::pair<int, std::int32_t> values[] = {
+        {ids::kSbLowSpeed, preset.lowSpeed},   {ids::kSbHighSpeed, preset.highSpeed},
+        {ids::kSbSlowRate, preset.slowRate},   {ids::kSbFastRate, preset.fastRate},
+        {ids::kSbTurnAngle, preset.turnAngle}, {ids::kSbTurnSlope, preset.turnSlope}};
+    for (const auto& [id, value] : values) {
+        controls_.setControlInt(id, value);
+    }
+    controls_.setControlCheck(ids::kSmartBeaconing, 1);
+    smartBeaconingClicked();
+    userEdited();
 }
 
 }  // namespace qz5

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/timing/timing_dialog.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -43,37 +46,87 @@ QTableWidget* tableOf(const TimingTable& words, QWidget* parent) {
 
 }  // namespace
 
-TimingDialog::TimingDialog(const BeaconTiming& timing, QWidget* parent) : QDialog(parent) {
-    const TimingTable words = timingTable(timing);
+TimingDialog::TimingDialog(const BeaconTiming& timing, ApplyPreset apply, QWidget* parent)
+    : QDialog(parent),
+      apply_(std::move(apply)),
+      title_(new QLabel(this)),
+      notes_(new QLabel(this)),
+      presets_(new QComboBox(this)),
+      layout_(new QVBoxLayout(this)) {
     setWindowTitle(QStringLiteral("Beacon Timing"));
-    auto* layout = new QVBoxLayout(this);
-    auto* title = new QLabel(QString::fromStdString(words.title), this);
-    QFont bold = title->font();
+    QFont bold = title_->font();
     bold.setBold(true);
-    title->setFont(bold);
-    layout->addWidget(title);
-    if (!words.rows.empty()) {
-        QTableWidget* table = tableOf(words, this);
-        table->setAccessibleDescription(QString::fromStdString(words.title));
-        layout->addWidget(table);
+    title_->setFont(bold);
+    layout_->addWidget(title_);
+    notes_->setWordWrap(true);
+    notes_->setTextFormat(Qt::PlainText);
+    notes_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    notes_->setFocusPolicy(Qt::StrongFocus);
+    layout_->addWidget(notes_);
+
+    auto* presetRow = new QHBoxLayout;
+    auto* presetLabel = new QLabel(QStringLiteral("SmartBeaconing &preset:"), this);
+    presetLabel->setBuddy(presets_);
+    for (const SmartBeaconingPreset& preset : kSmartBeaconingPresets) {
+        presets_->addItem(QString::fromStdString(describePreset(preset)));
     }
+    presets_->setAccessibleName(QStringLiteral("SmartBeaconing preset"));
+    // A screen reader says the chosen preset's values, units and all.
+    const auto describe = [this] { presets_->setAccessibleDescription(presets_->currentText()); };
+    connect(presets_, &QComboBox::currentIndexChanged, this, describe);
+    describe();
+    auto* applyButton = new QPushButton(QStringLiteral("&Apply to Profile"), this);
+    applyButton->setAutoDefault(false);
+    applyButton->setObjectName(QStringLiteral("applyPreset"));
+    applyButton->setAccessibleDescription(
+        QStringLiteral("Sets the profile's SmartBeaconing to the preset and turns it on"));
+    connect(applyButton, &QPushButton::clicked, this, [this] {
+        const auto chosen = static_cast<std::size_t>(presets_->currentIndex());
+        showTiming(apply_(kSmartBeaconingPresets.at(chosen)));
+    });
+    presetRow->addWidget(presetLabel);
+    presetRow->addWidget(presets_, 1);
+    presetRow->addWidget(applyButton);
+    layout_->addLayout(presetRow);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout_->addWidget(buttons);
+    tabOrder_ = {notes_, presets_, applyButton, buttons->button(QDialogButtonBox::Close)};
+    setMinimumWidth(520);
+    showTiming(timing);
+}
+
+void TimingDialog::showTiming(const BeaconTiming& timing) {
+    const TimingTable words = timingTable(timing);
+    title_->setText(QString::fromStdString(words.title));
     QString notes;
     for (const std::string& note : words.notes) {
         notes += QString::fromStdString(note) + QLatin1Char('\n');
     }
-    auto* said = new QLabel(notes.trimmed(), this);
-    said->setWordWrap(true);
-    said->setTextFormat(Qt::PlainText);
-    said->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    said->setFocusPolicy(Qt::StrongFocus);
-    layout->addWidget(said);
-    if (timing.smartBeaconing && !timing.rows.empty()) {
-        layout->addWidget(new TimingPlot(timing, this), 1);
+    notes_->setText(notes.trimmed());
+    delete shown_;
+    shown_ = new QWidget(this);
+    auto* shownLayout = new QVBoxLayout(shown_);
+    shownLayout->setContentsMargins(0, 0, 0, 0);
+    if (!words.rows.empty()) {
+        QTableWidget* table = tableOf(words, shown_);
+        table->setAccessibleDescription(QString::fromStdString(words.title));
+        shownLayout->addWidget(table);
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
-    setMinimumWidth(520);
+    if (timing.smartBeaconing && !timing.rows.empty()) {
+        shownLayout->addWidget(new TimingPlot(timing, shown_), 1);
+    }
+    layout_->insertWidget(1, shown_, 1);
+    // The new table comes first, as it is read first.
+    QWidget* previous = shown_->findChild<QTableWidget*>();
+    for (QWidget* next : tabOrder_) {
+        if (previous != nullptr) {
+            setTabOrder(previous, next);
+        }
+        previous = next;
+    }
+    adjustSize();
 }
 
 }  // namespace qz5

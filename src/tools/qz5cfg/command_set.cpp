@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "config/timing/smart_beaconing_presets.h"
+
 namespace qz5 {
 
 namespace {
@@ -32,6 +34,16 @@ void addSetOption(CLI::App& command, std::vector<std::string>& settings) {
                     "set a field by its JSON name, e.g. profiles[0].callsign=MYCALL-7 "
                     "(repeatable)")
         ->type_name("FIELD=VALUE")
+        ->allow_extra_args(false);
+}
+
+void addPresetOption(CLI::App& command, std::vector<std::string>& presets) {
+    command
+        .add_option("--preset", presets,
+                    "set profile N's (1 Primary, 2 Secondary) SmartBeaconing to a preset and turn "
+                    "it on, before any --set: " +
+                        smartBeaconingPresetNames() + " (repeatable)")
+        ->type_name("N=NAME")
         ->allow_extra_args(false);
 }
 

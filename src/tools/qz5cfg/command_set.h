@@ -52,6 +52,10 @@ class CommandSet {
 // command's own.
 void addSetOption(CLI::App& command, std::vector<std::string>& settings);
 
+// --preset N=NAME, a SmartBeaconing preset for a profile, applied before any
+// --set; one value per option, as --set.
+void addPresetOption(CLI::App& command, std::vector<std::string>& presets);
+
 // --strict on a command that hands a record on: `what` it does (save, send)
 // nothing when the check finds an error.
 void addStrictOption(CLI::App& command, bool& strict, const std::string& what);

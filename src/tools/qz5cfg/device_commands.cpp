@@ -41,11 +41,11 @@ class CommandLine final : public TrackerFrontEnd {
     bool emergencyOk_ = false;
 };
 
-// The record and image a write would send: the input with its settings.
-ExitStatus loadWritten(const std::string& inPath, const std::vector<std::string>& settings,
+// The record and image a write would send: the input with its changes.
+ExitStatus loadWritten(const std::string& inPath, const RecordChanges& changes,
                        TrackerConfig& record, ConfigImage& image) {
     const ExitStatus status = loadImage(inPath, record, image);
-    return status == ExitStatus::Ok ? applySettings(settings, record, &image) : status;
+    return status == ExitStatus::Ok ? applySettings(changes, record, &image) : status;
 }
 
 }  // namespace
@@ -90,10 +90,10 @@ ExitStatus runRead(SerialLink& link, const std::optional<std::string>& outPath, 
 }
 
 ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOptions& options,
-                    std::ostream& findings) {
+                    std::ostream& out, std::ostream& findings) {
     TrackerConfig record;
     ConfigImage image{};
-    if (const ExitStatus status = loadWritten(inPath, options.settings, record, image);
+    if (const ExitStatus status = loadWritten(inPath, options.changes, record, image);
         status != ExitStatus::Ok) {
         return status;
     }
@@ -106,23 +106,29 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
     }
     TrackerWorkflow tracker(link, commandLine);
     AdviceContext advice = kCommandLineAdvice;
+    std::optional<ConfigImage> before;
     const auto backupFirst = [&]() -> std::optional<ConfigImage> {
+        if (!options.backup) {
+            return image;
+        }
         TrackerConfig current;
-        if (options.backup && showOutcome(tracker.readImage(current, "backup")) != ExitStatus::Ok) {
+        const Outcome<ConfigImage> backup = tracker.readImage(current, "backup");
+        if (showOutcome(backup) != ExitStatus::Ok) {
             reportToolError(
                 "nothing written: the tracker's current configuration could not be read into "
                 "the history first; give --no-backup to write without that copy");
             return std::nullopt;
         }
         // A write must never replace settings that are kept nowhere.
-        if (options.backup && !tracker.notKept().empty()) {
+        if (!tracker.notKept().empty()) {
             reportToolError(
                 "nothing written: the tracker's current configuration could not be "
                 "kept in the history (" +
                 tracker.notKept() + "); give --no-backup to write without that copy");
             return std::nullopt;
         }
-        advice.backupKept = options.backup;
+        advice.backupKept = true;
+        before = *backup;
         return image;
     };
     const Outcome<WriteResult> written = tracker.writeConfiguration(record, backupFirst);
@@ -131,6 +137,9 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
     }
     switch (written->ended) {
         case WriteOutcome::Written:
+            if (before && compareImages(*before, image, out) == DiffStatus::Trouble) {
+                return ExitStatus::Failed;
+            }
             return ExitStatus::Ok;
         case WriteOutcome::Declined:
             reportToolError("nothing written; give --emergency-ok to write an Emergency status");
@@ -141,12 +150,11 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
     return ExitStatus::Failed;
 }
 
-DiffStatus previewWrite(SerialLink& link, const std::string& inPath,
-                        const std::vector<std::string>& settings, std::ostream& out,
-                        std::ostream& findings) {
+DiffStatus previewWrite(SerialLink& link, const std::string& inPath, const RecordChanges& changes,
+                        std::ostream& out, std::ostream& findings) {
     TrackerConfig record;
     ConfigImage image{};
-    if (loadWritten(inPath, settings, record, image) != ExitStatus::Ok) {
+    if (loadWritten(inPath, changes, record, image) != ExitStatus::Ok) {
         return DiffStatus::Trouble;
     }
     CommandLine commandLine;
@@ -242,7 +250,7 @@ void addWriteCommand(CommandSet& commands) {
         bool noBackup = false;
         bool dryRun = false;
         bool strict = false;
-        std::vector<std::string> settings;  // in the order given
+        RecordChanges changes;
     };
     auto o = std::make_shared<Options>();
     auto& write = commands.add(
@@ -267,8 +275,8 @@ void addWriteCommand(CommandSet& commands) {
                                         {.emergencyOk = o->emergencyOk,
                                          .backup = !o->noBackup,
                                          .strict = o->strict,
-                                         .settings = o->settings},
-                                        std::cerr);
+                                         .changes = o->changes},
+                                        std::cout, std::cerr);
                     });
                 });
             }
@@ -276,7 +284,7 @@ void addWriteCommand(CommandSet& commands) {
                 DiffStatus status = DiffStatus::Trouble;
                 const ExitStatus talked =
                     devices.onDevice(o->port, o->quiet, [&](SerialLink& link) {
-                        status = previewWrite(link, o->file, o->settings, std::cout, std::cerr);
+                        status = previewWrite(link, o->file, o->changes, std::cout, std::cerr);
                         return ExitStatus::Ok;
                     });
                 return static_cast<int>(talked == ExitStatus::Ok ? status : DiffStatus::Trouble);
@@ -291,7 +299,8 @@ void addWriteCommand(CommandSet& commands) {
     write.add_flag("--dry-run", o->dryRun,
                    "read the tracker's image into the history, print what the write would "
                    "change and the check's findings, and send nothing (exit status as diff)");
-    addSetOption(write, o->settings);
+    addPresetOption(write, o->changes.presets);
+    addSetOption(write, o->changes.settings);
     addStrictOption(write, o->strict, "send");
     addQuietFlag(write, *o);
 }

@@ -10,6 +10,7 @@
 #include "common/outside_text.h"
 #include "config/kept_delays.h"
 #include "config/record_fields.h"
+#include "config/timing/smart_beaconing_presets.h"
 #include "tools/qz5cfg/config_json.h"
 
 namespace qz5 {
@@ -101,18 +102,43 @@ void applySetting(std::string_view assignment, TrackerConfig& config) {
     applyJson(*form, config);
 }
 
-ExitStatus applySettings(const std::vector<std::string>& settings, TrackerConfig& config,
-                         ConfigImage* image) {
-    if (settings.empty()) {
+void applyPresetSetting(std::string_view assignment, TrackerConfig& config) {
+    const std::size_t equals = assignment.find('=');
+    if (equals == std::string_view::npos) {
+        throw JsonFormError(printableText(assignment) + ": expected N=NAME");
+    }
+    const std::string_view profile = assignment.substr(0, equals);
+    if (profile != "1" && profile != "2") {
+        throw JsonFormError(printableText(assignment) +
+                            ": the profile is 1 (Primary) or 2 (Secondary)");
+    }
+    const SmartBeaconingPreset* preset = findSmartBeaconingPreset(assignment.substr(equals + 1));
+    if (preset == nullptr) {
+        throw JsonFormError(printableText(assignment) + ": the presets are " +
+                            smartBeaconingPresetNames());
+    }
+    applySmartBeaconingPreset(*preset, config, profile == "1" ? 0 : 1);
+}
+
+ExitStatus applySettings(const RecordChanges& changes, TrackerConfig& config, ConfigImage* image) {
+    if (changes.presets.empty() && changes.settings.empty()) {
         return ExitStatus::Ok;
     }
     TrackerConfig result = config;
-    try {
-        for (const std::string& setting : settings) {
-            applySetting(setting, result);
+    const auto applyAll = [&result](const std::vector<std::string>& list, const char* option,
+                                    void (*apply)(std::string_view, TrackerConfig&)) {
+        for (const std::string& change : list) {
+            try {
+                apply(change, result);
+            } catch (const JsonFormError& error) {
+                reportToolError(std::string(option) + error.what());
+                return false;
+            }
         }
-    } catch (const JsonFormError& error) {
-        reportToolError(std::string("--set ") + error.what());
+        return true;
+    };
+    if (!applyAll(changes.presets, "--preset ", applyPresetSetting) ||
+        !applyAll(changes.settings, "--set ", applySetting)) {
         return ExitStatus::Usage;
     }
     if (image) {

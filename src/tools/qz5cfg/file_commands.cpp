@@ -20,7 +20,7 @@ ExitStatus runShow(const std::string& path, const std::vector<std::string>& sett
     ConfigImage image{};
     ExitStatus status = loadImage(path, config, image);
     if (status == ExitStatus::Ok) {
-        status = applySettings(settings, config, &image);
+        status = applySettings({.settings = settings}, config, &image);
     }
     if (status != ExitStatus::Ok) {
         return status;
@@ -31,12 +31,12 @@ ExitStatus runShow(const std::string& path, const std::vector<std::string>& sett
     return printRecord(written, out);
 }
 
-ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>& settings,
+ExitStatus runBuild(const std::string& jsonPath, const RecordChanges& changes,
                     const std::string& outPath, bool strict, std::ostream& findings) {
     TrackerConfig config;
     ExitStatus status = loadJsonRecord(jsonPath, config);
     if (status == ExitStatus::Ok) {
-        status = applySettings(settings, config, nullptr);
+        status = applySettings(changes, config, nullptr);
     }
     if (status != ExitStatus::Ok) {
         return status;
@@ -64,19 +64,20 @@ void addBuildCommand(CommandSet& commands) {
     struct Options {
         std::string jsonFile;
         std::string outFile;
-        std::vector<std::string> settings;
+        RecordChanges changes;
         bool strict = false;
     };
     auto o = std::make_shared<Options>();
     auto& build = commands.add(
         "build", "Apply a JSON record to the defaults and save it as a configuration file.", [o] {
             return runs([o] {
-                return runBuild(o->jsonFile, o->settings, o->outFile, o->strict, std::cerr);
+                return runBuild(o->jsonFile, o->changes, o->outFile, o->strict, std::cerr);
             });
         });
     build.add_option("JSON_FILE", o->jsonFile, "JSON record")->required();
     build.add_option("OUT_FILE", o->outFile, "configuration file to write")->required();
-    addSetOption(build, o->settings);
+    addPresetOption(build, o->changes.presets);
+    addSetOption(build, o->changes.settings);
     addStrictOption(build, o->strict, "save");
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/qz5cfg/exit_status.h"
+#include "tools/qz5cfg/field_setting.h"
 
 namespace qz5 {
 
@@ -18,10 +19,10 @@ class CommandSet;
 ExitStatus runShow(const std::string& path, const std::vector<std::string>& settings,
                    std::ostream& out);
 
-// Applies a JSON record, then the settings, to the defaults and saves it as
+// Applies a JSON record, then the changes, to the defaults and saves it as
 // Save does. With `strict`, the check's findings go to `findings` first and
 // an error among them saves nothing (Failed).
-ExitStatus runBuild(const std::string& jsonPath, const std::vector<std::string>& settings,
+ExitStatus runBuild(const std::string& jsonPath, const RecordChanges& changes,
                     const std::string& outPath, bool strict, std::ostream& findings);
 
 // The sub-commands show and build.

@@ -6,6 +6,7 @@
 
 #include "config/check/finding.h"
 #include "config/record_fields.h"
+#include "config/timing/smart_beaconing_presets.h"
 #include "tools/qz5cfg/platform_commands.h"
 
 namespace qz5 {
@@ -38,7 +39,9 @@ constexpr const char* kCommandsHelp = R"(Commands in detail:
                          (about two seconds); if that read fails nothing is
                          written. --no-backup skips it. --strict sends
                          nothing when a finding of the check is an error
-                         (exit status 1).
+                         (exit status 1). Once written, every setting the
+                         write changed on the tracker is printed on stdout,
+                         as --dry-run prints it (nothing with --no-backup).
   diff A B               compares the settings of A and B, each a
                          configuration file, a JSON record (as it would be
                          written) or tracker:PORT (read from the tracker), and
@@ -76,8 +79,15 @@ constexpr const char* kCommandsHelp = R"(Commands in detail:
                          setting stays as it was. activeProfile,
                          calibrationChanged, slotDivides60/600 and
                          symbolName cannot be set.
+  --preset N=NAME        (build, write, timing; repeatable) sets profile N's
+                         (1 Primary, 2 Secondary) SmartBeaconing to a preset
+                         NAME, in any letter case, and turns SmartBeaconing
+                         on, the time slot and the sent value off, as the
+                         window's box does; applied before any --set. The
+                         presets are listed below.
   timing FILE            prints when the tracker sends its beacons, for each
-                         profile of a configuration file or JSON record, or
+                         profile of a configuration file or JSON record (the
+                         defaults without FILE), for those --preset sets, or
                          for --profile N (0 Primary, 1 Secondary): with
                          SmartBeaconing off the transmit rate (in its time
                          slot when one is on); with it on a row of speeds
@@ -223,9 +233,19 @@ std::string rulesHelp() {
     return wrapped(sentence + '.') + '\n';
 }
 
+// The presets' values, from their own table.
+std::string presetParagraph() {
+    std::string text = "\nSmartBeaconing presets (speeds in " + std::string(kPresetSpeedUnit) +
+                       ", as the record's defaults):\n";
+    for (const SmartBeaconingPreset& preset : kSmartBeaconingPresets) {
+        text += wrapped(describePreset(preset) + ".");
+    }
+    return text;
+}
+
 std::string helpFooter() {
-    return std::string(kCommandsHelp) + portsHelp() + kFooterBeforeFields + fieldParagraph() +
-           kFooterAfterFields;
+    return std::string(kCommandsHelp) + portsHelp() + presetParagraph() + kFooterBeforeFields +
+           fieldParagraph() + kFooterAfterFields;
 }
 
 }  // namespace qz5

@@ -11,6 +11,7 @@
 #include "tools/qz5cfg/check_command.h"
 #include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/config_json.h"
+#include "tools/qz5cfg/field_setting.h"
 #include "tools/qz5cfg/record_source.h"
 
 namespace qz5 {
@@ -77,15 +78,31 @@ void printTable(const TimingTable& table, std::ostream& out) {
 
 }  // namespace
 
-ExitStatus runTiming(const std::string& path, std::optional<int> profile, bool asJson,
-                     std::ostream& out) {
+ExitStatus runTiming(const std::string& path, const std::vector<std::string>& presets,
+                     std::optional<int> profile, bool asJson, std::ostream& out) {
     TrackerConfig config;
-    if (const ExitStatus status = loadRecord(path, config); status != ExitStatus::Ok) {
+    ExitStatus status = path.empty() ? ExitStatus::Ok : loadRecord(path, config);
+    if (status == ExitStatus::Ok) {
+        status = applySettings({.presets = presets}, config, nullptr);
+    }
+    if (status != ExitStatus::Ok) {
         return status;
     }
     std::vector<int> shown = {0, 1};
     if (profile) {
         shown = {*profile};
+    } else if (!presets.empty()) {
+        // Only what the presets set: the other profile is what they were asked about.
+        const auto sets = [&presets](char n) {
+            return std::any_of(presets.begin(), presets.end(),
+                               [n](const std::string& preset) { return preset.front() == n; });
+        };
+        shown.clear();
+        for (int k : {0, 1}) {
+            if (sets(static_cast<char>('1' + k))) {
+                shown.push_back(k);
+            }
+        }
     }
     Json list = Json::array();
     for (int k : shown) {
@@ -108,6 +125,7 @@ ExitStatus runTiming(const std::string& path, std::optional<int> profile, bool a
 void addTimingCommand(CommandSet& commands) {
     struct Options {
         std::string file;
+        std::vector<std::string> presets;
         std::optional<int> profile;
         bool asJson = false;
     };
@@ -116,8 +134,16 @@ void addTimingCommand(CommandSet& commands) {
         "timing",
         "Print when the tracker sends its beacons: the interval, or with SmartBeaconing the "
         "interval and turn threshold at a row of speeds, and the beacons per hour.",
-        [o] { return runs([o] { return runTiming(o->file, o->profile, o->asJson, std::cout); }); });
-    timing.add_option("FILE", o->file, "configuration file or JSON record")->required();
+        [o] {
+            if (o->file.empty() && o->presets.empty()) {
+                throw CLI::ValidationError("timing: give FILE or --preset");
+            }
+            return runs(
+                [o] { return runTiming(o->file, o->presets, o->profile, o->asJson, std::cout); });
+        });
+    timing.add_option("FILE", o->file,
+                      "configuration file or JSON record; the defaults without it");
+    addPresetOption(timing, o->presets);
     timing.add_option("--profile", o->profile, "0 (Primary) or 1 (Secondary); both without it")
         ->check(CLI::Range(0, 1));
     timing.add_flag("--json", o->asJson, "print the timing as a JSON array, one object a profile");

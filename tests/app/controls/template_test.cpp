@@ -8,6 +8,7 @@
 #include "app/controls/about_box_template.h"
 #include "app/controls/main_window_template.h"
 #include "app/controls/tool_commands.h"
+#include "config/timing/smart_beaconing_presets.h"
 
 namespace qz5::testing {
 namespace {
@@ -99,13 +100,16 @@ TEST(MainWindowTemplate, HasEveryControlInTemplateOrder) {
     EXPECT_EQ(tpl.caption, "Orvane QZ5 Config Basic");
     EXPECT_EQ(tpl.width, 206);
     EXPECT_EQ(tpl.height, 169);
-    // The tool commands' buttons follow, hidden: their commands are on the menu.
-    ASSERT_EQ(tpl.controls.size(), 67u + kToolCommands.size());
+    // The tool commands' buttons follow, hidden: their commands are on the
+    // menu; then the preset list and its button, which All settings shows.
+    ASSERT_EQ(tpl.controls.size(), 67u + kToolCommands.size() + 2);
     ASSERT_EQ(kMainRows.size(), 67u);
     for (std::size_t i = 67; i < tpl.controls.size(); ++i) {
-        EXPECT_EQ(tpl.controls[i].kind, K::PushButton);
+        EXPECT_EQ(tpl.controls[i].kind,
+                  tpl.controls[i].id == ids::kSmartBeaconingPreset ? K::ComboBox : K::PushButton);
         EXPECT_FALSE(tpl.controls[i].shown);
     }
+    EXPECT_EQ(tpl.controls.back().id, ids::kApplyPreset);
     for (std::size_t i = 0; i < kMainRows.size(); ++i) {
         const ControlTemplate& control = tpl.controls[i];
         const Row& row = kMainRows[i];
@@ -133,8 +137,9 @@ TEST(MainWindowTemplate, IdsAreUnique) {
             EXPECT_TRUE(seen.insert(control.id).second) << control.id;
         }
     }
-    // All but the six labels, the address and the group box, and the tools.
-    EXPECT_EQ(seen.size(), 59u + kToolCommands.size());
+    // All but the six labels, the address and the group box; the tools and
+    // the preset list and button.
+    EXPECT_EQ(seen.size(), 59u + kToolCommands.size() + 2);
 }
 
 TEST(MainWindowTemplate, EditAndListStyles) {
@@ -158,7 +163,8 @@ TEST(MainWindowTemplate, EditAndListStyles) {
 
 TEST(MainWindowTemplate, InitialListItems) {
     const auto& items = mainWindowTemplate().initialItems;
-    ASSERT_EQ(items.size(), 5u);
+    ASSERT_EQ(items.size(), 6u);
+    EXPECT_EQ(items.at(ids::kSmartBeaconingPreset).size(), kSmartBeaconingPresets.size());
     EXPECT_EQ(items.at(1057),
               (std::vector<std::string>{"[ (Pedestrian)", "> (Car)", "' (Airplane)"}));
     EXPECT_EQ(items.at(1056),
