@@ -123,7 +123,9 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
                 tracker.notKept() + "); give --no-backup to write without that copy");
             return std::nullopt;
         }
-        advice.backupKept = options.backup;
+        if (options.backup) {
+            advice.backup = tracker.kept()->number;
+        }
         return image;
     };
     const Outcome<WriteOutcome> written =
