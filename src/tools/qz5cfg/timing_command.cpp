@@ -11,6 +11,7 @@
 #include "tools/qz5cfg/check_command.h"
 #include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/config_json.h"
+#include "tools/qz5cfg/json_output.h"
 #include "tools/qz5cfg/record_source.h"
 
 namespace qz5 {
@@ -83,13 +84,15 @@ ExitStatus runTiming(const std::string& path, std::optional<int> profile, bool a
     if (const ExitStatus status = loadRecord(path, config); status != ExitStatus::Ok) {
         return status;
     }
+    // The tracker beacons by what it keeps, which is what the rows must show.
+    const TrackerConfig kept = keptByTracker(config);
     std::vector<int> shown = {0, 1};
     if (profile) {
         shown = {*profile};
     }
     Json list = Json::array();
     for (int k : shown) {
-        const BeaconTiming timing = beaconTiming(config, k);
+        const BeaconTiming timing = beaconTiming(kept, k);
         if (asJson) {
             list.push_back(timingToJson(timing));
             continue;
@@ -100,7 +103,7 @@ ExitStatus runTiming(const std::string& path, std::optional<int> profile, bool a
         printTable(timingTable(timing), out);
     }
     if (asJson) {
-        out << list.dump(2) << '\n';
+        printJson(out, list);
     }
     return finishOutput(out);
 }
