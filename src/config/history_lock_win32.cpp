@@ -24,10 +24,9 @@ std::string lastError() {
 HistoryLock::HistoryLock(const std::filesystem::path& folder) : handle_(none()) {
     const std::filesystem::path file = folder / kHistoryLockName;
     // Shared opening: the lock, not the file, is what stays exclusive.
-    HANDLE handle =
-        ::CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE,
-                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                      OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = ::CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         problem_ = printableText(textFromPath(file)) + ": " + lastError();
         return;
