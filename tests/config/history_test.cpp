@@ -65,17 +65,18 @@ class HistoryTest : public ::testing::Test {
 
 TEST_F(HistoryTest, KeepsNamedImagesNewestFirstUpToTheLimit) {
     for (std::uint8_t i = 0; i < 5; ++i) {
-        keep({imageWith(i), i % 2 ? "write" : "read", "/dev/serial/by-id/usb-Acme_X_1-if00",
+        keep({imageWith(i), i % 2 ? "write" : "read", "/dev/serial/by-id/usb-Acme_X_9-if00",
               "OV-QZ5 1.4 \r\n"},
              3);
     }
     EXPECT_EQ(warningText.str(), "");
+    EXPECT_EQ(readHistory(folder_).problem, "");
     const auto entries = listHistory(folder_);
     ASSERT_EQ(entries.size(), 3u);
     // Stored within the same millisecond or not, the newest is listed first.
     for (std::size_t i = 0; i < entries.size(); ++i) {
         EXPECT_EQ(entries[i].direction, i % 2 ? "write" : "read") << i;
-        EXPECT_EQ(entries[i].port, "dev-serial-by-id-usb-Acme-X-1-if00");
+        EXPECT_EQ(entries[i].port, "dev-serial-by-id-usb-Acme-X-9-if00");
         EXPECT_EQ(entries[i].version, "OV-QZ5-1.4");
         TrackerConfig config;
         ConfigImage image{};
