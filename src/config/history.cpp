@@ -8,8 +8,8 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <optional>
-#include <ostream>
 #include <utility>
 
 #include "common/outcome.h"
@@ -18,6 +18,7 @@
 #include "common/user_state_dir.h"
 #include "config/atomic_file.h"
 #include "config/config_file.h"
+#include "config/history_lock.h"
 #include "config/tracker_config.h"
 
 namespace qz5 {
@@ -28,8 +29,7 @@ constexpr std::size_t kMaxPartLength = 64;
 constexpr char kSeparator = '_';
 // "2026-12-07T100132.123Z", without the counter that older names may carry.
 constexpr std::size_t kStampLength = 22;
-// Enough digits that any count of images fits a 64-bit number.
-constexpr std::size_t kMaxSequenceDigits = 18;
+constexpr std::uint64_t kLastSequence = std::numeric_limits<std::uint64_t>::max();
 
 // Names must survive every file system and split back into their parts, so
 // anything but letters, digits, '.', '+' and '-' becomes '-'.
@@ -116,8 +116,9 @@ std::optional<KeptName> parseName(const std::filesystem::path& file) {
         std::uint64_t number = 0;
         const auto [end, error] =
             std::from_chars(digits.data(), digits.data() + digits.size(), number);
-        if (digits.size() > kMaxSequenceDigits || error != std::errc() ||
-            end != digits.data() + digits.size()) {
+        // Any number that fits, however many digits: the number after
+        // 999999999999999999 must be listed and pruned like the rest.
+        if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
             return std::nullopt;
         }
         sequence = number;
@@ -179,6 +180,10 @@ std::string createPrivateFolders(const std::filesystem::path& folder) {
         std::filesystem::permissions(folder, std::filesystem::perms::owner_all, error);
         return {};
     }
+    // Another program storing at the same moment made it first.
+    if (!error && std::filesystem::is_directory(folder, error)) {
+        return {};
+    }
     // "File exists" would hide what is wrong.
     if (std::filesystem::exists(folder) && !std::filesystem::is_directory(folder)) {
         return printableText(folder.string()) + " is not a folder";
@@ -233,17 +238,14 @@ std::string sequenceText(std::uint64_t sequence) {
 
 }  // namespace
 
-void HistoryWarnings::notKept(const std::string& why) {
-    out_ << "warning: the image was not kept in the history: " << why << '\n' << std::flush;
-}
-
-void HistoryWarnings::clockBehind(const std::string& now, const std::string& newest) {
+std::optional<Message> HistoryWarnings::clockBehind(const std::string& now,
+                                                    const std::string& newest) {
     if (std::exchange(clockWarned_, true)) {
-        return;
+        return std::nullopt;
     }
-    out_ << "warning: the clock (" << now << ") is behind the newest image in the history ("
-         << newest << "); images are still kept in the order they were stored\n"
-         << std::flush;
+    return Message{.text = "the clock (" + now + ") is behind the newest image in the history (" +
+                           newest + "); images are still kept in the order they were stored",
+                   .caption = "warning"};
 }
 
 std::filesystem::path historyDir() {
@@ -251,11 +253,15 @@ std::filesystem::path historyDir() {
     return state.empty() ? state : state / "history";
 }
 
-std::string keepInHistory(const HistoryImage& entry, HistoryWarnings& warnings,
-                          const std::filesystem::path& folder, std::size_t limit) {
-    const auto notKept = [&warnings](std::string why) {
-        warnings.notKept(why);
-        return why;
+Outcome<KeptFile> keepInHistory(const HistoryImage& entry, HistoryWarnings& warnings,
+                                const std::filesystem::path& folder, std::size_t limit) {
+    Notices raised;
+    const auto notKept = [&raised](std::string why) {
+        return Outcome<KeptFile>(
+                   Failure{FailureKind::CannotSave,
+                           {.text = std::move(why),
+                            .caption = "warning: the image was not kept in the history"}})
+            .after(std::move(raised));
     };
     if (folder.empty()) {
         return notKept("no folder to keep it in (HOME and XDG_STATE_HOME are unset)");
@@ -267,34 +273,43 @@ std::string keepInHistory(const HistoryImage& entry, HistoryWarnings& warnings,
     if (!problem.empty()) {
         return notKept(problem);
     }
-    std::error_code error;
+    // From the listing that gives the number until the file bears it.
+    const HistoryLock lock(folder);
+    if (!lock.problem().empty()) {
+        return notKept(lock.problem());
+    }
     const std::vector<KeptName> before = keptImages(folder);
     const std::string stamp = timeStamp();
     std::uint64_t sequence = 1;
     if (!before.empty()) {
         if (stamp < before.back().stamp) {
-            warnings.clockBehind(stamp, before.back().stamp);
+            if (auto behind = warnings.clockBehind(stamp, before.back().stamp)) {
+                raised.push_back(std::move(*behind));
+            }
+        }
+        // Without a number the image would sort oldest and be pruned first.
+        if (before.back().sequence == kLastSequence) {
+            return notKept(printableText(before.back().entry.file.filename().string()) +
+                           " has the last number there is; move the images elsewhere to "
+                           "number anew from 1");
         }
         sequence = before.back().sequence.value_or(0) + 1;
     }
-    const std::string rest = std::string(1, kSeparator) + stamp + kSeparator +
-                             namePart(entry.direction) + kSeparator + namePart(entry.port) +
-                             kSeparator + namePart(entry.version) + std::string(kExtension);
-    // Another program storing at the same moment may have taken the number.
-    std::filesystem::path file = folder / (sequenceText(sequence) + rest);
-    while (std::filesystem::exists(file, error)) {
-        file = folder / (sequenceText(++sequence) + rest);
-    }
+    const std::filesystem::path file =
+        folder / (sequenceText(sequence) + kSeparator + stamp + kSeparator +
+                  namePart(entry.direction) + kSeparator + namePart(entry.port) + kSeparator +
+                  namePart(entry.version) + std::string(kExtension));
     SystemSaveCalls calls;
     if (replaceFile(file.string(), configFileContents(entry.image), calls,
                     NewFileAccess::OwnerOnly) != ReplaceResult::Replaced) {
         return notKept("cannot write " + printableText(file.string()));
     }
     const std::vector<KeptName> kept = keptImages(folder);
+    std::error_code error;
     for (std::size_t i = 0; i + limit < kept.size(); ++i) {
         std::filesystem::remove(kept[i].entry.file, error);
     }
-    return {};
+    return Outcome<KeptFile>(KeptFile{file, sequence}).after(std::move(raised));
 }
 
 std::vector<HistoryEntry> listHistory(const std::filesystem::path& folder) {

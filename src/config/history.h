@@ -4,12 +4,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/outcome.h"
 #include "config/config_image.h"
 
 namespace qz5 {
@@ -32,30 +32,34 @@ struct HistoryImage {
     std::string_view version;    // the tracker's version reply
 };
 
-// Where storing reports, for one command or one window's life: each image
-// that could not be kept, and once that the clock is behind the kept images.
+// What storing remembers for one command or one window's life: the clock's
+// warning is given once.
 class HistoryWarnings {
   public:
-    explicit HistoryWarnings(std::ostream& out) : out_(out) {}
-
-    void notKept(const std::string& why);
-    void clockBehind(const std::string& now, const std::string& newest);
+    // The warning that the clock is behind the kept images, the first time.
+    std::optional<Message> clockBehind(const std::string& now, const std::string& newest);
 
   private:
-    std::ostream& out_;
     bool clockWarned_ = false;
+};
+
+// Where an image was kept, and the number it was kept under.
+struct KeptFile {
+    std::filesystem::path file;
+    std::uint64_t number = 0;
 };
 
 // Stores the image in `folder` (created for the user alone, as the image
 // holds the owner's callsign) and removes all but the `limit` images stored
 // last. The order is the order of storing, kept in the names, so a clock that
-// is behind never makes the image just taken the first to go. A folder that
-// another user owns or may write to, or whose folders from the state base
-// down are so, is refused. A problem is one warning line, and comes back:
-// empty when the image was kept.
-std::string keepInHistory(const HistoryImage& entry, HistoryWarnings& warnings,
-                          const std::filesystem::path& folder = historyDir(),
-                          std::size_t limit = kHistoryLimit);
+// is behind never makes the image just taken the first to go; numbers are
+// unique, chosen under the folder's lock. A folder that another user owns or
+// may write to, or whose folders from the state base down are so, is
+// refused. The warnings come back as notices; a failure's own text is why
+// the image was not kept.
+Outcome<KeptFile> keepInHistory(const HistoryImage& entry, HistoryWarnings& warnings,
+                                const std::filesystem::path& folder = historyDir(),
+                                std::size_t limit = kHistoryLimit);
 
 struct HistoryEntry {
     // The number counting the images in the order they were stored; names

@@ -100,4 +100,7 @@ constexpr std::int32_t clamp(std::int32_t value, std::int32_t lo, std::int32_t h
     return std::clamp(value, lo, hi);
 }
 
+// The record as the tracker keeps it: what its image decodes back to.
+TrackerConfig keptByTracker(TrackerConfig record);
+
 }  // namespace qz5

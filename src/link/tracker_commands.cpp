@@ -168,8 +168,8 @@ Outcome<std::int32_t> SerialLink::readImageVerified(std::span<std::uint8_t> buff
     }
     collect(raised, again);
     if (*again != size || !std::equal(second.begin(), second.begin() + size, buffer.begin())) {
-        return Outcome<std::int32_t>(Failure{FailureKind::VerifyFailed, {}})
-            .after(std::move(raised));
+        // A read that gave two answers: the line, not a write, is to blame.
+        return Outcome<std::int32_t>(Failure{FailureKind::ReadFailed, {}}).after(std::move(raised));
     }
     return Outcome<std::int32_t>(size).after(std::move(raised));
 }

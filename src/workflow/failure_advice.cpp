@@ -21,13 +21,17 @@ std::string notFound(FrontEnd frontEnd) {
 
 std::string verifyFailed(const AdviceContext& context) {
     std::string advice = "Write the configuration again.";
-    if (context.backupKept) {
-        advice += context.frontEnd == FrontEnd::Window
-                      ? " The tracker's settings from before this write are in the history."
-                      : " The tracker's settings from before this write are in the history: "
-                        "'qz5cfg history' lists them, 'qz5cfg history show 1' prints them.";
+    if (!context.backup) {
+        return advice;
     }
-    return advice;
+    const std::string number = std::to_string(*context.backup);
+    return advice + (context.frontEnd == FrontEnd::Window
+                         ? " The tracker's settings from before this write are in the history as "
+                           "number " +
+                               number + ": History on the window menu shows them."
+                         : " The tracker's settings from before this write are in the history: "
+                           "'qz5cfg history' lists them, 'qz5cfg history show " +
+                               number + "' prints them.");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/outcome.h"
@@ -12,8 +14,9 @@ namespace qz5 {
 struct AdviceContext {
     enum class FrontEnd { Window, CommandLine };
     FrontEnd frontEnd = FrontEnd::Window;
-    // The tracker's image was read and kept in the history before this write.
-    bool backupKept = false;
+    // The number under which the history kept the tracker's image before
+    // this write; none when it kept none.
+    std::optional<std::uint64_t> backup;
 };
 
 // What the user may try next after a failure of that kind; empty where the

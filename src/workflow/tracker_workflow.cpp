@@ -44,6 +44,12 @@ std::string historyPort(const SerialLink& link) {
 
 }  // namespace
 
+void TrackerWorkflow::keep(const HistoryImage& entry, Notices& raised) {
+    const Outcome<KeptFile> kept = collect(raised, keepInHistory(entry, historyWarnings_));
+    kept_ = kept ? std::optional(*kept) : std::nullopt;
+    notKept_ = kept ? std::string() : kept.failure()->message.text;
+}
+
 Outcome<std::string> TrackerWorkflow::readVersion() {
     VersionArea reply;
     Outcome<> found = talkThrough(frontEnd_, kVersionCaption, [&] { return reply.probe(link_); });
@@ -81,7 +87,7 @@ Outcome<ConfigImage> TrackerWorkflow::readImage(TrackerConfig& record, std::stri
     }
     ConfigImage image{};
     std::copy(bytes.begin(), bytes.end(), image.begin());
-    notKept_ = keepInHistory({image, direction, port, reply.text()}, historyWarnings_);
+    keep({image, direction, port, reply.text()}, raised);
     return Outcome<ConfigImage>(image).after(std::move(raised));
 }
 
@@ -116,8 +122,8 @@ Outcome<WriteResult> TrackerWorkflow::writeConfiguration(TrackerConfig& record,
     if (!written) {
         return Outcome<WriteResult>(std::move(written));
     }
-    notKept_ = keepInHistory({*image, "write", port, reply.text()}, historyWarnings_);
     Notices raised = std::move(written).takeMessages();
+    keep({*image, "write", port, reply.text()}, raised);
     // The record becomes exactly what the tracker now holds.
     if (Outcome<> decoded = record.decodeImage(*image); !decoded) {
         return Outcome<WriteResult>(std::move(decoded)).after(std::move(raised));

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <functional>
-#include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -67,15 +66,20 @@ class TrackerWorkflow {
     // its messages.
     Outcome<WriteResult> writeConfiguration(TrackerConfig& record, const Prepare& prepare);
 
-    // Why the history did not keep the image of the last read or write;
-    // empty when it did.
+    // Where the history kept the image of the last read or write; none when
+    // it did not.
+    const std::optional<KeptFile>& kept() const { return kept_; }
+    // Why the history did not keep that image; empty when it did.
     const std::string& notKept() const { return notKept_; }
 
   private:
+    // Keeps the image in the history; its warnings join `raised`.
+    void keep(const HistoryImage& entry, Notices& raised);
+
     SerialLink& link_;
     TrackerFrontEnd& frontEnd_;
-    // History warnings go to stderr, never into a box; the clock's once.
-    HistoryWarnings historyWarnings_{std::cerr};
+    HistoryWarnings historyWarnings_;
+    std::optional<KeptFile> kept_;
     std::string notKept_;
 };
 

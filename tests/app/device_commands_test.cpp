@@ -254,6 +254,9 @@ TEST_F(DeviceCommandsTest, ABadReadBackLeavesRecordAndFormAlone) {
 
         click(ids::kReadConfiguration);
         EXPECT_EQ(presenter.texts(), (std::vector<std::string>{"Read Failed"}));
+        // Two reads that differ are a read's trouble: nothing was written.
+        EXPECT_EQ(presenter.hints.back(),
+                  "Check the cable and that the tracker is switched on, then try again.");
         EXPECT_EQ(imageOf(config()), before);
         EXPECT_EQ(text(ids::kStatusText), "unsaved edit");
         EXPECT_TRUE(deviceOptionsEnabled());

@@ -84,7 +84,8 @@ TEST_F(KeptImagesTest, AnOlderReadLoadedFromTheHistoryAndWrittenPutsItsBytesBack
     whenShown<HistoryDialog>([](HistoryDialog& history) {
         const QStringList images = linesOf(*history.imageList());
         ASSERT_EQ(images.size(), 2);
-        EXPECT_TRUE(images[0].contains("Read") && images[0].contains("K1ABC-2, NOCALL"))
+        EXPECT_TRUE(images[0].startsWith("No. 2   ") && images[0].contains("Read") &&
+                    images[0].contains("K1ABC-2, NOCALL"))
             << images[0].toStdString();
         EXPECT_TRUE(images[1].contains("K1ABC-1, NOCALL")) << images[1].toStdString();
         EXPECT_EQ(linesOf(*history.differenceList()),

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "app/plain_text.h"
 #include "app/symbols/symbol_picker.h"
 #include "app/timing/timing_dialog.h"
 #include "config/symbols/system_symbol_list.h"
@@ -100,6 +101,16 @@ TEST(SymbolPicker, AScreenReaderHearsEachCellsNameTableAndCode) {
                                   "Car (w overlay), alternate table, >"}));
 }
 
+// A list's name is text, never markup, in a tool tip as anywhere else.
+TEST(SymbolPicker, NamesFromTheListAreToolTipsAsWritten) {
+    const SymbolSource source{
+        "symbols.dat", SymbolList::parse("TABLE /\n" + symbolEntryText('[', "<b>Jog</b>")).list,
+        ""};
+    SymbolPicker picker(source, {'/', '['}, nullptr);
+    const QString tip = picker.findChild<QListWidget*>()->item(0)->toolTip();
+    EXPECT_TRUE(tip.contains("&lt;b&gt;Jog&lt;/b&gt;")) << tip.toStdString();
+}
+
 TEST(SymbolPicker, WithoutAListItSaysWhyAndOffersNothing) {
     const SymbolSource none = readSymbolList("/nonexistent/symbols.dat");
     SymbolPicker picker(none, {'/', '['}, nullptr);
@@ -147,6 +158,11 @@ TEST_F(ProfileToolsTest, AChosenSymbolGoesIntoTheProfileShownAndItsNameIntoTheDe
         return false;
     };
     EXPECT_TRUE(pictureShown());
+    for (QAction* action : symbol->lineEdit()->actions()) {
+        if (action->isVisible()) {
+            EXPECT_EQ(action->toolTip(), asToolTip(car));
+        }
+    }
     window->setView(WindowView::Basic);
     EXPECT_FALSE(pictureShown());
     EXPECT_TRUE(symbol->lineEdit()->accessibleDescription().endsWith(car));

@@ -11,7 +11,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <set>
 #include <sstream>
+#include <thread>
 
 #include "config/config_file.h"
 #include "config/tracker_config.h"
@@ -42,24 +44,39 @@ class HistoryTest : public ::testing::Test {
         return image;
     }
 
+    // Stores, writing the warnings as qz5cfg does; why it was not kept, or
+    // empty.
+    std::string keep(const HistoryImage& entry, std::size_t limit = kHistoryLimit) {
+        return keep(entry, folder_, limit);
+    }
+    std::string keep(const HistoryImage& entry, const fs::path& folder,
+                     std::size_t limit = kHistoryLimit) {
+        const Outcome<KeptFile> kept = keepInHistory(entry, warnings, folder, limit);
+        for (const Message& message : kept.messages()) {
+            warningText << message.caption << ": " << message.text << '\n';
+        }
+        return kept ? std::string() : kept.failure()->message.text;
+    }
+
     fs::path folder_;
     std::ostringstream warningText;
-    HistoryWarnings warnings{warningText};
+    HistoryWarnings warnings;
 };
 
 TEST_F(HistoryTest, KeepsNamedImagesNewestFirstUpToTheLimit) {
     for (std::uint8_t i = 0; i < 5; ++i) {
-        keepInHistory({imageWith(i), i % 2 ? "write" : "read",
-                       "/dev/serial/by-id/usb-Acme_X_1-if00", "OV-QZ5 1.4 \r\n"},
-                      warnings, folder_, 3);
+        keep({imageWith(i), i % 2 ? "write" : "read", "/dev/serial/by-id/usb-Acme_X_9-if00",
+              "OV-QZ5 1.4 \r\n"},
+             3);
     }
     EXPECT_EQ(warningText.str(), "");
+    EXPECT_EQ(readHistory(folder_).problem, "");
     const auto entries = listHistory(folder_);
     ASSERT_EQ(entries.size(), 3u);
     // Stored within the same millisecond or not, the newest is listed first.
     for (std::size_t i = 0; i < entries.size(); ++i) {
         EXPECT_EQ(entries[i].direction, i % 2 ? "write" : "read") << i;
-        EXPECT_EQ(entries[i].port, "dev-serial-by-id-usb-Acme-X-1-if00");
+        EXPECT_EQ(entries[i].port, "dev-serial-by-id-usb-Acme-X-9-if00");
         EXPECT_EQ(entries[i].version, "OV-QZ5-1.4");
         TrackerConfig config;
         ConfigImage image{};
@@ -76,8 +93,8 @@ TEST_F(HistoryTest, OtherFilesInTheFolderAreLeftAlone) {
     std::ofstream(folder_ / "my_own_back_up.zb3") << "mine";
     const fs::path fiveParts = folder_ / "2026-01-01T000000.000Z_read_COM1_v_extra.zb3";
     std::ofstream(fiveParts) << "mine";
-    keepInHistory({imageWith(1), "read", "COM1", ""}, warnings, folder_, 1);
-    keepInHistory({imageWith(2), "read", "COM1", ""}, warnings, folder_, 1);
+    keep({imageWith(1), "read", "COM1", ""}, 1);
+    keep({imageWith(2), "read", "COM1", ""}, 1);
     EXPECT_EQ(listHistory(folder_).size(), 1u);
     EXPECT_TRUE(fs::exists(folder_ / "notes.txt"));
     EXPECT_TRUE(fs::exists(folder_ / "my_own.zb3"));
@@ -92,7 +109,7 @@ TEST_F(HistoryTest, AFolderThatCannotBeWrittenGivesOneWarning) {
     }
     fs::create_directories(folder_);
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    keepInHistory({imageWith(1), "read", "COM1", "v"}, warnings, folder_);
+    keep({imageWith(1), "read", "COM1", "v"});
     const std::string text = warningText.str();
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1);
     EXPECT_NE(text.find("not kept in the history"), std::string::npos);
@@ -106,9 +123,9 @@ TEST_F(HistoryTest, PrunesInTheOrderStoredWhateverTheClockSays) {
     plant("2099-01-01T000000.000Z_backup_COM1_v.zb3");
     plant("2098-01-01T000000.000Zn001_read_COM1_v.zb3");
     plant("000007_2099-06-01T000000.000Z_write_COM1_v.zb3");
-    keepInHistory({imageWith(1), "read", "COM1", "v"}, warnings, folder_, 2);
+    keep({imageWith(1), "read", "COM1", "v"}, 2);
     plant("000020_2099-07-01T000000.000Z_write_COM1_v.zb3");
-    keepInHistory({imageWith(2), "read", "COM1", "v"}, warnings, folder_, 3);
+    keep({imageWith(2), "read", "COM1", "v"}, 3);
     const auto entries = listHistory(folder_);
     ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries[0].file.filename().string().substr(0, 7), "000021_");
@@ -121,10 +138,51 @@ TEST_F(HistoryTest, PrunesInTheOrderStoredWhateverTheClockSays) {
     EXPECT_NE(text.find("the clock ("), std::string::npos) << text;
 }
 
+// A fleet script storing from two ports at once: every image is kept under
+// a number of its own, from the first store on, which makes the folder.
+TEST_F(HistoryTest, StoresRacingEachOtherTakeNumbersOfTheirOwn) {
+    constexpr std::size_t kEach = 40;
+    const auto store = [&] {
+        HistoryWarnings own;
+        for (std::size_t i = 0; i < kEach; ++i) {
+            EXPECT_TRUE(keepInHistory({imageWith(1), "read", "COM1", "v"}, own, folder_));
+        }
+    };
+    std::thread other(store);
+    store();
+    other.join();
+    std::set<std::uint64_t> numbers;
+    for (const HistoryEntry& entry : listHistory(folder_)) {
+        numbers.insert(entry.sequence.value_or(0));
+    }
+    EXPECT_EQ(numbers.size(), 2 * kEach);
+    EXPECT_EQ(*numbers.rbegin(), 2 * kEach);
+}
+
+// Any number that fits in 64 bits is listed; the last one ends the numbering
+// instead of storing a name that would sort oldest.
+TEST_F(HistoryTest, NumbersRunToTheLastThatFitsIn64Bits) {
+    fs::create_directories(folder_);
+    const auto plant = [&](const std::string& number) {
+        std::ofstream(folder_ / (number + "_2026-01-01T000000.000Z_read_COM1_v.zb3")) << "kept";
+    };
+    plant("999999999999999999");
+    plant("18446744073709551616");  // one past: another program's file, passed over
+    EXPECT_EQ(keep({imageWith(1), "read", "COM1", "v"}), "");
+    ASSERT_EQ(listHistory(folder_).size(), 2u);
+    EXPECT_EQ(listHistory(folder_)[0].sequence, 1000000000000000000u);
+    plant("18446744073709551615");
+    EXPECT_EQ(keep({imageWith(2), "read", "COM1", "v"}),
+              "18446744073709551615_2026-01-01T000000.000Z_read_COM1_v.zb3 has the last number "
+              "there is; move the images elsewhere to number anew from 1");
+    EXPECT_EQ(listHistory(folder_).size(), 3u);
+    EXPECT_EQ(warningText.str().find("warning: the image was not kept in the history: "), 0u);
+}
+
 TEST_F(HistoryTest, FoldersAndImagesAreTheUsersAlone) {
     const mode_t umaskBefore = ::umask(022);
     folder_ /= "state/history";
-    keepInHistory({imageWith(1), "read", "COM1", "v"}, warnings, folder_);
+    keep({imageWith(1), "read", "COM1", "v"});
     ::umask(umaskBefore);
     const auto mode = [](const fs::path& path) {
         struct stat info {};
@@ -177,8 +235,7 @@ TEST_F(HistoryTest, KeepsOnlyWhereNoOtherUserMayWrite) {
         SCOPED_TRACE(c.name);
         fs::remove_all(folder_);
         const fs::path folder = c.prepare();
-        EXPECT_EQ(keepInHistory({imageWith(1), "backup", "COM1", "v"}, warnings, folder),
-                  c.problem);
+        EXPECT_EQ(keep({imageWith(1), "backup", "COM1", "v"}, folder), c.problem);
         const HistoryListing listing = readHistory(folder);
         EXPECT_TRUE(listing.entries.empty());
         EXPECT_EQ(listing.problem, c.unlisted);
@@ -194,7 +251,7 @@ TEST_F(HistoryTest, AFolderOthersMayReadBecomesTheUsersAlone) {
     const fs::path old = folder_ / "000001_2026-01-01T000000.000Z_read_COM1_v.zb3";
     std::ofstream(old) << "kept";
     ::chmod(old.c_str(), 0644);
-    EXPECT_EQ(keepInHistory({imageWith(1), "read", "COM1", "v"}, warnings, folder_), "");
+    EXPECT_EQ(keep({imageWith(1), "read", "COM1", "v"}), "");
     for (const auto& [path, mode] : {std::pair{folder_, 0700u}, std::pair{old, 0600u}}) {
         struct stat info {};
         ASSERT_EQ(::stat(path.c_str(), &info), 0);

@@ -170,7 +170,10 @@ TEST(SymbolList, ASourceSaysWhyItHasNoListOrWhatItSkipped) {
     EXPECT_NE(empty.notice.find("holds no symbol pictures"), std::string::npos);
 
     const SymbolSource folderRead = readSymbolList(folder.string());
-    EXPECT_NE(folderRead.notice.find("not a regular file"), std::string::npos);
+    EXPECT_TRUE(folderRead.notice.ends_with(
+        " is not a regular file (a folder, a FIFO or a device); give a file; symbols are shown "
+        "without names or pictures."))
+        << folderRead.notice;
 
     const SymbolSource big =
         readSymbolList(write("big.dat", testing::smallSymbolList() + std::string(5 << 20, '#')));

@@ -381,10 +381,12 @@ TEST_F(AnotherUsersFiles, StateFoldersOfAnotherUserAreLeftAlone) {
     ::chmod(history.c_str(), 0700);
     ASSERT_EQ(::chown(history.c_str(), kNobody, static_cast<gid_t>(-1)), 0);
     std::ofstream(history / "000001_2026-01-01T000000.000Z_read_COM1_v.zb3") << "planted";
-    std::ostringstream warned;
-    HistoryWarnings warnings(warned);
+    HistoryWarnings warnings;
     const std::string refused = history.string() + " belongs to another user";
-    EXPECT_EQ(keepInHistory({ConfigImage{}, "backup", "COM1", "v"}, warnings, history), refused);
+    const Outcome<KeptFile> kept =
+        keepInHistory({ConfigImage{}, "backup", "COM1", "v"}, warnings, history);
+    ASSERT_FALSE(kept);
+    EXPECT_EQ(kept.failure()->message.text, refused);
     const HistoryListing listing = readHistory(history);
     EXPECT_TRUE(listing.entries.empty());
     EXPECT_EQ(listing.problem, refused);

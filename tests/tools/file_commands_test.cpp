@@ -17,6 +17,7 @@
 #include "tool_process.h"
 #include "tools/qz5cfg/config_json.h"
 #include "tools/qz5cfg/file_commands.h"
+#include "tools/qz5cfg/json_output.h"
 #include "tools/qz5cfg/record_source.h"
 
 namespace qz5 {
@@ -92,6 +93,30 @@ TEST(FileCommands, ShowPrintsTheDecodedDefaults) {
         profile.erase("symbolName");
     }
     EXPECT_EQ(shown, expected) << run.out;
+}
+
+// U+009B opens a control sequence on many terminals: every JSON the tool
+// prints writes the C1 controls as escapes, the same value.
+TEST(FileCommands, JsonOutputWritesC1ControlsAsEscapes) {
+    struct Case {
+        std::string printed;
+        std::string escaped;
+    };
+    for (const Case& c : {
+             Case{"\"a\xC2\x9B"
+                  "31mb\"",
+                  "\"a\\u009b31mb\""},
+             Case{"[\"\xC2\x80\xC2\x9F\"]", "[\"\\u0080\\u009f\"]"},
+             Case{"\"\xC2\xA0\xC3\xA9\xE2\x80\x9B\"", "\"\xC2\xA0\xC3\xA9\xE2\x80\x9B\""},
+         }) {
+        EXPECT_EQ(escapeC1Controls(c.printed), c.escaped);
+        EXPECT_EQ(Json::parse(c.escaped), Json::parse(c.printed));
+    }
+    TempFolder folder;
+    folder.write("c1.json", R"({"profiles":[{"statusText":"\u009b31m"}]})");
+    const auto run = runTool({"show", folder.path("c1.json")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\"\\u009b31m\""), std::string::npos) << run.out;
 }
 
 TEST(FileCommands, ShowNamesSymbolsFromTheListOrSaysOnceThatThereIsNone) {
@@ -199,6 +224,9 @@ TEST(FileCommands, BadRecordsAndInputsExitTwoAndWriteNothing) {
     folder.write("huge.json", R"({"calibration": 1e400})");
     folder.write("escape.json", R"({"profiles":[{"\u001b]0;OWN\u0007x": 1}]})");
     folder.write("bytes.json", "{\"\xff\x1b[31m\": 1}");
+    folder.write("twice.json", R"({"calibration": 1, "calibration": 2})");
+    folder.write("twice-in-profile.json",
+                 R"({"profiles":[{}, {"callsign": "A", "callsig\u006e": "B"}]})");
     ASSERT_EQ(mkfifo(folder.path("fifo.json").c_str(), 0600), 0);
     ASSERT_EQ(mkfifo(folder.path("fifo.zb3").c_str(), 0600), 0);
     const auto build = [&](const std::string& in) {
@@ -222,6 +250,13 @@ TEST(FileCommands, BadRecordsAndInputsExitTwoAndWriteNothing) {
         {build("escape.json"), "qz5cfg: " + folder.path("escape.json") +
                                    ": profiles[0].\\x1b]0;OWN\\x07x: unknown field\n"},
         {build("bytes.json"), "qz5cfg: " + folder.path("bytes.json") + ": parse error..."},
+        {build("twice.json"),
+         "qz5cfg: " + folder.path("twice.json") + ": \"calibration\" named twice in the record\n"},
+        {{"show", folder.path("twice-in-profile.json")},
+         "qz5cfg: " + folder.path("twice-in-profile.json") +
+             ": \"callsign\" named twice in profiles[1]\n"},
+        {{"write", "--port", "/dev/null", folder.path("twice.json")},
+         "qz5cfg: " + folder.path("twice.json") + ": \"calibration\" named twice in the record\n"},
         {build("fifo.json"), "qz5cfg: " + folder.path("fifo.json") + notAFile + "\n"},
         {build(""), "qz5cfg: " + folder.path("") + notAFile + "\n"},
         {{"show", folder.path("fifo.zb3")},

@@ -68,6 +68,12 @@ TEST_F(HistoryCommand, JsonListsEachImageWithItsNumberAndCallsigns) {
 }
 
 TEST_F(HistoryCommand, ShowPrintsTheImageOfThatNumber) {
+    // Two programs that stored at once before numbers were locked.
+    const std::string pair[] = {"000005_2026-12-07T091131.286Z_read_COM2_v.zb3",
+                                "000005_2026-12-07T091131.286Z_read_COM1_v.zb3"};
+    for (const std::string& name : pair) {
+        keep(name, "K1ABC-5");
+    }
     struct Case {
         std::vector<std::string> args;
         int status;
@@ -78,6 +84,12 @@ TEST_F(HistoryCommand, ShowPrintsTheImageOfThatNumber) {
         {{"history", "show", "7"}, 0, "K1ABC-7", ""},
         {{"history", "show", "000009"}, 0, "K1ABC-9", ""},
         {{"history", "show", "8"}, 1, "", "no image numbered 8"},
+        {{"history", "show", "5"},
+         2,
+         "",
+         "qz5cfg: history show: more than one image is numbered 5: " +
+             (historyDir() / pair[0]).string() + " and " + (historyDir() / pair[1]).string() +
+             "; show the one meant by its file\n"},
         {{"history", "show", "10"}, 1, "", "Invalid File Format"},
         {{"history", "show", "seven"}, 2, "", "not \"seven\""},
         {{"history", "show", "-9"}, 2, "", "-9"},

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "tool_process.h"
 #include "tools/qz5cfg/config_json.h"
+#include "tools/qz5cfg/timing_command.h"
 
 namespace qz5 {
 namespace {
@@ -71,6 +75,42 @@ TEST(TimingCommand, AFindingStandsInPlaceOfTheRows) {
         parseJson(runTool({"timing", folder.path("record.json"), "--profile", "0", "--json"}).out);
     EXPECT_EQ(json[0]["rows"], Json::array());
     EXPECT_EQ(json[0]["findings"][0]["rule"], "smartbeaconing-speeds");
+}
+
+// A JSON record may hold what no tracker keeps; the timing is of what the
+// tracker would keep, so the rows and the short-interval note agree.
+TEST(TimingCommand, TimesTheValuesTheTrackerKeeps) {
+    struct Case {
+        const char* profile;
+        std::int32_t shortest;
+    };
+    for (const Case& c : {
+             Case{R"({"transmitRate":-65491})", 45},
+             Case{R"({"transmitRate":2147483647})", 65535},
+             Case{R"({"smartBeaconing":true,"sbLowSpeed":10,"sbHighSpeed":50,
+                      "sbSlowRate":1800,"sbFastRate":65566})",
+                  30},
+             Case{R"({"smartBeaconing":true,"sbLowSpeed":1,"sbHighSpeed":255,
+                      "sbSlowRate":-1,"sbFastRate":2147483646})",
+                  65534},
+         }) {
+        SCOPED_TRACE(c.profile);
+        TempFolder folder;
+        folder.write("record.json", std::string(R"({"profiles":[)") + c.profile + "]}");
+        std::ostringstream json;
+        ASSERT_EQ(runTiming(folder.path("record.json"), 0, true, json), ExitStatus::Ok);
+        const Json timing = parseJson(json.str())[0];
+        std::int32_t shortest = timing.value("intervalSeconds", INT32_MAX);
+        for (const Json& row : timing.value("rows", Json::array())) {
+            shortest = std::min(shortest, row["intervalSeconds"].get<std::int32_t>());
+        }
+        EXPECT_EQ(shortest, c.shortest) << json.str();
+        std::ostringstream text;
+        ASSERT_EQ(runTiming(folder.path("record.json"), 0, false, text), ExitStatus::Ok);
+        EXPECT_EQ(text.str().find("Beacons less than 60 s apart") != std::string::npos,
+                  c.shortest < 60)
+            << text.str();
+    }
 }
 
 TEST(TimingCommand, BadInputsAreRefused) {

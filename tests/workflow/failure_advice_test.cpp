@@ -13,25 +13,28 @@ TEST(FailureAdvice, NamesTheFrontEndsOwnCommandsAndOnlyABackupThatWasKept) {
     struct Case {
         FailureKind kind;
         FrontEnd frontEnd;
-        bool backupKept;
+        std::optional<std::uint64_t> backup;
         const char* said;  // empty: no advice at all
         const char* unsaid;
     };
     for (const Case& c : {
-             Case{FailureKind::NotFound, FrontEnd::Window, false, "Find Tracker", "qz5cfg"},
-             Case{FailureKind::NotFound, FrontEnd::CommandLine, false, "qz5cfg ports --find",
+             Case{FailureKind::NotFound, FrontEnd::Window, {}, "Find Tracker", "qz5cfg"},
+             Case{FailureKind::NotFound,
+                  FrontEnd::CommandLine,
+                  {},
+                  "qz5cfg ports --find",
                   "Find Tracker"},
-             Case{FailureKind::PortMissing, FrontEnd::Window, false, "from the list", "qz5cfg"},
-             Case{FailureKind::PortMissing, FrontEnd::CommandLine, false, "qz5cfg ports", "list."},
-             Case{FailureKind::VerifyFailed, FrontEnd::Window, true, "in the history", "qz5cfg"},
-             Case{FailureKind::VerifyFailed, FrontEnd::CommandLine, true, "qz5cfg history show",
-                  "@"},
-             Case{FailureKind::VerifyFailed, FrontEnd::CommandLine, false, "again", "history"},
-             Case{FailureKind::PortBusy, FrontEnd::Window, false, "Another program", "qz5cfg"},
-             Case{FailureKind::CannotSave, FrontEnd::Window, true, "", "@"},
+             Case{FailureKind::PortMissing, FrontEnd::Window, {}, "from the list", "qz5cfg"},
+             Case{FailureKind::PortMissing, FrontEnd::CommandLine, {}, "qz5cfg ports", "list."},
+             Case{FailureKind::VerifyFailed, FrontEnd::Window, 12, "as number 12: History",
+                  "qz5cfg"},
+             Case{FailureKind::VerifyFailed, FrontEnd::CommandLine, 12,
+                  "'qz5cfg history show 12' prints", "@"},
+             Case{FailureKind::VerifyFailed, FrontEnd::CommandLine, {}, "again", "history"},
+             Case{FailureKind::PortBusy, FrontEnd::Window, {}, "Another program", "qz5cfg"},
+             Case{FailureKind::CannotSave, FrontEnd::Window, 1, "", "@"},
          }) {
-        const std::string advice =
-            adviceFor(c.kind, {.frontEnd = c.frontEnd, .backupKept = c.backupKept});
+        const std::string advice = adviceFor(c.kind, {.frontEnd = c.frontEnd, .backup = c.backup});
         const auto name = static_cast<int>(c.kind);
         if (*c.said == '\0') {
             EXPECT_EQ(advice, "") << name;

@@ -6,6 +6,7 @@
 namespace qz5 {
 
 // The window's write reads no backup first, so its advice never points to one.
-inline constexpr AdviceContext kWindowAdvice{.frontEnd = AdviceContext::FrontEnd::Window};
+inline constexpr AdviceContext kWindowAdvice{.frontEnd = AdviceContext::FrontEnd::Window,
+                                             .backup = std::nullopt};
 
 }  // namespace qz5

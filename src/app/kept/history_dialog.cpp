@@ -121,9 +121,12 @@ void HistoryDialog::fill(const std::filesystem::path& folder) {
     for (const HistoryEntry& entry : listing.entries) {
         rows_.push_back({entry, readKeptImage(entry.file)});
         const Row& row = rows_.back();
-        QString text = localTime(entry.time) + "   " + kindText(entry.direction) + "   " +
-                       QString::fromStdString(printableText(entry.port)) + "   " +
-                       QString::fromStdString(printableText(entry.version)) + "   ";
+        // The number is how advice and qz5cfg name an image.
+        QString text =
+            entry.sequence ? QStringLiteral("No. %1   ").arg(*entry.sequence) : QString();
+        text += localTime(entry.time) + "   " + kindText(entry.direction) + "   " +
+                QString::fromStdString(printableText(entry.port)) + "   " +
+                QString::fromStdString(printableText(entry.version)) + "   ";
         text += row.kept.image ? callsignsOf(*row.kept.image)
                                : QStringLiteral("does not read as a configuration file");
         images_->addItem(text);

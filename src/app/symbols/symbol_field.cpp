@@ -8,6 +8,7 @@
 #include <QStyledItemDelegate>
 #include <QToolButton>
 
+#include "app/plain_text.h"
 #include "app/symbols/symbol_library.h"
 #include "app/symbols/symbol_pictures.h"
 
@@ -126,7 +127,7 @@ void SymbolField::refresh() {
         list != nullptr ? symbolIcon(*list, table, firstCharacter(symbol_.currentText())) : QIcon();
     picture_->setIcon(icon);
     picture_->setText(said);
-    picture_->setToolTip(said);
+    picture_->setToolTip(asToolTip(said));
     picture_->setVisible(pictureShown_ && !icon.isNull());
 }
 

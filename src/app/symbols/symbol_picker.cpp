@@ -10,6 +10,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "app/plain_text.h"
 #include "app/symbols/symbol_pictures.h"
 
 namespace qz5 {
@@ -109,7 +110,7 @@ void SymbolPicker::fill(const SymbolList& list, ChosenSymbol current) {
         auto* item = new QListWidgetItem(symbolIcon(list, entry->table, entry->code),
                                          QString::fromStdString(symbolName(*entry)), grid_);
         item->setData(Qt::AccessibleTextRole, symbolCellName(*entry));
-        item->setToolTip(symbolCellName(*entry));
+        item->setToolTip(asToolTip(symbolCellName(*entry)));
         item->setData(kTableRole, QChar::fromLatin1(entry->table));
         item->setData(kCodeRole, QChar::fromLatin1(entry->code));
         item->setData(kOverlayRole, takesOverlay(*entry));

@@ -15,9 +15,8 @@ std::vector<Finding> checkConfig(const TrackerConfig& config, const PrefixList* 
     // The encoder sets derived flags, so it runs on a copy. Its core tells
     // nothing to anyone: the rules below say per profile what was cut.
     TrackerConfig entered = config;
-    const EncodedImage encoded = entered.encodeRecord();
-    TrackerConfig sent = entered;
-    static_cast<void>(sent.decodeImage(encoded.image));  // a whole image always decodes
+    static_cast<void>(entered.encodeRecord());
+    const TrackerConfig sent = keptByTracker(entered);
 
     const check::CheckInput input{entered, sent, prefixes, symbols};
     check::FindingList findings;

@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <string_view>
 
 #include "common/outside_text.h"
 #include "common/path_text.h"
@@ -31,7 +32,12 @@ SymbolSource readSymbolList(const std::string& path) {
     SymbolSource source{.path = printableText(path), .list = {}, .notice = {}};
     const ListText read = readListText(path, source.path, kLimit);
     if (!read.text) {
-        source.notice = "No symbol list: " + read.problem + kWithout;
+        // The problem may be a sentence of its own ("...; give a file.").
+        std::string_view problem = read.problem;
+        if (problem.ends_with('.')) {
+            problem.remove_suffix(1);
+        }
+        source.notice = "No symbol list: " + std::string(problem) + kWithout;
         return source;
     }
     SymbolList::Parsed parsed = SymbolList::parse(*read.text);

@@ -2,6 +2,7 @@
 #include "config/timing/beacon_timing.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "config/check/config_check.h"
@@ -9,9 +10,12 @@
 namespace qz5 {
 namespace {
 
-// The record's rule for real values made whole: add a half, cut toward zero.
+// Halves away from zero, for negative values as for positive ones; a value
+// no int32 holds stops at its end instead of being undefined.
 std::int32_t rounded(double value) {
-    return static_cast<std::int32_t>(value + 0.5);
+    constexpr double kMost = std::numeric_limits<std::int32_t>::max();
+    constexpr double kLeast = std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(std::clamp(std::round(value), kLeast, kMost));
 }
 
 // Standing still, the low speed, three steps between, the high speed and a

@@ -26,7 +26,8 @@ struct SpeedRow {
 // the high speed the fast rate; between, fast rate x high speed / speed. A
 // turn beacon goes out when the heading changes by more than turn angle +
 // turn slope / speed, no sooner than the turn time after the last beacon.
-// Seconds and degrees are rounded to the nearest whole number, halves up.
+// Seconds and degrees are rounded to the nearest whole number, halves away
+// from zero.
 struct BeaconTiming {
     int profile = 0;
     bool smartBeaconing = false;

@@ -14,6 +14,7 @@
 #include "tools/qz5cfg/config_json.h"
 #include "tools/qz5cfg/device_session.h"
 #include "tools/qz5cfg/help_text.h"
+#include "tools/qz5cfg/json_output.h"
 
 namespace qz5 {
 
@@ -96,7 +97,7 @@ CheckStatus runCheck(const std::string& side, const CheckOptions& options,
         return std::find(ignored.begin(), ignored.end(), finding.rule) != ignored.end();
     });
     if (options.asJson) {
-        out << findingsToJson(findings).dump(2) << '\n';
+        printJson(out, findingsToJson(findings));
     } else {
         printFindings(findings, out);
     }

@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <set>
 #include <string>
 #include <type_traits>
 #include <variant>
+#include <vector>
 
 #include "common/outside_text.h"
 #include "config/record_fields.h"
@@ -236,11 +238,78 @@ void applyJson(const Json& form, TrackerConfig& config) {
     config = result;
 }
 
+namespace {
+
+// The library lets the last of two equal keys win without a word; a record
+// that names a field twice is ambiguous, so it is refused, naming the object
+// by the path a field's error would give it.
+class RepeatedKeys {
+  public:
+    void operator()(Json::parse_event_t event, const Json& parsed) {
+        using Event = Json::parse_event_t;
+        switch (event) {
+            case Event::object_start:
+            case Event::array_start:
+                startElement();
+                open_.push_back({.isArray = event == Event::array_start,
+                                 .elements = 0,
+                                 .lastKey = {},
+                                 .keys = {}});
+                break;
+            case Event::object_end:
+            case Event::array_end:
+                open_.pop_back();
+                break;
+            case Event::key:
+                if (!open_.back().keys.insert(parsed.get<std::string>()).second) {
+                    throw JsonFormError("\"" + printableText(parsed.get<std::string>()) +
+                                        "\" named twice in " + pathOfInnermost());
+                }
+                open_.back().lastKey = parsed.get<std::string>();
+                break;
+            case Event::value:
+                startElement();
+                break;
+        }
+    }
+
+  private:
+    struct Open {
+        bool isArray = false;
+        std::size_t elements = 0;  // an array's, started so far
+        std::string lastKey;       // an object's
+        std::set<std::string> keys;
+    };
+
+    void startElement() {
+        if (!open_.empty() && open_.back().isArray) {
+            ++open_.back().elements;
+        }
+    }
+
+    std::string pathOfInnermost() const {
+        std::string path;
+        for (std::size_t i = 0; i + 1 < open_.size(); ++i) {
+            path += open_[i].isArray ? "[" + std::to_string(open_[i].elements - 1) + "]"
+                                     : (path.empty() ? "" : ".") + open_[i].lastKey;
+        }
+        return path.empty() ? "the record" : printableText(path);
+    }
+
+    std::vector<Open> open_;
+};
+
+}  // namespace
+
 Json parseJson(std::string_view text) {
     // Not only syntax: a number too large for a double (1e400) is the
     // library's out_of_range.
+    RepeatedKeys repeated;
     try {
-        return Json::parse(text);
+        return Json::parse(text, [&repeated](int, Json::parse_event_t event, Json& parsed) {
+            repeated(event, parsed);
+            return true;
+        });
     } catch (const Json::exception& error) {
         throw JsonFormError(libraryReason(error));
     }

@@ -127,7 +127,7 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
                 tracker.notKept() + "); give --no-backup to write without that copy");
             return std::nullopt;
         }
-        advice.backupKept = true;
+        advice.backup = tracker.kept()->number;
         before = *backup;
         return image;
     };

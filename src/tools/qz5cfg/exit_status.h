@@ -18,7 +18,8 @@ enum class ExitStatus { Ok = 0, Failed = 1, Usage = 2 };
 // The tool's own complaints, shown like the model's and the link's messages.
 void reportToolError(std::string_view text);
 
-constexpr AdviceContext kCommandLineAdvice{.frontEnd = AdviceContext::FrontEnd::CommandLine};
+constexpr AdviceContext kCommandLineAdvice{.frontEnd = AdviceContext::FrontEnd::CommandLine,
+                                           .backup = std::nullopt};
 
 // Shows what an outcome raised, in order, with advice after a failure: Ok
 // after a success, Failed after a failure. What choosing the user's folders

@@ -57,7 +57,9 @@ constexpr const char* kCommandsHelp = R"(Commands in detail:
                          does not read has "problem" in place of callsigns)
   history show N         prints the record of the image whose name begins
                          with the sequence number N as JSON, as show does;
-                         write --port P FILE puts it back on a tracker
+                         write --port P FILE puts it back on a tracker. When
+                         N begins more than one name, it names them all
+                         (exit status 2)
   check SOURCE           checks a configuration file, a JSON record or
                          tracker:PORT against APRS practice and against what
                          the tracker keeps, and prints one line per finding,
@@ -140,8 +142,9 @@ Exit status:
   1  the file or device operation failed (its message says which), a JSON
      file could not be read, or the trace file cannot be written
   2  usage error, invalid JSON record, an input that is no regular file (a
-     folder, a FIFO, a device), or a write of an Emergency Mic-E status
-     without --emergency-ok (nothing is sent to the tracker)
+     folder, a FIFO, a device), a write of an Emergency Mic-E status
+     without --emergency-ok (nothing is sent to the tracker), or a history
+     show N whose number more than one image bears
   diff follows diff(1) instead: 0 the settings are equal, 1 they differ,
   2 trouble (a side could not be read, or a usage error)
   check: 0 no warning or error, 1 at least one, 2 trouble (an unknown rule
@@ -183,7 +186,9 @@ constexpr const char* kFooterAfterFields =
   defaults, and "profiles" may hold fewer than two objects, each partial. An
   unknown field, a wrong type, an integer outside the 32-bit range, a text
   too long for its field or a symbol of more than one character is an error
-  that names the field.
+  that names the field; a key given twice in one object is an error that
+  names the key and its object. Printed JSON writes the control characters
+  U+0080..U+009F as \u0080..\u009f escapes.
 )";
 
 // Broken at spaces into lines of the width of the rest of the help.

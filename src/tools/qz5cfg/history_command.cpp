@@ -8,6 +8,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "common/outside_text.h"
 #include "config/history.h"
@@ -16,6 +17,7 @@
 #include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/config_json.h"
 #include "tools/qz5cfg/file_commands.h"
+#include "tools/qz5cfg/json_output.h"
 
 namespace qz5 {
 namespace {
@@ -90,7 +92,7 @@ ExitStatus runHistoryJson(std::ostream& out) {
     for (const HistoryEntry& entry : kept.entries) {
         list.push_back(entryJson(entry));
     }
-    out << list.dump(2) << '\n';
+    printJson(out, list);
     return finish(kept, out);
 }
 
@@ -105,17 +107,31 @@ ExitStatus runHistoryShow(const std::string& number, std::ostream& out) {
         return ExitStatus::Usage;
     }
     const HistoryListing kept = listing();
-    const auto found =
-        std::find_if(kept.entries.begin(), kept.entries.end(),
-                     [&](const HistoryEntry& entry) { return entry.sequence == sequence; });
-    if (found == kept.entries.end()) {
+    std::vector<const HistoryEntry*> found;
+    for (const HistoryEntry& entry : kept.entries) {
+        if (entry.sequence == sequence) {
+            found.push_back(&entry);
+        }
+    }
+    if (found.empty()) {
         if (kept.problem.empty()) {
             reportToolError("history show: no image numbered " + std::to_string(sequence) + " in " +
                             printableText(historyDir().string()));
         }
         return ExitStatus::Failed;
     }
-    return runShow(found->file.string(), {}, out);
+    // Histories kept before numbers were chosen under a lock may hold pairs.
+    if (found.size() > 1) {
+        std::string files;
+        for (const HistoryEntry* entry : found) {
+            files += (files.empty() ? "" : " and ") + printableText(entry->file.string());
+        }
+        reportToolError("history show: more than one image is numbered " +
+                        std::to_string(sequence) + ": " + files +
+                        "; show the one meant by its file");
+        return ExitStatus::Usage;
+    }
+    return runShow(found.front()->file.string(), {}, out);
 }
 
 void addHistoryCommand(CommandSet& commands) {

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "common/outside_text.h"
+#include "tools/qz5cfg/json_output.h"
 
 namespace qz5 {
 
@@ -94,7 +95,7 @@ void addPortsOptions(CLI::App& ports, PortsOptions& options) {
 ExitStatus printPorts(const std::vector<ListedPort>& ports,
                       const std::vector<std::string>& adapters, bool asJson, std::ostream& out) {
     if (asJson) {
-        out << portsJson(ports, adapters).dump(2) << '\n';
+        printJson(out, portsJson(ports, adapters));
     } else {
         printText(ports, adapters, out);
     }

@@ -11,6 +11,7 @@
 #include "common/regular_file.h"
 #include "config/config_file.h"
 #include "tools/qz5cfg/config_json.h"
+#include "tools/qz5cfg/json_output.h"
 #include "tools/qz5cfg/symbol_names.h"
 
 namespace qz5 {
@@ -100,7 +101,7 @@ ExitStatus loadSide(const std::string& side, const TrackerImageReader& readTrack
 ExitStatus printRecord(const TrackerConfig& config, std::ostream& out) {
     Json form = configToJson(config);
     addSymbolNames(form, config, systemSymbols());
-    out << form.dump(2) << '\n';
+    printJson(out, form);
     return finishOutput(out);
 }
 

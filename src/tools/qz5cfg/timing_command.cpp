@@ -12,6 +12,7 @@
 #include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/config_json.h"
 #include "tools/qz5cfg/field_setting.h"
+#include "tools/qz5cfg/json_output.h"
 #include "tools/qz5cfg/record_source.h"
 
 namespace qz5 {
@@ -88,6 +89,8 @@ ExitStatus runTiming(const std::string& path, const std::vector<std::string>& pr
     if (status != ExitStatus::Ok) {
         return status;
     }
+    // The tracker beacons by what it keeps, which is what the rows must show.
+    const TrackerConfig kept = keptByTracker(config);
     std::vector<int> shown = {0, 1};
     if (profile) {
         shown = {*profile};
@@ -106,7 +109,7 @@ ExitStatus runTiming(const std::string& path, const std::vector<std::string>& pr
     }
     Json list = Json::array();
     for (int k : shown) {
-        const BeaconTiming timing = beaconTiming(config, k);
+        const BeaconTiming timing = beaconTiming(kept, k);
         if (asJson) {
             list.push_back(timingToJson(timing));
             continue;
@@ -117,7 +120,7 @@ ExitStatus runTiming(const std::string& path, const std::vector<std::string>& pr
         printTable(timingTable(timing), out);
     }
     if (asJson) {
-        out << list.dump(2) << '\n';
+        printJson(out, list);
     }
     return finishOutput(out);
 }
