@@ -62,6 +62,7 @@ void CConfigDlg::initWindow() {
     loadForm();
     updateToneLabels();
     markUnedited();
+    controls_.setControlCheck(ids::kKeepBeforeWrite, rememberedKeepBeforeWrite() ? 1 : 0);
     // Connected only now: filling the tabs and lists must not look like a user's
     // change.
     connectHandlers();
@@ -102,6 +103,7 @@ void CConfigDlg::connectHandlers() {
     onClicked(ids::kCompareWithTracker, &CConfigDlg::OnCompareWithTracker);
     onClicked(ids::kChooseSymbol, &CConfigDlg::OnChooseSymbol);
     onClicked(ids::kBeaconTiming, &CConfigDlg::OnBeaconTiming);
+    onClicked(ids::kKeepBeforeWrite, &CConfigDlg::OnKeepBeforeWrite);
     onClicked(ids::kExit, &QDialog::accept);
     if (auto* tabs = qobject_cast<QTabBar*>(controls_.control(ids::kProfileTabs))) {
         connect(tabs, &QTabBar::currentChanged, this, [this] { OnProfileTabChange(); });

@@ -94,6 +94,10 @@ class CConfigDlg : public QDialog {
     void OnFindTracker();
     // What the button with this id does, for the window menu's items.
     void runCommand(int id);
+    // Whether the check box of a choice (tool_commands.h) is on.
+    bool chosen(int id) const { return controls_.getControlCheck(id); }
+    // Every Write keeps the tracker's settings in the history first, or not.
+    void OnKeepBeforeWrite();
     // For the profile shown: a symbol chosen by its picture, and when the
     // tracker will send its beacons.
     void OnChooseSymbol();

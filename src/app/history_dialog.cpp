@@ -121,7 +121,9 @@ void HistoryDialog::fill(const std::filesystem::path& folder) {
     for (const HistoryEntry& entry : listing.entries) {
         rows_.push_back({entry, readKeptImage(entry.file)});
         const Row& row = rows_.back();
-        QString text = localTime(entry.time) + "   " + kindText(entry.direction) + "   " +
+        // The number qz5cfg history show takes and the Write's box names.
+        QString text = (entry.sequence ? QString::number(*entry.sequence) : QStringLiteral("-")) +
+                       "   " + localTime(entry.time) + "   " + kindText(entry.direction) + "   " +
                        QString::fromStdString(printableText(entry.port)) + "   " +
                        QString::fromStdString(printableText(entry.version)) + "   ";
         text += row.kept.image ? callsignsOf(*row.kept.image)

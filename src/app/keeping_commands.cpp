@@ -5,6 +5,7 @@
 
 #include "app/compare_dialog.h"
 #include "app/config_dlg.h"
+#include "app/controls/control_ids.h"
 #include "app/history_dialog.h"
 #include "app/window_advice.h"
 #include "common/message_box.h"
@@ -20,6 +21,10 @@ ConfigImage CConfigDlg::formImage() const {
     // A whole image always encodes; its warnings are the Write's to show.
     static_cast<void>(encodeKeepingDelays(form, image, images_.image()));
     return image;
+}
+
+void CConfigDlg::OnKeepBeforeWrite() {
+    rememberKeepBeforeWrite(chosen(ids::kKeepBeforeWrite));
 }
 
 void CConfigDlg::OnHistory() {

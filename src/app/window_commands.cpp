@@ -8,7 +8,9 @@
 #include "app/config_dlg.h"
 #include "app/controls/about_dialog.h"
 #include "app/controls/control_ids.h"
+#include "app/keep_before_write.h"
 #include "app/window_advice.h"
+#include "app/write_summary.h"
 #include "common/message_box.h"
 #include "config/config_file.h"
 #include "config/config_image.h"
@@ -55,16 +57,30 @@ void CConfigDlg::OnWriteConfiguration() {
     const CommandScope command(*this);
     takeSelectedPort();
     storeForm();
-    const auto encode = [this] {
-        ConfigImage image{};
+    ConfigImage sent{};
+    Keeping keeping;
+    const auto encode = [&]() -> std::optional<ConfigImage> {
         // A whole image always encodes; its warnings show before the worker starts.
-        showMessages(encodeKeepingDelays(config, image, images_.image()).messages());
-        return std::optional(image);
+        showMessages(encodeKeepingDelays(config, sent, images_.image()).messages());
+        if (chosen(ids::kKeepBeforeWrite)) {
+            keeping = keepBeforeWrite(tracker_);
+        }
+        if (keeping.verdict == Keeping::Verdict::Stop) {
+            return std::nullopt;
+        }
+        return sent;
     };
     const Outcome<WriteOutcome> written = tracker_.writeConfiguration(
         config, encode, [this](const ConfigImage& image) { showTrackerImage(image); });
-    showMessages(advisedMessages(written, kWindowAdvice));
-    if (written && *written == WriteOutcome::Written) {
+    AdviceContext advice = kWindowAdvice;
+    advice.backupKept = keeping.verdict == Keeping::Verdict::Kept;
+    Notices messages = advisedMessages(written, advice);
+    const bool done = written && *written == WriteOutcome::Written;
+    if (done) {
+        describeWrite(messages.back(), keeping, sent);  // "Write Successful" ends them
+    }
+    showMessages(messages);
+    if (done) {
         updateToneLabels();
         updateDeviceEnables();
     }

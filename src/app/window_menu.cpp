@@ -125,6 +125,13 @@ void WindowMenu::addItems(QMenu& menu) {
         connect(menu.addAction(QString::fromLatin1(tool.menuText)), &QAction::triggered, &window_,
                 [this, id = tool.id] { window_.runCommand(id); });
     }
+    for (const ToolCommand& choice : kToolChoices) {
+        QAction* item = menu.addAction(QString::fromLatin1(choice.menuText));
+        item->setCheckable(true);
+        item->setChecked(window_.chosen(choice.id));
+        connect(item, &QAction::triggered, &window_,
+                [this, id = choice.id] { window_.runCommand(id); });
+    }
     menu.addSeparator();
     connect(menu.addAction(QString::fromLatin1(CConfigDlg::kAboutItemText)), &QAction::triggered,
             &window_, [this] { window_.OnSystemCommand(CConfigDlg::kAboutCommand); });

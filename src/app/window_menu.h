@@ -11,7 +11,7 @@ namespace qz5 {
 
 class CConfigDlg;
 
-// The window menu (Close, All settings, the tool commands, About), which no
+// The window menu (Close, All settings, the tool commands and choices, About), which no
 // window manager here lets a program extend: on a right click, and on
 // Shift+F10 or the Menu key at the focused control. The window takes both keys itself, whatever the
 // platform makes of them, and in a text field the menu is the field's own edit

@@ -149,8 +149,8 @@ Outcome<> SerialLink::writeImageVerified(std::span<const std::uint8_t> data) {
     return Outcome<>().after(std::move(raised));
 }
 
-Outcome<std::int32_t> SerialLink::readImageVerified(std::span<std::uint8_t> buffer) {
-    beginStep({.step = LinkProgress::Step::Reading});
+Outcome<std::int32_t> SerialLink::readImageVerified(std::span<std::uint8_t> buffer, bool keeping) {
+    beginStep({.step = LinkProgress::Step::Reading, .keeping = keeping});
     Outcome<std::int32_t> first = fetchImage(buffer);
     if (!first) {
         return first;
@@ -160,7 +160,7 @@ Outcome<std::int32_t> SerialLink::readImageVerified(std::span<std::uint8_t> buff
     if (size == 0) {
         return Outcome<std::int32_t>(Failure{FailureKind::ReadFailed, {}}).after(std::move(raised));
     }
-    beginStep({.step = LinkProgress::Step::ReadingAgain});
+    beginStep({.step = LinkProgress::Step::ReadingAgain, .keeping = keeping});
     std::array<std::uint8_t, kReadBackCapacity> second{};
     Outcome<std::int32_t> again = fetchImage(second);
     if (!again) {

@@ -18,6 +18,7 @@ class TrackerConfig;
 class TrackerFrontEnd;
 
 inline constexpr const char* kVersionCaption = "Zelbin3 Version";
+inline constexpr const char* kWriteCaption = "Zelbin3 Write";
 
 // How a write that did not fail ended.
 enum class WriteOutcome {
@@ -49,8 +50,8 @@ class TrackerWorkflow {
 
     // Reads the image twice, requires 128 equal bytes and decodes them into
     // `record`; "Read Failed" otherwise, the record left as it was. The image
-    // is kept in the history under `direction`. No message of its own on
-    // success.
+    // is kept in the history under `direction`; a "backup" is named as a
+    // step of a write. No message of its own on success.
     Outcome<ConfigImage> readImage(TrackerConfig& record, std::string_view direction);
 
     // readImage as a read, then `shown`; "Read Successful" ends its messages.
@@ -66,6 +67,8 @@ class TrackerWorkflow {
     // Why the history did not keep the image of the last read or write;
     // empty when it did.
     const std::string& notKept() const { return notKept_; }
+    // Whether the tracker answered the probe of the last read.
+    bool answered() const { return answered_; }
 
   private:
     SerialLink& link_;
@@ -73,6 +76,7 @@ class TrackerWorkflow {
     // History warnings go to stderr, never into a box; the clock's once.
     HistoryWarnings historyWarnings_{std::cerr};
     std::string notKept_;
+    bool answered_ = false;
 };
 
 }  // namespace qz5

@@ -161,6 +161,9 @@ TEST(HistoryDialogTest, AFileThatDoesNotReadIsListedAndAKeptOneSavesByteForByte)
     EXPECT_TRUE(linesOf(*history.imageList())[0].endsWith("does not read as a configuration file"));
     EXPECT_TRUE(linesOf(*history.imageList())[0].contains("COM1   v\\x1b[2J   "))
         << "a name's odd bytes are shown, not acted on";
+    // Each row starts with the number qz5cfg's history show takes.
+    EXPECT_TRUE(linesOf(*history.imageList())[0].startsWith("2   "));
+    EXPECT_TRUE(linesOf(*history.imageList())[1].startsWith("1   "));
     EXPECT_FALSE(history.loadButton()->isEnabled());
     EXPECT_FALSE(history.saveAsButton()->isEnabled());
     EXPECT_EQ(linesOf(*history.differenceList()),

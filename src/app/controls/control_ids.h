@@ -71,8 +71,10 @@ inline constexpr int kHistory = 1059;
 inline constexpr int kCompareWithTracker = 1060;
 inline constexpr int kChooseSymbol = 1061;
 inline constexpr int kBeaconTiming = 1062;
+// A choice beyond them (tool_commands.h).
+inline constexpr int kKeepBeforeWrite = 1063;
 
 // The highest id: every control's id lies from kExit to here.
-inline constexpr int kHighestId = kBeaconTiming;
+inline constexpr int kHighestId = kKeepBeforeWrite;
 
 }  // namespace qz5::ids

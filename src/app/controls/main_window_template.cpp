@@ -170,6 +170,9 @@ DialogTemplate buildMainWindow() {
     for (const ToolCommand& tool : kToolCommands) {
         tpl.controls.push_back(hiddenButton(tool.id, toolCaption(tool).c_str()));
     }
+    for (const ToolCommand& choice : kToolChoices) {
+        tpl.controls.push_back(hiddenCheck(choice.id, toolCaption(choice).c_str()));
+    }
     tpl.initialItems = {
         {kSymbol, {"[ (Pedestrian)", "> (Car)", "' (Airplane)"}},
         {kFrequency,

@@ -15,6 +15,7 @@
 #include "tools/qz5cfg/device_session.h"
 #include "tools/qz5cfg/field_setting.h"
 #include "tools/qz5cfg/record_source.h"
+#include "workflow/kept_backup.h"
 #include "workflow/tracker_front_end.h"
 #include "workflow/tracker_workflow.h"
 
@@ -108,22 +109,25 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
     TrackerWorkflow tracker(link, commandLine);
     AdviceContext advice = kCommandLineAdvice;
     const auto backupFirst = [&]() -> std::optional<ConfigImage> {
-        TrackerConfig current;
-        if (options.backup && showOutcome(tracker.readImage(current, "backup")) != ExitStatus::Ok) {
+        if (!options.backup) {
+            return image;
+        }
+        const BackupRead backup = readBackup(tracker);
+        if (showOutcome(backup.read) != ExitStatus::Ok) {
             reportToolError(
                 "nothing written: the tracker's current configuration could not be read into "
                 "the history first; give --no-backup to write without that copy");
             return std::nullopt;
         }
         // A write must never replace settings that are kept nowhere.
-        if (options.backup && !tracker.notKept().empty()) {
+        if (!backup.kept()) {
             reportToolError(
                 "nothing written: the tracker's current configuration could not be "
                 "kept in the history (" +
-                tracker.notKept() + "); give --no-backup to write without that copy");
+                backup.notKept + "); give --no-backup to write without that copy");
             return std::nullopt;
         }
-        advice.backupKept = options.backup;
+        advice.backupKept = true;
         return image;
     };
     const Outcome<WriteOutcome> written =
