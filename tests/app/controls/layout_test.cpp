@@ -107,7 +107,7 @@ TEST_F(LayoutTest, HiddenControlsStayHidden) {
             EXPECT_TRUE(w->isHidden()) << item.id;
         }
     }
-    EXPECT_EQ(hidden, 47 + static_cast<int>(kToolCommands.size()));
+    EXPECT_EQ(hidden, 47 + static_cast<int>(kToolCommands.size() + kToolChoices.size()));
 }
 
 TEST_F(LayoutTest, CaptionsFitTheirControls) {

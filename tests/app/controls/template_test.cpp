@@ -99,11 +99,13 @@ TEST(MainWindowTemplate, HasEveryControlInTemplateOrder) {
     EXPECT_EQ(tpl.caption, "Orvane QZ5 Config Basic");
     EXPECT_EQ(tpl.width, 206);
     EXPECT_EQ(tpl.height, 169);
-    // The tool commands' buttons follow, hidden: their commands are on the menu.
-    ASSERT_EQ(tpl.controls.size(), 67u + kToolCommands.size());
+    // The tool commands' buttons follow, then the choices' boxes, hidden: they
+    // are on the menu.
+    ASSERT_EQ(tpl.controls.size(), 67u + kToolCommands.size() + kToolChoices.size());
     ASSERT_EQ(kMainRows.size(), 67u);
     for (std::size_t i = 67; i < tpl.controls.size(); ++i) {
-        EXPECT_EQ(tpl.controls[i].kind, K::PushButton);
+        EXPECT_EQ(tpl.controls[i].kind,
+                  i < 67u + kToolCommands.size() ? K::PushButton : K::CheckBox);
         EXPECT_FALSE(tpl.controls[i].shown);
     }
     for (std::size_t i = 0; i < kMainRows.size(); ++i) {
@@ -134,7 +136,7 @@ TEST(MainWindowTemplate, IdsAreUnique) {
         }
     }
     // All but the six labels, the address and the group box, and the tools.
-    EXPECT_EQ(seen.size(), 59u + kToolCommands.size());
+    EXPECT_EQ(seen.size(), 59u + kToolCommands.size() + kToolChoices.size());
 }
 
 TEST(MainWindowTemplate, EditAndListStyles) {
