@@ -59,6 +59,7 @@ void CConfigDlg::initWindow() {
     form_.loadForm();
     form_.updateToneLabels();
     form_.markUnedited();
+    controls_.setControlCheck(ids::kKeepBeforeWrite, rememberedKeepBeforeWrite() ? 1 : 0);
     // Connected only now: filling the tabs and lists must not look like a user's
     // change.
     connectHandlers();
@@ -68,6 +69,7 @@ void CConfigDlg::initWindow() {
         }
     });
     new WindowMenu(*this, {.command = [this](int id) { runCommand(id); },
+                           .chosen = [this](int id) { return controls_.getControlCheck(id) != 0; },
                            .view = [this] { return view(); },
                            .showView = [this](WindowView shown) { setView(shown); }});
     form_.watchEdits();
@@ -113,10 +115,15 @@ void CConfigDlg::connectHandlers() {
     onWindowClicked(ids::kChooseSymbol, &CConfigDlg::OnChooseSymbol);
     onWindowClicked(ids::kBeaconTiming, &CConfigDlg::OnBeaconTiming);
     onWindowClicked(ids::kApplyPreset, &CConfigDlg::OnApplyPreset);
+    onWindowClicked(ids::kKeepBeforeWrite, &CConfigDlg::OnKeepBeforeWrite);
     onClicked(ids::kExit, [this] { accept(); });
     if (auto* tabs = qobject_cast<QTabBar*>(controls_.control(ids::kProfileTabs))) {
         connect(tabs, &QTabBar::currentChanged, this, [this] { OnProfileTabChange(); });
     }
+}
+
+void CConfigDlg::OnKeepBeforeWrite() {
+    rememberKeepBeforeWrite(controls_.getControlCheck(ids::kKeepBeforeWrite) != 0);
 }
 
 void CConfigDlg::runCommand(int id) {

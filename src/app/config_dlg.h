@@ -83,6 +83,8 @@ class CConfigDlg : public QDialog {
     void OnBeaconTiming();
     // The preset chosen in All settings' list, for its button.
     void OnApplyPreset();
+    // Every Write keeps the tracker's settings in the history first, or not.
+    void OnKeepBeforeWrite();
     void OnSystemCommand(int commandId);
 
     // The steps before the window goes: with unsaved edits, the user is asked

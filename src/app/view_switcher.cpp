@@ -28,6 +28,7 @@ constexpr QSize kFrameAllowance(16, 48);
 constexpr const char* kViewKey = "view";
 constexpr const char* kAllSettingsValue = "all-settings";
 constexpr const char* kBasicValue = "basic";
+constexpr const char* kKeepKey = "keepBeforeWrite";
 
 // window.conf in the user's settings folder: a file on every system, never
 // Windows' registry. Only a regular file, or none yet, goes to QSettings: it
@@ -203,6 +204,16 @@ WindowView rememberedView() {
 void rememberView(WindowView view) {
     QSettings settings(settingsFile(), QSettings::IniFormat);
     settings.setValue(kViewKey, view == WindowView::AllSettings ? kAllSettingsValue : kBasicValue);
+}
+
+bool rememberedKeepBeforeWrite() {
+    const QSettings settings(settingsFile(), QSettings::IniFormat);
+    return settings.value(kKeepKey).toString() == QLatin1String("true");
+}
+
+void rememberKeepBeforeWrite(bool keep) {
+    QSettings settings(settingsFile(), QSettings::IniFormat);
+    settings.setValue(kKeepKey, keep ? "true" : "false");
 }
 
 WindowView startupView(bool allSettingsAsked) {

@@ -62,6 +62,11 @@ class ViewSwitcher {
 WindowView rememberedView();
 void rememberView(WindowView view);
 
+// Whether every Write keeps the tracker's settings in the history first;
+// off unless the user chose it.
+bool rememberedKeepBeforeWrite();
+void rememberKeepBeforeWrite(bool keep);
+
 // The view a run opens with: All settings when asked for, otherwise the
 // remembered one.
 WindowView startupView(bool allSettingsAsked);

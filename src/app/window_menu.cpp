@@ -126,6 +126,13 @@ void WindowMenu::addItems(QMenu& menu) {
         connect(menu.addAction(QString::fromLatin1(tool.menuText)), &QAction::triggered, &window_,
                 [this, id = tool.id] { actions_.command(id); });
     }
+    for (const ToolCommand& choice : kToolChoices) {
+        QAction* item = menu.addAction(QString::fromLatin1(choice.menuText));
+        item->setCheckable(true);
+        item->setChecked(actions_.chosen(choice.id));
+        connect(item, &QAction::triggered, &window_,
+                [this, id = choice.id] { actions_.command(id); });
+    }
     menu.addSeparator();
     connect(menu.addAction(QString::fromLatin1(kAboutItemText)), &QAction::triggered, &window_,
             [this] { actions_.command(kAboutCommand); });

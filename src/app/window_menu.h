@@ -22,11 +22,13 @@ inline constexpr const char* kAboutItemText = "&About Zelbin3Config...";
 struct WindowMenuActions {
     // A tool command by its id (the tool table's), or kCloseCommand or kAboutCommand.
     std::function<void(int id)> command;
+    // Whether the choice with this id (the tool table's) is on.
+    std::function<bool(int id)> chosen;
     std::function<WindowView()> view;
     std::function<void(WindowView view)> showView;
 };
 
-// The window menu (Close, All settings, the tool commands, About), which no
+// The window menu (Close, All settings, the tool commands and choices, About), which no
 // window manager here lets a program extend: on a right click, and on
 // Shift+F10 or the Menu key at the focused control. The window takes both keys itself, whatever the
 // platform makes of them, and in a text field the menu is the field's own edit

@@ -18,7 +18,8 @@ enum class FailureKind {
     PortMissing,   // no device by that name, or none was chosen
     PortFailed,    // the port would not open or take its settings for another reason
     WriteFailed,   // bytes did not go out to the tracker
-    ReadFailed,    // bytes could not be read from the tracker, or two reads differ
+    ReadFailed,    // bytes could not be read from the tracker
+    ReadsDiffer,   // two reads of the image gave two answers
     VerifyFailed,  // what a write read back differs from what went out
     BadSize,       // an image or buffer of another size than the tracker's
     NotAFile,      // a path that names a folder, a pipe or a device

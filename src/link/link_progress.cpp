@@ -13,9 +13,12 @@ std::string describeProgress(const LinkProgress& progress) {
         case LinkProgress::Step::ReadingBack:
             return "Reading it back";
         case LinkProgress::Step::Reading:
-            return "Reading the configuration";
+            return progress.keeping ? "Keeping the tracker's settings: reading them"
+                                    : "Reading the configuration";
         case LinkProgress::Step::ReadingAgain:
-            return "Reading it again to compare";
+            return progress.keeping
+                       ? "Keeping the tracker's settings: reading them again to compare"
+                       : "Reading it again to compare";
         case LinkProgress::Step::StartingTone:
             return "Starting the test tone";
         case LinkProgress::Step::StoppingTone:

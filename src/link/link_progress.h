@@ -25,6 +25,9 @@ struct LinkProgress {
     std::int32_t baudRate = 0;  // the rate being tried, while probing
     std::int32_t done = 0;      // bytes sent so far, while writing
     std::int32_t total = 0;     // bytes to send; 0 when the step has no count
+    // A read that keeps the tracker's settings before a write says so, so it
+    // is never taken for a Read.
+    bool keeping = false;
 };
 
 using ProgressCallback = std::function<void(const LinkProgress&)>;

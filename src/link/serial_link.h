@@ -56,7 +56,8 @@ class SerialLink {
     Outcome<std::int32_t> fetchImage(std::span<std::uint8_t> buffer);
     Outcome<> writeImageVerified(std::span<const std::uint8_t> data);
     // The image read twice; two reads that differ, or none, fail quietly.
-    Outcome<std::int32_t> readImageVerified(std::span<std::uint8_t> buffer);
+    // `keeping` names the steps as a read before a write.
+    Outcome<std::int32_t> readImageVerified(std::span<std::uint8_t> buffer, bool keeping = false);
     Outcome<> sendTone(std::uint8_t code);
     // Whether the last sendTone put its code on the line, whatever failed after.
     bool toneSent() const { return toneSent_; }

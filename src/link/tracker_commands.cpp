@@ -149,8 +149,8 @@ Outcome<> SerialLink::writeImageVerified(std::span<const std::uint8_t> data) {
     return Outcome<>().after(std::move(raised));
 }
 
-Outcome<std::int32_t> SerialLink::readImageVerified(std::span<std::uint8_t> buffer) {
-    beginStep({.step = LinkProgress::Step::Reading});
+Outcome<std::int32_t> SerialLink::readImageVerified(std::span<std::uint8_t> buffer, bool keeping) {
+    beginStep({.step = LinkProgress::Step::Reading, .keeping = keeping});
     Outcome<std::int32_t> first = fetchImage(buffer);
     if (!first) {
         return first;
@@ -160,7 +160,7 @@ Outcome<std::int32_t> SerialLink::readImageVerified(std::span<std::uint8_t> buff
     if (size == 0) {
         return Outcome<std::int32_t>(Failure{FailureKind::ReadFailed, {}}).after(std::move(raised));
     }
-    beginStep({.step = LinkProgress::Step::ReadingAgain});
+    beginStep({.step = LinkProgress::Step::ReadingAgain, .keeping = keeping});
     std::array<std::uint8_t, kReadBackCapacity> second{};
     Outcome<std::int32_t> again = fetchImage(second);
     if (!again) {
@@ -169,7 +169,8 @@ Outcome<std::int32_t> SerialLink::readImageVerified(std::span<std::uint8_t> buff
     collect(raised, again);
     if (*again != size || !std::equal(second.begin(), second.begin() + size, buffer.begin())) {
         // A read that gave two answers: the line, not a write, is to blame.
-        return Outcome<std::int32_t>(Failure{FailureKind::ReadFailed, {}}).after(std::move(raised));
+        return Outcome<std::int32_t>(Failure{FailureKind::ReadsDiffer, {}})
+            .after(std::move(raised));
     }
     return Outcome<std::int32_t>(size).after(std::move(raised));
 }

@@ -56,6 +56,7 @@ std::string adviceFor(FailureKind kind, const AdviceContext& context) {
             return "Unplug the adapter, plug it in again, and try again.";
         case FailureKind::WriteFailed:
         case FailureKind::ReadFailed:
+        case FailureKind::ReadsDiffer:
             return "Check the cable and that the tracker is switched on, then try again.";
         case FailureKind::VerifyFailed:
             return verifyFailed(context);

@@ -19,7 +19,6 @@ namespace qz5 {
 namespace {
 
 constexpr const char* kReadCaption = "Zelbin3 Read";
-constexpr const char* kWriteCaption = "Zelbin3 Write";
 constexpr const char* kEmergencyQuestion =
     "You are about to configure your Zelbin with the ability to send an EMERGENCY beacon.  "
     "Are you sure you want to do this?";
@@ -63,18 +62,20 @@ Outcome<ConfigImage> TrackerWorkflow::readImage(TrackerConfig& record, std::stri
     VersionArea reply;
     std::array<std::uint8_t, kImageBufferSize> buffer{};
     std::string port;
-    bool found = false;
-    Outcome<std::int32_t> read =
-        talkThrough(frontEnd_, kReadCaption, [&]() -> Outcome<std::int32_t> {
+    // A read that keeps the settings before a write is part of that write.
+    const bool keeping = direction == "backup";
+    answered_ = false;
+    Outcome<std::int32_t> read = talkThrough(
+        frontEnd_, keeping ? kWriteCaption : kReadCaption, [&]() -> Outcome<std::int32_t> {
             port = historyPort(link_);
             Outcome<> probe = reply.probe(link_);
             if (!probe) {
                 return Outcome<std::int32_t>(std::move(probe));
             }
-            found = true;
-            return link_.readImageVerified(buffer).after(std::move(probe).takeMessages());
+            answered_ = true;
+            return link_.readImageVerified(buffer, keeping).after(std::move(probe).takeMessages());
         });
-    if (!found) {
+    if (!answered_) {
         return Outcome<ConfigImage>(std::move(read));  // "Zelbin3 Not Found" says it all
     }
     const FailureKind kind = read ? FailureKind::ReadFailed : read.failure()->kind;

@@ -17,6 +17,7 @@ class TrackerConfig;
 class TrackerFrontEnd;
 
 inline constexpr const char* kVersionCaption = "Zelbin3 Version";
+inline constexpr const char* kWriteCaption = "Zelbin3 Write";
 
 // How a write that did not fail ended.
 enum class WriteOutcome {
@@ -53,8 +54,8 @@ class TrackerWorkflow {
 
     // Reads the image twice, requires 128 equal bytes and decodes them into
     // `record`; "Read Failed" otherwise, the record left as it was. The image
-    // is kept in the history under `direction`. No message of its own on
-    // success.
+    // is kept in the history under `direction`; a "backup" is named as a
+    // step of a write. No message of its own on success.
     Outcome<ConfigImage> readImage(TrackerConfig& record, std::string_view direction);
 
     // readImage as a read; "Read Successful" ends its messages.
@@ -71,6 +72,8 @@ class TrackerWorkflow {
     const std::optional<KeptFile>& kept() const { return kept_; }
     // Why the history did not keep that image; empty when it did.
     const std::string& notKept() const { return notKept_; }
+    // Whether the tracker answered the probe of the last read.
+    bool answered() const { return answered_; }
 
   private:
     // Keeps the image in the history; its warnings join `raised`.
@@ -81,6 +84,7 @@ class TrackerWorkflow {
     HistoryWarnings historyWarnings_;
     std::optional<KeptFile> kept_;
     std::string notKept_;
+    bool answered_ = false;
 };
 
 }  // namespace qz5

@@ -331,6 +331,28 @@ def apply_preset(reader, timing):
     reader.focused_in(timing)
 
 
+def check_keep_choice(reader, window, failures):
+    """The window menu's "Keep Settings Before Writing", taken by keys, ticks
+    the Tools group's box of that name; taken again, it clears the box."""
+    name = "Keep Settings Before Writing"
+
+    def box(ticked):
+        node = next((node for node in showing(window)
+                     if node.getRole() == pyatspi.ROLE_CHECK_BOX and node.name == name), None)
+        return node if node is not None and has(node, pyatspi.STATE_CHECKED) == ticked else None
+
+    for ticked in (True, False):
+        open_window_menu(reader, name)
+        reader.active_window(ALL_SETTINGS)
+        try:
+            reader.wait_for(f"the box {name!r} {'ticked' if ticked else 'cleared'}",
+                            lambda: box(ticked), timeout=5)
+        except Failure as failure:
+            failures.append(str(failure))
+            return
+        print(f"{name}: the box is {'ticked' if ticked else 'cleared'}")
+
+
 def check(failures):
     # Out of the way: without a window manager, X gives the keys of a closed
     # window to whatever lies under the pointer, and a blind user does not know
@@ -354,7 +376,9 @@ def check(failures):
     check_compare(reader, basic, failures)
 
     open_window_menu(reader, "All settings")
-    census("All settings", reader.active_window(ALL_SETTINGS), failures)
+    all_settings = reader.active_window(ALL_SETTINGS)
+    census("All settings", all_settings, failures)
+    check_keep_choice(reader, all_settings, failures)
     check_profile_tools(reader, failures)
 
     open_window_menu(reader, "About")

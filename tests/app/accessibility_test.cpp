@@ -224,9 +224,11 @@ TEST_P(AccessibilityTest, TabVisitsEveryEnabledControlOnceInTheViewsOrder) {
     EXPECT_EQ(sortedVisits, expected) << "each reachable control once";
     const auto key = [&](QWidget* widget) {
         const bool tabs = widget == controls().control(ids::kProfileTabs);
-        const bool tool =
-            std::any_of(kToolCommands.begin(), kToolCommands.end(),
-                        [&](const ToolCommand& c) { return controls().control(c.id) == widget; });
+        const auto isTool = [&](const ToolCommand& c) {
+            return controls().control(c.id) == widget;
+        };
+        const bool tool = std::any_of(kToolCommands.begin(), kToolCommands.end(), isTool) ||
+                          std::any_of(kToolChoices.begin(), kToolChoices.end(), isTool);
         const int column = tabs ? -2 : tool ? INT_MAX - 1 : columnOf(widget);
         return std::tuple(column < 0 && !tabs ? INT_MAX : column, widget->y(), widget->x());
     };

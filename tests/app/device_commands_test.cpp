@@ -453,5 +453,88 @@ TEST_F(DeviceCommandsTest, ReadsAndWritesAreKeptInTheHistory) {
     EXPECT_EQ(directions, (std::vector<std::string>{"write", "read"}));
 }
 
+// With the choice on, a Write keeps what the tracker held, names those reads in
+// its progress window, and its box says what changed and where the earlier
+// settings are; without it, that they are kept nowhere.
+TEST_F(DeviceCommandsTest, AWriteSaysWhatItChangedAndWhereTheEarlierSettingsAreKept) {
+    std::filesystem::remove_all(historyDir());
+    std::vector<QString> steps;
+    everyTick([&] {
+        if (ProgressWindow* progress = progressWindow();
+            progress && (steps.empty() || steps.back() != progress->phase())) {
+            steps.push_back(progress->phase());
+        }
+    });
+    const QString keeping = "Keeping the tracker's settings: reading them";
+    const auto seen = [&](const QString& step) {
+        return std::count(steps.begin(), steps.end(), step) > 0;
+    };
+    // The backup stored last, as the box names it.
+    const auto where = [] {
+        const auto kept = listHistory();
+        const auto backup = std::find_if(kept.begin(), kept.end(), [](const auto& entry) {
+            return entry.direction == "backup";
+        });
+        return backup == kept.end() ? std::string()
+                                    : "The earlier settings are kept: History, entry " +
+                                          std::to_string(backup->sequence.value_or(0)) + ".";
+    };
+
+    type(ids::kCallsign, "R1ABC-9");
+    click(ids::kWriteConfiguration);
+    EXPECT_EQ(presenter.hints.back(),
+              "The tracker's settings from before this write were not read, so they are kept "
+              "nowhere. \"Keep Settings Before Writing\" on the window menu keeps them next time.");
+    EXPECT_FALSE(seen(keeping));
+    const ConfigImage held = tracker->memory();
+
+    controls().setControlCheck(ids::kKeepBeforeWrite, 1);
+    type(ids::kCallsign, "R1ABC-7");
+    click(ids::kWriteConfiguration);
+    EXPECT_EQ(presenter.hints.back(),
+              "Changed on the tracker:\nPrimary, Callsign: \"R1ABC-9\" -> \"R1ABC-7\"\n" + where());
+    EXPECT_TRUE(seen(keeping));
+    EXPECT_TRUE(seen(keeping + " again to compare"));
+    const auto kept = listHistory();
+    ASSERT_EQ(kept.size(), 3u);
+    EXPECT_EQ(kept[1].direction, "backup");
+    TrackerConfig ignored;
+    ConfigImage backup{};
+    ASSERT_TRUE(readConfigFile(kept[1].file.string(), ignored, &backup));
+    EXPECT_EQ(backup, held);
+
+    const std::string before = where();
+    click(ids::kWriteConfiguration);
+    EXPECT_EQ(presenter.hints.back(), "The tracker already held these settings.\n" + where());
+    EXPECT_NE(where(), before);
+
+    // More than the box lists: the rest are counted, and all are in its details.
+    TrackerConfig far;
+    ASSERT_TRUE(far.decodeImage(tracker->memory()));
+    for (int profile = 0; profile < kProfileCount; ++profile) {
+        far.activeProfile = profile;
+        far.setCallsign("K1FAR");
+        far.setDigiPath("WIDE2-2");
+        far.setStatusText("far");
+        far.setFrequency(144.8F);
+        far.transmitRate[profile] = 300;
+        far.micEStatus[profile] = 3;
+    }
+    tracker->setMemory(imageOf(far));
+    click(ids::kWriteConfiguration);
+    const std::string& details = presenter.details.back();
+    const auto lines = std::count(details.begin(), details.end(), '\n');
+    ASSERT_GE(lines, 12) << presenter.hints.back();
+    const std::string shown = details.substr(0, [&] {
+        std::size_t end = 0;
+        for (int line = 0; line < 10; ++line) {
+            end = details.find('\n', end) + 1;
+        }
+        return end;
+    }());
+    EXPECT_EQ(presenter.hints.back(), "Changed on the tracker:\n" + shown + "and " +
+                                          std::to_string(lines - 10) + " more\n" + where());
+}
+
 }  // namespace
 }  // namespace qz5::testing

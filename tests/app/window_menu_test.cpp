@@ -5,7 +5,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
+#include "common/user_state_dir.h"
 #include "window_fixture.h"
 
 namespace qz5::testing {
@@ -19,6 +23,7 @@ const QStringList kWindowItems{"&Close",
                                "Co&mpare with Tracker...",
                                "Choose S&ymbol...",
                                "&Beacon Timing...",
+                               "&Keep Settings Before Writing",
                                "-",
                                "&About Zelbin3Config..."};
 
@@ -143,6 +148,47 @@ TEST_F(WindowMenuTest, AToolItemDoesWhatItsButtonDoes) {
     QApplication::sendEvent(exitButton, &click);
     ASSERT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(presenter.shown[0].caption, "Find Tracker");
+}
+
+// The menu item and the All settings box are one choice, which window.conf
+// keeps for the next window.
+TEST_F(WindowMenuTest, KeepSettingsBeforeWritingIsOneChoiceKeptForTheNextWindow) {
+    const std::filesystem::path file = userConfigDir() / "window.conf";
+    std::filesystem::remove(file);
+    openWindow({{"COM1", "/dev/fake1"}});
+    EXPECT_FALSE(checked(ids::kKeepBeforeWrite));
+    for (const bool on : {true, false}) {
+        window->show();
+        bool shownChecked = on;
+        QTimer chooser;
+        chooser.setInterval(5);
+        QObject::connect(&chooser, &QTimer::timeout, [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (QAction* action : menu->actions()) {
+                    if (action->text() == "&Keep Settings Before Writing") {
+                        shownChecked = action->isCheckable() && action->isChecked();
+                        menu->close();
+                        action->trigger();
+                    }
+                }
+            }
+        });
+        chooser.start();
+        QWidget* exitButton = controls().control(ids::kExit);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                exitButton->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(exitButton, &click);
+        EXPECT_EQ(shownChecked, !on);
+        EXPECT_EQ(checked(ids::kKeepBeforeWrite), on);
+        std::stringstream conf;
+        conf << std::ifstream(file).rdbuf();
+        EXPECT_NE(conf.str().find(on ? "keepBeforeWrite=true" : "keepBeforeWrite=false"),
+                  std::string::npos)
+            << conf.str();
+        openWindow({{"COM1", "/dev/fake1"}});
+        EXPECT_EQ(checked(ids::kKeepBeforeWrite), on);
+    }
+    std::filesystem::remove(file);
 }
 
 }  // namespace

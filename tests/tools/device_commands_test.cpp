@@ -172,7 +172,8 @@ TEST_F(DeviceCommandsTest, AFailedBackupReadWritesNothing) {
         tracker.setFaults(faults);
         presenter.shown.clear();
         presenter.hints.clear();
-        EXPECT_EQ(runWrite(link, folder.path("record.json"), {}, out, findings), ExitStatus::Failed);
+        EXPECT_EQ(runWrite(link, folder.path("record.json"), {}, out, findings),
+                  ExitStatus::Failed);
         ASSERT_EQ(presenter.texts().size(), 2u);
         EXPECT_EQ(presenter.texts()[0], "Read Failed");
         EXPECT_EQ(presenter.hints[0],

@@ -98,7 +98,7 @@ TEST(TimingCommand, TimesTheValuesTheTrackerKeeps) {
         TempFolder folder;
         folder.write("record.json", std::string(R"({"profiles":[)") + c.profile + "]}");
         std::ostringstream json;
-        ASSERT_EQ(runTiming(folder.path("record.json"), 0, true, json), ExitStatus::Ok);
+        ASSERT_EQ(runTiming(folder.path("record.json"), {}, 0, true, json), ExitStatus::Ok);
         const Json timing = parseJson(json.str())[0];
         std::int32_t shortest = timing.value("intervalSeconds", INT32_MAX);
         for (const Json& row : timing.value("rows", Json::array())) {
@@ -106,7 +106,7 @@ TEST(TimingCommand, TimesTheValuesTheTrackerKeeps) {
         }
         EXPECT_EQ(shortest, c.shortest) << json.str();
         std::ostringstream text;
-        ASSERT_EQ(runTiming(folder.path("record.json"), 0, false, text), ExitStatus::Ok);
+        ASSERT_EQ(runTiming(folder.path("record.json"), {}, 0, false, text), ExitStatus::Ok);
         EXPECT_EQ(text.str().find("Beacons less than 60 s apart") != std::string::npos,
                   c.shortest < 60)
             << text.str();

@@ -96,7 +96,7 @@ TEST_F(FrontEndsTest, APresetGivesTheSameRecordInTheWindowAndOnTheCommandLine) {
             config().slotEnable[1] = true;
             config().auxEnable[1] = true;
             TrackerConfig expected = config();
-            window->loadForm();
+            window->form().loadForm();
             clickTab(1);
             if (fromTiming) {
                 whenShown<TimingDialog>([p](TimingDialog& dialog) {
@@ -111,15 +111,14 @@ TEST_F(FrontEndsTest, APresetGivesTheSameRecordInTheWindowAndOnTheCommandLine) {
                               kSmartBeaconingPresets[p].lowSpeed);
                     dialog.reject();
                 });
-                window->OnBeaconTiming();
+                window->runCommand(ids::kBeaconTiming);
             } else {
                 window->setView(WindowView::AllSettings);
                 controls().setComboSelection(ids::kSmartBeaconingPreset, static_cast<int>(p));
                 click(ids::kApplyPreset);
             }
-            EXPECT_TRUE(
-                QTest::qWaitFor([&] { return !window->form().findings().isHidden(); }));
-            window->storeForm();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !window->form().findings().isHidden(); }));
+            window->form().storeForm();
             ASSERT_EQ(
                 applySettings({.presets = {"2=" + std::string(preset.name)}}, expected, nullptr),
                 ExitStatus::Ok);

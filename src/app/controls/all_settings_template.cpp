@@ -126,7 +126,7 @@ class Layout {
 
     // The tool commands' buttons from the left, each in one of kToolRoom
     // equal places across the column's inside, so a new tool takes the next
-    // place and moves nothing else.
+    // place and moves nothing else; below them the choices, one a row.
     void tools() {
         const int width = (width_ - 2 * kInset - (kToolRoom - 1) * kGap) / kToolRoom;
         int x = x_ + kInset;
@@ -138,6 +138,13 @@ class Layout {
             x += width + kGap;
         }
         y_ += advance(ControlKind::PushButton);
+        for (const ToolCommand& choice : kToolChoices) {
+            controls_.push_back({.id = choice.id,
+                                 .kind = ControlKind::CheckBox,
+                                 .caption = toolCaption(choice),
+                                 .rect = {x_ + kInset, y_, width_ - 2 * kInset, kCheckRow}});
+            y_ += kCheckRow;
+        }
     }
 
     // A list no label names, across the column's inside.

@@ -71,12 +71,14 @@ inline constexpr int kHistory = 1059;
 inline constexpr int kCompareWithTracker = 1060;
 inline constexpr int kChooseSymbol = 1061;
 inline constexpr int kBeaconTiming = 1062;
-
 // A SmartBeaconing preset for the profile shown, and its button.
 inline constexpr int kSmartBeaconingPreset = 1063;
 inline constexpr int kApplyPreset = 1064;
 
+// A choice of how the tool commands work (tool_commands.h).
+inline constexpr int kKeepBeforeWrite = 1065;
+
 // The highest id: every control's id lies from kExit to here.
-inline constexpr int kHighestId = kApplyPreset;
+inline constexpr int kHighestId = kKeepBeforeWrite;
 
 }  // namespace qz5::ids

@@ -171,6 +171,9 @@ DialogTemplate buildMainWindow() {
     for (const ToolCommand& tool : kToolCommands) {
         tpl.controls.push_back(hiddenButton(tool.id, toolCaption(tool).c_str()));
     }
+    for (const ToolCommand& choice : kToolChoices) {
+        tpl.controls.push_back(hiddenCheck(choice.id, toolCaption(choice).c_str()));
+    }
     // So has the SmartBeaconing preset list that All settings shows.
     tpl.controls.push_back(hiddenList(kSmartBeaconingPreset));
     tpl.controls.push_back(hiddenButton(kApplyPreset, "Apply to Profile"));

@@ -27,11 +27,18 @@ inline constexpr std::array kToolCommands{
     ToolCommand{ids::kBeaconTiming, "&Beacon Timing..."},
 };
 
+// A choice of how the commands work, kept in window.conf: a checkable item on
+// the window menu after the commands and a check box below the Tools group's
+// buttons (hidden in the Basic view). The menu item clicks the check box.
+inline constexpr std::array kToolChoices{
+    ToolCommand{ids::kKeepBeforeWrite, "&Keep Settings Before Writing"},
+};
+
 // How many buttons the Tools group has room for.
 inline constexpr int kToolRoom = 5;
 static_assert(kToolCommands.size() <= kToolRoom, "the Tools group needs more room");
 
-// The button's caption: the menu text without its Alt marker.
+// The control's caption: the menu text without its Alt marker.
 inline std::string toolCaption(const ToolCommand& tool) {
     std::string caption;
     for (const char* c = tool.menuText; *c != '\0'; ++c) {

@@ -9,7 +9,9 @@
 
 #include "app/controls/control_access.h"
 #include "app/controls/control_ids.h"
+#include "app/device/keep_before_write.h"
 #include "app/device/window_advice.h"
+#include "app/device/write_summary.h"
 #include "app/form/form_controller.h"
 #include "common/message_box.h"
 #include "common/user_state_dir.h"
@@ -92,18 +94,32 @@ void DeviceCommands::writeConfiguration() {
     takeSelectedPort();
     form_.storeForm();
     TrackerConfig& config = form_.record();
-    const auto encode = [this, &config] {
-        ConfigImage image{};
+    ConfigImage sent{};
+    Keeping keeping;
+    const auto encode = [&]() -> std::optional<ConfigImage> {
         // A whole image always encodes; its warnings show before the worker starts.
-        showMessages(encodeKeepingDelays(config, image, form_.keptImage()).messages());
-        return std::optional(image);
+        showMessages(encodeKeepingDelays(config, sent, form_.keptImage()).messages());
+        if (controls_.getControlCheck(ids::kKeepBeforeWrite) != 0) {
+            keeping = keepBeforeWrite(tracker_);
+        }
+        if (keeping.verdict == Keeping::Verdict::Stop) {
+            return std::nullopt;
+        }
+        return sent;
     };
     const Outcome<WriteResult> written = tracker_.writeConfiguration(config, encode);
     if (written && written->image) {
         form_.showTrackerImage(*written->image);
     }
-    showMessages(advisedMessages(written, kWindowAdvice));
-    if (written && written->ended == WriteOutcome::Written) {
+    AdviceContext advice = kWindowAdvice;
+    advice.backup = keeping.number;
+    Notices messages = advisedMessages(written, advice);
+    const bool done = written && written->ended == WriteOutcome::Written;
+    if (done) {
+        describeWrite(messages.back(), keeping, sent);  // "Write Successful" ends them
+    }
+    showMessages(messages);
+    if (done) {
         form_.updateToneLabels();
         form_.updateDeviceEnables();
     }

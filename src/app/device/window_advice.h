@@ -5,7 +5,7 @@
 
 namespace qz5 {
 
-// The window's write reads no backup first, so its advice never points to one.
+// A Write that kept the tracker's settings first names them in its own advice.
 inline constexpr AdviceContext kWindowAdvice{.frontEnd = AdviceContext::FrontEnd::Window,
                                              .backup = std::nullopt};
 

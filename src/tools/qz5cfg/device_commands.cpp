@@ -15,6 +15,7 @@
 #include "tools/qz5cfg/device_session.h"
 #include "tools/qz5cfg/field_setting.h"
 #include "tools/qz5cfg/record_source.h"
+#include "workflow/kept_backup.h"
 #include "workflow/tracker_front_end.h"
 #include "workflow/tracker_workflow.h"
 
@@ -111,24 +112,23 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
         if (!options.backup) {
             return image;
         }
-        TrackerConfig current;
-        const Outcome<ConfigImage> backup = tracker.readImage(current, "backup");
-        if (showOutcome(backup) != ExitStatus::Ok) {
+        const BackupRead backup = readBackup(tracker);
+        if (showOutcome(backup.read) != ExitStatus::Ok) {
             reportToolError(
                 "nothing written: the tracker's current configuration could not be read into "
                 "the history first; give --no-backup to write without that copy");
             return std::nullopt;
         }
         // A write must never replace settings that are kept nowhere.
-        if (!tracker.notKept().empty()) {
+        if (!backup.kept()) {
             reportToolError(
                 "nothing written: the tracker's current configuration could not be "
                 "kept in the history (" +
-                tracker.notKept() + "); give --no-backup to write without that copy");
+                backup.notKept + "); give --no-backup to write without that copy");
             return std::nullopt;
         }
-        advice.backup = tracker.kept()->number;
-        before = *backup;
+        advice.backup = backup.number;
+        before = *backup.read;
         return image;
     };
     const Outcome<WriteResult> written = tracker.writeConfiguration(record, backupFirst);

@@ -107,7 +107,7 @@ TEST_F(LayoutTest, HiddenControlsStayHidden) {
             EXPECT_TRUE(w->isHidden()) << item.id;
         }
     }
-    EXPECT_EQ(hidden, 47 + static_cast<int>(kToolCommands.size()) + 2);
+    EXPECT_EQ(hidden, 47 + static_cast<int>(kToolCommands.size() + kToolChoices.size()) + 2);
 }
 
 TEST_F(LayoutTest, CaptionsFitTheirControls) {

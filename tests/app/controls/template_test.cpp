@@ -100,13 +100,17 @@ TEST(MainWindowTemplate, HasEveryControlInTemplateOrder) {
     EXPECT_EQ(tpl.caption, "Orvane QZ5 Config Basic");
     EXPECT_EQ(tpl.width, 206);
     EXPECT_EQ(tpl.height, 169);
-    // The tool commands' buttons follow, hidden: their commands are on the
-    // menu; then the preset list and its button, which All settings shows.
-    ASSERT_EQ(tpl.controls.size(), 67u + kToolCommands.size() + 2);
+    // The tool commands' buttons follow, then the choices' boxes, hidden: they
+    // are on the menu; then the preset list and its button, which All settings shows.
+    const std::size_t tools = 67u + kToolCommands.size();
+    ASSERT_EQ(tpl.controls.size(), tools + kToolChoices.size() + 2);
     ASSERT_EQ(kMainRows.size(), 67u);
     for (std::size_t i = 67; i < tpl.controls.size(); ++i) {
-        EXPECT_EQ(tpl.controls[i].kind,
-                  tpl.controls[i].id == ids::kSmartBeaconingPreset ? K::ComboBox : K::PushButton);
+        const K kind = i < tools                                          ? K::PushButton
+                       : i < tools + kToolChoices.size()                  ? K::CheckBox
+                       : tpl.controls[i].id == ids::kSmartBeaconingPreset ? K::ComboBox
+                                                                          : K::PushButton;
+        EXPECT_EQ(tpl.controls[i].kind, kind);
         EXPECT_FALSE(tpl.controls[i].shown);
     }
     EXPECT_EQ(tpl.controls.back().id, ids::kApplyPreset);
@@ -137,9 +141,9 @@ TEST(MainWindowTemplate, IdsAreUnique) {
             EXPECT_TRUE(seen.insert(control.id).second) << control.id;
         }
     }
-    // All but the six labels, the address and the group box; the tools and
-    // the preset list and button.
-    EXPECT_EQ(seen.size(), 59u + kToolCommands.size() + 2);
+    // All but the six labels, the address and the group box; the tools, the
+    // choices, and the preset list and button.
+    EXPECT_EQ(seen.size(), 59u + kToolCommands.size() + kToolChoices.size() + 2);
 }
 
 TEST(MainWindowTemplate, EditAndListStyles) {
