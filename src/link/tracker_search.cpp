@@ -7,6 +7,7 @@
 
 #include "common/outside_text.h"
 #include "link/port_holders.h"
+#include "link/port_table.h"
 #include "link/serial_link.h"
 
 namespace qz5 {
