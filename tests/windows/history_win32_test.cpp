@@ -28,12 +28,14 @@ TEST(HistoryWin32, IsKeptAndReadInAFolderWithACyrillicName) {
     HistoryImage entry{{}, "read", "COM3", "OV-QZ5 1.4"};
     static_cast<void>(written.encodeImage(entry.image));
     HistoryWarnings warnings;
-    const Outcome<KeptFile> kept = keepInHistory(entry, warnings);
-    EXPECT_TRUE(kept.messages().empty());
+    const Outcome<KeptFile> stored = keepInHistory(entry, warnings);
+    EXPECT_TRUE(stored.messages().empty());
 
     const std::vector<HistoryEntry> kept = listHistory();
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_EQ(kept[0].file.parent_path(), local / "qz5-config" / "history");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->file, kept[0].file);
     TrackerConfig read;
     EXPECT_TRUE(readConfigFile(kept[0].file.string(), read));
     EXPECT_STREQ(read.callsign[0].data(), "R1ABC-7");
