@@ -17,14 +17,14 @@ MessageAnswer QtMessagePresenter::presentMessage(const Message& message, Message
     // Without a title Qt would show the program's file name; a caption-less box
     // reads "Error" as users of such boxes expect.
     box.setWindowTitle(message.caption.empty() ? QStringLiteral("Error")
-                                               : QString::fromLatin1(message.caption));
-    box.setText(QString::fromLatin1(message.text));
+                                               : QString::fromUtf8(message.caption));
+    box.setText(QString::fromUtf8(message.text));
     box.setTextFormat(Qt::PlainText);
     if (!message.hint.empty()) {
         box.setInformativeText(QString::fromUtf8(message.hint));
     }
     if (!message.detail.empty()) {
-        box.setDetailedText(QString::fromLocal8Bit(message.detail));
+        box.setDetailedText(QString::fromUtf8(message.detail));
     }
     if (buttons == MessageButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);

@@ -58,7 +58,15 @@ int main(int argc, char** argv) {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         // The usual usage-error status rather than CLI11's own numbering.
-        return app.exit(error) == 0 ? 0 : 2;
+        if (app.exit(error) != 0) {
+            return 2;
+        }
+        // A help or a version that could not be written is a failure like any other.
+        if (!std::cout.flush()) {
+            std::fprintf(stderr, "qz5-sim: cannot write the output\n");
+            return 1;
+        }
+        return 0;
     }
 
     // Blocked before the serving thread starts, so that only sigwait takes them.

@@ -47,6 +47,25 @@ TEST(QtMessagePresenterTest, AReasonGoesIntoTheDetailsAndLeavesTheTextAlone) {
               MessageAnswer::Ok);
 }
 
+// A path keeps its letters in every part of the box (the texts are UTF-8).
+TEST(QtMessagePresenterTest, EveryPartOfTheBoxReadsUtf8) {
+    const std::string path = "/home/j\u00fcrgen/\u65e5\u672c.zb3";
+    QtMessagePresenter presenter;
+    ScopedMessagePresenter installed(presenter);
+    whenShown<QMessageBox>([&](QMessageBox& box) {
+        for (const QString& part :
+             {box.windowTitle(), box.text(), box.informativeText(), box.detailedText()}) {
+            EXPECT_TRUE(part.endsWith(QString::fromUtf8(path))) << part.toStdString();
+        }
+        box.button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(showMessage(Message{.text = "Not read: " + path,
+                                  .caption = path,
+                                  .detail = "at " + path,
+                                  .hint = "try " + path}),
+              MessageAnswer::Ok);
+}
+
 TEST(QtMessagePresenterTest, QuestionsDefaultToCancel) {
     QtMessagePresenter presenter;
     whenShown<QMessageBox>([](QMessageBox& box) {

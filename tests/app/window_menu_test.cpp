@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "common/user_state_dir.h"
@@ -64,6 +65,30 @@ class MenuWatcher {
 
 class WindowMenuTest : public WindowTest {};
 
+// Right-clicks `control` and chooses `item` from the menu that opens: whether
+// the item showed a check mark, nothing when the menu had no such item.
+std::optional<bool> chooseFromMenu(QWidget* control, const QString& item) {
+    std::optional<bool> shownChecked;
+    QTimer chooser;
+    chooser.setInterval(5);
+    QObject::connect(&chooser, &QTimer::timeout, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : menu->actions()) {
+                if (action->text() == item) {
+                    shownChecked = action->isCheckable() && action->isChecked();
+                    menu->close();
+                    action->trigger();
+                }
+            }
+        }
+    });
+    chooser.start();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                            control->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(control, &click);
+    return shownChecked;
+}
+
 // One key, one menu, at the focused control: a text field's own edit menu
 // followed by the window's items, the window's items alone elsewhere.
 TEST_F(WindowMenuTest, ShiftF10AndTheMenuKeyOpenOneMenuAtTheFocusedControl) {
@@ -120,32 +145,10 @@ TEST_F(WindowMenuTest, TheMenuCommandsTakeNoOtherKeysAndLeaveTheKeyboardRequestT
     EXPECT_EQ(watcher.menus.front().at, at);
 }
 
-}  // namespace
-}  // namespace qz5::testing
-
-namespace qz5::testing {
-namespace {
-
 TEST_F(WindowMenuTest, AToolItemDoesWhatItsButtonDoes) {
     window->show();
     presenter.answers = {MessageAnswer::Cancel};
-    QTimer chooser;
-    chooser.setInterval(5);
-    QObject::connect(&chooser, &QTimer::timeout, [] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            for (QAction* action : menu->actions()) {
-                if (action->text() == "&Find Tracker") {
-                    menu->close();
-                    action->trigger();
-                }
-            }
-        }
-    });
-    chooser.start();
-    QWidget* exitButton = controls().control(ids::kExit);
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
-                            exitButton->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(exitButton, &click);
+    ASSERT_TRUE(chooseFromMenu(controls().control(ids::kExit), "&Find Tracker").has_value());
     ASSERT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(presenter.shown[0].caption, "Find Tracker");
 }
@@ -159,26 +162,8 @@ TEST_F(WindowMenuTest, KeepSettingsBeforeWritingIsOneChoiceKeptForTheNextWindow)
     EXPECT_FALSE(checked(ids::kKeepBeforeWrite));
     for (const bool on : {true, false}) {
         window->show();
-        bool shownChecked = on;
-        QTimer chooser;
-        chooser.setInterval(5);
-        QObject::connect(&chooser, &QTimer::timeout, [&] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                for (QAction* action : menu->actions()) {
-                    if (action->text() == "&Keep Settings Before Writing") {
-                        shownChecked = action->isCheckable() && action->isChecked();
-                        menu->close();
-                        action->trigger();
-                    }
-                }
-            }
-        });
-        chooser.start();
-        QWidget* exitButton = controls().control(ids::kExit);
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
-                                exitButton->mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(exitButton, &click);
-        EXPECT_EQ(shownChecked, !on);
+        EXPECT_EQ(chooseFromMenu(controls().control(ids::kExit), "&Keep Settings Before Writing"),
+                  !on);
         EXPECT_EQ(checked(ids::kKeepBeforeWrite), on);
         std::stringstream conf;
         conf << std::ifstream(file).rdbuf();
