@@ -61,8 +61,7 @@ using Clock = std::chrono::steady_clock;
 // Where a run's time goes, each a moment after the spawn.
 enum Step { kMain, kApplication, kBuilt, kExposed, kPainted, kSteps };
 constexpr std::array<const char*, kSteps> kStepNames = {
-    "process start to main", "application object", "built", "shown (polished, exposed)",
-    "painted"};
+    "process start to main", "application object", "built", "shown (polished, exposed)", "painted"};
 
 // The resident set now, in kB.
 std::int64_t residentKb() {
@@ -110,8 +109,8 @@ std::unique_ptr<QDialog> basicFloor() {
     tabs->addTab(QStringLiteral("Primary"));
     tabs->addTab(QStringLiteral("Secondary"));
     place(tabs, 8, 8, 291, 24);
-    const std::array labels = {"Callsign:", "Text:", "Symbol:", "Frequency:", "Transmit Rate:",
-                               "seconds"};
+    const std::array labels = {
+        "Callsign:", "Text:", "Symbol:", "Frequency:", "Transmit Rate:", "seconds"};
     for (int k = 0; k < static_cast<int>(labels.size()); ++k) {
         place(new QLabel(QString::fromLatin1(labels[k]), parent), 10, 37 + 22 * k, 70, 20);
     }
@@ -128,8 +127,8 @@ std::unique_ptr<QDialog> basicFloor() {
     }
     place(new QCheckBox(QStringLiteral("SmartBeaconing"), parent), 38, 162, 102, 16);
     place(new QGroupBox(QStringLiteral("Configure"), parent), 10, 198, 225, 65)->lower();
-    const std::array buttons = {"Read Version", "Read Configuration", "Write Configuration",
-                                "Exit", "About"};
+    const std::array buttons = {"Read Version", "Read Configuration", "Write Configuration", "Exit",
+                                "About"};
     for (int k = 0; k < static_cast<int>(buttons.size()); ++k) {
         place(new QPushButton(QString::fromLatin1(buttons[k]), parent), 20 + 110 * (k / 2),
               216 + 24 * (k % 2), 97, 20);
@@ -170,8 +169,8 @@ int runChild(Shape shape, int reportFd, int pathCount, char** paths) {
     }
     const qz5::PortTable ports(std::move(table));
     std::unique_ptr<QDialog> shown =
-        shape == kWindow ? std::make_unique<qz5::CConfigDlg>(qz5::PosixSerialPortApi::instance(),
-                                                             ports)
+        shape == kWindow
+            ? std::make_unique<qz5::CConfigDlg>(qz5::PosixSerialPortApi::instance(), ports)
         : shape == kFloor ? basicFloor()
                           : smallForm();
     reached(kBuilt);
@@ -201,7 +200,7 @@ int runChild(Shape shape, int reportFd, int pathCount, char** paths) {
 struct Run {
     double milliseconds = 0;
     double peakMb = 0;
-    std::array<double, kSteps> stepMs{};  // each step's own share
+    std::array<double, kSteps> stepMs{};      // each step's own share
     std::array<double, kSteps> residentMb{};  // the resident set after each step
 };
 
