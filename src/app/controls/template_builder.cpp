@@ -225,6 +225,20 @@ void DialogView::apply(const Placement& place, QWidget& widget, QRect geometry) 
     }
 }
 
+void DialogView::fitList(Placement& place, QRect area, const QWidget& list) {
+    const int closedHeight = list.sizeHint().height();
+    place.geometry.setHeight(closedHeight);
+    place.visibleItems = std::max(1, (area.height() - closedHeight) / list.fontMetrics().height());
+}
+
+DialogView::Placement DialogView::fitted(const Placement& place, const QWidget& widget) {
+    Placement made = place;
+    if (place.widget == nullptr && qobject_cast<const QComboBox*>(&widget) != nullptr) {
+        fitList(made, place.geometry, widget);
+    }
+    return made;
+}
+
 QWidget* DialogView::widgetOf(const Placement& place) const {
     return place.widget != nullptr ? place.widget : controls_->madeControl(place.id);
 }
@@ -245,7 +259,8 @@ void DialogView::show(QDialog& dialog) const {
         if (widget == nullptr) {
             continue;  // made when first needed, placed then
         }
-        apply(place, *widget, placed(place));
+        const Placement current = fitted(place, *widget);
+        apply(current, *widget, placed(current));
         if (place.control) {
             if (lineWidget != nullptr && place.geometry.top() >= line_.top()) {
                 chain(std::exchange(lineWidget, nullptr));
@@ -261,7 +276,7 @@ void DialogView::show(QDialog& dialog) const {
 void DialogView::scrollTo(QPoint offset) const {
     for (const Placement& place : placements_) {
         if (QWidget* widget = widgetOf(place)) {
-            widget->setGeometry(placed(place).translated(-offset));
+            widget->setGeometry(placed(fitted(place, *widget)).translated(-offset));
         }
     }
 }
@@ -306,15 +321,8 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
     };
     const std::vector<QChar> keys = accessKeys(withSharedCaptions(tpl, controls));
     const std::vector<ControlVoice> voices = controlVoices(tpl);
-    // The template height of a list includes its drop-down list; the closed
-    // box keeps its natural height, and the list shows what fits.
-    const auto fitList = [](DialogView::Placement& place, QRect area, const QWidget& list) {
-        const int closedHeight = list.sizeHint().height();
-        place.geometry.setHeight(closedHeight);
-        place.visibleItems =
-            std::max(1, (area.height() - closedHeight) / list.fontMetrics().height());
-    };
     std::vector<QWidget*> made;
+    std::vector<int> earlier;  // the ids of the controls before this one
     for (std::size_t i = 0; i < tpl.controls.size(); ++i) {
         const ControlTemplate& item = tpl.controls[i];
         const bool hasId = item.id != kNoControlId;
@@ -335,13 +343,19 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
         if (pending) {
             PendingControl waiting;
             waiting.kind = *pending;
-            waiting.make = [&dialog, item, place, area, fitList]() mutable {
+            waiting.make = [&dialog, &controls, item, place, earlier]() {
                 QWidget* control = makeControl(item, dialog);
                 control->hide();
-                if (item.kind == ControlKind::ComboBox) {
-                    fitList(place, area, *control);
+                const DialogView::Placement made = DialogView::fitted(place, *control);
+                DialogView::apply(made, *control, made.geometry);
+                // In the tab order where the template puts it: after the
+                // nearest control before it that exists.
+                for (auto id = earlier.rbegin(); id != earlier.rend(); ++id) {
+                    if (QWidget* before = controls.madeControl(*id)) {
+                        QWidget::setTabOrder(before, control);
+                        break;
+                    }
                 }
-                DialogView::apply(place, *control, place.geometry);
                 return control;
             };
             waiting.caption =
@@ -350,7 +364,11 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
             controls.registerPending(item.id, std::move(waiting));
             made.push_back(nullptr);
             view.placements_.push_back(place);
+            earlier.push_back(item.id);
             continue;
+        }
+        if (hasId) {
+            earlier.push_back(item.id);
         }
         if (widget == nullptr) {
             widget = makeControl(item, dialog);
@@ -368,7 +386,7 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
                 place.geometry.setSize({kIconPixels, kIconPixels});
                 break;
             case ControlKind::ComboBox:
-                fitList(place, area, *widget);
+                DialogView::fitList(place, area, *widget);
                 break;
             case ControlKind::TabControl: {
                 auto* tabs = static_cast<QTabBar*>(widget);

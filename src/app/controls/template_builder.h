@@ -60,6 +60,12 @@ class DialogView {
     QWidget* widgetOf(const Placement& place) const;
     // Puts `widget` as the view says, at `geometry`, apart from the tab order.
     static void apply(const Placement& place, QWidget& widget, QRect geometry);
+    // A list's template area includes its drop-down list; the closed box
+    // keeps its natural height, and the list shows what fits.
+    static void fitList(Placement& place, QRect area, const QWidget& list);
+    // The placement of a made control; a list made on first use is fitted
+    // to its widget.
+    static Placement fitted(const Placement& place, const QWidget& widget);
 
     const ControlAccess* controls_ = nullptr;
     QString title_;
