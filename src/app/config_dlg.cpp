@@ -21,16 +21,6 @@
 
 namespace qz5 {
 
-namespace {
-
-// Where a window that watches the devices keeps its link until the watcher is up.
-const PortTable& noPorts() {
-    static const PortTable none;
-    return none;
-}
-
-}  // namespace
-
 CConfigDlg::CConfigDlg(QWidget* parent)
     : CConfigDlg(systemSerialPortApi(), SystemRoots{}, parent) {}
 
@@ -44,8 +34,7 @@ CConfigDlg::CConfigDlg(SerialPortApi& api, const PortTable& ports, QWidget* pare
 CConfigDlg::CConfigDlg(SerialPortApi& api, const SystemRoots& roots, QWidget* parent)
     : QDialog(parent),
       windowIcon_(applicationIcon()),
-      commands_(*this, controls_, form_, api, noPorts()) {
-    commands_.watch(roots);
+      commands_(*this, controls_, form_, api, roots) {
     initWindow();
 }
 
@@ -80,10 +69,13 @@ void CConfigDlg::initWindow() {
 }
 
 void CConfigDlg::connectHandlers() {
+    // A hidden button is connected when it is made.
     const auto onClicked = [this](int id, auto handler) {
-        if (auto* button = qobject_cast<QAbstractButton*>(controls_.control(id))) {
-            connect(button, &QAbstractButton::clicked, this, handler);
-        }
+        controls_.whenMade(id, [this, handler](QWidget& control) {
+            if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
+                connect(button, &QAbstractButton::clicked, this, handler);
+            }
+        });
     };
     // The interlocks are the form's own.
     const auto onFormClicked = [&](int id, void (FormController::*interlock)()) {

@@ -98,12 +98,13 @@ class CConfigDlg : public QDialog {
 
     QIcon windowIcon_;
     ControlAccess controls_;
+    // First, so the ports open while the controls are built.
+    DeviceCommands commands_;
     // Builds the controls; what follows finds them built.
     ViewSwitcher views_{*this, controls_};
     QtFilePrompt qtFilePrompt_;
     FilePrompt* filePrompt_ = &qtFilePrompt_;
     FormController form_{*this, controls_, views_};
-    DeviceCommands commands_;
     std::optional<int> heldLeave_;
 };
 

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstddef>
 #include <string>
+#include <utility>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -96,35 +97,98 @@ void setWidgetText(QWidget* widget, const QString& text) {
     }
 }
 
-// Where a sorted list puts a new item: after every item that does not sort
-// after it, comparing text without regard to case.
-int sortedPosition(const QComboBox& combo, const QString& text) {
-    int position = combo.count();
-    while (position > 0 &&
-           QString::compare(combo.itemText(position - 1), text, Qt::CaseInsensitive) > 0) {
-        --position;
+// A check box's state from a set value: a state beyond the box's highest one
+// is taken as that highest one, so a two-state box reads any nonzero low byte
+// as checked.
+Qt::CheckState checkState(std::int32_t value, bool tristate) {
+    const int state = std::min(value & 0xFF, tristate ? 2 : 1);
+    return state == 0 ? Qt::Unchecked : state == 1 ? Qt::Checked : Qt::PartiallyChecked;
+}
+
+// What was set on a pending control, given to its new widget.
+void handOver(const PendingControl& pending, QWidget& widget) {
+    if (pending.captionChanged) {
+        setWidgetText(&widget, pending.caption);
     }
-    return position;
+    if (auto* box = qobject_cast<QCheckBox*>(&widget); box && pending.checked) {
+        box->setCheckState(Qt::Checked);
+    }
+    if (auto* list = qobject_cast<QComboBox*>(&widget)) {
+        const QSignalBlocker quiet(list);
+        list->addItems(pending.items);
+        list->setCurrentIndex(pending.selection);
+    }
+    if (!pending.enabled) {
+        widget.setEnabled(false);
+    }
 }
 
 }  // namespace
 
 void ControlAccess::registerControl(int id, QWidget* widget) {
+    pending_.erase(id);
     controls_[id] = widget;
 }
 
-QWidget* ControlAccess::control(int id) const {
+void ControlAccess::registerPending(int id, PendingControl pending) {
+    controls_.erase(id);
+    pending_.insert_or_assign(id, std::move(pending));
+}
+
+PendingControl* ControlAccess::pending(int id) const {
+    const auto found = pending_.find(id);
+    return found == pending_.end() ? nullptr : &found->second;
+}
+
+QWidget* ControlAccess::madeControl(int id) const {
     const auto found = controls_.find(id);
     return found == controls_.end() ? nullptr : found->second;
 }
 
+bool ControlAccess::hasControl(int id) const {
+    return madeControl(id) != nullptr || pending_.contains(id);
+}
+
+QWidget* ControlAccess::control(int id) const {
+    if (QWidget* made = madeControl(id)) {
+        return made;
+    }
+    const auto found = pending_.find(id);
+    if (found == pending_.end()) {
+        return nullptr;
+    }
+    // Out of the pending ones first, so what the new widget is handed goes to it.
+    const PendingControl pending = std::move(found->second);
+    pending_.erase(found);
+    QWidget* widget = pending.make();
+    controls_[id] = widget;
+    handOver(pending, *widget);
+    for (const auto& use : pending.whenMade) {
+        use(*widget);
+    }
+    return widget;
+}
+
+void ControlAccess::whenMade(int id, std::function<void(QWidget&)> use) {
+    if (QWidget* made = madeControl(id)) {
+        use(*made);
+    } else if (PendingControl* waiting = pending(id)) {
+        waiting->whenMade.push_back(std::move(use));
+    }
+}
+
 void ControlAccess::enableControl(int id, bool enabled) {
-    if (QWidget* widget = control(id)) {
+    if (PendingControl* waiting = pending(id)) {
+        waiting->enabled = enabled;
+    } else if (QWidget* widget = control(id)) {
         widget->setEnabled(enabled);
     }
 }
 
 std::string ControlAccess::getControlText(int id) const {
+    if (const PendingControl* waiting = pending(id)) {
+        return toLatin1(waiting->text(), kMaxReadChars);
+    }
     const QWidget* widget = control(id);
     return widget == nullptr ? std::string() : toLatin1(widgetText(widget), kMaxReadChars);
 }
@@ -134,7 +198,13 @@ std::int32_t ControlAccess::getControlInt(int id) const {
 }
 
 void ControlAccess::setControlText(int id, std::string_view text) {
-    if (QWidget* widget = control(id)) {
+    if (PendingControl* waiting = pending(id)) {
+        // A plain list has no text of its own to set.
+        if (waiting->kind != PendingControl::Kind::List) {
+            waiting->caption = fromLatin1(text);
+            waiting->captionChanged = true;
+        }
+    } else if (QWidget* widget = control(id)) {
         setWidgetText(widget, fromLatin1(text));
     }
 }
@@ -144,25 +214,31 @@ void ControlAccess::setControlInt(int id, std::int32_t value) {
 }
 
 bool ControlAccess::getControlCheck(int id) const {
+    if (const PendingControl* waiting = pending(id)) {
+        return waiting->kind == PendingControl::Kind::CheckBox && waiting->checked;
+    }
     const auto* box = qobject_cast<const QCheckBox*>(control(id));
     return box != nullptr && box->checkState() == Qt::Checked;
 }
 
 void ControlAccess::setControlCheck(int id, std::int32_t value) {
-    auto* box = qobject_cast<QCheckBox*>(control(id));
-    if (box == nullptr) {
-        return;
+    // Pending boxes are two-state, as the template makes every box.
+    if (PendingControl* waiting = pending(id)) {
+        if (waiting->kind == PendingControl::Kind::CheckBox) {
+            waiting->checked = checkState(value, false) == Qt::Checked;
+        }
+    } else if (auto* box = qobject_cast<QCheckBox*>(control(id))) {
+        box->setCheckState(checkState(value, box->isTristate()));
     }
-    // A state beyond the box's highest one is taken as that highest one: a
-    // two-state box reads any nonzero low byte as checked.
-    const int highest = box->isTristate() ? 2 : 1;
-    const int state = std::min(value & 0xFF, highest);
-    box->setCheckState(state == 0   ? Qt::Unchecked
-                       : state == 1 ? Qt::Checked
-                                    : Qt::PartiallyChecked);
 }
 
 void ControlAccess::resetComboContent(int id) {
+    if (PendingControl* waiting = pending(id)) {
+        if (waiting->kind == PendingControl::Kind::List) {
+            waiting->clearItems();
+        }
+        return;
+    }
     auto* combo = qobject_cast<QComboBox*>(control(id));
     if (combo == nullptr) {
         return;
@@ -173,6 +249,10 @@ void ControlAccess::resetComboContent(int id) {
 }
 
 int ControlAccess::addComboString(int id, std::string_view text) {
+    if (PendingControl* waiting = pending(id)) {
+        return waiting->kind == PendingControl::Kind::List ? waiting->addItem(fromLatin1(text))
+                                                           : -1;
+    }
     auto* combo = qobject_cast<QComboBox*>(control(id));
     if (combo == nullptr) {
         return -1;
@@ -180,7 +260,10 @@ int ControlAccess::addComboString(int id, std::string_view text) {
     const QSignalBlocker quiet(combo);
     const QString item = fromLatin1(text);
     const int position =
-        combo->property(kSortedProperty).toBool() ? sortedPosition(*combo, item) : combo->count();
+        combo->property(kSortedProperty).toBool()
+            ? sortedPosition(
+                  combo->count(), [combo](int index) { return combo->itemText(index); }, item)
+            : combo->count();
     const bool hadSelection = combo->currentIndex() >= 0;
     const QString editText = combo->currentText();
     combo->insertItem(position, item);
@@ -196,6 +279,12 @@ int ControlAccess::addComboString(int id, std::string_view text) {
 }
 
 void ControlAccess::setComboSelection(int id, int index) {
+    if (PendingControl* waiting = pending(id)) {
+        if (waiting->kind == PendingControl::Kind::List) {
+            waiting->select(index);
+        }
+        return;
+    }
     auto* combo = qobject_cast<QComboBox*>(control(id));
     if (combo == nullptr) {
         return;
@@ -212,21 +301,30 @@ void ControlAccess::setComboSelection(int id, int index) {
 }
 
 int ControlAccess::comboSelection(int id) const {
+    if (const PendingControl* waiting = pending(id)) {
+        return waiting->kind == PendingControl::Kind::List ? waiting->selection : -1;
+    }
     const auto* combo = qobject_cast<const QComboBox*>(control(id));
     return combo == nullptr ? -1 : combo->currentIndex();
 }
 
 int ControlAccess::comboCount(int id) const {
+    if (const PendingControl* waiting = pending(id)) {
+        return waiting->kind == PendingControl::Kind::List ? static_cast<int>(waiting->items.size())
+                                                           : 0;
+    }
     const auto* combo = qobject_cast<const QComboBox*>(control(id));
     return combo == nullptr ? 0 : combo->count();
 }
 
 std::string ControlAccess::comboItemText(int id, int index) const {
-    const auto* combo = qobject_cast<const QComboBox*>(control(id));
-    if (combo == nullptr || index < 0 || index >= combo->count()) {
+    const PendingControl* waiting = pending(id);
+    const auto* combo = waiting ? nullptr : qobject_cast<const QComboBox*>(control(id));
+    const int count = waiting ? comboCount(id) : combo ? combo->count() : 0;
+    if (index < 0 || index >= count) {
         return {};
     }
-    const QString text = combo->itemText(index);
+    const QString text = waiting ? waiting->items.at(index) : combo->itemText(index);
     return toLatin1(text, static_cast<std::size_t>(text.size()));
 }
 

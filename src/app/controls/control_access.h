@@ -2,9 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
+
+#include "app/controls/pending_control.h"
 
 class QWidget;
 
@@ -21,9 +24,18 @@ class ControlAccess {
     static constexpr const char* kSortedProperty = "qz5SortedList";
 
     void registerControl(int id, QWidget* widget);
-    // The control with this id, or nullptr when the window has none.
+    // A hidden control made only when something needs its widget; until then
+    // the operations below answer from what was set on it.
+    void registerPending(int id, PendingControl pending);
+    // The control with this id, made now if it was pending, or nullptr when
+    // the window has none.
     QWidget* control(int id) const;
-    bool hasControl(int id) const { return control(id) != nullptr; }
+    // Without making a pending control: nullptr until it is made.
+    QWidget* madeControl(int id) const;
+    bool hasControl(int id) const;
+    // Runs `use` on the control once its widget exists: now, or when it is
+    // made. Nothing runs for an id the window has no control for.
+    void whenMade(int id, std::function<void(QWidget&)> use);
     // Enables or disables; a missing control is skipped. As with dialog
     // controls, every operation below on a missing control or one of another
     // kind does nothing: reads give empty text, 0, false or -1.
@@ -59,7 +71,12 @@ class ControlAccess {
     int currentTab(int id) const;
 
   private:
-    std::map<int, QWidget*> controls_;
+    PendingControl* pending(int id) const;
+
+    // A control's widget is made at the first call to control(), which a
+    // const caller may make too.
+    mutable std::map<int, QWidget*> controls_;
+    mutable std::map<int, PendingControl> pending_;
 };
 
 }  // namespace qz5

@@ -2,6 +2,7 @@
 #include "app/controls/template_builder.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include <QCheckBox>
@@ -115,6 +116,26 @@ QTabBar* makeTabBar(QDialog& dialog) {
     return tabs;
 }
 
+// Hidden controls of these kinds wait until something needs their widget:
+// their values alone travel with the form until then.
+std::optional<PendingControl::Kind> pendingKind(const ControlTemplate& item) {
+    if (item.shown || item.id == kNoControlId) {
+        return std::nullopt;
+    }
+    switch (item.kind) {
+        case ControlKind::Edit:
+            return PendingControl::Kind::Edit;
+        case ControlKind::CheckBox:
+            return PendingControl::Kind::CheckBox;
+        case ControlKind::PushButton:
+            return PendingControl::Kind::Button;
+        case ControlKind::ComboBox:
+            return item.editable ? std::nullopt : std::optional(PendingControl::Kind::List);
+        default:
+            return std::nullopt;
+    }
+}
+
 QWidget* makeControl(const ControlTemplate& item, QDialog& dialog) {
     switch (item.kind) {
         case ControlKind::Static:
@@ -181,6 +202,47 @@ QFont dialogFont(const DialogFont& wanted) {
 
 }  // namespace
 
+void DialogView::apply(const Placement& place, QWidget& widget, QRect geometry) {
+    widget.setGeometry(geometry);
+    widget.setToolTip(place.toolTip);
+    if (place.visibleItems > 0) {
+        static_cast<QComboBox&>(widget).setMaxVisibleItems(place.visibleItems);
+    }
+    widget.setVisible(place.shown);
+    if (!place.control) {
+        return;
+    }
+    // Shared with the other view, which names them its own way.
+    widget.setAccessibleName(place.name);
+    widget.setAccessibleDescription(place.description);
+    if (auto* list = qobject_cast<QComboBox*>(&widget); list && list->lineEdit()) {
+        // The caret lives in the field: it is what a screen reader meets.
+        list->lineEdit()->setAccessibleName(place.name);
+        list->lineEdit()->setAccessibleDescription(place.description);
+    }
+    if (auto* button = qobject_cast<QPushButton*>(&widget)) {
+        button->setShortcut(place.shortcut);
+    }
+}
+
+void DialogView::fitList(Placement& place, QRect area, const QWidget& list) {
+    const int closedHeight = list.sizeHint().height();
+    place.geometry.setHeight(closedHeight);
+    place.visibleItems = std::max(1, (area.height() - closedHeight) / list.fontMetrics().height());
+}
+
+DialogView::Placement DialogView::fitted(const Placement& place, const QWidget& widget) {
+    Placement made = place;
+    if (place.widget == nullptr && qobject_cast<const QComboBox*>(&widget) != nullptr) {
+        fitList(made, place.geometry, widget);
+    }
+    return made;
+}
+
+QWidget* DialogView::widgetOf(const Placement& place) const {
+    return place.widget != nullptr ? place.widget : controls_->madeControl(place.id);
+}
+
 void DialogView::show(QDialog& dialog) const {
     dialog.setWindowTitle(title_);
     dialog.setFixedSize(size());
@@ -193,28 +255,17 @@ void DialogView::show(QDialog& dialog) const {
         previous = next;
     };
     for (const Placement& place : placements_) {
-        place.widget->setGeometry(placed(place));
-        place.widget->setToolTip(place.toolTip);
-        if (place.visibleItems > 0) {
-            static_cast<QComboBox*>(place.widget)->setMaxVisibleItems(place.visibleItems);
+        QWidget* widget = widgetOf(place);
+        if (widget == nullptr) {
+            continue;  // made when first needed, placed then
         }
-        place.widget->setVisible(place.shown);
+        const Placement current = fitted(place, *widget);
+        apply(current, *widget, placed(current));
         if (place.control) {
-            // Shared with the other view, which names them its own way.
-            place.widget->setAccessibleName(place.name);
-            place.widget->setAccessibleDescription(place.description);
-            if (auto* list = qobject_cast<QComboBox*>(place.widget); list && list->lineEdit()) {
-                // The caret lives in the field: it is what a screen reader meets.
-                list->lineEdit()->setAccessibleName(place.name);
-                list->lineEdit()->setAccessibleDescription(place.description);
-            }
-            if (auto* button = qobject_cast<QPushButton*>(place.widget)) {
-                button->setShortcut(place.shortcut);
-            }
             if (lineWidget != nullptr && place.geometry.top() >= line_.top()) {
                 chain(std::exchange(lineWidget, nullptr));
             }
-            chain(place.widget);
+            chain(widget);
         }
     }
     if (lineWidget != nullptr) {
@@ -224,7 +275,9 @@ void DialogView::show(QDialog& dialog) const {
 
 void DialogView::scrollTo(QPoint offset) const {
     for (const Placement& place : placements_) {
-        place.widget->setGeometry(placed(place).translated(-offset));
+        if (QWidget* widget = widgetOf(place)) {
+            widget->setGeometry(placed(fitted(place, *widget)).translated(-offset));
+        }
     }
 }
 
@@ -256,6 +309,7 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
     }
     const DialogUnits units(dialog.font());
     DialogView view;
+    view.controls_ = &controls;
     view.title_ = QString::fromLatin1(tpl.caption);
     view.size_ = QSize(units.toPixelsX(tpl.width), units.toPixelsY(tpl.height));
     view.line_ = units.toPixels(tpl.addedLine);
@@ -268,10 +322,54 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
     const std::vector<QChar> keys = accessKeys(withSharedCaptions(tpl, controls));
     const std::vector<ControlVoice> voices = controlVoices(tpl);
     std::vector<QWidget*> made;
+    std::vector<int> earlier;  // the ids of the controls before this one
     for (std::size_t i = 0; i < tpl.controls.size(); ++i) {
         const ControlTemplate& item = tpl.controls[i];
         const bool hasId = item.id != kNoControlId;
         QWidget* widget = hasId ? controls.control(item.id) : nullptr;
+        DialogView::Placement place{
+            .widget = widget,
+            .id = item.id,
+            .geometry = units.toPixels(item.rect),
+            .shown = item.shown,
+            .control = hasId,
+            .toolTip = QString::fromLatin1(item.toolTip),
+            .name = voices[i].name,
+            .description = voices[i].description,
+            .shortcut = item.kind == ControlKind::PushButton ? altKey(keys[i]) : QKeySequence()};
+        const QRect area = place.geometry;
+        const std::optional<PendingControl::Kind> pending =
+            widget == nullptr ? pendingKind(item) : std::nullopt;
+        if (pending) {
+            PendingControl waiting;
+            waiting.kind = *pending;
+            waiting.make = [&dialog, &controls, item, place, earlier]() {
+                QWidget* control = makeControl(item, dialog);
+                control->hide();
+                const DialogView::Placement made = DialogView::fitted(place, *control);
+                DialogView::apply(made, *control, made.geometry);
+                // In the tab order where the template puts it: after the
+                // nearest control before it that exists.
+                for (auto id = earlier.rbegin(); id != earlier.rend(); ++id) {
+                    if (QWidget* before = controls.madeControl(*id)) {
+                        QWidget::setTabOrder(before, control);
+                        break;
+                    }
+                }
+                return control;
+            };
+            waiting.caption =
+                item.kind == ControlKind::Edit ? QString() : QString::fromLatin1(item.caption);
+            waiting.sorted = item.sorted;
+            controls.registerPending(item.id, std::move(waiting));
+            made.push_back(nullptr);
+            view.placements_.push_back(place);
+            earlier.push_back(item.id);
+            continue;
+        }
+        if (hasId) {
+            earlier.push_back(item.id);
+        }
         if (widget == nullptr) {
             widget = makeControl(item, dialog);
             if (hasId) {
@@ -280,31 +378,16 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
             } else {
                 own(widget);
             }
+            place.widget = widget;
         }
-        DialogView::Placement place{
-            .widget = widget,
-            .geometry = units.toPixels(item.rect),
-            .shown = item.shown,
-            .control = hasId,
-            .toolTip = QString::fromLatin1(item.toolTip),
-            .name = voices[i].name,
-            .description = voices[i].description,
-            .shortcut = item.kind == ControlKind::PushButton ? altKey(keys[i]) : QKeySequence()};
         made.push_back(widget);
-        const QRect area = place.geometry;
         switch (item.kind) {
             case ControlKind::Icon:
                 place.geometry.setSize({kIconPixels, kIconPixels});
                 break;
-            case ControlKind::ComboBox: {
-                // The template height includes the drop-down list; the closed
-                // box keeps its natural height, and the list shows what fits.
-                const int closedHeight = widget->sizeHint().height();
-                place.geometry.setHeight(closedHeight);
-                place.visibleItems =
-                    std::max(1, (area.height() - closedHeight) / widget->fontMetrics().height());
+            case ControlKind::ComboBox:
+                DialogView::fitList(place, area, *widget);
                 break;
-            }
             case ControlKind::TabControl: {
                 auto* tabs = static_cast<QTabBar*>(widget);
                 const int rowHeight = std::min(tabRowHeight(*tabs), area.height());
@@ -313,6 +396,7 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
                 place.geometry.setHeight(rowHeight);
                 const int pageTop = std::max(area.y(), area.y() + rowHeight - overlap);
                 view.placements_.push_back({.widget = own(makeTabPage(dialog)),
+                                            .id = kNoControlId,
                                             .geometry = QRect(area.x(), pageTop, area.width(),
                                                               area.bottom() + 1 - pageTop),
                                             .shown = item.shown,

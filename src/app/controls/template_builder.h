@@ -41,7 +41,8 @@ class DialogView {
                                 ControlAccess& controls);
 
     struct Placement {
-        QWidget* widget = nullptr;
+        QWidget* widget = nullptr;  // nullptr for a control made on first use
+        int id = kNoControlId;
         QRect geometry;
         bool shown = true;
         bool control = false;  // has an id: takes part in the tab order
@@ -55,7 +56,18 @@ class DialogView {
     };
 
     QRect placed(const Placement& place) const;
+    // The placement's widget, or nullptr while its control is not made.
+    QWidget* widgetOf(const Placement& place) const;
+    // Puts `widget` as the view says, at `geometry`, apart from the tab order.
+    static void apply(const Placement& place, QWidget& widget, QRect geometry);
+    // A list's template area includes its drop-down list; the closed box
+    // keeps its natural height, and the list shows what fits.
+    static void fitList(Placement& place, QRect area, const QWidget& list);
+    // The placement of a made control; a list made on first use is fitted
+    // to its widget.
+    static Placement fitted(const Placement& place, const QWidget& widget);
 
+    const ControlAccess* controls_ = nullptr;
     QString title_;
     QSize size_;
     QRect line_;
@@ -66,13 +78,14 @@ class DialogView {
 
 // Creates the controls of the template that the registry does not hold yet,
 // as children of the dialog, placed by dialog units of the template's font,
-// registers each that has an id, and fills their initial lists. Controls the
-// registry already holds are reused as they are: their texts and states stay.
-// The new view is built hidden.
+// registers each that has an id, and fills their initial lists. A hidden
+// field, check box, plain list or button is registered to be made when first
+// needed. Controls the registry already holds are reused as they are: their
+// texts and states stay. The new view is built hidden.
 DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& controls);
 
 // The first view of a dialog: builds it and shows it at once. Hidden controls
-// are created but never shown.
+// are never shown.
 DialogView buildDialog(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& controls);
 
 }  // namespace qz5

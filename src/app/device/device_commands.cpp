@@ -17,9 +17,20 @@
 #include "common/user_state_dir.h"
 #include "config/config_image.h"
 #include "config/kept_delays.h"
+#include "link/port_table.h"
 #include "workflow/tracker_workflow.h"
 
 namespace qz5 {
+
+namespace {
+
+// Where a list that watches the devices keeps its link until the watcher is up.
+const PortTable& noPorts() {
+    static const PortTable none;
+    return none;
+}
+
+}  // namespace
 
 DeviceCommands::DeviceCommands(QWidget& window, ControlAccess& controls, FormController& form,
                                SerialPortApi& api, const PortTable& ports)
@@ -27,14 +38,24 @@ DeviceCommands::DeviceCommands(QWidget& window, ControlAccess& controls, FormCon
       controls_(controls),
       form_(form),
       link_(api, ports),
-      portList_(controls, link_, ports) {}
+      portList_(controls, link_, ports),
+      firstScan_(std::async(std::launch::async,
+                            [this] { return portList_.find(PortList::Scan::OpenEach); })) {}
 
-void DeviceCommands::watch(const SystemRoots& roots) {
+DeviceCommands::DeviceCommands(QWidget& window, ControlAccess& controls, FormController& form,
+                               SerialPortApi& api, const SystemRoots& roots)
+    : window_(window),
+      controls_(controls),
+      form_(form),
+      link_(api, noPorts()),
+      portList_(controls, link_, noPorts()) {
     portList_.watch(roots, runner_, window_);
+    firstScan_ =
+        std::async(std::launch::async, [this] { return portList_.find(PortList::Scan::OpenEach); });
 }
 
 void DeviceCommands::listPorts() {
-    const std::vector<std::string> refused = portList_.fill(PortList::Scan::OpenEach);
+    const std::vector<std::string> refused = portList_.show(firstScan_.get());
     if (portList_.watching()) {
         // Once the window is up, so the box has something to stand in front of.
         QTimer::singleShot(0, &window_, [this, refused] { portList_.explainUnusable(refused); });

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <future>
 
 #include "app/device/device_command_runner.h"
 #include "app/device/port_list.h"
@@ -28,17 +29,21 @@ struct SystemRoots;
 // GUI thread.
 class DeviceCommands {
   public:
-    // Ports wired explicitly; `watch` follows the system's devices instead.
+    // Ports wired explicitly. Each constructor starts the port list's first
+    // scan on another thread, so the ports open while the window is built;
+    // the controls and the form need not be built yet.
     DeviceCommands(QWidget& window, ControlAccess& controls, FormController& form,
                    SerialPortApi& api, const PortTable& ports);
+    // The serial devices under `roots`, the port list following them as they
+    // come and go.
+    DeviceCommands(QWidget& window, ControlAccess& controls, FormController& form,
+                   SerialPortApi& api, const SystemRoots& roots);
     DeviceCommands(const DeviceCommands&) = delete;
     DeviceCommands& operator=(const DeviceCommands&) = delete;
 
-    // The serial devices under `roots`, the port list following them as they
-    // come and go.
-    void watch(const SystemRoots& roots);
-    // Fills the port list; a watching list explains unusable ports once the
-    // window is up.
+    // Fills the port list once its first scan is done; called once, before
+    // any command. A watching list explains unusable ports once the window
+    // is up.
     void listPorts();
 
     void readVersion();
@@ -87,6 +92,8 @@ class DeviceCommands {
     TrackerWorkflow tracker_{link_, runner_};
     PortList portList_;
     ToneKeeper tones_{link_, portList_};
+    // Until listPorts: nothing but the scan uses the link and the table.
+    std::future<PortList::Found> firstScan_;
     bool running_ = false;
     std::function<void()> ended_;
 };

@@ -41,38 +41,43 @@ SystemRoots PortList::roots() const {
     return watcher_ ? watcher_->roots() : SystemRoots{};
 }
 
-std::vector<std::string> PortList::fill(Scan scan) {
+PortList::Found PortList::find(Scan scan) const {
     // Identities are taken before the opens, so a change made meanwhile shows
     // at the next rescan.
-    std::vector<DeviceIdentity> present;
+    Found found;
     for (const auto& [name, path] : ports_->entries()) {
         if (auto identity = deviceIdentity(path)) {
-            present.push_back(std::move(*identity));
+            found.present.push_back(std::move(*identity));
         }
     }
-    const std::set<std::string> unchanged = scan == Scan::OpenChanged
-                                                ? devicesListedAsBefore(listedDevices_, present)
-                                                : std::set<std::string>();
-    controls_.resetComboContent(ids::kComPort);
-    std::set<std::string> listed;
-    std::vector<std::string> refused;
+    const std::set<std::string> unchanged =
+        scan == Scan::OpenChanged ? devicesListedAsBefore(listedDevices_, found.present)
+                                  : std::set<std::string>();
     // The list sorts itself as text (COM1, COM10, COM100, COM2, ...).
     for (int number = 1; number <= kHighestComNumber; ++number) {
-        const std::string name = "COM" + std::to_string(number);
+        std::string name = "COM" + std::to_string(number);
         const auto path = ports_->devicePath(name);
         if (!path) {
             continue;  // no device has that name
         }
         if (unchanged.contains(*path) || link_.portExists(name)) {
-            controls_.addComboString(ids::kComPort, name);
-            listed.insert(*path);
+            found.names.push_back(std::move(name));
+            found.paths.insert(*path);
         } else {
-            refused.push_back(*path);
+            found.refused.push_back(*path);
         }
     }
+    return found;
+}
+
+std::vector<std::string> PortList::show(const Found& found) {
+    controls_.resetComboContent(ids::kComPort);
+    for (const std::string& name : found.names) {
+        controls_.addComboString(ids::kComPort, name);
+    }
     listedDevices_.clear();
-    std::copy_if(present.begin(), present.end(), std::back_inserter(listedDevices_),
-                 [&](const DeviceIdentity& device) { return listed.contains(device.path); });
+    std::copy_if(found.present.begin(), found.present.end(), std::back_inserter(listedDevices_),
+                 [&](const DeviceIdentity& device) { return found.paths.contains(device.path); });
     if (controls_.comboCount(ids::kComPort) == 0) {
         controls_.addComboString(ids::kComPort, kNoPortsItem);
     }
@@ -88,7 +93,7 @@ std::vector<std::string> PortList::fill(Scan scan) {
             controls_.setComboItemToolTip(ids::kComPort, index, tip);
         }
     }
-    return refused;
+    return found.refused;
 }
 
 void PortList::onChanged(const PortTable& before) {

@@ -37,7 +37,21 @@ class PortList {
     // every port is opened; a rescan opens only devices that are new, changed
     // or refused before.
     enum class Scan { OpenEach, OpenChanged };
-    std::vector<std::string> fill(Scan scan);
+    std::vector<std::string> fill(Scan scan) { return show(find(scan)); }
+
+    // What a scan found: the devices present, and by the opens, the ports to
+    // list and the devices refused.
+    struct Found {
+        std::vector<DeviceIdentity> present;
+        std::vector<std::string> names;  // in COM number order
+        std::set<std::string> paths;     // the devices of those names
+        std::vector<std::string> refused;
+    };
+    // A fill in two halves. The opens touch no control, so they may run on
+    // another thread while nothing else uses the link or the table; the list
+    // is then filled on the GUI thread, which returns the refused devices.
+    Found find(Scan scan) const;
+    std::vector<std::string> show(const Found& found);
     // When no port can be used, one box says why, once per device per run.
     void explainUnusable(const std::vector<std::string>& refused);
     // Selects the port of that name, listing it first if it is not listed.

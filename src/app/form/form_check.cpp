@@ -41,8 +41,9 @@ void FormController::watchEdits() {
     findings_->setOnChosen([this](const Finding& finding) { showField(finding); });
     // Only the user's own changes: filling the form is no edit.
     const auto edited = [this] { checkPause_.start(); };
-    forEachFieldControl([&](const auto& entry) {
-        QWidget* control = controls_.control(entry.id);
+    // A hidden control is watched from when it is made.
+    const auto watch = [this, edited](QWidget& made) {
+        QWidget* control = &made;
         if (auto* list = qobject_cast<QComboBox*>(control)) {
             QObject::connect(list, &QComboBox::activated, &window_, edited);
         }
@@ -53,7 +54,8 @@ void FormController::watchEdits() {
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             QObject::connect(button, &QAbstractButton::clicked, &window_, edited);
         }
-    });
+    };
+    forEachFieldControl([&](const auto& entry) { controls_.whenMade(entry.id, watch); });
 }
 
 void FormController::checkForm() {

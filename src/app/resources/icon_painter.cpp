@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Draws the application icon at one size and writes it as a PNG, as a
-// scalable SVG, or at every size Windows asks for as one .ico. Run by the
+// Draws the application icon at one size and writes it as a PNG or as bare
+// pixels, as a scalable SVG, or at every size Windows asks for as one .ico. Run by the
 // build, so the icon's one source is this drawing rather than binary files
 // that could drift apart.
 
@@ -74,6 +74,26 @@ QImage drawn(int size) {
     return !image.isNull() && image.save(path, "PNG");
 }
 
+// Row after row of R, G, B, A bytes, alpha not premultiplied: what the window
+// takes as it is, without an image decoder (app_icon.cpp).
+[[nodiscard]] bool writeRgba(int size, const QString& path) {
+    const QImage image = drawn(size).convertToFormat(QImage::Format_RGBA8888);
+    if (image.isNull()) {
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    for (int y = 0; y < size; ++y) {
+        const auto* row = reinterpret_cast<const char*>(image.constScanLine(y));
+        if (file.write(row, qint64{4} * size) != qint64{4} * size) {
+            return false;
+        }
+    }
+    return file.commit();
+}
+
 void appendLittleEndian(QByteArray& bytes, std::uint32_t value, int width) {
     for (int i = 0; i < width; ++i) {
         bytes.append(static_cast<char>((value >> (8 * i)) & 0xFF));
@@ -126,8 +146,9 @@ void appendLittleEndian(QByteArray& bytes, std::uint32_t value, int width) {
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(stderr,
-                     "usage: %s SIZE OUTPUT.png | %s scalable OUTPUT.svg | %s ico OUTPUT.ico\n",
-                     argv[0], argv[0], argv[0]);
+                     "usage: %s SIZE OUTPUT.png | %s SIZE OUTPUT.rgba | %s scalable OUTPUT.svg | "
+                     "%s ico OUTPUT.ico\n",
+                     argv[0], argv[0], argv[0], argv[0]);
         return EXIT_FAILURE;
     }
     const QString output = QString::fromLocal8Bit(argv[2]);
@@ -142,7 +163,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s: size must be 8 to 256 pixels\n", argv[0]);
             return EXIT_FAILURE;
         }
-        written = writePng(size, output);
+        written = output.endsWith(QStringLiteral(".rgba")) ? writeRgba(size, output)
+                                                           : writePng(size, output);
     }
     if (!written) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[2]);

@@ -8,4 +8,5 @@ qz5_test_sources(controls_tests
     dialog_units_test.cpp
     filtered_edit_test.cpp
     layout_test.cpp
+    pending_control_test.cpp
     template_test.cpp)
