@@ -220,6 +220,10 @@ TEST_F(HistoryTest, KeepsOnlyWhereNoOtherUserMayWrite) {
          },
          (folder_ / "state").string() + " is not a folder",
          (folder_ / "state/history").string() + ": Not a directory"},
+        // The folder on the way is made from the path as given, ".." and all.
+        {"a name too long for the system on the way",
+         [&] { return folder_ / std::string(300, 'n') / ".." / "history"; },
+         (folder_ / std::string(300, 'n')).string() + ": File name too long", ""},
         {"a history folder others may write to", [&] { return openFolder(folder_ / "history"); },
          (folder_ / "history").string() + " may be written by other users",
          (folder_ / "history").string() + " may be written by other users"},
