@@ -39,7 +39,7 @@ QString settingsFile() {
     if (folder.empty()) {
         return {};
     }
-    const QString file = QString::fromStdString((folder / "window.conf").string());
+    QString file = QString::fromStdString((folder / "window.conf").string());
     if (const QFileInfo info(file); info.exists() && !info.isFile()) {
         static bool warned = false;
         if (!std::exchange(warned, true)) {

@@ -75,14 +75,14 @@ std::optional<uid_t> ownerOfNearest(std::filesystem::path folder) {
 // ordinary user must not put files into another user's folders either. Such a
 // place is left alone, for the effective user's own folders.
 std::filesystem::path ownFolder(const char* name, const char* underHome) {
-    const std::filesystem::path chosen = inBase(baseDir(name, underHome, homeDir()));
+    std::filesystem::path chosen = inBase(baseDir(name, underHome, homeDir()));
     const auto owner = chosen.empty() ? std::nullopt : ownerOfNearest(chosen);
     const uid_t self = ::geteuid();
     const bool foreign = owner && *owner != self && (self == 0 || *owner != 0);
     if (!foreign) {
         return chosen;
     }
-    const std::filesystem::path own = inBase(ownHome().empty() ? ownHome() : ownHome() / underHome);
+    std::filesystem::path own = inBase(ownHome().empty() ? ownHome() : ownHome() / underHome);
     static bool warned = false;
     if (!std::exchange(warned, true)) {
         untoldNotices().push_back({printableText(chosen.string()) + " is another user's; using " +

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "common/link_walk_posix.h"
 #include "common/regular_file.h"
@@ -220,7 +221,7 @@ ReplaceResult replaceFile(const std::string& path, const ContentsSource& content
         return old ? overwriteInPlace(*target, contents, calls)
                    : failedWith(ReplaceResult::OpenFailed, errno);
     }
-    const std::vector<std::uint8_t> bytes = contents();
+    std::vector<std::uint8_t> bytes = contents();
     errno = 0;
     bool ok = calls.writeAll(fd, bytes);
     if (ok) {
@@ -231,7 +232,7 @@ ReplaceResult replaceFile(const std::string& path, const ContentsSource& content
             ::close(fd);
             ::unlink(temporary.c_str());
             return overwriteInPlace(
-                *target, [&bytes] { return bytes; }, calls);
+                *target, [&bytes] { return std::move(bytes); }, calls);
         }
         ok = calls.sync(fd) == 0;
     }

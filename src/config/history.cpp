@@ -184,8 +184,10 @@ std::string createPrivateFolders(const std::filesystem::path& folder) {
     if (!error && std::filesystem::is_directory(folder, error)) {
         return {};
     }
-    // "File exists" would hide what is wrong.
-    if (std::filesystem::exists(folder) && !std::filesystem::is_directory(folder)) {
+    // "File exists" would hide what is wrong. The throwing forms would end the
+    // program where the folder cannot even be looked at (a name too long).
+    std::error_code looked;
+    if (std::filesystem::exists(folder, looked) && !std::filesystem::is_directory(folder, looked)) {
         return printableText(folder.string()) + " is not a folder";
     }
     return printableText(folder.string()) + ": " + error.message();

@@ -69,7 +69,7 @@ std::unique_ptr<ExchangeLog> ExchangeLog::toFile(const std::string& path, std::s
     return std::make_unique<ExchangeLog>(std::move(file), path);
 }
 
-void ExchangeLog::record(WireEvent event) {
+void ExchangeLog::record(const WireEvent& event) {
     std::string line = formatWireEvent(event, origin_);
     line += '\n';
     const std::lock_guard lock(mutex_);

@@ -51,7 +51,7 @@ class ExchangeLog {
     // for messages.
     ExchangeLog(std::unique_ptr<PrivateOutputFile> file, std::string name);
 
-    void record(WireEvent event);
+    void record(const WireEvent& event);
     // The same, stamped now.
     void record(WireEvent::Kind kind, std::int32_t rate, std::vector<std::uint8_t> bytes = {},
                 std::string note = {});

@@ -16,6 +16,7 @@
 #include "sim/image_file.h"
 #include "sim/pty_tracker.h"
 
+// NOLINTNEXTLINE(bugprone-exception-escape): outside the try, only a wrong option set-up throws
 int main(int argc, char** argv) {
     using namespace qz5;
 

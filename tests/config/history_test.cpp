@@ -211,6 +211,7 @@ TEST_F(HistoryTest, KeepsOnlyWhereNoOtherUserMayWrite) {
         fs::permissions(folder, fs::perms::all);
         return folder;
     };
+    const fs::path tooLong = folder_ / std::string(300, 'n');
     const std::vector<Case> cases = {
         {"a file where the folder should be",
          [&] {
@@ -220,6 +221,10 @@ TEST_F(HistoryTest, KeepsOnlyWhereNoOtherUserMayWrite) {
          },
          (folder_ / "state").string() + " is not a folder",
          (folder_ / "state/history").string() + ": Not a directory"},
+        // The folder on the way is made from the path as given, ".." and all.
+        {"a name too long for the system on the way", [&] { return tooLong / ".." / "history"; },
+         tooLong.string() + ": File name too long",
+         (tooLong / ".." / "history").string() + ": File name too long"},
         {"a history folder others may write to", [&] { return openFolder(folder_ / "history"); },
          (folder_ / "history").string() + " may be written by other users",
          (folder_ / "history").string() + " may be written by other users"},

@@ -30,7 +30,7 @@ for entry in "${cases[@]}"; do
     done
 done
 all=$("$install_deps" --list)
-for group in build test a11y package windows fuzz format; do
+for group in build test a11y package windows fuzz format tidy; do
     missing=$(comm -23 <("$install_deps" --list "$group") <(echo "$all"))
     [ -z "$missing" ] || fail "the whole list lacks $group's $missing"
 done
@@ -45,6 +45,7 @@ targets=(
     "demo|build|--target qz5-config"
     "test|build test|-DQZ5_BUILD_TESTS=ON"
     "format-check|format|clang-format"
+    "tidy|build tidy|run-clang-tidy"
 )
 for entry in "${targets[@]}"; do
     IFS='|' read -r target groups command <<<"$entry"
@@ -55,11 +56,14 @@ for entry in "${targets[@]}"; do
 done
 grep -qF -- "-DQZ5_BUILD_TESTS=OFF" <<<"$(make -n -f "$makefile" demo BUILD="$build/out")" ||
     fail "demo builds the tests in a fresh folder"
+# clang-tidy reads the compile database, which names no file of ours in a unity build.
+grep -qF -- "-DCMAKE_UNITY_BUILD=OFF" <<<"$(make -n -f "$makefile" tidy UNITY=1 TIDY_BUILD="$build/tidy")" ||
+    fail "tidy checks unity batches under UNITY=1"
 # CI runs on a bare machine: its targets together must install every group.
 ci_groups=$(for target in $(sed -n 's/^step make \([a-z0-9-]*\).*/\1/p' "$(dirname "$makefile")/.ci/run"); do
     make -n -f "$makefile" "$target" BUILD="$build/out" 2>/dev/null | grep -o 'install-deps.*'
 done | sed 's/^install-deps *//' | tr ' ' '\n')
-for group in build test a11y package windows fuzz format; do
+for group in build test a11y package windows fuzz format tidy; do
     grep -qxF "$group" <<<"$ci_groups" || fail ".ci/run installs no $group"
 done
 exit $((failures > 0))

@@ -50,8 +50,7 @@ class AccessibleComboBox : public QAccessibleWidget {
     }
 
     QString text(QAccessible::Text kind) const override {
-        const QString value =
-            box()->isEditable() ? box()->lineEdit()->text() : box()->currentText();
+        QString value = box()->isEditable() ? box()->lineEdit()->text() : box()->currentText();
         switch (kind) {
             case QAccessible::Name:
                 return givenOr(QAccessibleWidget::text(kind), value);
@@ -225,7 +224,7 @@ class AccessibleTabBar : public QAccessibleWidget {
     }
 
     QString text(QAccessible::Text kind) const override {
-        const QString text = QAccessibleWidget::text(kind);
+        QString text = QAccessibleWidget::text(kind);
         if (kind != QAccessible::Name || !text.isEmpty()) {
             return text;
         }

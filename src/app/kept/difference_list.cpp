@@ -22,7 +22,7 @@ QString listItem(const FieldInfo& field, std::int32_t value) {
     return QString::fromLatin1(list->second[static_cast<std::size_t>(value)]);
 }
 
-QString withUnit(QString value, const FieldInfo& field) {
+QString withUnit(const QString& value, const FieldInfo& field) {
     return *field.unit == '\0' ? value : value + ' ' + QString::fromLatin1(field.unit);
 }
 

@@ -10,6 +10,7 @@ namespace {
 
 // Frequencies are compared in the image's 5 kHz steps.
 constexpr int steps(double mhz) {
+    // NOLINTNEXTLINE(bugprone-incorrect-roundings): below 0 it is out of band either way
     return static_cast<int>(mhz * 200 + 0.5);
 }
 

@@ -123,6 +123,7 @@ std::string_view ruleHeadline(Rule rule) {
 
 std::vector<std::string_view> ruleNames() {
     std::vector<std::string_view> names;
+    names.reserve(kRules.size());
     for (const RuleEntry& entry : kRules) {
         names.push_back(entry.name);
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,7 +19,7 @@ struct SymbolEntry {
     std::string name;  // may be empty: the list leaves some unnamed
     bool facesLeft = false;
     // Row by row, one palette letter per pixel (see symbolPixelColour).
-    std::array<char, kSymbolSide * kSymbolSide> pixels{};
+    std::array<char, std::size_t{kSymbolSide} * kSymbolSide> pixels{};
 };
 
 // The APRS symbol pictures as an APRS client's data package keeps them:

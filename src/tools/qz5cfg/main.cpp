@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <CLI/CLI.hpp>
+#include <exception>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -57,6 +59,7 @@ int run(int argc, char** argv) {
     try {
         const std::vector<std::string> arguments = commandLineArguments(argc, argv);
         std::vector<const char*> words;
+        words.reserve(arguments.size());
         for (const std::string& argument : arguments) {
             words.push_back(argument.c_str());
         }
@@ -77,5 +80,12 @@ int run(int argc, char** argv) {
 }  // namespace qz5
 
 int main(int argc, char** argv) {
-    return qz5::run(argc, argv);
+    // What no command expects (memory running out, a library's own error)
+    // still ends in a message and the failure status, not in an abort.
+    try {
+        return qz5::run(argc, argv);
+    } catch (const std::exception& error) {
+        std::cerr << "qz5cfg: " << error.what() << '\n';
+        return static_cast<int>(qz5::ExitStatus::Failed);
+    }
 }
