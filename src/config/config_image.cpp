@@ -133,7 +133,8 @@ constexpr std::array<Flag, 6> kFlagsCBits = {
     &TrackerConfig::serialOutHigh, &TrackerConfig::skipStartPacket, &TrackerConfig::gps9600};
 
 template <std::size_t N>
-std::uint8_t packFlags(const TrackerConfig& config, const std::array<Flag, N>& bits, std::size_t k) {
+std::uint8_t packFlags(const TrackerConfig& config, const std::array<Flag, N>& bits,
+                       std::size_t k) {
     std::uint8_t byte = 0;
     for (std::size_t bit = 0; bit < N; ++bit) {
         if ((config.*bits[bit])[k]) {
@@ -144,7 +145,8 @@ std::uint8_t packFlags(const TrackerConfig& config, const std::array<Flag, N>& b
 }
 
 template <std::size_t N>
-void unpackFlags(TrackerConfig& config, const std::array<Flag, N>& bits, std::size_t k, std::uint8_t byte) {
+void unpackFlags(TrackerConfig& config, const std::array<Flag, N>& bits, std::size_t k,
+                 std::uint8_t byte) {
     for (std::size_t bit = 0; bit < N; ++bit) {
         (config.*bits[bit])[k] = ((byte >> bit) & 1u) != 0;
     }

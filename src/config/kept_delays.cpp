@@ -27,7 +27,8 @@ Outcome<> encodeKeepingDelays(TrackerConfig& config, std::span<std::uint8_t> buf
              delayFromCount(old[static_cast<std::size_t>(kDelay1CountEntry + k)], slow));
         keep(kDelay2CountEntry, config.delay2Ms[k],
              delayFromCount(old[static_cast<std::size_t>(kDelay2CountEntry + k)], slow));
-        keep(kDelay3CountEntry, config.delay3Ms[k], delay3FromCount(old[static_cast<std::size_t>(kDelay3CountEntry + k)]));
+        keep(kDelay3CountEntry, config.delay3Ms[k],
+             delay3FromCount(old[static_cast<std::size_t>(kDelay3CountEntry + k)]));
     }
     return encoded;
 }

@@ -21,7 +21,8 @@ QTableWidget* tableOf(const TimingTable& words, QWidget* parent) {
                                    static_cast<int>(words.header.size()), parent);
     for (int column = 0; column < table->columnCount(); ++column) {
         table->setHorizontalHeaderItem(
-            column, new QTableWidgetItem(QString::fromStdString(words.header[static_cast<std::size_t>(column)])));
+            column, new QTableWidgetItem(
+                        QString::fromStdString(words.header[static_cast<std::size_t>(column)])));
     }
     for (int row = 0; row < table->rowCount(); ++row) {
         for (int column = 0; column < table->columnCount(); ++column) {
