@@ -88,7 +88,7 @@ float parseLeadingFloat(std::string_view text) {
         return 0.0f;
     }
     if (error == std::errc::result_out_of_range) {
-        value = tooLarge(digits.substr(0, end - digits.data()), hex)
+        value = tooLarge(digits.substr(0, static_cast<std::size_t>(end - digits.data())), hex)
                     ? std::numeric_limits<double>::infinity()
                     : 0.0;
     }

@@ -5,7 +5,7 @@ namespace qz5 {
 
 AddressBytes encodeAddress(const CallsignAddress& address) {
     AddressBytes bytes{};
-    for (int i = 0; i < kAddressSize - 1; ++i) {
+    for (std::size_t i = 0; i < kAddressSize - 1; ++i) {
         bytes[i] = static_cast<std::uint8_t>(static_cast<std::uint8_t>(address.base[i]) << 1);
     }
     bytes[kAddressSize - 1] = static_cast<std::uint8_t>((address.ssid | 0x30) << 1);
@@ -15,7 +15,7 @@ AddressBytes encodeAddress(const CallsignAddress& address) {
 std::string addressText(const AddressBytes& bytes) {
     std::string text;
     // The characters end at the first NUL, as a C text would.
-    for (int i = 0; i < kAddressSize - 1 && (bytes[i] >> 1) != 0; ++i) {
+    for (std::size_t i = 0; i < kAddressSize - 1 && (bytes[i] >> 1) != 0; ++i) {
         text += static_cast<char>(bytes[i] >> 1);
     }
     // Bit 7 of the SSID byte lands on 64, which the text rule then rejects.

@@ -56,7 +56,7 @@ int createTemporary(const fs::path& target, std::string& temporary) {
         name += ".tmp-";
         name += std::to_string(getpid());
         name += '-';
-        name += std::to_string(seed + attempt);
+        name += std::to_string(seed + static_cast<unsigned>(attempt));
         temporary = (target.parent_path() / name).string();
         const int fd =
             ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);

@@ -37,7 +37,7 @@ int createTemporary(const std::string& path, std::wstring& temporary) {
         std::chrono::steady_clock::now().time_since_epoch().count());
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         temporary = folder + L"." + file + L".tmp-" + std::to_wstring(GetCurrentProcessId()) +
-                    L"-" + std::to_wstring(seed + attempt);
+                    L"-" + std::to_wstring(seed + static_cast<unsigned>(attempt));
         const int fd =
             _wopen(temporary.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
                    _S_IREAD | _S_IWRITE);

@@ -43,7 +43,8 @@ bool magicMatches(std::span<const std::uint8_t> bytes) {
 }
 
 std::uint32_t littleEndian32(std::span<const std::uint8_t> bytes) {
-    return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (std::uint32_t{bytes[3]} << 24);
+    return std::uint32_t{bytes[0]} | (std::uint32_t{bytes[1]} << 8) |
+           (std::uint32_t{bytes[2]} << 16) | (std::uint32_t{bytes[3]} << 24);
 }
 
 // What the encoder raised comes first: it runs once the file is open.

@@ -133,7 +133,8 @@ constexpr std::array<Flag, 6> kFlagsCBits = {
     &TrackerConfig::serialOutHigh, &TrackerConfig::skipStartPacket, &TrackerConfig::gps9600};
 
 template <std::size_t N>
-std::uint8_t packFlags(const TrackerConfig& config, const std::array<Flag, N>& bits, int k) {
+std::uint8_t packFlags(const TrackerConfig& config, const std::array<Flag, N>& bits,
+                       std::size_t k) {
     std::uint8_t byte = 0;
     for (std::size_t bit = 0; bit < N; ++bit) {
         if ((config.*bits[bit])[k]) {
@@ -144,7 +145,8 @@ std::uint8_t packFlags(const TrackerConfig& config, const std::array<Flag, N>& b
 }
 
 template <std::size_t N>
-void unpackFlags(TrackerConfig& config, const std::array<Flag, N>& bits, int k, std::uint8_t byte) {
+void unpackFlags(TrackerConfig& config, const std::array<Flag, N>& bits, std::size_t k,
+                 std::uint8_t byte) {
     for (std::size_t bit = 0; bit < N; ++bit) {
         (config.*bits[bit])[k] = ((byte >> bit) & 1u) != 0;
     }
@@ -185,11 +187,11 @@ class DataWriter {
   public:
     explicit DataWriter(ConfigImage& image) : image_(image) {}
     int pos() const { return pos_; }
-    void put(std::uint8_t byte) { image_[pos_++] = byte; }
+    void put(std::uint8_t byte) { image_[static_cast<std::size_t>(pos_++)] = byte; }
     template <typename Bytes>
     void putAll(const Bytes& bytes) {
-        for (std::uint8_t byte : bytes) {
-            put(byte);
+        for (auto byte : bytes) {
+            put(static_cast<std::uint8_t>(byte));  // a text goes as its bytes
         }
     }
     void put16(std::int32_t value) {
@@ -221,7 +223,7 @@ struct ImagePlan {
     bool pathsCut = false;
 };
 
-int rateBlockSize(const TrackerConfig& config, int k) {
+int rateBlockSize(const TrackerConfig& config, std::size_t k) {
     return (config.smartBeaconing[k] ? kSmartBeaconingSize : 0) +
            (config.slotEnable[k] ? kSlotSize : 0);
 }
@@ -236,7 +238,7 @@ void fitPaths(const TrackerConfig& config, ImagePlan& plan) {
     const int ownLists = plan.shareAddress ? 1 : kProfileCount;
     auto blocksEnd = [&] {
         int end = kDataStart + kFrequencySize * (plan.shareFrequency ? 1 : 2);
-        for (int k = 0; k < kProfileCount; ++k) {
+        for (std::size_t k = 0; k < kProfileCount; ++k) {
             end += rateBlockSize(config, k);
         }
         for (int k = 0; k < ownLists; ++k) {
@@ -281,7 +283,7 @@ EncodedImage TrackerConfig::encodeRecord() {
 
     ConfigImage image{};
     DataWriter data(image);
-    for (int k = 0; k < kProfileCount; ++k) {
+    for (std::size_t k = 0; k < kProfileCount; ++k) {
         image[kCalibration + k] = lowByte(calibration);
         image[kDelay1Count + k] = delayToCount(delay1Ms[k], packet300Baud[k]);
         image[kDelay2Count + k] = delayToCount(delay2Ms[k], packet300Baud[k]);
@@ -337,7 +339,7 @@ EncodedImage TrackerConfig::encodeRecord() {
         data.putAll(kListTrailer);
     }
 
-    for (int k = 0; k < kProfileCount; ++k) {
+    for (std::size_t k = 0; k < kProfileCount; ++k) {
         if (k == 1 && plan.shareFrequency) {
             image[kFrequencyOffset + 1] = image[kFrequencyOffset];
             continue;
@@ -348,7 +350,7 @@ EncodedImage TrackerConfig::encodeRecord() {
     }
 
     bool statusCut = false;
-    for (int k = 0; k < kProfileCount; ++k) {
+    for (std::size_t k = 0; k < kProfileCount; ++k) {
         if (k == 1 && plan.shareStatus) {
             image[kStatusOffset + 1] = image[kStatusOffset];
             continue;
@@ -368,7 +370,7 @@ Outcome<> TrackerConfig::decodeImage(std::span<const std::uint8_t> image) {
     auto at = [&](std::size_t pos) -> std::uint8_t { return pos < kImageSize ? image[pos] : 0; };
     auto addressAt = [&](std::size_t pos) {
         AddressBytes bytes;
-        for (int i = 0; i < kAddressSize; ++i) {
+        for (std::size_t i = 0; i < kAddressSize; ++i) {
             bytes[i] = at(pos + i);
         }
         return bytes;
@@ -376,7 +378,7 @@ Outcome<> TrackerConfig::decodeImage(std::span<const std::uint8_t> image) {
     auto at16 = [&](std::size_t pos) { return at(pos) + 256 * at(pos + 1); };
 
     calibration = image[kCalibration];
-    for (int k = 0; k < kProfileCount; ++k) {
+    for (std::size_t k = 0; k < kProfileCount; ++k) {
         std::size_t pos = image[kAddressOffset + k];
         const AddressBytes station = addressAt(pos);
         storeText(callsign[k], addressText(station));

@@ -23,8 +23,8 @@ constexpr float kMHzPerStep = 0.005f;
 // INT32_MIN as the x86 conversion instruction does, instead of undefined
 // behaviour; only frequencies outside every band can get there.
 std::int32_t truncateToInt32(double value) {
-    constexpr double kLimit = 2147483648.0;
-    if (!(value > -kLimit - 1.0 && value < kLimit)) {
+    constexpr double kInt32Limit = 2147483648.0;
+    if (!(value > -kInt32Limit - 1.0 && value < kInt32Limit)) {
         return std::numeric_limits<std::int32_t>::min();
     }
     return static_cast<std::int32_t>(value);

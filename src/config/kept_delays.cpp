@@ -24,10 +24,11 @@ Outcome<> encodeKeepingDelays(TrackerConfig& config, std::span<std::uint8_t> buf
             }
         };
         keep(kDelay1CountEntry, config.delay1Ms[k],
-             delayFromCount(old[kDelay1CountEntry + k], slow));
+             delayFromCount(old[static_cast<std::size_t>(kDelay1CountEntry + k)], slow));
         keep(kDelay2CountEntry, config.delay2Ms[k],
-             delayFromCount(old[kDelay2CountEntry + k], slow));
-        keep(kDelay3CountEntry, config.delay3Ms[k], delay3FromCount(old[kDelay3CountEntry + k]));
+             delayFromCount(old[static_cast<std::size_t>(kDelay2CountEntry + k)], slow));
+        keep(kDelay3CountEntry, config.delay3Ms[k],
+             delay3FromCount(old[static_cast<std::size_t>(kDelay3CountEntry + k)]));
     }
     return encoded;
 }

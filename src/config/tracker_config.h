@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -17,8 +18,18 @@ inline constexpr int kCallsignSize = 20;
 inline constexpr int kDigiPathSize = 100;
 inline constexpr int kStatusTextSize = 200;
 
+// One value for each profile. The record numbers its profiles with int
+// (activeProfile, a finding's profile), so an int indexes it as a size does.
 template <typename T>
-using PerProfile = std::array<T, kProfileCount>;
+struct PerProfile : std::array<T, kProfileCount> {
+    using std::array<T, kProfileCount>::operator[];
+    constexpr T& operator[](int profile) {
+        return std::array<T, kProfileCount>::operator[](static_cast<std::size_t>(profile));
+    }
+    constexpr const T& operator[](int profile) const {
+        return std::array<T, kProfileCount>::operator[](static_cast<std::size_t>(profile));
+    }
+};
 
 // The whole configuration of the tracker: two beacon profiles and a few shared
 // values. Texts are NUL-terminated byte arrays whose last byte is never written.

@@ -47,6 +47,11 @@ std::int32_t rateOf(speed_t speed) {
 
 // poll() counts whole milliseconds; rounding up means it never wakes before
 // the deadline it is given.
+// Every handle this file gives out is a file descriptor.
+int descriptor(PortHandle handle) {
+    return static_cast<int>(handle);
+}
+
 int pollTimeout(Clock::time_point deadline) {
     const auto left = deadline - Clock::now();
     if (left <= Clock::duration::zero()) {
@@ -182,7 +187,7 @@ OpenFailure PosixSerialPortApi::openFailure(const std::string& devicePath) {
 
 bool PosixSerialPortApi::getLineSettings(PortHandle handle, LineSettings& settings) {
     termios tio{};
-    if (tcgetattr(handle, &tio) != 0) {
+    if (tcgetattr(descriptor(handle), &tio) != 0) {
         return false;
     }
     settings.baudRate = rateOf(cfgetospeed(&tio));
@@ -197,7 +202,7 @@ bool PosixSerialPortApi::getLineSettings(PortHandle handle, LineSettings& settin
     settings.xonXoffOutput = (tio.c_iflag & IXON) != 0;
     settings.xonXoffInput = (tio.c_iflag & IXOFF) != 0;
     int lines = 0;
-    const bool haveLines = ioctl(handle, TIOCMGET, &lines) == 0;
+    const bool haveLines = ioctl(descriptor(handle), TIOCMGET, &lines) == 0;
     settings.dtrAsserted = haveLines && (lines & TIOCM_DTR) != 0;
     settings.rtsAsserted = haveLines && (lines & TIOCM_RTS) != 0;
     return true;
@@ -212,16 +217,16 @@ bool PosixSerialPortApi::setLineSettings(PortHandle handle, const LineSettings& 
         return false;
     }
     termios tio{};
-    if (tcgetattr(handle, &tio) != 0) {
+    if (tcgetattr(descriptor(handle), &tio) != 0) {
         return false;
     }
     // Bytes pass unchanged both ways: no line editing, echo, signals or
     // translation. CLOCAL: carrier detect plays no part, so a floating or
     // falling DCD pin never hangs up the line in the middle of an exchange.
-    tio.c_iflag &=
-        ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF | IXANY);
-    tio.c_oflag &= ~OPOST;
-    tio.c_lflag &= ~(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
+    tio.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR |
+                                          ICRNL | IXON | IXOFF | IXANY);
+    tio.c_oflag &= ~static_cast<tcflag_t>(OPOST);
+    tio.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
     tio.c_cflag &= ~(CSIZE | PARENB | CSTOPB | CRTSCTS | CLOCAL);
     tio.c_cflag |= CREAD | CLOCAL | size->second;
     tio.c_cflag |= (settings.parityEnabled ? PARENB : 0) | (settings.twoStopBits ? CSTOPB : 0) |
@@ -230,18 +235,18 @@ bool PosixSerialPortApi::setLineSettings(PortHandle handle, const LineSettings& 
     tio.c_cc[VMIN] = 0;
     tio.c_cc[VTIME] = 0;
     if (cfsetispeed(&tio, *speed) != 0 || cfsetospeed(&tio, *speed) != 0 ||
-        tcsetattr(handle, TCSANOW, &tio) != 0) {
+        tcsetattr(descriptor(handle), TCSANOW, &tio) != 0) {
         return false;
     }
     // tcsetattr succeeds when any part took; a driver may have refused the rest.
     termios applied{};
     constexpr tcflag_t kCheckedFlags = CSIZE | PARENB | CSTOPB | CRTSCTS | CREAD | CLOCAL;
-    if (tcgetattr(handle, &applied) != 0 || cfgetospeed(&applied) != *speed ||
+    if (tcgetattr(descriptor(handle), &applied) != 0 || cfgetospeed(&applied) != *speed ||
         (applied.c_cflag & kCheckedFlags) != (tio.c_cflag & kCheckedFlags)) {
         return false;
     }
-    return setModemLine(handle, TIOCM_DTR, settings.dtrAsserted) &&
-           setModemLine(handle, TIOCM_RTS, settings.rtsAsserted);
+    return setModemLine(descriptor(handle), TIOCM_DTR, settings.dtrAsserted) &&
+           setModemLine(descriptor(handle), TIOCM_RTS, settings.rtsAsserted);
 }
 
 bool PosixSerialPortApi::setTimeouts(PortHandle handle, const PortTimeouts& timeouts) {
@@ -266,7 +271,7 @@ bool PosixSerialPortApi::writeByte(PortHandle handle, std::uint8_t byte, int& wr
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeouts.writeTotalMultiplier +
                                                                    timeouts.writeTotalConstant);
     for (;;) {
-        const ssize_t n = ::write(handle, &byte, 1);
+        const ssize_t n = ::write(descriptor(handle), &byte, 1);
         if (n == 1) {
             written = 1;
             return true;
@@ -332,7 +337,7 @@ bool PosixSerialPortApi::read(PortHandle handle, std::span<std::uint8_t> buffer,
             }
             continue;
         }
-        const ssize_t n = ::read(handle, buffer.data() + got, buffer.size() - got);
+        const ssize_t n = ::read(descriptor(handle), buffer.data() + got, buffer.size() - got);
         if (n > 0) {
             got += static_cast<std::size_t>(n);
             lastByte = Clock::now();
@@ -366,9 +371,9 @@ bool PosixSerialPortApi::close(PortHandle handle) {
     // The flag can outlive this descriptor on a pseudo-terminal whose master
     // stays open; a flag that another program set is not ours to clear.
     if (port.weSetExclusive) {
-        ioctl(handle, TIOCNXCL);
+        ioctl(descriptor(handle), TIOCNXCL);
     }
-    const bool closed = ::close(handle) == 0 || errno == EINTR;
+    const bool closed = ::close(descriptor(handle)) == 0 || errno == EINTR;
     if (closed) {
         std::lock_guard lock(mutex_);
         released_.erase(handle);

@@ -40,8 +40,8 @@ HANDLE toHandle(PortHandle handle) {
 // Start bit, data bits, parity and stop bits (one and a half counted as two),
 // in whole milliseconds rounded up.
 DWORD characterTimeMs(const DCB& dcb) {
-    const DWORD bits =
-        1 + dcb.ByteSize + (dcb.Parity != NOPARITY ? 1 : 0) + (dcb.StopBits == ONESTOPBIT ? 1 : 2);
+    const auto bits = static_cast<DWORD>(1 + dcb.ByteSize + (dcb.Parity != NOPARITY ? 1 : 0) +
+                                         (dcb.StopBits == ONESTOPBIT ? 1 : 2));
     return dcb.BaudRate == 0 ? 0 : (bits * 1000 + dcb.BaudRate - 1) / dcb.BaudRate;
 }
 

@@ -33,8 +33,8 @@ std::optional<ToneDevice> ToneDevice::at(const std::string& path, const SystemRo
 
 std::optional<std::string> ToneDevice::nameIn(const PortTable& ports,
                                               const SystemRoots& roots) const {
-    for (const auto& [name, path] : ports.entries()) {
-        if (const auto device = at(path, roots); device && sameDevice(*device, *this)) {
+    for (const auto& [name, portPath] : ports.entries()) {
+        if (const auto device = at(portPath, roots); device && sameDevice(*device, *this)) {
             return name;
         }
     }

@@ -76,8 +76,9 @@ TrackerSearch findTracker(SerialLink& link, const std::vector<std::string>& port
             search.cancelled = true;
             break;
         }
-        const SearchStep step{.port = ports[index], .index = index + 1, .count = count};
-        search.ports.push_back(ask(link, ports[index], step, holders, hooks));
+        const std::string& port = ports[static_cast<std::size_t>(index)];
+        const SearchStep step{.port = port, .index = index + 1, .count = count};
+        search.ports.push_back(ask(link, port, step, holders, hooks));
     }
     const std::vector<PortAnswer> found = search.answered();
     if (found.size() == 1) {

@@ -43,7 +43,7 @@ ConfigImage readImageFile(const std::string& path) {
         throw fault(path, "the image length is missing");
     }
     std::uint32_t imageLength = 0;
-    for (int i = 3; i >= 0; --i) {
+    for (std::size_t i = 4; i-- > 0;) {
         imageLength = (imageLength << 8) | contents[4 + i];
     }
     if (imageLength != kImageSize) {

@@ -294,8 +294,8 @@ TEST_P(AccessibilityTest, EachAltKeyIsOneControlsAndShowsOnlyWhileAltIsHeld) {
 
 INSTANTIATE_TEST_SUITE_P(BothViews, AccessibilityTest,
                          ::testing::Values(WindowView::Basic, WindowView::AllSettings),
-                         [](const auto& info) {
-                             return info.param == WindowView::Basic ? "Basic" : "AllSettings";
+                         [](const auto& instance) {
+                             return instance.param == WindowView::Basic ? "Basic" : "AllSettings";
                          });
 
 }  // namespace

@@ -12,7 +12,7 @@
 namespace qz5 {
 namespace {
 
-struct Case {
+struct OptionCase {
     std::vector<std::string> arguments;
     bool demo = false;
     bool quitAfterStart = false;
@@ -24,7 +24,7 @@ struct Case {
 
 TEST(AppOptions, CommandLinesGiveOptionsOrAnAnswer) {
     const std::string version = std::string("qz5-config ") + kProgramVersion + "\n";
-    const std::vector<Case> cases = {
+    const std::vector<OptionCase> cases = {
         {{}, false, false, std::nullopt, ""},
         {{"--demo"}, true, false, std::nullopt, ""},
         {{"--quit-after-start", "--demo"}, true, true, std::nullopt, ""},
@@ -48,7 +48,7 @@ TEST(AppOptions, CommandLinesGiveOptionsOrAnAnswer) {
         {{"--trace=t.log", "--demo"}, true, false, std::nullopt, "", "t.log"},
         {{"--trace"}, false, false, 2, "qz5-config: option '--trace' needs a file name\n"},
     };
-    for (const Case& c : cases) {
+    for (const OptionCase& c : cases) {
         std::string typed;
         for (const std::string& argument : c.arguments) {
             typed += argument + " ";

@@ -48,7 +48,7 @@ QString plainText(const QString& toolTip) {
     return document.toPlainText().replace(QChar::LineSeparator, QLatin1Char('\n'));
 }
 
-struct Case {
+struct StripCase {
     const char* name;
     std::function<void(FormCheckTest&)> act;
     std::optional<Rule> raised;  // none: the strip never appears
@@ -57,7 +57,7 @@ struct Case {
 };
 
 TEST_F(FormCheckTest, TheStripAndTheMarksFollowTheForm) {
-    const std::vector<Case> cases = {
+    const std::vector<StripCase> cases = {
         {"start-up", [](FormCheckTest&) {}, std::nullopt, std::nullopt, kNoControlId},
         {"a rate under a minute", [](FormCheckTest& t) { t.type(ids::kTransmitRate, "30"); },
          Rule::RateTooFast, std::nullopt, ids::kTransmitRate},
@@ -83,7 +83,7 @@ TEST_F(FormCheckTest, TheStripAndTheMarksFollowTheForm) {
          },
          Rule::MicEEmergency, std::nullopt, ids::kMicEStatus},
     };
-    for (const Case& c : cases) {
+    for (const StripCase& c : cases) {
         SCOPED_TRACE(c.name);
         openWindow({{"COM1", "/dev/fake1"}});
         window->show();

@@ -72,7 +72,7 @@ std::vector<std::string> described(const std::vector<Finding>& findings) {
     return lines;
 }
 
-struct Case {
+struct EditCase {
     const char* name;
     std::function<void(TrackerConfig&)> edit;  // of the United States record
     std::vector<std::string> expected;         // severity rule field [profile], in order
@@ -99,7 +99,7 @@ void station(TrackerConfig& c, const char* call, float mhz) {
 }
 
 TEST(ConfigCheck, RaisesEachRuleWhereItApplies) {
-    const std::vector<Case> cases = {
+    const std::vector<EditCase> cases = {
         {"default record",
          [](TrackerConfig& c) { c = TrackerConfig(); },
          {"error callsign-placeholder callsign 0", "error callsign-placeholder callsign 1",
@@ -361,7 +361,7 @@ TEST(ConfigCheck, RaisesEachRuleWhereItApplies) {
          {"error value-kept-in-part frequencyMHz 0"},
          "644.390 MHz would be sent as 144.390 MHz"},
     };
-    for (const Case& test : cases) {
+    for (const EditCase& test : cases) {
         SCOPED_TRACE(test.name);
         TrackerConfig config = usRecord();
         test.edit(config);

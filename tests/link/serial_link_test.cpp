@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "SetCommState failed", 3},
                       OpenFault{"SetTimeouts", &testing::FakeSerialPortApi::failSetTimeouts,
                                 "SetCommTimeouts failed", 4}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST_F(SerialLinkPortTest, ClosedLinkRefusesEveryTransfer) {
     const std::uint8_t byte = 0x55;

@@ -291,7 +291,7 @@ TEST_F(PosixSerialLinkTimingTest, SilenceBeforeTheFirstByteDoesNotEndTheRead) {
 
 TEST_F(PosixSerialPortTest, StalledWriteGivesUpAfterItsTimeout) {
     openPort();
-    ASSERT_EQ(tcflow(handle, TCOOFF), 0);
+    ASSERT_EQ(tcflow(static_cast<int>(handle), TCOOFF), 0);
     int written = -1;
     const auto start = Clock::now();
     EXPECT_TRUE(api.writeByte(handle, 0x1B, written));
@@ -300,7 +300,7 @@ TEST_F(PosixSerialPortTest, StalledWriteGivesUpAfterItsTimeout) {
     EXPECT_GE(elapsed, 302.0);
     EXPECT_LT(elapsed, 600.0);
 
-    ASSERT_EQ(tcflow(handle, TCOON), 0);
+    ASSERT_EQ(tcflow(static_cast<int>(handle), TCOON), 0);
     EXPECT_TRUE(api.writeByte(handle, 0x56, written));
     EXPECT_EQ(written, 1);
     EXPECT_EQ(pty.receive(), Bytes{0x56});
@@ -325,7 +325,7 @@ TEST_F(PosixSerialPortTest, DeviceVanishingDuringAReadFailsIt) {
 
 TEST_F(PosixSerialPortTest, DeviceVanishingDuringAStalledWriteFailsIt) {
     openPort(9600, kPatientTimeouts);
-    ASSERT_EQ(tcflow(handle, TCOOFF), 0);
+    ASSERT_EQ(tcflow(static_cast<int>(handle), TCOOFF), 0);
     later(100ms, [&] { pty.closeMaster(); });
     int written = 0;
     const auto start = Clock::now();

@@ -131,18 +131,18 @@ struct FailedCommand {
 // Whichever step fails, the device is free for other programs afterwards.
 TEST_F(TrackerCommandsTest, ACommandThatFailedHoldsNoPort) {
     std::array<char, 32> area{};
-    const std::span<char> reply{area.data(), 30};
+    const std::span<char> answer{area.data(), 30};
     Bytes buffer(200);
     const Texts closeFailed{"ComPort Close failed"};
     const FailedCommand cases[] = {
         {"unusable line",
          [](auto& fake) { fake.failSetLineSettings = true; },
-         [&](SerialLink& l) { return ended(l.probeDevice(reply)); },
+         [&](SerialLink& l) { return ended(l.probeDevice(answer)); },
          {"SetCommState failed", "SetCommState failed", "Zelbin3 Not Found"},
          FailureKind::PortFailed},
         {"silent tracker",
          [](auto&) {},
-         [&](SerialLink& l) { return ended(l.probeDevice(reply)); },
+         [&](SerialLink& l) { return ended(l.probeDevice(answer)); },
          {"Zelbin3 Not Found"},
          FailureKind::NotFound},
         {"write refused, then the close",
@@ -150,7 +150,7 @@ TEST_F(TrackerCommandsTest, ACommandThatFailedHoldsNoPort) {
              fake.writesBeforeFailure = 0;
              fake.failingCloses = 1;
          },
-         [&](SerialLink& l) { return ended(l.queryVersion(reply)); },
+         [&](SerialLink& l) { return ended(l.queryVersion(answer)); },
          {"ComPort write failed", "ComPort Close failed"},
          FailureKind::WriteFailed},
         {"read refused",
@@ -333,7 +333,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadBackCase{"Long", 129, -1, "Write Failed (code 128 129)"},
                       ReadBackCase{"FirstByte", 128, 0, "Write Failed"},
                       ReadBackCase{"LastByte", 128, 127, "Write Failed"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST_F(TrackerCommandsTest, FailedImageSendStopsBeforeTheReadBack) {
     api.writesBeforeFailure = 6;  // the command and two image bytes

@@ -39,8 +39,8 @@ class EditSnapshot {
     FormReader readForm_;
     // A profile not shown since the mark has no baseline: it cannot have been
     // edited.
-    std::array<std::optional<TrackerConfig>, kProfileCount> baseline_;
-    std::array<std::optional<TrackerConfig>, kProfileCount> left_;
+    PerProfile<std::optional<TrackerConfig>> baseline_;
+    PerProfile<std::optional<TrackerConfig>> left_;
     bool changed_ = false;
 };
 

@@ -122,9 +122,9 @@ void appendLittleEndian(QByteArray& bytes, std::uint32_t value, int width) {
         appendLittleEndian(header, 0, 2);   // no palette, reserved
         appendLittleEndian(header, 1, 2);   // planes
         appendLittleEndian(header, 32, 2);  // bits per pixel
-        appendLittleEndian(header, png.size(), 4);
+        appendLittleEndian(header, static_cast<std::uint32_t>(png.size()), 4);
         appendLittleEndian(header, offset, 4);
-        offset += png.size();
+        offset += static_cast<std::uint32_t>(png.size());
         images += png;
     }
     const QByteArray icon = header + images;

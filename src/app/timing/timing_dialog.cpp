@@ -21,11 +21,14 @@ QTableWidget* tableOf(const TimingTable& words, QWidget* parent) {
                                    static_cast<int>(words.header.size()), parent);
     for (int column = 0; column < table->columnCount(); ++column) {
         table->setHorizontalHeaderItem(
-            column, new QTableWidgetItem(QString::fromStdString(words.header[column])));
+            column, new QTableWidgetItem(
+                        QString::fromStdString(words.header[static_cast<std::size_t>(column)])));
     }
     for (int row = 0; row < table->rowCount(); ++row) {
         for (int column = 0; column < table->columnCount(); ++column) {
-            auto* cell = new QTableWidgetItem(QString::fromStdString(words.rows[row][column]));
+            const std::string& text =
+                words.rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+            auto* cell = new QTableWidgetItem(QString::fromStdString(text));
             cell->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
             table->setItem(row, column, cell);
         }

@@ -42,7 +42,8 @@ void checkStatusText(const CheckInput& input, int k, FindingList& findings) {
 
     std::string found;
     std::array<bool, 256> named{};
-    for (unsigned char c : entered) {
+    for (const char ch : entered) {
+        const auto c = static_cast<unsigned char>(ch);
         if (!isStatusCharacter(c) && !named[c]) {
             named[c] = true;
             found += (found.empty() ? "" : ", ") + shownCharacter(static_cast<char>(c));

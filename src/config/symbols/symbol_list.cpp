@@ -12,12 +12,12 @@ constexpr std::size_t kNameColumn = 21;
 constexpr std::string_view kOverlayMark = "w overlay";
 
 std::string_view trimmed(std::string_view text) {
-    constexpr std::string_view kBlank = " \t\r";
-    const std::size_t first = text.find_first_not_of(kBlank);
+    constexpr std::string_view kLineBlank = " \t\r";
+    const std::size_t first = text.find_first_not_of(kLineBlank);
     if (first == std::string_view::npos) {
         return {};
     }
-    return text.substr(first, text.find_last_not_of(kBlank) - first + 1);
+    return text.substr(first, text.find_last_not_of(kLineBlank) - first + 1);
 }
 
 bool isPrintable(char c) {

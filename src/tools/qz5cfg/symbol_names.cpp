@@ -18,7 +18,7 @@ std::optional<std::string> nameSymbol(const SymbolSource& symbols, char table, c
 
 void addSymbolNames(Json& form, const TrackerConfig& config, const SymbolSource& symbols) {
     Json& profiles = form.at("profiles");
-    for (int k = 0; k < kProfileCount; ++k) {
+    for (std::size_t k = 0; k < kProfileCount; ++k) {
         const std::optional<std::string> name =
             nameSymbol(symbols, config.symbolTable[k], config.symbolCode[k]);
         // The list is outside text: what is no UTF-8 is not printed as such.
