@@ -253,12 +253,12 @@ bool measure(const char* self, const char* flag, const std::vector<std::string>&
     std::array<long long, 1 + 2 * kSteps> fields{};
     const char* cursor = text;
     for (long long& field : fields) {
-        char* end = nullptr;
-        field = std::strtoll(cursor, &end, 10);
-        if (end == cursor) {
+        char* after = nullptr;
+        field = std::strtoll(cursor, &after, 10);
+        if (after == cursor) {
             return false;
         }
-        cursor = end;
+        cursor = after;
     }
     const long long peakKb = fields[0];
     run.milliseconds = static_cast<double>(end - start) / 1000.0;

@@ -18,8 +18,8 @@ QPixmap drawnIcon(int size) {
     if (pixels.size() != qsizetype{4} * size * size) {
         return {};
     }
-    const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size, 4 * size,
-                       QImage::Format_RGBA8888);
+    const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size,
+                       qsizetype{4} * size, QImage::Format_RGBA8888);
     // fromImage copies: the pixels die with this call.
     return QPixmap::fromImage(image);
 }

@@ -346,8 +346,8 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
             waiting.make = [&dialog, &controls, item, place, earlier]() {
                 QWidget* control = makeControl(item, dialog);
                 control->hide();
-                const DialogView::Placement made = DialogView::fitted(place, *control);
-                DialogView::apply(made, *control, made.geometry);
+                const DialogView::Placement fitted = DialogView::fitted(place, *control);
+                DialogView::apply(fitted, *control, fitted.geometry);
                 // In the tab order where the template puts it: after the
                 // nearest control before it that exists.
                 for (auto id = earlier.rbegin(); id != earlier.rend(); ++id) {
