@@ -148,7 +148,7 @@ template <std::size_t N>
 void unpackFlags(TrackerConfig& config, const std::array<Flag, N>& bits, std::size_t k,
                  std::uint8_t byte) {
     for (std::size_t bit = 0; bit < N; ++bit) {
-        (config.*bits[bit])[k] = ((byte >> bit) & 1u) != 0;
+        (config.*bits[bit])[k] = ((static_cast<unsigned>(byte) >> bit) & 1u) != 0;
     }
 }
 
