@@ -19,6 +19,8 @@ std::string state(const ControlAccess& controls, int id) {
     for (int index = 0; index < controls.comboCount(id); ++index) {
         items += controls.comboItemText(id, index) + ";";
     }
+    // Just outside the list there is nothing, not the next item's memory.
+    items += controls.comboItemText(id, -1) + controls.comboItemText(id, controls.comboCount(id));
     return "text=" + controls.getControlText(id) +
            " check=" + std::to_string(controls.getControlCheck(id)) +
            " selection=" + std::to_string(controls.comboSelection(id)) + " items=" + items;
