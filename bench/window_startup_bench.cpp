@@ -344,21 +344,19 @@ int main(int argc, char** argv) {
         std::printf(" %9s", name);
     }
     std::printf("\n");
-    for (int step = 0; step < kSteps; ++step) {
-        std::printf("  %-26s", kStepNames[step]);
-        for (const Summary& summary : summaries) {
-            std::printf(" %6.1f ms", summary.stepMs[step]);
+    // One row a step, one column a shape.
+    const auto printSteps = [&summaries](auto Summary::*figures, const char* unit) {
+        for (int step = 0; step < kSteps; ++step) {
+            std::printf("  %-26s", kStepNames[step]);
+            for (const Summary& summary : summaries) {
+                std::printf(" %6.1f %s", (summary.*figures)[step], unit);
+            }
+            std::printf("\n");
         }
-        std::printf("\n");
-    }
+    };
+    printSteps(&Summary::stepMs, "ms");
     std::printf("resident set after each step:\n");
-    for (int step = 0; step < kSteps; ++step) {
-        std::printf("  %-26s", kStepNames[step]);
-        for (const Summary& summary : summaries) {
-            std::printf(" %6.1f MB", summary.residentMb[step]);
-        }
-        std::printf("\n");
-    }
+    printSteps(&Summary::residentMb, "MB");
     std::printf("  %-26s", "start to shown");
     for (const Summary& summary : summaries) {
         std::printf(" %6.1f ms", summary.medianMs);
