@@ -37,6 +37,7 @@
 #include <vector>
 
 #include "app/config_dlg.h"
+#include "app/window_platform.h"
 #include "link/port_table.h"
 #include "link/serial_port_api_posix.h"
 
@@ -158,6 +159,9 @@ int runChild(Shape shape, int reportFd, int pathCount, char** paths) {
         resident[step] = residentKb();
     };
     reached(kMain);
+    if (shape == kWindow) {
+        qz5::shareOneHeap();  // as the program's main does
+    }
     int qtArgc = 1;
     char name[] = "window_startup_bench";
     char* qtArgv[] = {name, nullptr};

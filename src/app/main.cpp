@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
     if (early.exitStatus == 0) {
         return answer(early);
     }
+    qz5::shareOneHeap();
     qz5::CConfigApp app(argc, argv);  // takes Qt's own options out of argv
     const qz5::AppCommandLine line = qz5::parseAppCommandLine(qz5::programArguments(argc, argv));
     if (line.exitStatus) {

@@ -27,6 +27,11 @@ std::string provideWindowFont();
 // inside its frame, as the dialog units leave it room for.
 void letCaptionsFillTheirButtons();
 
+// Before any thread starts: the window's few short-lived workers (the port
+// scan, the symbol list) share the main heap rather than each keeping an
+// arena of its own for the rest of the run.
+void shareOneHeap();
+
 // Before the program prints: a window program started from a Command Prompt
 // has no console of its own, so it takes its parent's.
 void attachParentConsole();

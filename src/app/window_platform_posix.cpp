@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/window_platform.h"
 
+#include <malloc.h>
+
 namespace qz5 {
 
 std::vector<std::string> programArguments(int argc, char** argv) {
@@ -14,6 +16,10 @@ std::string provideWindowFont() {
 
 // Fusion already draws a caption across the button inside its frame.
 void letCaptionsFillTheirButtons() {}
+
+void shareOneHeap() {
+    mallopt(M_ARENA_MAX, 1);
+}
 
 // The program keeps the terminal it was started from.
 void attachParentConsole() {}

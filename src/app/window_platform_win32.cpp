@@ -79,6 +79,9 @@ void letCaptionsFillTheirButtons() {
     QApplication::setStyle(new CaptionFillingStyle);
 }
 
+// The process heap is one heap already.
+void shareOneHeap() {}
+
 void attachParentConsole() {
     // Streams the caller redirected (to a file, a pipe) stay where they go.
     const bool outputMissing = !hasHandle(STD_OUTPUT_HANDLE);

@@ -83,11 +83,22 @@ std::chrono::microseconds characterTime(const termios& tio) {
     return std::chrono::microseconds((bits * 1'000'000 + rate - 1) / rate);
 }
 
+bool sameSettings(const termios& a, const termios& b) {
+    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
+           a.c_lflag == b.c_lflag && cfgetispeed(&a) == cfgetispeed(&b) &&
+           cfgetospeed(&a) == cfgetospeed(&b) && std::ranges::equal(a.c_cc, b.c_cc);
+}
+
 // A byte still in the UART when the rate changes would go out garbled: the
-// queue drains, then the one in the shift register gets its line time.
+// queue drains, then the one in the shift register gets its line time. A port
+// whose settings were never changed (the port list's scan) has nothing to wait
+// for.
 void giveBack(int fd, const termios& found) {
     termios now{};
     if (tcgetattr(fd, &now) == 0) {
+        if (sameSettings(now, found)) {
+            return;
+        }
         while (tcdrain(fd) != 0 && errno == EINTR) {
         }
         std::this_thread::sleep_for(characterTime(now));

@@ -102,6 +102,34 @@ TEST_F(PosixSerialPortTest, AppliesARawEightBitLineAtEitherRate) {
     }
 }
 
+// At 50 bit/s a character takes 200 ms on the line.
+TEST_F(PosixSerialPortTest, CloseGivesBackTheSettingsItFoundWaitingOnlyAfterAChange) {
+    termios slow{};
+    ASSERT_EQ(tcgetattr(pty.master(), &slow), 0);
+    cfsetspeed(&slow, B50);
+    ASSERT_EQ(tcsetattr(pty.master(), TCSANOW, &slow), 0);
+    for (const bool changed : {false, true}) {
+        SCOPED_TRACE(changed);
+        handle = api.open(pty.slavePath());
+        ASSERT_NE(handle, kInvalidPortHandle);
+        if (changed) {
+            ASSERT_TRUE(api.setLineSettings(handle, trackerLine(9600)));
+        }
+        const auto start = Clock::now();
+        ASSERT_TRUE(api.close(handle));
+        handle = kInvalidPortHandle;
+        const double took = millisecondsSince(start);
+        if (changed) {
+            EXPECT_GT(took, 1.0);  // one character at 9600 bit/s before the rate goes back
+        } else {
+            EXPECT_LT(took, 100.0);
+        }
+        termios after{};
+        ASSERT_EQ(tcgetattr(pty.master(), &after), 0);
+        EXPECT_EQ(cfgetospeed(&after), static_cast<speed_t>(B50));
+    }
+}
+
 TEST_F(PosixSerialPortTest, RefusesLineSettingsItCannotHonour) {
     openPort();
     LineSettings other = trackerLine(19200);
