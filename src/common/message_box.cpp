@@ -7,7 +7,7 @@ namespace {
 
 class SilentPresenter final : public MessagePresenter {
   public:
-    MessageAnswer present(const std::string&, const std::string&, MessageButtons buttons) override {
+    MessageAnswer present(const Text&, const Text&, MessageButtons buttons) override {
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
     }
 };
@@ -27,14 +27,13 @@ MessagePresenter* setMessagePresenter(MessagePresenter* presenter) {
     return previous;
 }
 
-MessageAnswer showMessage(std::string_view text, std::string_view caption, MessageButtons buttons) {
-    return activePresenter().present(std::string(text), std::string(caption), buttons);
+MessageAnswer showMessage(const Text& text, const Text& caption, MessageButtons buttons) {
+    return activePresenter().present(text, caption, buttons);
 }
 
-MessageAnswer showMessageWithDetail(std::string_view text, std::string_view caption,
-                                    MessageButtons buttons, std::string_view detail) {
-    return showMessage(Message{std::string(text), std::string(caption), std::string(detail)},
-                       buttons);
+MessageAnswer showMessageWithDetail(const Text& text, const Text& caption, MessageButtons buttons,
+                                    const Text& detail) {
+    return showMessage(Message{text, caption, detail}, buttons);
 }
 
 MessageAnswer showMessage(const Message& message, MessageButtons buttons) {

@@ -17,7 +17,7 @@ class MessagePresenter {
   public:
     virtual ~MessagePresenter() = default;
     // An empty caption means the box has no caption of its own.
-    virtual MessageAnswer present(const std::string& text, const std::string& caption,
+    virtual MessageAnswer present(const Text& text, const Text& caption,
                                   MessageButtons buttons) = 0;
     // A message with the reason behind it and what to try next. A presenter
     // with no place for those shows the message alone.
@@ -43,11 +43,11 @@ class ScopedMessagePresenter {
     MessagePresenter* previous_;
 };
 
-MessageAnswer showMessage(std::string_view text, std::string_view caption,
+MessageAnswer showMessage(const Text& text, const Text& caption,
                           MessageButtons buttons = MessageButtons::Ok);
 // A message with the reason behind it; an empty detail is none.
-MessageAnswer showMessageWithDetail(std::string_view text, std::string_view caption,
-                                    MessageButtons buttons, std::string_view detail);
+MessageAnswer showMessageWithDetail(const Text& text, const Text& caption, MessageButtons buttons,
+                                    const Text& detail);
 
 // A message that an outcome carries, with its reason and advice when it has
 // them; one without a caption is the shared error box (OK only).

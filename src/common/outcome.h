@@ -7,6 +7,8 @@
 #include <variant>
 #include <vector>
 
+#include "common/text.h"
+
 namespace qz5 {
 
 // What went wrong, in a form a front end can act on without reading the words:
@@ -31,10 +33,10 @@ enum class FailureKind {
 // Words for a person: the text, its caption (empty: none of its own), the
 // reason behind it and what to try next (empty: none).
 struct Message {
-    std::string text{};
-    std::string caption{};
-    std::string detail{};
-    std::string hint{};
+    Text text{};
+    Text caption{};
+    Text detail{};
+    Text hint{};
 
     bool operator==(const Message&) const = default;
 };

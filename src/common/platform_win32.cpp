@@ -25,8 +25,8 @@ std::vector<std::string> commandLineArguments(int argc, char** argv) {
 }
 
 // %LOCALAPPDATA% is the user's own; its permissions are the system's to set.
-std::string privateFolderProblem(const std::filesystem::path& /*folder*/, bool /*makePrivate*/,
-                                 bool* /*tightened*/) {
+Text privateFolderProblem(const std::filesystem::path& /*folder*/, bool /*makePrivate*/,
+                          bool* /*tightened*/) {
     return {};
 }
 

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "common/text.h"
+
 namespace qz5 {
 
 // Why `folder` cannot hold what the program keeps for the user alone: another
@@ -12,7 +14,7 @@ namespace qz5 {
 // folder of the user's that others may read (as earlier releases made it) is
 // made the user's alone, and `tightened` says so. On Windows the user's own
 // application data folder is taken as it is.
-std::string privateFolderProblem(const std::filesystem::path& folder, bool makePrivate = false,
-                                 bool* tightened = nullptr);
+Text privateFolderProblem(const std::filesystem::path& folder, bool makePrivate = false,
+                          bool* tightened = nullptr);
 
 }  // namespace qz5

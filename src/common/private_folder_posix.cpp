@@ -10,23 +10,23 @@
 
 namespace qz5 {
 
-std::string privateFolderProblem(const std::filesystem::path& folder, bool makePrivate,
-                                 bool* tightened) {
+Text privateFolderProblem(const std::filesystem::path& folder, bool makePrivate, bool* tightened) {
     const std::string name = printableText(folder.string());
     struct stat info {};
     if (::stat(folder.c_str(), &info) != 0) {
         // Not there yet: whatever stands in the way shows when it is made.
-        return errno == ENOENT || errno == ENOTDIR ? std::string()
-                                                   : name + ": " + std::strerror(errno);
+        return errno == ENOENT || errno == ENOTDIR
+                   ? Text()
+                   : say("Files", "%1: %2").with(name, std::string(std::strerror(errno)));
     }
     if (!S_ISDIR(info.st_mode)) {
-        return name + " is not a folder";
+        return say("Files", "%1 is not a folder").with(name);
     }
     if (info.st_uid != ::geteuid()) {
-        return name + " belongs to another user";
+        return say("Files", "%1 belongs to another user").with(name);
     }
     if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
-        return name + " may be written by other users";
+        return say("Files", "%1 may be written by other users").with(name);
     }
     const bool open = (info.st_mode & (S_IRWXG | S_IRWXO)) != 0;
     if (makePrivate && open && ::chmod(folder.c_str(), S_IRWXU) == 0 && tightened != nullptr) {

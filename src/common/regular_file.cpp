@@ -34,14 +34,18 @@ void readOpenedFile(FileRead& result, std::size_t limit,
     }
 }
 
-std::string describeFailedRead(const std::string& path, const FileRead& read) {
+Text failedRead(const std::string& path, const FileRead& read) {
     switch (read.status) {
         case FileReadStatus::NotRegular:
-            return path + " is not a regular file (a folder, a FIFO or a device); give a file.";
+            return say("Files",
+                       "%1 is not a regular file (a folder, a FIFO or a device); give a file.")
+                .with(path);
         case FileReadStatus::OpenFailed:
-            return "cannot open " + path + ": " + std::strerror(read.error);
+            return say("Files", "cannot open %1: %2")
+                .with(path, std::string(std::strerror(read.error)));
         case FileReadStatus::ReadFailed:
-            return "cannot read " + path + ": " + std::strerror(read.error);
+            return say("Files", "cannot read %1: %2")
+                .with(path, std::string(std::strerror(read.error)));
         case FileReadStatus::Read:
             break;
     }
@@ -53,10 +57,11 @@ ListText readListText(const std::string& path, const std::string& name, std::siz
     // fills it exactly.
     const FileRead read = readRegularFile(path, limit + 1);
     if (read.status != FileReadStatus::Read) {
-        return {std::nullopt, describeFailedRead(name, read)};
+        return {std::nullopt, failedRead(name, read), read.status == FileReadStatus::NotRegular};
     }
     if (read.bytes.size() > limit) {
-        return {std::nullopt, name + " is larger than " + std::to_string(limit >> 20) + " MiB"};
+        return {std::nullopt,
+                say("Files", "%1 is larger than %2 MiB").with(name, std::to_string(limit >> 20))};
     }
     return {std::string(read.bytes.begin(), read.bytes.end()), {}};
 }

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "common/text.h"
+
 namespace qz5 {
 
 enum class FileReadStatus { Read, OpenFailed, NotRegular, ReadFailed };
@@ -28,13 +30,15 @@ void readOpenedFile(FileRead& result, std::size_t limit,
                     const std::function<std::ptrdiff_t(std::uint8_t*, std::size_t)>& readSome);
 
 // "PATH is not a regular file ..." or "cannot open PATH: reason", for a person.
-std::string describeFailedRead(const std::string& path, const FileRead& read);
+Text failedRead(const std::string& path, const FileRead& read);
 
 // A data list that has no business being larger than `limit` bytes (whole
 // MiB): its text, or why there is none, naming the file as `name`.
 struct ListText {
     std::optional<std::string> text;
-    std::string problem;
+    Text problem;
+    // The file was there but is no regular file; other words may name that.
+    bool notRegular = false;
 };
 ListText readListText(const std::string& path, const std::string& name, std::size_t limit);
 

@@ -85,9 +85,10 @@ std::filesystem::path ownFolder(const char* name, const char* underHome) {
     std::filesystem::path own = inBase(ownHome().empty() ? ownHome() : ownHome() / underHome);
     static bool warned = false;
     if (!std::exchange(warned, true)) {
-        untoldNotices().push_back({printableText(chosen.string()) + " is another user's; using " +
-                                       printableText(own.string()) + " instead",
-                                   "warning"});
+        untoldNotices().push_back(
+            {say("Files", "%1 is another user's; using %2 instead")
+                 .with(printableText(chosen.string()), printableText(own.string())),
+             say("Files", "warning")});
     }
     return own;
 }

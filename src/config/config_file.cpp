@@ -21,12 +21,14 @@ constexpr std::array<std::uint8_t, 4> kMagic = {'Z', 'B', '3', 'A'};
 constexpr std::size_t kHeaderSize = 8;
 
 // The message stays as users know it; the detail names the file and why.
-Failure saveFailed(const char* text, const std::string& path, const std::string& why) {
-    return {FailureKind::CannotSave, {text, "Save Failed", printableText(path) + ": " + why}};
+Failure saveFailed(Text text, const std::string& path, Text why) {
+    return {FailureKind::CannotSave,
+            {std::move(text), say("Files", "Save Failed"),
+             say("Files", "%1: %2").with(printableText(path), std::move(why))}};
 }
 
-Failure loadFailed(FailureKind kind, const char* text) {
-    return {kind, {text, "Load Failed"}};
+Failure loadFailed(FailureKind kind, Text text) {
+    return {kind, {std::move(text), say("Files", "Load Failed")}};
 }
 
 std::uint8_t lowerAscii(std::uint8_t c) {
@@ -52,13 +54,16 @@ Outcome<> saveOutcome(ReplaceResult result, const std::string& path, Notices enc
     const int error = errno;
     switch (result) {
         case ReplaceResult::OpenFailed:
-            return Outcome<>(saveFailed("Failed to open file", path, std::strerror(error)))
+            return Outcome<>(saveFailed(say("Files", "Failed to open file"), path,
+                                        std::string(std::strerror(error))))
                 .after(std::move(encoded));
         case ReplaceResult::UntrustedLink:
-            return Outcome<>(saveFailed("Failed to open file", path, kUntrustedLinkReason))
+            return Outcome<>(saveFailed(say("Files", "Failed to open file"), path,
+                                        say("Files", kUntrustedLinkReason)))
                 .after(std::move(encoded));
         case ReplaceResult::WriteFailed:
-            return Outcome<>(saveFailed("Failed to write data", path, std::strerror(error)))
+            return Outcome<>(saveFailed(say("Files", "Failed to write data"), path,
+                                        std::string(std::strerror(error))))
                 .after(std::move(encoded));
         case ReplaceResult::Replaced:
             break;
@@ -106,11 +111,12 @@ Outcome<> writeConfigImage(const std::string& path, const ConfigImage& image) {
 Outcome<> readConfigFile(const std::string& path, TrackerConfig& config, ConfigImage* image) {
     const FileRead file = readRegularFile(path, kConfigFileSize);
     if (file.status != FileReadStatus::Read) {
-        return Failure{file.status == FileReadStatus::NotRegular ? FailureKind::NotAFile
-                                                                 : FailureKind::CannotLoad,
-                       {file.status == FileReadStatus::ReadFailed ? "Failed to read data"
-                                                                  : "Failed to open file",
-                        "Load Failed", describeFailedRead(printableText(path), file)}};
+        return Failure{
+            file.status == FileReadStatus::NotRegular ? FailureKind::NotAFile
+                                                      : FailureKind::CannotLoad,
+            {file.status == FileReadStatus::ReadFailed ? say("Files", "Failed to read data")
+                                                       : say("Files", "Failed to open file"),
+             say("Files", "Load Failed"), failedRead(printableText(path), file)}};
     }
     return readConfigBytes(file.bytes, config, image);
 }
@@ -118,18 +124,18 @@ Outcome<> readConfigFile(const std::string& path, TrackerConfig& config, ConfigI
 Outcome<> readConfigBytes(std::span<const std::uint8_t> contents, TrackerConfig& config,
                           ConfigImage* image) {
     if (contents.size() < kMagic.size() || !magicMatches(contents)) {
-        return loadFailed(FailureKind::BadFile, "Invalid File Format");
+        return loadFailed(FailureKind::BadFile, say("Files", "Invalid File Format"));
     }
     if (contents.size() < kHeaderSize ||
         littleEndian32(contents.subspan(kMagic.size())) != kImageSize) {
-        return loadFailed(FailureKind::BadFile, "Invalid File Format");
+        return loadFailed(FailureKind::BadFile, say("Files", "Invalid File Format"));
     }
     if (contents.size() < kHeaderSize + kImageSize) {
-        return loadFailed(FailureKind::BadFile, "Failed to read data");
+        return loadFailed(FailureKind::BadFile, say("Files", "Failed to read data"));
     }
     if (Outcome<> decoded = config.decodeImage(contents.subspan(kHeaderSize, kImageSize));
         !decoded) {
-        return Outcome<>(loadFailed(FailureKind::BadFile, "Import Failed"))
+        return Outcome<>(loadFailed(FailureKind::BadFile, say("Files", "Import Failed")))
             .after(std::move(decoded).takeMessages());
     }
     if (image) {

@@ -166,15 +166,6 @@ constexpr std::array<BlockField, 7> kSmartBeaconingFields = {{
     {&TrackerConfig::sbTurnTime, 1},
 }};
 
-constexpr char kPathWarningCaption[] = "Digipeater Path Truncated";
-constexpr char kPathWarning[] =
-    "The Primary or Secondary digipeater path is too long and has been truncated.";
-constexpr char kStatusWarningCaption[] = "Status Beacon Text Truncated";
-constexpr char kStatusWarning[] =
-    "The Primary or Secondary Status Beacon text is too long and has been tuncated.  To have "
-    "a longer status beacon text, use fewer digipeaters, and make the primary and secondary "
-    "callsigns, digipeaters, or status texts identical.";
-
 std::uint8_t lowByte(std::int32_t value) {
     return static_cast<std::uint8_t>(value & 0xFF);
 }
@@ -257,16 +248,25 @@ void fitPaths(const TrackerConfig& config, ImagePlan& plan) {
 
 Outcome<> TrackerConfig::encodeImage(std::span<std::uint8_t> out) {
     if (out.size() < kImageSize) {
-        return Failure{FailureKind::BadSize, {"Bad EE Size"}};
+        return Failure{FailureKind::BadSize, {say("Image", "Bad EE Size")}};
     }
     const EncodedImage encoded = encodeRecord();
     std::copy(encoded.image.begin(), encoded.image.end(), out.begin());
     Outcome<> done;
     if (encoded.pathsCut) {
-        done.notice({kPathWarning, kPathWarningCaption});
+        done.notice({say("Image",
+                         "The Primary or Secondary digipeater path is too long and has been "
+                         "truncated."),
+                     say("Image", "Digipeater Path Truncated")});
     }
     if (encoded.statusCut) {
-        done.notice({kStatusWarning, kStatusWarningCaption});
+        done.notice(
+            {say("Image",
+                 "The Primary or Secondary Status Beacon text is too long and has been "
+                 "tuncated.  To have a longer status beacon text, use fewer digipeaters, and "
+                 "make the primary and secondary callsigns, digipeaters, or status texts "
+                 "identical."),
+             say("Image", "Status Beacon Text Truncated")});
     }
     return done;
 }
@@ -365,7 +365,7 @@ EncodedImage TrackerConfig::encodeRecord() {
 Outcome<> TrackerConfig::decodeImage(std::span<const std::uint8_t> image) {
     if (image.size() != kImageSize) {
         return Failure{FailureKind::BadSize,
-                       {"Bad EE Size " + std::to_string(image.size()) + "\n"}};
+                       {say("Image", "Bad EE Size %1\n").with(std::to_string(image.size()))}};
     }
     auto at = [&](std::size_t pos) -> std::uint8_t { return pos < kImageSize ? image[pos] : 0; };
     auto addressAt = [&](std::size_t pos) {

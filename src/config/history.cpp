@@ -168,12 +168,12 @@ std::vector<KeptName> keptImages(const std::filesystem::path& folder) {
 // Missing folders are made for the user alone, as the base directory rules
 // ask: the images hold the owner's callsign and settings. Empty, or what
 // stood in the way.
-std::string createPrivateFolders(const std::filesystem::path& folder) {
+Text createPrivateFolders(const std::filesystem::path& folder) {
     std::error_code error;
     if (std::filesystem::is_directory(folder, error) || folder.parent_path() == folder) {
         return {};
     }
-    if (std::string problem = createPrivateFolders(folder.parent_path()); !problem.empty()) {
+    if (Text problem = createPrivateFolders(folder.parent_path()); !problem.empty()) {
         return problem;
     }
     if (std::filesystem::create_directory(folder, error)) {
@@ -188,16 +188,16 @@ std::string createPrivateFolders(const std::filesystem::path& folder) {
     // program where the folder cannot even be looked at (a name too long).
     std::error_code looked;
     if (std::filesystem::exists(folder, looked) && !std::filesystem::is_directory(folder, looked)) {
-        return printableText(folder.string()) + " is not a folder";
+        return say("Files", "%1 is not a folder").with(printableText(folder.string()));
     }
-    return printableText(folder.string()) + ": " + error.message();
+    return say("Files", "%1: %2").with(printableText(folder.string()), error.message());
 }
 
 // Whether a reader or writer could be misled: every folder from the state
 // base down to the history must be the user's and closed to other writers.
 // Folders above the base, and those of a folder given elsewhere, are not
 // ours to judge. The history folder itself becomes the user's alone.
-std::string historyFolderProblem(const std::filesystem::path& folder) {
+Text historyFolderProblem(const std::filesystem::path& folder) {
     std::filesystem::path base = userStateBase().lexically_normal();
     if (!base.has_filename()) {
         base = base.parent_path();  // "/state/" names the same folder as "/state"
@@ -206,7 +206,7 @@ std::string historyFolderProblem(const std::filesystem::path& folder) {
     const auto inside = normal.lexically_relative(base);
     const bool underBase = !base.empty() && !inside.empty() && *inside.begin() != "..";
     bool tightened = false;
-    if (std::string problem = privateFolderProblem(normal, true, &tightened); !problem.empty()) {
+    if (Text problem = privateFolderProblem(normal, true, &tightened); !problem.empty()) {
         return problem;
     }
     if (tightened) {
@@ -225,7 +225,7 @@ std::string historyFolderProblem(const std::filesystem::path& folder) {
     for (std::filesystem::path above = normal;
          underBase && above != base && above != above.parent_path();) {
         above = above.parent_path();
-        if (std::string problem = privateFolderProblem(above); !problem.empty()) {
+        if (Text problem = privateFolderProblem(above); !problem.empty()) {
             return problem;
         }
     }
@@ -245,9 +245,11 @@ std::optional<Message> HistoryWarnings::clockBehind(const std::string& now,
     if (std::exchange(clockWarned_, true)) {
         return std::nullopt;
     }
-    return Message{.text = "the clock (" + now + ") is behind the newest image in the history (" +
-                           newest + "); images are still kept in the order they were stored",
-                   .caption = "warning"};
+    return Message{.text = say("History",
+                               "the clock (%1) is behind the newest image in the history (%2); "
+                               "images are still kept in the order they were stored")
+                               .with(now, newest),
+                   .caption = say("History", "warning")};
 }
 
 std::filesystem::path historyDir() {
@@ -258,17 +260,19 @@ std::filesystem::path historyDir() {
 Outcome<KeptFile> keepInHistory(const HistoryImage& entry, HistoryWarnings& warnings,
                                 const std::filesystem::path& folder, std::size_t limit) {
     Notices raised;
-    const auto notKept = [&raised](std::string why) {
+    const auto notKept = [&raised](Text why) {
         return Outcome<KeptFile>(
                    Failure{FailureKind::CannotSave,
                            {.text = std::move(why),
-                            .caption = "warning: the image was not kept in the history"}})
+                            .caption =
+                                say("History", "warning: the image was not kept in the history")}})
             .after(std::move(raised));
     };
     if (folder.empty()) {
-        return notKept("no folder to keep it in (HOME and XDG_STATE_HOME are unset)");
+        return notKept(
+            say("History", "no folder to keep it in (HOME and XDG_STATE_HOME are unset)"));
     }
-    std::string problem = historyFolderProblem(folder);
+    Text problem = historyFolderProblem(folder);
     if (problem.empty()) {
         problem = createPrivateFolders(folder);
     }
@@ -291,9 +295,10 @@ Outcome<KeptFile> keepInHistory(const HistoryImage& entry, HistoryWarnings& warn
         }
         // Without a number the image would sort oldest and be pruned first.
         if (before.back().sequence == kLastSequence) {
-            return notKept(printableText(before.back().entry.file.filename().string()) +
-                           " has the last number there is; move the images elsewhere to "
-                           "number anew from 1");
+            return notKept(say("History",
+                               "%1 has the last number there is; move the images elsewhere to "
+                               "number anew from 1")
+                               .with(printableText(before.back().entry.file.filename().string())));
         }
         sequence = before.back().sequence.value_or(0) + 1;
     }
@@ -304,7 +309,7 @@ Outcome<KeptFile> keepInHistory(const HistoryImage& entry, HistoryWarnings& warn
     SystemSaveCalls calls;
     if (replaceFile(file.string(), configFileContents(entry.image), calls,
                     NewFileAccess::OwnerOnly) != ReplaceResult::Replaced) {
-        return notKept("cannot write " + printableText(file.string()));
+        return notKept(say("History", "cannot write %1").with(printableText(file.string())));
     }
     const std::vector<KeptName> kept = keptImages(folder);
     std::error_code error;
@@ -320,7 +325,8 @@ std::vector<HistoryEntry> listHistory(const std::filesystem::path& folder) {
 
 HistoryListing readHistory(const std::filesystem::path& folder) {
     HistoryListing listing;
-    listing.problem = historyFolderProblem(folder);
+    listing.why = historyFolderProblem(folder);
+    listing.problem = listing.why.english();
     if (!listing.problem.empty()) {
         return listing;
     }
@@ -330,7 +336,8 @@ HistoryListing readHistory(const std::filesystem::path& folder) {
         listing.entries.push_back(name->entry);
     }
     if (error && error != std::errc::no_such_file_or_directory) {
-        listing.problem = printableText(folder.string()) + ": " + error.message();
+        listing.why = say("Files", "%1: %2").with(printableText(folder.string()), error.message());
+        listing.problem = listing.why.english();
     }
     return listing;
 }
@@ -341,9 +348,12 @@ KeptImage readKeptImage(const std::filesystem::path& file) {
     const Outcome<> read = readConfigFile(file.string(), ignored, &image);
     if (const Failure* failed = read.failure()) {
         const Message& why = failed->message;
-        return {std::nullopt, why.detail.empty() ? why.text : why.text + ": " + why.detail};
+        Text problem =
+            why.detail.empty() ? why.text : say("Files", "%1: %2").with(why.text, why.detail);
+        std::string english = problem.english();
+        return {std::nullopt, std::move(english), std::move(problem)};
     }
-    return {image, {}};
+    return {image, {}, {}};
 }
 
 }  // namespace qz5

@@ -80,6 +80,7 @@ struct HistoryEntry {
 struct HistoryListing {
     std::vector<HistoryEntry> entries;
     std::string problem;  // printable; empty when the whole folder was read
+    Text why;             // the same as the catalogues know it
 };
 HistoryListing readHistory(const std::filesystem::path& folder = historyDir());
 // The same, for a caller with no place to say the problem.
@@ -90,6 +91,7 @@ std::vector<HistoryEntry> listHistory(const std::filesystem::path& folder = hist
 struct KeptImage {
     std::optional<ConfigImage> image;
     std::string problem;
+    Text why;  // the same as the catalogues know it
 };
 KeptImage readKeptImage(const std::filesystem::path& file);
 

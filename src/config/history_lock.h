@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "common/text.h"
+
 namespace qz5 {
 
 // The history folder's lock file, held exclusively while a program chooses
@@ -20,11 +22,11 @@ class HistoryLock {
     HistoryLock& operator=(const HistoryLock&) = delete;
 
     // Empty while the lock is held.
-    const std::string& problem() const { return problem_; }
+    const Text& problem() const { return problem_; }
 
   private:
     std::intptr_t handle_;
-    std::string problem_;
+    Text problem_;
 };
 
 // The lock file's name in the history folder.

@@ -21,7 +21,8 @@ HistoryLock::HistoryLock(const std::filesystem::path& folder) : handle_(kNone) {
     const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
                           S_IRUSR | S_IWUSR);
     if (fd < 0) {
-        problem_ = printableText(file.string()) + ": " + std::strerror(errno);
+        problem_ = say("Files", "%1: %2")
+                       .with(printableText(file.string()), std::string(std::strerror(errno)));
         return;
     }
     int locked = 0;
@@ -29,7 +30,8 @@ HistoryLock::HistoryLock(const std::filesystem::path& folder) : handle_(kNone) {
         locked = ::flock(fd, LOCK_EX);
     } while (locked != 0 && errno == EINTR);
     if (locked != 0) {
-        problem_ = "cannot lock " + printableText(file.string()) + ": " + std::strerror(errno);
+        problem_ = say("History", "cannot lock %1: %2")
+                       .with(printableText(file.string()), std::string(std::strerror(errno)));
         ::close(fd);
         return;
     }

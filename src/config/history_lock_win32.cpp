@@ -28,12 +28,13 @@ HistoryLock::HistoryLock(const std::filesystem::path& folder) : handle_(none()) 
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        problem_ = printableText(textFromPath(file)) + ": " + lastError();
+        problem_ = say("Files", "%1: %2").with(printableText(textFromPath(file)), lastError());
         return;
     }
     OVERLAPPED start{};
     if (!::LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &start)) {
-        problem_ = "cannot lock " + printableText(textFromPath(file)) + ": " + lastError();
+        problem_ = say("History", "cannot lock %1: %2")
+                       .with(printableText(textFromPath(file)), lastError());
         ::CloseHandle(handle);
         return;
     }

@@ -3,11 +3,13 @@
 
 namespace qz5 {
 
-std::string describeIgnoredLocks(const std::vector<IgnoredLock>& ignored) {
-    std::string text;
+Text describeIgnoredLocks(const std::vector<IgnoredLock>& ignored) {
+    Text text;
     for (const IgnoredLock& lock : ignored) {
-        text += (text.empty() ? "" : " ") + std::string("Ignored the lock file ") + lock.path +
-                ": " + lock.reason + ".";
+        Text sentence = say("Ports", "Ignored the lock file %1: %2.").with(lock.path, lock.reason);
+        text = text.empty() ? std::move(sentence)
+                            : say("Ports", "%1 %2", "one sentence after another")
+                                  .with(std::move(text), std::move(sentence));
     }
     return text;
 }

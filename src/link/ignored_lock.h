@@ -4,15 +4,17 @@
 #include <string>
 #include <vector>
 
+#include "common/text.h"
+
 namespace qz5 {
 
 // A lock file that names a running process but is not believed, and why.
 struct IgnoredLock {
     std::string path;
-    std::string reason;
+    Text reason;
 };
 
 // "Ignored the lock file X: reason." for each, one sentence after another.
-std::string describeIgnoredLocks(const std::vector<IgnoredLock>& ignored);
+Text describeIgnoredLocks(const std::vector<IgnoredLock>& ignored);
 
 }  // namespace qz5

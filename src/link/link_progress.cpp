@@ -3,26 +3,28 @@
 
 namespace qz5 {
 
-std::string describeProgress(const LinkProgress& progress) {
+Text describeProgress(const LinkProgress& progress) {
     switch (progress.step) {
         case LinkProgress::Step::Probing:
-            return "Looking for the tracker at " + std::to_string(progress.baudRate) + " bit/s";
+            return say("Link", "Looking for the tracker at %1 bit/s")
+                .with(std::to_string(progress.baudRate));
         case LinkProgress::Step::Writing:
-            return "Writing the configuration: " + std::to_string(progress.done) + " of " +
-                   std::to_string(progress.total) + " bytes";
+            return say("Link", "Writing the configuration: %1 of %2 bytes")
+                .with(std::to_string(progress.done), std::to_string(progress.total));
         case LinkProgress::Step::ReadingBack:
-            return "Reading it back";
+            return say("Link", "Reading it back");
         case LinkProgress::Step::Reading:
-            return progress.keeping ? "Keeping the tracker's settings: reading them"
-                                    : "Reading the configuration";
+            return progress.keeping ? say("Link", "Keeping the tracker's settings: reading them")
+                                    : say("Link", "Reading the configuration");
         case LinkProgress::Step::ReadingAgain:
             return progress.keeping
-                       ? "Keeping the tracker's settings: reading them again to compare"
-                       : "Reading it again to compare";
+                       ? say("Link",
+                             "Keeping the tracker's settings: reading them again to compare")
+                       : say("Link", "Reading it again to compare");
         case LinkProgress::Step::StartingTone:
-            return "Starting the test tone";
+            return say("Link", "Starting the test tone");
         case LinkProgress::Step::StoppingTone:
-            return "Stopping the test tone";
+            return say("Link", "Stopping the test tone");
     }
     return {};
 }

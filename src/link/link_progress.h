@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "common/text.h"
+
 namespace qz5 {
 
 // How far a running exchange with the tracker has got. The link reports it on
@@ -33,6 +35,6 @@ struct LinkProgress {
 using ProgressCallback = std::function<void(const LinkProgress&)>;
 
 // The words the window and the command-line tool both show for a step.
-std::string describeProgress(const LinkProgress& progress);
+Text describeProgress(const LinkProgress& progress);
 
 }  // namespace qz5

@@ -7,30 +7,40 @@
 
 namespace qz5 {
 
-std::string explainOpenError(unsigned long error, const std::string& portName,
-                             const std::string& systemText) {
+Text openErrorText(unsigned long error, const std::string& portName,
+                   const std::string& systemText) {
     switch (error) {
         case ERROR_ACCESS_DENIED:
         case ERROR_SHARING_VIOLATION:
-            return "Access is denied: another program has " + portName +
-                   " open (a terminal, GPS or map program, or a second copy of this one). Close "
-                   "it, then try again.";
+            return say("Ports",
+                       "Access is denied: another program has %1 open (a terminal, GPS or map "
+                       "program, or a second copy of this one). Close it, then try again.")
+                .with(portName);
         case ERROR_FILE_NOT_FOUND:
         case ERROR_PATH_NOT_FOUND:
-            return "Windows has no port " + portName +
-                   " now: the adapter is unplugged, or its driver is not installed (Device "
-                   "Manager, Ports (COM & LPT)).";
+            return say("Ports",
+                       "Windows has no port %1 now: the adapter is unplugged, or its driver is "
+                       "not installed (Device Manager, Ports (COM & LPT)).")
+                .with(portName);
         case ERROR_GEN_FAILURE:
         case ERROR_NOT_READY:
         case ERROR_SEM_TIMEOUT:
         case ERROR_DEVICE_NOT_CONNECTED:
         case ERROR_BAD_COMMAND:
-            return portName +
-                   " is there but its adapter does not answer: unplug it and plug it in again.";
+            return say("Ports",
+                       "%1 is there but its adapter does not answer: unplug it and plug it in "
+                       "again.")
+                .with(portName);
         default:
-            return "Windows says: " + (systemText.empty() ? "unknown error" : systemText) +
-                   " (error " + std::to_string(error) + ").";
+            return say("Ports", "Windows says: %1 (error %2).")
+                .with(systemText.empty() ? say("Ports", "unknown error") : Text(systemText),
+                      std::to_string(error));
     }
+}
+
+std::string explainOpenError(unsigned long error, const std::string& portName,
+                             const std::string& systemText) {
+    return openErrorText(error, portName, systemText).english();
 }
 
 FailureKind openErrorKind(unsigned long error) {

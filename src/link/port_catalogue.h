@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text.h"
 #include "link/system_roots.h"
 
 namespace qz5 {
@@ -22,7 +23,7 @@ struct PortDevice {
     std::string byIdPath;  // the stable /dev/serial/by-id/... name
 
     // One line for a person: "Acme Serial Cable (0001:0002)".
-    std::string description() const;
+    Text description() const;
 };
 
 // Describes one device of the device folder.

@@ -83,18 +83,21 @@ std::string joined(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::string PortDevice::description() const {
-    std::string text = joined(vendor, model);
+Text PortDevice::description() const {
+    // The descriptors are whatever the device's maker (or forger) wrote.
+    Text text = printableText(joined(vendor, model));
     const std::string ids = vendorId.empty() ? std::string() : vendorId + ":" + productId;
     if (text.empty()) {
         const std::string name = fs::path(devicePath).filename().string();
-        text = !ids.empty()                                             ? "USB serial device"
-               : name.starts_with("ttyS") || name.starts_with("ttyAMA") ? "built-in serial port"
-               : name.starts_with("rfcomm")                             ? "Bluetooth serial link"
-                                                                        : "serial device";
+        text = !ids.empty() ? say("Ports", "USB serial device")
+               : name.starts_with("ttyS") || name.starts_with("ttyAMA")
+                   ? say("Ports", "built-in serial port")
+               : name.starts_with("rfcomm") ? say("Ports", "Bluetooth serial link")
+                                            : say("Ports", "serial device");
     }
-    // The descriptors are whatever the device's maker (or forger) wrote.
-    return printableText(ids.empty() ? text : text + " (" + ids + ")");
+    return ids.empty() ? text
+                       : say("Ports", "%1 (%2)", "a device and its USB ids")
+                             .with(std::move(text), printableText(ids));
 }
 
 std::string portDriver(const std::string& devicePath, const SystemRoots& roots) {

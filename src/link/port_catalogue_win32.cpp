@@ -166,16 +166,18 @@ std::optional<std::string> adapterProblem(const PortsClassDevice& device) {
         return std::nullopt;
     }
     const PortDevice port = portDeviceOf(device, device.portName);
-    return port.description() +
+    return port.description().english() +
            " is plugged in but has no working COM port: " + problemWords(*device.problem) + ".";
 }
 
-std::string PortDevice::description() const {
+Text PortDevice::description() const {
     const std::string ids = vendorId.empty() ? std::string() : vendorId + ":" + productId;
-    const std::string text = !model.empty() ? model
-                             : ids.empty()  ? "serial port"
-                                            : "USB serial device";
-    return ids.empty() ? text : text + " (" + ids + ")";
+    Text text = !model.empty() ? Text(model)
+                : ids.empty()  ? say("Ports", "serial port")
+                               : say("Ports", "USB serial device");
+    return ids.empty()
+               ? text
+               : say("Ports", "%1 (%2)", "a device and its USB ids").with(std::move(text), ids);
 }
 
 PortDevice describePort(const std::string& devicePath, const SystemRoots&) {

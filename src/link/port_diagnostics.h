@@ -16,7 +16,7 @@ namespace qz5 {
 // A process that has a device open.
 struct PortHolder {
     int pid = 0;
-    std::string name;
+    Text name;
 };
 
 // Processes that hold the device: its flock holder (/proc/locks) and any
@@ -39,9 +39,9 @@ struct DeviceAccess {
 
 // Plain-language explanations, one or more sentences with what to do; lock
 // files that were not believed are named at the end.
-std::string explainPermission(const std::string& devicePath, const DeviceAccess& access);
-std::string explainRefusal(const std::string& devicePath, const OpenRefusal& refusal,
-                           const SystemRoots& roots);
+Text explainPermission(const std::string& devicePath, const DeviceAccess& access);
+Text explainRefusal(const std::string& devicePath, const OpenRefusal& refusal,
+                    const SystemRoots& roots);
 // The kind of failure the refusal stands for, told apart as explainRefusal does.
 FailureKind refusalKind(const OpenRefusal& refusal);
 

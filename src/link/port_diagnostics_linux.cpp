@@ -33,15 +33,15 @@ bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-std::string processName(int pid, const SystemRoots& roots) {
+Text processName(int pid, const SystemRoots& roots) {
     if (pid == getpid()) {
-        return "this program";
+        return say("Ports", "this program");
     }
     // Any user names their own processes as they like, escapes included.
     std::ifstream in(fs::path(roots.procRoot) / std::to_string(pid) / "comm");
     std::string name;
     std::getline(in, name);
-    return name.empty() ? "a process" : printableText(name);
+    return name.empty() ? say("Ports", "a process") : Text(printableText(name));
 }
 
 void addHolder(std::vector<PortHolder>& holders, int pid, const SystemRoots& roots) {
@@ -72,11 +72,25 @@ void addFlockHolders(std::vector<PortHolder>& holders, const struct stat& device
     }
 }
 
-std::string describeHolders(const std::vector<PortHolder>& holders) {
-    std::string text;
+// Joins two sentences, so that a language may join them its own way.
+Text oneAfterAnother(Text first, Text second) {
+    if (first.empty()) {
+        return second;
+    }
+    if (second.empty()) {
+        return first;
+    }
+    return say("Ports", "%1 %2", "one sentence after another")
+        .with(std::move(first), std::move(second));
+}
+
+Text describeHolders(const std::vector<PortHolder>& holders) {
+    Text text;
     for (const PortHolder& holder : holders) {
-        text +=
-            (text.empty() ? "" : ", ") + holder.name + " (pid " + std::to_string(holder.pid) + ")";
+        Text one = say("Ports", "%1 (pid %2)").with(holder.name, std::to_string(holder.pid));
+        text = text.empty() ? std::move(one)
+                            : say("Ports", "%1, %2", "one program after another")
+                                  .with(std::move(text), std::move(one));
     }
     return text;
 }
@@ -113,8 +127,8 @@ bool justAppeared(const struct stat& device) {
     return std::chrono::system_clock::now() - changed < kJustAppeared;
 }
 
-std::string explainInUse(const std::string& devicePath, const OpenRefusal& refusal,
-                         const SystemRoots& roots) {
+Text explainInUse(const std::string& devicePath, const OpenRefusal& refusal,
+                  const SystemRoots& roots) {
     std::vector<PortHolder> holders;
     if (refusal.kind == OpenRefusal::Kind::LockFile) {
         addHolder(holders, refusal.lockFilePid, roots);
@@ -122,52 +136,64 @@ std::string explainInUse(const std::string& devicePath, const OpenRefusal& refus
     for (const PortHolder& holder : findHolders(devicePath, roots)) {
         addHolder(holders, holder.pid, roots);
     }
-    std::string text;
     if (!holders.empty()) {
-        text = "In use by " + describeHolders(holders) + ".";
         if (refusal.kind == OpenRefusal::Kind::LockFile) {
-            text += " Its lock file is " + refusal.lockFile + ".";
+            return say("Ports",
+                       "In use by %1. Its lock file is %2. Close that program or let it release "
+                       "the port, then try again.")
+                .with(describeHolders(holders), refusal.lockFile);
         }
-        return text + " Close that program or let it release the port, then try again.";
+        return say("Ports",
+                   "In use by %1. Close that program or let it release the port, then try again.")
+            .with(describeHolders(holders));
     }
     struct stat device {};
     if (portDriver(devicePath, roots) == "cdc_acm" && stat(devicePath.c_str(), &device) == 0 &&
         justAppeared(device)) {
-        text =
-            "In use: the device was plugged in moments ago, and a modem manager usually probes "
-            "such devices for a few seconds. Try again in a moment.";
-        if (udevProperty(devicePath, "ID_MM_DEVICE_IGNORE", roots) != "1") {
-            text +=
-                " To keep the modem manager away from it for good, give it the udev property "
-                "ID_MM_DEVICE_IGNORE=1 in a udev rule";
-            const PortDevice port = describePort(devicePath, roots);
-            text += port.vendorId.empty()
-                        ? "."
-                        : ", for example a file in /etc/udev/rules.d with the line\n    "
-                          "ATTRS{idVendor}==\"" +
-                              printableText(port.vendorId) + "\", ATTRS{idProduct}==\"" +
-                              printableText(port.productId) +
-                              "\", ENV{ID_MM_DEVICE_IGNORE}=\"1\"\nthen plug the device in again.";
+        if (udevProperty(devicePath, "ID_MM_DEVICE_IGNORE", roots) == "1") {
+            return say("Ports",
+                       "In use: the device was plugged in moments ago, and a modem manager "
+                       "usually probes such devices for a few seconds. Try again in a moment.");
         }
-        return text;
+        const PortDevice port = describePort(devicePath, roots);
+        if (port.vendorId.empty()) {
+            return say("Ports",
+                       "In use: the device was plugged in moments ago, and a modem manager "
+                       "usually probes such devices for a few seconds. Try again in a moment. To "
+                       "keep the modem manager away from it for good, give it the udev property "
+                       "ID_MM_DEVICE_IGNORE=1 in a udev rule.");
+        }
+        return say("Ports",
+                   "In use: the device was plugged in moments ago, and a modem manager usually "
+                   "probes such devices for a few seconds. Try again in a moment. To keep the "
+                   "modem manager away from it for good, give it the udev property "
+                   "ID_MM_DEVICE_IGNORE=1 in a udev rule, for example a file in "
+                   "/etc/udev/rules.d with the line\n    ATTRS{idVendor}==\"%1\", "
+                   "ATTRS{idProduct}==\"%2\", ENV{ID_MM_DEVICE_IGNORE}=\"1\"\nthen plug the "
+                   "device in again.")
+            .with(printableText(port.vendorId), printableText(port.productId));
     }
-    return "In use by a program this user cannot see: most likely a system service running as "
-           "another user holds it. Stop that service, or ask the administrator which one it is.";
+    return say("Ports",
+               "In use by a program this user cannot see: most likely a system service running "
+               "as another user holds it. Stop that service, or ask the administrator which one "
+               "it is.");
 }
 
-std::string sandboxHint(const SystemRoots& roots) {
+Text sandboxHint(const SystemRoots& roots) {
     std::error_code error;
     if (fs::exists(roots.flatpakInfo, error)) {
-        return " This program runs in a Flatpak sandbox, which reaches serial devices only with a "
-               "permission granted outside it: flatpak override --user --device=all followed by "
-               "the program's application ID.";
+        return say("Ports",
+                   "This program runs in a Flatpak sandbox, which reaches serial devices only "
+                   "with a permission granted outside it: flatpak override --user --device=all "
+                   "followed by the program's application ID.");
     }
     if (const char* snap = std::getenv("SNAP"); snap && *snap) {
         const char* name = std::getenv("SNAP_NAME");
-        return std::string(
-                   " This program runs as a Snap, which reaches serial devices only "
-                   "through an interface connected outside it: sudo snap connect ") +
-               (name && *name ? name : "SNAP-NAME") + ":raw-usb (USB adapters) or :serial-port.";
+        return say("Ports",
+                   "This program runs as a Snap, which reaches serial devices only through an "
+                   "interface connected outside it: sudo snap connect %1:raw-usb (USB adapters) "
+                   "or :serial-port.")
+            .with(std::string(name && *name ? name : "SNAP-NAME"));
     }
     return {};
 }
@@ -213,25 +239,31 @@ std::vector<PortHolder> findHolders(const std::string& devicePath, const SystemR
     return holders;
 }
 
-std::string explainPermission(const std::string& devicePath, const DeviceAccess& access) {
+Text explainPermission(const std::string& devicePath, const DeviceAccess& access) {
     if (!access.groupMayUse) {
-        return "Permission denied: only its owner \"" + access.owner + "\" may use " + devicePath +
-               ". A udev rule that gives the device to a group of yours (GROUP=\"...\", "
-               "MODE=\"0660\") would let you in.";
+        return say("Ports",
+                   "Permission denied: only its owner \"%1\" may use %2. A udev rule that gives "
+                   "the device to a group of yours (GROUP=\"...\", MODE=\"0660\") would let you "
+                   "in.")
+            .with(access.owner, devicePath);
     }
     if (access.inGroupNow) {
-        return "Permission denied, although you are in the group \"" + access.group +
-               "\" that may use " + devicePath + ": a security policy of the system refuses it.";
+        return say("Ports",
+                   "Permission denied, although you are in the group \"%1\" that may use %2: a "
+                   "security policy of the system refuses it.")
+            .with(access.group, devicePath);
     }
     if (access.inGroupLater) {
-        return "Permission denied: you were added to the group \"" + access.group +
-               "\" that may use " + devicePath +
-               ", but this login session started before that. Log out and in again (or "
-               "restart) to use the port.";
+        return say("Ports",
+                   "Permission denied: you were added to the group \"%1\" that may use %2, but "
+                   "this login session started before that. Log out and in again (or restart) "
+                   "to use the port.")
+            .with(access.group, devicePath);
     }
-    return "Permission denied: " + devicePath + " belongs to the group \"" + access.group +
-           "\", and you are not a member. Add yourself with\n    sudo usermod -aG " + access.group +
-           " \"$USER\"\nthen log out and in again.";
+    return say("Ports",
+               "Permission denied: %1 belongs to the group \"%2\", and you are not a member. Add "
+               "yourself with\n    sudo usermod -aG %2 \"$USER\"\nthen log out and in again.")
+        .with(devicePath, access.group);
 }
 
 FailureKind refusalKind(const OpenRefusal& refusal) {
@@ -250,10 +282,10 @@ FailureKind refusalKind(const OpenRefusal& refusal) {
     }
 }
 
-std::string explainRefusal(const std::string& devicePath, const OpenRefusal& refusal,
-                           const SystemRoots& roots) {
+Text explainRefusal(const std::string& devicePath, const OpenRefusal& refusal,
+                    const SystemRoots& roots) {
     using Kind = OpenRefusal::Kind;
-    std::string text;
+    Text text;
     struct stat device {};
     if (refusal.kind == Kind::System && (refusal.error == EACCES || refusal.error == EPERM) &&
         stat(devicePath.c_str(), &device) == 0) {
@@ -261,17 +293,17 @@ std::string explainRefusal(const std::string& devicePath, const OpenRefusal& ref
     } else if (refusal.kind != Kind::System || refusal.error == EBUSY) {
         text = explainInUse(devicePath, refusal, roots);
     } else if (refusal.error == ENOENT) {
-        text = devicePath + " is not there (any more): the device was unplugged or renamed.";
+        text = say("Ports", "%1 is not there (any more): the device was unplugged or renamed.")
+                   .with(devicePath);
     } else if (refusal.error == ENXIO || refusal.error == ENODEV || refusal.error == EIO) {
-        text = "No hardware answers behind " + devicePath + ".";
+        text = say("Ports", "No hardware answers behind %1.").with(devicePath);
     } else {
-        text = devicePath + " could not be opened: " + std::strerror(refusal.error) + ".";
+        text = say("Ports", "%1 could not be opened: %2.")
+                   .with(devicePath, std::string(std::strerror(refusal.error)));
     }
-    if (const std::string ignored = describeIgnoredLocks(checkUucpLocks(devicePath, roots).ignored);
-        !ignored.empty()) {
-        text += " " + ignored;
-    }
-    return text + sandboxHint(roots);
+    text = oneAfterAnother(std::move(text),
+                           describeIgnoredLocks(checkUucpLocks(devicePath, roots).ignored));
+    return oneAfterAnother(std::move(text), sandboxHint(roots));
 }
 
 }  // namespace qz5

@@ -35,15 +35,15 @@ constexpr PortTimeouts kTrackerTimeouts{.readInterval = 50,
 
 constexpr int kPauseAfterByteMs = 10;
 
-std::string unknownPortReason(std::string_view name) {
+Text unknownPortReason(std::string_view name) {
     if (name.empty()) {
-        return "No port was chosen.";
+        return say("Ports", "No port was chosen.");
     }
     // The list's placeholder, cut to nine characters, is no name of a port.
     if (!name.starts_with("COM")) {
-        return "No serial device was found.";
+        return say("Ports", "No serial device was found.");
     }
-    return "No serial device is known as " + std::string(name) + ".";
+    return say("Ports", "No serial device is known as %1.").with(std::string(name));
 }
 
 }  // namespace
@@ -80,7 +80,7 @@ bool SerialLink::portExists(std::string_view name) const {
     return true;
 }
 
-std::string SerialLink::portFailureReason(std::string_view name) const {
+Text SerialLink::portFailure(std::string_view name) const {
     const auto path = ports_->devicePath(name);
     return path ? api_.openFailure(*path).reason : unknownPortReason(name);
 }
@@ -97,19 +97,20 @@ Outcome<> SerialLink::openPort() {
         const OpenFailure refusal =
             path ? api_.openFailure(*path)
                  : OpenFailure{FailureKind::PortMissing, unknownPortReason(portName_.data())};
-        return Outcome<>(Failure{refusal.kind, {"Could not aquire Com Port", {}, refusal.reason}})
+        return Outcome<>(Failure{refusal.kind,
+                                 {say("Ports", "Could not aquire Com Port"), {}, refusal.reason}})
             .after(std::move(raised));
     }
-    const char* failure = nullptr;
+    const char* failure = nullptr;  // marked where it is written
     LineSettings settings;
     if (!api_.getLineSettings(portHandle_, settings)) {
-        failure = "GetCommState failed";
+        failure = QZ5_TEXT("Link", "GetCommState failed");
     } else {
         applyTrackerLine(settings, baudRate_);
         if (!api_.setLineSettings(portHandle_, settings)) {
-            failure = "SetCommState failed";
+            failure = QZ5_TEXT("Link", "SetCommState failed");
         } else if (!api_.setTimeouts(portHandle_, kTrackerTimeouts)) {
-            failure = "SetCommTimeouts failed";
+            failure = QZ5_TEXT("Link", "SetCommTimeouts failed");
         }
     }
     if (failure == nullptr) {
@@ -117,18 +118,19 @@ Outcome<> SerialLink::openPort() {
     }
     // A port that cannot be set up is of no use, to us or to anyone we keep out.
     releasePort();
-    return Outcome<>(Failure{FailureKind::PortFailed, {failure}}).after(std::move(raised));
+    return Outcome<>(Failure{FailureKind::PortFailed, {say("Link", failure)}})
+        .after(std::move(raised));
 }
 
 Outcome<> SerialLink::writeBytes(std::span<const std::uint8_t> data) {
     if (!isOpen()) {
-        return Failure{FailureKind::WriteFailed, {"ComPort Invalid"}};
+        return Failure{FailureKind::WriteFailed, {say("Link", "ComPort Invalid")}};
     }
     std::size_t total = 0;
     for (const std::uint8_t byte : data) {
         int written = 0;
         if (!api_.writeByte(portHandle_, byte, written)) {
-            return Failure{FailureKind::WriteFailed, {"ComPort write failed"}};
+            return Failure{FailureKind::WriteFailed, {say("Link", "ComPort write failed")}};
         }
         api_.sleep(kPauseAfterByteMs);
         // A byte that timed out shows only in the count at the end.
@@ -139,18 +141,18 @@ Outcome<> SerialLink::writeBytes(std::span<const std::uint8_t> data) {
         }
     }
     if (total != data.size()) {
-        return Failure{FailureKind::WriteFailed, {"ComPort write mismatch"}};
+        return Failure{FailureKind::WriteFailed, {say("Link", "ComPort write mismatch")}};
     }
     return {};
 }
 
 Outcome<std::int32_t> SerialLink::readBytes(std::span<std::uint8_t> buffer) {
     if (!isOpen()) {
-        return Failure{FailureKind::ReadFailed, {"ComPort Invalid"}};
+        return Failure{FailureKind::ReadFailed, {say("Link", "ComPort Invalid")}};
     }
     int received = 0;
     if (!api_.read(portHandle_, buffer, received)) {
-        return Failure{FailureKind::ReadFailed, {"ComPort read failed"}};
+        return Failure{FailureKind::ReadFailed, {say("Link", "ComPort read failed")}};
     }
     return received;
 }
@@ -164,10 +166,10 @@ void SerialLink::beginStep(const LinkProgress& step) {
 
 Outcome<> SerialLink::closePort() {
     if (!isOpen()) {
-        return Failure{FailureKind::PortFailed, {"ComPort Invalid"}};
+        return Failure{FailureKind::PortFailed, {say("Link", "ComPort Invalid")}};
     }
     if (!api_.close(portHandle_)) {
-        return Failure{FailureKind::PortFailed, {"ComPort Close failed"}};
+        return Failure{FailureKind::PortFailed, {say("Link", "ComPort Close failed")}};
     }
     portHandle_ = kInvalidPortHandle;
     return {};

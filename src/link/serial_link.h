@@ -34,7 +34,7 @@ class SerialLink {
     void setBaudRate(std::int32_t rate);      // takes effect at the next openPort
     bool portExists(std::string_view name) const;
     // Why a port cannot be opened now, for a person; no message is shown.
-    std::string portFailureReason(std::string_view name) const;
+    Text portFailure(std::string_view name) const;
     Outcome<> openPort();
     Outcome<> writeBytes(std::span<const std::uint8_t> data);
     // The bytes received; none on a silent line.

@@ -45,7 +45,7 @@ struct PortTimeouts {
 // Why a port did not open.
 struct OpenFailure {
     FailureKind kind = FailureKind::PortFailed;
-    std::string reason;
+    Text reason;
 };
 
 // The operating system's serial calls, as the port layer needs them. Results

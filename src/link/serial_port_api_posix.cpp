@@ -191,7 +191,7 @@ OpenFailure PosixSerialPortApi::openFailure(const std::string& devicePath) {
     if (attempt.handle != kInvalidPortHandle) {
         static_cast<void>(close(attempt.handle));
         return {FailureKind::PortBusy,
-                "The device was busy for a moment and is free now: try again."};
+                say("Ports", "The device was busy for a moment and is free now: try again.")};
     }
     return {refusalKind(attempt.refusal), explainRefusal(devicePath, attempt.refusal, roots_)};
 }

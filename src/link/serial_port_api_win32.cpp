@@ -161,11 +161,11 @@ OpenFailure Win32SerialPortApi::openFailure(const std::string& devicePath) {
     if (handle != kInvalidPortHandle) {
         static_cast<void>(close(handle));  // it opened: that is all we asked
         return {FailureKind::PortBusy,
-                "The port was busy for a moment and is free now: try again."};
+                say("Ports", "The port was busy for a moment and is free now: try again.")};
     }
     const DWORD error = GetLastError();
     const std::string name = devicePath.substr(devicePath.find_last_of('\\') + 1);
-    return {openErrorKind(error), explainOpenError(error, name, systemErrorText(error))};
+    return {openErrorKind(error), openErrorText(error, name, systemErrorText(error))};
 }
 
 }  // namespace qz5

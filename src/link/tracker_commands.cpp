@@ -82,7 +82,7 @@ Outcome<> SerialLink::probeDevice(std::span<char> reply) {
         kind = answered.failure()->kind;
         collect(raised, answered);
     }
-    return Outcome<>(Failure{kind, {"Zelbin3 Not Found"}}).after(std::move(raised));
+    return Outcome<>(Failure{kind, {say("Link", "Zelbin3 Not Found")}}).after(std::move(raised));
 }
 
 Outcome<> SerialLink::sendImage(std::span<const std::uint8_t> data) {
@@ -137,13 +137,13 @@ Outcome<> SerialLink::writeImageVerified(std::span<const std::uint8_t> data) {
     const std::int32_t back = fetched ? *fetched : 0;
     const auto sentCount = static_cast<std::int32_t>(data.size());
     if (back != sentCount) {
-        std::array<char, 100> message{};
-        std::snprintf(message.data(), message.size(), "Write Failed (code %d %d)", sentCount, back);
-        return Outcome<>(Failure{FailureKind::VerifyFailed, {message.data()}})
+        return Outcome<>(Failure{FailureKind::VerifyFailed,
+                                 {say("Link", "Write Failed (code %1 %2)")
+                                      .with(std::to_string(sentCount), std::to_string(back))}})
             .after(std::move(raised));
     }
     if (!std::equal(data.begin(), data.end(), readBack.begin())) {
-        return Outcome<>(Failure{FailureKind::VerifyFailed, {"Write Failed"}})
+        return Outcome<>(Failure{FailureKind::VerifyFailed, {say("Link", "Write Failed")}})
             .after(std::move(raised));
     }
     return Outcome<>().after(std::move(raised));

@@ -33,7 +33,7 @@ PortAnswer ask(SerialLink& link, const std::string& port, const SearchStep& step
     if (!link.portExists(port)) {
         return {.port = port,
                 .outcome = PortAnswer::Outcome::NotAsked,
-                .reason = link.portFailureReason(port)};
+                .reason = link.portFailure(port)};
     }
     link.setPortName(port);
     std::array<char, 32> reply{};
@@ -91,18 +91,19 @@ TrackerSearch findTracker(SerialLink& link, const std::vector<std::string>& port
     return search;
 }
 
-std::string describeAnswer(const PortAnswer& answer) {
+Text answerText(const PortAnswer& answer) {
     switch (answer.outcome) {
         case PortAnswer::Outcome::Answered:
-            return answer.port + " at " + std::to_string(answer.baudRate) +
-                   " bit/s: " + printableText(answer.version);
+            return say("Ports", "%1 at %2 bit/s: %3")
+                .with(answer.port, std::to_string(answer.baudRate), printableText(answer.version));
         case PortAnswer::Outcome::Silent:
-            return answer.port + ": no answer";
+            return say("Ports", "%1: no answer").with(answer.port);
         case PortAnswer::Outcome::HeldElsewhere:
-            return answer.port + ": held by another program: passed over";
+            return say("Ports", "%1: held by another program: passed over").with(answer.port);
         case PortAnswer::Outcome::NotAsked:
-            return answer.port + ": not asked" +
-                   (answer.reason.empty() ? std::string() : ", " + answer.reason);
+            return answer.reason.empty()
+                       ? say("Ports", "%1: not asked").with(answer.port)
+                       : say("Ports", "%1: not asked, %2").with(answer.port, answer.reason);
     }
     return {};
 }

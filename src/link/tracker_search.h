@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/text.h"
+
 namespace qz5 {
 
 class SerialLink;
@@ -22,7 +24,7 @@ struct PortAnswer {
     Outcome outcome = Outcome::Silent;
     std::string version{};      // Answered: the reply
     std::int32_t baudRate = 0;  // Answered: the rate it answered at
-    std::string reason{};       // NotAsked: why, for a person
+    Text reason{};              // NotAsked: why, for a person
 };
 
 struct TrackerSearch {
@@ -56,6 +58,6 @@ TrackerSearch findTracker(SerialLink& link, const std::vector<std::string>& port
                           const SearchHooks& hooks = {});
 
 // "COM3 at 4800 bit/s: OV-QZ5 1.4" and the like, one port's outcome for a person.
-std::string describeAnswer(const PortAnswer& answer);
+Text answerText(const PortAnswer& answer);
 
 }  // namespace qz5

@@ -87,17 +87,18 @@ std::optional<uid_t> realUserOf(int pid, const SystemRoots& roots) {
 }
 
 // Why a lock file naming a running process is not believed; nothing when it is.
-std::optional<std::string> distrust(uid_t fileOwner, int pid, const SystemRoots& roots) {
+std::optional<Text> distrust(uid_t fileOwner, int pid, const SystemRoots& roots) {
     if (fileOwner == 0) {
         return std::nullopt;
     }
     const auto runner = realUserOf(pid, roots);
     if (!runner) {
-        return "it is not root's, and who runs process " + std::to_string(pid) + " cannot be seen";
+        return say("Ports", "it is not root's, and who runs process %1 cannot be seen")
+            .with(std::to_string(pid));
     }
     if (*runner != fileOwner) {
-        return "its owner (uid " + std::to_string(fileOwner) + ") does not run process " +
-               std::to_string(pid);
+        return say("Ports", "its owner (uid %1) does not run process %2")
+            .with(std::to_string(fileOwner), std::to_string(pid));
     }
     return std::nullopt;
 }
@@ -122,7 +123,7 @@ UucpLockCheck checkUucpLocks(const std::string& devicePath, const SystemRoots& r
             uid_t owner = 0;
             const FileRead lock = readRegularFileNoFollow(file, kLockFileBytes, owner);
             if (lock.status == FileReadStatus::NotRegular) {
-                check.ignored.push_back({file, "it is not a regular file"});
+                check.ignored.push_back({file, say("Ports", "it is not a regular file")});
                 continue;
             }
             // None there, one we may not read, or one naming no live process.

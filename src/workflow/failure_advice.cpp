@@ -7,57 +7,65 @@ namespace {
 
 using FrontEnd = AdviceContext::FrontEnd;
 
-std::string notFound(FrontEnd frontEnd) {
-    const std::string check =
-        "Check that the tracker is switched on and that its cable is in this port. ";
+Text notFound(FrontEnd frontEnd) {
     return frontEnd == FrontEnd::Window
-               ? check +
+               ? say("Advice",
+                     "Check that the tracker is switched on and that its cable is in this port. "
                      "If it may be on another port, choose that one, or let Find Tracker on "
-                     "the window menu ask each port."
-               : check +
+                     "the window menu ask each port.")
+               : say("Advice",
+                     "Check that the tracker is switched on and that its cable is in this port. "
                      "'qz5cfg ports' lists the ports; 'qz5cfg ports --find' asks each one "
-                     "for the tracker.";
+                     "for the tracker.");
 }
 
-std::string verifyFailed(const AdviceContext& context) {
-    std::string advice = "Write the configuration again.";
+Text verifyFailed(const AdviceContext& context) {
     if (!context.backup) {
-        return advice;
+        return say("Advice", "Write the configuration again.");
     }
     const std::string number = std::to_string(*context.backup);
-    return advice + (context.frontEnd == FrontEnd::Window
-                         ? " The tracker's settings from before this write are in the history as "
-                           "number " +
-                               number + ": History on the window menu shows them."
-                         : " The tracker's settings from before this write are in the history: "
-                           "'qz5cfg history' lists them, 'qz5cfg history show " +
-                               number + "' prints them.");
+    return context.frontEnd == FrontEnd::Window
+               ? say("Advice",
+                     "Write the configuration again. The tracker's settings from before this "
+                     "write are in the history as number %1: History on the window menu shows "
+                     "them.")
+                     .with(number)
+               : say("Advice",
+                     "Write the configuration again. The tracker's settings from before this "
+                     "write are in the history: 'qz5cfg history' lists them, 'qz5cfg history "
+                     "show %1' prints them.")
+                     .with(number);
 }
 
 }  // namespace
 
-std::string adviceFor(FailureKind kind, const AdviceContext& context) {
+Text advice(FailureKind kind, const AdviceContext& context) {
     const bool window = context.frontEnd == FrontEnd::Window;
     switch (kind) {
         case FailureKind::NotFound:
             return notFound(context.frontEnd);
         case FailureKind::PortBusy:
-            return "Another program holds this port: close it and try again, or choose another "
-                   "port.";
+            return say("Advice",
+                       "Another program holds this port: close it and try again, or choose "
+                       "another port.");
         case FailureKind::PortDenied:
-            return "The system does not let you open this port: the reason given with \"Could "
-                   "not aquire Com Port\" says what gives you the right to use it.";
+            return say("Advice",
+                       "The system does not let you open this port: the reason given with "
+                       "\"Could not aquire Com Port\" says what gives you the right to use it.");
         case FailureKind::PortMissing:
-            return window ? "The device is not there: plug the adapter in again, or choose a "
-                            "port from the list."
-                          : "The device is not there: plug the adapter in again, or choose a "
-                            "port that 'qz5cfg ports' lists.";
+            return window ? say("Advice",
+                                "The device is not there: plug the adapter in again, or choose a "
+                                "port from the list.")
+                          : say("Advice",
+                                "The device is not there: plug the adapter in again, or choose a "
+                                "port that 'qz5cfg ports' lists.");
         case FailureKind::PortFailed:
-            return "Unplug the adapter, plug it in again, and try again.";
+            return say("Advice", "Unplug the adapter, plug it in again, and try again.");
         case FailureKind::WriteFailed:
         case FailureKind::ReadFailed:
         case FailureKind::ReadsDiffer:
-            return "Check the cable and that the tracker is switched on, then try again.";
+            return say("Advice",
+                       "Check the cable and that the tracker is switched on, then try again.");
         case FailureKind::VerifyFailed:
             return verifyFailed(context);
         case FailureKind::BadSize:

@@ -21,7 +21,7 @@ struct AdviceContext {
 
 // What the user may try next after a failure of that kind; empty where the
 // message and its reason already say all there is to do.
-std::string adviceFor(FailureKind kind, const AdviceContext& context);
+Text advice(FailureKind kind, const AdviceContext& context);
 
 // The outcome's messages, with the advice on the failure's own message.
 template <typename T>
@@ -33,7 +33,7 @@ Notices advisedMessages(const Outcome<T>& outcome, const AdviceContext& context)
     }
     for (auto message = messages.rbegin(); message != messages.rend(); ++message) {
         if (*message == failure->message) {
-            message->hint = adviceFor(failure->kind, context);
+            message->hint = advice(failure->kind, context);
             break;
         }
     }

@@ -13,27 +13,31 @@ constexpr const char* kReadVerdict = "Read Failed";
 
 }  // namespace
 
-std::string BackupRead::reason() const {
+Text BackupRead::why() const {
     if (read) {
-        return notKept;
+        return whyNotKept;
     }
     if (read.failure()->kind == FailureKind::ReadsDiffer) {
-        return "two reads of them did not agree";
+        return say("Workflow", "two reads of them did not agree");
     }
-    std::string reasons;
+    Text reasons;
     for (const Message& message : read.messages()) {
         if (message.text != kReadVerdict) {
-            reasons += (reasons.empty() ? "" : "; ") + message.text;
+            reasons = reasons.empty() ? message.text
+                                      : say("Workflow", "%1; %2", "one reason after another")
+                                            .with(std::move(reasons), message.text);
         }
     }
-    return reasons.empty() ? "the tracker did not send them whole" : reasons;
+    return reasons.empty() ? say("Workflow", "the tracker did not send them whole") : reasons;
 }
 
-std::string BackupRead::detail() const {
-    std::string lines;
+Text BackupRead::detail() const {
+    Text lines;
     for (const Message& message : read.messages()) {
         if (!message.detail.empty()) {
-            lines += (lines.empty() ? "" : "\n") + message.detail;
+            lines = lines.empty() ? message.detail
+                                  : say("Workflow", "%1\n%2", "one reason a line")
+                                        .with(std::move(lines), message.detail);
         }
     }
     return lines;
@@ -44,9 +48,11 @@ BackupRead readBackup(TrackerWorkflow& tracker) {
     BackupRead backup{.read = tracker.readImage(current, "backup"),
                       .answered = tracker.answered(),
                       .notKept = {},
+                      .whyNotKept = {},
                       .number = {}};
     if (backup.read) {
-        backup.notKept = tracker.notKept();
+        backup.whyNotKept = tracker.whyNotKept();
+        backup.notKept = backup.whyNotKept.english();
         if (backup.notKept.empty() && tracker.kept()) {
             backup.number = tracker.kept()->number;
         }

@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "common/message_answer.h"
+#include "common/text.h"
 
 namespace qz5 {
 
@@ -20,17 +21,27 @@ class TrackerFrontEnd {
     // Runs the steps that talk to the tracker and returns when they are done.
     // `title` names the command while they run.
     virtual void talk(std::string_view title, const std::function<void()>& steps) = 0;
+    // The same with the title as the catalogues know it; a front end that
+    // shows the reader's language names the command in that language.
+    virtual void talkAbout(const Text& title, const std::function<void()>& steps) {
+        talk(title.english(), steps);
+    }
 
     // The answer to the question asked before a write that lets the tracker
     // send an Emergency beacon; anything but Ok sends nothing.
     virtual MessageAnswer answerEmergency(std::string_view question, std::string_view caption) = 0;
+    // The same question as the catalogues know it; a front end that shows the
+    // reader's language asks it in that language.
+    virtual MessageAnswer askEmergency(const Text& question, const Text& caption) {
+        return answerEmergency(question.english(), caption.english());
+    }
 };
 
 // Runs `steps` through the front end and gives back what they returned.
 template <typename Steps>
-auto talkThrough(TrackerFrontEnd& frontEnd, std::string_view title, Steps steps) {
+auto talkThrough(TrackerFrontEnd& frontEnd, const Text& title, Steps steps) {
     std::optional<std::invoke_result_t<Steps>> result;
-    frontEnd.talk(title, [&] { result = steps(); });
+    frontEnd.talkAbout(title, [&] { result = steps(); });
     return *result;
 }
 

@@ -18,10 +18,10 @@ namespace qz5 {
 
 namespace {
 
-constexpr const char* kReadCaption = "Zelbin3 Read";
-constexpr const char* kEmergencyQuestion =
-    "You are about to configure your Zelbin with the ability to send an EMERGENCY beacon.  "
-    "Are you sure you want to do this?";
+constexpr const char* kReadCaption = QZ5_TEXT("Workflow", "Zelbin3 Read");
+Text readCaption() {
+    return say("Workflow", kReadCaption);
+}
 
 // The probe is offered 30 bytes of a 32-byte area; the reply stays terminated.
 class VersionArea {
@@ -46,12 +46,13 @@ std::string historyPort(const SerialLink& link) {
 void TrackerWorkflow::keep(const HistoryImage& entry, Notices& raised) {
     const Outcome<KeptFile> kept = collect(raised, keepInHistory(entry, historyWarnings_));
     kept_ = kept ? std::optional(*kept) : std::nullopt;
-    notKept_ = kept ? std::string() : kept.failure()->message.text;
+    notKept_ = kept ? Text() : kept.failure()->message.text;
 }
 
 Outcome<std::string> TrackerWorkflow::readVersion() {
     VersionArea reply;
-    Outcome<> found = talkThrough(frontEnd_, kVersionCaption, [&] { return reply.probe(link_); });
+    Outcome<> found = talkThrough(frontEnd_, say("Workflow", kVersionCaption),
+                                  [&] { return reply.probe(link_); });
     if (!found) {
         return Outcome<std::string>(std::move(found));
     }
@@ -66,7 +67,8 @@ Outcome<ConfigImage> TrackerWorkflow::readImage(TrackerConfig& record, std::stri
     const bool keeping = direction == "backup";
     answered_ = false;
     Outcome<std::int32_t> read = talkThrough(
-        frontEnd_, keeping ? kWriteCaption : kReadCaption, [&]() -> Outcome<std::int32_t> {
+        frontEnd_, keeping ? say("Workflow", kWriteCaption) : readCaption(),
+        [&]() -> Outcome<std::int32_t> {
             port = historyPort(link_);
             Outcome<> probe = reply.probe(link_);
             if (!probe) {
@@ -83,7 +85,7 @@ Outcome<ConfigImage> TrackerWorkflow::readImage(TrackerConfig& record, std::stri
     Notices raised = std::move(read).takeMessages();
     const auto bytes = std::span(buffer).first<kImageSize>();
     if (!whole || !collect(raised, record.decodeImage(bytes))) {
-        return Outcome<ConfigImage>(Failure{kind, {"Read Failed", kReadCaption}})
+        return Outcome<ConfigImage>(Failure{kind, {say("Workflow", "Read Failed"), readCaption()}})
             .after(std::move(raised));
     }
     ConfigImage image{};
@@ -95,7 +97,7 @@ Outcome<ConfigImage> TrackerWorkflow::readImage(TrackerConfig& record, std::stri
 Outcome<ConfigImage> TrackerWorkflow::readConfiguration(TrackerConfig& record) {
     Outcome<ConfigImage> image = readImage(record, "read");
     if (image) {
-        image.notice({"Read Successful", kReadCaption});
+        image.notice({say("Workflow", "Read Successful"), readCaption()});
     }
     return image;
 }
@@ -103,7 +105,10 @@ Outcome<ConfigImage> TrackerWorkflow::readConfiguration(TrackerConfig& record) {
 Outcome<WriteResult> TrackerWorkflow::writeConfiguration(TrackerConfig& record,
                                                          const Prepare& prepare) {
     if (sendsEmergency(record) &&
-        frontEnd_.answerEmergency(kEmergencyQuestion, kWriteCaption) != MessageAnswer::Ok) {
+        frontEnd_.askEmergency(say("Workflow",
+                                   "You are about to configure your Zelbin with the ability to "
+                                   "send an EMERGENCY beacon.  Are you sure you want to do this?"),
+                               say("Workflow", kWriteCaption)) != MessageAnswer::Ok) {
         return WriteResult{WriteOutcome::Declined, std::nullopt};
     }
     const std::optional<ConfigImage> image = prepare();
@@ -112,7 +117,7 @@ Outcome<WriteResult> TrackerWorkflow::writeConfiguration(TrackerConfig& record,
     }
     VersionArea reply;
     std::string port;
-    Outcome<> written = talkThrough(frontEnd_, kWriteCaption, [&] {
+    Outcome<> written = talkThrough(frontEnd_, say("Workflow", kWriteCaption), [&] {
         port = historyPort(link_);
         Outcome<> probe = reply.probe(link_);
         if (!probe) {
@@ -131,7 +136,7 @@ Outcome<WriteResult> TrackerWorkflow::writeConfiguration(TrackerConfig& record,
     }
     return Outcome<WriteResult>(WriteResult{WriteOutcome::Written, image})
         .after(std::move(raised))
-        .notice({"Write Successful", kWriteCaption});
+        .notice({say("Workflow", "Write Successful"), say("Workflow", kWriteCaption)});
 }
 
 }  // namespace qz5

@@ -16,8 +16,8 @@ class SerialLink;
 class TrackerConfig;
 class TrackerFrontEnd;
 
-inline constexpr const char* kVersionCaption = "Zelbin3 Version";
-inline constexpr const char* kWriteCaption = "Zelbin3 Write";
+inline constexpr const char* kVersionCaption = QZ5_TEXT("Workflow", "Zelbin3 Version");
+inline constexpr const char* kWriteCaption = QZ5_TEXT("Workflow", "Zelbin3 Write");
 
 // How a write that did not fail ended.
 enum class WriteOutcome {
@@ -71,7 +71,9 @@ class TrackerWorkflow {
     // it did not.
     const std::optional<KeptFile>& kept() const { return kept_; }
     // Why the history did not keep that image; empty when it did.
-    const std::string& notKept() const { return notKept_; }
+    const Text& whyNotKept() const { return notKept_; }
+    // Its English, for the callers that still glue it into their own words.
+    const std::string& notKept() const { return notKept_.english(); }
     // Whether the tracker answered the probe of the last read.
     bool answered() const { return answered_; }
 
@@ -83,7 +85,7 @@ class TrackerWorkflow {
     TrackerFrontEnd& frontEnd_;
     HistoryWarnings historyWarnings_;
     std::optional<KeptFile> kept_;
-    std::string notKept_;
+    Text notKept_;
     bool answered_ = false;
 };
 

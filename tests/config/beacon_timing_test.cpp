@@ -217,7 +217,7 @@ TEST(SmartBeaconingPresets, EachIsKeptByTheTrackerAndFindsNothingAboveANote) {
             letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
         }
         EXPECT_EQ(findSmartBeaconingPreset(lower), &preset);
-        EXPECT_NE(describePreset(preset).find(" mph,"), std::string::npos);
+        EXPECT_NE(describePreset(preset).english().find(" mph,"), std::string::npos);
     }
     EXPECT_EQ(findSmartBeaconingPreset("Car "), nullptr);
     EXPECT_EQ(findSmartBeaconingPreset(""), nullptr);

@@ -395,6 +395,35 @@ TEST(ConfigCheck, EveryRuleHasAStableName) {
     EXPECT_EQ(findRule("no-such-rule"), std::nullopt);
 }
 
+// What a finding says reaches the front ends as a catalogue text: its English
+// is the message, and the values it names stay out of the source.
+TEST(ConfigCheck, FindingsCarryTheirCatalogueText) {
+    const std::vector<std::function<void(TrackerConfig&)>> edits = {
+        [](TrackerConfig& c) { c = TrackerConfig(); },
+        [](TrackerConfig& c) { path(c, "TCPIP,WIDE3-3,WIDE1-1,RELAY"); },
+        [](TrackerConfig& c) { c.frequencyMHz[0] = 644.39f; },
+        [](TrackerConfig& c) { storeText(c.statusText[1], std::string(150, '~')); },
+    };
+    for (const auto& edit : edits) {
+        TrackerConfig config = usRecord();
+        edit(config);
+        const std::vector<Finding> findings = checkConfig(config, &prefixes(), symbols());
+        EXPECT_FALSE(findings.empty());
+        for (const Finding& f : findings) {
+            ASSERT_NE(f.said.source(), nullptr) << f.message;
+            EXPECT_EQ(f.said.english(), f.message);
+            for (const Text& value : f.said.values()) {
+                // A digit alone may well stand in the words themselves.
+                if (value.english().size() < 3) {
+                    continue;
+                }
+                EXPECT_EQ(std::string(f.said.source()).find(value.english()), std::string::npos)
+                    << f.message;
+            }
+        }
+    }
+}
+
 // A list with a fault keeps everything else, and names the first bad line.
 TEST(PrefixList, LeavesOutWhatItCannotReadAndKeepsTheRest) {
     struct Case {

@@ -328,8 +328,10 @@ TEST_F(ConfigFileTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
         EXPECT_FALSE(presenter(writeConfigFile(path(), config, calls))) << i;
         ASSERT_EQ(presenter.shown.size(), 1u) << i;
         const Message& shown = presenter.shown[0];
-        EXPECT_EQ(shown.text + "|" + shown.caption, "Failed to write data|Save Failed") << i;
-        EXPECT_TRUE(shown.detail.starts_with(path() + ": ")) << shown.detail;
+        EXPECT_EQ(shown.text.english() + "|" + shown.caption.english(),
+                  "Failed to write data|Save Failed")
+            << i;
+        EXPECT_TRUE(shown.detail.english().starts_with(path() + ": ")) << shown.detail;
         EXPECT_EQ(readAll(path()), old) << i;
         EXPECT_EQ(folderEntries(), std::vector<std::string>{"config.zb3"}) << i;
     }

@@ -55,7 +55,7 @@ class HistoryTest : public ::testing::Test {
         for (const Message& message : kept.messages()) {
             warningText << message.caption << ": " << message.text << '\n';
         }
-        return kept ? std::string() : kept.failure()->message.text;
+        return kept ? std::string() : kept.failure()->message.text.english();
     }
 
     fs::path folder_;

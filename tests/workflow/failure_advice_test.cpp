@@ -34,14 +34,32 @@ TEST(FailureAdvice, NamesTheFrontEndsOwnCommandsAndOnlyABackupThatWasKept) {
              Case{FailureKind::PortBusy, FrontEnd::Window, {}, "Another program", "qz5cfg"},
              Case{FailureKind::CannotSave, FrontEnd::Window, 1, "", "@"},
          }) {
-        const std::string advice = adviceFor(c.kind, {.frontEnd = c.frontEnd, .backup = c.backup});
+        const std::string advised =
+            advice(c.kind, {.frontEnd = c.frontEnd, .backup = c.backup}).english();
         const auto name = static_cast<int>(c.kind);
         if (*c.said == '\0') {
-            EXPECT_EQ(advice, "") << name;
+            EXPECT_EQ(advised, "") << name;
         } else {
-            EXPECT_NE(advice.find(c.said), std::string::npos) << name << ": " << advice;
+            EXPECT_NE(advised.find(c.said), std::string::npos) << name << ": " << advised;
         }
-        EXPECT_EQ(advice.find(c.unsaid), std::string::npos) << name << ": " << advice;
+        EXPECT_EQ(advised.find(c.unsaid), std::string::npos) << name << ": " << advised;
+    }
+}
+
+// Advice reaches the front end as a catalogue text, with the backup's number
+// a value that a translation places, not words glued to it.
+TEST(FailureAdvice, IsACatalogueTextWithItsNumberApart) {
+    using FrontEnd = AdviceContext::FrontEnd;
+    for (int kind = 0; kind <= static_cast<int>(FailureKind::CannotSave); ++kind) {
+        for (const FrontEnd frontEnd : {FrontEnd::Window, FrontEnd::CommandLine}) {
+            const AdviceContext context{.frontEnd = frontEnd, .backup = 4711};
+            const Text said = advice(static_cast<FailureKind>(kind), context);
+            if (!said.empty()) {
+                ASSERT_NE(said.source(), nullptr) << kind;
+                EXPECT_STREQ(said.context(), "Advice");
+                EXPECT_EQ(std::string(said.source()).find("4711"), std::string::npos) << kind;
+            }
+        }
     }
 }
 

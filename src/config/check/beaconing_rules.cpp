@@ -14,9 +14,10 @@ void checkRate(std::int32_t rate, PerProfile<std::int32_t> TrackerConfig::*field
                FindingList& findings) {
     if (rate < kShortestRoutineInterval) {
         findings.add(Severity::Warning, Rule::RateTooFast, field, k,
-                     "Beacon every " + seconds(kShortestRoutineInterval) +
-                         " or slower instead of every " + seconds(rate) +
-                         ": one minute is for special events, two or more for routine use.");
+                     say("Check",
+                         "Beacon every %1 or slower instead of every %2: one minute is for "
+                         "special events, two or more for routine use.")
+                         .with(seconds(kShortestRoutineInterval), seconds(rate)));
     }
 }
 
@@ -28,16 +29,16 @@ void checkBeaconing(const CheckInput& input, int k, FindingList& findings) {
         // The speeds' unit is the tracker's own: compared with each other only.
         if (c.sbFastRate[k] >= c.sbSlowRate[k]) {
             findings.add(Severity::Error, Rule::SmartBeaconingRates, &TrackerConfig::sbFastRate, k,
-                         "Make the fast rate shorter than the slow rate (now " +
-                             seconds(c.sbFastRate[k]) + " and " + seconds(c.sbSlowRate[k]) +
-                             "), or faster driving would beacon less often.");
+                         say("Check",
+                             "Make the fast rate shorter than the slow rate (now %1 and %2), or "
+                             "faster driving would beacon less often.")
+                             .with(seconds(c.sbFastRate[k]), seconds(c.sbSlowRate[k])));
         }
         if (c.sbHighSpeed[k] <= c.sbLowSpeed[k]) {
-            findings.add(Severity::Error, Rule::SmartBeaconingSpeeds, &TrackerConfig::sbHighSpeed,
-                         k,
-                         "Make the high speed greater than the low speed (now " +
-                             std::to_string(c.sbHighSpeed[k]) + " and " +
-                             std::to_string(c.sbLowSpeed[k]) + ").");
+            findings.add(
+                Severity::Error, Rule::SmartBeaconingSpeeds, &TrackerConfig::sbHighSpeed, k,
+                say("Check", "Make the high speed greater than the low speed (now %1 and %2).")
+                    .with(std::to_string(c.sbHighSpeed[k]), std::to_string(c.sbLowSpeed[k])));
         }
         checkRate(c.sbFastRate[k], &TrackerConfig::sbFastRate, k, findings);
     } else {
@@ -47,20 +48,23 @@ void checkBeaconing(const CheckInput& input, int k, FindingList& findings) {
     if (c.slotEnable[k] && c.smartBeaconing[k]) {
         // The slot's second is what gets lost, so the finding stands by it.
         findings.add(Severity::Error, Rule::SlotWithSmartBeaconing, &TrackerConfig::slotSeconds, k,
-                     "Turn off either the time slot or SmartBeaconing: the tracker keeps the slot "
-                     "in SmartBeaconing's settings.");
+                     say("Check",
+                         "Turn off either the time slot or SmartBeaconing: the tracker keeps the "
+                         "slot in SmartBeaconing's settings."));
     }
     if (c.slotEnable[k] && c.slotSeconds[k] > c.transmitRate[k]) {
         findings.add(Severity::Error, Rule::SlotBeyondRate, &TrackerConfig::slotSeconds, k,
-                     "Set the time slot to at most the transmit rate, " +
-                         seconds(c.transmitRate[k]) + ": a slot at " + seconds(c.slotSeconds[k]) +
-                         " never comes.");
+                     say("Check",
+                         "Set the time slot to at most the transmit rate, %1: a slot at %2 never "
+                         "comes.")
+                         .with(seconds(c.transmitRate[k]), seconds(c.slotSeconds[k])));
     }
 
     if (c.micEEnable[k] && sendsEmergency(c, k)) {
         findings.add(Severity::Error, Rule::MicEEmergency, &TrackerConfig::micEStatus, k,
-                     "Choose another Mic-E message unless this is a real emergency: Emergency! "
-                     "sets off alarms at every station that hears it.");
+                     say("Check",
+                         "Choose another Mic-E message unless this is a real emergency: "
+                         "Emergency! sets off alarms at every station that hears it."));
     }
 }
 

@@ -40,13 +40,15 @@ void checkCallsign(const CheckInput& input, int k, FindingList& findings) {
     const auto field = &TrackerConfig::callsign;
     const std::string base = sentCallsignBase(input.entered, k);
     if (base.empty()) {
-        findings.add(Severity::Error, Rule::CallsignBlank, field, k,
-                     "Enter the station's callsign: the tracker would send a blank one.");
+        findings.add(
+            Severity::Error, Rule::CallsignBlank, field, k,
+            say("Check", "Enter the station's callsign: the tracker would send a blank one."));
         return;
     }
     if (isPlaceholderCallsign(base)) {
-        findings.add(Severity::Error, Rule::CallsignPlaceholder, field, k,
-                     "Enter your own callsign: APRS-IS servers refuse " + base + ".");
+        findings.add(
+            Severity::Error, Rule::CallsignPlaceholder, field, k,
+            say("Check", "Enter your own callsign: APRS-IS servers refuse %1.").with(base));
     }
     // Case is harmless and an explicit SSID of 0 is the bare callsign; any
     // other difference means the tracker sends something else than typed.
@@ -55,9 +57,10 @@ void checkCallsign(const CheckInput& input, int k, FindingList& findings) {
     const std::string given = upperAscii(typed);
     if (given != sent && given != sent + "-0") {
         findings.add(Severity::Error, Rule::CallsignAltered, field, k,
-                     "Enter the callsign as " + sent +
-                         ", which is what the tracker will send: it keeps at most six letters "
-                         "or digits and an SSID from 0 to 15.");
+                     say("Check",
+                         "Enter the callsign as %1, which is what the tracker will send: it keeps "
+                         "at most six letters or digits and an SSID from 0 to 15.")
+                         .with(sent));
     }
 }
 

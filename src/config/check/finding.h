@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/text.h"
+
 namespace qz5 {
 
 // Error: it cannot work or it harms the network. Warning: it works but goes
@@ -52,6 +54,7 @@ struct Finding {
     const char* field;           // the field's JSON name, from the field table
     std::optional<int> profile;  // none for a field both profiles share
     std::string message;         // one sentence that says what to do
+    Text said{};                 // the message as the catalogues know it
 };
 
 std::string_view severityName(Severity severity);

@@ -64,14 +64,16 @@ void checkFrequency(const CheckInput& input, int k, FindingList& findings) {
     const int sent = steps(input.sent.frequencyMHz[k]);
     if (sent < kBandStart || sent > kBandEnd) {
         findings.add(Severity::Error, Rule::FrequencyBand, field, k,
-                     "Set a frequency in the 2 m band, " + megahertz(kBandStart) + " to " +
-                         megahertz(kBandEnd) + ".");
+                     say("Check", "Set a frequency in the 2 m band, %1 to %2.")
+                         .with(megahertz(kBandStart), megahertz(kBandEnd)));
         return;
     }
     if (sent == kTesting) {
         findings.add(Severity::Note, Rule::FrequencyTesting, field, k,
-                     "Set your APRS channel before the tracker goes into service: " +
-                         megahertz(kTesting) + " is for testing.");
+                     say("Check",
+                         "Set your APRS channel before the tracker goes into service: %1 is for "
+                         "testing.")
+                         .with(megahertz(kTesting)));
         return;
     }
     const std::string callsign = sentCallsignBase(input.entered, k);
@@ -82,17 +84,19 @@ void checkFrequency(const CheckInput& input, int k, FindingList& findings) {
     if (!place) {
         return;
     }
-    const std::string where = "If you operate in " + place->country->name;
     if (ituRegion(*place) == ItuRegion::One && sent > kRegion1BandEnd) {
         findings.add(Severity::Error, Rule::FrequencyRegionBand, field, k,
-                     where + ", set a frequency of at most " + megahertz(kRegion1BandEnd) +
-                         ": the 2 m band of ITU Region 1 ends there.");
+                     say("Check",
+                         "If you operate in %1, set a frequency of at most %2: the 2 m band of "
+                         "ITU Region 1 ends there.")
+                         .with(place->country->name, megahertz(kRegion1BandEnd)));
         return;
     }
     const std::optional<int> channel = channelOf(*place);
     if (channel && sent != *channel) {
         findings.add(Severity::Warning, Rule::FrequencyChannel, field, k,
-                     where + ", set its APRS channel, " + megahertz(*channel) + ".");
+                     say("Check", "If you operate in %1, set its APRS channel, %2.")
+                         .with(place->country->name, megahertz(*channel)));
     }
 }
 

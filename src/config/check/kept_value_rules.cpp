@@ -66,8 +66,8 @@ void report(const FieldInfo& field, std::optional<int> profile, const std::strin
             const std::string& sent, FindingList& findings) {
     const std::string unit = field.unit[0] != '\0' ? std::string(" ") + field.unit : "";
     findings.add(Severity::Error, Rule::ValueKeptInPart, field.name, profile,
-                 "Enter a value the tracker can hold: " + entered + unit + " would be sent as " +
-                     sent + unit + ".");
+                 say("Check", "Enter a value the tracker can hold: %1 would be sent as %2.")
+                     .with(entered + unit, sent + unit));
 }
 
 // The path the image carries, as it reads back, against the path given.
@@ -79,7 +79,8 @@ void checkPathKept(const CheckInput& input, int k, FindingList& findings) {
     const std::string_view sent = fieldText(input.sent.digiPath[k]);
     if (joinPath(elements) != sent) {
         findings.add(Severity::Error, Rule::PathCut, &TrackerConfig::digiPath, k,
-                     "Shorten the path: the tracker keeps only \"" + std::string(sent) + "\".");
+                     say("Check", "Shorten the path: the tracker keeps only \"%1\".")
+                         .with(std::string(sent)));
     }
 }
 

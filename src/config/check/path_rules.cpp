@@ -79,53 +79,57 @@ struct ElementRule {
     Rule rule;
     Severity severity;
     bool (*applies)(const Element&, bool first);
-    std::string (*advice)(const Element&);
+    Text (*advice)(const Element&);
 };
 
 const std::array<ElementRule, 7> kElementRules = {{
     {Rule::PathBlank, Severity::Error, [](const Element& e, bool) { return e.base.empty(); },
      [](const Element&) {
-         return std::string(
-             "Remove the empty element from the path: the tracker would send a "
-             "blank digipeater address.");
+         return say("Check",
+                    "Remove the empty element from the path: the tracker would send a "
+                    "blank digipeater address.");
      }},
     {Rule::PathInternetOnly, Severity::Error,
      [](const Element& e, bool) { return isInternetOnly(e.base); },
      [](const Element& e) {
-         return "Remove " + e.text +
-                " from the path: it marks packets from the internet and must never go out on "
-                "the air.";
+         return say("Check",
+                    "Remove %1 from the path: it marks packets from the internet and must never "
+                    "go out on the air.")
+             .with(e.text);
      }},
     {Rule::PathObsolete, Severity::Warning,
      [](const Element& e, bool) { return isRetired(e.base); },
      [](const Element& e) {
-         return "Replace " + e.text +
-                " with WIDE1-1 or WIDE2-n: digipeaters no longer service this alias.";
+         return say("Check",
+                    "Replace %1 with WIDE1-1 or WIDE2-n: digipeaters no longer service this alias.")
+             .with(e.text);
      }},
     {Rule::PathWideAbove2, Severity::Warning,
      [](const Element& e, bool) { return isWideN(e.base) && *aliasN(e.base) > kHighestWideN; },
      [](const Element& e) {
-         return "Use WIDE2-2 at most instead of " + e.text +
-                ": digipeaters limit WIDEn-N to n of 2.";
+         return say("Check",
+                    "Use WIDE2-2 at most instead of %1: digipeaters limit WIDEn-N to n of 2.")
+             .with(e.text);
      }},
     {Rule::PathWide1NotFirst, Severity::Warning,
      [](const Element& e, bool first) { return e.base == "WIDE1" && e.ssid == 1 && !first; },
      [](const Element&) {
-         return std::string(
-             "Put WIDE1-1 first in the path or leave it out: it asks for a "
-             "fill-in digipeater's first hop only.");
+         return say("Check",
+                    "Put WIDE1-1 first in the path or leave it out: it asks for a "
+                    "fill-in digipeater's first hop only.");
      }},
     {Rule::PathSsidAboveN, Severity::Warning,
      [](const Element& e, bool) { return aliasN(e.base) && e.ssid > *aliasN(e.base); },
      [](const Element& e) {
-         return "Use " + e.base + "-" + std::to_string(*aliasN(e.base)) + " rather than " + e.text +
-                ": N above n is not serviced.";
+         return say("Check", "Use %1 rather than %2: N above n is not serviced.")
+             .with(e.base + "-" + std::to_string(*aliasN(e.base)), e.text);
      }},
     {Rule::PathUsedHop, Severity::Warning,
      [](const Element& e, bool) { return isWideN(e.base) && e.ssid == 0; },
      [](const Element& e) {
-         return "Remove " + e.text +
-                " from the path: a hop with SSID 0 is used up and asks for nothing.";
+         return say("Check",
+                    "Remove %1 from the path: a hop with SSID 0 is used up and asks for nothing.")
+             .with(e.text);
      }},
 }};
 
@@ -147,10 +151,13 @@ void checkPath(const CheckInput& input, int k, FindingList& findings) {
         const bool tooMany = total >= kHopsForWarning;
         findings.add(tooMany ? Severity::Warning : Severity::Note, Rule::PathHops,
                      &TrackerConfig::digiPath, k,
-                     "Ask for two hops, as WIDE1-1,WIDE2-1 does: this path asks for " +
-                         std::to_string(total) +
-                         (tooMany ? ", which floods the network."
-                                  : ", which suits only an area with few digipeaters."));
+                     (tooMany ? say("Check",
+                                    "Ask for two hops, as WIDE1-1,WIDE2-1 does: this path asks "
+                                    "for %1, which floods the network.")
+                              : say("Check",
+                                    "Ask for two hops, as WIDE1-1,WIDE2-1 does: this path asks "
+                                    "for %1, which suits only an area with few digipeaters."))
+                         .with(std::to_string(total)));
     }
 }
 

@@ -205,17 +205,23 @@ PrefixListRead PrefixList::load(const std::filesystem::path& file) {
     const std::string name = printableText(textFromPath(file));
     const ListText read = readListText(textFromPath(file), name, kMaxListBytes);
     if (!read.text) {
-        return {std::nullopt, "no callsign-prefix list: " + read.problem};
+        Text why = say("Check", "no callsign-prefix list: %1").with(read.problem);
+        std::string english = why.english();
+        return {std::nullopt, std::move(english), std::move(why)};
     }
     std::size_t badLine = 0;
     PrefixListRead result;
     result.list = parse(*read.text, &badLine);
     if (!result.list) {
-        result.problem = "no callsign-prefix list: " + name + " holds no country that can be read";
+        result.why = say("Check", "no callsign-prefix list: %1 holds no country that can be read")
+                         .with(name);
     } else if (badLine != 0) {
-        result.problem = "the callsign-prefix list " + name + " was read only in part: line " +
-                         std::to_string(badLine) + " cannot be read and was left out";
+        result.why = say("Check",
+                         "the callsign-prefix list %1 was read only in part: line %2 cannot be "
+                         "read and was left out")
+                         .with(name, std::to_string(badLine));
     }
+    result.problem = result.why.english();
     return result;
 }
 

@@ -8,6 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "common/text.h"
+
 namespace qz5 {
 
 // A country of the callsign-prefix list, as its header line gives it.
@@ -69,6 +71,7 @@ class PrefixList {
 struct PrefixListRead {
     std::optional<PrefixList> list;
     std::string problem;
+    Text why;  // the same as the catalogues know it
 };
 
 }  // namespace qz5

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "common/text.h"
 #include "config/check/finding.h"
 
 namespace qz5 {
@@ -19,58 +20,62 @@ struct RuleEntry {
 constexpr auto kRules = std::to_array<RuleEntry>({
     // APRS-IS server documentation: packets from placeholder callsigns are
     // not accepted onto the network.
-    {Rule::CallsignPlaceholder, "callsign-placeholder", "enter your own"},
+    {Rule::CallsignPlaceholder, "callsign-placeholder", QZ5_TEXT("Check", "enter your own")},
     // APRS Protocol Reference 1.0.1, "AX.25 Frame Format": a station
     // address is at most six letters or digits and an SSID of 0 to 15.
-    {Rule::CallsignBlank, "callsign-blank", "enter one"},
-    {Rule::CallsignAltered, "callsign-altered", "enter it as sent"},
-    {Rule::PathCut, "path-cut", "shorten it"},
-    {Rule::PathBlank, "path-blank", "remove the empty hop"},
+    {Rule::CallsignBlank, "callsign-blank", QZ5_TEXT("Check", "enter one")},
+    {Rule::CallsignAltered, "callsign-altered", QZ5_TEXT("Check", "enter it as sent")},
+    {Rule::PathCut, "path-cut", QZ5_TEXT("Check", "shorten it")},
+    {Rule::PathBlank, "path-blank", QZ5_TEXT("Check", "remove the empty hop")},
     // The New n-N Paradigm notes: two hops for mobiles, three only where the
     // network is sparse; RELAY, WIDE and TRACE are retired; WIDE1-1 is only
     // the first hop; n-N with N above n, WIDEn above 2 and used-up hops are
     // not serviced.
-    {Rule::PathHops, "path-hops", "ask for two hops"},
-    {Rule::PathObsolete, "path-obsolete", "replace the retired alias"},
-    {Rule::PathWideAbove2, "path-wide-above-2", "use WIDE2-2 at most"},
-    {Rule::PathWide1NotFirst, "path-wide1-not-first", "put WIDE1-1 first"},
-    {Rule::PathSsidAboveN, "path-ssid-above-n", "lower the SSID"},
-    {Rule::PathUsedHop, "path-used-hop", "remove the used-up hop"},
+    {Rule::PathHops, "path-hops", QZ5_TEXT("Check", "ask for two hops")},
+    {Rule::PathObsolete, "path-obsolete", QZ5_TEXT("Check", "replace the retired alias")},
+    {Rule::PathWideAbove2, "path-wide-above-2", QZ5_TEXT("Check", "use WIDE2-2 at most")},
+    {Rule::PathWide1NotFirst, "path-wide1-not-first", QZ5_TEXT("Check", "put WIDE1-1 first")},
+    {Rule::PathSsidAboveN, "path-ssid-above-n", QZ5_TEXT("Check", "lower the SSID")},
+    {Rule::PathUsedHop, "path-used-hop", QZ5_TEXT("Check", "remove the used-up hop")},
     // APRS-IS server documentation, "q Construct" and "IGate Details":
     // TCPIP, TCPXX and q constructs belong to the internet and never to RF.
-    {Rule::PathInternetOnly, "path-internet-only", "remove the internet alias"},
+    {Rule::PathInternetOnly, "path-internet-only", QZ5_TEXT("Check", "remove the internet alias")},
     // The published SmartBeaconing guidance: one minute is for special
     // events, two or more for routine mobiles; the fast rate must be
     // shorter than the slow rate and the high speed above the low speed.
-    {Rule::RateTooFast, "rate-too-fast", "beacon less often"},
-    {Rule::SmartBeaconingRates, "smartbeaconing-rates", "keep it below the slow rate"},
-    {Rule::SmartBeaconingSpeeds, "smartbeaconing-speeds", "keep it above the low speed"},
+    {Rule::RateTooFast, "rate-too-fast", QZ5_TEXT("Check", "beacon less often")},
+    {Rule::SmartBeaconingRates, "smartbeaconing-rates",
+     QZ5_TEXT("Check", "keep it below the slow rate")},
+    {Rule::SmartBeaconingSpeeds, "smartbeaconing-speeds",
+     QZ5_TEXT("Check", "keep it above the low speed")},
     // The tracker's image: the time slot is kept in SmartBeaconing's bytes,
     // and a slot later than the interval never comes.
-    {Rule::SlotWithSmartBeaconing, "slot-with-smartbeaconing", "turn it or SmartBeaconing off"},
-    {Rule::SlotBeyondRate, "slot-beyond-rate", "keep it within the rate"},
+    {Rule::SlotWithSmartBeaconing, "slot-with-smartbeaconing",
+     QZ5_TEXT("Check", "turn it or SmartBeaconing off")},
+    {Rule::SlotBeyondRate, "slot-beyond-rate", QZ5_TEXT("Check", "keep it within the rate")},
     // The tracker's image keeps what fits of the status texts. APRS Protocol
     // Reference 1.0.1, "Status Reports": printable ASCII except | and ~.
-    {Rule::StatusCut, "status-cut", "shorten it"},
-    {Rule::StatusCharacters, "status-characters", "use plain ASCII"},
+    {Rule::StatusCut, "status-cut", QZ5_TEXT("Check", "shorten it")},
+    {Rule::StatusCharacters, "status-characters", QZ5_TEXT("Check", "use plain ASCII")},
     // ITU Radio Regulations, Article 5: the 2 m amateur band is 144-148 MHz,
     // in Region 1 only 144-146 MHz. The APRS channels: IARU Region 1 VHF band
     // plan (144.800), the tracker's own frequency list (144.390 for the
     // Americas, 145.175 for Australia, 144.340 for testing), the New Zealand
     // national society's APRS guidance (144.575).
-    {Rule::FrequencyBand, "frequency-band", "use the 2 m band"},
-    {Rule::FrequencyRegionBand, "frequency-region-band", "keep to 146 MHz at most"},
-    {Rule::FrequencyChannel, "frequency-channel", "use your APRS channel"},
-    {Rule::FrequencyTesting, "frequency-testing", "set your APRS channel"},
+    {Rule::FrequencyBand, "frequency-band", QZ5_TEXT("Check", "use the 2 m band")},
+    {Rule::FrequencyRegionBand, "frequency-region-band",
+     QZ5_TEXT("Check", "keep to 146 MHz at most")},
+    {Rule::FrequencyChannel, "frequency-channel", QZ5_TEXT("Check", "use your APRS channel")},
+    {Rule::FrequencyTesting, "frequency-testing", QZ5_TEXT("Check", "set your APRS channel")},
     // APRS Protocol Reference 1.0.1, "Mic-E Message Codes": Emergency sets
     // off alarms at every station that hears it.
-    {Rule::MicEEmergency, "mic-e-emergency", "choose another"},
+    {Rule::MicEEmergency, "mic-e-emergency", QZ5_TEXT("Check", "choose another")},
     // APRS Protocol Reference 1.0.1, "APRS Symbols": the table is / or \\,
     // or an overlay 0-9 or A-Z on an alternate symbol; a map draws what it
     // has no picture for as a placeholder.
-    {Rule::SymbolPlaceholder, "symbol-placeholder", "choose one a map can draw"},
+    {Rule::SymbolPlaceholder, "symbol-placeholder", QZ5_TEXT("Check", "choose one a map can draw")},
     // The tracker's image: what it cannot hold is sent as something else.
-    {Rule::ValueKeptInPart, "value-kept-in-part", "enter a value it keeps"},
+    {Rule::ValueKeptInPart, "value-kept-in-part", QZ5_TEXT("Check", "enter a value it keeps")},
 });
 
 // A rule without its entry would have no name and no source.

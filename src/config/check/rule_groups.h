@@ -28,12 +28,14 @@ struct CheckInput {
 class FindingList {
   public:
     void add(Severity severity, Rule rule, const char* field, std::optional<int> profile,
-             std::string message) {
-        findings_.push_back({severity, rule, field, profile, std::move(message)});
+             Text message) {
+        std::string english = message.english();
+        findings_.push_back(
+            {severity, rule, field, profile, std::move(english), std::move(message)});
     }
     template <typename Member>
     requires std::is_member_object_pointer_v<Member>
-    void add(Severity severity, Rule rule, Member member, int profile, std::string message) {
+    void add(Severity severity, Rule rule, Member member, int profile, Text message) {
         add(severity, rule, fieldInfo(member).name, profile, std::move(message));
     }
     bool hasError(const char* field, std::optional<int> profile) const {

@@ -15,19 +15,23 @@ bool isStatusCharacter(unsigned char c) {
 
 // The status texts come last in the image, the Primary's first: a text with
 // no room at all is worth naming apart, with what took its room.
-std::string cutAdvice(const CheckInput& input, int k, std::size_t kept) {
+Text cutAdvice(const CheckInput& input, int k, std::size_t kept) {
     if (kept > 0) {
-        return "Shorten the status text, use fewer digipeaters or share settings between the "
-               "profiles: the tracker keeps only its first " +
-               std::to_string(kept) + " characters.";
+        const auto count = static_cast<long>(kept);
+        return say("Check",
+                   "Shorten the status text, use fewer digipeaters or share settings between the "
+                   "profiles: the tracker keeps only its first %n characters.",
+                   nullptr, count);
     }
     if (k == 1 && !fieldText(input.sent.statusText[0]).empty()) {
-        return "Shorten the Primary profile's status text, use fewer digipeaters or share "
-               "settings between the profiles: the Primary profile's status text leaves no room "
-               "for this one.";
+        return say("Check",
+                   "Shorten the Primary profile's status text, use fewer digipeaters or share "
+                   "settings between the profiles: the Primary profile's status text leaves no "
+                   "room for this one.");
     }
-    return "Use fewer digipeaters or share settings between the profiles: no room is left for "
-           "the status text.";
+    return say("Check",
+               "Use fewer digipeaters or share settings between the profiles: no room is left "
+               "for the status text.");
 }
 
 }  // namespace
@@ -51,9 +55,10 @@ void checkStatusText(const CheckInput& input, int k, FindingList& findings) {
     }
     if (!found.empty()) {
         findings.add(Severity::Warning, Rule::StatusCharacters, field, k,
-                     "Remove " + found +
-                         " from the status text: APRS keeps status texts to printable ASCII "
-                         "other than | and ~.");
+                     say("Check",
+                         "Remove %1 from the status text: APRS keeps status texts to printable "
+                         "ASCII other than | and ~.")
+                         .with(found));
     }
 }
 

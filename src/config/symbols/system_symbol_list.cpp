@@ -16,8 +16,6 @@ namespace {
 // The packaged list is about 100 kB.
 constexpr std::size_t kLimit = std::size_t{4} << 20;
 
-constexpr const char* kWithout = "; symbols are shown without names or pictures.";
-
 std::string chosenPath() {
     const char* chosen = std::getenv("QZ5_SYMBOLS");
     if (chosen != nullptr && chosen[0] != '\0') {
@@ -29,27 +27,40 @@ std::string chosenPath() {
 }  // namespace
 
 SymbolSource readSymbolList(const std::string& path) {
-    SymbolSource source{.path = printableText(path), .list = {}, .notice = {}};
+    SymbolSource source{.path = printableText(path), .list = {}, .notice = {}, .said = {}};
     const ListText read = readListText(path, source.path, kLimit);
     if (!read.text) {
-        // The problem may be a sentence of its own ("...; give a file.").
-        std::string_view problem = read.problem;
-        if (problem.ends_with('.')) {
-            problem.remove_suffix(1);
-        }
-        source.notice = "No symbol list: " + std::string(problem) + kWithout;
+        source.said = read.notRegular
+                          ? say("Symbols",
+                                "No symbol list: %1 is not a regular file (a folder, a FIFO or "
+                                "a device); give a file; symbols are shown without names or "
+                                "pictures.")
+                                .with(source.path)
+                          : say("Symbols",
+                                "No symbol list: %1; symbols are shown without names or "
+                                "pictures.")
+                                .with(read.problem);
+        source.notice = source.said.english();
         return source;
     }
     SymbolList::Parsed parsed = SymbolList::parse(*read.text);
     source.list = std::move(parsed.list);
     if (!source.list) {
-        source.notice = "No symbol list: " + source.path + " holds no symbol pictures" + kWithout;
+        source.said = say("Symbols",
+                          "No symbol list: %1 holds no symbol pictures; symbols are shown "
+                          "without names or pictures.")
+                          .with(source.path);
     } else if (parsed.skipped > 0) {
-        source.notice = "Symbol list " + source.path + ": " + std::to_string(parsed.skipped) +
-                        " bad entr" + (parsed.skipped == 1 ? "y" : "ies") +
-                        " skipped, the first at line " + std::to_string(parsed.firstSkippedLine) +
-                        ".";
+        const auto skipped = static_cast<long>(parsed.skipped);
+        source.said =
+            (parsed.skipped == 1
+                 ? say("Symbols", "Symbol list %1: %n bad entry skipped, the first at line %2.",
+                       nullptr, skipped)
+                 : say("Symbols", "Symbol list %1: %n bad entries skipped, the first at line %2.",
+                       nullptr, skipped))
+                .with(source.path, std::to_string(parsed.firstSkippedLine));
     }
+    source.notice = source.said.english();
     return source;
 }
 

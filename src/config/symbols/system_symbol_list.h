@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "common/text.h"
 #include "config/symbols/symbol_list.h"
 
 namespace qz5 {
@@ -14,6 +15,7 @@ struct SymbolSource {
     std::string path;  // as shown to a person: control bytes escaped
     std::optional<SymbolList> list;
     std::string notice;  // empty when the whole file was read
+    Text said{};         // the notice as the catalogues know it
 
     const SymbolList* get() const { return list ? &*list : nullptr; }
 };

@@ -32,11 +32,12 @@ std::string smartBeaconingPresetNames() {
     return names;
 }
 
-std::string describePreset(const SmartBeaconingPreset& p) {
-    return std::string(p.name) + ": " + std::to_string(p.lowSpeed) + " to " +
-           std::to_string(p.highSpeed) + " " + kPresetSpeedUnit + ", every " +
-           std::to_string(p.slowRate) + " s to " + std::to_string(p.fastRate) + " s, turns from " +
-           std::to_string(p.turnAngle) + " degrees, slope " + std::to_string(p.turnSlope);
+Text describePreset(const SmartBeaconingPreset& p) {
+    return say("Timing", "%1: %2 to %3 %4, every %5 s to %6 s, turns from %7 degrees, slope %8",
+               "a SmartBeaconing preset: name, speeds, rates, turn angle and slope")
+        .with(std::string(p.name), std::to_string(p.lowSpeed), std::to_string(p.highSpeed),
+              std::string(kPresetSpeedUnit), std::to_string(p.slowRate), std::to_string(p.fastRate),
+              std::to_string(p.turnAngle), std::to_string(p.turnSlope));
 }
 
 void applySmartBeaconingPreset(const SmartBeaconingPreset& p, TrackerConfig& c, int k) {

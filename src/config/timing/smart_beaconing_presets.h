@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/text.h"
 #include "config/tracker_config.h"
 
 namespace qz5 {
@@ -57,7 +58,7 @@ std::string smartBeaconingPresetNames();
 
 // The preset's values in one line, units named: "Car: 5 to 70 mph, every
 // 1800 s to 120 s, turns from 28 degrees, slope 255".
-std::string describePreset(const SmartBeaconingPreset& preset);
+Text describePreset(const SmartBeaconingPreset& preset);
 
 // Sets profile k's SmartBeaconing values and turns SmartBeaconing on as the
 // window's box does: the time slot and the sent value give way to it.
