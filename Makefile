@@ -25,7 +25,7 @@ RETRY_TIMED = --repeat until-pass:3
 ctest-twice = $(1) -LE serial-timing $(CTEST_FLAGS) && $(1) -L serial-timing $(RETRY_TIMED) $(CTEST_FLAGS)
 
 .PHONY: all deps configure build test test-unprivileged demo sanitize-test fuzz bench format format-check screenshot clean
-.PHONY: a11y-check tidy
+.PHONY: a11y-check tidy translations
 .PHONY: release package package-check
 
 all: build
@@ -41,6 +41,11 @@ configure:
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The catalogues in translations/ take in the texts the sources added and
+# drop the ones they lost (new entries wait there, unfinished, for a translator).
+translations: configure
+	cmake --build $(BUILD) --target update-translations
 
 test: build
 	$(call ctest-twice,QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS))
