@@ -37,6 +37,7 @@
 #include <vector>
 
 #include "app/config_dlg.h"
+#include "app/window_language.h"
 #include "app/window_platform.h"
 #include "link/port_table.h"
 #include "link/serial_port_api_posix.h"
@@ -166,6 +167,9 @@ int runChild(Shape shape, int reportFd, int pathCount, char** paths) {
     char name[] = "window_startup_bench";
     char* qtArgv[] = {name, nullptr};
     QApplication app(qtArgc, qtArgv);
+    if (shape == kWindow) {
+        qz5::speakChosenLanguage();  // the language of the environment, as the program does
+    }
     reached(kApplication);
     qz5::PortTable::Entries table;
     for (int k = 0; k < pathCount; ++k) {

@@ -28,10 +28,11 @@ constexpr double kTargetMs = 50;
 // failure is worth a line.
 class QuietPresenter final : public qz5::MessagePresenter {
   public:
-    qz5::MessageAnswer present(const std::string& text, const std::string& caption,
+    qz5::MessageAnswer present(const qz5::Text& text, const qz5::Text& caption,
                                qz5::MessageButtons) override {
         if (text != "Write Successful") {
-            std::fprintf(stderr, "write_event_loop_bench: %s %s\n", caption.c_str(), text.c_str());
+            std::fprintf(stderr, "write_event_loop_bench: %s %s\n", caption.english().c_str(),
+                         text.english().c_str());
             failed = true;
         }
         return qz5::MessageAnswer::Ok;

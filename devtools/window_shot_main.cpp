@@ -28,6 +28,7 @@
 #include "app/kept/history_dialog.h"
 #include "app/symbols/symbol_picker.h"
 #include "app/timing/timing_dialog.h"
+#include "app/window_language.h"
 #include "common/message_box.h"
 #include "config/tracker_config.h"
 #include "link/serial_port_api_posix.h"
@@ -180,6 +181,8 @@ QPixmap timingShot() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The window in the language of the environment, as the program speaks it.
+    qz5::speakChosenLanguage();
     const bool allSettings = argc == 3 && std::strcmp(argv[1], "--all-settings") == 0;
     const bool writing = argc == 3 && std::strcmp(argv[1], "--writing") == 0;
     const bool contrast = argc == 3 && std::strcmp(argv[1], "--high-contrast") == 0;

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <initializer_list>
 #include <iterator>
+#include <utility>
 
 #include "app/window_platform.h"
 #include "common/outside_text.h"
@@ -20,65 +21,65 @@ constexpr int kUsageError = 2;
 struct Flag {
     const char* name;
     bool AppOptions::*field;
-    const char* help;
 };
 
 constexpr std::array kFlags{
-    Flag{"--demo", &AppOptions::demo,
-         "wire COM1 to a simulated tracker instead of a serial\n"
-         "                          device, to try the program without hardware"},
-    Flag{"--all-settings", &AppOptions::allSettings,
-         "open the All settings view, with every setting of\n"
-         "                          both profiles, instead of the view chosen last"},
-    Flag{"--quit-after-start", &AppOptions::quitAfterStart,
-         "close the window as soon as it has been shown; the\n"
-         "                          exit status is 1 if it could not be shown (for\n"
-         "                          checking an installation)"},
+    Flag{"--demo", &AppOptions::demo},
+    Flag{"--all-settings", &AppOptions::allSettings},
+    Flag{"--quit-after-start", &AppOptions::quitAfterStart},
 };
 
-constexpr std::size_t kHelpColumn = 26;
-
-std::string helpText() {
-    std::string text =
-        "Usage: qz5-config [OPTION]... [FILE]\n"
-        "Configure an Orvane QZ5 APRS tracker over a serial port: read its version and\n"
-        "its configuration, edit the Primary and Secondary beacon profiles, write them\n"
-        "back and verify them, and make the tracker send test tones. A configuration\n"
-        "file (.zb3) given as FILE is loaded once the window is up, as Load does.\n"
-        "\n"
-        "Options:\n";
-    for (const Flag& flag : kFlags) {
-        std::string name = "      " + std::string(flag.name);
-        name.resize(std::max(name.size() + 2, kHelpColumn), ' ');
-        text += name + flag.help + "\n";
-    }
-    text +=
-        "      --trace FILE        write every byte sent and received on the serial\n"
-        "                          line, with its time, and each open, close and rate\n"
-        "                          change, to FILE\n"
-        "  -h, --help              print this help and exit\n"
-        "      --version           print the version and exit\n"
-        "\n"
-        "Qt's own options, such as -platform NAME, are accepted as well.\n"
-        "\n";
-    text += portListHelp();
-    text += windowFontHelp();
-    text +=
-        "\n"
-        "Exit status:\n"
-        "  0  the window was closed, or help or the version was printed\n"
-        "  1  the demo's simulated tracker could not be started, the trace file\n"
-        "     could not be written, the help or the version could not be\n"
-        "     written, or with --quit-after-start the window could not be shown\n"
-        "  2  usage error\n";
-    return text;
+Text platformHelp(const char* paragraph) {
+    return *paragraph == '\0' ? Text() : say("Help", paragraph);
 }
 
-AppCommandLine usageError(const std::string& problem) {
+// One text, so that a translation can align its own columns.
+Text helpText() {
+    return say("Help",
+               "Usage: qz5-config [OPTION]... [FILE]\n"
+               "Configure an Orvane QZ5 APRS tracker over a serial port: read its version and\n"
+               "its configuration, edit the Primary and Secondary beacon profiles, write them\n"
+               "back and verify them, and make the tracker send test tones. A configuration\n"
+               "file (.zb3) given as FILE is loaded once the window is up, as Load does.\n"
+               "\n"
+               "Options:\n"
+               "      --demo              wire COM1 to a simulated tracker instead of a serial\n"
+               "                          device, to try the program without hardware\n"
+               "      --all-settings      open the All settings view, with every setting of\n"
+               "                          both profiles, instead of the view chosen last\n"
+               "      --quit-after-start  close the window as soon as it has been shown; the\n"
+               "                          exit status is 1 if it could not be shown (for\n"
+               "                          checking an installation)\n"
+               "      --trace FILE        write every byte sent and received on the serial\n"
+               "                          line, with its time, and each open, close and rate\n"
+               "                          change, to FILE\n"
+               "  -h, --help              print this help and exit\n"
+               "      --version           print the version and exit\n"
+               "\n"
+               "Qt's own options, such as -platform NAME, are accepted as well.\n"
+               "\n"
+               "%1%2\n"
+               "Exit status:\n"
+               "  0  the window was closed, or help or the version was printed\n"
+               "  1  the demo's simulated tracker could not be started, the trace file\n"
+               "     could not be written, the help or the version could not be\n"
+               "     written, or with --quit-after-start the window could not be shown\n"
+               "  2  usage error\n")
+        .with(platformHelp(portListHelp()), platformHelp(windowFontHelp()));
+}
+
+AppCommandLine answered(int exitStatus, Text words) {
     AppCommandLine line;
-    line.exitStatus = kUsageError;
-    line.output = "qz5-config: " + problem + "\nTry 'qz5-config --help' for more information.\n";
+    line.exitStatus = exitStatus;
+    line.output = words.english();
+    line.words = std::move(words);
     return line;
+}
+
+AppCommandLine usageError(Text problem) {
+    return answered(kUsageError,
+                    say("Help", "qz5-config: %1\nTry 'qz5-config --help' for more information.\n")
+                        .with(std::move(problem)));
 }
 
 bool asks(const std::vector<std::string>& arguments, std::initializer_list<const char*> names) {
@@ -93,20 +94,17 @@ bool asks(const std::vector<std::string>& arguments, std::initializer_list<const
 AppCommandLine parseAppCommandLine(const std::vector<std::string>& arguments) {
     AppCommandLine line;
     if (asks(arguments, {"--help", "-h"})) {
-        line.exitStatus = 0;
-        line.output = helpText();
-        return line;
+        return answered(0, helpText());
     }
     if (asks(arguments, {"--version"})) {
-        line.exitStatus = 0;
-        line.output = std::string("qz5-config ") + kProgramVersion + "\n";
-        return line;
+        return answered(0, std::string("qz5-config ") + kProgramVersion + "\n");
     }
     bool optionsEnded = false;
     for (auto argument = arguments.begin(); argument != arguments.end(); ++argument) {
         if (optionsEnded || !argument->starts_with('-')) {
             if (!line.options.file.empty()) {
-                return usageError("unexpected argument '" + printableText(*argument) + "'");
+                return usageError(
+                    say("Help", "unexpected argument '%1'").with(printableText(*argument)));
             }
             line.options.file = *argument;
             continue;
@@ -117,7 +115,7 @@ AppCommandLine parseAppCommandLine(const std::vector<std::string>& arguments) {
         }
         if (*argument == "--trace" || argument->starts_with("--trace=")) {
             if (*argument == "--trace" && std::next(argument) == arguments.end()) {
-                return usageError("option '--trace' needs a file name");
+                return usageError(say("Help", "option '--trace' needs a file name"));
             }
             line.options.traceFile = *argument == "--trace" ? *++argument : argument->substr(8);
             continue;
@@ -125,7 +123,7 @@ AppCommandLine parseAppCommandLine(const std::vector<std::string>& arguments) {
         const auto* flag = std::find_if(kFlags.begin(), kFlags.end(),
                                         [&](const Flag& f) { return *argument == f.name; });
         if (flag == kFlags.end()) {
-            return usageError("unknown option '" + printableText(*argument) + "'");
+            return usageError(say("Help", "unknown option '%1'").with(printableText(*argument)));
         }
         line.options.*(flag->field) = true;
     }

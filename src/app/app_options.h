@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/text.h"
+
 namespace qz5 {
 
 struct AppOptions {
@@ -28,6 +30,8 @@ struct AppCommandLine {
     AppOptions options;
     std::optional<int> exitStatus;
     std::string output;
+    // The same words for the catalogues, to print in the reader's language.
+    Text words;
 };
 
 // `arguments` excludes the program's name. --help and --version win wherever

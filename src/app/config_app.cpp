@@ -6,10 +6,12 @@
 #include "app/app_options.h"
 #include "app/config_dlg.h"
 #include "app/qt_message_presenter.h"
+#include "app/window_language.h"
 #include "app/window_platform.h"
 #include "common/message_box.h"
 #include "common/program_info.h"
 #include "common/user_state_dir.h"
+#include "language/shown_text.h"
 #include "link/system_roots.h"
 
 namespace qz5 {
@@ -27,6 +29,8 @@ template <typename... Ports>
 bool CConfigApp::runWindow(Ports&... ports) {
     QtMessagePresenter presenter;
     ScopedMessagePresenter installed(presenter);
+    // Before the window is built, which lays its texts out in this language.
+    speakChosenLanguage();
     CConfigDlg window(ports...);
     window.setView(startupView(allSettingsAsked_));
     // The view's settings file is the first of the user's folders asked for.
@@ -39,13 +43,15 @@ bool CConfigApp::runWindow(Ports&... ports) {
     if (!fontProblem_.empty()) {
         // A run that only checks the window has no one to click a box away.
         if (quitAfterStart_) {
-            static_cast<void>(printForUser("qz5-config: " + fontProblem_ + "\n", true));
+            static_cast<void>(printForUser(
+                shownText(say("Window", "qz5-config: %1\n").with(fontProblem_)).toStdString(),
+                true));
         } else {
             QTimer::singleShot(0, &window, [text = fontProblem_] {
-                showMessage(text, "Font Missing", MessageButtons::Ok);
+                showMessage(text, say("Window", "Font Missing"), MessageButtons::Ok);
             });
         }
-        fontProblem_.clear();
+        fontProblem_ = Text();
     }
     if (quitAfterStart_) {
         // Queued before exec() shows the window, so it runs once the window is up.

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <string>
 
+#include "common/text.h"
+
 namespace qz5 {
 
 class PortTable;
@@ -37,7 +39,7 @@ class CConfigApp : public QApplication {
     bool windowWasShown_ = false;
     bool allSettingsAsked_ = false;
     std::string startFile_;
-    std::string fontProblem_;  // said once, when the window is up
+    Text fontProblem_;  // said once, when the window is up
 };
 
 }  // namespace qz5

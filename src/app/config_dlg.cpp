@@ -11,10 +11,12 @@
 #include "app/controls/about_dialog.h"
 #include "app/controls/app_icon.h"
 #include "app/controls/control_ids.h"
+#include "app/controls/window_text.h"
 #include "app/window_menu.h"
 #include "app/window_platform.h"
 #include "config/config_file.h"
 #include "config/history.h"
+#include "language/shown_text.h"
 #include "link/port_table.h"
 #include "link/system_roots.h"
 #include "link/system_serial_port_api.h"
@@ -38,12 +40,18 @@ CConfigDlg::CConfigDlg(SerialPortApi& api, const SystemRoots& roots, QWidget* pa
     initWindow();
 }
 
+void CConfigDlg::nameProfileTabs() {
+    controls_.setTabWords(ids::kProfileTabs, 0, translated("Window", "Primary"));
+    controls_.setTabWords(ids::kProfileTabs, 1, translated("Window", "Secondary"));
+}
+
 void CConfigDlg::initWindow() {
-    extendSystemMenu(*this, kAboutItemText, kAboutCommand);
+    extendSystemMenu(*this, windowText(kAboutItemText), kAboutCommand);
     setWindowIcon(windowIcon_);
     commands_.listPorts();
-    controls_.insertTab(ids::kProfileTabs, 0, "Primary");
-    controls_.insertTab(ids::kProfileTabs, 1, "Secondary");
+    controls_.insertTab(ids::kProfileTabs, 0, "");
+    controls_.insertTab(ids::kProfileTabs, 1, "");
+    nameProfileTabs();
     form_.record().activeProfile = controls_.currentTab(ids::kProfileTabs) & 1;
     form_.loadForm();
     form_.updateToneLabels();
@@ -173,6 +181,13 @@ void CConfigDlg::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+void CConfigDlg::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        views_.retranslate();
+    }
+    QDialog::changeEvent(event);
+}
+
 void CConfigDlg::OnSendLowTone() {
     commands_.sendTone(kToneLow);
 }
@@ -188,7 +203,7 @@ void CConfigDlg::OnStopTones() {
 
 void CConfigDlg::OnLoadFile() {
     // The form is not stored first: a successful load replaces unsaved edits.
-    FileDialogRequest request = configFileRequest("Load Config File", "");
+    FileDialogRequest request = configFileRequest(say("Files", "Load Config File"), "");
     // Kept tracker images, so a backup can be loaded and written back.
     const std::filesystem::path history = historyDir();
     if (std::error_code unreadable; std::filesystem::is_directory(history, unreadable)) {
@@ -200,7 +215,8 @@ void CConfigDlg::OnLoadFile() {
 }
 
 void CConfigDlg::OnSaveFile() {
-    if (auto path = filePrompt_->savePath(configFileRequest("Save Config File", "config1.zb3"))) {
+    if (auto path = filePrompt_->savePath(
+            configFileRequest(say("Files", "Save Config File"), "config1.zb3"))) {
         form_.saveConfigFile(*path);
     }
 }

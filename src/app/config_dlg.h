@@ -55,11 +55,17 @@ class CConfigDlg : public QDialog {
     // carried out once the command has ended and shown its boxes.
     void done(int result) override;
 
+    // The profile tabs' captions in the application's language, again when
+    // it changes.
+    void nameProfileTabs();
+
     // The system menu's About item, where the system has such a menu.
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A new language: the views' texts again, with room for them.
+    void changeEvent(QEvent* event) override;
 
   private:
     // The handlers of the window's buttons.

@@ -6,22 +6,25 @@
 #include <utility>
 #include <vector>
 
+#include "common/text.h"
+
 namespace qz5 {
 
 // What a file dialog is asked to show.
 struct FileDialogRequest {
-    std::string title;
+    Text title;
     std::string defaultExtension;  // added when the user types a name without one
     std::string initialName;       // proposed name; empty for none
-    std::string filterDescription;
+    Text filterDescription;
     std::string filterPattern;
     std::vector<std::string> places;  // folders offered beside the usual ones
 };
 
 // A request for a configuration file.
-inline FileDialogRequest configFileRequest(std::string title, std::string initialName) {
-    return {std::move(title), "zb3", std::move(initialName), "Zelbin3 Config files *.zb3",
-            "*.zb3",          {}};
+inline FileDialogRequest configFileRequest(Text title, std::string initialName) {
+    return {
+        std::move(title), "zb3", std::move(initialName), say("Files", "Zelbin3 Config files *.zb3"),
+        "*.zb3",          {}};
 }
 
 // Asks the user for a file path. The window talks to this seam only, so tests

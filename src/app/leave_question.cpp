@@ -6,21 +6,15 @@
 
 namespace qz5 {
 
-namespace {
-
-constexpr const char* kLeaveQuestion =
-    "The settings were changed and have not been written to the tracker or saved to a file. "
-    "Discard the changes and close?";
-constexpr const char* kLeaveCaption = "Unsaved Changes";
-
-}  // namespace
-
 bool CConfigDlg::confirmLeave() {
     if (!form_.edited()) {
         return true;
     }
-    return showMessage(kLeaveQuestion, kLeaveCaption, MessageButtons::DiscardCancel) ==
-           MessageAnswer::Discard;
+    return showMessage(say("Window",
+                           "The settings were changed and have not been written to the "
+                           "tracker or saved to a file. Discard the changes and close?"),
+                       say("Window", "Unsaved Changes"),
+                       MessageButtons::DiscardCancel) == MessageAnswer::Discard;
 }
 
 void CConfigDlg::leave(int result) {

@@ -10,17 +10,32 @@
 #include "app/config_app.h"
 #include "app/demo_hookup.h"
 #include "app/window_platform.h"
+#include "language/catalogue.h"
+#include "language/language_choice.h"
+#include "language/shown_text.h"
 #include "link/exchange_log.h"
 #include "link/system_serial_port_api.h"
 #include "link/traced_port_api.h"
 
 namespace {
 
+// Help, version and usage errors in the reader's language: the system's, as
+// no window has chosen another yet.
+std::string inReadersLanguage(const qz5::Text& words) {
+    qz5::Catalogue catalogue;
+    const std::optional<std::string> code = qz5::catalogueFor(qz5::systemLanguages());
+    if (!code || !catalogue.load(*code)) {
+        return words.english();
+    }
+    return qz5::shownText(words, catalogue).toStdString();
+}
+
 int answer(const qz5::AppCommandLine& line) {
     const bool error = *line.exitStatus != 0;
     // A help or a version that could not be written is a failure like any other.
-    if (!qz5::printForUser(line.output, error) && !error) {
-        static_cast<void>(qz5::printForUser("qz5-config: cannot write the output\n", true));
+    if (!qz5::printForUser(inReadersLanguage(line.words), error) && !error) {
+        static_cast<void>(qz5::printForUser(
+            inReadersLanguage(qz5::say("Window", "qz5-config: cannot write the output\n")), true));
         return 1;
     }
     return *line.exitStatus;
@@ -60,7 +75,8 @@ int main(int argc, char** argv) {
         log = qz5::ExchangeLog::toFile(line.options.traceFile, error,
                                        qz5::PrivateOutputFile::Emptying::AtFirstWrite);
         if (!log) {
-            qz5::printForUser("qz5-config: " + error + "\n", true);
+            qz5::printForUser(inReadersLanguage(qz5::say("Window", "qz5-config: %1\n").with(error)),
+                              true);
             return 1;
         }
         traced.emplace(qz5::systemSerialPortApi(), *log);
@@ -72,7 +88,10 @@ int main(int argc, char** argv) {
         std::string error;
         const std::unique_ptr<qz5::DemoHookup> demo = qz5::startDemo(error);
         if (!demo) {
-            qz5::printForUser("qz5-config: no simulated tracker: " + error + "\n", true);
+            qz5::printForUser(
+                inReadersLanguage(
+                    qz5::say("Window", "qz5-config: no simulated tracker: %1\n").with(error)),
+                true);
             return 1;
         }
         app.startApplication(api, demo->ports());

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "language/shown_text.h"
+
 namespace qz5 {
 
 namespace {
@@ -25,8 +27,8 @@ class PathMustExistDialog : public QFileDialog {
             if (!file.isDir() && !file.absoluteDir().exists()) {
                 QMessageBox::warning(
                     this, windowTitle(),
-                    QStringLiteral(
-                        "%1\nFolder not found.\nPlease verify the correct path was given.")
+                    translated("Files",
+                               "%1\nFolder not found.\nPlease verify the correct path was given.")
                         .arg(QDir::toNativeSeparators(file.absolutePath())));
                 return;
             }
@@ -37,16 +39,15 @@ class PathMustExistDialog : public QFileDialog {
 
 std::optional<std::string> runDialog(const FileDialogRequest& request,
                                      QFileDialog::AcceptMode mode) {
-    PathMustExistDialog dialog(nullptr, QString::fromLatin1(request.title));
+    PathMustExistDialog dialog(nullptr, shownText(request.title));
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString::fromLatin1(request.defaultExtension));
     // The description already names its pattern; Qt would add it again.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilter(
-        QStringLiteral("%1 (%2)").arg(QString::fromLatin1(request.filterDescription),
-                                      QString::fromLatin1(request.filterPattern)));
+    dialog.setNameFilter(QStringLiteral("%1 (%2)").arg(shownText(request.filterDescription),
+                                                       QString::fromLatin1(request.filterPattern)));
     QList<QUrl> places = dialog.sidebarUrls();
     for (const std::string& place : request.places) {
         places.append(QUrl::fromLocalFile(QString::fromStdString(place)));

@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "language/shown_text.h"
+
 namespace qz5 {
 
-MessageAnswer QtMessagePresenter::present(const std::string& text, const std::string& caption,
+MessageAnswer QtMessagePresenter::present(const Text& text, const Text& caption,
                                           MessageButtons buttons) {
     return presentMessage(Message{text, caption}, buttons);
 }
@@ -16,15 +18,15 @@ MessageAnswer QtMessagePresenter::presentMessage(const Message& message, Message
     box.setWindowModality(Qt::ApplicationModal);
     // Without a title Qt would show the program's file name; a caption-less box
     // reads "Error" as users of such boxes expect.
-    box.setWindowTitle(message.caption.empty() ? QStringLiteral("Error")
-                                               : QString::fromUtf8(message.caption));
-    box.setText(QString::fromUtf8(message.text));
+    box.setWindowTitle(
+        shownText(message.caption.empty() ? say("Messages", "Error") : message.caption));
+    box.setText(shownText(message.text));
     box.setTextFormat(Qt::PlainText);
     if (!message.hint.empty()) {
-        box.setInformativeText(QString::fromUtf8(message.hint));
+        box.setInformativeText(shownText(message.hint));
     }
     if (!message.detail.empty()) {
-        box.setDetailedText(QString::fromUtf8(message.detail));
+        box.setDetailedText(shownText(message.detail));
     }
     if (buttons == MessageButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);

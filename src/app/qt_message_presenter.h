@@ -9,8 +9,7 @@ namespace qz5 {
 // command can start while one is open.
 class QtMessagePresenter final : public MessagePresenter {
   public:
-    MessageAnswer present(const std::string& text, const std::string& caption,
-                          MessageButtons buttons) override;
+    MessageAnswer present(const Text& text, const Text& caption, MessageButtons buttons) override;
     // The reason goes into the box's details, so its text stays as it is;
     // what to try next is the box's informative text.
     MessageAnswer presentMessage(const Message& message, MessageButtons buttons) override;

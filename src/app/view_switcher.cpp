@@ -17,6 +17,7 @@
 #include "common/message_box.h"
 #include "common/outside_text.h"
 #include "common/user_state_dir.h"
+#include "language/shown_text.h"
 
 namespace qz5 {
 
@@ -29,6 +30,7 @@ constexpr const char* kViewKey = "view";
 constexpr const char* kAllSettingsValue = "all-settings";
 constexpr const char* kBasicValue = "basic";
 constexpr const char* kKeepKey = "keepBeforeWrite";
+constexpr const char* kLanguageKey = "language";
 
 // window.conf in the user's settings folder: a file on every system, never
 // Windows' registry. Only a regular file, or none yet, goes to QSettings: it
@@ -43,9 +45,10 @@ QString settingsFile() {
     if (const QFileInfo info(file); info.exists() && !info.isFile()) {
         static bool warned = false;
         if (!std::exchange(warned, true)) {
-            showMessage(printableText(file.toStdString()) +
-                            " is not a regular file; the window starts with its defaults and "
-                            "remembers nothing",
+            showMessage(say("Window",
+                            "%1 is not a regular file; the window starts with its "
+                            "defaults and remembers nothing")
+                            .with(printableText(file.toStdString())),
                         "");
         }
         return {};
@@ -55,14 +58,18 @@ QString settingsFile() {
 
 }  // namespace
 
+void ViewSwitcher::nameScrollers() {
+    across_->setAccessibleName(translated("Window", "Scroll across"));
+    down_->setAccessibleName(translated("Window", "Scroll down"));
+}
+
 ViewSwitcher::ViewSwitcher(QDialog& dialog, ControlAccess& controls)
     : dialog_(dialog),
       controls_(controls),
       basic_(buildDialog(dialog, mainWindowTemplate(), controls)),
       across_(new QScrollBar(Qt::Horizontal, &dialog)),
       down_(new QScrollBar(Qt::Vertical, &dialog)) {
-    across_->setAccessibleName(QStringLiteral("Scroll across"));
-    down_->setAccessibleName(QStringLiteral("Scroll down"));
+    nameScrollers();
     for (QScrollBar* bar : {across_, down_}) {
         bar->hide();
         bar->setFocusPolicy(Qt::NoFocus);
@@ -119,6 +126,19 @@ void ViewSwitcher::openLine(QWidget& strip) {
     fitToScreen();
     keepOnScreen();
     strip.show();
+}
+
+void ViewSwitcher::retranslate() {
+    // Basic first: All settings shares the captions of its buttons.
+    basic_.retranslate();
+    if (all_) {
+        all_->retranslate();
+    }
+    QWidget* focused = dialog_.focusWidget();
+    currentView().show(dialog_);
+    fitToScreen();
+    keepOnScreen();
+    scrollInto(focused);
 }
 
 void ViewSwitcher::scrollTo(QPoint offset) const {
@@ -214,6 +234,20 @@ bool rememberedKeepBeforeWrite() {
 void rememberKeepBeforeWrite(bool keep) {
     QSettings settings(settingsFile(), QSettings::IniFormat);
     settings.setValue(kKeepKey, keep ? "true" : "false");
+}
+
+std::string rememberedLanguage() {
+    const QSettings settings(settingsFile(), QSettings::IniFormat);
+    return settings.value(kLanguageKey).toString().toStdString();
+}
+
+void rememberLanguage(const std::string& code) {
+    QSettings settings(settingsFile(), QSettings::IniFormat);
+    if (code.empty()) {
+        settings.remove(kLanguageKey);
+    } else {
+        settings.setValue(kLanguageKey, QString::fromStdString(code));
+    }
 }
 
 WindowView startupView(bool allSettingsAsked) {

@@ -3,6 +3,7 @@
 
 #include <QMetaObject>
 #include <optional>
+#include <string>
 
 #include "app/controls/template_builder.h"
 
@@ -34,10 +35,18 @@ class ViewSwitcher {
     void show(WindowView view);
     WindowView current() const { return current_; }
 
+    // The scroll bars' names in the application's language, again when it
+    // changes.
+    void nameScrollers();
+
     // Opens each view's added line and puts `strip` in it, and in the tab
     // order where the line lies; the window grows by the line. The strip must
     // outlive this object.
     void openLine(QWidget& strip);
+
+    // Every view's texts again in the language now current, laid out for
+    // them; the view shown, its values and the focus stay.
+    void retranslate();
 
   private:
     void scrollTo(QPoint offset) const;
@@ -66,6 +75,11 @@ void rememberView(WindowView view);
 // off unless the user chose it.
 bool rememberedKeepBeforeWrite();
 void rememberKeepBeforeWrite(bool keep);
+
+// The language chosen on the window menu (a catalogue's code); empty for the
+// system's own.
+std::string rememberedLanguage();
+void rememberLanguage(const std::string& code);
 
 // The view a run opens with: All settings when asked for, otherwise the
 // remembered one.

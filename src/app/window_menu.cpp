@@ -2,6 +2,7 @@
 #include "app/window_menu.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -12,13 +13,17 @@
 #include <utility>
 
 #include "app/controls/tool_commands.h"
+#include "app/controls/window_text.h"
+#include "app/window_language.h"
+#include "language/language_choice.h"
+#include "language/shown_text.h"
 
 namespace qz5 {
 
 namespace {
 
-constexpr const char* kCloseItemText = "&Close";
-constexpr const char* kAllSettingsItemText = "All &settings";
+constexpr const char* kCloseItemText = QZ5_TEXT("Window", "&Close");
+constexpr const char* kAllSettingsItemText = QZ5_TEXT("Window", "All &settings");
 
 bool isMenuKey(const QKeyEvent& key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
@@ -109,11 +114,29 @@ void WindowMenu::open(QWidget* target, QPoint at, bool byKeyboard) {
     menu->exec(at);
 }
 
+// Each language in its own name, so that a reader finds theirs whatever the
+// window speaks now.
+void WindowMenu::addLanguages(QMenu& menu) {
+    auto* choices = new QActionGroup(&menu);
+    const std::string chosen = chosenLanguage();
+    const auto add = [&](const QString& name, const std::string& code) {
+        QAction* item = menu.addAction(name);
+        item->setCheckable(true);
+        item->setChecked(code == chosen);
+        choices->addAction(item);
+        connect(item, &QAction::triggered, &window_, [code] { chooseLanguage(code); });
+    };
+    add(translated("Window", "System default"), {});
+    for (const Language& language : translatedLanguages()) {
+        add(QString::fromUtf8(language.ownName), language.code);
+    }
+}
+
 void WindowMenu::addItems(QMenu& menu) {
     menu.setSeparatorsCollapsible(false);
-    connect(menu.addAction(QString::fromLatin1(kCloseItemText)), &QAction::triggered, &window_,
+    connect(menu.addAction(windowText(kCloseItemText)), &QAction::triggered, &window_,
             [this] { actions_.command(kCloseCommand); });
-    QAction* allSettings = menu.addAction(QString::fromLatin1(kAllSettingsItemText));
+    QAction* allSettings = menu.addAction(windowText(kAllSettingsItemText));
     allSettings->setCheckable(true);
     allSettings->setChecked(actions_.view() == WindowView::AllSettings);
     connect(allSettings, &QAction::toggled, &window_, [this](bool on) {
@@ -123,18 +146,19 @@ void WindowMenu::addItems(QMenu& menu) {
     });
     menu.addSeparator();
     for (const ToolCommand& tool : kToolCommands) {
-        connect(menu.addAction(QString::fromLatin1(tool.menuText)), &QAction::triggered, &window_,
+        connect(menu.addAction(windowText(tool.menuText)), &QAction::triggered, &window_,
                 [this, id = tool.id] { actions_.command(id); });
     }
     for (const ToolCommand& choice : kToolChoices) {
-        QAction* item = menu.addAction(QString::fromLatin1(choice.menuText));
+        QAction* item = menu.addAction(windowText(choice.menuText));
         item->setCheckable(true);
         item->setChecked(actions_.chosen(choice.id));
         connect(item, &QAction::triggered, &window_,
                 [this, id = choice.id] { actions_.command(id); });
     }
+    addLanguages(*menu.addMenu(translated("Window", "&Language")));
     menu.addSeparator();
-    connect(menu.addAction(QString::fromLatin1(kAboutItemText)), &QAction::triggered, &window_,
+    connect(menu.addAction(windowText(kAboutItemText)), &QAction::triggered, &window_,
             [this] { actions_.command(kAboutCommand); });
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "app/view_switcher.h"
+#include "common/text.h"
 
 class QMenu;
 class QWidget;
@@ -16,7 +17,7 @@ namespace qz5 {
 // them; the About item is 0x0010.
 inline constexpr int kAboutCommand = 0x0010;
 inline constexpr int kCloseCommand = 0xF060;
-inline constexpr const char* kAboutItemText = "&About Zelbin3Config...";
+inline constexpr const char* kAboutItemText = QZ5_TEXT("Window", "&About Zelbin3Config...");
 
 // What the menu's items do.
 struct WindowMenuActions {
@@ -28,7 +29,7 @@ struct WindowMenuActions {
     std::function<void(WindowView view)> showView;
 };
 
-// The window menu (Close, All settings, the tool commands and choices, About), which no
+// The window menu (Close, All settings, the tool commands and choices, Language, About), which no
 // window manager here lets a program extend: on a right click, and on
 // Shift+F10 or the Menu key at the focused control. The window takes both keys itself, whatever the
 // platform makes of them, and in a text field the menu is the field's own edit
@@ -47,6 +48,7 @@ class WindowMenu : public QObject {
     // Opens the menu for `target` with its top left corner at `at`.
     void open(QWidget* target, QPoint at, bool byKeyboard);
     void addItems(QMenu& menu);
+    void addLanguages(QMenu& menu);
 
     QWidget& window_;
     WindowMenuActions actions_;

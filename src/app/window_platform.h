@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "common/text.h"
+
 class QByteArray;
+class QString;
 class QWidget;
 
 namespace qz5 {
@@ -21,7 +24,7 @@ std::vector<std::string> programArguments(int argc, char** argv);
 // available where the system has none. A face that cannot be had leaves Qt
 // to choose another, and what the user should know of it comes back; the
 // window opens all the same.
-std::string provideWindowFont();
+Text provideWindowFont();
 
 // Before any window is built: a button's caption may take the whole button
 // inside its frame, as the dialog units leave it room for.
@@ -36,15 +39,17 @@ void shareOneHeap();
 // has no console of its own, so it takes its parent's.
 void attachParentConsole();
 
-// The help's paragraph on what the port list offers here.
+// The help's paragraph on what the port list offers here, marked for the
+// catalogues in the "Help" context.
 const char* portListHelp();
-// The help's paragraph on the font the window carries, where it carries one.
+// The help's paragraph on the font the window carries, where it carries one
+// (marked the same way); empty elsewhere.
 const char* windowFontHelp();
 
 // Appends a separator and the item `text` with `commandId` to the window's
 // system menu, where the system gives windows one to extend; false where it
 // does not.
-bool extendSystemMenu(QWidget& window, const char* text, int commandId);
+bool extendSystemMenu(QWidget& window, const QString& text, int commandId);
 
 // The command of a system-menu choice that a native event carries, if it
 // is one.

@@ -3,6 +3,10 @@
 
 #include <malloc.h>
 
+#include <QString>
+
+#include "common/text.h"
+
 namespace qz5 {
 
 std::vector<std::string> programArguments(int argc, char** argv) {
@@ -10,7 +14,7 @@ std::vector<std::string> programArguments(int argc, char** argv) {
 }
 
 // DejaVu Sans comes with the system, through fontconfig.
-std::string provideWindowFont() {
+Text provideWindowFont() {
     return {};
 }
 
@@ -25,10 +29,12 @@ void shareOneHeap() {
 void attachParentConsole() {}
 
 const char* portListHelp() {
-    return "The port list offers COM1, COM2, ... for the serial devices found in /dev at\n"
-           "start-up, in the order ttyUSB*, ttyACM*, ttyS*, ttyAMA*, rfcomm*; hover over\n"
-           "a name to see its device. Serial devices usually belong to the group dialout.\n"
-           "Find Tracker on the window menu (right click, Shift+F10) asks each free port.\n";
+    return QZ5_TEXT(
+        "Help",
+        "The port list offers COM1, COM2, ... for the serial devices found in /dev at\n"
+        "start-up, in the order ttyUSB*, ttyACM*, ttyS*, ttyAMA*, rfcomm*; hover over\n"
+        "a name to see its device. Serial devices usually belong to the group dialout.\n"
+        "Find Tracker on the window menu (right click, Shift+F10) asks each free port.\n");
 }
 
 const char* windowFontHelp() {
@@ -37,7 +43,7 @@ const char* windowFontHelp() {
 
 // Window managers offer programs no menu of their own to extend: the window's
 // right-click menu carries the items instead.
-bool extendSystemMenu(QWidget&, const char*, int) {
+bool extendSystemMenu(QWidget&, const QString&, int) {
     return false;
 }
 

@@ -13,6 +13,7 @@
 
 #include "app/window_platform.h"
 #include "common/path_text.h"
+#include "common/text.h"
 #include "config/data_file_path.h"
 
 namespace qz5 {
@@ -58,19 +59,21 @@ std::vector<std::string> programArguments(int, char**) {
     return arguments;
 }
 
-std::string lendFont(const std::filesystem::path& file) {
+Text lendFont(const std::filesystem::path& file) {
     if (QFontDatabase::addApplicationFont(QString::fromStdWString(file.wstring())) != -1) {
         return {};
     }
-    return "The window's font could not be loaded from " + textFromPath(file) +
-           ", so its captions are drawn in another face and some may be cut off. Installing "
-           "the program again puts the file back.";
+    return say("Window",
+               "The window's font could not be loaded from %1, so its captions are drawn in "
+               "another face and some may be cut off. Installing the program again puts the "
+               "file back.")
+        .with(textFromPath(file));
 }
 
 // Windows has no DejaVu Sans: without the file the zip and the installer put
 // beside the program, Qt would draw in the first face it lists, and captions
 // would no longer fit their controls.
-std::string provideWindowFont() {
+Text provideWindowFont() {
     return lendFont(
         installedDataFile("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", L"DejaVuSans.ttf"));
 }
@@ -98,23 +101,27 @@ void attachParentConsole() {
 }
 
 const char* portListHelp() {
-    return "The port list offers those of COM1 to COM255 that Windows knows and that can\n"
-           "be opened now, under the names Device Manager shows (Ports (COM & LPT)); hover\n"
-           "over a name to see the adapter. A port that another program has open is not\n"
-           "listed. The list follows adapters plugged in and removed while it is open.\n"
-           "Find Tracker on the window menu (right click, Shift+F10) asks each free port.\n";
+    return QZ5_TEXT(
+        "Help",
+        "The port list offers those of COM1 to COM255 that Windows knows and that can\n"
+        "be opened now, under the names Device Manager shows (Ports (COM & LPT)); hover\n"
+        "over a name to see the adapter. A port that another program has open is not\n"
+        "listed. The list follows adapters plugged in and removed while it is open.\n"
+        "Find Tracker on the window menu (right click, Shift+F10) asks each free port.\n");
 }
 
 const char* windowFontHelp() {
-    return "The window draws its captions in DejaVuSans.ttf from the program's folder;\n"
-           "when that file is missing or broken it says so once and uses another face,\n"
-           "in which some captions may be cut off.\n";
+    return QZ5_TEXT("Help",
+                    "The window draws its captions in DejaVuSans.ttf from the program's folder;\n"
+                    "when that file is missing or broken it says so once and uses another face,\n"
+                    "in which some captions may be cut off.\n");
 }
 
-bool extendSystemMenu(QWidget& window, const char* text, int commandId) {
+bool extendSystemMenu(QWidget& window, const QString& text, int commandId) {
     const HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(window.winId()), FALSE);
-    return menu != nullptr && AppendMenuA(menu, MF_SEPARATOR, 0, nullptr) &&
-           AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(commandId), text);
+    return menu != nullptr && AppendMenuW(menu, MF_SEPARATOR, 0, nullptr) &&
+           AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(commandId),
+                       reinterpret_cast<LPCWSTR>(text.utf16()));
 }
 
 std::optional<int> systemMenuCommand(const QByteArray& eventType, const void* message) {

@@ -5,6 +5,8 @@
 
 #include <filesystem>
 
+#include "common/text.h"
+
 namespace qz5 {
 
 // The call through which the program takes its parent's console; tests put
@@ -14,6 +16,6 @@ extern BOOL(WINAPI* attachConsoleCall)(DWORD processId);
 // Lets this process draw in the faces of the font file `file`. What the user
 // should know when the file is missing or holds no face Qt can use, else
 // nothing.
-std::string lendFont(const std::filesystem::path& file);
+Text lendFont(const std::filesystem::path& file);
 
 }  // namespace qz5

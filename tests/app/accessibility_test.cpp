@@ -18,6 +18,7 @@
 #include "app/controls/field_controls.h"
 #include "app/controls/main_window_template.h"
 #include "app/controls/tool_commands.h"
+#include "language/shown_text.h"
 #include "window_fixture.h"
 
 namespace qz5::testing {
@@ -87,10 +88,10 @@ QString expectedName(QWidget* control, ControlAccess& controls) {
         return spoken(button->text());
     }
     if (control == controls.control(ids::kComPort)) {
-        return QStringLiteral("COM port");
+        return translated("Window", "COM port");
     }
     if (control == controls.control(ids::kProfileTabs)) {
-        return QStringLiteral("Profile");
+        return translated("Window", "Profile");
     }
     return {};
 }
@@ -176,8 +177,8 @@ TEST_P(AccessibilityTest, EveryShownControlHasTheNameOfItsLabel) {
         if (*fieldHelpOf(id) != '\0') {
             // The Symbol field's help comes before the name of its symbol.
             const QString help = node->text(QAccessible::Description)
-                                     .section(QStringLiteral("\nSymbol on maps: "), 0, 0);
-            EXPECT_TRUE(help.endsWith(fieldHelpOf(id))) << name.toStdString();
+                                     .section(translated("Symbols", "\nSymbol on maps: "), 0, 0);
+            EXPECT_TRUE(help.endsWith(translated("Window", fieldHelpOf(id)))) << name.toStdString();
         }
         ++checkedControls;
     }
@@ -186,7 +187,9 @@ TEST_P(AccessibilityTest, EveryShownControlHasTheNameOfItsLabel) {
     const QString rate =
         QAccessible::queryAccessibleInterface(controls().control(ids::kTransmitRate))
             ->text(QAccessible::Description);
-    EXPECT_TRUE(rate.startsWith(GetParam() == WindowView::Basic ? "seconds. " : "s. "))
+    EXPECT_TRUE(
+        rate.startsWith(translated("Window", GetParam() == WindowView::Basic ? "seconds" : "s") +
+                        QStringLiteral(". ")))
         << rate.toStdString();
     // A label that names a field is tied to it.
     for (const QLabel* label : window->findChildren<QLabel*>()) {

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
+#include <QTranslator>
 #include <filesystem>
 #include <map>
 #include <type_traits>
@@ -105,6 +106,46 @@ TEST_F(AllSettingsTest, SwitchingKeepsEditsAndTheProfileAndBasicComesBackUnchang
     EXPECT_STREQ(config().callsign[1].data(), "K1ABC");
     EXPECT_STREQ(config().digiPath[1].data(), "WIDE2-2");
     EXPECT_TRUE(config().smartBeaconing[1]);
+}
+
+// Every window text in brackets, so that each shows whether it was set again.
+class BracketedTexts : public QTranslator {
+  public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        return std::string_view(context) == "Window"
+                   ? QLatin1Char('[') + QString::fromUtf8(source) + QLatin1Char(']')
+                   : QString();
+    }
+};
+
+TEST_F(AllSettingsTest, ANewLanguageKeepsTheViewTheValuesAndTheFocus) {
+    window->show();
+    window->setView(WindowView::AllSettings);
+    type(ids::kStatusText, "Rolling");
+    click(ids::kSendAltitude);
+    const bool altitude = checked(ids::kSendAltitude);
+    QWidget* focused = controls().control(ids::kStatusText);
+    focused->setFocus();
+    const QString title = window->windowTitle();
+    const auto english = placements(controls());
+
+    BracketedTexts bracketed;
+    QCoreApplication::installTranslator(&bracketed);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->windowTitle(), "[Orvane QZ5 Config - All settings]");
+    EXPECT_EQ(button(ids::kReadVersion)->text(), "[Read Version]");
+    EXPECT_EQ(button(ids::kFindTracker)->text(), "[Find Tracker]");
+    EXPECT_EQ(window->view(), WindowView::AllSettings);
+    EXPECT_EQ(text(ids::kStatusText), "Rolling");
+    EXPECT_EQ(checked(ids::kSendAltitude), altitude);
+    EXPECT_EQ(window->focusWidget(), focused);
+
+    QCoreApplication::removeTranslator(&bracketed);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->windowTitle(), title);
+    EXPECT_EQ(button(ids::kReadVersion)->text(), "Read Version");
+    EXPECT_EQ(placements(controls()), english);
 }
 
 // The offscreen screen is narrower than the view; a second run of these tests

@@ -170,10 +170,10 @@ TEST_F(StartupTest, ContextMenuOffersTheAboutItemAfterASeparator) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
                             window->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(window.get(), &event);
-    EXPECT_EQ(seen,
-              (QStringList{"&Close", "All &settings", "-", "&Find Tracker", "&History...",
-                           "Co&mpare with Tracker...", "Choose S&ymbol...", "&Beacon Timing...",
-                           "&Keep Settings Before Writing", "-", "&About Zelbin3Config..."}));
+    EXPECT_EQ(seen, (QStringList{"&Close", "All &settings", "-", "&Find Tracker", "&History...",
+                                 "Co&mpare with Tracker...", "Choose S&ymbol...",
+                                 "&Beacon Timing...", "&Keep Settings Before Writing", "&Language",
+                                 "-", "&About Zelbin3Config..."}));
     EXPECT_TRUE(aboutShown);
     EXPECT_TRUE(window->isVisible());
 }

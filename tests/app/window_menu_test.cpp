@@ -4,13 +4,17 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSet>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
 
+#include "app/window_language.h"
 #include "common/user_state_dir.h"
+#include "language/language_choice.h"
+#include "language/shown_text.h"
 #include "window_fixture.h"
 
 namespace qz5::testing {
@@ -25,6 +29,7 @@ const QStringList kWindowItems{"&Close",
                                "Choose S&ymbol...",
                                "&Beacon Timing...",
                                "&Keep Settings Before Writing",
+                               "&Language",
                                "-",
                                "&About Zelbin3Config..."};
 
@@ -151,6 +156,67 @@ TEST_F(WindowMenuTest, AToolItemDoesWhatItsButtonDoes) {
     ASSERT_TRUE(chooseFromMenu(controls().control(ids::kExit), "&Find Tracker").has_value());
     ASSERT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(presenter.shown[0].caption, "Find Tracker");
+}
+
+// The Language items in their own names, the choice checked; a choice speaks
+// at once, and window.conf keeps it for the next window.
+TEST_F(WindowMenuTest, ALanguageChosenSpeaksAtOnceAndIsKept) {
+    const std::filesystem::path file = userConfigDir() / "window.conf";
+    window->show();
+    std::vector<std::string> codes;
+    for (const Language& language : translatedLanguages()) {
+        codes.emplace_back(language.code);
+    }
+    codes.emplace_back();  // back to the system's own, English here
+    for (const std::string& code : codes) {
+        SCOPED_TRACE(code);
+        chooseLanguage(code);
+        QCoreApplication::processEvents();  // the widgets hear of it in the event loop
+        EXPECT_EQ(spokenLanguage().value_or(""), code);
+        EXPECT_EQ(button(ids::kExit)->text(), translated("Window", "Exit"));
+        EXPECT_EQ(button(ids::kExit)->text() == QLatin1String("Exit"), code.empty());
+        // Qt's own words too: the message boxes' standard buttons.
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel") == "Cancel",
+                  code.empty());
+        std::stringstream conf;
+        conf << std::ifstream(file).rdbuf();
+        EXPECT_EQ(conf.str().find("language=" + code) != std::string::npos, !code.empty())
+            << conf.str();
+
+        QStringList items;
+        QString checked;
+        QSet<QKeySequence> keys;
+        int keyed = 0;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction* action : menu->actions()) {
+                // Each item its own Alt letter, in every language.
+                if (const QKeySequence key = QKeySequence::mnemonic(action->text());
+                    !key.isEmpty()) {
+                    keys.insert(key);
+                    ++keyed;
+                }
+                if (QMenu* languages = action->menu()) {
+                    for (QAction* choice : languages->actions()) {
+                        items.push_back(choice->text());
+                        checked += choice->isChecked() ? choice->text() : QString();
+                    }
+                }
+            }
+            menu->close();
+        });
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                button(ids::kExit)->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(button(ids::kExit), &click);
+        EXPECT_EQ(items.mid(1), (QStringList{"Deutsch", "Español", "Français", "Italiano", "日本語",
+                                             "Português (Brasil)"}));
+        const auto own = std::ranges::find(translatedLanguages(), code, &Language::code);
+        EXPECT_EQ(checked, own != translatedLanguages().end() ? QString::fromUtf8(own->ownName)
+                                                              : items.value(0));
+        EXPECT_EQ(keyed, 10);
+        EXPECT_EQ(keys.size(), keyed);
+    }
 }
 
 // The menu item and the All settings box are one choice, which window.conf

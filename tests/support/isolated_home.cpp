@@ -2,7 +2,8 @@
 // Linked into every test program: the program's state and settings folders
 // point at a temporary folder of its own before any test (or a child program
 // it starts) could write there, so no test touches the user's real history or
-// settings.
+// settings. It speaks English too, whatever the developer's own language: a
+// test of another language sets it for the command it runs.
 #include <filesystem>
 #include <random>
 #include <string>
@@ -24,6 +25,8 @@ class IsolatedHome {
         setEnvironment("XDG_STATE_HOME", (root_ / "state").string());
         setEnvironment("XDG_CONFIG_HOME", (root_ / "config").string());
         setEnvironment("LOCALAPPDATA", (root_ / "local").string());  // Windows' state and settings
+        setEnvironment("LC_ALL", "C.UTF-8");
+        setEnvironment("LANGUAGE", "");
     }
     ~IsolatedHome() {
         std::error_code ignored;

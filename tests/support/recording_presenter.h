@@ -42,8 +42,7 @@ class RecordingPresenter final : public MessagePresenter {
     RecordingPresenter(const RecordingPresenter&) = delete;
     RecordingPresenter& operator=(const RecordingPresenter&) = delete;
 
-    MessageAnswer present(const std::string& text, const std::string& caption,
-                          MessageButtons buttons) override {
+    MessageAnswer present(const Text& text, const Text& caption, MessageButtons buttons) override {
         return presentMessage(Message{text, caption}, buttons);
     }
 

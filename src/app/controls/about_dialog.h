@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "app/controls/control_access.h"
+#include "app/controls/template_builder.h"
 
 namespace qz5 {
 
@@ -15,8 +16,12 @@ class CAboutDlg : public QDialog {
 
     const ControlAccess& controls() const { return controls_; }
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     ControlAccess controls_;
+    DialogView view_;
 };
 
 }  // namespace qz5

@@ -11,6 +11,7 @@
 #include "app/controls/field_controls.h"
 #include "app/controls/template_style.h"
 #include "app/controls/tool_commands.h"
+#include "common/text.h"
 #include "config/record_fields.h"
 
 namespace qz5 {
@@ -196,12 +197,13 @@ class Layout {
 
     static ControlTemplate labelFor(int id, const FieldInfo& info, DluRect rect) {
         return {.kind = ControlKind::Static,
-                .caption = std::string(info.label) + ":",
+                .caption = info.label,
                 .rect = rect,
                 .align = TextAlign::Right,
                 .verticallyCentred = true,
                 .toolTip = info.help,
-                .labelFor = id};
+                .labelFor = id,
+                .namesField = true};
     }
 
     int x_ = 0;
@@ -228,7 +230,7 @@ DialogTemplate buildAllSettings() {
     Layout layout;
 
     layout.column(10, kPageTop, 170, 62, 94);
-    layout.group("Station and path");
+    layout.group(QZ5_TEXT("Window", "Station and path"));
     layout.field(&T::callsign, K::Edit);
     layout.field(&T::digiPath, K::Edit);
     layout.field(&T::statusText, K::Edit);
@@ -236,7 +238,7 @@ DialogTemplate buildAllSettings() {
     layout.field(&T::symbolTable, K::Edit);
     layout.field(&T::frequencyMHz, K::ComboBox, 58);
     layout.endGroup();
-    layout.group("Mic-E");
+    layout.group(QZ5_TEXT("Window", "Mic-E"));
     layout.check(&T::micEEnable, 0, kCheckWidth);
     layout.check(&T::forcePrintable, kRow, 80, kCheckWidth + 8);
     layout.field(&T::micEStatus, K::ComboBox, 80);
@@ -245,18 +247,18 @@ DialogTemplate buildAllSettings() {
     int pageBottom = layout.bottom();
 
     layout.column(183, kPageTop, 112, 54, 28);
-    layout.group("Timing");
+    layout.group(QZ5_TEXT("Window", "Timing"));
     layout.field(&T::transmitRate, K::Edit);
     layout.field(&T::altRateSeconds, K::Edit);
     layout.field(&T::delay1Ms, K::Edit);
     layout.field(&T::delay2Ms, K::Edit);
     layout.field(&T::delay3Ms, K::Edit);
     layout.endGroup();
-    layout.group("Time slot");
+    layout.group(QZ5_TEXT("Window", "Time slot"));
     layout.check(&T::slotEnable, kRow, kCheckWidth);
     layout.fieldAfterCheck(&T::slotSeconds, kCheckWidth);
     layout.endGroup();
-    layout.group("Telemetry");
+    layout.group(QZ5_TEXT("Window", "Telemetry"));
     layout.field(&T::auxCount, K::Edit);
     layout.check(&T::auxEnable, kRow, kCheckWidth);
     layout.fieldAfterCheck(&T::auxValue, kCheckWidth);
@@ -264,7 +266,7 @@ DialogTemplate buildAllSettings() {
     pageBottom = std::max(pageBottom, layout.bottom());
 
     layout.column(298, kPageTop, 100, 46, 30);
-    layout.group("SmartBeaconing");
+    layout.group(QZ5_TEXT("Window", "SmartBeaconing"));
     layout.check(&T::smartBeaconing, kRow, 80);
     layout.field(&T::sbLowSpeed, K::Edit);
     layout.field(&T::sbHighSpeed, K::Edit);
@@ -273,13 +275,13 @@ DialogTemplate buildAllSettings() {
     layout.field(&T::sbTurnAngle, K::Edit);
     layout.field(&T::sbTurnSlope, K::Edit);
     layout.field(&T::sbTurnTime, K::Edit);
-    layout.list(kSmartBeaconingPreset, "SmartBeaconing preset", 70);
+    layout.list(kSmartBeaconingPreset, QZ5_TEXT("Window", "SmartBeaconing preset"), 70);
     layout.buttons({kApplyPreset});
     layout.endGroup();
     pageBottom = std::max(pageBottom, layout.bottom());
 
     layout.column(401, kPageTop, 100, 0, 0);
-    layout.group("GPS and serial");
+    layout.group(QZ5_TEXT("Window", "GPS and serial"));
     layout.check(&T::sendNmea);
     layout.check(&T::gps9600);
     layout.check(&T::allowTtlSerial);
@@ -288,7 +290,7 @@ DialogTemplate buildAllSettings() {
     layout.check(&T::noTxOnPttIn);
     layout.check(&T::onlySendValid);
     layout.endGroup();
-    layout.group("Options");
+    layout.group(QZ5_TEXT("Window", "Options"));
     layout.check(&T::sendAltitude);
     layout.check(&T::sendSeparate);
     layout.check(&T::noGreaterThan);
@@ -307,20 +309,20 @@ DialogTemplate buildAllSettings() {
     constexpr int kSideX = 507;
     constexpr int kSideWidth = 75;
     layout.column(kSideX, kTop, kSideWidth, 42, 20);
-    layout.group("Configure");
-    layout.list(kComPort, "COM port", 65);
+    layout.group(QZ5_TEXT("Window", "Configure"));
+    layout.list(kComPort, QZ5_TEXT("Window", "COM port"), 65);
     layout.buttons({kReadVersion});
     layout.buttons({kReadConfiguration});
     layout.buttons({kWriteConfiguration});
     layout.endGroup();
-    layout.group("Tones");
+    layout.group(QZ5_TEXT("Window", "Tones"));
     layout.field(&T::calibration, K::Edit);
     layout.buttons({kSendLowTone});
     layout.buttons({kSendHighTone});
     layout.buttons({kSendBothTones});
     layout.buttons({kStopTones});
     layout.endGroup();
-    layout.group("File");
+    layout.group(QZ5_TEXT("Window", "File"));
     layout.buttons({kSave, kLoad});
     layout.endGroup();
     const int buttonTop = layout.bottom() + 4;
@@ -329,14 +331,14 @@ DialogTemplate buildAllSettings() {
     // Commands beyond the tracker's settings, across the whole window; in
     // the tab order after the columns, before About and Exit.
     layout.column(kTop, std::max(pageBottom, sideBottom) + 2, kSideX + kSideWidth - kTop, 0, 0);
-    layout.group("Tools");
+    layout.group(QZ5_TEXT("Window", "Tools"));
     layout.tools();
     layout.endGroup();
     layout.place(kAbout, K::PushButton, {kSideX, buttonTop, 35, 12});
     layout.place(kExit, K::PushButton, {kSideX + kSideWidth - 35, buttonTop, 35, 12});
 
     DialogTemplate tpl{.resourceId = 0,
-                       .caption = "Orvane QZ5 Config - All settings",
+                       .caption = QZ5_TEXT("Window", "Orvane QZ5 Config - All settings"),
                        .width = kSideX + kSideWidth + kTop,
                        .height = layout.bottom() + kTop,
                        .font = kDialogFont,
@@ -344,7 +346,7 @@ DialogTemplate buildAllSettings() {
     tpl.controls = layout.take({.id = kProfileTabs,
                                 .kind = K::TabControl,
                                 .rect = {kTop, kTop, kSideX - 2 * kTop + 2, pageBottom - kTop},
-                                .name = "Profile"});
+                                .name = QZ5_TEXT("Window", "Profile")});
     return tpl;
 }
 

@@ -71,6 +71,7 @@ QString widgetText(const QWidget* widget) {
 }
 
 void setWidgetText(QWidget* widget, const QString& text) {
+    widget->setProperty(ControlAccess::kTemplateCaptionProperty, QVariant());
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         if (auto* filtered = qobject_cast<FilteredLineEdit*>(edit)) {
             filtered->setTextFromCode(text);
@@ -177,6 +178,12 @@ void ControlAccess::whenMade(int id, std::function<void(QWidget&)> use) {
     }
 }
 
+void ControlAccess::retitlePending(int id, const QString& caption) {
+    if (PendingControl* waiting = pending(id); waiting && !waiting->captionChanged) {
+        waiting->caption = caption;
+    }
+}
+
 void ControlAccess::enableControl(int id, bool enabled) {
     if (PendingControl* waiting = pending(id)) {
         waiting->enabled = enabled;
@@ -198,14 +205,18 @@ std::int32_t ControlAccess::getControlInt(int id) const {
 }
 
 void ControlAccess::setControlText(int id, std::string_view text) {
+    setControlWords(id, fromLatin1(text));
+}
+
+void ControlAccess::setControlWords(int id, const QString& text) {
     if (PendingControl* waiting = pending(id)) {
         // A plain list has no text of its own to set.
         if (waiting->kind != PendingControl::Kind::List) {
-            waiting->caption = fromLatin1(text);
+            waiting->caption = text;
             waiting->captionChanged = true;
         }
     } else if (QWidget* widget = control(id)) {
-        setWidgetText(widget, fromLatin1(text));
+        setWidgetText(widget, text);
     }
 }
 
@@ -249,16 +260,18 @@ void ControlAccess::resetComboContent(int id) {
 }
 
 int ControlAccess::addComboString(int id, std::string_view text) {
+    return addComboWords(id, fromLatin1(text));
+}
+
+int ControlAccess::addComboWords(int id, const QString& item) {
     if (PendingControl* waiting = pending(id)) {
-        return waiting->kind == PendingControl::Kind::List ? waiting->addItem(fromLatin1(text))
-                                                           : -1;
+        return waiting->kind == PendingControl::Kind::List ? waiting->addItem(item) : -1;
     }
     auto* combo = qobject_cast<QComboBox*>(control(id));
     if (combo == nullptr) {
         return -1;
     }
     const QSignalBlocker quiet(combo);
-    const QString item = fromLatin1(text);
     const int position =
         combo->property(kSortedProperty).toBool()
             ? sortedPosition(
@@ -347,6 +360,12 @@ void ControlAccess::insertTab(int id, int index, std::string_view text) {
     // The first tab becomes current; that is no change the user made.
     const QSignalBlocker quiet(tabs);
     tabs->insertTab(index, fromLatin1(text));
+}
+
+void ControlAccess::setTabWords(int id, int index, const QString& text) {
+    if (auto* tabs = qobject_cast<QTabBar*>(control(id))) {
+        tabs->setTabText(index, text);
+    }
 }
 
 int ControlAccess::currentTab(int id) const {

@@ -22,6 +22,10 @@ class ControlAccess {
     // A list whose widget carries this property set to true keeps its items
     // in text order.
     static constexpr const char* kSortedProperty = "qz5SortedList";
+    // A control showing its template's caption carries the English source
+    // under this property, so a new language can replace it; a caption set
+    // from here drops it.
+    static constexpr const char* kTemplateCaptionProperty = "qz5TemplateCaption";
 
     void registerControl(int id, QWidget* widget);
     // A hidden control made only when something needs its widget; until then
@@ -36,6 +40,8 @@ class ControlAccess {
     // Runs `use` on the control once its widget exists: now, or when it is
     // made. Nothing runs for an id the window has no control for.
     void whenMade(int id, std::function<void(QWidget&)> use);
+    // A pending control whose caption nothing has set yet reads as `caption`.
+    void retitlePending(int id, const QString& caption);
     // Enables or disables; a missing control is skipped. As with dialog
     // controls, every operation below on a missing control or one of another
     // kind does nothing: reads give empty text, 0, false or -1.
@@ -49,6 +55,8 @@ class ControlAccess {
     std::string getControlText(int id) const;
     std::int32_t getControlInt(int id) const;
     void setControlText(int id, std::string_view text);
+    // Words in the reader's language, which Latin-1 need not hold.
+    void setControlWords(int id, const QString& text);
     void setControlInt(int id, std::int32_t value);
     bool getControlCheck(int id) const;
     void setControlCheck(int id, std::int32_t value);
@@ -59,6 +67,7 @@ class ControlAccess {
     // Returns the new item's index (-1 when the control is no list); a sorted
     // list inserts in text order, ignoring case.
     int addComboString(int id, std::string_view text);
+    int addComboWords(int id, const QString& text);
     void setComboSelection(int id, int index);
     int comboSelection(int id) const;  // -1 when none
     int comboCount(int id) const;
@@ -68,6 +77,7 @@ class ControlAccess {
 
     // Tab bars.
     void insertTab(int id, int index, std::string_view text);
+    void setTabWords(int id, int index, const QString& text);
     int currentTab(int id) const;
 
   private:

@@ -48,6 +48,9 @@ struct ControlTemplate {
     int unitFor = kNoControlId;
     // Controls no label names: what a screen reader calls them.
     std::string name{};
+    // Statics: the caption is a field's name, shown followed by a colon as
+    // the language writes it.
+    bool namesField = false;
 };
 
 struct DialogFont {

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QWheelEvent>
 
@@ -24,6 +26,10 @@
 #include "app/controls/dialog_units.h"
 #include "app/controls/filtered_line_edit.h"
 #include "app/controls/shortcut_cue_style.h"
+#include "app/controls/text_room.h"
+#include "app/controls/tool_commands.h"
+#include "app/controls/window_text.h"
+#include "common/text.h"
 
 namespace qz5 {
 
@@ -44,8 +50,44 @@ Qt::Alignment horizontalAlignment(TextAlign align) {
     return Qt::AlignLeft;
 }
 
+// A template caption in the language now current. A tool's caption is its
+// menu text's, so the catalogues hold its words once; the window picks its
+// own Alt letters, so the menu's or a translator's markers go.
+QString shownCaption(const std::string& source) {
+    QString menuText;
+    const auto find = [&source, &menuText](const auto& table) {
+        for (const ToolCommand& tool : table) {
+            if (source == toolCaption(tool)) {
+                menuText = windowText(tool.menuText);
+            }
+        }
+    };
+    find(kToolCommands);
+    find(kToolChoices);
+    return plainCaption(menuText.isEmpty() ? windowText(source) : menuText);
+}
+
+// A caption as a button's or group box's text, which would otherwise take a
+// '&' of its words as an Alt marker.
+QString markerFree(const QString& caption) {
+    return withMnemonic(caption, QChar());
+}
+
+QString captionOf(const ControlTemplate& item) {
+    if (item.namesField) {
+        //: A field's label in All settings; %1 is the field's name.
+        return windowText(QZ5_TEXT("Window", "%1:")).arg(shownCaption(item.caption));
+    }
+    return shownCaption(item.caption);
+}
+
+// The English the template was drawn for.
+QString englishCaptionOf(const ControlTemplate& item) {
+    return QString::fromStdString(item.namesField ? item.caption + ":" : item.caption);
+}
+
 QLabel* makeLabel(const ControlTemplate& item, QDialog& dialog) {
-    auto* label = new QLabel(QString::fromLatin1(item.caption), &dialog);
+    auto* label = new QLabel(captionOf(item), &dialog);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(horizontalAlignment(item.align) |
                         (item.verticallyCentred ? Qt::AlignVCenter : Qt::AlignTop));
@@ -71,7 +113,7 @@ QComboBox* makeComboBox(const ControlTemplate& item, QDialog& dialog) {
 }
 
 QPushButton* makePushButton(const ControlTemplate& item, QDialog& dialog) {
-    auto* button = new QPushButton(QString::fromLatin1(item.caption), &dialog);
+    auto* button = new QPushButton(markerFree(captionOf(item)), &dialog);
     button->setDefault(item.defaultButton);
     // Qt would otherwise make the first such button the default when the
     // dialog opens, and Enter in any field would click it.
@@ -136,7 +178,7 @@ std::optional<PendingControl::Kind> pendingKind(const ControlTemplate& item) {
     }
 }
 
-QWidget* makeControl(const ControlTemplate& item, QDialog& dialog) {
+QWidget* makeWidget(const ControlTemplate& item, QDialog& dialog) {
     switch (item.kind) {
         case ControlKind::Static:
             return makeLabel(item, dialog);
@@ -147,11 +189,11 @@ QWidget* makeControl(const ControlTemplate& item, QDialog& dialog) {
         case ControlKind::ComboBox:
             return makeComboBox(item, dialog);
         case ControlKind::CheckBox:
-            return new QCheckBox(QString::fromLatin1(item.caption), &dialog);
+            return new QCheckBox(markerFree(captionOf(item)), &dialog);
         case ControlKind::PushButton:
             return makePushButton(item, dialog);
         case ControlKind::GroupBox: {
-            auto* group = new QGroupBox(QString::fromLatin1(item.caption), &dialog);
+            auto* group = new QGroupBox(markerFree(captionOf(item)), &dialog);
             // The controls it frames come before it and lie on top of it.
             group->lower();
             return group;
@@ -162,31 +204,108 @@ QWidget* makeControl(const ControlTemplate& item, QDialog& dialog) {
     return nullptr;
 }
 
+// Made in the language current when it is made; a control remembers the
+// source of its caption so that another language can replace it.
+QWidget* makeControl(const ControlTemplate& item, QDialog& dialog) {
+    QWidget* widget = makeWidget(item, dialog);
+    if (item.id != kNoControlId && !item.caption.empty() &&
+        (item.kind == ControlKind::PushButton || item.kind == ControlKind::CheckBox)) {
+        widget->setProperty(ControlAccess::kTemplateCaptionProperty,
+                            QString::fromStdString(item.caption));
+    }
+    return widget;
+}
+
+// What `text` needs in `widget` by its font and style; an empty size for a
+// widget whose text takes no room of its own.
+QSize textNeed(const QWidget& widget, const QString& text) {
+    const QFontMetrics metrics = widget.fontMetrics();
+    QStyle* style = widget.style();
+    // As the widgets measure their own texts; a glyph from a fallback font
+    // may stand taller than the line the dialog font gives.
+    const QSize textSize = style->itemTextRect(metrics, QRect(), Qt::TextShowMnemonic, false, text)
+                               .size()
+                               .expandedTo({0, metrics.boundingRect(text).height()});
+    if (qobject_cast<const QLabel*>(&widget) != nullptr) {
+        return textSize;
+    }
+    if (const auto* box = qobject_cast<const QCheckBox*>(&widget)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.text = text;
+        option.iconSize = box->iconSize();
+        return style->sizeFromContents(QStyle::CT_CheckBox, &option, textSize, box);
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(&widget)) {
+        // Without its text the style adds only the frame and margins: its
+        // least button width is a taste the templates never followed.
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.features =
+            button->isDefault() ? QStyleOptionButton::DefaultButton : QStyleOptionButton::None;
+        return style->sizeFromContents(QStyle::CT_PushButton, &option, textSize, button);
+    }
+    if (const auto* group = qobject_cast<const QGroupBox*>(&widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(group);
+        option.text = text;
+        option.lineWidth = 1;
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QSize title(metrics.horizontalAdvance(text + QLatin1Char(' ')), metrics.height());
+        // Only across: the controls it frames take its height.
+        return {style->sizeFromContents(QStyle::CT_GroupBox, &option, title, group).width(), 0};
+    }
+    return {};
+}
+
+// The text a widget draws, its Alt marker included.
+QString drawnText(const QWidget& widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+        return label->text();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+        return button->text();
+    }
+    if (const auto* group = qobject_cast<const QGroupBox*>(&widget)) {
+        return group->title();
+    }
+    return {};
+}
+
+// What a translation needs beyond what the English needed, as a size set
+// against the room the template gives: where the English already took more
+// than its rect, as a style may, that much more is no overflow.
+QSize roomBeyondEnglish(QSize translated, QSize english, QSize rect) {
+    const auto axis = [](int need, int englishNeed, int room) {
+        return need <= 0 ? 0 : need - std::max(0, englishNeed - room);
+    };
+    return {axis(translated.width(), english.width(), rect.width()),
+            axis(translated.height(), english.height(), rect.height())};
+}
+
 // The label names its control to a screen reader and, by its letter, takes
 // the focus there; the letter shows underlined only while Alt is held, so the
 // window looks as drawn.
-void tieLabel(QLabel& label, QWidget* control, QChar key) {
-    label.setBuddy(control);
-    label.setAccessibleName(spokenLabel(label.text()));
-    if (!key.isNull()) {
+void tieLabel(QLabel& label, const QString& caption, QChar key) {
+    label.setAccessibleName(spokenLabel(caption));
+    if (!key.isNull() && label.style() != shortcutCueStyle()) {
         label.setStyle(shortcutCueStyle());
-        label.setText(withMnemonic(label.text(), key));
     }
+    label.setText(withMnemonic(caption, key));
 }
 
-// A view that lays out buttons an earlier view made leaves their captions to
-// them; their Alt letters come from the captions they show.
-DialogTemplate withSharedCaptions(const DialogTemplate& tpl, const ControlAccess& controls) {
-    DialogTemplate captioned = tpl;
-    for (ControlTemplate& item : captioned.controls) {
+// Each item's caption as shown, by item place. A view that lays out buttons
+// an earlier view made leaves their captions to them; their Alt letters come
+// from the captions they show.
+std::vector<QString> shownCaptions(const DialogTemplate& tpl, const ControlAccess& controls) {
+    std::vector<QString> captions;
+    for (const ControlTemplate& item : tpl.controls) {
         const auto* button = item.kind == ControlKind::PushButton && item.caption.empty()
                                  ? qobject_cast<const QPushButton*>(controls.control(item.id))
                                  : nullptr;
-        if (button != nullptr) {
-            item.caption = button->text().toLatin1().toStdString();
-        }
+        captions.push_back(button != nullptr ? plainCaption(button->text()) : captionOf(item));
     }
-    return captioned;
+    return captions;
 }
 
 QKeySequence altKey(QChar key) {
@@ -198,6 +317,23 @@ QFont dialogFont(const DialogFont& wanted) {
         QString::fromLatin1(wanted.family.data(), static_cast<qsizetype>(wanted.family.size())));
     font.setPointSize(wanted.pointSize);
     return font;
+}
+
+// The template's caption on a control that still shows it, in the language
+// now current; a caption the window set stays.
+void retitle(QWidget& widget) {
+    const QVariant source = widget.property(ControlAccess::kTemplateCaptionProperty);
+    auto* button = qobject_cast<QAbstractButton*>(&widget);
+    if (!source.isValid() || button == nullptr) {
+        return;
+    }
+    const QString caption = markerFree(shownCaption(source.toString().toStdString()));
+    if (button->text() != caption) {
+        // Set anew, the caption would take the button's Alt letter with it.
+        const QKeySequence shortcut = button->shortcut();
+        button->setText(caption);
+        button->setShortcut(shortcut);
+    }
 }
 
 }  // namespace
@@ -310,17 +446,20 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
     const DialogUnits units(dialog.font());
     DialogView view;
     view.controls_ = &controls;
-    view.title_ = QString::fromLatin1(tpl.caption);
-    view.size_ = QSize(units.toPixelsX(tpl.width), units.toPixelsY(tpl.height));
-    view.line_ = units.toPixels(tpl.addedLine);
+    view.tpl_ = tpl;
+    view.baseSize_ = QSize(units.toPixelsX(tpl.width), units.toPixelsY(tpl.height));
+    view.baseLine_ = units.toPixels(tpl.addedLine);
 
     const auto own = [&view](QWidget* widget) {
         widget->hide();
         view.own_.push_back(widget);
         return widget;
     };
-    const std::vector<QChar> keys = accessKeys(withSharedCaptions(tpl, controls));
-    const std::vector<ControlVoice> voices = controlVoices(tpl);
+    // A control made on first use is placed and named as the view was built;
+    // each show places and names it anew.
+    const std::vector<QString> captions = shownCaptions(tpl, controls);
+    const std::vector<QChar> keys = accessKeys(tpl, captions);
+    const std::vector<ControlVoice> voices = controlVoices(tpl, captions);
     std::vector<QWidget*> made;
     std::vector<int> earlier;  // the ids of the controls before this one
     for (std::size_t i = 0; i < tpl.controls.size(); ++i) {
@@ -333,10 +472,12 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
             .geometry = units.toPixels(item.rect),
             .shown = item.shown,
             .control = hasId,
-            .toolTip = QString::fromLatin1(item.toolTip),
+            .toolTip = windowText(item.toolTip),
             .name = voices[i].name,
             .description = voices[i].description,
-            .shortcut = item.kind == ControlKind::PushButton ? altKey(keys[i]) : QKeySequence()};
+            .shortcut = item.kind == ControlKind::PushButton ? altKey(keys[i]) : QKeySequence(),
+            .item = i,
+            .base = {}};
         const QRect area = place.geometry;
         const std::optional<PendingControl::Kind> pending =
             widget == nullptr ? pendingKind(item) : std::nullopt;
@@ -358,8 +499,7 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
                 }
                 return control;
             };
-            waiting.caption =
-                item.kind == ControlKind::Edit ? QString() : QString::fromLatin1(item.caption);
+            waiting.caption = item.kind == ControlKind::Edit ? QString() : captions[i];
             waiting.sorted = item.sorted;
             controls.registerPending(item.id, std::move(waiting));
             made.push_back(nullptr);
@@ -405,7 +545,9 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
                                             .visibleItems = 0,
                                             .name = {},
                                             .description = {},
-                                            .shortcut = {}});
+                                            .shortcut = {},
+                                            .item = DialogView::kNoItem,
+                                            .base = {}});
                 break;
             }
             default:
@@ -415,16 +557,115 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
     }
     for (std::size_t i = 0; i < tpl.controls.size(); ++i) {
         if (tpl.controls[i].labelFor != kNoControlId) {
-            tieLabel(*static_cast<QLabel*>(made[i]), controls.control(tpl.controls[i].labelFor),
-                     keys[i]);
+            static_cast<QLabel*>(made[i])->setBuddy(controls.control(tpl.controls[i].labelFor));
         }
     }
     for (const auto& [id, items] : tpl.initialItems) {
         for (const std::string& text : items) {
-            controls.addComboString(id, text);
+            controls.addComboWords(id, windowText(text));
         }
     }
+    for (DialogView::Placement& place : view.placements_) {
+        place.base = place.geometry;
+    }
+    view.retranslate();
     return view;
+}
+
+void DialogView::retranslate() {
+    // First the captions this view gives its controls, which the next view
+    // may share.
+    for (std::size_t i = 0; i < tpl_.controls.size(); ++i) {
+        const ControlTemplate& item = tpl_.controls[i];
+        if (item.id == kNoControlId || item.caption.empty()) {
+            continue;
+        }
+        if (QWidget* widget = controls_->madeControl(item.id)) {
+            retitle(*widget);
+        } else if (item.kind != ControlKind::Edit) {
+            controls_->retitlePending(item.id, captionOf(item));
+        }
+    }
+    // A list that still holds the template's items (Mic-E's status and path)
+    // shows them in the language; the form reads their order, not their words.
+    for (const auto& [id, items] : tpl_.initialItems) {
+        auto* list = qobject_cast<QComboBox*>(controls_->madeControl(id));
+        if (list != nullptr && !list->isEditable() &&
+            list->count() == static_cast<int>(items.size())) {
+            for (int i = 0; i < list->count(); ++i) {
+                list->setItemText(i, windowText(items[static_cast<std::size_t>(i)]));
+            }
+        }
+    }
+    const std::vector<QString> captions = shownCaptions(tpl_, *controls_);
+    const std::vector<QChar> keys = accessKeys(tpl_, captions);
+    const std::vector<ControlVoice> voices = controlVoices(tpl_, captions);
+    title_ = windowText(tpl_.caption);
+    for (Placement& place : placements_) {
+        if (place.item == kNoItem) {
+            continue;
+        }
+        const ControlTemplate& item = tpl_.controls[place.item];
+        place.toolTip = windowText(item.toolTip);
+        place.name = voices[place.item].name;
+        place.description = voices[place.item].description;
+        place.shortcut =
+            item.kind == ControlKind::PushButton ? altKey(keys[place.item]) : QKeySequence();
+        if (item.id != kNoControlId || place.widget == nullptr) {
+            continue;
+        }
+        const QString& caption = captions[place.item];
+        if (auto* label = qobject_cast<QLabel*>(place.widget); label && !item.caption.empty()) {
+            if (item.labelFor != kNoControlId) {
+                tieLabel(*label, caption, keys[place.item]);
+            } else {
+                label->setText(caption);
+            }
+        } else if (auto* group = qobject_cast<QGroupBox*>(place.widget)) {
+            group->setTitle(markerFree(caption));
+        }
+    }
+    std::vector<QRect> rects;
+    for (const Placement& place : placements_) {
+        rects.push_back(place.base);
+    }
+    rects.push_back(baseLine_);
+    const TextRoom room = roomForTexts(rects, neededRoom());
+    for (std::size_t i = 0; i < placements_.size(); ++i) {
+        placements_[i].geometry = room.rects[i];
+    }
+    line_ = room.rects.back();
+    size_ = baseSize_ + room.growth;
+}
+
+std::vector<QSize> DialogView::neededRoom() const {
+    std::vector<QSize> needed;
+    for (const Placement& place : placements_) {
+        QWidget* widget = widgetOf(place);
+        if (widget == nullptr || !place.shown || place.item == kNoItem) {
+            needed.emplace_back();
+            continue;
+        }
+        const ControlTemplate& item = tpl_.controls[place.item];
+        if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+            // Tab texts come from the window, not the template.
+            needed.emplace_back(tabs->sizeHint().width(), 0);
+            continue;
+        }
+        // What it draws: a button's caption may be the window's own.
+        const QString shown = drawnText(*widget);
+        if (shown.isEmpty()) {
+            needed.emplace_back();
+            continue;
+        }
+        const QVariant source = widget->property(ControlAccess::kTemplateCaptionProperty);
+        const QString english = item.caption.empty()
+                                    ? (source.isValid() ? source.toString() : shown)
+                                    : englishCaptionOf(item);
+        needed.push_back(roomBeyondEnglish(textNeed(*widget, shown), textNeed(*widget, english),
+                                           place.base.size()));
+    }
+    return needed;
 }
 
 DialogView buildDialog(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& controls) {

@@ -35,10 +35,16 @@ class DialogView {
     void openLine(QWidget& widget) { lineWidget_ = &widget; }
     // Where the added line lies, in pixels, before any scrolling.
     QRect line() const { return line_; }
+    // Sets every text of the template again in the language now current and
+    // gives each the room it needs; values and states stay. Captions the
+    // window has set since stay too. Takes effect at the next show.
+    void retranslate();
 
   private:
     friend DialogView buildView(QDialog& dialog, const DialogTemplate& tpl,
                                 ControlAccess& controls);
+
+    static constexpr std::size_t kNoItem = static_cast<std::size_t>(-1);
 
     struct Placement {
         QWidget* widget = nullptr;  // nullptr for a control made on first use
@@ -53,7 +59,14 @@ class DialogView {
         QString name;
         QString description;
         QKeySequence shortcut;
+        // The template item it places, kNoItem for a tab page; and where the
+        // template puts it before any text needs more room.
+        std::size_t item = kNoItem;
+        QRect base;
     };
+    // The room each shown text needs beyond the room its English source
+    // had, by placement.
+    std::vector<QSize> neededRoom() const;
 
     QRect placed(const Placement& place) const;
     // The placement's widget, or nullptr while its control is not made.
@@ -67,9 +80,12 @@ class DialogView {
     // to its widget.
     static Placement fitted(const Placement& place, const QWidget& widget);
 
-    const ControlAccess* controls_ = nullptr;
+    ControlAccess* controls_ = nullptr;
+    DialogTemplate tpl_;
     QString title_;
+    QSize baseSize_;
     QSize size_;
+    QRect baseLine_;
     QRect line_;
     QWidget* lineWidget_ = nullptr;
     std::vector<Placement> placements_;
@@ -81,7 +97,9 @@ class DialogView {
 // registers each that has an id, and fills their initial lists. A hidden
 // field, check box, plain list or button is registered to be made when first
 // needed. Controls the registry already holds are reused as they are: their
-// texts and states stay. The new view is built hidden.
+// texts and states stay. The new view is built hidden. Texts are in the
+// language now current, and a text longer than its template's room moves
+// the controls after it to make room (see roomForTexts).
 DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& controls);
 
 // The first view of a dialog: builds it and shows it at once. Hidden controls

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/controls/control_ids.h"
+#include "common/text.h"
 
 namespace qz5 {
 
@@ -20,18 +21,18 @@ struct ToolCommand {
 };
 
 inline constexpr std::array kToolCommands{
-    ToolCommand{ids::kFindTracker, "&Find Tracker"},
-    ToolCommand{ids::kHistory, "&History..."},
-    ToolCommand{ids::kCompareWithTracker, "Co&mpare with Tracker..."},
-    ToolCommand{ids::kChooseSymbol, "Choose S&ymbol..."},
-    ToolCommand{ids::kBeaconTiming, "&Beacon Timing..."},
+    ToolCommand{ids::kFindTracker, QZ5_TEXT("Window", "&Find Tracker")},
+    ToolCommand{ids::kHistory, QZ5_TEXT("Window", "&History...")},
+    ToolCommand{ids::kCompareWithTracker, QZ5_TEXT("Window", "Co&mpare with Tracker...")},
+    ToolCommand{ids::kChooseSymbol, QZ5_TEXT("Window", "Choose S&ymbol...")},
+    ToolCommand{ids::kBeaconTiming, QZ5_TEXT("Window", "&Beacon Timing...")},
 };
 
 // A choice of how the commands work, kept in window.conf: a checkable item on
 // the window menu after the commands and a check box below the Tools group's
 // buttons (hidden in the Basic view). The menu item clicks the check box.
 inline constexpr std::array kToolChoices{
-    ToolCommand{ids::kKeepBeforeWrite, "&Keep Settings Before Writing"},
+    ToolCommand{ids::kKeepBeforeWrite, QZ5_TEXT("Window", "&Keep Settings Before Writing")},
 };
 
 // How many buttons the Tools group has room for.

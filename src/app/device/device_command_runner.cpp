@@ -11,6 +11,7 @@
 #include "app/device/progress_window.h"
 #include "app/device/wait_cursor.h"
 #include "common/message_box.h"
+#include "language/shown_text.h"
 #include "link/port_table.h"
 #include "link/serial_link.h"
 
@@ -108,8 +109,8 @@ void DeviceCommandRunner::run(std::string_view title,
         const WaitCursor wait;
         const OwnPortTable ports(link_);
         running_ = true;
-        ProgressWindow progress(QString::fromUtf8(title.data(), static_cast<int>(title.size())),
-                                &owner_);
+        // Every command's title is marked in the "Workflow" context where it is written.
+        ProgressWindow progress(translated("Workflow", std::string(title).c_str()), &owner_);
         std::atomic<bool> cancelled = false;
         if (cancellable) {
             progress.offerCancel([&cancelled] { cancelled = true; });
@@ -123,16 +124,15 @@ void DeviceCommandRunner::run(std::string_view title,
                 &progress, [&progress, step] { progress.showProgress(step); },
                 Qt::QueuedConnection);
         });
-        const StepReport report{.show =
-                                    [&progress](const std::string& text) {
-                                        QMetaObject::invokeMethod(
-                                            &progress,
-                                            [&progress, text = QString::fromStdString(text)] {
-                                                progress.showPhase(text);
-                                            },
-                                            Qt::QueuedConnection);
-                                    },
-                                .cancelled = [&cancelled] { return cancelled.load(); }};
+        const StepReport report{
+            .show =
+                [&progress](const Text& text) {
+                    QMetaObject::invokeMethod(
+                        &progress,
+                        [&progress, text = shownText(text)] { progress.showPhase(text); },
+                        Qt::QueuedConnection);
+                },
+            .cancelled = [&cancelled] { return cancelled.load(); }};
         QEventLoop loop;
         std::thread worker([&] {
             steps(report);
@@ -151,7 +151,7 @@ void DeviceCommandRunner::run(std::string_view title,
 
 MessageAnswer DeviceCommandRunner::answerEmergency(std::string_view question,
                                                    std::string_view caption) {
-    return showMessage(question, caption, MessageButtons::OkCancel);
+    return showMessage(std::string(question), std::string(caption), MessageButtons::OkCancel);
 }
 
 }  // namespace qz5

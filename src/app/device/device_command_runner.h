@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/text.h"
 #include "workflow/tracker_front_end.h"
 
 class QWidget;
@@ -36,7 +37,7 @@ class DeviceCommandRunner final : public TrackerFrontEnd {
     // What the steps of a command that may be cancelled get, for use on the
     // worker: a text for the progress window, and whether Cancel was pressed.
     struct StepReport {
-        std::function<void(const std::string& text)> show;
+        std::function<void(const Text& text)> show;
         std::function<bool()> cancelled;
     };
     // As talk, with a Cancel button on the progress window; the steps look at

@@ -152,13 +152,14 @@ void DeviceCommands::sendTone(std::uint8_t code) {
     takeSelectedPort();
     form_.storeForm();
     if (form_.record().calibrationChanged) {
-        showMessage("New Calibration value should be written before Testing Tones",
-                    "Calibration not written");
+        showMessage(say("Window", "New Calibration value should be written before Testing Tones"),
+                    say("Window", "Calibration not written"));
     }
     // A command that failed before its code went out (a failed Stop Sending
     // may have left the tone on) changes nothing; one that failed after it,
     // on the close, does.
-    const Outcome<> sent = talkThrough(runner_, "Test Tones", [&] { return link_.sendTone(code); });
+    const Outcome<> sent = talkThrough(runner_, QZ5_TEXT("Workflow", "Test Tones"),
+                                       [&] { return link_.sendTone(code); });
     showMessages(advisedMessages(sent, kWindowAdvice));
     if (!sent && !link_.toneSent()) {
         return;

@@ -13,36 +13,41 @@ namespace qz5 {
 
 namespace {
 
-constexpr const char* kCaption = "Find Tracker";
-// Probe bytes and raised modem lines can upset another device, so the user
-// says yes first, and a careless Enter does not.
-constexpr const char* kQuestion =
-    "Find Tracker sends the tracker's version request to every serial port that no other "
-    "program holds, at 4800 and then at 9600 bit/s, and raises each port's DTR and RTS "
-    "lines. Another device on one of those ports may react to that.\n\n"
-    "Look for the tracker now?";
+constexpr const char* kCaption = QZ5_TEXT("Workflow", "Find Tracker");
 
-std::string describeStep(const SearchStep& step) {
-    return "Asking " + step.port + " for the tracker's version at " +
-           std::to_string(step.baudRate) + " bit/s (port " + std::to_string(step.index) + " of " +
-           std::to_string(step.count) + ")";
+Text caption() {
+    return say("FindTracker", "Find Tracker");
 }
 
-std::string searchDetail(const TrackerSearch& search) {
-    std::string detail;
+Text describeStep(const SearchStep& step) {
+    return say("FindTracker", "Asking %1 for the tracker's version at %2 bit/s (port %3 of %4)")
+        .with(step.port, std::to_string(step.baudRate), std::to_string(step.index),
+              std::to_string(step.count));
+}
+
+Text searchDetail(const TrackerSearch& search) {
+    Text answers;
     for (const PortAnswer& answer : search.ports) {
-        detail += describeAnswer(answer) + '\n';
+        answers = say("FindTracker", "%1%2\n", "the ports' answers, one a line")
+                      .with(answers, answerText(answer));
     }
     if (search.cancelled) {
-        detail += "Cancelled before the other ports were asked.\n";
+        return say("FindTracker", "%1Cancelled before the other ports were asked.\n").with(answers);
     }
-    return detail;
+    return answers;
 }
 
 }  // namespace
 
 void DeviceCommands::findTracker() {
-    if (showMessage(kQuestion, kCaption, MessageButtons::OkCancel) != MessageAnswer::Ok) {
+    // Probe bytes and raised modem lines can upset another device, so the user
+    // says yes first, and a careless Enter does not.
+    if (showMessage(say("FindTracker",
+                        "Find Tracker sends the tracker's version request to every serial port "
+                        "that no other program holds, at 4800 and then at 9600 bit/s, and raises "
+                        "each port's DTR and RTS lines. Another device on one of those ports may "
+                        "react to that.\n\nLook for the tracker now?"),
+                    caption(), MessageButtons::OkCancel) != MessageAnswer::Ok) {
         return;
     }
     const CommandScope command(*this);
@@ -58,22 +63,24 @@ void DeviceCommands::findTracker() {
              .cancelled = report.cancelled});
     });
     const std::vector<PortAnswer> found = search.answered();
-    const std::string detail = searchDetail(search);
+    const Text detail = searchDetail(search);
     if (found.size() == 1) {
         portList_.select(found.front().port);
-        showMessageWithDetail("The tracker answered on " + describeAnswer(found.front()) + "\n" +
-                                  found.front().port + " is now the selected port.",
-                              kCaption, MessageButtons::Ok, detail);
-    } else if (found.empty()) {
-        showMessageWithDetail(search.cancelled
-                                  ? "Cancelled: no tracker answered on the ports asked."
-                                  : "No tracker answered on any free port.",
-                              kCaption, MessageButtons::Ok, detail);
-    } else {
         showMessageWithDetail(
-            "A tracker answered on more than one port; choose the one to use in the COM port "
-            "list.",
-            kCaption, MessageButtons::Ok, detail);
+            say("FindTracker", "The tracker answered on %1\n%2 is now the selected port.")
+                .with(answerText(found.front()), found.front().port),
+            caption(), MessageButtons::Ok, detail);
+    } else if (found.empty()) {
+        showMessageWithDetail(
+            search.cancelled
+                ? say("FindTracker", "Cancelled: no tracker answered on the ports asked.")
+                : say("FindTracker", "No tracker answered on any free port."),
+            caption(), MessageButtons::Ok, detail);
+    } else {
+        showMessageWithDetail(say("FindTracker",
+                                  "A tracker answered on more than one port; "
+                                  "choose the one to use in the COM port list."),
+                              caption(), MessageButtons::Ok, detail);
     }
 }
 

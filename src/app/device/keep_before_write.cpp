@@ -25,11 +25,13 @@ Keeping keepBeforeWrite(TrackerWorkflow& tracker) {
     // An owner whose tracker holds settings that do not read back can still write.
     const Failure* failure = backup.read.failure();
     const Message question{
-        .text = "The tracker's settings could not be kept: " + backup.reason() +
-                ". Write without keeping them?",
-        .caption = kWriteCaption,
+        .text = say("Write",
+                    "The tracker's settings could not be kept: %1. Write without "
+                    "keeping them?")
+                    .with(backup.reason()),
+        .caption = say("Workflow", kWriteCaption),
         .detail = backup.detail(),
-        .hint = failure != nullptr ? adviceFor(failure->kind, kWindowAdvice) : std::string()};
+        .hint = failure != nullptr ? advice(failure->kind, kWindowAdvice) : Text()};
     if (showMessage(question, MessageButtons::OkCancel) == MessageAnswer::Ok) {
         keeping.verdict = Keeping::Verdict::WriteWithout;
     }

@@ -11,6 +11,7 @@
 #include "app/controls/control_ids.h"
 #include "app/device/port_watcher.h"
 #include "common/message_box.h"
+#include "language/shown_text.h"
 #include "link/port_catalogue.h"
 #include "link/port_rescan.h"
 #include "link/port_table.h"
@@ -20,7 +21,6 @@ namespace qz5 {
 
 namespace {
 
-constexpr const char* kNoPortsItem = "No COM Ports Found";
 // Time for udev to set a new node's permissions and a modem manager to let go.
 constexpr auto kSettle = std::chrono::seconds(2);
 
@@ -79,7 +79,7 @@ std::vector<std::string> PortList::show(const Found& found) {
     std::copy_if(found.present.begin(), found.present.end(), std::back_inserter(listedDevices_),
                  [&](const DeviceIdentity& device) { return found.paths.contains(device.path); });
     if (controls_.comboCount(ids::kComPort) == 0) {
-        controls_.addComboString(ids::kComPort, kNoPortsItem);
+        controls_.addComboWords(ids::kComPort, translated("Ports", "No COM Ports Found"));
     }
     controls_.setComboSelection(ids::kComPort, 0);
     // COM names mean nothing on this platform by themselves: show the device.
@@ -152,24 +152,30 @@ void PortList::explainUnusable(const std::vector<std::string>& refused) {
     if (ports_->entries().size() > refused.size() || !watcher_) {
         return;
     }
-    std::string text;
+    std::vector<Text> ports;
     for (const std::string& path : refused) {
         if (settling_.contains(path) || !explained_.insert(path).second) {
             continue;
         }
         const std::string name = ports_->nameOf(path).value_or(path);
-        text += "\n\n" + name + " (" + path + ", " +
-                describePort(path, watcher_->roots()).description() + "):\n" +
-                link_.portFailureReason(name);
+        ports.push_back(say("Ports", "%1 (%2, %3):\n%4")
+                            .with(name, path, describePort(path, watcher_->roots()).description(),
+                                  link_.portFailure(name)));
     }
     for (const std::string& adapter : adaptersWithoutPort(watcher_->roots())) {
         if (explained_.insert(adapter).second) {
-            text += "\n\n" + adapter;
+            ports.emplace_back(adapter);
         }
     }
-    if (!text.empty()) {
-        showMessage("No COM port can be used." + text, "COM Ports");
+    if (ports.empty()) {
+        return;
     }
+    // Each port's paragraph is a sentence of its own; the box joins them.
+    Text text = say("Ports", "No COM port can be used.");
+    for (Text& port : ports) {
+        text = say("Ports", "%1\n\n%2").with(std::move(text), std::move(port));
+    }
+    showMessage(text, say("Ports", "COM Ports"));
 }
 
 }  // namespace qz5

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/device/progress_window.h"
 
+#include "language/shown_text.h"
+
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
@@ -35,7 +37,7 @@ ProgressWindow::ProgressWindow(const QString& title, QWidget* owner)
 }
 
 void ProgressWindow::showProgress(const LinkProgress& progress) {
-    showPhase(QString::fromStdString(describeProgress(progress)));
+    showPhase(shownText(describeProgress(progress)));
     if (progress.total > 0) {
         bar_->setRange(0, progress.total);
         bar_->setValue(progress.done);

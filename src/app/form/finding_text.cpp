@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "config/record_fields.h"
+#include "language/shown_text.h"
 
 namespace qz5 {
 
@@ -25,28 +26,34 @@ QString fieldLabel(std::string_view name) {
 }  // namespace
 
 QString severityWord(Severity severity) {
-    const std::string_view name = severityName(severity);
-    QString word = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-    if (!word.isEmpty()) {
-        word[0] = word[0].toUpper();
+    switch (severity) {
+        case Severity::Error:
+            return translated("Findings", "Error");
+        case Severity::Warning:
+            return translated("Findings", "Warning");
+        case Severity::Note:
+            break;
     }
-    return word;
+    return translated("Findings", "Note");
 }
 
 QString findingLine(const Finding& finding) {
-    QString place = fieldLabel(finding.field);
-    if (finding.profile) {
-        place.prepend(*finding.profile == 0 ? QStringLiteral("Primary profile, ")
-                                            : QStringLiteral("Secondary profile, "));
+    const QString severity = severityWord(finding.severity);
+    const QString label = fieldLabel(finding.field);
+    const QString message = shownText(finding.message);
+    if (!finding.profile) {
+        return translated("Findings", "%1, %2: %3").arg(severity, label, message);
     }
-    return severityWord(finding.severity) + QStringLiteral(", ") + place + QStringLiteral(": ") +
-           QString::fromStdString(finding.message);
+    return (*finding.profile == 0 ? translated("Findings", "%1, Primary profile, %2: %3")
+                                  : translated("Findings", "%1, Secondary profile, %2: %3"))
+        .arg(severity, label, message);
 }
 
 QString findingHeadline(const Finding& finding) {
     const std::string_view advice = ruleHeadline(finding.rule);
-    return fieldLabel(finding.field) + QStringLiteral(": ") +
-           QString::fromLatin1(advice.data(), static_cast<qsizetype>(advice.size()));
+    return translated("Findings", "%1: %2")
+        .arg(fieldLabel(finding.field),
+             QString::fromLatin1(advice.data(), static_cast<qsizetype>(advice.size())));
 }
 
 QIcon severityIcon(Severity severity, const QStyle& style) {

@@ -8,6 +8,7 @@
 
 #include "app/form/finding_text.h"
 #include "app/plain_text.h"
+#include "language/shown_text.h"
 
 namespace qz5 {
 
@@ -15,7 +16,7 @@ namespace {
 
 QString headlineFor(const std::vector<Finding>& findings) {
     if (findings.empty()) {
-        return QStringLiteral("No findings: APRS practice is kept");
+        return translated("Findings", "No findings: APRS practice is kept");
     }
     return findingHeadline(findings.front());
 }
@@ -24,8 +25,12 @@ QString countFor(const std::vector<Finding>& findings) {
     if (findings.empty()) {
         return {};
     }
-    return findings.size() == 1 ? QStringLiteral(" (1 finding)")
-                                : QStringLiteral(" (%1 findings)").arg(findings.size());
+    // English has no catalogue of its own to give the singular.
+    if (findings.size() == 1) {
+        return translated("Findings", " (1 finding)");
+    }
+    const auto count = static_cast<int>(findings.size());
+    return translated("Findings", " (%n findings)", nullptr, count);
 }
 
 }  // namespace
@@ -71,7 +76,7 @@ void FindingsStrip::openList() {
         list_->deleteLater();
     }
     list_ = new QMenu(this);
-    list_->setAccessibleName(QStringLiteral("Findings"));
+    list_->setAccessibleName(translated("Findings", "Findings"));
     if (findings_.empty()) {
         list_->addAction(asCaption(summary_))->setEnabled(false);
     }

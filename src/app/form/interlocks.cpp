@@ -9,6 +9,7 @@
 #include "app/controls/control_ids.h"
 #include "app/form/form_controller.h"
 #include "config/timing/smart_beaconing_presets.h"
+#include "language/shown_text.h"
 
 namespace qz5 {
 
@@ -54,8 +55,10 @@ void FormController::updateEnables() {
 void FormController::updateToneLabels() {
     // The stored profile decides, not an unsaved click on the checkbox.
     const bool packet300 = config_.packet300Baud[config_.activeProfile];
-    controls_.setControlText(ids::kSendLowTone, packet300 ? "Send 1600 Hz" : "Send 1200 Hz");
-    controls_.setControlText(ids::kSendHighTone, packet300 ? "Send 1800 Hz" : "Send 2200 Hz");
+    controls_.setControlWords(ids::kSendLowTone, packet300 ? translated("Window", "Send 1600 Hz")
+                                                           : translated("Window", "Send 1200 Hz"));
+    controls_.setControlWords(ids::kSendHighTone, packet300 ? translated("Window", "Send 1800 Hz")
+                                                            : translated("Window", "Send 2200 Hz"));
 }
 
 void FormController::updateDeviceEnables() {

@@ -7,27 +7,29 @@
 #include <QVBoxLayout>
 
 #include "app/kept/difference_list.h"
+#include "language/shown_text.h"
 
 namespace qz5 {
 
 CompareDialog::CompareDialog(const std::vector<SettingDifference>& differences, QWidget* parent)
     : QDialog(parent),
       differences_(new DifferenceList(this)),
-      load_(new QPushButton(QStringLiteral("&Load Tracker's Settings"), this)) {
-    setWindowTitle(QStringLiteral("Compare with Tracker"));
-    differences_->setAccessibleName(QStringLiteral("Differences from the form"));
+      load_(new QPushButton(translated("Compare", "&Load Tracker's Settings"), this)) {
+    setWindowTitle(translated("Compare", "Compare with Tracker"));
+    differences_->setAccessibleName(translated("Compare", "Differences from the form"));
     differences_->setDifferences(
-        differences, QStringLiteral("The tracker holds the same settings as the form."));
-    auto* heading =
-        new QLabel(differences.empty()
-                       ? QStringLiteral("&The tracker and the form are the same:")
-                       : QStringLiteral("&The tracker differs from the form (form -> tracker):"),
-                   this);
+        differences, translated("Compare", "The tracker holds the same settings as the form."));
+    auto* heading = new QLabel(
+        differences.empty()
+            ? translated("Compare", "&The tracker and the form are the same:")
+            : translated("Compare", "&The tracker differs from the form (form -> tracker):"),
+        this);
     heading->setBuddy(differences_);
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(load_, QDialogButtonBox::AcceptRole);
-    QPushButton* close = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::RejectRole);
+    QPushButton* close =
+        buttons->addButton(translated("Compare", "&Close"), QDialogButtonBox::RejectRole);
     for (QPushButton* button : {load_, close}) {
         button->setAutoDefault(false);
     }

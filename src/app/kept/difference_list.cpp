@@ -6,6 +6,7 @@
 
 #include "app/controls/field_controls.h"
 #include "app/controls/main_window_template.h"
+#include "language/shown_text.h"
 
 namespace qz5 {
 namespace {
@@ -32,7 +33,7 @@ QString valueText(const FieldInfo& field, const SettingValue& value) {
         return item.isEmpty() ? withUnit(QString::number(*number), field) : item;
     }
     if (const auto* flag = std::get_if<bool>(&value)) {
-        return *flag ? QStringLiteral("on") : QStringLiteral("off");
+        return *flag ? translated("Compare", "on") : translated("Compare", "off");
     }
     if (const auto* mhz = std::get_if<float>(&value)) {
         return withUnit(QString::number(*mhz, 'f', 3), field);
@@ -43,19 +44,20 @@ QString valueText(const FieldInfo& field, const SettingValue& value) {
 }  // namespace
 
 void nameScrollBars(QAbstractScrollArea& area) {
-    area.horizontalScrollBar()->setAccessibleName(QStringLiteral("Scroll across"));
-    area.verticalScrollBar()->setAccessibleName(QStringLiteral("Scroll down"));
+    area.horizontalScrollBar()->setAccessibleName(translated("Window", "Scroll across"));
+    area.verticalScrollBar()->setAccessibleName(translated("Window", "Scroll down"));
 }
 
 QString differenceText(const SettingDifference& difference) {
-    QString text;
-    if (difference.profile) {
-        text =
-            *difference.profile == 0 ? QStringLiteral("Primary, ") : QStringLiteral("Secondary, ");
+    const QString label = QString::fromLatin1(difference.field.label);
+    const QString before = valueText(difference.field, difference.before);
+    const QString after = valueText(difference.field, difference.after);
+    if (!difference.profile) {
+        return translated("Compare", "%1: %2 -> %3").arg(label, before, after);
     }
-    return text + QString::fromLatin1(difference.field.label) + ": " +
-           valueText(difference.field, difference.before) + " -> " +
-           valueText(difference.field, difference.after);
+    return (*difference.profile == 0 ? translated("Compare", "Primary, %1: %2 -> %3")
+                                     : translated("Compare", "Secondary, %1: %2 -> %3"))
+        .arg(label, before, after);
 }
 
 DifferenceList::DifferenceList(QWidget* parent) : QListWidget(parent) {

@@ -16,6 +16,7 @@
 #include "common/outside_text.h"
 #include "config/config_file.h"
 #include "config/tracker_config.h"
+#include "language/shown_text.h"
 
 namespace qz5 {
 namespace {
@@ -33,13 +34,13 @@ QString localTime(const std::string& utc) {
 
 QString kindText(const std::string& direction) {
     if (direction == "read") {
-        return QStringLiteral("Read");
+        return translated("History", "Read", "a kept image the tracker sent");
     }
     if (direction == "backup") {
-        return QStringLiteral("Kept before a write");
+        return translated("History", "Kept before a write");
     }
     if (direction == "write") {
-        return QStringLiteral("Written");
+        return translated("History", "Written");
     }
     return QString::fromLatin1(direction);
 }
@@ -67,22 +68,22 @@ HistoryDialog::HistoryDialog(const std::filesystem::path& folder, const ConfigIm
       status_(new QLabel(this)),
       images_(new QListWidget(this)),
       differences_(new DifferenceList(this)),
-      load_(new QPushButton(QStringLiteral("&Load into Form"), this)),
-      saveAs_(new QPushButton(QStringLiteral("Save &As..."), this)) {
-    setWindowTitle(QStringLiteral("History"));
-    images_->setAccessibleName(QStringLiteral("Kept images"));
+      load_(new QPushButton(translated("History", "&Load into Form"), this)),
+      saveAs_(new QPushButton(translated("History", "Save &As..."), this)) {
+    setWindowTitle(translated("History", "History"));
+    images_->setAccessibleName(translated("History", "Kept images"));
     nameScrollBars(*images_);
-    differences_->setAccessibleName(QStringLiteral("Differences from the form"));
+    differences_->setAccessibleName(translated("History", "Differences from the form"));
     status_->setWordWrap(true);
 
     auto* listColumn = new QVBoxLayout;
     listColumn->addWidget(
-        labelFor(QStringLiteral("&Kept images, the newest first:"), images_, this));
+        labelFor(translated("History", "&Kept images, the newest first:"), images_, this));
     listColumn->addWidget(images_, 1);
     listColumn->addWidget(status_);
     auto* differenceColumn = new QVBoxLayout;
     differenceColumn->addWidget(labelFor(
-        QStringLiteral("&Differences from the form (form -> image):"), differences_, this));
+        translated("History", "&Differences from the form (form -> image):"), differences_, this));
     differenceColumn->addWidget(differences_, 1);
     auto* columns = new QHBoxLayout;
     columns->addLayout(listColumn, 3);
@@ -91,7 +92,8 @@ HistoryDialog::HistoryDialog(const std::filesystem::path& folder, const ConfigIm
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(load_, QDialogButtonBox::ActionRole);
     buttons->addButton(saveAs_, QDialogButtonBox::ActionRole);
-    QPushButton* close = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::RejectRole);
+    QPushButton* close =
+        buttons->addButton(translated("History", "&Close"), QDialogButtonBox::RejectRole);
     // Enter on the list must not load an image by surprise.
     for (QPushButton* button : {load_, saveAs_, close}) {
         button->setAutoDefault(false);
@@ -123,21 +125,22 @@ void HistoryDialog::fill(const std::filesystem::path& folder) {
         const Row& row = rows_.back();
         // The number is how advice and qz5cfg name an image.
         QString text =
-            entry.sequence ? QStringLiteral("No. %1   ").arg(*entry.sequence) : QString();
+            entry.sequence ? translated("History", "No. %1   ").arg(*entry.sequence) : QString();
         text += localTime(entry.time) + "   " + kindText(entry.direction) + "   " +
                 QString::fromStdString(printableText(entry.port)) + "   " +
                 QString::fromStdString(printableText(entry.version)) + "   ";
         text += row.kept.image ? callsignsOf(*row.kept.image)
-                               : QStringLiteral("does not read as a configuration file");
+                               : translated("History", "does not read as a configuration file");
         images_->addItem(text);
     }
     if (!listing.problem.empty()) {
-        status_->setText(QStringLiteral("The history cannot be read: ") +
-                         QString::fromStdString(listing.problem));
+        status_->setText(translated("History", "The history cannot be read: %1")
+                             .arg(QString::fromStdString(listing.problem)));
     } else if (rows_.empty()) {
         status_->setText(
-            QStringLiteral("No images have been kept yet. Every Read and Write adds one (") +
-            QString::fromStdString(folder.string()) + ").");
+            translated("History",
+                       "No images have been kept yet. Every Read and Write adds one (%1).")
+                .arg(QString::fromStdString(folder.string())));
     }
     status_->setVisible(!status_->text().isEmpty());
     images_->setAccessibleDescription(status_->text());
@@ -164,12 +167,13 @@ void HistoryDialog::showCurrent() {
         return;
     }
     if (!readable) {
-        differences_->setNote(QStringLiteral("This file does not read as a configuration file: ") +
-                              QString::fromStdString(row->kept.problem));
+        differences_->setNote(
+            translated("History", "This file does not read as a configuration file: %1")
+                .arg(QString::fromStdString(row->kept.problem)));
         return;
     }
     differences_->setDifferences(compareSettings(form_, *row->kept.image),
-                                 QStringLiteral("The same settings as the form."));
+                                 translated("History", "The same settings as the form."));
 }
 
 void HistoryDialog::saveCurrent() {
@@ -177,8 +181,8 @@ void HistoryDialog::saveCurrent() {
     if (!row || !row->kept.image) {
         return;
     }
-    if (const auto path = prompt_.savePath(
-            configFileRequest("Save Config File", row->entry.file.filename().string()))) {
+    if (const auto path = prompt_.savePath(configFileRequest(
+            say("Files", "Save Config File"), row->entry.file.filename().string()))) {
         showMessages(writeConfigImage(*path, *row->kept.image).messages());
     }
 }

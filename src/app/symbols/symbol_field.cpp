@@ -11,13 +11,16 @@
 #include "app/plain_text.h"
 #include "app/symbols/symbol_library.h"
 #include "app/symbols/symbol_pictures.h"
+#include "language/shown_text.h"
 
 namespace qz5 {
 namespace {
 
 // Starts the last line of the field's description; what follows it is
 // replaced at each refresh.
-const QString kNameLine = QStringLiteral("\nSymbol on maps: ");
+QString nameLine() {
+    return translated("Symbols", "\nSymbol on maps: ");
+}
 
 char firstCharacter(const QString& text) {
     return text.isEmpty() ? '\0' : text.front().toLatin1();
@@ -81,13 +84,13 @@ QString SymbolField::describedSymbol() const {
         return {};
     }
     if (source->get() == nullptr) {
-        return QStringLiteral("not known. ") + QString::fromStdString(source->notice);
+        return translated("Symbols", "not known. %1").arg(shownText(source->notice));
     }
     const std::optional<std::string> name = describeSymbol(
         *source->get(), firstCharacter(table_.text()), firstCharacter(symbol_.currentText()));
     if (!name) {
-        return QStringLiteral("none in the symbol list ") + QString::fromStdString(source->path) +
-               QStringLiteral("; maps may show a placeholder.");
+        return translated("Symbols", "none in the symbol list %1; maps may show a placeholder.")
+            .arg(QString::fromStdString(source->path));
     }
     return QString::fromStdString(*name);
 }
@@ -97,11 +100,12 @@ void SymbolField::refresh() {
     for (QWidget* control :
          {static_cast<QWidget*>(&symbol_), static_cast<QWidget*>(symbol_.lineEdit())}) {
         QString description = control->accessibleDescription();
-        if (const qsizetype line = description.indexOf(kNameLine); line >= 0) {
+        const QString nameStart = nameLine();
+        if (const qsizetype line = description.indexOf(nameStart); line >= 0) {
             description.truncate(line);
         }
         control->setAccessibleDescription(said.isEmpty() ? description
-                                                         : description + kNameLine + said);
+                                                         : description + nameStart + said);
     }
 
     // The picture's button is part of the field, so a screen reader hears it

@@ -12,6 +12,7 @@
 
 #include "app/plain_text.h"
 #include "app/symbols/symbol_pictures.h"
+#include "language/shown_text.h"
 
 namespace qz5 {
 namespace {
@@ -36,14 +37,14 @@ SymbolPicker::SymbolPicker(const SymbolSource& source, ChosenSymbol current, QWi
       grid_(new QListWidget(this)),
       overlay_(new QLineEdit(this)),
       said_(new QLabel(this)) {
-    setWindowTitle(QStringLiteral("Choose Symbol"));
+    setWindowTitle(translated("Symbols", "Choose Symbol"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* findLabel = new QLabel(QStringLiteral("&Find:"), this);
+    auto* findLabel = new QLabel(translated("Symbols", "&Find:"), this);
     findLabel->setBuddy(find_);
-    find_->setAccessibleName(QStringLiteral("Find"));
-    find_->setAccessibleDescription(
-        QStringLiteral("Type part of a name, such as car or bicycle, to narrow the symbols."));
+    find_->setAccessibleName(translated("Symbols", "Find", "the box that narrows the symbols"));
+    find_->setAccessibleDescription(translated(
+        "Symbols", "Type part of a name, such as car or bicycle, to narrow the symbols."));
     find_->setClearButtonEnabled(true);
     layout->addWidget(findLabel);
     layout->addWidget(find_);
@@ -55,19 +56,20 @@ SymbolPicker::SymbolPicker(const SymbolSource& source, ChosenSymbol current, QWi
     grid_->setTextElideMode(Qt::ElideNone);
     grid_->setGridSize(QSize(kCellWidth, kCellHeight));
     grid_->setIconSize(QSize(2 * kSymbolSide, 2 * kSymbolSide));
-    grid_->setAccessibleName(QStringLiteral("Symbols"));
+    grid_->setAccessibleName(translated("Symbols", "Symbols"));
     grid_->setAccessibleDescription(
-        QStringLiteral("Both symbol tables. Space or Enter chooses the symbol."));
+        translated("Symbols", "Both symbol tables. Space or Enter chooses the symbol."));
     grid_->setMinimumSize(8 * kCellWidth + 24, 5 * kCellHeight);
     grid_->installEventFilter(this);
     layout->addWidget(grid_, 1);
 
-    auto* overlayLabel = new QLabel(QStringLiteral("&Overlay character:"), this);
+    auto* overlayLabel = new QLabel(translated("Symbols", "&Overlay character:"), this);
     overlayLabel->setBuddy(overlay_);
-    overlay_->setAccessibleName(QStringLiteral("Overlay character"));
+    overlay_->setAccessibleName(translated("Symbols", "Overlay character"));
     overlay_->setAccessibleDescription(
-        QStringLiteral("0 to 9 or A to Z drawn over an alternate symbol that takes one; empty "
-                       "for none."));
+        translated("Symbols",
+                   "0 to 9 or A to Z drawn over an alternate symbol that takes one; "
+                   "empty for none."));
     overlay_->setMaxLength(1);
     overlay_->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9A-Za-z]?")), overlay_));
@@ -86,14 +88,14 @@ SymbolPicker::SymbolPicker(const SymbolSource& source, ChosenSymbol current, QWi
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     if (source.get() == nullptr) {
-        said_->setText(QString::fromStdString(source.notice));
+        said_->setText(shownText(source.notice));
         grid_->setEnabled(false);
         find_->setEnabled(false);
         buttons->button(QDialogButtonBox::Ok)->setEnabled(false);
         return;
     }
     if (!source.notice.empty()) {
-        said_->setText(QString::fromStdString(source.notice));
+        said_->setText(shownText(source.notice));
     }
     fill(*source.get(), current);
     connect(find_, &QLineEdit::textChanged, this, [this](const QString& text) { filter(text); });

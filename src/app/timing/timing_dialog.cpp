@@ -12,23 +12,24 @@
 
 #include "app/timing/timing_plot.h"
 #include "config/timing/timing_table.h"
+#include "language/shown_text.h"
 
 namespace qz5 {
 namespace {
 
-QTableWidget* tableOf(const TimingTable& words, QWidget* parent) {
+QTableWidget* tableOf(const TimingWords& words, QWidget* parent) {
     auto* table = new QTableWidget(static_cast<int>(words.rows.size()),
                                    static_cast<int>(words.header.size()), parent);
     for (int column = 0; column < table->columnCount(); ++column) {
         table->setHorizontalHeaderItem(
-            column, new QTableWidgetItem(
-                        QString::fromStdString(words.header[static_cast<std::size_t>(column)])));
+            column,
+            new QTableWidgetItem(shownText(words.header[static_cast<std::size_t>(column)])));
     }
     for (int row = 0; row < table->rowCount(); ++row) {
         for (int column = 0; column < table->columnCount(); ++column) {
-            const std::string& text =
+            const Text& text =
                 words.rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-            auto* cell = new QTableWidgetItem(QString::fromStdString(text));
+            auto* cell = new QTableWidgetItem(shownText(text));
             cell->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
             table->setItem(row, column, cell);
         }
@@ -38,7 +39,7 @@ QTableWidget* tableOf(const TimingTable& words, QWidget* parent) {
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->resizeColumnsToContents();
     table->horizontalHeader()->setStretchLastSection(true);
-    table->setAccessibleName(QStringLiteral("Beacon timing"));
+    table->setAccessibleName(translated("Timing", "Beacon timing"));
     // Every row shows: the table is short and the window grows to hold it.
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->resizeRowsToContents();
@@ -56,7 +57,7 @@ TimingDialog::TimingDialog(const BeaconTiming& timing, ApplyPreset apply, QWidge
       notes_(new QLabel(this)),
       presets_(new QComboBox(this)),
       layout_(new QVBoxLayout(this)) {
-    setWindowTitle(QStringLiteral("Beacon Timing"));
+    setWindowTitle(translated("Timing", "Beacon Timing"));
     QFont bold = title_->font();
     bold.setBold(true);
     title_->setFont(bold);
@@ -68,21 +69,21 @@ TimingDialog::TimingDialog(const BeaconTiming& timing, ApplyPreset apply, QWidge
     layout_->addWidget(notes_);
 
     auto* presetRow = new QHBoxLayout;
-    auto* presetLabel = new QLabel(QStringLiteral("SmartBeaconing &preset:"), this);
+    auto* presetLabel = new QLabel(translated("Timing", "SmartBeaconing &preset:"), this);
     presetLabel->setBuddy(presets_);
     for (const SmartBeaconingPreset& preset : kSmartBeaconingPresets) {
-        presets_->addItem(QString::fromStdString(describePreset(preset)));
+        presets_->addItem(shownText(describePreset(preset)));
     }
-    presets_->setAccessibleName(QStringLiteral("SmartBeaconing preset"));
+    presets_->setAccessibleName(translated("Timing", "SmartBeaconing preset"));
     // A screen reader says the chosen preset's values, units and all.
     const auto describe = [this] { presets_->setAccessibleDescription(presets_->currentText()); };
     connect(presets_, &QComboBox::currentIndexChanged, this, describe);
     describe();
-    auto* applyButton = new QPushButton(QStringLiteral("&Apply to Profile"), this);
+    auto* applyButton = new QPushButton(translated("Timing", "&Apply to Profile"), this);
     applyButton->setAutoDefault(false);
     applyButton->setObjectName(QStringLiteral("applyPreset"));
     applyButton->setAccessibleDescription(
-        QStringLiteral("Sets the profile's SmartBeaconing to the preset and turns it on"));
+        translated("Timing", "Sets the profile's SmartBeaconing to the preset and turns it on"));
     connect(applyButton, &QPushButton::clicked, this, [this] {
         const auto chosen = static_cast<std::size_t>(presets_->currentIndex());
         showTiming(apply_(kSmartBeaconingPresets.at(chosen)));
@@ -101,11 +102,11 @@ TimingDialog::TimingDialog(const BeaconTiming& timing, ApplyPreset apply, QWidge
 }
 
 void TimingDialog::showTiming(const BeaconTiming& timing) {
-    const TimingTable words = timingTable(timing);
-    title_->setText(QString::fromStdString(words.title));
+    const TimingWords words = timingTable(timing).said;
+    title_->setText(shownText(words.title));
     QString notes;
-    for (const std::string& note : words.notes) {
-        notes += QString::fromStdString(note) + QLatin1Char('\n');
+    for (const auto& note : words.notes) {
+        notes += shownText(note) + QLatin1Char('\n');
     }
     notes_->setText(notes.trimmed());
     delete shown_;
@@ -114,7 +115,7 @@ void TimingDialog::showTiming(const BeaconTiming& timing) {
     shownLayout->setContentsMargins(0, 0, 0, 0);
     if (!words.rows.empty()) {
         QTableWidget* table = tableOf(words, shown_);
-        table->setAccessibleDescription(QString::fromStdString(words.title));
+        table->setAccessibleDescription(shownText(words.title));
         shownLayout->addWidget(table);
     }
     if (timing.smartBeaconing && !timing.rows.empty()) {

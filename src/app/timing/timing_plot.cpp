@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/timing/timing_plot.h"
+#include "language/shown_text.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -22,8 +23,8 @@ double intervalAt(const BeaconTiming& t, double speed, double slow, double fast)
 
 TimingPlot::TimingPlot(const BeaconTiming& timing, QWidget* parent)
     : QWidget(parent), timing_(timing) {
-    setAccessibleName(QStringLiteral("Plot of interval against speed"));
-    setAccessibleDescription(QStringLiteral("The table above gives the same values."));
+    setAccessibleName(translated("Timing", "Plot of interval against speed"));
+    setAccessibleDescription(translated("Timing", "The table above gives the same values."));
     setMinimumSize(sizeHint());
 }
 
@@ -50,9 +51,11 @@ void TimingPlot::paintEvent(QPaintEvent*) {
     painter.drawLine(area.bottomLeft(), area.bottomRight());
     painter.drawLine(area.bottomLeft(), area.topLeft());
     painter.drawText(QRectF(area.left(), area.bottom() + 4, area.width(), kMargin - 4),
-                     Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("speed"));
+                     Qt::AlignHCenter | Qt::AlignTop,
+                     translated("Timing", "speed", "the plot's axis"));
     painter.drawText(QRectF(0, area.top(), kMargin - 4, area.height()),
-                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("s"));
+                     Qt::AlignRight | Qt::AlignVCenter,
+                     translated("Timing", "s", "seconds, the plot's axis"));
     painter.drawText(QRectF(0, area.top() - 2, kMargin - 4, 16), Qt::AlignRight | Qt::AlignTop,
                      QString::number(static_cast<int>(longest)));
     painter.drawText(QRectF(area.right() - 60, area.bottom() + 4, 60, 16),

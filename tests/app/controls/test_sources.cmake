@@ -9,4 +9,6 @@ qz5_test_sources(controls_tests
     filtered_edit_test.cpp
     layout_test.cpp
     pending_control_test.cpp
-    template_test.cpp)
+    template_test.cpp
+    text_room_test.cpp
+    translated_views_test.cpp)

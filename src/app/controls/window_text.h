@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <string>
+
+namespace qz5 {
+
+// A text of the templates, marked in the "Window" context, in the language
+// now current; the catalogues hold it as UTF-8.
+inline QString windowText(const char* source) {
+    return *source == '\0' ? QString() : QCoreApplication::translate("Window", source);
+}
+
+inline QString windowText(const std::string& source) {
+    return windowText(source.c_str());
+}
+
+}  // namespace qz5
