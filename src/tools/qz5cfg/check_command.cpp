@@ -15,6 +15,7 @@
 #include "tools/qz5cfg/device_session.h"
 #include "tools/qz5cfg/help_text.h"
 #include "tools/qz5cfg/json_output.h"
+#include "tools/qz5cfg/reader_language.h"
 
 namespace qz5 {
 
@@ -56,11 +57,11 @@ const PrefixList* prefixListForCheck() {
 void printFindings(const std::vector<Finding>& findings, std::ostream& out) {
     for (const Finding& finding : findings) {
         out << severityName(finding.severity) << "  " << ruleName(finding.rule) << "  "
-            << fieldPath(finding) << "  " << printableText(finding.message) << '\n';
+            << fieldPath(finding) << "  " << printableText(shown(finding.said)) << '\n';
     }
 }
 
-bool stopsStrictly(const TrackerConfig& config, bool strict, std::string_view nothingDone,
+bool stopsStrictly(const TrackerConfig& config, bool strict, const Text& refusal,
                    std::ostream& findings) {
     const std::vector<Finding> found = checkConfig(config, prefixListForCheck(), &systemSymbols());
     printFindings(found, findings);
@@ -69,7 +70,7 @@ bool stopsStrictly(const TrackerConfig& config, bool strict, std::string_view no
         return finding.severity == Severity::Error;
     });
     if (strict && error) {
-        reportToolError(std::string(nothingDone) + ": --strict and the check found an error");
+        reportToolError(refusal);
         return true;
     }
     return false;
@@ -81,8 +82,9 @@ CheckStatus runCheck(const std::string& side, const CheckOptions& options,
     for (const std::string& name : options.ignored) {
         const std::optional<Rule> rule = findRule(name);
         if (!rule) {
-            reportToolError("--ignore " + printableText(name) +
-                            ": no such rule; 'qz5cfg check --help' lists them");
+            reportToolError(
+                say("Cli", "--ignore %1: no such rule; 'qz5cfg check --help' lists them")
+                    .with(printableText(name)));
             return CheckStatus::Trouble;
         }
         ignored.push_back(*rule);
@@ -118,9 +120,10 @@ void addCheckCommand(CommandSet& commands) {
     auto o = std::make_shared<Options>();
     auto& check = commands.add(
         "check",
-        "Check a configuration file, JSON record or tracker:PORT against APRS practice and "
-        "what the tracker keeps. Exit status: 0 nothing above a note, 1 a warning or an error, "
-        "2 trouble.",
+        shown(say("Cli",
+                  "Check a configuration file, JSON record or tracker:PORT against APRS practice "
+                  "and what the tracker keeps. Exit status: 0 nothing above a note, 1 a warning or "
+                  "an error, 2 trouble.")),
         [o, &devices = commands.devices()] {
             return CommandRun{[o, &devices] {
                 return static_cast<int>(
@@ -128,11 +131,13 @@ void addCheckCommand(CommandSet& commands) {
             }};
         },
         rulesHelp());
-    check.add_option("SOURCE", o->source, "file, JSON record or tracker:PORT")->required();
-    check.add_flag("--json", o->check.asJson, "print the findings as a JSON array");
+    check.add_option("SOURCE", o->source, shown(say("Cli", "file, JSON record or tracker:PORT")))
+        ->required();
+    check.add_flag("--json", o->check.asJson,
+                   shown(say("Cli", "print the findings as a JSON array")));
     check
         .add_option("--ignore", o->check.ignored,
-                    "leave out the findings of this rule (repeatable)")
+                    shown(say("Cli", "leave out the findings of this rule (repeatable)")))
         ->type_name("RULE")
         ->allow_extra_args(false);
 }

@@ -43,8 +43,8 @@ void printFindings(const std::vector<Finding>& findings, std::ostream& out);
 
 // Prints the findings of the record that a write or build is about to hand on;
 // true when `strict` and one of them is an error, after saying that nothing
-// goes further.
-bool stopsStrictly(const TrackerConfig& config, bool strict, std::string_view nothingDone,
+// goes further: `refusal` says so.
+bool stopsStrictly(const TrackerConfig& config, bool strict, const Text& refusal,
                    std::ostream& findings);
 
 // The sub-command check.

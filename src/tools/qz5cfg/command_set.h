@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text.h"
 #include "tools/qz5cfg/exit_status.h"
 
 namespace qz5 {
@@ -56,8 +57,8 @@ void addSetOption(CLI::App& command, std::vector<std::string>& settings);
 // --set; one value per option, as --set.
 void addPresetOption(CLI::App& command, std::vector<std::string>& presets);
 
-// --strict on a command that hands a record on: `what` it does (save, send)
-// nothing when the check finds an error.
-void addStrictOption(CLI::App& command, bool& strict, const std::string& what);
+// --strict on a command that hands a record on: `description` says what it
+// does (save, send) nothing of when the check finds an error.
+void addStrictOption(CLI::App& command, bool& strict, const Text& description);
 
 }  // namespace qz5

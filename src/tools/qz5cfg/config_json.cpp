@@ -23,9 +23,12 @@ namespace {
 // Larger frequencies would overflow the encoder's count of 5 kHz steps.
 constexpr double kFrequencyLimitMHz = 1e7;
 
-// The path holds the record's own field names, so it is shown escaped.
-[[noreturn]] void reject(const std::string& path, std::string_view problem) {
-    throw JsonFormError(printableText(path) + ": " + std::string(problem));
+// `problem` names the field as %1 and takes `values` as %2 ...; the path holds
+// the record's own field names, so it is shown escaped.
+template <typename... Values>
+[[noreturn]] void reject(const std::string& path, Text problem, Values&&... values) {
+    throw JsonFormError(
+        std::move(problem).with(printableText(path), std::forward<Values>(values)...));
 }
 
 // The library's own complaints without its "[json.exception.out_of_range.406] "
@@ -65,18 +68,18 @@ Json toJsonValue(float value) {
 std::int32_t readInt(const Json& value, const std::string& path) {
     constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
     constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
-    constexpr std::string_view kRange = "integer outside -2147483648..2147483647";
+    constexpr const char* kRange = QZ5_TEXT("Json", "%1: integer outside -2147483648..2147483647");
     if (value.is_number_unsigned()) {
         const auto number = value.get<std::uint64_t>();
         if (number > static_cast<std::uint64_t>(kMax)) {
-            reject(path, kRange);
+            reject(path, say("Json", kRange));
         }
         return static_cast<std::int32_t>(number);
     }
     if (value.is_number_integer()) {
         const auto number = value.get<std::int64_t>();
         if (number < kMin || number > kMax) {
-            reject(path, kRange);
+            reject(path, say("Json", kRange));
         }
         return static_cast<std::int32_t>(number);
     }
@@ -84,26 +87,26 @@ std::int32_t readInt(const Json& value, const std::string& path) {
     if (value.is_number_float()) {
         const double number = value.get<double>();
         if (std::trunc(number) == number && (number < kMin || number > kMax)) {
-            reject(path, kRange);
+            reject(path, say("Json", kRange));
         }
     }
-    reject(path, "expected an integer");
+    reject(path, say("Json", "%1: expected an integer"));
 }
 
 bool readBool(const Json& value, const std::string& path) {
     if (!value.is_boolean()) {
-        reject(path, "expected true or false");
+        reject(path, say("Json", "%1: expected true or false"));
     }
     return value.get<bool>();
 }
 
 std::string readBytes(const Json& value, const std::string& path) {
     if (!value.is_string()) {
-        reject(path, "expected a string");
+        reject(path, say("Json", "%1: expected a string"));
     }
     auto bytes = utf8ToLatin1(value.get_ref<const std::string&>());
     if (!bytes) {
-        reject(path, "character outside U+0000..U+00FF");
+        reject(path, say("Json", "%1: character outside U+0000..U+00FF"));
     }
     return *bytes;
 }
@@ -113,10 +116,10 @@ void readValue(const Json& value, const std::string& path, std::array<char, N>& 
     const std::string bytes = readBytes(value, path);
     // A NUL would end the text early and silently drop the rest.
     if (bytes.find('\0') != std::string::npos) {
-        reject(path, "a text cannot contain U+0000");
+        reject(path, say("Json", "%1: a text cannot contain U+0000"));
     }
     if (bytes.size() > N - 1) {
-        reject(path, "longer than " + std::to_string(N - 1) + " characters");
+        reject(path, say("Json", "%1: longer than %2 characters"), std::to_string(N - 1));
     }
     text.fill('\0');
     std::memcpy(text.data(), bytes.data(), bytes.size());
@@ -125,7 +128,7 @@ void readValue(const Json& value, const std::string& path, std::array<char, N>& 
 void readValue(const Json& value, const std::string& path, char& symbol) {
     const std::string bytes = readBytes(value, path);
     if (bytes.size() > 1) {
-        reject(path, "more than one character");
+        reject(path, say("Json", "%1: more than one character"));
     }
     symbol = bytes.empty() ? '\0' : bytes.front();
 }
@@ -140,18 +143,18 @@ void readValue(const Json& value, const std::string& path, bool& flag) {
 
 void readValue(const Json& value, const std::string& path, float& mhz) {
     if (!value.is_number()) {
-        reject(path, "expected a number");
+        reject(path, say("Json", "%1: expected a number"));
     }
     const double number = value.get<double>();
     if (!(std::fabs(number) <= kFrequencyLimitMHz)) {
-        reject(path, "outside -10000000..10000000");
+        reject(path, say("Json", "%1: outside -10000000..10000000"));
     }
     mhz = static_cast<float>(number);
 }
 
 void applyProfile(const Json& form, int profile, TrackerConfig& config) {
     if (!form.is_object()) {
-        reject(profilePath(profile, ""), "expected an object");
+        reject(profilePath(profile, ""), say("Json", "%1: expected an object"));
     }
     // Named variables rather than a structured binding: clang 14 cannot
     // capture a binding in the lambda below.
@@ -170,14 +173,14 @@ void applyProfile(const Json& form, int profile, TrackerConfig& config) {
             }
         });
         if (!known) {
-            reject(path, "unknown field");
+            reject(path, say("Json", "%1: unknown field"));
         }
     }
 }
 
 void applyProfiles(const Json& form, TrackerConfig& config) {
     if (!form.is_array() || form.size() > kProfileCount) {
-        reject("profiles", "expected an array of at most two objects");
+        reject("profiles", say("Json", "%1: expected an array of at most two objects"));
     }
     for (std::size_t profile = 0; profile < form.size(); ++profile) {
         applyProfile(form[profile], static_cast<int>(profile), config);
@@ -216,14 +219,14 @@ Json configToJson(const TrackerConfig& config) {
 
 void applyJson(const Json& form, TrackerConfig& config) {
     if (!form.is_object()) {
-        throw JsonFormError("expected a JSON object");
+        throw JsonFormError(say("Json", "expected a JSON object"));
     }
     TrackerConfig result = config;
     for (const auto& [key, value] : form.items()) {
         if (key == "activeProfile") {
             result.activeProfile = readInt(value, key);
             if (result.activeProfile != 0 && result.activeProfile != 1) {
-                reject(key, "must be 0 or 1");
+                reject(key, say("Json", "%1: must be 0 or 1"));
             }
         } else if (key == "calibration") {
             result.calibration = readInt(value, key);
@@ -232,7 +235,7 @@ void applyJson(const Json& form, TrackerConfig& config) {
         } else if (key == "profiles") {
             applyProfiles(value, result);
         } else {
-            reject(key, "unknown field");
+            reject(key, say("Json", "%1: unknown field"));
         }
     }
     config = result;
@@ -262,8 +265,9 @@ class RepeatedKeys {
                 break;
             case Event::key:
                 if (!open_.back().keys.insert(parsed.get<std::string>()).second) {
-                    throw JsonFormError("\"" + printableText(parsed.get<std::string>()) +
-                                        "\" named twice in " + pathOfInnermost());
+                    throw JsonFormError(
+                        say("Json", "\"%1\" named twice in %2")
+                            .with(printableText(parsed.get<std::string>()), pathOfInnermost()));
                 }
                 open_.back().lastKey = parsed.get<std::string>();
                 break;
@@ -287,13 +291,21 @@ class RepeatedKeys {
         }
     }
 
-    std::string pathOfInnermost() const {
+    Text pathOfInnermost() const {
         std::string path;
         for (std::size_t i = 0; i + 1 < open_.size(); ++i) {
-            path += open_[i].isArray ? "[" + std::to_string(open_[i].elements - 1) + "]"
-                                     : (path.empty() ? "" : ".") + open_[i].lastKey;
+            // Appended piece by piece: GCC 12 misreads a temporary's
+            // "." + key here as an overlapping copy (-Wrestrict).
+            if (open_[i].isArray) {
+                path += '[';
+                path += std::to_string(open_[i].elements - 1);
+                path += ']';
+            } else {
+                path += path.empty() ? "" : ".";
+                path += open_[i].lastKey;
+            }
         }
-        return path.empty() ? "the record" : printableText(path);
+        return path.empty() ? say("Json", "the record") : Text(printableText(path));
     }
 
     std::vector<Open> open_;

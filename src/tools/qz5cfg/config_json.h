@@ -4,7 +4,9 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
+#include "common/text.h"
 #include "config/settings_comparison.h"
 #include "config/tracker_config.h"
 
@@ -17,7 +19,13 @@ using Json = nlohmann::ordered_json;
 // position of a syntax error).
 class JsonFormError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit JsonFormError(Text reason)
+        : std::runtime_error(reason.english()), reason_(std::move(reason)) {}
+    // The same words, for the reader's language.
+    const Text& reason() const { return reason_; }
+
+  private:
+    Text reason_;
 };
 
 // Shown with each profile for people (the symbol list's name for its symbol);

@@ -14,6 +14,7 @@
 #include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/device_session.h"
 #include "tools/qz5cfg/field_setting.h"
+#include "tools/qz5cfg/reader_language.h"
 #include "tools/qz5cfg/record_source.h"
 #include "workflow/kept_backup.h"
 #include "workflow/tracker_front_end.h"
@@ -35,7 +36,8 @@ class CommandLine final : public TrackerFrontEnd {
 
     MessageAnswer answerEmergency(std::string_view question, std::string_view caption) override {
         return emergencyOk_ ? MessageAnswer::Ok
-                            : showMessage(question, caption, MessageButtons::OkCancel);
+                            : showMessage(std::string(question), std::string(caption),
+                                          MessageButtons::OkCancel);
     }
 
   private:
@@ -98,7 +100,9 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
         status != ExitStatus::Ok) {
         return status;
     }
-    if (stopsStrictly(record, options.strict, "nothing written", findings)) {
+    if (stopsStrictly(record, options.strict,
+                      say("Cli", "nothing written: --strict and the check found an error"),
+                      findings)) {
         return ExitStatus::Failed;
     }
     CommandLine commandLine;
@@ -115,16 +119,18 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
         const BackupRead backup = readBackup(tracker);
         if (showOutcome(backup.read) != ExitStatus::Ok) {
             reportToolError(
-                "nothing written: the tracker's current configuration could not be read into "
-                "the history first; give --no-backup to write without that copy");
+                say("Cli",
+                    "nothing written: the tracker's current configuration could not be read into "
+                    "the history first; give --no-backup to write without that copy"));
             return std::nullopt;
         }
         // A write must never replace settings that are kept nowhere.
         if (!backup.kept()) {
-            reportToolError(
-                "nothing written: the tracker's current configuration could not be "
-                "kept in the history (" +
-                backup.notKept + "); give --no-backup to write without that copy");
+            reportToolError(say("Cli",
+                                "nothing written: the tracker's current configuration could not "
+                                "be kept in the history (%1); give --no-backup to write without "
+                                "that copy")
+                                .with(backup.notKept));
             return std::nullopt;
         }
         advice.backup = backup.number;
@@ -142,7 +148,8 @@ ExitStatus runWrite(SerialLink& link, const std::string& inPath, const WriteOpti
             }
             return ExitStatus::Ok;
         case WriteOutcome::Declined:
-            reportToolError("nothing written; give --emergency-ok to write an Emergency status");
+            reportToolError(
+                say("Cli", "nothing written; give --emergency-ok to write an Emergency status"));
             return ExitStatus::Usage;
         case WriteOutcome::Stopped:
             break;
@@ -172,8 +179,10 @@ DiffStatus previewWrite(SerialLink& link, const std::string& inPath, const Recor
     }
     // The write itself would be refused for it.
     if (!tracker.notKept().empty()) {
-        reportToolError("the tracker's current configuration could not be kept in the history (" +
-                        tracker.notKept() + "); a write would be refused");
+        reportToolError(say("Cli",
+                            "the tracker's current configuration could not be kept in the "
+                            "history (%1); a write would be refused")
+                            .with(tracker.notKept()));
         return DiffStatus::Trouble;
     }
     // Bytes the tracker would get anew count, even when they decode the same.
@@ -190,29 +199,32 @@ struct PortOptions {
 
 void addPortOptions(CLI::App& command, PortOptions& o) {
     command
-        .add_option("--port", o.port,
-                    "COM1..COM255, a device path, or auto to look for the tracker on every free "
-                    "port")
+        .add_option(
+            "--port", o.port,
+            shown(say("Cli",
+                      "COM1..COM255, a device path, or auto to look for the tracker on every free "
+                      "port")))
         ->required();
 }
 
 void addQuietFlag(CLI::App& command, PortOptions& o) {
     command.add_flag("--quiet,-q", o.quiet,
-                     "no progress line on a terminal (there is none in a pipe)");
+                     shown(say("Cli", "no progress line on a terminal (there is none in a pipe)")));
 }
 
 }  // namespace
 
 void addVersionCommand(CommandSet& commands) {
     auto o = std::make_shared<PortOptions>();
-    auto& version = commands.add(
-        "version", "Print the tracker's version reply.", [o, &devices = commands.devices()] {
-            return runs([o, &devices] {
-                return devices.onDevice(o->port, o->quiet, [](SerialLink& link) {
-                    return runVersion(link, std::cout);
-                });
-            });
-        });
+    auto& version =
+        commands.add("version", shown(say("Cli", "Print the tracker's version reply.")),
+                     [o, &devices = commands.devices()] {
+                         return runs([o, &devices] {
+                             return devices.onDevice(o->port, o->quiet, [](SerialLink& link) {
+                                 return runVersion(link, std::cout);
+                             });
+                         });
+                     });
     addPortOptions(version, *o);
     addQuietFlag(version, *o);
 }
@@ -224,10 +236,13 @@ void addReadCommand(CommandSet& commands) {
     };
     auto o = std::make_shared<Options>();
     auto& read = commands.add(
-        "read", "Read the tracker's configuration and save it to OUT (or print it with --json).",
+        "read",
+        shown(
+            say("Cli",
+                "Read the tracker's configuration and save it to OUT (or print it with --json).")),
         [o, &devices = commands.devices()] {
             if (!o->asJson && o->outFile.empty()) {
-                throw CLI::ValidationError("read: give OUT or --json");
+                throw CLI::ValidationError(shown(say("Cli", "read: give OUT or --json")));
             }
             return runs([o, &devices] {
                 return devices.onDevice(o->port, o->quiet, [o](SerialLink& link) {
@@ -237,8 +252,10 @@ void addReadCommand(CommandSet& commands) {
             });
         });
     addPortOptions(read, *o);
-    auto* out = read.add_option("OUT", o->outFile, "configuration file to write");
-    read.add_flag("--json", o->asJson, "print the record as JSON instead of saving it")
+    auto* out =
+        read.add_option("OUT", o->outFile, shown(say("Cli", "configuration file to write")));
+    read.add_flag("--json", o->asJson,
+                  shown(say("Cli", "print the record as JSON instead of saving it")))
         ->excludes(out);
     addQuietFlag(read, *o);
 }
@@ -255,18 +272,22 @@ void addWriteCommand(CommandSet& commands) {
     auto o = std::make_shared<Options>();
     auto& write = commands.add(
         "write",
-        "Write a configuration file, or a JSON record (IN ending in .json), into the tracker "
-        "and verify it by reading it back.",
+        shown(say(
+            "Cli",
+            "Write a configuration file, or a JSON record (IN ending in .json), into the tracker "
+            "and verify it by reading it back.")),
         [o, &devices = commands.devices()]() -> CommandRun {
             if (o->dryRun && o->noBackup) {
-                throw CLI::ValidationError(
-                    "write: --dry-run compares with the backup read, which --no-backup leaves "
-                    "out");
+                throw CLI::ValidationError(shown(
+                    say("Cli",
+                        "write: --dry-run compares with the backup read, which --no-backup leaves "
+                        "out")));
             }
             if (o->dryRun && o->strict) {
-                throw CLI::ValidationError(
+                throw CLI::ValidationError(shown(say(
+                    "Cli",
                     "write: --dry-run sends nothing and prints every finding; --strict is for the "
-                    "write itself");
+                    "write itself")));
             }
             if (!o->dryRun) {
                 return runs([o, &devices] {
@@ -291,17 +312,23 @@ void addWriteCommand(CommandSet& commands) {
             }};
         });
     addPortOptions(write, *o);
-    write.add_option("IN", o->file, "configuration file or JSON record")->required();
+    write.add_option("IN", o->file, shown(say("Cli", "configuration file or JSON record")))
+        ->required();
     write.add_flag("--emergency-ok", o->emergencyOk,
-                   "allow a profile whose Mic-E status is 7 (Emergency!)");
-    write.add_flag("--no-backup", o->noBackup,
-                   "do not read the tracker's current image into the history first");
-    write.add_flag("--dry-run", o->dryRun,
-                   "read the tracker's image into the history, print what the write would "
-                   "change and the check's findings, and send nothing (exit status as diff)");
+                   shown(say("Cli", "allow a profile whose Mic-E status is 7 (Emergency!)")));
+    write.add_flag(
+        "--no-backup", o->noBackup,
+        shown(say("Cli", "do not read the tracker's current image into the history first")));
+    write.add_flag(
+        "--dry-run", o->dryRun,
+        shown(say("Cli",
+                  "read the tracker's image into the history, print what the write would "
+                  "change and the check's findings, and send nothing (exit status as diff)")));
     addPresetOption(write, o->changes.presets);
     addSetOption(write, o->changes.settings);
-    addStrictOption(write, o->strict, "send");
+    addStrictOption(
+        write, o->strict,
+        say("Cli", "check the record first and send nothing when a finding is an error"));
     addQuietFlag(write, *o);
 }
 

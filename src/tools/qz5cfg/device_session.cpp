@@ -39,8 +39,9 @@ ExitStatus DeviceSession::onDevice(const std::string& port, bool quiet,
     const bool automatic = isAutoPort(port);
     auto choice = automatic ? std::nullopt : choosePort(port);
     if (!automatic && !choice) {
-        reportToolError("--port " + printableText(port) +
-                        ": expected COM1..COM255, auto, or a device path starting with '/'");
+        reportToolError(
+            say("Cli", "--port %1: expected COM1..COM255, auto, or a device path starting with '/'")
+                .with(printableText(port)));
         return ExitStatus::Usage;
     }
     if (!tracePath_.empty() && !trace_) {

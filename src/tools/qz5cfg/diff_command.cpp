@@ -15,6 +15,7 @@
 #include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/config_json.h"
 #include "tools/qz5cfg/device_session.h"
+#include "tools/qz5cfg/reader_language.h"
 #include "tools/qz5cfg/record_source.h"
 #include "tools/qz5cfg/symbol_names.h"
 
@@ -46,9 +47,10 @@ std::string symbolNames(const TrackerConfig& left, const TrackerConfig& right, i
     if (symbols.get() == nullptr) {
         return {};
     }
-    constexpr const char* kNone = "no picture";
-    return " (" + printableText(a.value_or(kNone)) + " -> " + printableText(b.value_or(kNone)) +
-           ")";
+    const auto named = [](const std::optional<std::string>& name) {
+        return name ? printableText(*name) : shown(say("Symbols", "no picture"));
+    };
+    return " (" + named(a) + " -> " + named(b) + ")";
 }
 
 bool isSymbolField(std::string_view name) {
@@ -88,8 +90,11 @@ DiffStatus compareImages(const ConfigImage& left, const ConfigImage& right, std:
         out << '\n';
     }
     if (differences.empty() && left != right) {
-        out << "same settings; the images differ in " << differingBytes(left, right)
-            << " byte(s) (rounded delays or the layout of the image)\n";
+        out << shown(say("Cli",
+                         "same settings; the images differ in %1 byte(s) (rounded delays or the "
+                         "layout of the image)")
+                         .with(std::to_string(differingBytes(left, right))))
+            << '\n';
     }
     if (finishOutput(out) != ExitStatus::Ok) {
         return DiffStatus::Trouble;
@@ -105,16 +110,20 @@ void addDiffCommand(CommandSet& commands) {
     auto o = std::make_shared<Options>();
     auto& diff = commands.add(
         "diff",
-        "Compare the settings of two configuration files, JSON records or tracker:PORT. Exit "
-        "status as diff(1): 0 equal, 1 different, 2 trouble.",
+        shown(say(
+            "Cli",
+            "Compare the settings of two configuration files, JSON records or tracker:PORT. Exit "
+            "status as diff(1): 0 equal, 1 different, 2 trouble.")),
         [o, &devices = commands.devices()] {
             return CommandRun{[o, &devices] {
                 return static_cast<int>(
                     runDiff(o->left, o->right, devices.quietTrackerReader(), std::cout));
             }};
         });
-    diff.add_option("A", o->left, "file, JSON record or tracker:PORT")->required();
-    diff.add_option("B", o->right, "file, JSON record or tracker:PORT")->required();
+    diff.add_option("A", o->left, shown(say("Cli", "file, JSON record or tracker:PORT")))
+        ->required();
+    diff.add_option("B", o->right, shown(say("Cli", "file, JSON record or tracker:PORT")))
+        ->required();
 }
 
 }  // namespace qz5

@@ -5,14 +5,14 @@
 
 namespace qz5 {
 
-void reportToolError(std::string_view text) {
-    showMessage(text, "qz5cfg");
+void reportToolError(const Text& text) {
+    showMessage(Message{.text = text, .caption = "qz5cfg"});
 }
 
 ExitStatus finishOutput(std::ostream& out) {
     out << std::flush;
     if (!out) {
-        reportToolError("cannot write the output");
+        reportToolError(say("Cli", "cannot write the output"));
         return ExitStatus::Failed;
     }
     return ExitStatus::Ok;

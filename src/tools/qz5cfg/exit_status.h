@@ -6,7 +6,9 @@
 
 #include "common/message_box.h"
 #include "common/outcome.h"
+#include "common/text.h"
 #include "common/user_state_dir.h"
+#include "tools/qz5cfg/reader_language.h"
 #include "workflow/failure_advice.h"
 
 namespace qz5 {
@@ -16,7 +18,7 @@ namespace qz5 {
 enum class ExitStatus { Ok = 0, Failed = 1, Usage = 2 };
 
 // The tool's own complaints, shown like the model's and the link's messages.
-void reportToolError(std::string_view text);
+void reportToolError(const Text& text);
 
 constexpr AdviceContext kCommandLineAdvice{.frontEnd = AdviceContext::FrontEnd::CommandLine,
                                            .backup = std::nullopt};

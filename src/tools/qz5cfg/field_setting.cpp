@@ -85,19 +85,20 @@ std::optional<Json> formFor(std::string_view name, std::string_view value) {
 void applySetting(std::string_view assignment, TrackerConfig& config) {
     const std::size_t equals = assignment.find('=');
     if (equals == std::string_view::npos) {
-        throw JsonFormError(printableText(assignment) + ": expected FIELD=VALUE");
+        throw JsonFormError(say("Cli", "%1: expected FIELD=VALUE").with(printableText(assignment)));
     }
     const std::string_view name = assignment.substr(0, equals);
     std::string_view field = name;
     static_cast<void>(profileOf(field));
     if (std::find(kUnsettable.begin(), kUnsettable.end(), field) != kUnsettable.end()) {
-        throw JsonFormError(printableText(name) + ": cannot be set");
+        throw JsonFormError(say("Cli", "%1: cannot be set").with(printableText(name)));
     }
     const std::optional<Json> form = formFor(name, assignment.substr(equals + 1));
     if (!form) {
-        throw JsonFormError(printableText(name) +
-                            ": unknown field (profile fields are named profiles[0].NAME or "
-                            "profiles[1].NAME)");
+        throw JsonFormError(say("Cli",
+                                "%1: unknown field (profile fields are named profiles[0].NAME or "
+                                "profiles[1].NAME)")
+                                .with(printableText(name)));
     }
     applyJson(*form, config);
 }
@@ -105,17 +106,17 @@ void applySetting(std::string_view assignment, TrackerConfig& config) {
 void applyPresetSetting(std::string_view assignment, TrackerConfig& config) {
     const std::size_t equals = assignment.find('=');
     if (equals == std::string_view::npos) {
-        throw JsonFormError(printableText(assignment) + ": expected N=NAME");
+        throw JsonFormError(say("Cli", "%1: expected N=NAME").with(printableText(assignment)));
     }
     const std::string_view profile = assignment.substr(0, equals);
     if (profile != "1" && profile != "2") {
-        throw JsonFormError(printableText(assignment) +
-                            ": the profile is 1 (Primary) or 2 (Secondary)");
+        throw JsonFormError(say("Cli", "%1: the profile is 1 (Primary) or 2 (Secondary)")
+                                .with(printableText(assignment)));
     }
     const SmartBeaconingPreset* preset = findSmartBeaconingPreset(assignment.substr(equals + 1));
     if (preset == nullptr) {
-        throw JsonFormError(printableText(assignment) + ": the presets are " +
-                            smartBeaconingPresetNames());
+        throw JsonFormError(say("Cli", "%1: the presets are %2")
+                                .with(printableText(assignment), smartBeaconingPresetNames()));
     }
     applySmartBeaconingPreset(*preset, config, profile == "1" ? 0 : 1);
 }
@@ -131,14 +132,15 @@ ExitStatus applySettings(const RecordChanges& changes, TrackerConfig& config, Co
             try {
                 apply(change, result);
             } catch (const JsonFormError& error) {
-                reportToolError(std::string(option) + error.what());
+                reportToolError(say("Cli", "%1 %2", "an option and what is wrong with its value")
+                                    .with(option, error.reason()));
                 return false;
             }
         }
         return true;
     };
-    if (!applyAll(changes.presets, "--preset ", applyPresetSetting) ||
-        !applyAll(changes.settings, "--set ", applySetting)) {
+    if (!applyAll(changes.presets, "--preset", applyPresetSetting) ||
+        !applyAll(changes.settings, "--set", applySetting)) {
         return ExitStatus::Usage;
     }
     if (image) {

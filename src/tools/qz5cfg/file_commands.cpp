@@ -10,6 +10,7 @@
 #include "tools/qz5cfg/check_command.h"
 #include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/field_setting.h"
+#include "tools/qz5cfg/reader_language.h"
 #include "tools/qz5cfg/record_source.h"
 
 namespace qz5 {
@@ -41,7 +42,9 @@ ExitStatus runBuild(const std::string& jsonPath, const RecordChanges& changes,
     if (status != ExitStatus::Ok) {
         return status;
     }
-    if (strict && stopsStrictly(config, true, "nothing saved", findings)) {
+    if (strict && stopsStrictly(config, true,
+                                say("Cli", "nothing saved: --strict and the check found an error"),
+                                findings)) {
         return ExitStatus::Failed;
     }
     return showOutcome(writeConfigFile(outPath, config));
@@ -54,9 +57,10 @@ void addShowCommand(CommandSet& commands) {
     };
     auto o = std::make_shared<Options>();
     auto& show = commands.add(
-        "show", "Print a configuration file (.zb3) or a JSON record as JSON.",
+        "show", shown(say("Cli", "Print a configuration file (.zb3) or a JSON record as JSON.")),
         [o] { return runs([o] { return runShow(o->file, o->settings, std::cout); }); });
-    show.add_option("FILE", o->file, "configuration file or JSON record")->required();
+    show.add_option("FILE", o->file, shown(say("Cli", "configuration file or JSON record")))
+        ->required();
     addSetOption(show, o->settings);
 }
 
@@ -69,16 +73,22 @@ void addBuildCommand(CommandSet& commands) {
     };
     auto o = std::make_shared<Options>();
     auto& build = commands.add(
-        "build", "Apply a JSON record to the defaults and save it as a configuration file.", [o] {
+        "build",
+        shown(
+            say("Cli", "Apply a JSON record to the defaults and save it as a configuration file.")),
+        [o] {
             return runs([o] {
                 return runBuild(o->jsonFile, o->changes, o->outFile, o->strict, std::cerr);
             });
         });
-    build.add_option("JSON_FILE", o->jsonFile, "JSON record")->required();
-    build.add_option("OUT_FILE", o->outFile, "configuration file to write")->required();
+    build.add_option("JSON_FILE", o->jsonFile, shown(say("Cli", "JSON record")))->required();
+    build.add_option("OUT_FILE", o->outFile, shown(say("Cli", "configuration file to write")))
+        ->required();
     addPresetOption(build, o->changes.presets);
     addSetOption(build, o->changes.settings);
-    addStrictOption(build, o->strict, "save");
+    addStrictOption(
+        build, o->strict,
+        say("Cli", "check the record first and save nothing when a finding is an error"));
 }
 
 }  // namespace qz5

@@ -7,6 +7,7 @@
 
 #include "link/port_table.h"
 #include "link/serial_link.h"
+#include "tools/qz5cfg/reader_language.h"
 
 namespace qz5 {
 
@@ -25,8 +26,11 @@ std::string joined(const std::vector<PortAnswer>& answers) {
 TrackerSearch searchForTracker(SerialPortApi& api, const PortTable& table, std::ostream& err,
                                bool showSteps) {
     // Other devices may hang on these ports: the user hears first what they get.
-    err << "Looking for the tracker: every serial port that no other program holds gets the "
-           "version request (ESC ESC V) at 4800, then 9600 bit/s, with DTR and RTS raised.\n"
+    err << shown(say("Cli",
+                     "Looking for the tracker: every serial port that no other program holds gets "
+                     "the version request (ESC ESC V) at 4800, then 9600 bit/s, with DTR and RTS "
+                     "raised."))
+        << '\n'
         << std::flush;
     std::vector<std::string> names;
     for (const auto& [name, path] : table.entries()) {
@@ -36,8 +40,10 @@ TrackerSearch searchForTracker(SerialPortApi& api, const PortTable& table, std::
     SearchHooks hooks;
     if (showSteps) {
         hooks.asking = [&err](const SearchStep& step) {
-            err << "Asking " << step.port << " at " << step.baudRate << " bit/s (port "
-                << step.index << " of " << step.count << ")\n"
+            err << shown(say("Cli", "Asking %1 at %2 bit/s (port %3 of %4)")
+                             .with(step.port, std::to_string(step.baudRate),
+                                   std::to_string(step.index), std::to_string(step.count)))
+                << '\n'
                 << std::flush;
         };
     }
@@ -48,10 +54,10 @@ ExitStatus runFindTracker(SerialPortApi& api, const PortTable& table, std::ostre
                           std::ostream& err, bool showSteps) {
     const TrackerSearch search = searchForTracker(api, table, err, showSteps);
     if (search.ports.empty()) {
-        out << "No serial ports found.\n";
+        out << shown(say("Cli", "No serial ports found.")) << '\n';
     }
     for (const PortAnswer& answer : search.ports) {
-        out << describeAnswer(answer) << '\n';
+        out << shown(answerText(answer)) << '\n';
     }
     const ExitStatus written = finishOutput(out);
     return written == ExitStatus::Ok && search.answered().empty() ? ExitStatus::Failed : written;
@@ -61,17 +67,18 @@ std::optional<PortChoice> findAutoPort(SerialPortApi& api, const PortTable& tabl
                                        std::ostream& err, bool showSteps) {
     const std::vector<PortAnswer> found = searchForTracker(api, table, err, showSteps).answered();
     if (found.empty()) {
-        reportToolError(
-            "--port auto: no tracker answered on any free port (qz5cfg ports lists "
-            "them and why some cannot be opened)");
+        reportToolError(say("Cli",
+                            "--port auto: no tracker answered on any free port (qz5cfg ports "
+                            "lists them and why some cannot be opened)"));
         return std::nullopt;
     }
     if (found.size() > 1) {
-        reportToolError("--port auto: a tracker answered on each of " + joined(found) +
-                        "; name one with --port");
+        reportToolError(
+            say("Cli", "--port auto: a tracker answered on each of %1; name one with --port")
+                .with(joined(found)));
         return std::nullopt;
     }
-    err << "Found the tracker on " << found.front().port << ".\n";
+    err << shown(say("Cli", "Found the tracker on %1.").with(found.front().port)) << '\n';
     return PortChoice{table, found.front().port};
 }
 

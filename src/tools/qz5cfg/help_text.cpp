@@ -8,12 +8,13 @@
 #include "config/record_fields.h"
 #include "config/timing/smart_beaconing_presets.h"
 #include "tools/qz5cfg/platform_commands.h"
+#include "tools/qz5cfg/reader_language.h"
 
 namespace qz5 {
 
 namespace {
 
-constexpr const char* kCommandsHelp = R"(Commands in detail:
+constexpr const char* kCommandsHelp = QZ5_TEXT("Cli", R"(Commands in detail:
   show FILE              reads FILE as the window's Load does and prints the
                          record (defaults, then the file's image) as JSON; a
                          JSON record (FILE ending in .json) is shown as a
@@ -110,9 +111,9 @@ constexpr const char* kCommandsHelp = R"(Commands in detail:
                          would change (as diff) and the findings on stderr,
                          and sends nothing. Exit status: 0 nothing would
                          change, 1 something would, 2 trouble.
-)";
+)");
 
-constexpr const char* kFooterBeforeFields = R"(
+constexpr const char* kFooterBeforeFields = QZ5_TEXT("Cli", R"(
 History: every image read from or written to a tracker (by qz5cfg or the
 window) is kept as a configuration file in $XDG_STATE_HOME/qz5-config/history
 (by default ~/.local/state/qz5-config/history); the 1000 stored last are kept,
@@ -170,10 +171,10 @@ JSON form (show and read --json print it; build and write accept it):
     "calibrationChanged": false,
     "profiles": [ {Primary}, {Secondary} ]
   }
-)";
+)");
 
 constexpr const char* kFooterAfterFields =
-    R"(  Integers are JSON integers (32-bit signed); flags are true or false.
+    QZ5_TEXT("Cli", R"(  Integers are JSON integers (32-bit signed); flags are true or false.
   Texts are strings in which each character U+0000..U+00FF stands for one
   byte: callsign up to 19 characters, digiPath up to 99, statusText up to 199.
   symbolCode and symbolTable are one-character strings ("" for a zero byte).
@@ -189,7 +190,7 @@ constexpr const char* kFooterAfterFields =
   that names the field; a key given twice in one object is an error that
   names the key and its object. Printed JSON writes the control characters
   U+0080..U+009F as \u0080..\u009f escapes.
-)";
+)");
 
 // Broken at spaces into lines of the width of the rest of the help.
 std::string wrapped(const std::string& sentence) {
@@ -200,8 +201,8 @@ std::string wrapped(const std::string& sentence) {
     std::size_t start = 0;
     while (start < sentence.size()) {
         const std::size_t end = std::min(sentence.find(' ', start), sentence.size());
-        const std::string_view word = std::string_view(sentence).substr(start, end - start);
-        if (line.size() > kIndent.size() && line.size() + 1 + word.size() > kWidth) {
+        const std::string word = sentence.substr(start, end - start);
+        if (line.size() > kIndent.size() && columnsOf(line) + 1 + columnsOf(word) > kWidth) {
             text += line + '\n';
             line = kIndent;
         }
@@ -216,41 +217,44 @@ std::string wrapped(const std::string& sentence) {
 
 // The paragraph that names the fields, from the record's own table.
 std::string fieldParagraph() {
-    std::string sentence =
-        "Each profile object holds every per-profile field under its own name, in this order:";
-    std::string_view separator = " ";
+    std::string names;
     forEachProfileField([&](const FieldInfo& field, auto) {
-        sentence += std::string(separator) + field.name;
-        separator = ", ";
+        names += (names.empty() ? "" : ", ") + std::string(field.name);
     });
-    return wrapped(sentence + '.');
+    return wrapped(shown(say("Cli",
+                             "Each profile object holds every per-profile field under its own "
+                             "name, in this order: %1.")
+                             .with(names)));
 }
 
 }  // namespace
 
 std::string rulesHelp() {
-    std::string sentence = "Rules:";
-    std::string_view separator = " ";
+    std::string names;
     for (const std::string_view name : ruleNames()) {
-        sentence += std::string(separator) + std::string(name);
-        separator = ", ";
+        names += (names.empty() ? "" : ", ") + std::string(name);
     }
-    return wrapped(sentence + '.') + '\n';
+    return wrapped(shown(say("Cli", "Rules: %1.").with(names))) + '\n';
 }
 
 // The presets' values, from their own table.
 std::string presetParagraph() {
-    std::string text = "\nSmartBeaconing presets (speeds in " + std::string(kPresetSpeedUnit) +
-                       ", as the record's defaults):\n";
+    std::string text =
+        '\n' +
+        shown(say("Cli", "SmartBeaconing presets (speeds in %1, as the record's defaults):")
+                  .with(kPresetSpeedUnit)) +
+        '\n';
     for (const SmartBeaconingPreset& preset : kSmartBeaconingPresets) {
-        text += wrapped(describePreset(preset) + ".");
+        text += wrapped(shown(
+            say("Cli", "%1.", "a preset's values as a sentence").with(describePreset(preset))));
     }
     return text;
 }
 
 std::string helpFooter() {
-    return std::string(kCommandsHelp) + portsHelp() + presetParagraph() + kFooterBeforeFields +
-           fieldParagraph() + kFooterAfterFields;
+    return shown(say("Cli", kCommandsHelp)) + portsHelp() + presetParagraph() +
+           shown(say("Cli", kFooterBeforeFields)) + fieldParagraph() +
+           shown(say("Cli", kFooterAfterFields));
 }
 
 }  // namespace qz5

@@ -8,6 +8,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/outside_text.h"
@@ -18,6 +19,7 @@
 #include "tools/qz5cfg/config_json.h"
 #include "tools/qz5cfg/file_commands.h"
 #include "tools/qz5cfg/json_output.h"
+#include "tools/qz5cfg/reader_language.h"
 
 namespace qz5 {
 namespace {
@@ -26,7 +28,7 @@ namespace {
 HistoryListing listing() {
     HistoryListing kept = readHistory();
     if (!kept.problem.empty()) {
-        reportToolError("cannot read the history: " + kept.problem);
+        reportToolError(say("History", "cannot read the history: %1").with(kept.problem));
     }
     return kept;
 }
@@ -73,13 +75,26 @@ Json entryJson(const HistoryEntry& entry) {
     return item;
 }
 
+// The kinds the history stores, in the reader's words; a hand-made name's
+// own word stays as it is.
+std::string directionWords(const std::string& direction) {
+    static constexpr const char* kDirections[] = {
+        QZ5_TEXT("History", "read"), QZ5_TEXT("History", "write"), QZ5_TEXT("History", "backup")};
+    for (const char* known : kDirections) {
+        if (direction == known) {
+            return shown(say("History", known));
+        }
+    }
+    return printableText(direction);
+}
+
 }  // namespace
 
 ExitStatus runHistory(std::ostream& out) {
     const HistoryListing kept = listing();
     for (const HistoryEntry& entry : kept.entries) {
         // Anyone may have put a file of that shape into the folder.
-        out << printableText(entry.time) << "  " << printableText(entry.direction) << "  "
+        out << printableText(entry.time) << "  " << directionWords(entry.direction) << "  "
             << printableText(entry.port) << "  " << printableText(entry.version) << "  "
             << printableText(entry.file.string()) << '\n';
     }
@@ -102,8 +117,9 @@ ExitStatus runHistoryShow(const std::string& number, std::ostream& out) {
     const auto [end, error] =
         std::from_chars(number.data(), number.data() + number.size(), sequence);
     if (number.empty() || error != std::errc() || end != number.data() + number.size()) {
-        reportToolError("history show: N is the number that begins an image's name, not \"" +
-                        printableText(number) + "\"");
+        reportToolError(
+            say("History", "history show: N is the number that begins an image's name, not \"%1\"")
+                .with(printableText(number)));
         return ExitStatus::Usage;
     }
     const HistoryListing kept = listing();
@@ -115,20 +131,24 @@ ExitStatus runHistoryShow(const std::string& number, std::ostream& out) {
     }
     if (found.empty()) {
         if (kept.problem.empty()) {
-            reportToolError("history show: no image numbered " + std::to_string(sequence) + " in " +
-                            printableText(historyDir().string()));
+            reportToolError(
+                say("History", "history show: no image numbered %1 in %2")
+                    .with(std::to_string(sequence), printableText(historyDir().string())));
         }
         return ExitStatus::Failed;
     }
     // Histories kept before numbers were chosen under a lock may hold pairs.
     if (found.size() > 1) {
-        std::string files;
-        for (const HistoryEntry* entry : found) {
-            files += (files.empty() ? "" : " and ") + printableText(entry->file.string());
+        // Each further file joins the list as "%1 and %2", which a language may word its way.
+        Text files = printableText(found.front()->file.string());
+        for (auto entry = found.begin() + 1; entry != found.end(); ++entry) {
+            files = say("History", "%1 and %2", "a list of files")
+                        .with(std::move(files), printableText((*entry)->file.string()));
         }
-        reportToolError("history show: more than one image is numbered " +
-                        std::to_string(sequence) + ": " + files +
-                        "; show the one meant by its file");
+        reportToolError(say("History",
+                            "history show: more than one image is numbered %1: %2; show the one "
+                            "meant by its file")
+                            .with(std::to_string(sequence), std::move(files)));
         return ExitStatus::Usage;
     }
     return runShow(found.front()->file.string(), {}, out);
@@ -142,7 +162,9 @@ void addHistoryCommand(CommandSet& commands) {
     };
     auto o = std::make_shared<Options>();
     auto& history = commands.add(
-        "history", "List the images kept from every read and write, the one stored last first.",
+        "history",
+        shown(say("Cli",
+                  "List the images kept from every read and write, the one stored last first.")),
         [o] {
             if (o->show->parsed()) {
                 return runs([o] { return runHistoryShow(o->sequence, std::cout); });
@@ -150,12 +172,19 @@ void addHistoryCommand(CommandSet& commands) {
             return runs(
                 [o] { return o->asJson ? runHistoryJson(std::cout) : runHistory(std::cout); });
         });
-    history.add_flag("--json", o->asJson,
-                     "print a JSON array: sequence, time, kind, port, version, callsigns, file");
+    history.add_flag(
+        "--json", o->asJson,
+        shown(say("Cli",
+                  "print a JSON array: sequence, time, kind, port, version, callsigns, file")));
     auto* show = history.add_subcommand(
-        "show", "Print the record of the kept image numbered N (its name's first part) as JSON.");
+        "show",
+        shown(
+            say("Cli",
+                "Print the record of the kept image numbered N (its name's first part) as JSON.")));
+    speakHelp(*show);
     show->footer(history.get_footer());
-    show->add_option("N", o->sequence, "the image's sequence number")->required();
+    show->add_option("N", o->sequence, shown(say("Cli", "the image's sequence number")))
+        ->required();
     o->show = show;
 }
 

@@ -2,11 +2,14 @@
 #include <CLI/CLI.hpp>
 #include <exception>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/command_line.h"
 #include "common/program_info.h"
+#include "language/catalogue.h"
+#include "language/language_choice.h"
 #include "tools/qz5cfg/check_command.h"
 #include "tools/qz5cfg/command_set.h"
 #include "tools/qz5cfg/device_commands.h"
@@ -17,6 +20,7 @@
 #include "tools/qz5cfg/help_text.h"
 #include "tools/qz5cfg/history_command.h"
 #include "tools/qz5cfg/platform_commands.h"
+#include "tools/qz5cfg/reader_language.h"
 #include "tools/qz5cfg/stderr_presenter.h"
 #include "tools/qz5cfg/timing_command.h"
 
@@ -37,20 +41,33 @@ void addCommands(CommandSet& commands) {
     addPortsCommand(commands);
 }
 
+// The language the system asks for, kept for the whole run; none is English.
+void speakSystemLanguage() {
+    static Catalogue catalogue;
+    if (const std::optional<std::string> code = catalogueFor(systemLanguages())) {
+        if (catalogue.load(*code)) {
+            speakThrough(&catalogue);
+        }
+    }
+}
+
 int run(int argc, char** argv) {
+    speakSystemLanguage();
     StderrPresenter presenter;
     ScopedMessagePresenter installed(presenter);
 
-    CLI::App app{
-        "qz5cfg: show and build tracker configuration files, and read, write or ask "
-        "the version of a tracker on a serial port."};
+    CLI::App app{shown(say("Cli",
+                           "qz5cfg: show and build tracker configuration files, and read, write "
+                           "or ask the version of a tracker on a serial port."))};
+    speakHelp(app);
     app.footer(helpFooter());
     app.set_version_flag("--version", std::string("qz5cfg ") + kProgramVersion,
-                         "Print the version and exit");
+                         shown(say("Cli", "Print the version and exit")));
     app.require_subcommand(1);
     std::string tracePath;
-    app.add_option("--trace", tracePath,
-                   "write every byte on the serial line, with times, to this file");
+    app.add_option(
+        "--trace", tracePath,
+        shown(say("Cli", "write every byte on the serial line, with times, to this file")));
     // The option may follow the command, as users tend to add it last.
     app.fallthrough();
     DeviceSession devices;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string>
+
 namespace qz5 {
 
 class CommandSet;
@@ -8,7 +10,7 @@ class CommandSet;
 // What the tool says and does differently on each system.
 
 // The help paragraph on how --port names a port here.
-const char* portsHelp();
+std::string portsHelp();
 
 // Whether stderr is a terminal a person watches, so progress may be shown there.
 bool stderrIsTerminal();

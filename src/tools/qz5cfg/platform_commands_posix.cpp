@@ -12,11 +12,13 @@
 #include "tools/qz5cfg/platform_commands.h"
 #include "tools/qz5cfg/port_listing.h"
 #include "tools/qz5cfg/port_listing_linux.h"
+#include "tools/qz5cfg/reader_language.h"
 
 namespace qz5 {
 
-const char* portsHelp() {
-    return R"(  ports                  lists every serial device present, openable or not:
+std::string portsHelp() {
+    return shown(
+        say("Cli", R"(  ports                  lists every serial device present, openable or not:
   ports --json           COM name, path, description (vendor, model, USB IDs,
                          serial number, driver, /dev/serial/by-id name) and,
                          when it cannot be opened, why and what to do; then
@@ -40,13 +42,14 @@ Ports (--port P):
   looked for at 4800 bit/s, then at 9600. When a port cannot be opened, the
   line after "Could not aquire Com Port" says why (permission and the group
   to join, the program that holds it, ...).
-)";
+)"));
 }
 
 void addPortsCommand(CommandSet& commands) {
     auto options = std::make_shared<PortsOptions>();
     auto& ports = commands.add(
-        "ports", "List the serial devices, what they are and whether they open.", [options] {
+        "ports", shown(say("Cli", "List the serial devices, what they are and whether they open.")),
+        [options] {
             return runs([options] {
                 PosixSerialPortApi api;
                 if (options->find) {

@@ -13,6 +13,7 @@
 #include "tools/qz5cfg/find_command.h"
 #include "tools/qz5cfg/platform_commands.h"
 #include "tools/qz5cfg/port_listing.h"
+#include "tools/qz5cfg/reader_language.h"
 
 namespace qz5 {
 
@@ -37,8 +38,9 @@ std::vector<ListedPort> listPorts(SerialPortApi& api) {
 
 }  // namespace
 
-const char* portsHelp() {
-    return R"(  ports                  lists the COM ports that Windows knows, openable or
+std::string portsHelp() {
+    return shown(
+        say("Cli", R"(  ports                  lists the COM ports that Windows knows, openable or
   ports --json           not: name, device, description (the adapter's name,
                          USB IDs, serial number, driver) and, when it cannot
                          be opened, why and what to do; then adapters that are
@@ -57,13 +59,15 @@ Ports (--port P):
   one port where it answered (exit 1 when none or more than one did). The tracker is looked for at
   4800 bit/s, then at 9600. When a port cannot be opened, the line after
   "Could not aquire Com Port" says why.
-)";
+)"));
 }
 
 void addPortsCommand(CommandSet& commands) {
     auto options = std::make_shared<PortsOptions>();
     auto& ports = commands.add(
-        "ports", "List the COM ports that Windows knows, what they are and whether they open.",
+        "ports",
+        shown(say("Cli",
+                  "List the COM ports that Windows knows, what they are and whether they open.")),
         [options] {
             return runs([options] {
                 if (options->find) {

@@ -6,6 +6,7 @@
 
 #include "common/outside_text.h"
 #include "tools/qz5cfg/json_output.h"
+#include "tools/qz5cfg/reader_language.h"
 
 namespace qz5 {
 
@@ -46,49 +47,52 @@ nlohmann::json portsJson(const std::vector<ListedPort>& ports,
 void printText(const std::vector<ListedPort>& ports, const std::vector<std::string>& adapters,
                std::ostream& out) {
     if (ports.empty()) {
-        out << "No serial devices found.\n";
+        out << shown(say("Ports", "No serial devices found.")) << '\n';
     }
     constexpr const char* kIndent = "       ";
     for (const ListedPort& port : ports) {
         const PortDevice& d = port.device;
         out << (port.comName ? *port.comName : std::string("-")) << "  "
-            << printableText(d.devicePath) << "  " << d.description() << '\n';
-        std::string facts;
-        if (!d.serial.empty()) {
-            facts = "serial " + printableText(d.serial);
-        }
-        if (!d.driver.empty()) {
-            facts += (facts.empty() ? "" : ", ") + std::string("driver ") + printableText(d.driver);
-        }
-        if (!facts.empty()) {
-            out << kIndent << facts << '\n';
+            << printableText(d.devicePath) << "  " << shown(d.description()) << '\n';
+        const Text serial = say("Ports", "serial %1").with(printableText(d.serial));
+        const Text driver = say("Ports", "driver %1").with(printableText(d.driver));
+        if (!d.serial.empty() && !d.driver.empty()) {
+            out << kIndent
+                << shown(say("Ports", "%1, %2", "a device's serial number, then its driver")
+                             .with(serial, driver))
+                << '\n';
+        } else if (!d.serial.empty() || !d.driver.empty()) {
+            out << kIndent << shown(d.serial.empty() ? driver : serial) << '\n';
         }
         if (!d.byIdPath.empty()) {
             out << kIndent << printableText(d.byIdPath) << '\n';
         }
         if (port.reason.empty()) {
-            out << kIndent << "can be opened\n";
+            out << kIndent << shown(say("Ports", "can be opened")) << '\n';
             // A refusal's reason names them already.
             if (!port.ignoredLocks.empty()) {
-                out << kIndent << describeIgnoredLocks(port.ignoredLocks) << '\n';
+                out << kIndent << shown(Text(describeIgnoredLocks(port.ignoredLocks))) << '\n';
             }
         } else {
-            out << kIndent << "cannot be opened: " << port.reason << '\n';
+            out << kIndent << shown(say("Ports", "cannot be opened: %1").with(port.reason)) << '\n';
         }
     }
     for (const std::string& adapter : adapters) {
-        out << adapter << '\n';
+        out << shown(Text(adapter)) << '\n';
     }
 }
 
 }  // namespace
 
 void addPortsOptions(CLI::App& ports, PortsOptions& options) {
-    auto* json = ports.add_flag("--json", options.asJson, "print the list as JSON");
+    auto* json =
+        ports.add_flag("--json", options.asJson, shown(say("Cli", "print the list as JSON")));
     ports
-        .add_flag("--find", options.find,
-                  "ask every free port for the tracker's version (sends the version request "
-                  "and raises DTR and RTS on each) and say which answered")
+        .add_flag(
+            "--find", options.find,
+            shown(say("Cli",
+                      "ask every free port for the tracker's version (sends the version request "
+                      "and raises DTR and RTS on each) and say which answered")))
         ->excludes(json);
 }
 

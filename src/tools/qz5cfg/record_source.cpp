@@ -43,11 +43,12 @@ bool hasJsonExtension(const std::string& path) {
 ExitStatus loadJsonRecord(const std::string& path, TrackerConfig& config) {
     const FileRead file = readRegularFile(path, kMaxJsonBytes + 1);
     if (file.status != FileReadStatus::Read) {
-        reportToolError(describeFailedRead(printableText(path), file));
+        reportToolError(failedRead(printableText(path), file));
         return file.status == FileReadStatus::NotRegular ? ExitStatus::Usage : ExitStatus::Failed;
     }
     if (file.bytes.size() > kMaxJsonBytes) {
-        reportToolError(printableText(path) + ": larger than 1 MiB, not a record");
+        reportToolError(
+            say("Files", "%1: larger than 1 MiB, not a record").with(printableText(path)));
         return ExitStatus::Failed;
     }
     const std::string_view text(reinterpret_cast<const char*>(file.bytes.data()),
@@ -55,7 +56,8 @@ ExitStatus loadJsonRecord(const std::string& path, TrackerConfig& config) {
     try {
         applyJson(parseJson(text), config);
     } catch (const JsonFormError& error) {
-        reportToolError(printableText(path) + ": " + error.what());
+        reportToolError(say("Files", "%1: %2", "a file and what is wrong in it")
+                            .with(printableText(path), error.reason()));
         return ExitStatus::Usage;
     }
     return ExitStatus::Ok;

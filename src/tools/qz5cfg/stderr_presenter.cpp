@@ -3,15 +3,18 @@
 
 #include <iostream>
 
+#include "tools/qz5cfg/reader_language.h"
+
 namespace qz5 {
 
-MessageAnswer StderrPresenter::present(const std::string& text, const std::string& caption,
+MessageAnswer StderrPresenter::present(const Text& text, const Text& caption,
                                        MessageButtons buttons) {
     if (!caption.empty()) {
-        std::cerr << caption << ": ";
+        std::cerr << shown(caption) << ": ";
     }
-    std::cerr << text;
-    if (text.empty() || text.back() != '\n') {
+    const std::string words = shown(text);
+    std::cerr << words;
+    if (words.empty() || words.back() != '\n') {
         std::cerr << '\n';
     }
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
@@ -23,7 +26,8 @@ MessageAnswer StderrPresenter::presentMessage(const Message& message, MessageBut
         present(message.detail, {}, MessageButtons::Ok);
     }
     if (!message.hint.empty()) {
-        present("hint: " + message.hint, {}, MessageButtons::Ok);
+        present(say("Cli", "hint: %1", "what to try next, after a message").with(message.hint), {},
+                MessageButtons::Ok);
     }
     return answer;
 }

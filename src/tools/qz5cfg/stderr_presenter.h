@@ -11,8 +11,7 @@ namespace qz5 {
 // boxes and Cancel to questions, so nothing risky is ever confirmed unattended.
 class StderrPresenter final : public MessagePresenter {
   public:
-    MessageAnswer present(const std::string& text, const std::string& caption,
-                          MessageButtons buttons) override;
+    MessageAnswer present(const Text& text, const Text& caption, MessageButtons buttons) override;
     // The reason goes on the lines after the message, then "hint: " and what
     // to try next.
     MessageAnswer presentMessage(const Message& message, MessageButtons buttons) override;

@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "tools/qz5cfg/reader_language.h"
+
 namespace qz5 {
 
 namespace {
@@ -24,11 +26,11 @@ TerminalProgress::~TerminalProgress() {
 
 void TerminalProgress::show(const LinkProgress& progress) {
     lineShown_ = false;  // rewritten over, not wiped first
-    terminal_ << '\r' << describeProgress(progress) << kEraseToEnd << std::flush;
+    terminal_ << '\r' << shown(describeProgress(progress)) << kEraseToEnd << std::flush;
     lineShown_ = true;
 }
 
-MessageAnswer TerminalProgress::present(const std::string& text, const std::string& caption,
+MessageAnswer TerminalProgress::present(const Text& text, const Text& caption,
                                         MessageButtons buttons) {
     wipe();
     return messages_.present(text, caption, buttons);

@@ -22,8 +22,7 @@ class TerminalProgress final : public MessagePresenter {
     TerminalProgress& operator=(const TerminalProgress&) = delete;
 
     void show(const LinkProgress& progress);
-    MessageAnswer present(const std::string& text, const std::string& caption,
-                          MessageButtons buttons) override;
+    MessageAnswer present(const Text& text, const Text& caption, MessageButtons buttons) override;
     MessageAnswer presentMessage(const Message& message, MessageButtons buttons) override;
 
   private:
