@@ -112,10 +112,11 @@ TEST_F(LayoutTest, HiddenControlsStayHidden) {
 
 TEST_F(LayoutTest, CaptionsFitTheirControls) {
     for (const ControlTemplate& item : mainWindowTemplate().controls) {
-        QWidget* w = widgetFor(item);
         if (!item.shown || item.caption.empty() || item.kind == ControlKind::TabControl) {
             continue;
         }
+        QWidget* w = widgetFor(item);
+        ASSERT_NE(w, nullptr) << item.caption;
         const int textWidth = w->fontMetrics().horizontalAdvance(QString::fromLatin1(item.caption));
         EXPECT_LE(textWidth, w->width()) << item.caption;
         if (auto* box = qobject_cast<QCheckBox*>(w)) {
