@@ -32,6 +32,8 @@ else()
     find_package(CLI11 REQUIRED)
     find_package(GTest REQUIRED)
 endif()
+# qz5cfg speaks the owner's language through QtCore; the window needs the rest.
+find_package(Qt6 REQUIRED COMPONENTS Core)
 find_package(Qt6 COMPONENTS Widgets Test)
 # The face the window is laid out in, which Windows does not have: the window
 # finds the file beside itself, in the build tree as in the packages.
@@ -43,6 +45,8 @@ add_subdirectory(src/common)
 add_subdirectory(src/config)
 add_subdirectory(src/link)
 add_subdirectory(src/workflow)
+include(cmake/catalogues.cmake)
+add_subdirectory(src/language)
 add_subdirectory(src/tools/qz5cfg)
 if(TARGET Qt6::Widgets)
     if(CMAKE_CROSSCOMPILING)
