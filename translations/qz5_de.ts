@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>Choose a symbol the list has a picture for: maps may show a placeholder for %1 on the %2 (symbol list %3).</source>
-        <translation>Wählen Sie ein Symbol, für das die Liste ein Bild hat: Karten zeigen für %1 in %2 womöglich einen Platzhalter (Symbolliste %3).</translation>
+        <translation>Wählen Sie ein Symbol, für das die Liste ein Bild hat: Karten zeigen für %1 (%2) womöglich einen Platzhalter (Symbolliste %3).</translation>
     </message>
 </context>
 <context>
@@ -2048,6 +2048,36 @@ und melden Sie sich dann ab und wieder an.</translation>
         <source>serial port</source>
         <translation>serieller Port</translation>
     </message>
+    <message>
+        <source>A USB serial adapter (CH340/CH341, %1, USB %2) is plugged in but has no serial port: a braille-display service took it over right after it was attached. If no braille display is used here, remove or disable that service (or its udev rule for this adapter), then plug the adapter in again.</source>
+        <comment>%1 is the adapter&apos;s USB ids, %2 where it is plugged in</comment>
+        <translation>Ein USB-Seriell-Adapter (CH340/CH341, %1, USB %2) ist eingesteckt, hat aber keinen seriellen Port: Ein Dienst für Braillezeilen hat ihn gleich nach dem Einstecken übernommen. Wird hier keine Braillezeile benutzt, entfernen oder deaktivieren Sie diesen Dienst (oder seine udev-Regel für diesen Adapter) und stecken Sie den Adapter dann erneut ein.</translation>
+    </message>
+    <message>
+        <source>its driver is not installed. Install the driver from the adapter&apos;s maker, or let Device Manager look for one (Update driver)</source>
+        <translation>Sein Treiber ist nicht installiert. Installieren Sie den Treiber des Adapterherstellers, oder lassen Sie den Geräte-Manager einen suchen (Treiber aktualisieren)</translation>
+    </message>
+    <message>
+        <source>it is disabled. Enable it in Device Manager (Ports (COM &amp; LPT))</source>
+        <translation>Er ist deaktiviert. Aktivieren Sie ihn im Geräte-Manager (Anschlüsse (COM &amp; LPT))</translation>
+    </message>
+    <message>
+        <source>its driver could not start it. Unplug the adapter and plug it in again; if that does not help, reinstall its driver</source>
+        <translation>Sein Treiber konnte ihn nicht starten. Ziehen Sie den Adapter ab und stecken Sie ihn wieder ein; hilft das nicht, installieren Sie seinen Treiber neu</translation>
+    </message>
+    <message>
+        <source>Windows refused its driver, which is not signed. Install a signed driver from the adapter&apos;s maker</source>
+        <translation>Windows hat seinen Treiber abgelehnt, da er nicht signiert ist. Installieren Sie einen signierten Treiber des Adapterherstellers</translation>
+    </message>
+    <message>
+        <source>Device Manager reports problem code %1 for it (see the device&apos;s Properties there)</source>
+        <translation>Der Geräte-Manager meldet für ihn den Problemcode %1 (siehe die Eigenschaften des Geräts dort)</translation>
+    </message>
+    <message>
+        <source>%1 is plugged in but has no working COM port: %2.</source>
+        <comment>%1 is the device, %2 what Device Manager reports and what to do</comment>
+        <translation>%1 ist eingesteckt, hat aber keinen funktionierenden COM-Port. %2.</translation>
+    </message>
 </context>
 <context>
     <name>Symbols</name>
@@ -2131,6 +2161,18 @@ Symbol auf Karten: </translation>
     <message>
         <source>no picture</source>
         <translation>kein Bild</translation>
+    </message>
+    <message>
+        <source>primary table</source>
+        <translation>Primärtabelle</translation>
+    </message>
+    <message>
+        <source>alternate table</source>
+        <translation>Alternativtabelle</translation>
+    </message>
+    <message>
+        <source>overlay %1</source>
+        <translation>Overlay %1</translation>
     </message>
 </context>
 <context>

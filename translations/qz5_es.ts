@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>Choose a symbol the list has a picture for: maps may show a placeholder for %1 on the %2 (symbol list %3).</source>
-        <translation>Elija un símbolo para el que la lista tenga una imagen: los mapas pueden mostrar un marcador genérico para %1 en %2 (lista de símbolos %3).</translation>
+        <translation>Elija un símbolo para el que la lista tenga una imagen: los mapas pueden mostrar un marcador genérico para %1 (%2) (lista de símbolos %3).</translation>
     </message>
 </context>
 <context>
@@ -2025,6 +2025,36 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
         <source>serial port</source>
         <translation>puerto serie</translation>
     </message>
+    <message>
+        <source>A USB serial adapter (CH340/CH341, %1, USB %2) is plugged in but has no serial port: a braille-display service took it over right after it was attached. If no braille display is used here, remove or disable that service (or its udev rule for this adapter), then plug the adapter in again.</source>
+        <comment>%1 is the adapter&apos;s USB ids, %2 where it is plugged in</comment>
+        <translation>Hay un adaptador serie USB (CH340/CH341, %1, USB %2) conectado, pero no tiene puerto serie: un servicio de líneas braille lo tomó justo después de conectarlo. Si aquí no se usa ninguna línea braille, elimine o desactive ese servicio (o su regla udev para este adaptador) y vuelva a conectar el adaptador.</translation>
+    </message>
+    <message>
+        <source>its driver is not installed. Install the driver from the adapter&apos;s maker, or let Device Manager look for one (Update driver)</source>
+        <translation>su controlador no está instalado. Instale el controlador del fabricante del adaptador o deje que el Administrador de dispositivos busque uno (Actualizar controlador)</translation>
+    </message>
+    <message>
+        <source>it is disabled. Enable it in Device Manager (Ports (COM &amp; LPT))</source>
+        <translation>está deshabilitado. Habilítelo en el Administrador de dispositivos (Puertos (COM y LPT))</translation>
+    </message>
+    <message>
+        <source>its driver could not start it. Unplug the adapter and plug it in again; if that does not help, reinstall its driver</source>
+        <translation>su controlador no pudo iniciarlo. Desconecte el adaptador y vuelva a conectarlo; si eso no ayuda, reinstale su controlador</translation>
+    </message>
+    <message>
+        <source>Windows refused its driver, which is not signed. Install a signed driver from the adapter&apos;s maker</source>
+        <translation>Windows rechazó su controlador, que no está firmado. Instale un controlador firmado del fabricante del adaptador</translation>
+    </message>
+    <message>
+        <source>Device Manager reports problem code %1 for it (see the device&apos;s Properties there)</source>
+        <translation>el Administrador de dispositivos indica para él el código de problema %1 (vea allí las Propiedades del dispositivo)</translation>
+    </message>
+    <message>
+        <source>%1 is plugged in but has no working COM port: %2.</source>
+        <comment>%1 is the device, %2 what Device Manager reports and what to do</comment>
+        <translation>%1 está conectado, pero no tiene ningún puerto COM que funcione: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Symbols</name>
@@ -2108,6 +2138,18 @@ Símbolo en los mapas: </translation>
     <message>
         <source>no picture</source>
         <translation>sin imagen</translation>
+    </message>
+    <message>
+        <source>primary table</source>
+        <translation>tabla primaria</translation>
+    </message>
+    <message>
+        <source>alternate table</source>
+        <translation>tabla alternativa</translation>
+    </message>
+    <message>
+        <source>overlay %1</source>
+        <translation>superposición %1</translation>
     </message>
 </context>
 <context>

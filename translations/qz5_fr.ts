@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>Choose a symbol the list has a picture for: maps may show a placeholder for %1 on the %2 (symbol list %3).</source>
-        <translation>Choisissez un symbole pour lequel la liste a une image : les cartes peuvent afficher un symbole de remplacement pour %1 dans %2 (liste de symboles %3).</translation>
+        <translation>Choisissez un symbole pour lequel la liste a une image : les cartes peuvent afficher un symbole de remplacement pour %1 (%2) (liste de symboles %3).</translation>
     </message>
 </context>
 <context>
@@ -2031,6 +2031,36 @@ puis déconnectez-vous et reconnectez-vous.</translation>
         <source>serial port</source>
         <translation>port série</translation>
     </message>
+    <message>
+        <source>A USB serial adapter (CH340/CH341, %1, USB %2) is plugged in but has no serial port: a braille-display service took it over right after it was attached. If no braille display is used here, remove or disable that service (or its udev rule for this adapter), then plug the adapter in again.</source>
+        <comment>%1 is the adapter&apos;s USB ids, %2 where it is plugged in</comment>
+        <translation>Un adaptateur série USB (CH340/CH341, %1, USB %2) est branché mais n&apos;a pas de port série : un service pour plages braille l&apos;a pris dès son branchement. Si aucune plage braille n&apos;est utilisée ici, supprimez ou désactivez ce service (ou sa règle udev pour cet adaptateur), puis rebranchez l&apos;adaptateur.</translation>
+    </message>
+    <message>
+        <source>its driver is not installed. Install the driver from the adapter&apos;s maker, or let Device Manager look for one (Update driver)</source>
+        <translation>son pilote n&apos;est pas installé. Installez le pilote du fabricant de l&apos;adaptateur, ou laissez le Gestionnaire de périphériques en chercher un (Mettre à jour le pilote)</translation>
+    </message>
+    <message>
+        <source>it is disabled. Enable it in Device Manager (Ports (COM &amp; LPT))</source>
+        <translation>il est désactivé. Activez-le dans le Gestionnaire de périphériques (Ports (COM et LPT))</translation>
+    </message>
+    <message>
+        <source>its driver could not start it. Unplug the adapter and plug it in again; if that does not help, reinstall its driver</source>
+        <translation>son pilote n&apos;a pas pu le démarrer. Débranchez l&apos;adaptateur et rebranchez-le ; si cela ne suffit pas, réinstallez son pilote</translation>
+    </message>
+    <message>
+        <source>Windows refused its driver, which is not signed. Install a signed driver from the adapter&apos;s maker</source>
+        <translation>Windows a refusé son pilote, qui n&apos;est pas signé. Installez un pilote signé du fabricant de l&apos;adaptateur</translation>
+    </message>
+    <message>
+        <source>Device Manager reports problem code %1 for it (see the device&apos;s Properties there)</source>
+        <translation>le Gestionnaire de périphériques signale pour lui le code de problème %1 (voir les Propriétés du périphérique)</translation>
+    </message>
+    <message>
+        <source>%1 is plugged in but has no working COM port: %2.</source>
+        <comment>%1 is the device, %2 what Device Manager reports and what to do</comment>
+        <translation>%1 est branché mais n&apos;a aucun port COM qui fonctionne : %2.</translation>
+    </message>
 </context>
 <context>
     <name>Symbols</name>
@@ -2114,6 +2144,18 @@ Symbole sur les cartes : </translation>
     <message>
         <source>no picture</source>
         <translation>pas d&apos;image</translation>
+    </message>
+    <message>
+        <source>primary table</source>
+        <translation>table primaire</translation>
+    </message>
+    <message>
+        <source>alternate table</source>
+        <translation>table alternative</translation>
+    </message>
+    <message>
+        <source>overlay %1</source>
+        <translation>surimpression %1</translation>
     </message>
 </context>
 <context>

@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>Choose a symbol the list has a picture for: maps may show a placeholder for %1 on the %2 (symbol list %3).</source>
-        <translation>Scegli un simbolo per cui l&apos;elenco ha un&apos;immagine: le mappe potrebbero mostrare un segnaposto per %1 su %2 (elenco dei simboli %3).</translation>
+        <translation>Scegli un simbolo per cui l&apos;elenco ha un&apos;immagine: le mappe potrebbero mostrare un segnaposto per %1 (%2) (elenco dei simboli %3).</translation>
     </message>
 </context>
 <context>
@@ -2022,6 +2022,36 @@ poi esci e rientra.</translation>
         <source>serial port</source>
         <translation>porta seriale</translation>
     </message>
+    <message>
+        <source>A USB serial adapter (CH340/CH341, %1, USB %2) is plugged in but has no serial port: a braille-display service took it over right after it was attached. If no braille display is used here, remove or disable that service (or its udev rule for this adapter), then plug the adapter in again.</source>
+        <comment>%1 is the adapter&apos;s USB ids, %2 where it is plugged in</comment>
+        <translation>Un adattatore seriale USB (CH340/CH341, %1, USB %2) è collegato ma non ha una porta seriale: un servizio per display braille lo ha preso subito dopo il collegamento. Se qui non si usa un display braille, rimuovi o disattiva quel servizio (o la sua regola udev per questo adattatore), poi ricollega l&apos;adattatore.</translation>
+    </message>
+    <message>
+        <source>its driver is not installed. Install the driver from the adapter&apos;s maker, or let Device Manager look for one (Update driver)</source>
+        <translation>il suo driver non è installato. Installa il driver del produttore dell&apos;adattatore, oppure lascia che Gestione dispositivi ne cerchi uno (Aggiorna driver)</translation>
+    </message>
+    <message>
+        <source>it is disabled. Enable it in Device Manager (Ports (COM &amp; LPT))</source>
+        <translation>è disattivato. Attivalo in Gestione dispositivi (Porte (COM e LPT))</translation>
+    </message>
+    <message>
+        <source>its driver could not start it. Unplug the adapter and plug it in again; if that does not help, reinstall its driver</source>
+        <translation>il suo driver non è riuscito ad avviarlo. Scollega l&apos;adattatore e ricollegalo; se non basta, reinstalla il suo driver</translation>
+    </message>
+    <message>
+        <source>Windows refused its driver, which is not signed. Install a signed driver from the adapter&apos;s maker</source>
+        <translation>Windows ha rifiutato il suo driver, che non è firmato. Installa un driver firmato del produttore dell&apos;adattatore</translation>
+    </message>
+    <message>
+        <source>Device Manager reports problem code %1 for it (see the device&apos;s Properties there)</source>
+        <translation>Gestione dispositivi segnala per esso il codice di problema %1 (vedi lì le Proprietà del dispositivo)</translation>
+    </message>
+    <message>
+        <source>%1 is plugged in but has no working COM port: %2.</source>
+        <comment>%1 is the device, %2 what Device Manager reports and what to do</comment>
+        <translation>%1 è collegato ma non ha una porta COM funzionante: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Symbols</name>
@@ -2105,6 +2135,18 @@ Simbolo sulle mappe: </translation>
     <message>
         <source>no picture</source>
         <translation>nessuna immagine</translation>
+    </message>
+    <message>
+        <source>primary table</source>
+        <translation>tabella primaria</translation>
+    </message>
+    <message>
+        <source>alternate table</source>
+        <translation>tabella alternativa</translation>
+    </message>
+    <message>
+        <source>overlay %1</source>
+        <translation>sovrapposizione %1</translation>
     </message>
 </context>
 <context>

@@ -2005,6 +2005,36 @@ then log out and in again.</source>
         <source>serial port</source>
         <translation>シリアルポート</translation>
     </message>
+    <message>
+        <source>A USB serial adapter (CH340/CH341, %1, USB %2) is plugged in but has no serial port: a braille-display service took it over right after it was attached. If no braille display is used here, remove or disable that service (or its udev rule for this adapter), then plug the adapter in again.</source>
+        <comment>%1 is the adapter&apos;s USB ids, %2 where it is plugged in</comment>
+        <translation>USB シリアルアダプター (CH340/CH341、%1、USB %2) が接続されていますが、シリアルポートがありません。接続直後に点字ディスプレイ用のサービスがこのアダプターを取得しました。ここで点字ディスプレイを使わない場合は、そのサービス (またはこのアダプター用の udev ルール) を削除するか無効にしてから、アダプターを接続し直してください。</translation>
+    </message>
+    <message>
+        <source>its driver is not installed. Install the driver from the adapter&apos;s maker, or let Device Manager look for one (Update driver)</source>
+        <translation>ドライバーがインストールされていません。アダプターのメーカーのドライバーをインストールするか、デバイス マネージャーで探してください (ドライバーの更新)</translation>
+    </message>
+    <message>
+        <source>it is disabled. Enable it in Device Manager (Ports (COM &amp; LPT))</source>
+        <translation>無効になっています。デバイス マネージャー (ポート (COM と LPT)) で有効にしてください</translation>
+    </message>
+    <message>
+        <source>its driver could not start it. Unplug the adapter and plug it in again; if that does not help, reinstall its driver</source>
+        <translation>ドライバーがデバイスを開始できませんでした。アダプターを抜いて接続し直してください。それでも直らない場合は、ドライバーを再インストールしてください</translation>
+    </message>
+    <message>
+        <source>Windows refused its driver, which is not signed. Install a signed driver from the adapter&apos;s maker</source>
+        <translation>ドライバーが署名されていないため、Windows が拒否しました。アダプターのメーカーの署名付きドライバーをインストールしてください</translation>
+    </message>
+    <message>
+        <source>Device Manager reports problem code %1 for it (see the device&apos;s Properties there)</source>
+        <translation>デバイス マネージャーが問題コード %1 を報告しています (そこでデバイスのプロパティを確認してください)</translation>
+    </message>
+    <message>
+        <source>%1 is plugged in but has no working COM port: %2.</source>
+        <comment>%1 is the device, %2 what Device Manager reports and what to do</comment>
+        <translation>%1 は接続されていますが、動作する COM ポートがありません。%2。</translation>
+    </message>
 </context>
 <context>
     <name>Symbols</name>
@@ -2086,6 +2116,18 @@ Symbol on maps: </source>
     <message>
         <source>no picture</source>
         <translation>画像なし</translation>
+    </message>
+    <message>
+        <source>primary table</source>
+        <translation>プライマリテーブル</translation>
+    </message>
+    <message>
+        <source>alternate table</source>
+        <translation>オルタネートテーブル</translation>
+    </message>
+    <message>
+        <source>overlay %1</source>
+        <translation>オーバーレイ %1</translation>
     </message>
 </context>
 <context>

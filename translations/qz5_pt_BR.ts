@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>Choose a symbol the list has a picture for: maps may show a placeholder for %1 on the %2 (symbol list %3).</source>
-        <translation>Escolha um símbolo para o qual a lista tenha uma imagem: os mapas podem mostrar um marcador genérico para %1 em %2 (lista de símbolos %3).</translation>
+        <translation>Escolha um símbolo para o qual a lista tenha uma imagem: os mapas podem mostrar um marcador genérico para %1 (%2) (lista de símbolos %3).</translation>
     </message>
 </context>
 <context>
@@ -2022,6 +2022,36 @@ e depois saia e entre novamente.</translation>
         <source>serial port</source>
         <translation>porta serial</translation>
     </message>
+    <message>
+        <source>A USB serial adapter (CH340/CH341, %1, USB %2) is plugged in but has no serial port: a braille-display service took it over right after it was attached. If no braille display is used here, remove or disable that service (or its udev rule for this adapter), then plug the adapter in again.</source>
+        <comment>%1 is the adapter&apos;s USB ids, %2 where it is plugged in</comment>
+        <translation>Um adaptador serial USB (CH340/CH341, %1, USB %2) está conectado, mas não tem porta serial: um serviço de linhas braille o tomou logo depois de conectado. Se nenhuma linha braille é usada aqui, remova ou desative esse serviço (ou sua regra do udev para este adaptador) e conecte o adaptador de novo.</translation>
+    </message>
+    <message>
+        <source>its driver is not installed. Install the driver from the adapter&apos;s maker, or let Device Manager look for one (Update driver)</source>
+        <translation>o driver dele não está instalado. Instale o driver do fabricante do adaptador ou deixe o Gerenciador de Dispositivos procurar um (Atualizar driver)</translation>
+    </message>
+    <message>
+        <source>it is disabled. Enable it in Device Manager (Ports (COM &amp; LPT))</source>
+        <translation>ele está desativado. Ative-o no Gerenciador de Dispositivos (Portas (COM e LPT))</translation>
+    </message>
+    <message>
+        <source>its driver could not start it. Unplug the adapter and plug it in again; if that does not help, reinstall its driver</source>
+        <translation>o driver dele não conseguiu iniciá-lo. Desconecte o adaptador e conecte-o de novo; se isso não resolver, reinstale o driver</translation>
+    </message>
+    <message>
+        <source>Windows refused its driver, which is not signed. Install a signed driver from the adapter&apos;s maker</source>
+        <translation>o Windows recusou o driver dele, que não é assinado. Instale um driver assinado do fabricante do adaptador</translation>
+    </message>
+    <message>
+        <source>Device Manager reports problem code %1 for it (see the device&apos;s Properties there)</source>
+        <translation>o Gerenciador de Dispositivos informa para ele o código de problema %1 (veja lá as Propriedades do dispositivo)</translation>
+    </message>
+    <message>
+        <source>%1 is plugged in but has no working COM port: %2.</source>
+        <comment>%1 is the device, %2 what Device Manager reports and what to do</comment>
+        <translation>%1 está conectado, mas não tem nenhuma porta COM que funcione: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Symbols</name>
@@ -2105,6 +2135,18 @@ Símbolo nos mapas: </translation>
     <message>
         <source>no picture</source>
         <translation>sem imagem</translation>
+    </message>
+    <message>
+        <source>primary table</source>
+        <translation>tabela primária</translation>
+    </message>
+    <message>
+        <source>alternate table</source>
+        <translation>tabela alternativa</translation>
+    </message>
+    <message>
+        <source>overlay %1</source>
+        <translation>sobreposição %1</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,6 @@ std::string udevProperty(const std::string& devicePath, const std::string& key,
 
 // USB serial adapters that are plugged in but have no tty, because something
 // took the USB interface away from the serial driver; one line each.
-std::vector<std::string> adaptersWithoutPort(const SystemRoots& roots);
+std::vector<Text> adaptersWithoutPort(const SystemRoots& roots);
 
 }  // namespace qz5

@@ -145,8 +145,8 @@ PortDevice describePort(const std::string& devicePath, const SystemRoots& roots)
     return port;
 }
 
-std::vector<std::string> adaptersWithoutPort(const SystemRoots& roots) {
-    std::vector<std::string> found;
+std::vector<Text> adaptersWithoutPort(const SystemRoots& roots) {
+    std::vector<Text> found;
     std::error_code error;
     const fs::path devices = fs::path(roots.sysRoot) / "bus/usb/devices";
     for (fs::directory_iterator it(devices, error), end; !error && it != end; it.increment(error)) {
@@ -168,13 +168,16 @@ std::vector<std::string> adaptersWithoutPort(const SystemRoots& roots) {
             hasTty = hasTty || child->path().filename().string().starts_with("tty");
         }
         if (!hasTty) {
-            found.push_back("A USB serial adapter (CH340/CH341, " + firstLine(device / "idVendor") +
-                            ":" + printableText(firstLine(device / "idProduct")) + ", USB " +
-                            device.filename().string() +
-                            ") is plugged in but has no serial port: a braille-display service "
-                            "took it over right after it was attached. If no braille display is "
-                            "used here, remove or disable that service (or its udev rule for this "
-                            "adapter), then plug the adapter in again.");
+            found.push_back(
+                say("Ports",
+                    "A USB serial adapter (CH340/CH341, %1, USB %2) is plugged in but has no "
+                    "serial port: a braille-display service took it over right after it was "
+                    "attached. If no braille display is used here, remove or disable that "
+                    "service (or its udev rule for this adapter), then plug the adapter in again.",
+                    "%1 is the adapter's USB ids, %2 where it is plugged in")
+                    .with(firstLine(device / "idVendor") + ":" +
+                              printableText(firstLine(device / "idProduct")),
+                          device.filename().string()));
         }
     }
     return found;

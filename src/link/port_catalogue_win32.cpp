@@ -55,24 +55,29 @@ std::string withoutPortName(const std::string& friendlyName, const std::string& 
     return friendlyName;
 }
 
-std::string problemWords(unsigned long problem) {
+Text problemWords(unsigned long problem) {
     switch (problem) {
         case CM_PROB_NOT_CONFIGURED:
         case CM_PROB_FAILED_INSTALL:
-            return "its driver is not installed. Install the driver from the adapter's maker, or "
-                   "let Device Manager look for one (Update driver)";
+            return say("Ports",
+                       "its driver is not installed. Install the driver from the adapter's maker, "
+                       "or let Device Manager look for one (Update driver)");
         case CM_PROB_DISABLED:
-            return "it is disabled. Enable it in Device Manager (Ports (COM & LPT))";
+            return say("Ports", "it is disabled. Enable it in Device Manager (Ports (COM & LPT))");
         case CM_PROB_FAILED_START:
         case CM_PROB_FAILED_POST_START:
-            return "its driver could not start it. Unplug the adapter and plug it in again; if "
-                   "that does not help, reinstall its driver";
+            return say("Ports",
+                       "its driver could not start it. Unplug the adapter and plug it in again; "
+                       "if that does not help, reinstall its driver");
         case CM_PROB_UNSIGNED_DRIVER:
-            return "Windows refused its driver, which is not signed. Install a signed driver "
-                   "from the adapter's maker";
+            return say("Ports",
+                       "Windows refused its driver, which is not signed. Install a signed driver "
+                       "from the adapter's maker");
         default:
-            return "Device Manager reports problem code " + std::to_string(problem) +
-                   " for it (see the device's Properties there)";
+            return say("Ports",
+                       "Device Manager reports problem code %1 for it (see the device's "
+                       "Properties there)")
+                .with(std::to_string(problem));
     }
 }
 
@@ -161,13 +166,14 @@ PortDevice portDeviceOf(const PortsClassDevice& device, const std::string& devic
     return port;
 }
 
-std::optional<std::string> adapterProblem(const PortsClassDevice& device) {
+std::optional<Text> adapterProblem(const PortsClassDevice& device) {
     if (!device.problem) {
         return std::nullopt;
     }
     const PortDevice port = portDeviceOf(device, device.portName);
-    return port.description().english() +
-           " is plugged in but has no working COM port: " + problemWords(*device.problem) + ".";
+    return say("Ports", "%1 is plugged in but has no working COM port: %2.",
+               "%1 is the device, %2 what Device Manager reports and what to do")
+        .with(port.description(), problemWords(*device.problem));
 }
 
 Text PortDevice::description() const {
@@ -192,8 +198,8 @@ PortDevice describePort(const std::string& devicePath, const SystemRoots&) {
     return unknown;
 }
 
-std::vector<std::string> adaptersWithoutPort(const SystemRoots&) {
-    std::vector<std::string> lines;
+std::vector<Text> adaptersWithoutPort(const SystemRoots&) {
+    std::vector<Text> lines;
     for (const PortsClassDevice& device : portsClassDevices()) {
         if (auto line = adapterProblem(device)) {
             lines.push_back(std::move(*line));

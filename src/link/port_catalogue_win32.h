@@ -29,6 +29,6 @@ PortDevice portDeviceOf(const PortsClassDevice& device, const std::string& devic
 
 // One line on a device that has no working port, with what to do; nothing
 // when it works.
-std::optional<std::string> adapterProblem(const PortsClassDevice& device);
+std::optional<Text> adapterProblem(const PortsClassDevice& device);
 
 }  // namespace qz5

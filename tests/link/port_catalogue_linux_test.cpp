@@ -72,8 +72,8 @@ TEST_F(PortCatalogueTest, DescribesEachDeviceFromSysfsAndTheHardwareDatabase) {
 TEST_F(PortCatalogueTest, AnAdapterTakenFromItsSerialDriverIsFound) {
     const auto adapters = adaptersWithoutPort(tree.roots);
     ASSERT_EQ(adapters.size(), 1u);
-    EXPECT_THAT(adapters[0], HasSubstr("1a86:7523"));
-    EXPECT_THAT(adapters[0], HasSubstr("braille-display service"));
+    EXPECT_THAT(adapters[0].english(), HasSubstr("1a86:7523"));
+    EXPECT_THAT(adapters[0].english(), HasSubstr("braille-display service"));
     // With its tty in place, the adapter is fine.
     tree.write("sys/devices/usb1/1-2/1-2:1.0/ttyUSB1/.present", "");
     EXPECT_TRUE(adaptersWithoutPort(tree.roots).empty());

@@ -91,9 +91,9 @@ TEST(PortCatalogueWin32, ADeviceWithAProblemIsAnAdapterWithoutPort) {
         device.problem = problem;
         const auto line = adapterProblem(device);
         ASSERT_TRUE(line) << problem;
-        EXPECT_THAT(*line, HasSubstr("Acme Serial Cable (00ab:12cd) is plugged in but has no "
-                                     "working COM port: "));
-        EXPECT_THAT(*line, HasSubstr(words));
+        EXPECT_THAT(line->english(), HasSubstr("Acme Serial Cable (00ab:12cd) is plugged in but "
+                                               "has no working COM port: "));
+        EXPECT_THAT(line->english(), HasSubstr(words));
     }
 }
 

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/text.h"
+
 namespace qz5 {
 
 // A rectangle or size in dialog units: a quarter of the font's average letter
@@ -71,8 +73,9 @@ struct DialogTemplate {
     // control at or below its top moves down by its height and the dialog
     // grows by it. Empty when the dialog has no such line.
     DluRect addedLine{};
-    // The items each list starts with, by control id, in list order.
-    std::map<int, std::vector<std::string>> initialItems{};
+    // The items each list starts with, by control id, in list order: words
+    // of the "Window" context, or texts with values of their own.
+    std::map<int, std::vector<Text>> initialItems{};
 };
 
 }  // namespace qz5

@@ -561,7 +561,7 @@ DialogView buildView(QDialog& dialog, const DialogTemplate& tpl, ControlAccess& 
         }
     }
     for (const auto& [id, items] : tpl.initialItems) {
-        for (const std::string& text : items) {
+        for (const Text& text : items) {
             controls.addComboWords(id, windowText(text));
         }
     }

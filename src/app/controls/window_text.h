@@ -5,6 +5,9 @@
 #include <QString>
 #include <string>
 
+#include "common/text.h"
+#include "language/shown_text.h"
+
 namespace qz5 {
 
 // A text of the templates, marked in the "Window" context, in the language
@@ -15,6 +18,12 @@ inline QString windowText(const char* source) {
 
 inline QString windowText(const std::string& source) {
     return windowText(source.c_str());
+}
+
+// A list item of the templates: plain words are the "Window" context's, a
+// text with values has an entry of its own.
+inline QString windowText(const Text& item) {
+    return item.source() == nullptr ? windowText(item.english()) : shownText(item);
 }
 
 }  // namespace qz5

@@ -162,9 +162,9 @@ void PortList::explainUnusable(const std::vector<std::string>& refused) {
                             .with(name, path, describePort(path, watcher_->roots()).description(),
                                   link_.portFailure(name)));
     }
-    for (const std::string& adapter : adaptersWithoutPort(watcher_->roots())) {
-        if (explained_.insert(adapter).second) {
-            ports.emplace_back(adapter);
+    for (Text& adapter : adaptersWithoutPort(watcher_->roots())) {
+        if (explained_.insert(adapter.english()).second) {
+            ports.push_back(std::move(adapter));
         }
     }
     if (ports.empty()) {

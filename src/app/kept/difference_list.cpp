@@ -6,6 +6,7 @@
 
 #include "app/controls/field_controls.h"
 #include "app/controls/main_window_template.h"
+#include "app/controls/window_text.h"
 #include "language/shown_text.h"
 
 namespace qz5 {
@@ -20,7 +21,7 @@ QString listItem(const FieldInfo& field, std::int32_t value) {
         static_cast<std::size_t>(value) >= list->second.size()) {
         return {};
     }
-    return QString::fromLatin1(list->second[static_cast<std::size_t>(value)]);
+    return windowText(list->second[static_cast<std::size_t>(value)]);
 }
 
 QString withUnit(const QString& value, const FieldInfo& field) {

@@ -27,8 +27,8 @@ constexpr int kCellHeight = 84;
 }  // namespace
 
 QString symbolCellName(const SymbolEntry& entry) {
-    return QString::fromStdString(symbolName(entry) + ", " + tableName(entry.table) + ", ") +
-           QChar::fromLatin1(entry.code);
+    return QString::fromStdString(symbolName(entry) + ", ") + shownText(tableName(entry.table)) +
+           QStringLiteral(", ") + QChar::fromLatin1(entry.code);
 }
 
 SymbolPicker::SymbolPicker(const SymbolSource& source, ChosenSymbol current, QWidget* parent)

@@ -162,14 +162,14 @@ std::string symbolName(const SymbolEntry& entry) {
     return std::string("Symbol ") + entry.table + entry.code;
 }
 
-std::string tableName(char table) {
+Text tableName(char table) {
     if (table == '/') {
-        return "primary table";
+        return say("Symbols", "primary table");
     }
     if (table == '\\') {
-        return "alternate table";
+        return say("Symbols", "alternate table");
     }
-    return std::string("overlay ") + table;
+    return say("Symbols", "overlay %1").with(std::string(1, table));
 }
 
 std::optional<std::string> describeSymbol(const SymbolList& list, char table, char code) {
@@ -177,7 +177,7 @@ std::optional<std::string> describeSymbol(const SymbolList& list, char table, ch
     if (entry == nullptr) {
         return std::nullopt;
     }
-    return isOverlayCharacter(table) ? symbolName(*entry) + ", " + tableName(table)
+    return isOverlayCharacter(table) ? symbolName(*entry) + ", " + tableName(table).english()
                                      : symbolName(*entry);
 }
 

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/text.h"
+
 namespace qz5 {
 
 inline constexpr int kSymbolSide = 20;  // pixels, square
@@ -58,7 +60,7 @@ bool takesOverlay(const SymbolEntry& entry);
 // "Car (SSID -9)", or for an unnamed entry "Symbol /x".
 std::string symbolName(const SymbolEntry& entry);
 // "primary table", "alternate table" or "overlay 5".
-std::string tableName(char table);
+Text tableName(char table);
 // The name of what a map draws for table and code, "Car (w overlay), overlay
 // 5" for an overlay; none when the list has no picture for it.
 std::optional<std::string> describeSymbol(const SymbolList& list, char table, char code);

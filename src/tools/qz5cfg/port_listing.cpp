@@ -12,8 +12,7 @@ namespace qz5 {
 
 namespace {
 
-nlohmann::json portsJson(const std::vector<ListedPort>& ports,
-                         const std::vector<std::string>& adapters) {
+nlohmann::json portsJson(const std::vector<ListedPort>& ports, const std::vector<Text>& adapters) {
     // Devices and files name themselves: any bytes at all.
     const auto text = [](const std::string& bytes) { return nlohmann::json(validUtf8(bytes)); };
     auto list = nlohmann::json::array();
@@ -38,13 +37,13 @@ nlohmann::json portsJson(const std::vector<ListedPort>& ports,
                         {"ignoredLockFiles", ignored}});
     }
     auto unported = nlohmann::json::array();
-    for (const std::string& adapter : adapters) {
-        unported.push_back(text(adapter));
+    for (const Text& adapter : adapters) {
+        unported.push_back(text(adapter.english()));
     }
     return {{"ports", list}, {"adaptersWithoutPort", unported}};
 }
 
-void printText(const std::vector<ListedPort>& ports, const std::vector<std::string>& adapters,
+void printText(const std::vector<ListedPort>& ports, const std::vector<Text>& adapters,
                std::ostream& out) {
     if (ports.empty()) {
         out << shown(say("Ports", "No serial devices found.")) << '\n';
@@ -77,8 +76,8 @@ void printText(const std::vector<ListedPort>& ports, const std::vector<std::stri
             out << kIndent << shown(say("Ports", "cannot be opened: %1").with(port.reason)) << '\n';
         }
     }
-    for (const std::string& adapter : adapters) {
-        out << shown(Text(adapter)) << '\n';
+    for (const Text& adapter : adapters) {
+        out << shown(adapter) << '\n';
     }
 }
 
@@ -96,8 +95,8 @@ void addPortsOptions(CLI::App& ports, PortsOptions& options) {
         ->excludes(json);
 }
 
-ExitStatus printPorts(const std::vector<ListedPort>& ports,
-                      const std::vector<std::string>& adapters, bool asJson, std::ostream& out) {
+ExitStatus printPorts(const std::vector<ListedPort>& ports, const std::vector<Text>& adapters,
+                      bool asJson, std::ostream& out) {
     if (asJson) {
         printJson(out, portsJson(ports, adapters));
     } else {

@@ -24,8 +24,8 @@ struct ListedPort {
 // The list as text for a person, or with `asJson` for scripts; then the
 // adapters that are plugged in but have no port, one line each. Succeeds
 // when the listing could be written, also when it is empty.
-ExitStatus printPorts(const std::vector<ListedPort>& ports,
-                      const std::vector<std::string>& adapters, bool asJson, std::ostream& out);
+ExitStatus printPorts(const std::vector<ListedPort>& ports, const std::vector<Text>& adapters,
+                      bool asJson, std::ostream& out);
 
 // What `ports` was asked for, on every system.
 struct PortsOptions {

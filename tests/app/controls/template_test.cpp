@@ -169,20 +169,19 @@ TEST(MainWindowTemplate, InitialListItems) {
     const auto& items = mainWindowTemplate().initialItems;
     ASSERT_EQ(items.size(), 6u);
     EXPECT_EQ(items.at(ids::kSmartBeaconingPreset).size(), kSmartBeaconingPresets.size());
-    EXPECT_EQ(items.at(1057),
-              (std::vector<std::string>{"[ (Pedestrian)", "> (Car)", "' (Airplane)"}));
+    EXPECT_EQ(items.at(1057), (std::vector<Text>{"[ (Pedestrian)", "> (Car)", "' (Airplane)"}));
     EXPECT_EQ(items.at(1056),
-              (std::vector<std::string>{"144.390 MHz - Americas", "144.800 MHz - Europe",
-                                        "145.175 MHz - Australia", "144.340 MHz - Testing"}));
+              (std::vector<Text>{"144.390 MHz - Americas", "144.800 MHz - Europe",
+                                 "145.175 MHz - Australia", "144.340 MHz - Testing"}));
     EXPECT_EQ(items.at(1027),
-              (std::vector<std::string>{"Off Duty", "En Route", "In Service", "Returning",
-                                        "Committed", "Special", "Priority", "Emergency!"}));
-    EXPECT_EQ(items.at(1028), (std::vector<std::string>{
-                                  "Conventional", "WIDE-1", "WIDE-2", "WIDE-3", "WIDE-4", "WIDE-5",
-                                  "WIDE-6", "WIDE-7", "North", "South", "East", "West",
-                                  "North + WIDE", "South + WIDE", "East + WIDE", "West + WIDE"}));
-    EXPECT_EQ(items.at(1003), (std::vector<std::string>{"COM1", "COM2", "COM3", "COM4", "COM5",
-                                                        "COM6", "COM7", "COM8"}));
+              (std::vector<Text>{"Off Duty", "En Route", "In Service", "Returning", "Committed",
+                                 "Special", "Priority", "Emergency!"}));
+    EXPECT_EQ(items.at(1028),
+              (std::vector<Text>{"Conventional", "WIDE-1", "WIDE-2", "WIDE-3", "WIDE-4", "WIDE-5",
+                                 "WIDE-6", "WIDE-7", "North", "South", "East", "West",
+                                 "North + WIDE", "South + WIDE", "East + WIDE", "West + WIDE"}));
+    EXPECT_EQ(items.at(1003),
+              (std::vector<Text>{"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8"}));
 }
 
 TEST(AboutBoxTemplate, IconNameLineOkAndAddress) {
