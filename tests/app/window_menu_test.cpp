@@ -175,6 +175,11 @@ TEST_F(WindowMenuTest, ALanguageChosenSpeaksAtOnceAndIsKept) {
         EXPECT_EQ(spokenLanguage().value_or(""), code);
         EXPECT_EQ(button(ids::kExit)->text(), translated("Window", "Exit"));
         EXPECT_EQ(button(ids::kExit)->text() == QLatin1String("Exit"), code.empty());
+        // A list of All settings, made only now the first time round.
+        auto* status = qobject_cast<QComboBox*>(controls().control(ids::kMicEStatus));
+        ASSERT_NE(status, nullptr);
+        EXPECT_EQ(status->itemText(0).toStdString(),
+                  translated("Window", "Off Duty").toStdString());
         // Qt's own words too: the message boxes' standard buttons.
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel") == "Cancel",
                   code.empty());

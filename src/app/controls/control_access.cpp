@@ -184,6 +184,12 @@ void ControlAccess::retitlePending(int id, const QString& caption) {
     }
 }
 
+void ControlAccess::retitlePendingItems(int id, const QStringList& items) {
+    if (PendingControl* waiting = pending(id); waiting && waiting->items.size() == items.size()) {
+        waiting->items = items;
+    }
+}
+
 void ControlAccess::enableControl(int id, bool enabled) {
     if (PendingControl* waiting = pending(id)) {
         waiting->enabled = enabled;

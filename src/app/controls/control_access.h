@@ -42,6 +42,9 @@ class ControlAccess {
     void whenMade(int id, std::function<void(QWidget&)> use);
     // A pending control whose caption nothing has set yet reads as `caption`.
     void retitlePending(int id, const QString& caption);
+    // A pending list that still holds as many items as `items` shows these
+    // instead: the template's items in another language.
+    void retitlePendingItems(int id, const QStringList& items);
     // Enables or disables; a missing control is skipped. As with dialog
     // controls, every operation below on a missing control or one of another
     // kind does nothing: reads give empty text, 0, false or -1.

@@ -589,11 +589,16 @@ void DialogView::retranslate() {
     // A list that still holds the template's items (Mic-E's status and path)
     // shows them in the language; the form reads their order, not their words.
     for (const auto& [id, items] : tpl_.initialItems) {
+        QStringList words;
+        for (const Text& item : items) {
+            words.push_back(windowText(item));
+        }
         auto* list = qobject_cast<QComboBox*>(controls_->madeControl(id));
-        if (list != nullptr && !list->isEditable() &&
-            list->count() == static_cast<int>(items.size())) {
+        if (list == nullptr) {
+            controls_->retitlePendingItems(id, words);
+        } else if (!list->isEditable() && list->count() == words.size()) {
             for (int i = 0; i < list->count(); ++i) {
-                list->setItemText(i, windowText(items[static_cast<std::size_t>(i)]));
+                list->setItemText(i, words[i]);
             }
         }
     }
