@@ -347,14 +347,14 @@ std::string ControlAccess::comboItemText(int id, int index) const {
     return toLatin1(text, static_cast<std::size_t>(text.size()));
 }
 
-void ControlAccess::setComboItemToolTip(int id, int index, std::string_view text) {
+void ControlAccess::setComboItemToolTip(int id, int index, const QString& text) {
     auto* combo = qobject_cast<QComboBox*>(control(id));
     if (combo != nullptr && index >= 0 && index < combo->count()) {
         // Qt takes a tip that looks like HTML for rich text, and these tips
         // quote devices' own descriptions: made HTML here, they show as written.
-        combo->setItemData(index, Qt::convertFromPlainText(fromLatin1(text)), Qt::ToolTipRole);
+        combo->setItemData(index, Qt::convertFromPlainText(text), Qt::ToolTipRole);
         // A screen reader reads the same as plain text.
-        combo->setItemData(index, fromLatin1(text), Qt::AccessibleDescriptionRole);
+        combo->setItemData(index, text, Qt::AccessibleDescriptionRole);
     }
 }
 

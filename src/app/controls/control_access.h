@@ -76,7 +76,7 @@ class ControlAccess {
     int comboCount(int id) const;
     std::string comboItemText(int id, int index) const;  // empty when out of range
     // Plain text, shown as it is even where it looks like HTML.
-    void setComboItemToolTip(int id, int index, std::string_view text);
+    void setComboItemToolTip(int id, int index, const QString& text);
 
     // Tab bars.
     void insertTab(int id, int index, std::string_view text);

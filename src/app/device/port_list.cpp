@@ -85,10 +85,12 @@ std::vector<std::string> PortList::show(const Found& found) {
     // COM names mean nothing on this platform by themselves: show the device.
     for (int index = 0; index < controls_.comboCount(ids::kComPort); ++index) {
         if (auto path = ports_->devicePath(controls_.comboItemText(ids::kComPort, index))) {
-            std::string tip = *path;
+            // The description in the reader's language, and as UTF-8 as the
+            // system gives a device's model.
+            QString tip = QString::fromLatin1(*path);
             if (watcher_) {
-                tip += '\n';
-                tip += describePort(*path, watcher_->roots()).description();
+                tip += QLatin1Char('\n') +
+                       shownText(describePort(*path, watcher_->roots()).description());
             }
             controls_.setComboItemToolTip(ids::kComPort, index, tip);
         }

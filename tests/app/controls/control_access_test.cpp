@@ -261,7 +261,7 @@ TEST_F(ComboBoxTest, SelectionInAPortListFollowsItsItem) {
     EXPECT_EQ(controls.getControlText(ids::kComPort), "COM2");
     // A device may call itself anything; its tip shows the text as it is.
     const char* tip = "/dev/ttyUSB1\n<b>Acme</b> &amp; <img src=x>";
-    controls.setComboItemToolTip(ids::kComPort, 1, tip);
+    controls.setComboItemToolTip(ids::kComPort, 1, QString::fromUtf8(tip));
     QTextDocument shown;
     shown.setHtml(widget<QComboBox>(ids::kComPort)->itemData(1, Qt::ToolTipRole).toString());
     EXPECT_EQ(shown.toPlainText().toStdString(), tip);
