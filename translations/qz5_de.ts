@@ -289,6 +289,14 @@
         <source>Choose a symbol the list has a picture for: maps may show a placeholder for %1 on the %2 (symbol list %3).</source>
         <translation>Wählen Sie ein Symbol, für das die Liste ein Bild hat: Karten zeigen für %1 (%2) womöglich einen Platzhalter (Symbolliste %3).</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1246,6 +1254,26 @@ Bitte prüfen Sie, ob der richtige Pfad angegeben wurde.</translation>
         <comment>a file and what is wrong in it</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>nothing could be written</source>
+        <translation>es konnte nichts geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a terminal, a pipe or a device)</source>
+        <translation>es ist keine reguläre Datei (ein Terminal, eine Pipe oder ein Gerät)</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a console, a pipe or a device)</source>
+        <translation>es ist keine reguläre Datei (eine Konsole, eine Pipe oder ein Gerät)</translation>
+    </message>
+    <message>
+        <source>cannot write the trace file %1: %2</source>
+        <translation>Mitschnittdatei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the trace: the stream failed</source>
+        <translation>Mitschnitt kann nicht geschrieben werden: der Datenstrom ist ausgefallen</translation>
+    </message>
 </context>
 <context>
     <name>FindTracker</name>
@@ -2173,6 +2201,15 @@ Symbol auf Karten: </translation>
     <message>
         <source>overlay %1</source>
         <translation>Overlay %1</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>Symbol %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a symbol&apos;s name, then its overlay</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

@@ -289,6 +289,14 @@
         <source>Choose a symbol the list has a picture for: maps may show a placeholder for %1 on the %2 (symbol list %3).</source>
         <translation>Elija un símbolo para el que la lista tenga una imagen: los mapas pueden mostrar un marcador genérico para %1 (%2) (lista de símbolos %3).</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>activado</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desactivado</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1226,6 +1234,26 @@ Compruebe que se ha indicado la ruta correcta.</translation>
         <comment>a file and what is wrong in it</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>nothing could be written</source>
+        <translation>no se pudo escribir nada</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a terminal, a pipe or a device)</source>
+        <translation>no es un archivo normal (un terminal, una tubería o un dispositivo)</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a console, a pipe or a device)</source>
+        <translation>no es un archivo normal (una consola, una tubería o un dispositivo)</translation>
+    </message>
+    <message>
+        <source>cannot write the trace file %1: %2</source>
+        <translation>no se puede escribir el archivo de traza %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the trace: the stream failed</source>
+        <translation>no se puede escribir la traza: el flujo falló</translation>
+    </message>
 </context>
 <context>
     <name>FindTracker</name>
@@ -2150,6 +2178,15 @@ Símbolo en los mapas: </translation>
     <message>
         <source>overlay %1</source>
         <translation>superposición %1</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>Símbolo %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a symbol&apos;s name, then its overlay</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

@@ -289,6 +289,14 @@
         <source>Choose a symbol the list has a picture for: maps may show a placeholder for %1 on the %2 (symbol list %3).</source>
         <translation>Choisissez un symbole pour lequel la liste a une image : les cartes peuvent afficher un symbole de remplacement pour %1 (%2) (liste de symboles %3).</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivé</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1233,6 +1241,26 @@ Veuillez vérifier que le chemin indiqué est correct.</translation>
         <comment>a file and what is wrong in it</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>nothing could be written</source>
+        <translation>rien n&apos;a pu être écrit</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a terminal, a pipe or a device)</source>
+        <translation>ce n&apos;est pas un fichier ordinaire (un terminal, un tube ou un périphérique)</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a console, a pipe or a device)</source>
+        <translation>ce n&apos;est pas un fichier ordinaire (une console, un tube ou un périphérique)</translation>
+    </message>
+    <message>
+        <source>cannot write the trace file %1: %2</source>
+        <translation>impossible d&apos;écrire le fichier de trace %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot write the trace: the stream failed</source>
+        <translation>impossible d&apos;écrire la trace : le flux a échoué</translation>
+    </message>
 </context>
 <context>
     <name>FindTracker</name>
@@ -2156,6 +2184,15 @@ Symbole sur les cartes : </translation>
     <message>
         <source>overlay %1</source>
         <translation>surimpression %1</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>Symbole %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a symbol&apos;s name, then its overlay</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

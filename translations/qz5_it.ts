@@ -289,6 +289,14 @@
         <source>Choose a symbol the list has a picture for: maps may show a placeholder for %1 on the %2 (symbol list %3).</source>
         <translation>Scegli un simbolo per cui l&apos;elenco ha un&apos;immagine: le mappe potrebbero mostrare un segnaposto per %1 (%2) (elenco dei simboli %3).</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>attivo</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>disattivo</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1224,6 +1232,26 @@ Verifica che il percorso indicato sia corretto.</translation>
         <comment>a file and what is wrong in it</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>nothing could be written</source>
+        <translation>non è stato possibile scrivere nulla</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a terminal, a pipe or a device)</source>
+        <translation>non è un file regolare (un terminale, una pipe o un dispositivo)</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a console, a pipe or a device)</source>
+        <translation>non è un file regolare (una console, una pipe o un dispositivo)</translation>
+    </message>
+    <message>
+        <source>cannot write the trace file %1: %2</source>
+        <translation>impossibile scrivere il file di traccia %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the trace: the stream failed</source>
+        <translation>impossibile scrivere la traccia: il flusso non è riuscito</translation>
+    </message>
 </context>
 <context>
     <name>FindTracker</name>
@@ -2147,6 +2175,15 @@ Simbolo sulle mappe: </translation>
     <message>
         <source>overlay %1</source>
         <translation>sovrapposizione %1</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>Simbolo %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a symbol&apos;s name, then its overlay</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

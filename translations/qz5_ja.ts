@@ -288,6 +288,14 @@
         <source>Choose a symbol the list has a picture for: maps may show a placeholder for %1 on the %2 (symbol list %3).</source>
         <translation>一覧に画像があるシンボルを選んでください。%2 の %1 は地図に代替アイコンで表示されることがあります (シンボル一覧 %3)。</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>オフ</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1211,6 +1219,26 @@ Please verify the correct path was given.</source>
         <comment>a file and what is wrong in it</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>nothing could be written</source>
+        <translation>何も書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a terminal, a pipe or a device)</source>
+        <translation>通常のファイルではありません (端末、パイプまたはデバイス)</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a console, a pipe or a device)</source>
+        <translation>通常のファイルではありません (コンソール、パイプまたはデバイス)</translation>
+    </message>
+    <message>
+        <source>cannot write the trace file %1: %2</source>
+        <translation>トレースファイル %1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the trace: the stream failed</source>
+        <translation>トレースを書き込めません: ストリームが失敗しました</translation>
+    </message>
 </context>
 <context>
     <name>FindTracker</name>
@@ -2128,6 +2156,15 @@ Symbol on maps: </source>
     <message>
         <source>overlay %1</source>
         <translation>オーバーレイ %1</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>シンボル %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a symbol&apos;s name, then its overlay</comment>
+        <translation>%1、%2</translation>
     </message>
 </context>
 <context>

@@ -289,6 +289,14 @@
         <source>Choose a symbol the list has a picture for: maps may show a placeholder for %1 on the %2 (symbol list %3).</source>
         <translation>Escolha um símbolo para o qual a lista tenha uma imagem: os mapas podem mostrar um marcador genérico para %1 (%2) (lista de símbolos %3).</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation>ligado</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desligado</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1224,6 +1232,26 @@ Verifique se o caminho correto foi informado.</translation>
         <comment>a file and what is wrong in it</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>nothing could be written</source>
+        <translation>nada pôde ser gravado</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a terminal, a pipe or a device)</source>
+        <translation>não é um arquivo comum (um terminal, um pipe ou um dispositivo)</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a console, a pipe or a device)</source>
+        <translation>não é um arquivo comum (um console, um pipe ou um dispositivo)</translation>
+    </message>
+    <message>
+        <source>cannot write the trace file %1: %2</source>
+        <translation>não é possível gravar o arquivo de rastreamento %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the trace: the stream failed</source>
+        <translation>não é possível gravar o rastreamento: o fluxo falhou</translation>
+    </message>
 </context>
 <context>
     <name>FindTracker</name>
@@ -2147,6 +2175,15 @@ Símbolo nos mapas: </translation>
     <message>
         <source>overlay %1</source>
         <translation>sobreposição %1</translation>
+    </message>
+    <message>
+        <source>Symbol %1</source>
+        <translation>Símbolo %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a symbol&apos;s name, then its overlay</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

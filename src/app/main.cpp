@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<qz5::ExchangeLog> log;
     std::optional<qz5::TracedPortApi> traced;
     if (!line.options.traceFile.empty()) {
-        std::string error;
+        qz5::Text error;
         log = qz5::ExchangeLog::toFile(line.options.traceFile, error,
                                        qz5::PrivateOutputFile::Emptying::AtFirstWrite);
         if (!log) {

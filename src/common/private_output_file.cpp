@@ -6,7 +6,7 @@
 
 namespace qz5 {
 
-bool writeThrough(std::string_view bytes, std::string& reason,
+bool writeThrough(std::string_view bytes, Text& reason,
                   const std::function<std::ptrdiff_t(const char*, std::size_t)>& writeSome) {
     while (!bytes.empty()) {
         const std::ptrdiff_t written = writeSome(bytes.data(), bytes.size());
@@ -14,7 +14,8 @@ bool writeThrough(std::string_view bytes, std::string& reason,
             continue;
         }
         if (written <= 0) {
-            reason = written < 0 ? std::strerror(errno) : "nothing could be written";
+            reason =
+                written < 0 ? Text(std::strerror(errno)) : say("Files", "nothing could be written");
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/text.h"
+
 namespace qz5 {
 
 // A file the program writes for the user alone, such as a trace that holds
@@ -24,16 +26,16 @@ class PrivateOutputFile {
 
     // Opens `path` for writing from its start. Null, with `reason` saying why,
     // when it cannot be written.
-    static std::unique_ptr<PrivateOutputFile> open(const std::string& path, std::string& reason,
+    static std::unique_ptr<PrivateOutputFile> open(const std::string& path, Text& reason,
                                                    Emptying emptying = Emptying::AtOpen);
 
     // All of `bytes`; false, with the system's reason, when a write fails.
-    [[nodiscard]] virtual bool write(std::string_view bytes, std::string& reason) = 0;
+    [[nodiscard]] virtual bool write(std::string_view bytes, Text& reason) = 0;
 };
 
 // For the system halves: all of `bytes` through `writeSome` (bytes written,
 // negative with errno set on an error); false with the reason when one fails.
-bool writeThrough(std::string_view bytes, std::string& reason,
+bool writeThrough(std::string_view bytes, Text& reason,
                   const std::function<std::ptrdiff_t(const char*, std::size_t)>& writeSome);
 
 }  // namespace qz5

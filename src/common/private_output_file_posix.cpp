@@ -14,6 +14,10 @@ namespace qz5 {
 
 namespace {
 
+Text notRegular() {
+    return say("Files", "it is not a regular file (a terminal, a pipe or a device)");
+}
+
 class PosixOutputFile final : public PrivateOutputFile {
   public:
     PosixOutputFile(int fd, bool emptyFirst) : fd_(fd), emptyFirst_(emptyFirst) {}
@@ -21,7 +25,7 @@ class PosixOutputFile final : public PrivateOutputFile {
     PosixOutputFile(const PosixOutputFile&) = delete;
     PosixOutputFile& operator=(const PosixOutputFile&) = delete;
 
-    bool write(std::string_view bytes, std::string& reason) override {
+    bool write(std::string_view bytes, Text& reason) override {
         if (emptyFirst_) {
             if (::ftruncate(fd_, 0) != 0) {
                 reason = std::strerror(errno);
@@ -41,11 +45,11 @@ class PosixOutputFile final : public PrivateOutputFile {
 
 }  // namespace
 
-std::unique_ptr<PrivateOutputFile> PrivateOutputFile::open(const std::string& path,
-                                                           std::string& reason, Emptying emptying) {
+std::unique_ptr<PrivateOutputFile> PrivateOutputFile::open(const std::string& path, Text& reason,
+                                                           Emptying emptying) {
     const auto resolved = followTrustedLinks(path);
     if (!resolved) {
-        reason = kUntrustedLinkReason;
+        reason = say("Files", kUntrustedLinkReason);
         return nullptr;
     }
     // Non-blocking, so that a FIFO without a reader fails at once rather than
@@ -54,13 +58,12 @@ std::unique_ptr<PrivateOutputFile> PrivateOutputFile::open(const std::string& pa
                           O_WRONLY | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
                           S_IRUSR | S_IWUSR);
     if (fd < 0) {
-        reason = errno == ENXIO ? "it is not a regular file (a terminal, a pipe or a device)"
-                                : std::strerror(errno);
+        reason = errno == ENXIO ? notRegular() : Text(std::strerror(errno));
         return nullptr;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        reason = "it is not a regular file (a terminal, a pipe or a device)";
+        reason = notRegular();
         ::close(fd);
         return nullptr;
     }

@@ -22,7 +22,7 @@ class WindowsOutputFile final : public PrivateOutputFile {
     WindowsOutputFile(const WindowsOutputFile&) = delete;
     WindowsOutputFile& operator=(const WindowsOutputFile&) = delete;
 
-    bool write(std::string_view bytes, std::string& reason) override {
+    bool write(std::string_view bytes, Text& reason) override {
         static constexpr std::size_t kLargestWrite = 1u << 30;  // _write takes an unsigned int
         if (emptyFirst_) {
             if (_chsize_s(fd_, 0) != 0) {
@@ -44,8 +44,8 @@ class WindowsOutputFile final : public PrivateOutputFile {
 
 }  // namespace
 
-std::unique_ptr<PrivateOutputFile> PrivateOutputFile::open(const std::string& path,
-                                                           std::string& reason, Emptying emptying) {
+std::unique_ptr<PrivateOutputFile> PrivateOutputFile::open(const std::string& path, Text& reason,
+                                                           Emptying emptying) {
     // Paths travel as UTF-8 text (common/path_text.h).
     const int fd = _wopen(wideText(path, CP_UTF8).c_str(),
                           _O_WRONLY | _O_CREAT | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
@@ -55,7 +55,7 @@ std::unique_ptr<PrivateOutputFile> PrivateOutputFile::open(const std::string& pa
     }
     struct _stat64 info {};
     if (_fstat64(fd, &info) != 0 || (info.st_mode & _S_IFMT) != _S_IFREG) {
-        reason = "it is not a regular file (a console, a pipe or a device)";
+        reason = say("Files", "it is not a regular file (a console, a pipe or a device)");
         _close(fd);
         return nullptr;
     }

@@ -53,17 +53,26 @@ std::string formatWireEvent(const WireEvent& event, WireClock::time_point origin
     return line;
 }
 
+namespace {
+
+Text cannotWrite(const std::string& path, Text reason) {
+    return say("Files", "cannot write the trace file %1: %2")
+        .with(printableText(path), std::move(reason));
+}
+
+}  // namespace
+
 ExchangeLog::ExchangeLog(std::ostream& out) : out_(&out) {}
 
 ExchangeLog::ExchangeLog(std::unique_ptr<PrivateOutputFile> file, std::string name)
     : file_(std::move(file)), name_(std::move(name)) {}
 
-std::unique_ptr<ExchangeLog> ExchangeLog::toFile(const std::string& path, std::string& error,
+std::unique_ptr<ExchangeLog> ExchangeLog::toFile(const std::string& path, Text& error,
                                                  PrivateOutputFile::Emptying emptying) {
-    std::string reason;
+    Text reason;
     auto file = PrivateOutputFile::open(path, reason, emptying);
     if (!file) {
-        error = "cannot write the trace file " + printableText(path) + ": " + reason;
+        error = cannotWrite(path, std::move(reason));
         return nullptr;
     }
     return std::make_unique<ExchangeLog>(std::move(file), path);
@@ -74,17 +83,17 @@ void ExchangeLog::record(const WireEvent& event) {
     line += '\n';
     const std::lock_guard lock(mutex_);
     // Written at once: the trace matters most when the program then fails.
-    std::string reason;
+    Text reason;
     if (file_ ? file_->write(line, reason) : static_cast<bool>(*out_ << line << std::flush)) {
         return;
     }
     if (failure_.empty()) {
-        failure_ = file_ ? "cannot write the trace file " + printableText(name_) + ": " + reason
-                         : std::string("cannot write the trace: the stream failed");
+        failure_ = file_ ? cannotWrite(name_, std::move(reason))
+                         : say("Files", "cannot write the trace: the stream failed");
     }
 }
 
-std::string ExchangeLog::takeWriteFailure() {
+Text ExchangeLog::takeWriteFailure() {
     const std::lock_guard lock(mutex_);
     return std::exchange(failure_, {});
 }

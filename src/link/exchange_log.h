@@ -45,7 +45,7 @@ class ExchangeLog {
     // The trace file at `path` (see PrivateOutputFile); null, with `error`
     // saying why, when it cannot be written.
     static std::unique_ptr<ExchangeLog> toFile(
-        const std::string& path, std::string& error,
+        const std::string& path, Text& error,
         PrivateOutputFile::Emptying emptying = PrivateOutputFile::Emptying::AtOpen);
     // The same, through a file opened elsewhere; `name` is the file's name
     // for messages.
@@ -58,7 +58,7 @@ class ExchangeLog {
 
     // "cannot write the trace file PATH: reason" when a write failed since the
     // last call, else empty.
-    std::string takeWriteFailure();
+    Text takeWriteFailure();
 
   private:
     std::unique_ptr<PrivateOutputFile> file_;
@@ -66,7 +66,7 @@ class ExchangeLog {
     std::ostream* out_ = nullptr;
     const WireClock::time_point origin_ = WireClock::now();
     std::mutex mutex_;
-    std::string failure_;
+    Text failure_;
 };
 
 }  // namespace qz5

@@ -71,7 +71,7 @@ class SerialLink {
     bool isOpen() const { return portHandle_ != kInvalidPortHandle; }
 
     // See SerialPortApi::takeSideFailure.
-    std::string takeSideFailure() { return api_.takeSideFailure(); }
+    Text takeSideFailure() { return api_.takeSideFailure(); }
 
     // Told of every step of the tracker commands and of every byte written;
     // an empty callback silences it.

@@ -76,7 +76,7 @@ class SerialPortApi {
     // What went wrong beside the exchange since the last call (a trace that
     // could not be written), for the front end to say once the command is
     // over; empty when nothing did.
-    virtual std::string takeSideFailure() { return {}; }
+    virtual Text takeSideFailure() { return {}; }
 };
 
 }  // namespace qz5

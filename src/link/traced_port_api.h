@@ -25,7 +25,7 @@ class TracedPortApi : public SerialPortApi {
     OpenFailure openFailure(const std::string& devicePath) override {
         return inner_.openFailure(devicePath);
     }
-    std::string takeSideFailure() override { return log_.takeWriteFailure(); }
+    Text takeSideFailure() override { return log_.takeWriteFailure(); }
 
   private:
     SerialPortApi& inner_;

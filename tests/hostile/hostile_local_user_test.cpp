@@ -345,9 +345,9 @@ TEST_F(AnotherUsersFiles, ATraceGoesThroughNoLinkOfAnotherUser) {
     plantLink(shared / "qz5", root_ / "private", kNobody);
     for (const fs::path& path : {shared / "trace", shared / "qz5/important.txt"}) {
         SCOPED_TRACE(path);
-        std::string reason;
+        Text reason;
         EXPECT_EQ(PrivateOutputFile::open(path.string(), reason), nullptr);
-        EXPECT_THAT(reason, HasSubstr("another user's"));
+        EXPECT_THAT(reason.english(), HasSubstr("another user's"));
         EXPECT_EQ(readText(important), "secret");
     }
 }

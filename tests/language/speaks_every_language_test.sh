@@ -13,6 +13,7 @@ trap 'rm -rf "$work"' EXIT
 export LOCPATH=$work/locales
 mkdir -p "$LOCPATH"
 echo '{}' >"$work/record.json"
+mkfifo "$work/fifo"
 failures=0
 fail() {
     echo "FAIL: $*" >&2
@@ -29,7 +30,9 @@ run() {
 }
 same() { cmp -s "$work/$1" "$work/$2"; }
 
-commands=("check $work/record.json" "check --json $work/record.json" "show $work/missing.zb3")
+# The last two fail; the trace's reason is a text of the catalogues inside another.
+commands=("check $work/record.json" "check --json $work/record.json" "show $work/missing.zb3"
+    "version --trace $work/fifo --port /dev/null")
 for k in "${!commands[@]}"; do
     read -ra args <<<"${commands[$k]}"
     run "en$k" C.UTF-8 "${args[@]}"
@@ -54,6 +57,8 @@ for language in "$@"; do
     same en0.columns "${language}0.columns" || fail "$language: check's severity or rule column changed"
     same en1.out "${language}1.out" || fail "$language: check --json differs from English"
     same en2.err "${language}2.err" && fail "$language: a failure printed English"
+    grep -q "trace file" "$work/en3.err" || fail "the trace's failure is not what this test expects"
+    grep -q "regular file" "$work/${language}3.err" && fail "$language: the trace's reason is English"
 done
 [ "$failures" -eq 0 ] && echo "qz5cfg speaks $* with English's statuses and JSON"
 exit $((failures > 0))

@@ -60,7 +60,7 @@ TEST(TracedPortApi, LogsOpensRatesBytesAndClosesOfAnExchange) {
 }
 
 TEST(ExchangeLogFile, AFileThatCannotBeCreatedIsAnError) {
-    std::string error;
+    Text error;
     EXPECT_EQ(ExchangeLog::toFile("/nonexistent-folder/trace.txt", error), nullptr);
     EXPECT_EQ(error,
               "cannot write the trace file /nonexistent-folder/trace.txt: No such file or "
@@ -79,7 +79,7 @@ TEST(ExchangeLogFile, IsEmptiedAtOpenOrAtTheFirstEvent) {
     for (const auto& [emptying, untouched] :
          {std::pair{Emptying::AtOpen, ""}, std::pair{Emptying::AtFirstWrite, "old trace\n"}}) {
         std::ofstream(file) << "old trace\n";
-        std::string error;
+        Text error;
         const auto log = ExchangeLog::toFile(file.string(), error, emptying);
         ASSERT_NE(log, nullptr) << error;
         EXPECT_EQ(contents(), untouched);

@@ -144,7 +144,7 @@ void DeviceCommandRunner::run(std::string_view title,
         running_ = false;
     }
     // Never during the exchange: a trace is no reason to stop one half way.
-    if (std::string failure = link_.takeSideFailure(); !failure.empty()) {
+    if (Text failure = link_.takeSideFailure(); !failure.empty()) {
         showMessage(Message{std::move(failure)});
     }
 }

@@ -86,13 +86,13 @@ QString SymbolField::describedSymbol() const {
     if (source->get() == nullptr) {
         return translated("Symbols", "not known. %1").arg(shownText(source->notice));
     }
-    const std::optional<std::string> name = describeSymbol(
-        *source->get(), firstCharacter(table_.text()), firstCharacter(symbol_.currentText()));
+    const std::optional<Text> name = describeSymbol(*source->get(), firstCharacter(table_.text()),
+                                                    firstCharacter(symbol_.currentText()));
     if (!name) {
         return translated("Symbols", "none in the symbol list %1; maps may show a placeholder.")
             .arg(QString::fromStdString(source->path));
     }
-    return QString::fromStdString(*name);
+    return shownText(*name);
 }
 
 void SymbolField::refresh() {
@@ -122,10 +122,10 @@ void SymbolField::refresh() {
     pictures_->shown.clear();
     for (int index = 0; index < symbol_.count(); ++index) {
         const char code = firstCharacter(symbol_.itemText(index));
-        const std::optional<std::string> name =
+        const std::optional<Text> name =
             list != nullptr ? describeSymbol(*list, table, code) : std::nullopt;
         pictures_->shown.emplace_back(list != nullptr ? symbolIcon(*list, table, code) : QIcon(),
-                                      name ? QString::fromStdString(*name) : QString());
+                                      name ? shownText(*name) : QString());
     }
     const QIcon icon =
         list != nullptr ? symbolIcon(*list, table, firstCharacter(symbol_.currentText())) : QIcon();

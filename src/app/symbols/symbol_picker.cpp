@@ -27,7 +27,7 @@ constexpr int kCellHeight = 84;
 }  // namespace
 
 QString symbolCellName(const SymbolEntry& entry) {
-    return QString::fromStdString(symbolName(entry) + ", ") + shownText(tableName(entry.table)) +
+    return shownText(symbolName(entry)) + QStringLiteral(", ") + shownText(tableName(entry.table)) +
            QStringLiteral(", ") + QChar::fromLatin1(entry.code);
 }
 
@@ -110,7 +110,7 @@ void SymbolPicker::fill(const SymbolList& list, ChosenSymbol current) {
     const char currentTable = isOverlayCharacter(current.table) ? '\\' : current.table;
     for (const SymbolEntry* entry : list.symbols()) {
         auto* item = new QListWidgetItem(symbolIcon(list, entry->table, entry->code),
-                                         QString::fromStdString(symbolName(*entry)), grid_);
+                                         shownText(symbolName(*entry)), grid_);
         item->setData(Qt::AccessibleTextRole, symbolCellName(*entry));
         item->setToolTip(asToolTip(symbolCellName(*entry)));
         item->setData(kTableRole, QChar::fromLatin1(entry->table));

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <type_traits>
+#include <utility>
 
 #include "config/address_codec.h"
 #include "config/callsign.h"
@@ -20,8 +21,8 @@ constexpr float kFrequencyStepMHz = 0.005f;
 std::string shown(std::int32_t value) {
     return std::to_string(value);
 }
-std::string shown(bool value) {
-    return value ? "on" : "off";
+Text shown(bool value) {
+    return value ? say("Check", "on") : say("Check", "off");
 }
 std::string shown(float value) {
     char text[32];
@@ -62,12 +63,17 @@ bool kept(const T& entered, const T& sent, double tolerance) {
     }
 }
 
-void report(const FieldInfo& field, std::optional<int> profile, const std::string& entered,
-            const std::string& sent, FindingList& findings) {
-    const std::string unit = field.unit[0] != '\0' ? std::string(" ") + field.unit : "";
-    findings.add(Severity::Error, Rule::ValueKeptInPart, field.name, profile,
-                 say("Check", "Enter a value the tracker can hold: %1 would be sent as %2.")
-                     .with(entered + unit, sent + unit));
+// Units are the same in every language; on and off have none.
+Text withUnit(Text value, const char* unit) {
+    return *unit == '\0' ? value : Text(value.english() + ' ' + unit);
+}
+
+void report(const FieldInfo& field, std::optional<int> profile, Text entered, Text sent,
+            FindingList& findings) {
+    findings.add(
+        Severity::Error, Rule::ValueKeptInPart, field.name, profile,
+        say("Check", "Enter a value the tracker can hold: %1 would be sent as %2.")
+            .with(withUnit(std::move(entered), field.unit), withUnit(std::move(sent), field.unit)));
 }
 
 // The path the image carries, as it reads back, against the path given.

@@ -155,11 +155,11 @@ bool takesOverlay(const SymbolEntry& entry) {
     return entry.table == '\\' && name.ends_with(kOverlayMark);
 }
 
-std::string symbolName(const SymbolEntry& entry) {
+Text symbolName(const SymbolEntry& entry) {
     if (!entry.name.empty()) {
         return entry.name;
     }
-    return std::string("Symbol ") + entry.table + entry.code;
+    return say("Symbols", "Symbol %1").with(std::string{entry.table, entry.code});
 }
 
 Text tableName(char table) {
@@ -172,13 +172,16 @@ Text tableName(char table) {
     return say("Symbols", "overlay %1").with(std::string(1, table));
 }
 
-std::optional<std::string> describeSymbol(const SymbolList& list, char table, char code) {
+std::optional<Text> describeSymbol(const SymbolList& list, char table, char code) {
     const SymbolEntry* entry = list.find(table, code);
     if (entry == nullptr) {
         return std::nullopt;
     }
-    return isOverlayCharacter(table) ? symbolName(*entry) + ", " + tableName(table).english()
-                                     : symbolName(*entry);
+    if (!isOverlayCharacter(table)) {
+        return symbolName(*entry);
+    }
+    return say("Symbols", "%1, %2", "a symbol's name, then its overlay")
+        .with(symbolName(*entry), tableName(table));
 }
 
 }  // namespace qz5

@@ -58,12 +58,12 @@ bool isOverlayCharacter(char c);
 bool takesOverlay(const SymbolEntry& entry);
 
 // "Car (SSID -9)", or for an unnamed entry "Symbol /x".
-std::string symbolName(const SymbolEntry& entry);
+Text symbolName(const SymbolEntry& entry);
 // "primary table", "alternate table" or "overlay 5".
 Text tableName(char table);
 // The name of what a map draws for table and code, "Car (w overlay), overlay
 // 5" for an overlay; none when the list has no picture for it.
-std::optional<std::string> describeSymbol(const SymbolList& list, char table, char code);
+std::optional<Text> describeSymbol(const SymbolList& list, char table, char code);
 
 // The RGB colour of a palette letter; none for a transparent pixel.
 std::optional<unsigned> symbolPixelColour(char letter);

@@ -45,7 +45,7 @@ ExitStatus DeviceSession::onDevice(const std::string& port, bool quiet,
         return ExitStatus::Usage;
     }
     if (!tracePath_.empty() && !trace_) {
-        std::string error;
+        Text error;
         trace_ = ExchangeLog::toFile(tracePath_, error);
         if (!trace_) {
             reportToolError(error);
@@ -79,7 +79,7 @@ ExitStatus DeviceSession::onDevice(const std::string& port, bool quiet,
     };
     const ExitStatus status = talk();
     // Said after the exchange, which a trace never stops half way.
-    if (const std::string failure = link.takeSideFailure(); !failure.empty()) {
+    if (const Text failure = link.takeSideFailure(); !failure.empty()) {
         reportToolError(failure);
         return ExitStatus::Failed;
     }

@@ -47,8 +47,9 @@ std::string symbolNames(const TrackerConfig& left, const TrackerConfig& right, i
     if (symbols.get() == nullptr) {
         return {};
     }
-    const auto named = [](const std::optional<std::string>& name) {
-        return name ? printableText(*name) : shown(say("Symbols", "no picture"));
+    const auto named = [](const std::optional<Text>& name) {
+        // The list's names are outside text.
+        return name ? printableText(shown(*name)) : shown(say("Symbols", "no picture"));
     };
     return " (" + named(a) + " -> " + named(b) + ")";
 }

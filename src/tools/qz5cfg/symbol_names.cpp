@@ -6,7 +6,7 @@
 
 namespace qz5 {
 
-std::optional<std::string> nameSymbol(const SymbolSource& symbols, char table, char code) {
+std::optional<Text> nameSymbol(const SymbolSource& symbols, char table, char code) {
     if (const std::optional<std::string> notice = takeSymbolNotice()) {
         reportToolError(*notice);
     }
@@ -19,10 +19,10 @@ std::optional<std::string> nameSymbol(const SymbolSource& symbols, char table, c
 void addSymbolNames(Json& form, const TrackerConfig& config, const SymbolSource& symbols) {
     Json& profiles = form.at("profiles");
     for (std::size_t k = 0; k < kProfileCount; ++k) {
-        const std::optional<std::string> name =
+        const std::optional<Text> name =
             nameSymbol(symbols, config.symbolTable[k], config.symbolCode[k]);
         // The list is outside text: what is no UTF-8 is not printed as such.
-        const Json value = name ? Json(validUtf8(*name)) : Json();
+        const Json value = name ? Json(validUtf8(name->english())) : Json();
         Json named = Json::object();
         for (auto& [key, field] : profiles[k].items()) {
             named[key] = std::move(field);

@@ -13,7 +13,7 @@ namespace qz5 {
 // The name the symbol list gives table and code; none without a list or a
 // picture. The list's notice (none, or entries skipped) is told once on
 // stderr.
-std::optional<std::string> nameSymbol(const SymbolSource& symbols, char table, char code);
+std::optional<Text> nameSymbol(const SymbolSource& symbols, char table, char code);
 
 // Puts each profile's symbolName after its symbolTable: the list's name, or
 // null.
