@@ -20,13 +20,13 @@ struct Entry {
 };
 
 // (context, source) -> entry.
-using Catalogue = std::map<std::pair<QString, QString>, Entry>;
+using CatalogueFile = std::map<std::pair<QString, QString>, Entry>;
 
-Catalogue readCatalogue(const QString& path) {
+CatalogueFile readCatalogue(const QString& path) {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     QXmlStreamReader xml(&file);
-    Catalogue entries;
+    CatalogueFile entries;
     QString context;
     Entry entry;
     bool counted = false;
@@ -87,10 +87,10 @@ TEST(Catalogues, EveryLanguageTranslatesEveryTextOfTheSources) {
 #ifdef QZ5_NO_LINGUIST_TOOLS
     GTEST_SKIP() << "no lupdate to read the sources with";
 #else
-    const Catalogue sources = readCatalogue(QStringLiteral(QZ5_SOURCES_CATALOGUE));
+    const CatalogueFile sources = readCatalogue(QStringLiteral(QZ5_SOURCES_CATALOGUE));
     ASSERT_GT(sources.size(), 100u);
     for (const QString& language : languages()) {
-        const Catalogue catalogue = readCatalogue(cataloguePath(language));
+        const CatalogueFile catalogue = readCatalogue(cataloguePath(language));
         for (const auto& [key, entry] : sources) {
             EXPECT_TRUE(catalogue.contains(key))
                 << language.toStdString() << " lacks " << key.first.toStdString() << ": "
