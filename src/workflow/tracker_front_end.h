@@ -29,12 +29,7 @@ class TrackerFrontEnd {
 
     // The answer to the question asked before a write that lets the tracker
     // send an Emergency beacon; anything but Ok sends nothing.
-    virtual MessageAnswer answerEmergency(std::string_view question, std::string_view caption) = 0;
-    // The same question as the catalogues know it; a front end that shows the
-    // reader's language asks it in that language.
-    virtual MessageAnswer askEmergency(const Text& question, const Text& caption) {
-        return answerEmergency(question.english(), caption.english());
-    }
+    virtual MessageAnswer askEmergency(const Text& question, const Text& caption) = 0;
 };
 
 // Runs `steps` through the front end and gives back what they returned.

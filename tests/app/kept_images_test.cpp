@@ -16,33 +16,11 @@
 #include "config/history.h"
 #include "link/serial_port_api_posix.h"
 #include "sim/pty_tracker.h"
+#include "when_shown.h"
 #include "window_fixture.h"
 
 namespace qz5::testing {
 namespace {
-
-// Acts on the first dialog of that kind that shows, from within its own loop:
-// a device command may show its progress window before it.
-template <typename Dialog>
-void whenShown(std::function<void(Dialog&)> act) {
-    auto* poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto* dialog = dynamic_cast<Dialog*>(widget); dialog && dialog->isVisible()) {
-                poll->stop();
-                poll->deleteLater();
-                act(*dialog);
-                // A failed assertion returns early: the test must not hang.
-                if (dialog->isVisible()) {
-                    dialog->reject();
-                }
-                return;
-            }
-        }
-    });
-    poll->start();
-}
 
 QStringList linesOf(const QListWidget& list) {
     QStringList lines;
@@ -81,7 +59,7 @@ TEST_F(KeptImagesTest, AnOlderReadLoadedFromTheHistoryAndWrittenPutsItsBytesBack
     click(ids::kReadConfiguration);
     ASSERT_EQ(presenter.texts(), (std::vector<std::string>{"Read Successful", "Read Successful"}));
 
-    whenShown<HistoryDialog>([](HistoryDialog& history) {
+    whenFirstShown<HistoryDialog>([](HistoryDialog& history) {
         const QStringList images = linesOf(*history.imageList());
         ASSERT_EQ(images.size(), 2);
         EXPECT_TRUE(images[0].startsWith("No. 2   ") && images[0].contains("Read") &&
@@ -116,7 +94,7 @@ TEST_F(KeptImagesTest, CompareShowsTheEditedFieldAloneAndLeavesTheFormAsItWas) {
     click(ids::kReadConfiguration);
     type(ids::kCallsign, "K1XYZ");
 
-    whenShown<CompareDialog>([](CompareDialog& compare) {
+    whenFirstShown<CompareDialog>([](CompareDialog& compare) {
         EXPECT_EQ(linesOf(*compare.differenceList()),
                   QStringList{"Primary, Callsign: \"K1XYZ\" -> \"K1ABC-1\""});
         compare.reject();
@@ -126,7 +104,7 @@ TEST_F(KeptImagesTest, CompareShowsTheEditedFieldAloneAndLeavesTheFormAsItWas) {
     EXPECT_EQ(presenter.texts(), std::vector<std::string>{"Read Successful"});
     EXPECT_EQ(listHistory().size(), 2u);
 
-    whenShown<CompareDialog>([](CompareDialog& compare) { compare.loadButton()->click(); });
+    whenFirstShown<CompareDialog>([](CompareDialog& compare) { compare.loadButton()->click(); });
     window->runCommand(ids::kCompareWithTracker);
     EXPECT_EQ(text(ids::kCallsign), "K1ABC-1");
     window->show();
@@ -137,7 +115,7 @@ TEST_F(KeptImagesTest, CompareShowsTheEditedFieldAloneAndLeavesTheFormAsItWas) {
 
 TEST_F(KeptImagesTest, SameSettingsAreSaidSo) {
     click(ids::kReadConfiguration);
-    whenShown<CompareDialog>([](CompareDialog& compare) {
+    whenFirstShown<CompareDialog>([](CompareDialog& compare) {
         EXPECT_EQ(linesOf(*compare.differenceList()),
                   QStringList{"The tracker holds the same settings as the form."});
         compare.reject();

@@ -20,4 +20,27 @@ void whenShown(std::function<void(Widget&)> inspect) {
     });
 }
 
+// Acts on the first dialog of that kind that shows, from within its own loop:
+// a device command may show its progress window before it.
+template <typename Dialog>
+void whenFirstShown(std::function<void(Dialog&)> act) {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* dialog = dynamic_cast<Dialog*>(widget); dialog && dialog->isVisible()) {
+                poll->stop();
+                poll->deleteLater();
+                act(*dialog);
+                // A failed assertion returns early: the test must not hang.
+                if (dialog->isVisible()) {
+                    dialog->reject();
+                }
+                return;
+            }
+        }
+    });
+    poll->start();
+}
+
 }  // namespace qz5::testing

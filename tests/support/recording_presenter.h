@@ -49,6 +49,7 @@ class RecordingPresenter final : public MessagePresenter {
     MessageAnswer presentMessage(const Message& message, MessageButtons buttons) override {
         EXPECT_EQ(std::this_thread::get_id(), owner_) << "box off its thread: " << message.text;
         shown.push_back({message.text, message.caption, buttons});
+        messages.push_back(message);
         details.push_back(message.detail);
         hints.push_back(message.hint);
         if (answers.empty()) {
@@ -72,6 +73,7 @@ class RecordingPresenter final : public MessagePresenter {
     std::vector<std::string> details;  // one per box, empty for none
     std::vector<std::string> hints;    // one per box, empty for none
     std::deque<MessageAnswer> answers;
+    std::vector<Message> messages;  // as the catalogues know them
 
   private:
     MessagePresenter* previous_;

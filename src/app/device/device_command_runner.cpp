@@ -149,9 +149,8 @@ void DeviceCommandRunner::run(std::string_view title,
     }
 }
 
-MessageAnswer DeviceCommandRunner::answerEmergency(std::string_view question,
-                                                   std::string_view caption) {
-    return showMessage(std::string(question), std::string(caption), MessageButtons::OkCancel);
+MessageAnswer DeviceCommandRunner::askEmergency(const Text& question, const Text& caption) {
+    return showMessage(question, caption, MessageButtons::OkCancel);
 }
 
 }  // namespace qz5

@@ -44,7 +44,7 @@ class DeviceCommandRunner final : public TrackerFrontEnd {
     // it only where stopping leaves nothing half done.
     void talkCancellable(std::string_view title,
                          const std::function<void(const StepReport&)>& steps);
-    MessageAnswer answerEmergency(std::string_view question, std::string_view caption) override;
+    MessageAnswer askEmergency(const Text& question, const Text& caption) override;
 
     // Whether a worker is using the link.
     bool running() const { return running_; }

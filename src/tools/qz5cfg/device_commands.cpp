@@ -34,10 +34,9 @@ class CommandLine final : public TrackerFrontEnd {
 
     void talk(std::string_view /*title*/, const std::function<void()>& steps) override { steps(); }
 
-    MessageAnswer answerEmergency(std::string_view question, std::string_view caption) override {
+    MessageAnswer askEmergency(const Text& question, const Text& caption) override {
         return emergencyOk_ ? MessageAnswer::Ok
-                            : showMessage(std::string(question), std::string(caption),
-                                          MessageButtons::OkCancel);
+                            : showMessage(question, caption, MessageButtons::OkCancel);
     }
 
   private:
