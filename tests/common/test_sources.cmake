@@ -4,6 +4,7 @@ qz5_test_sources(common_tests
     leading_number_test.cpp
     message_box_test.cpp
     outside_text_test.cpp
+    private_output_file_test.cpp
     text_test.cpp
     regular_file_test.cpp
     NATIVE

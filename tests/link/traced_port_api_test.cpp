@@ -77,14 +77,16 @@ TEST(ExchangeLogFile, IsEmptiedAtOpenOrAtTheFirstEvent) {
         return std::string(std::istreambuf_iterator<char>(in), {});
     };
     for (const auto& [emptying, untouched] :
-         {std::pair{Emptying::AtOpen, ""}, std::pair{Emptying::AtFirstWrite, "old trace\n"}}) {
-        std::ofstream(file) << "old trace\n";
+         {std::pair{Emptying::AtOpen, ""},
+          std::pair{Emptying::AtFirstWrite, "an older trace, longer than a line\n"}}) {
+        std::ofstream(file) << "an older trace, longer than a line\n";
         Text error;
         const auto log = ExchangeLog::toFile(file.string(), error, emptying);
         ASSERT_NE(log, nullptr) << error;
         EXPECT_EQ(contents(), untouched);
         log->record(WireEvent::Kind::Closed, 0);
-        EXPECT_EQ(untimed(contents()), std::vector<std::string>{"close"});
+        log->record(WireEvent::Kind::Closed, 0);
+        EXPECT_EQ(untimed(contents()), (std::vector<std::string>{"close", "close"}));
     }
     fs::remove(file);
 }
