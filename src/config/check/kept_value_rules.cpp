@@ -65,7 +65,10 @@ bool kept(const T& entered, const T& sent, double tolerance) {
 
 // Units are the same in every language; on and off have none.
 Text withUnit(Text value, const char* unit) {
-    return *unit == '\0' ? value : Text(value.english() + ' ' + unit);
+    if (*unit == '\0') {
+        return value;
+    }
+    return value.english() + ' ' + unit;
 }
 
 void report(const FieldInfo& field, std::optional<int> profile, Text entered, Text sent,
