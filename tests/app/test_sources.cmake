@@ -14,6 +14,7 @@ qz5_test_sources(window_tests
     NATIVE
     all_settings_test.cpp
     device_commands_test.cpp
+    escaped_command_texts_test.cpp
     find_tracker_test.cpp
     form_check_test.cpp
     form_exchange_test.cpp
